@@ -1,0 +1,21 @@
+# Lays out a runnable program directory: the delivered macros and detection files are
+# refreshed on every build, while what the player changes (Player-CFGs, the last player,
+# the first-run marker) is only put there when it is missing.
+# Arguments: DATA_DIR, PROGRAM_DIR.
+foreach(dir macros automod mods players)
+  file(MAKE_DIRECTORY ${PROGRAM_DIR}/${dir})
+endforeach()
+
+foreach(dir macros automod)
+  file(GLOB delivered ${DATA_DIR}/${dir}/*)
+  if(delivered)
+    file(COPY ${delivered} DESTINATION ${PROGRAM_DIR}/${dir})
+  endif()
+endforeach()
+
+file(GLOB_RECURSE kept RELATIVE ${DATA_DIR} ${DATA_DIR}/players/* ${DATA_DIR}/korvex.ini)
+foreach(file ${kept})
+  if(NOT EXISTS ${PROGRAM_DIR}/${file})
+    configure_file(${DATA_DIR}/${file} ${PROGRAM_DIR}/${file} COPYONLY)
+  endif()
+endforeach()

@@ -1,0 +1,35 @@
+#include "app/DirectoryTools.h"
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+
+namespace korvex {
+
+bool MakeDirectory(const std::string& path) {
+    const std::string trimmed = WithoutTrailingSeparator(path);
+    return CreateOneDirectory(JoinPath(ParentDirectory(trimmed), LowerCaseAscii(FileName(trimmed))));
+}
+
+bool RemoveDirectoryTree(Korvex& app, const std::string& path) {
+    const std::string directory = ResolveCase(WithoutTrailingSeparator(path));
+    if (!DirectoryExists(directory)) return true;
+    const auto entries = ListDirectory(directory);
+    for (const DirEntry& entry : entries.value_or(std::vector<DirEntry>{})) {
+        const std::string full = JoinPath(directory, entry.name);
+        if (entry.isDirectory) {
+            if (!RemoveDirectoryTree(app, full)) return false;
+            continue;
+        }
+        ClearReadOnly(full);
+        if (!RemoveFile(full)) {
+            ShowError(app, Err::CouldntDeleteFile, full);
+            return false;
+        }
+    }
+    return RemoveEmptyDirectory(directory);
+}
+
+}  // namespace korvex

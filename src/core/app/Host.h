@@ -1,0 +1,42 @@
+// What a core operation may ask of the person using Korvex.
+// Implemented by QtHost (real windows), CliHost (the command line) and, in tests, FakeHost.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace korvex {
+
+enum class Icon { Error, Warning, Information, Question };
+enum class Button { Ok, Cancel, Abort, Ignore, Yes, No };
+enum class Buttons { Ok, Abort, CancelIgnore, YesNo, YesNoCancel };
+
+// A step of a chained operation, run later from the event loop.
+using Step = std::function<void()>;
+
+// Small windows that show what Korvex is busy with.
+enum class StatusWindow { StartUp, QuakeSearch };
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // A modal message box; returns the button that was pressed.
+    virtual Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) = 0;
+    virtual void Post(Step step) = 0;
+    virtual void ProcessPendingEvents() = 0;
+    virtual void RequestClose() = 0;
+
+    // Opens the window when it is not shown yet; otherwise changes its text.
+    virtual void ShowStatus(StatusWindow window, const std::string& text) = 0;
+    virtual void CloseStatus(StatusWindow window) = 0;
+
+    // The first-run disclaimer; true when the person accepted it.
+    virtual bool AskDisclaimer() = 0;
+
+    virtual void ShowMainWindow() = 0;
+    // The main window's page, caption or option check boxes changed in the core.
+    virtual void MainViewChanged() = 0;
+};
+
+}  // namespace korvex

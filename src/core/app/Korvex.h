@@ -1,0 +1,46 @@
+// The application object: all program-wide state, owned once and passed by reference.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/Host.h"
+#include "app/MainView.h"
+#include "app/ProgramOptions.h"
+#include "platform/FileSystem.h"
+#include "players/PlayerCfg.h"
+
+namespace korvex {
+
+struct ProgramDirs {
+    std::string program;  // ends with the path separator
+    std::string macros;
+    std::string players;
+    std::string mods;
+    std::string autoMod;
+    std::string backup;
+    std::string temp;
+    std::string dirSort;
+};
+
+struct Korvex {
+    explicit Korvex(Host& host) : host(host) {}
+
+    Host& host;
+    std::string executablePath;
+    std::vector<std::string> quakeSearchRoots = DefaultSearchRoots();
+
+    ProgramDirs dirs;
+    std::string quakeDir;
+    ProgramOptions options;
+    // Set by a fatal report: start-up stops and the exit saves nothing.
+    bool shuttingDown = false;
+    bool firstRun = false;
+
+    MainView view;
+    std::string currentPlayerName;
+    std::string currentPlayerDir;
+    PlayerCfg player = DefaultPlayerCfg();
+};
+
+}  // namespace korvex

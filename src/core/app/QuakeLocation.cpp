@@ -1,0 +1,84 @@
+#include "app/QuakeLocation.h"
+
+#include <sys/stat.h>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+
+namespace korvex {
+namespace {
+
+std::string QuakePathFile(const Korvex& app) { return JoinPath(app.dirs.program, "quakepath.dat"); }
+
+// A native engine binary named "quake2" counts as well as the Windows QUAKE2.EXE.
+bool IsGameExecutable(const DirEntry& entry) {
+    return !entry.isDirectory && (EqualsIgnoringCase(entry.name, "QUAKE2.EXE") || entry.name == "quake2");
+}
+
+bool ConfirmFind(Korvex& app, const std::string& dir, const std::string& name) {
+    return app.host.ShowMessage(Icon::Question, "Is this your Quake II directory?\r\n\n" + JoinPath(dir, name),
+                                Buttons::YesNo) == Button::Yes;
+}
+
+std::string SearchDirectory(Korvex& app, const std::string& dir) {
+    if (IsSkippedSystemDirectory(dir)) return {};
+    const auto entries = ListDirectory(dir);
+    if (!entries) return {};
+    for (const DirEntry& entry : *entries) {
+        if (IsGameExecutable(entry) && ConfirmFind(app, dir, entry.name)) return dir;
+        if (entry.isDirectory) {
+            std::string found = SearchDirectory(app, JoinPath(dir, entry.name));
+            if (!found.empty()) return found;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+bool IsQuakeDir(const std::string& dir) {
+    if (dir.empty()) return false;
+    if (FileExists(JoinPath(dir, "QUAKE2.EXE"))) return true;
+    struct stat info {};
+    const std::string native = JoinPath(dir, "quake2");
+    return ::stat(native.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & S_IXUSR);
+}
+
+std::string ReadStoredQuakeDir(const Korvex& app) { return ReadFirstLine(QuakePathFile(app)); }
+
+void LoadQuakeDir(Korvex& app) {
+    LineReader reader;
+    if (!reader.Open(QuakePathFile(app))) {
+        AskForQuakeDir(app);
+        return;
+    }
+    app.quakeDir = reader.ReadLine();
+    if (!IsQuakeDir(app.quakeDir)) AskForQuakeDir(app);
+}
+
+void AskForQuakeDir(Korvex& app) {
+    app.quakeDir = SearchQuakeDir(app);
+    if (app.quakeDir.empty()) {
+        FatalError(app, Err::QuakePathNotAvailable, "Install Quake II first.");
+        return;
+    }
+    if (!WriteLinesAtomically(QuakePathFile(app), {app.quakeDir}))
+        ShowError(app, Err::CouldntCreateFile, QuakePathFile(app));
+}
+
+std::string SearchQuakeDir(Korvex& app) {
+    app.host.ShowStatus(StatusWindow::QuakeSearch, "Please stand by while I search for Quake II");
+    std::string found;
+    for (const std::string& root : app.quakeSearchRoots) {
+        found = SearchDirectory(app, WithoutTrailingSeparator(root));
+        if (!found.empty()) break;
+    }
+    app.host.CloseStatus(StatusWindow::QuakeSearch);
+    return found;
+}
+
+}  // namespace korvex

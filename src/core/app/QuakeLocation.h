@@ -1,0 +1,19 @@
+// Where Quake II is installed: remembered in "quakepath.dat", searched for when unknown.
+#pragma once
+
+#include <string>
+
+namespace korvex {
+
+struct Korvex;
+
+bool IsQuakeDir(const std::string& dir);
+// The directory stored in quakepath.dat, or empty text when there is none.
+std::string ReadStoredQuakeDir(const Korvex& app);
+// Establishes app.quakeDir at start-up; ends the program when no game is found.
+void LoadQuakeDir(Korvex& app);
+void AskForQuakeDir(Korvex& app);
+// Walks the search roots depth first and asks at every find; empty text when none was confirmed.
+std::string SearchQuakeDir(Korvex& app);
+
+}  // namespace korvex

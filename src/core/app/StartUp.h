@@ -1,0 +1,27 @@
+// From process start to a shown main window, and back down at exit.
+#pragma once
+
+#include <string>
+
+namespace korvex {
+
+struct Korvex;
+
+// The directories below the program directory, which ends with the path separator.
+void SetProgramDirs(Korvex& app, const std::string& programDir);
+// Computes the program directories from the executable's path and reads the settings.
+void InitProgramPaths(Korvex& app);
+// Handles the first-run marker "korvex.ini". False when the disclaimer was rejected.
+bool CheckFirstRun(Korvex& app);
+void LoadEverything(Korvex& app);
+void StartUp(Korvex& app);
+
+void LoadLastPlayer(Korvex& app);
+void SaveLastPlayer(Korvex& app, const std::string& name);
+
+// What closing the main window does; saves nothing once a fatal report was made.
+void ExitProgram(Korvex& app);
+// The Exit button: a normal close that saves, even after a fatal report was shown.
+void BitBtn11Click(Korvex& app);
+
+}  // namespace korvex

@@ -1,0 +1,145 @@
+#include "platform/FileSystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/Path.h"
+#include "platform/Text.h"
+
+namespace korvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool EntryExists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+std::optional<std::string> FindNameIgnoringCase(const std::string& directory, const std::string& name) {
+    DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
+    if (!dir) return std::nullopt;
+    std::optional<std::string> found;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (EqualsIgnoringCase(entry->d_name, name)) {
+            found = entry->d_name;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return found;
+}
+
+std::int64_t CreationTimeOf(const std::string& path) {
+    struct statx info {};
+    if (::statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BTIME | STATX_CTIME, &info) != 0) return 0;
+    return (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : info.stx_ctime.tv_sec;
+}
+
+bool ChangeWriteBit(const std::string& path, bool writable) {
+    std::error_code error;
+    fs::permissions(ResolveCase(path), fs::perms::owner_write,
+                    writable ? fs::perm_options::add : fs::perm_options::remove, error);
+    return !error;
+}
+
+}  // namespace
+
+std::string ResolveCase(const std::string& path) {
+    if (path.empty() || EntryExists(path)) return path;
+    std::string resolved = path.front() == kPathSeparator ? std::string(1, kPathSeparator) : std::string();
+    std::size_t start = resolved.size();
+    while (start < path.size()) {
+        std::size_t end = path.find(kPathSeparator, start);
+        if (end == std::string::npos) end = path.size();
+        const std::string component = path.substr(start, end - start);
+        start = end + 1;
+        if (component.empty()) continue;
+        const std::string exact = resolved.empty() ? component : JoinPath(resolved, component);
+        if (component == "." || component == ".." || EntryExists(exact)) {
+            resolved = exact;
+            continue;
+        }
+        const auto match = FindNameIgnoringCase(resolved, component);
+        if (!match) {
+            // Nothing further can exist below a missing component.
+            return start < path.size() ? JoinPath(exact, path.substr(start)) : exact;
+        }
+        resolved = resolved.empty() ? *match : JoinPath(resolved, *match);
+    }
+    return resolved;
+}
+
+bool PathExists(const std::string& path) { return EntryExists(ResolveCase(path)); }
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(ResolveCase(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool DirectoryExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(ResolveCase(WithoutTrailingSeparator(path)).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::optional<std::vector<DirEntry>> ListDirectory(const std::string& directory) {
+    const std::string resolved = ResolveCase(directory);
+    DIR* dir = ::opendir(resolved.c_str());
+    if (!dir) return std::nullopt;
+    std::vector<DirEntry> entries;
+    while (const dirent* raw = ::readdir(dir)) {
+        const std::string name = raw->d_name;
+        if (name == "." || name == "..") continue;
+        const std::string full = JoinPath(resolved, name);
+        struct stat info {};
+        if (::lstat(full.c_str(), &info) != 0) continue;
+        DirEntry entry;
+        entry.name = name;
+        entry.isDirectory = S_ISDIR(info.st_mode);
+        entry.readOnly = (info.st_mode & S_IWUSR) == 0;
+        entry.size = static_cast<std::uintmax_t>(info.st_size);
+        entry.creationTime = CreationTimeOf(full);
+        entries.push_back(std::move(entry));
+    }
+    ::closedir(dir);
+    return entries;
+}
+
+bool CopyFileOver(const std::string& source, const std::string& target) {
+    std::ifstream in(ResolveCase(source), std::ios::binary);
+    if (!in) return false;
+    const std::string resolvedTarget = ResolveCase(target);
+    ClearReadOnly(resolvedTarget);
+    std::ofstream out(resolvedTarget, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out << in.rdbuf();
+    out.close();
+    return !out.fail() && !in.bad();
+}
+
+bool RemoveFile(const std::string& path) { return ::unlink(ResolveCase(path).c_str()) == 0; }
+
+bool ClearReadOnly(const std::string& path) { return ChangeWriteBit(path, true); }
+
+bool SetReadOnly(const std::string& path) { return ChangeWriteBit(path, false); }
+
+bool CreateOneDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0755) == 0; }
+
+bool RemoveEmptyDirectory(const std::string& path) { return ::rmdir(ResolveCase(path).c_str()) == 0; }
+
+bool RenamePath(const std::string& from, const std::string& to) {
+    return ::rename(ResolveCase(from).c_str(), to.c_str()) == 0;
+}
+
+std::vector<std::string> DefaultSearchRoots() { return {"/"}; }
+
+bool IsSkippedSystemDirectory(const std::string& path) {
+    return path == "/proc" || path == "/sys" || path == "/dev" || path == "/run";
+}
+
+}  // namespace korvex

@@ -1,0 +1,45 @@
+// File-system calls of the core. Lookups of existing entries ignore letter case, as the
+// game and Korvex's own files were named on a system that does; an exact match wins.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvex {
+
+struct DirEntry {
+    std::string name;
+    bool isDirectory = false;
+    bool readOnly = false;
+    std::uintmax_t size = 0;
+    std::int64_t creationTime = 0;  // seconds since the epoch
+};
+
+// The path of the existing entry that path names without regard to case; the components
+// that match nothing are kept as given, so a path to be created comes back unchanged.
+std::string ResolveCase(const std::string& path);
+
+bool PathExists(const std::string& path);
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+
+// Entries in the order the file system lists them, without "." and "..";
+// nothing when the directory cannot be listed.
+std::optional<std::vector<DirEntry>> ListDirectory(const std::string& directory);
+
+bool CopyFileOver(const std::string& source, const std::string& target);
+bool RemoveFile(const std::string& path);
+bool ClearReadOnly(const std::string& path);
+bool SetReadOnly(const std::string& path);
+bool CreateOneDirectory(const std::string& path);
+bool RemoveEmptyDirectory(const std::string& path);
+bool RenamePath(const std::string& from, const std::string& to);
+
+// Where the search for the game starts: the local file systems.
+std::vector<std::string> DefaultSearchRoots();
+// Directories never entered by the search.
+bool IsSkippedSystemDirectory(const std::string& path);
+
+}  // namespace korvex

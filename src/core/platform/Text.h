@@ -1,0 +1,23 @@
+// Text helpers for the single-byte (Windows-1252) strings that every Korvex file holds.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvex {
+
+// Only the ASCII letters change; every other byte stays as it is.
+std::string UpperCaseAscii(std::string_view text);
+std::string LowerCaseAscii(std::string_view text);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
+bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix);
+
+// Removes leading and trailing blanks and NUL characters.
+std::string TrimBlanksAndNuls(std::string_view text);
+
+// The files are Windows-1252; terminals and Qt speak UTF-8.
+std::string Cp1252ToUtf8(std::string_view text);
+std::string Utf8ToCp1252(std::string_view text);
+
+}  // namespace korvex

@@ -1,0 +1,50 @@
+// Korvex's text files: one value per line, CR LF line ends, single-byte text.
+#pragma once
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace korvex {
+
+// Reads line by line. A line read past the end of the file is empty text, so short
+// files read as if padded with empty lines.
+class LineReader {
+public:
+    bool Open(const std::string& path);
+    std::string ReadLine();
+    bool AtEnd();
+
+private:
+    std::ifstream stream_;
+};
+
+// All lines of a file; nothing when it cannot be opened.
+bool ReadAllLines(const std::string& path, std::vector<std::string>& lines);
+std::string ReadFirstLine(const std::string& path);
+
+// Writes a file beside its target and renames it over the target only when everything
+// was written, so a full disk or a crash never leaves half a file. The temporary file
+// is removed when the writer is dropped without a successful Commit.
+class AtomicTextWriter {
+public:
+    explicit AtomicTextWriter(const std::string& path);
+    ~AtomicTextWriter();
+    AtomicTextWriter(const AtomicTextWriter&) = delete;
+    AtomicTextWriter& operator=(const AtomicTextWriter&) = delete;
+
+    bool IsOpen() const { return stream_.is_open(); }
+    void WriteLine(const std::string& line);
+    bool Commit();
+
+private:
+    std::string target_;
+    std::string temporary_;
+    std::ofstream stream_;
+    bool committed_ = false;
+};
+
+bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines);
+bool AppendLineAtomically(const std::string& path, const std::string& line);
+
+}  // namespace korvex

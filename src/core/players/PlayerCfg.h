@@ -1,0 +1,61 @@
+// The current Player-CFG as the Config-Editor shows it: included macros, the 42 option
+// values and the special settings. The GUI mirrors this record; the core edits it.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace korvex {
+
+// The options in the order of the lines of options.dat.
+enum class Option {
+    General1, General2, General3, General4,
+    Video1, Video2, Video3, Video4, Video5, Video6, Video7, Video8, Video9, Video10,
+    Sound1, Sound2, Sound3, Sound4,
+    Mouse1, Mouse2, Mouse3, Mouse4, Mouse5, Mouse6, Mouse7, Mouse8,
+    Character1, Character2, Character3, Character4, Character5, Character6, Character7, Character8,
+    Server1, Server2, Server3, Server4, Server5, Server6, Server7,
+    General5,
+};
+inline constexpr int kOptionCount = 42;
+
+// Inherit2 to Inherit8: which parts are taken over from the ancestor.
+enum class InheritPart { KeyBindings, General, Video, Sound, Mouse, Character, Server };
+inline constexpr int kInheritPartCount = 7;
+
+// The prompt texts that a combo box shows while nothing is chosen.
+inline constexpr const char* kNoInheritText = "Player to inherit settings from";
+
+struct PlayerCfg {
+    // File names in the order of inclusion, and the descriptions as the sorted list shows them.
+    std::vector<std::string> includedMacroFiles;
+    std::vector<std::string> includedMacros;
+
+    // Every value as it is stored: the text shown, or "TRUE"/"FALSE" for a check box.
+    std::array<std::string, kOptionCount> options;
+
+    bool special1 = false;
+    std::string inherit1 = kNoInheritText;
+    std::array<bool, kInheritPartCount> inherit{};
+    bool additionalCommands = false;
+    std::vector<std::string> additionalCommandLines;
+
+    const std::string& Text(Option option) const { return options[static_cast<int>(option)]; }
+    void SetText(Option option, std::string text) { options[static_cast<int>(option)] = std::move(text); }
+    bool Flag(Option option) const;
+    void SetFlag(Option option, bool on);
+    bool Inherits(InheritPart part) const { return inherit[static_cast<int>(part)]; }
+};
+
+// A fresh Config-Editor before any Player-CFG is loaded.
+PlayerCfg DefaultPlayerCfg();
+
+// "TRUE" in any letter case is true; anything else, the empty line included, is false.
+bool TextToBool(const std::string& text);
+std::string BoolToText(bool value);
+// The value of a decimal text, 0 when the text is not a valid number.
+long long TextToIntDef(const std::string& text);
+double TextToFloatDef(const std::string& text);
+
+}  // namespace korvex

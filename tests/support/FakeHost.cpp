@@ -1,0 +1,70 @@
+#include "support/FakeHost.h"
+
+#include <gtest/gtest.h>
+
+namespace korvex {
+namespace {
+
+// What a box offers when nobody scripted an answer: the way out that changes least.
+Button SafeAnswer(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::Ok: return Button::Ok;
+        case Buttons::Abort: return Button::Abort;
+        case Buttons::CancelIgnore: return Button::Cancel;
+        case Buttons::YesNo: return Button::No;
+        case Buttons::YesNoCancel: return Button::Cancel;
+    }
+    return Button::Cancel;
+}
+
+bool IsQuestion(Buttons buttons) { return buttons != Buttons::Ok && buttons != Buttons::Abort; }
+
+}  // namespace
+
+FakeHost::~FakeHost() {
+    for (const auto& left : expected_) ADD_FAILURE() << "question never asked: " << left.text;
+}
+
+void FakeHost::Expect(Icon icon, std::string text, Button answer) {
+    expected_.push_back({icon, std::move(text), answer});
+}
+
+void FakeHost::RunPosted() {
+    while (!posted.empty()) {
+        Step step = std::move(posted.front());
+        posted.pop_front();
+        step();
+    }
+}
+
+std::vector<std::string> FakeHost::BoxTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& box : boxes) texts.push_back(box.text);
+    return texts;
+}
+
+Button FakeHost::ShowMessage(Icon icon, const std::string& text, Buttons buttons) {
+    boxes.push_back({icon, text, buttons});
+    if (!expected_.empty() && expected_.front().text == text) {
+        const Expectation next = expected_.front();
+        expected_.pop_front();
+        EXPECT_EQ(static_cast<int>(next.icon), static_cast<int>(icon)) << text;
+        return next.answer;
+    }
+    if (IsQuestion(buttons)) ADD_FAILURE() << "unexpected question: " << text;
+    return SafeAnswer(buttons);
+}
+
+void FakeHost::ShowStatus(StatusWindow, const std::string& text) {
+    if (statusTexts.empty() || statusTexts.back() != text) statusTexts.push_back(text);
+    statusOpen = true;
+}
+
+void FakeHost::CloseStatus(StatusWindow) { statusOpen = false; }
+
+bool FakeHost::AskDisclaimer() {
+    ++disclaimerShown;
+    return disclaimerAccepted;
+}
+
+}  // namespace korvex

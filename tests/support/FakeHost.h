@@ -1,0 +1,59 @@
+// A scripted stand-in for the person at the screen. Every message box is recorded; a
+// question must have been scripted with Expect, and one nobody scripted fails the test.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/Host.h"
+
+namespace korvex {
+
+struct ShownBox {
+    Icon icon;
+    std::string text;
+    Buttons buttons;
+};
+
+class FakeHost : public Host {
+public:
+    ~FakeHost() override;
+
+    // The next question with this icon and text is answered with answer.
+    void Expect(Icon icon, std::string text, Button answer);
+    // Runs posted steps, and the steps they post, until none is left.
+    void RunPosted();
+    // The texts of the boxes shown so far.
+    std::vector<std::string> BoxTexts() const;
+
+    Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) override;
+    void Post(Step step) override { posted.push_back(std::move(step)); }
+    void ProcessPendingEvents() override {}
+    void RequestClose() override { ++closeRequests; }
+    void ShowStatus(StatusWindow window, const std::string& text) override;
+    void CloseStatus(StatusWindow window) override;
+    bool AskDisclaimer() override;
+    void ShowMainWindow() override { mainWindowShown = true; }
+    void MainViewChanged() override { ++viewChanges; }
+
+    std::vector<ShownBox> boxes;
+    std::deque<Step> posted;
+    std::vector<std::string> statusTexts;  // every text a status window showed, in order
+    bool disclaimerAccepted = true;
+    int disclaimerShown = 0;
+    int closeRequests = 0;
+    int viewChanges = 0;
+    bool mainWindowShown = false;
+    bool statusOpen = false;
+
+private:
+    struct Expectation {
+        Icon icon;
+        std::string text;
+        Button answer;
+    };
+    std::deque<Expectation> expected_;
+};
+
+}  // namespace korvex
