@@ -89,4 +89,12 @@ void QtHost::MainViewChanged() {
     if (mainWindow_) mainWindow_->SyncFromCore();
 }
 
+PlayerListAnswer QtHost::ChoosePlayers(const PlayerListRequest&) { return {}; }
+
+PlayerNameAnswer QtHost::AskPlayerName(const PlayerNameRequest&) { return {}; }
+
+void QtHost::PlayerCfgChanged() { MainViewChanged(); }
+
+void QtHost::ModTreeChanged() { MainViewChanged(); }
+
 }  // namespace korvex
