@@ -7,6 +7,7 @@
 #include "app/Host.h"
 #include "app/MainView.h"
 #include "app/ProgramOptions.h"
+#include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "players/PlayerCfg.h"
 
@@ -41,6 +42,8 @@ struct Korvex {
     std::string currentPlayerName;
     std::string currentPlayerDir;
     PlayerCfg player = DefaultPlayerCfg();
+
+    ModTree modTree;
 };
 
 }  // namespace korvex
