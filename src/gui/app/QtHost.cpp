@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/StatusDialog.h"
 #include "app/TextCodec.h"
+#include "players/PlayerDialogs.h"
 
 namespace korvex {
 namespace {
@@ -89,9 +90,9 @@ void QtHost::MainViewChanged() {
     if (mainWindow_) mainWindow_->SyncFromCore();
 }
 
-PlayerListAnswer QtHost::ChoosePlayers(const PlayerListRequest&) { return {}; }
+PlayerListAnswer QtHost::ChoosePlayers(const PlayerListRequest& request) { return RunPlayerListDialog(request); }
 
-PlayerNameAnswer QtHost::AskPlayerName(const PlayerNameRequest&) { return {}; }
+PlayerNameAnswer QtHost::AskPlayerName(const PlayerNameRequest& request) { return RunPlayerNameDialog(request); }
 
 void QtHost::PlayerCfgChanged() { MainViewChanged(); }
 
