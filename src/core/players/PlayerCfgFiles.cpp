@@ -50,6 +50,7 @@ void LoadBindings(Korvex& app) {
         cfg.includedMacros.push_back(description);
     }
     SortAsListBox(cfg.includedMacros);
+    app.macroLists.includedSelected.assign(cfg.includedMacros.size(), false);
 }
 
 // Returns false after the fatal report of extra lines.
