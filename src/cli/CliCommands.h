@@ -28,5 +28,7 @@ struct CliCommand {
 int ExitStatus(const CliContext& context);
 
 int RunCheck(CliContext& context);
+int RunMacros(CliContext& context);
+int RunRunMacro(CliContext& context);
 
 }  // namespace korvex
