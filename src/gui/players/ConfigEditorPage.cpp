@@ -8,14 +8,15 @@
 
 #include "app/GroupPage.h"
 #include "app/Korvex.h"
+#include "macros/MacroBindingsWidget.h"
 
 namespace korvex {
 
 ConfigEditorPage::ConfigEditorPage(Korvex& app, QWidget* parent)
-    : QWidget(parent), app_(app), tabs_(new QTabWidget) {
+    : QWidget(parent), app_(app), tabs_(new QTabWidget), bindings_(new MacroBindingsWidget(app)) {
     auto* layout = new QVBoxLayout(AddPageGroup(*this, QStringLiteral("Config-Editor")));
     tabs_->setObjectName(QStringLiteral("TabControl1"));
-    tabs_->addTab(new QWidget, QStringLiteral("Bindings"));
+    tabs_->addTab(bindings_, QStringLiteral("Bindings"));
     tabs_->addTab(new QWidget, QStringLiteral("Options"));
     tabs_->addTab(new QWidget, QStringLiteral("Special"));
     connect(tabs_, &QTabWidget::currentChanged, this, &ConfigEditorPage::TabControl1Change);
@@ -43,6 +44,9 @@ QPushButton* ConfigEditorPage::AddPlayerButton(const QString& caption, const cha
 
 void ConfigEditorPage::TabControl1Change(int index) { app_.view.editorTab = static_cast<EditorTab>(index); }
 
-void ConfigEditorPage::SyncFromCore() { tabs_->setCurrentIndex(static_cast<int>(app_.view.editorTab)); }
+void ConfigEditorPage::SyncFromCore() {
+    tabs_->setCurrentIndex(static_cast<int>(app_.view.editorTab));
+    bindings_->SyncFromCore();
+}
 
 }  // namespace korvex

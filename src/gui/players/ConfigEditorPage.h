@@ -9,6 +9,7 @@ class QTabWidget;
 namespace korvex {
 
 struct Korvex;
+class MacroBindingsWidget;
 
 class ConfigEditorPage : public QWidget {
     Q_OBJECT
@@ -22,6 +23,7 @@ private:
 
     Korvex& app_;
     QTabWidget* tabs_;
+    MacroBindingsWidget* bindings_;
 };
 
 }  // namespace korvex
