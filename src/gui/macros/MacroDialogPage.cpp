@@ -61,12 +61,15 @@ void MacroDialogPage::AddInputField(std::size_t index) {
     const MacroInputField& field = app_.interpreter.dialog.inputFields[index];
     AddCaption(field.caption, field.left, field.top);
     auto* edit = new QLineEdit(ToQString(field.text), MacroDialogBox);
-    edit->setGeometry(ControlLeftOf(field.left, CaptionWidth(field.caption)), field.top, field.width,
-                      edit->sizeHint().height());
     connect(edit, &QLineEdit::textChanged, this,
             [this, index](const QString& text) { TypeIntoInputField(app_, index, FromQString(text)); });
-    edit->show();
-    controls_.append(edit);
+    PlaceBeside(edit, field.caption, field.left, field.top, field.width);
+}
+
+void MacroDialogPage::PlaceBeside(QWidget* control, const std::string& caption, int left, int top, int width) {
+    control->setGeometry(ControlLeftOf(left, CaptionWidth(caption)), top, width, control->sizeHint().height());
+    control->show();
+    controls_.append(control);
 }
 
 void MacroDialogPage::AddInputCombo(std::size_t index) {
@@ -76,12 +79,9 @@ void MacroDialogPage::AddInputCombo(std::size_t index) {
     box->setEditable(true);
     for (const std::string& item : combo.items) box->addItem(ToQString(item));
     box->setEditText(ToQString(combo.text));
-    box->setGeometry(ControlLeftOf(combo.left, CaptionWidth(combo.caption)), combo.top, combo.width,
-                     box->sizeHint().height());
     connect(box, &QComboBox::currentTextChanged, this,
             [this, index](const QString& text) { TypeIntoInputCombo(app_, index, FromQString(text)); });
-    box->show();
-    controls_.append(box);
+    PlaceBeside(box, combo.caption, combo.left, combo.top, combo.width);
 }
 
 }  // namespace korvex

@@ -23,6 +23,8 @@ private:
     void AddCaption(const std::string& text, int left, int top);
     void AddInputField(std::size_t index);
     void AddInputCombo(std::size_t index);
+    // Edit and combo boxes stand right of their caption, at the macro's top and width.
+    void PlaceBeside(QWidget* control, const std::string& caption, int left, int top, int width);
     int CaptionWidth(const std::string& caption) const;
 
     Korvex& app_;

@@ -1,25 +1,15 @@
-#include <gtest/gtest.h>
-
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
-#include "app/Korvex.h"
-#include "app/MainWindow.h"
-#include "app/StartUp.h"
-#include "support/ProgramDirFixture.h"
+#include "MacroWindowFixture.h"
 
 namespace korvex {
 namespace {
 
-class MacroBindingsWidgetTest : public ::testing::Test {
+class MacroBindingsWidgetTest : public MacroWindowTest {
 protected:
-    MacroBindingsWidgetTest() : window(dir.app()) {
-        dir.host().onViewChanged = [this] { window.SyncFromCore(); };
-        StartUp(dir.app());
-        window.show();
-    }
     template <typename T>
     T* Child(const char* name) {
         return window.findChild<T*>(QString::fromLatin1(name));
@@ -29,9 +19,6 @@ protected:
         for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
         return items;
     }
-
-    ProgramDirFixture dir;
-    MainWindow window;
 };
 
 TEST_F(MacroBindingsWidgetTest, ACategoryListsItsMacrosInFileOrderAndInformationDeselects) {

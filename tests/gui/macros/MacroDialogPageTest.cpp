@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,23 +6,14 @@
 #include <QStackedWidget>
 #include <QTest>
 
-#include "app/Korvex.h"
-#include "app/MainWindow.h"
-#include "app/StartUp.h"
 #include "macros/MacroInterpreter.h"
-#include "support/ProgramDirFixture.h"
+#include "MacroWindowFixture.h"
 
 namespace korvex {
 namespace {
 
-class MacroDialogPageTest : public ::testing::Test {
+class MacroDialogPageTest : public MacroWindowTest {
 protected:
-    MacroDialogPageTest() : window(dir.app()) {
-        dir.host().onViewChanged = [this] { window.SyncFromCore(); };
-        StartUp(dir.app());
-        window.show();
-    }
-
     void Run(const std::vector<std::string>& body) {
         std::vector<std::string> lines = {"MACRO_DESC \"Chat line\"", "MACRO_DETAILDESC \"d\"", "MACRO_CAT \"c\""};
         lines.insert(lines.end(), body.begin(), body.end());
@@ -35,9 +24,6 @@ protected:
     QPushButton* Ok() { return window.findChild<QPushButton*>(QStringLiteral("Button1")); }
     int ShownPage() { return window.findChild<QStackedWidget*>()->currentIndex(); }
     const TMacroResults& Results() { return dir.app().macroResults; }
-
-    ProgramDirFixture dir;
-    MainWindow window;
 };
 
 TEST_F(MacroDialogPageTest, ControlsStandWhereTheMacroPutsThemAndOkResumes) {
