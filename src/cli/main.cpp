@@ -19,6 +19,8 @@ using korvex::CliCommand;
 constexpr std::array kCommands = {
     CliCommand{"check", "check", false, korvex::RunCheck},
     CliCommand{"players", "players", false, korvex::RunPlayers},
+    CliCommand{"macros", "macros", false, korvex::RunMacros},
+    CliCommand{"run-macro", "run-macro FILE [--input N=TEXT]... [--key NAME]...", false, korvex::RunRunMacro},
 };
 
 int PrintUsage() {

@@ -10,14 +10,19 @@
 #include "app/Korvex.h"
 #include "players/PlayerOperations.h"
 #include "players/SpecialTab.h"
+#include "macros/MacroBindingsWidget.h"
 
 namespace korvex {
 
 ConfigEditorPage::ConfigEditorPage(Korvex& app, QWidget* parent)
-    : QWidget(parent), app_(app), tabs_(new QTabWidget), special_(new SpecialTab(app)) {
+    : QWidget(parent),
+      app_(app),
+      tabs_(new QTabWidget),
+      bindings_(new MacroBindingsWidget(app)),
+      special_(new SpecialTab(app)) {
     auto* layout = new QVBoxLayout(AddPageGroup(*this, QStringLiteral("Config-Editor")));
     tabs_->setObjectName(QStringLiteral("TabControl1"));
-    tabs_->addTab(new QWidget, QStringLiteral("Bindings"));
+    tabs_->addTab(bindings_, QStringLiteral("Bindings"));
     tabs_->addTab(new QWidget, QStringLiteral("Options"));
     tabs_->addTab(special_, QStringLiteral("Special"));
     connect(tabs_, &QTabWidget::currentChanged, this, &ConfigEditorPage::TabControl1Change);
@@ -53,6 +58,7 @@ void ConfigEditorPage::TabControl1Change(int index) { app_.view.editorTab = stat
 void ConfigEditorPage::SyncFromCore() {
     tabs_->setCurrentIndex(static_cast<int>(app_.view.editorTab));
     special_->SyncFromCore();
+    bindings_->SyncFromCore();
 }
 
 }  // namespace korvex

@@ -10,6 +10,7 @@ namespace korvex {
 
 struct Korvex;
 class SpecialTab;
+class MacroBindingsWidget;
 
 class ConfigEditorPage : public QWidget {
     Q_OBJECT
@@ -23,6 +24,7 @@ private:
 
     Korvex& app_;
     QTabWidget* tabs_;
+    MacroBindingsWidget* bindings_;
     SpecialTab* special_;
 };
 

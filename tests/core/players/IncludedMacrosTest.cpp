@@ -16,6 +16,7 @@ void WriteMacro(const ProgramDirFixture& dir, const std::string& file, const std
 
 TEST(IncludedMacros, KeptOnlyWithTheirFileDescriptionAndOutput) {
     ProgramDirFixture dir;
+    dir.Remove("macros");  // only the macros written here
     WriteMacro(dir, "JUMP.MAC", "Jump", "Movement");
     WriteMacro(dir, "ROCKETJUMP.MAC", "Rocket Jump", "Weapons");
     WriteMacro(dir, "Renamed.MAC", "New Name", "Misc");
