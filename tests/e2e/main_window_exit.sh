@@ -36,9 +36,9 @@ done
 # Whatever the exit writes must be written anew.
 rm -f "$work/korvex/players/lastplayer.dat" "$work/korvex/korvexoptions.dat"
 
-# The Exit button sits at the right end of the button row.
+# The Exit button sits at the bottom of the button column on the right.
 sleep 1
-xdotool mousemove --window "$window" 615 512 click 1
+xdotool mousemove --window "$window" 628 507 click 1
 for _ in $(seq 1 100); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1

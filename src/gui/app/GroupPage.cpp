@@ -6,7 +6,7 @@ namespace korvex {
 
 QGroupBox* AddPageGroup(QWidget& page, const QString& title) {
     auto* layout = new QVBoxLayout(&page);
-    layout->setContentsMargins(8, 8, 8, 0);
+    layout->setContentsMargins(8, 8, 8, 6);
     auto* group = new QGroupBox(title, &page);
     layout->addWidget(group);
     return group;

@@ -19,12 +19,17 @@
 namespace korvex {
 namespace {
 
+// The pages fill the left of the window; the navigation buttons stand in a column at its
+// right edge, Exit at the bottom.
 constexpr int kWidth = 679;
 constexpr int kHeight = 535;
-constexpr int kButtonRowTop = 497;
-constexpr int kButtonWidth = 105;
-constexpr int kButtonHeight = 30;
-constexpr int kButtonStep = 111;
+constexpr int kPagesWidth = 577;
+constexpr int kButtonLeft = 583;
+constexpr int kButtonWidth = 90;
+constexpr int kButtonHeight = 40;
+constexpr int kButtonStep = 48;
+
+int RowTop(int row) { return 8 + row * kButtonStep; }
 
 QWidget* GroupOnlyPage(const QString& title) {
     auto* page = new QWidget;
@@ -44,7 +49,7 @@ MainWindow::MainWindow(Korvex& app)
       macroDialog_(new MacroDialogPage(app)) {
     setWindowTitle(QStringLiteral("Korvex"));
     setFixedSize(kWidth, kHeight);
-    pages_->setGeometry(0, 0, kWidth, kButtonRowTop - 4);
+    pages_->setGeometry(0, 0, kPagesWidth, kHeight);
     pages_->addWidget(configEditor_);
     pages_->addWidget(GroupOnlyPage(QStringLiteral("MOD-Launcher")));
     pages_->addWidget(GroupOnlyPage(QStringLiteral("Demo-Launcher")));
@@ -52,22 +57,22 @@ MainWindow::MainWindow(Korvex& app)
     pages_->addWidget(options_);
     pages_->addWidget(new AboutPage);
 
-    ConnectNavigation(AddNavigationButton(QStringLiteral("Config-Editor"), "ConfigEditorBitBtn", 0), Page::ConfigEditor);
-    ConnectNavigation(AddNavigationButton(QStringLiteral("MOD-Launcher"), "MODLauncherBitBtn", 1), Page::ModLauncher);
-    ConnectNavigation(AddNavigationButton(QStringLiteral("Demo-Launcher"), "DemoLauncherBitBtn", 2), Page::DemoLauncher);
-    ConnectNavigation(AddNavigationButton(QStringLiteral("Options"), "OptionsBitBtn", 3), Page::Options);
-    ConnectNavigation(AddNavigationButton(QStringLiteral("About / Credits"), "AboutCreditsBitBtn", 4),
+    ConnectNavigation(AddNavigationButton(QStringLiteral("Config-Editor"), "ConfigEditorBitBtn", RowTop(0)), Page::ConfigEditor);
+    ConnectNavigation(AddNavigationButton(QStringLiteral("MOD-Launcher"), "MODLauncherBitBtn", RowTop(1)), Page::ModLauncher);
+    ConnectNavigation(AddNavigationButton(QStringLiteral("Demo-Launcher"), "DemoLauncherBitBtn", RowTop(2)), Page::DemoLauncher);
+    ConnectNavigation(AddNavigationButton(QStringLiteral("Options"), "OptionsBitBtn", RowTop(3)), Page::Options);
+    ConnectNavigation(AddNavigationButton(QStringLiteral("About / Credits"), "AboutCreditsBitBtn", RowTop(4)),
                       Page::AboutAndCredits);
-    QPushButton* exit = AddNavigationButton(QStringLiteral("Exit"), "BitBtn3", 5);
+    QPushButton* exit = AddNavigationButton(QStringLiteral("Exit"), "BitBtn3", kHeight - kButtonStep);
     connect(exit, &QPushButton::clicked, this, [this] { BitBtn11Click(app_); });
 
     qApp->installEventFilter(this);
 }
 
-QPushButton* MainWindow::AddNavigationButton(const QString& caption, const char* name, int position) {
+QPushButton* MainWindow::AddNavigationButton(const QString& caption, const char* name, int top) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(8 + position * kButtonStep, kButtonRowTop, kButtonWidth, kButtonHeight);
+    button->setGeometry(kButtonLeft, top, kButtonWidth, kButtonHeight);
     return button;
 }
 
