@@ -7,6 +7,7 @@
 #include "app/Host.h"
 #include "app/MainView.h"
 #include "app/ProgramOptions.h"
+#include "compiler/OptionsView.h"
 #include "platform/FileSystem.h"
 #include "players/PlayerCfg.h"
 
@@ -41,6 +42,9 @@ struct Korvex {
     std::string currentPlayerName;
     std::string currentPlayerDir;
     PlayerCfg player = DefaultPlayerCfg();
+
+    // Config compiler: the Options tab's Video controls.
+    OptionsView optionsView = DefaultOptionsView();
 };
 
 }  // namespace korvex
