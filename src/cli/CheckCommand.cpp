@@ -1,0 +1,56 @@
+#include <iostream>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "app/ProgramOptions.h"
+#include "app/QuakeLocation.h"
+#include "cli/CliCommands.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+
+namespace korvex {
+namespace {
+
+void PrintLine(const std::string& label, const std::string& value) {
+    std::cout << label << '\t' << Cp1252ToUtf8(value) << '\n';
+}
+
+int CountLines(const std::string& path) {
+    std::vector<std::string> lines;
+    return ReadAllLines(path, lines) ? static_cast<int>(lines.size()) : 0;
+}
+
+}  // namespace
+
+int ExitStatus(const CliContext& context) { return context.host.ErrorReported() ? 1 : 0; }
+
+// The start-up checks without searching the disks and without writing anything.
+int RunCheck(CliContext& context) {
+    Korvex& app = context.app;
+    const ProgramDirs& dirs = app.dirs;
+    for (const auto& [label, dir] : {std::pair<const char*, const std::string&>{"program", dirs.program},
+                                     {"macros", dirs.macros}, {"players", dirs.players}, {"mods", dirs.mods},
+                                     {"automod", dirs.autoMod}, {"backup", dirs.backup}, {"temp", dirs.temp},
+                                     {"dirsort", dirs.dirSort}})
+        PrintLine(label, dir);
+
+    app.quakeDir = ReadStoredQuakeDir(app);
+    if (IsQuakeDir(app.quakeDir))
+        PrintLine("quake2", app.quakeDir);
+    else
+        ShowError(app, Err::QuakePathNotAvailable, "Install Quake II first.");
+
+    LoadProgramOptions(app);
+    const ProgramOptions& options = app.options;
+    PrintLine("options", BoolToText(options.showHints) + " " + BoolToText(options.quitAfterLaunching) + " " +
+                             BoolToText(options.warnMultipleFunctionsWithinCfg) + " " +
+                             BoolToText(options.warnMultipleFunctionsByInheritance));
+
+    PrintLine("pending-restore", std::to_string(CountLines(JoinPath(dirs.backup, "backup.dat"))));
+    PrintLine("pending-delete", std::to_string(CountLines(JoinPath(dirs.backup, "delete.dat"))));
+    return ExitStatus(context);
+}
+
+}  // namespace korvex

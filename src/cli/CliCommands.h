@@ -1,0 +1,32 @@
+// The commands of korvex-cli. Each runs one core operation on the program directory and
+// returns the exit status: 0 done, 1 an error was reported, 2 wrong usage.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/CliHost.h"
+
+namespace korvex {
+
+struct Korvex;
+
+struct CliContext {
+    Korvex& app;
+    CliHost& host;
+    std::vector<std::string> args;  // the words after the command's name
+};
+
+struct CliCommand {
+    const char* name;
+    const char* usage;
+    bool writes;  // refused while Korvex itself runs
+    int (*run)(CliContext& context);
+};
+
+// The exit status of a command that reported through the host.
+int ExitStatus(const CliContext& context);
+
+int RunCheck(CliContext& context);
+
+}  // namespace korvex

@@ -1,0 +1,38 @@
+// The Host of korvex-cli: messages go to standard error; questions are answered No or
+// Cancel, or Yes (Ignore) when the command line says --yes.
+#pragma once
+
+#include <deque>
+
+#include "app/Host.h"
+
+namespace korvex {
+
+class CliHost : public Host {
+public:
+    explicit CliHost(bool answerYes) : answerYes_(answerYes) {}
+
+    // Runs the posted steps of a chained operation until none is left.
+    void RunPosted();
+    bool ErrorReported() const { return errorReported_; }
+
+    Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) override;
+    void Post(Step step) override { posted_.push_back(std::move(step)); }
+    void ProcessPendingEvents() override {}
+    void RequestClose() override { closeRequested_ = true; }
+    void ShowStatus(StatusWindow, const std::string&) override {}
+    void CloseStatus(StatusWindow) override {}
+    bool AskDisclaimer() override { return answerYes_; }
+    void ShowMainWindow() override {}
+    void MainViewChanged() override {}
+
+private:
+    Button Answer(Buttons buttons) const;
+
+    bool answerYes_;
+    bool errorReported_ = false;
+    bool closeRequested_ = false;
+    std::deque<Step> posted_;
+};
+
+}  // namespace korvex

@@ -1,0 +1,105 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+
+#include "app/AboutPage.h"
+#include "app/GroupPage.h"
+#include "app/Korvex.h"
+#include "app/OptionsPage.h"
+#include "app/StartUp.h"
+#include "app/TextCodec.h"
+#include "players/ConfigEditorPage.h"
+
+namespace korvex {
+namespace {
+
+constexpr int kWidth = 679;
+constexpr int kHeight = 535;
+constexpr int kButtonRowTop = 497;
+constexpr int kButtonWidth = 105;
+constexpr int kButtonHeight = 30;
+constexpr int kButtonStep = 111;
+
+QWidget* GroupOnlyPage(const QString& title) {
+    auto* page = new QWidget;
+    AddPageGroup(*page, title);
+    return page;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Korvex& app)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      app_(app),
+      pages_(new QStackedWidget(this)),
+      configEditor_(new ConfigEditorPage(app)),
+      options_(new OptionsPage(app)) {
+    setWindowTitle(QStringLiteral("Korvex"));
+    setFixedSize(kWidth, kHeight);
+    pages_->setGeometry(0, 0, kWidth, kButtonRowTop - 4);
+    pages_->addWidget(configEditor_);
+    pages_->addWidget(GroupOnlyPage(QStringLiteral("MOD-Launcher")));
+    pages_->addWidget(GroupOnlyPage(QStringLiteral("Demo-Launcher")));
+    pages_->addWidget(GroupOnlyPage(QStringLiteral("Macro Dialog")));
+    pages_->addWidget(options_);
+    pages_->addWidget(new AboutPage);
+
+    ConnectNavigation(AddNavigationButton(QStringLiteral("Config-Editor"), "ConfigEditorBitBtn", 0), Page::ConfigEditor);
+    ConnectNavigation(AddNavigationButton(QStringLiteral("MOD-Launcher"), "MODLauncherBitBtn", 1), Page::ModLauncher);
+    ConnectNavigation(AddNavigationButton(QStringLiteral("Demo-Launcher"), "DemoLauncherBitBtn", 2), Page::DemoLauncher);
+    ConnectNavigation(AddNavigationButton(QStringLiteral("Options"), "OptionsBitBtn", 3), Page::Options);
+    ConnectNavigation(AddNavigationButton(QStringLiteral("About / Credits"), "AboutCreditsBitBtn", 4),
+                      Page::AboutAndCredits);
+    QPushButton* exit = AddNavigationButton(QStringLiteral("Exit"), "BitBtn3", 5);
+    connect(exit, &QPushButton::clicked, this, [this] { BitBtn11Click(app_); });
+
+    qApp->installEventFilter(this);
+}
+
+QPushButton* MainWindow::AddNavigationButton(const QString& caption, const char* name, int position) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(8 + position * kButtonStep, kButtonRowTop, kButtonWidth, kButtonHeight);
+    return button;
+}
+
+void MainWindow::ConnectNavigation(QPushButton* button, Page page) {
+    connect(button, &QPushButton::clicked, this, [this, page] {
+        if (NavigateTo(app_, page) && page == Page::ModLauncher) pages_->currentWidget()->setFocus();
+    });
+}
+
+void MainWindow::ShowCentred() {
+    if (!centred_) {
+        move(QApplication::primaryScreen()->availableGeometry().center() - rect().center());
+        centred_ = true;
+    }
+    show();
+}
+
+void MainWindow::SyncFromCore() {
+    setWindowTitle(ToQString(app_.view.caption));
+    pages_->setCurrentIndex(static_cast<int>(app_.view.page));
+    configEditor_->SyncFromCore();
+    options_->SyncFromCore();
+}
+
+// The exit runs once the event loop has ended (see main).
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QApplication::quit();
+}
+
+// Hints are tool tips; switching them off swallows every tool tip at once.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip && !app_.options.showHints) return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace korvex

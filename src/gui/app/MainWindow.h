@@ -1,0 +1,40 @@
+// The one main window: six stacked pages and the navigation buttons that switch them.
+// A thin shell; the pages are widgets of their own and the state lives in the core.
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class QStackedWidget;
+
+namespace korvex {
+
+struct Korvex;
+enum class Page;
+class ConfigEditorPage;
+class OptionsPage;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(Korvex& app);
+
+    void ShowCentred();
+    void SyncFromCore();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPushButton* AddNavigationButton(const QString& caption, const char* name, int position);
+    void ConnectNavigation(QPushButton* button, Page page);
+
+    Korvex& app_;
+    QStackedWidget* pages_;
+    ConfigEditorPage* configEditor_;
+    OptionsPage* options_;
+    bool centred_ = false;
+};
+
+}  // namespace korvex

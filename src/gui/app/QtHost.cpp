@@ -1,0 +1,92 @@
+#include "app/QtHost.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "app/DisclaimerDialog.h"
+#include "app/MainWindow.h"
+#include "app/StatusDialog.h"
+#include "app/TextCodec.h"
+
+namespace korvex {
+namespace {
+
+QMessageBox::Icon ToQtIcon(Icon icon) {
+    switch (icon) {
+        case Icon::Error: return QMessageBox::Critical;
+        case Icon::Warning: return QMessageBox::Warning;
+        case Icon::Information: return QMessageBox::Information;
+        case Icon::Question: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQtButtons(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::Ok: return QMessageBox::Ok;
+        case Buttons::Abort: return QMessageBox::Abort;
+        case Buttons::CancelIgnore: return QMessageBox::Cancel | QMessageBox::Ignore;
+        case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+Button FromQtButton(int pressed) {
+    switch (pressed) {
+        case QMessageBox::Ok: return Button::Ok;
+        case QMessageBox::Abort: return Button::Abort;
+        case QMessageBox::Ignore: return Button::Ignore;
+        case QMessageBox::Yes: return Button::Yes;
+        case QMessageBox::No: return Button::No;
+        default: return Button::Cancel;
+    }
+}
+
+}  // namespace
+
+QtHost::QtHost()
+    : startUpWindow_(std::make_unique<StatusDialog>(StatusDialog::Style::StartUp)),
+      searchWindow_(std::make_unique<StatusDialog>(StatusDialog::Style::Search)) {}
+
+QtHost::~QtHost() = default;
+
+Button QtHost::ShowMessage(Icon icon, const std::string& text, Buttons buttons) {
+    QMessageBox box(ToQtIcon(icon), QStringLiteral("Korvex"), ToQString(text), ToQtButtons(buttons),
+                    mainWindow_ && mainWindow_->isVisible() ? mainWindow_ : nullptr);
+    return FromQtButton(box.exec());
+}
+
+void QtHost::Post(Step step) { QTimer::singleShot(0, qApp, std::move(step)); }
+
+void QtHost::ProcessPendingEvents() { QApplication::processEvents(); }
+
+// The exit itself runs once the event loop has ended (see main), however the close came about.
+void QtHost::RequestClose() { QTimer::singleShot(0, qApp, &QApplication::quit); }
+
+StatusDialog& QtHost::StatusDialogFor(StatusWindow window) {
+    return window == StatusWindow::StartUp ? *startUpWindow_ : *searchWindow_;
+}
+
+void QtHost::ShowStatus(StatusWindow window, const std::string& text) {
+    StatusDialogFor(window).ShowText(ToQString(text));
+    if (mainWindow_) mainWindow_->repaint();
+}
+
+void QtHost::CloseStatus(StatusWindow window) { StatusDialogFor(window).hide(); }
+
+bool QtHost::AskDisclaimer() {
+    DisclaimerDialog dialog;
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtHost::ShowMainWindow() {
+    if (mainWindow_) mainWindow_->ShowCentred();
+}
+
+void QtHost::MainViewChanged() {
+    if (mainWindow_) mainWindow_->SyncFromCore();
+}
+
+}  // namespace korvex

@@ -1,0 +1,27 @@
+// The Config-Editor page: the Bindings, Options and Special tabs and the Player-CFG buttons.
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class QTabWidget;
+
+namespace korvex {
+
+struct Korvex;
+
+class ConfigEditorPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ConfigEditorPage(Korvex& app, QWidget* parent = nullptr);
+    void SyncFromCore();
+
+private:
+    void TabControl1Change(int index);
+    QPushButton* AddPlayerButton(const QString& caption, const char* name);
+
+    Korvex& app_;
+    QTabWidget* tabs_;
+};
+
+}  // namespace korvex
