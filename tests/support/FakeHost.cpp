@@ -23,6 +23,8 @@ bool IsQuestion(Buttons buttons) { return buttons != Buttons::Ok && buttons != B
 
 FakeHost::~FakeHost() {
     for (const auto& left : expected_) ADD_FAILURE() << "question never asked: " << left.text;
+    if (!playerListAnswers.empty()) ADD_FAILURE() << "Player-CFG list dialog never shown";
+    if (!playerNameAnswers.empty()) ADD_FAILURE() << "Player-CFG name dialog never shown";
 }
 
 void FakeHost::Expect(Icon icon, std::string text, Button answer) {
@@ -61,6 +63,28 @@ void FakeHost::ShowStatus(StatusWindow, const std::string& text) {
 }
 
 void FakeHost::CloseStatus(StatusWindow) { statusOpen = false; }
+
+PlayerListAnswer FakeHost::ChoosePlayers(const PlayerListRequest& request) {
+    playerListRequests.push_back(request);
+    if (playerListAnswers.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << request.caption;
+        return {};
+    }
+    PlayerListAnswer answer = playerListAnswers.front();
+    playerListAnswers.pop_front();
+    return answer;
+}
+
+PlayerNameAnswer FakeHost::AskPlayerName(const PlayerNameRequest& request) {
+    playerNameRequests.push_back(request);
+    if (playerNameAnswers.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << request.caption;
+        return {};
+    }
+    PlayerNameAnswer answer = playerNameAnswers.front();
+    playerNameAnswers.pop_front();
+    return answer;
+}
 
 bool FakeHost::AskDisclaimer() {
     ++disclaimerShown;

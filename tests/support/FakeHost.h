@@ -37,6 +37,18 @@ public:
     void ShowMainWindow() override { mainWindowShown = true; }
     void MainViewChanged() override { ++viewChanges; }
 
+    // Player-CFG dialogs: answered from the scripts below in order; an unscripted one fails.
+    PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) override;
+    PlayerNameAnswer AskPlayerName(const PlayerNameRequest& request) override;
+    void PlayerCfgChanged() override { ++playerCfgChanges; }
+    void ModTreeChanged() override { ++modTreeChanges; }
+    std::deque<PlayerListAnswer> playerListAnswers;
+    std::deque<PlayerNameAnswer> playerNameAnswers;
+    std::vector<PlayerListRequest> playerListRequests;
+    std::vector<PlayerNameRequest> playerNameRequests;
+    int playerCfgChanges = 0;
+    int modTreeChanges = 0;
+
     std::vector<ShownBox> boxes;
     std::deque<Step> posted;
     std::vector<std::string> statusTexts;  // every text a status window showed, in order

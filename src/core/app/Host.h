@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "players/PlayerDialogs.h"
+
 namespace korvex {
 
 enum class Icon { Error, Warning, Information, Question };
@@ -37,6 +39,14 @@ public:
     virtual void ShowMainWindow() = 0;
     // The main window's page, caption or option check boxes changed in the core.
     virtual void MainViewChanged() = 0;
+
+    // Player-CFG store.
+    virtual PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) = 0;
+    virtual PlayerNameAnswer AskPlayerName(const PlayerNameRequest& request) = 0;
+    // The current Player-CFG or the Config-Editor's control states changed in the core.
+    virtual void PlayerCfgChanged() = 0;
+    // The MOD tree's nodes changed in the core.
+    virtual void ModTreeChanged() = 0;
 };
 
 }  // namespace korvex

@@ -11,6 +11,7 @@
 #include "platform/Path.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
+#include "players/CharacterLists.h"
 #include "players/PlayerCfgFiles.h"
 
 namespace korvex {
@@ -90,6 +91,7 @@ void LoadEverything(Korvex& app) {
         return;
     }
     ShowStartUpStep(app, "Adding Player-Models...");
+    FillModelList(app);
     ShowStartUpStep(app, "Adding modifications...");
     app.host.CloseStatus(StatusWindow::StartUp);
     app.host.MainViewChanged();

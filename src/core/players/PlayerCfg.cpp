@@ -1,5 +1,6 @@
 #include "players/PlayerCfg.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "platform/Text.h"
@@ -9,6 +10,20 @@ namespace korvex {
 bool PlayerCfg::Flag(Option option) const { return TextToBool(Text(option)); }
 
 void PlayerCfg::SetFlag(Option option, bool on) { SetText(option, BoolToText(on)); }
+
+bool IsFlagOption(Option option) {
+    switch (option) {
+        case Option::General1: case Option::General2: case Option::General4:
+        case Option::Video7: case Option::Video8: case Option::Video9: case Option::Video10:
+        case Option::Sound4:
+        case Option::Mouse4: case Option::Mouse5: case Option::Mouse6: case Option::Mouse7: case Option::Mouse8:
+        case Option::Character5:
+        case Option::Server3: case Option::Server4: case Option::Server5: case Option::Server6: case Option::Server7:
+            return true;
+        default:
+            return false;
+    }
+}
 
 PlayerCfg DefaultPlayerCfg() {
     PlayerCfg cfg;
@@ -41,6 +56,14 @@ double TextToFloatDef(const std::string& text) {
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
     return (error == std::errc() && stop == end && !text.empty()) ? value : 0;
+}
+
+void SortAsListBox(std::vector<std::string>& items) {
+    std::stable_sort(items.begin(), items.end(), [](const std::string& a, const std::string& b) {
+        const std::string upperA = UpperCaseAscii(a);
+        const std::string upperB = UpperCaseAscii(b);
+        return upperA != upperB ? upperA < upperB : a < b;
+    });
 }
 
 }  // namespace korvex

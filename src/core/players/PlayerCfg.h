@@ -26,6 +26,20 @@ inline constexpr int kInheritPartCount = 7;
 
 // The prompt texts that a combo box shows while nothing is chosen.
 inline constexpr const char* kNoInheritText = "Player to inherit settings from";
+inline constexpr const char* kNoSkinText = "Skin";
+
+// The states of the Config-Editor's controls that Korvex itself changes.
+struct PlayerCfgControls {
+    bool inheritGroupVisible = false;
+    bool inherit1Enabled = true;
+    std::vector<std::string> inherit1Items;
+    // The additional-commands memo and its label are shown and hidden together.
+    bool additionalCommandsVisible = false;
+    std::vector<std::string> modelItems;  // Character1
+    std::vector<std::string> skinItems;   // Character2
+    // Keeps the change of Special1 made while reacting to a click from starting it again.
+    bool special1ClickRunning = false;
+};
 
 struct PlayerCfg {
     // File names in the order of inclusion, and the descriptions as the sorted list shows them.
@@ -41,12 +55,17 @@ struct PlayerCfg {
     bool additionalCommands = false;
     std::vector<std::string> additionalCommandLines;
 
+    PlayerCfgControls controls;
+
     const std::string& Text(Option option) const { return options[static_cast<int>(option)]; }
     void SetText(Option option, std::string text) { options[static_cast<int>(option)] = std::move(text); }
     bool Flag(Option option) const;
     void SetFlag(Option option, bool on);
     bool Inherits(InheritPart part) const { return inherit[static_cast<int>(part)]; }
 };
+
+// True for the options that a check box shows.
+bool IsFlagOption(Option option);
 
 // A fresh Config-Editor before any Player-CFG is loaded.
 PlayerCfg DefaultPlayerCfg();
@@ -57,5 +76,8 @@ std::string BoolToText(bool value);
 // The value of a decimal text, 0 when the text is not a valid number.
 long long TextToIntDef(const std::string& text);
 double TextToFloatDef(const std::string& text);
+
+// The order of a sorted list box: letters compared without regard to case.
+void SortAsListBox(std::vector<std::string>& items);
 
 }  // namespace korvex

@@ -1,11 +1,139 @@
 #include "players/PlayerCfgFiles.h"
 
+#include <algorithm>
+
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
+#include "platform/TextFile.h"
+#include "players/IncludedMacros.h"
+#include "players/Inheritance.h"
+#include "players/PlayerDirs.h"
 
 namespace korvex {
+namespace {
+
+std::string PlayerFile(const Korvex& app, const char* name) { return JoinPath(app.currentPlayerDir, name); }
+
+bool IsIncluded(const PlayerCfg& cfg, const std::string& fileName) {
+    return std::any_of(cfg.includedMacroFiles.begin(), cfg.includedMacroFiles.end(),
+                       [&](const std::string& included) { return EqualsIgnoringCase(included, fileName); });
+}
+
+// A count that names more groups than the file holds stops at the file's end, so an
+// absurd count never runs away.
+void LoadBindings(Korvex& app) {
+    const std::string path = PlayerFile(app, "bindings.dat");
+    LineReader reader;
+    if (!reader.Open(path)) {
+        ShowError(app, Err::CouldntLoadFile, path);
+        return;
+    }
+    PlayerCfg& cfg = app.player;
+    cfg.includedMacroFiles.clear();
+    cfg.includedMacros.clear();
+    for (long long left = TextToIntDef(reader.ReadLine()); left > 0 && !reader.AtEnd(); --left) {
+        const std::string fileName = reader.ReadLine();
+        const std::string description = reader.ReadLine();
+        reader.ReadLine();  // the category, looked up afresh when saving
+        const bool kept = MacroFileMatches(app, description, app.dirs.macros, fileName) &&
+                          FileExists(JoinPath(app.currentPlayerDir, fileName + ".out"));
+        if (app.shuttingDown) return;
+        if (!kept) {
+            ShowError(app, Err::MacroFileMissing, description);
+            continue;
+        }
+        cfg.includedMacroFiles.push_back(fileName);
+        cfg.includedMacros.push_back(description);
+    }
+    SortAsListBox(cfg.includedMacros);
+}
+
+// Returns false after the fatal report of extra lines.
+bool LoadOptions(Korvex& app) {
+    const std::string path = PlayerFile(app, "options.dat");
+    LineReader reader;
+    if (!reader.Open(path)) {
+        ShowError(app, Err::CouldntLoadFile, path);
+        return true;
+    }
+    for (std::string& value : app.player.options) value = reader.ReadLine();
+    // Check boxes hold exactly "TRUE" or "FALSE", whatever the file wrote.
+    for (int line = 0; line < kOptionCount; ++line)
+        if (IsFlagOption(static_cast<Option>(line)))
+            app.player.SetFlag(static_cast<Option>(line), TextToBool(app.player.options[line]));
+    if (!reader.AtEnd()) {
+        FatalError(app, Err::EndOfFileNotReached, "Inherit Options");
+        return false;
+    }
+    return true;
+}
+
+void LoadSpecial(Korvex& app) {
+    const std::string path = PlayerFile(app, "special.dat");
+    LineReader reader;
+    if (!reader.Open(path)) {
+        ShowError(app, Err::CouldntLoadFile, path);
+        return;
+    }
+    PlayerCfg& cfg = app.player;
+    cfg.special1 = TextToBool(reader.ReadLine());
+    cfg.inherit1 = reader.ReadLine();
+    for (bool& part : cfg.inherit) part = TextToBool(reader.ReadLine());
+    cfg.additionalCommands = TextToBool(reader.ReadLine());
+    const long long count = TextToIntDef(reader.ReadLine());
+    cfg.additionalCommandLines.clear();
+    if (!cfg.additionalCommands) return;
+    for (long long left = count; left > 0 && !reader.AtEnd(); --left)
+        cfg.additionalCommandLines.push_back(reader.ReadLine());
+}
+
+std::vector<std::string> BindingsLines(const Korvex& app) {
+    const PlayerCfg& cfg = app.player;
+    std::vector<std::string> lines{std::to_string(cfg.includedMacroFiles.size())};
+    for (const std::string& fileName : cfg.includedMacroFiles) {
+        const IncludedMacroLines macro = IncludedMacroLinesOf(app, fileName);
+        lines.insert(lines.end(), {fileName, macro.description, macro.category});
+    }
+    return lines;
+}
+
+std::vector<std::string> SpecialLines(const PlayerCfg& cfg) {
+    std::vector<std::string> lines{BoolToText(cfg.special1), cfg.inherit1};
+    for (bool part : cfg.inherit) lines.push_back(BoolToText(part));
+    lines.push_back(BoolToText(cfg.additionalCommands));
+    if (!cfg.additionalCommands) {
+        lines.push_back("0");
+        return lines;
+    }
+    lines.push_back(std::to_string(cfg.additionalCommandLines.size()));
+    lines.insert(lines.end(), cfg.additionalCommandLines.begin(), cfg.additionalCommandLines.end());
+    return lines;
+}
+
+// A line break inside a value would shift every later line of the file.
+std::string OneLine(std::string text) {
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+void SaveFile(Korvex& app, const char* name, const std::vector<std::string>& lines) {
+    const std::string path = PlayerFile(app, name);
+    AtomicTextWriter writer(path);
+    for (const std::string& line : lines) writer.WriteLine(OneLine(line));
+    if (!writer.Commit()) ShowError(app, Err::CouldntSaveFile, path);
+}
+
+// The current directory must lie in the players directory; anything else means the
+// state is broken, and writing there could destroy files that are not Korvex's.
+bool CurrentPlayerDirIsSound(const Korvex& app) {
+    return StartsWithIgnoringCase(app.currentPlayerDir, app.dirs.program) &&
+           !TrimBlanksAndNuls(app.currentPlayerDir).empty() && StaysInPlayersDir(app.currentPlayerName);
+}
+
+}  // namespace
 
 void SetCurrentPlayer(Korvex& app, const std::string& name) {
     app.currentPlayerName = name;
@@ -16,12 +144,37 @@ void SetCurrentPlayer(Korvex& app, const std::string& name) {
     }
 }
 
-void LoadPlayerCFG(Korvex& app, const std::string& name) { SetCurrentPlayer(app, name); }
+void LoadPlayerCFG(Korvex& app, const std::string& name) {
+    SetCurrentPlayer(app, name);
+    LoadBindings(app);
+    if (app.shuttingDown || !LoadOptions(app)) return;
+    LoadSpecial(app);
+    UpdateInheritControls(app, true);
+    app.view.editorTab = EditorTab::Bindings;
+    app.host.MainViewChanged();
+    app.host.PlayerCfgChanged();
+}
 
 void SavePlayerCFG(Korvex& app) {
-    if (!StartsWithIgnoringCase(app.currentPlayerDir, app.dirs.program) ||
-        TrimBlanksAndNuls(app.currentPlayerDir).empty()) {
+    if (!CurrentPlayerDirIsSound(app)) {
         FatalError(app, Err::InitializationFailed, "disk full?");
+        return;
+    }
+    CleanPlayerDir(app);
+    SaveFile(app, "bindings.dat", BindingsLines(app));
+    SaveFile(app, "options.dat", {app.player.options.begin(), app.player.options.end()});
+    SaveFile(app, "special.dat", SpecialLines(app.player));
+}
+
+void CleanPlayerDir(Korvex& app) {
+    const auto entries = ListDirectory(app.currentPlayerDir);
+    for (const DirEntry& entry : entries.value_or(std::vector<DirEntry>{})) {
+        const std::string& name = entry.name;
+        if (name == "bindings.dat" || name == "options.dat" || name == "special.dat" || entry.isDirectory) continue;
+        const std::string macroFile = name.substr(0, name.size() - std::min<std::size_t>(4, name.size()));
+        if (IsIncluded(app.player, macroFile) || name.back() == '.') continue;
+        const std::string path = JoinPath(ResolveCase(app.currentPlayerDir), name);
+        if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);
     }
 }
 

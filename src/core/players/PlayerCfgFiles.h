@@ -7,8 +7,14 @@ namespace korvex {
 
 struct Korvex;
 
+// The template from which new Player-CFGs are made lies directly in the players directory.
+inline constexpr const char* kTemplatePlayerName = ".";
+
 void SetCurrentPlayer(Korvex& app, const std::string& name);
 void LoadPlayerCFG(Korvex& app, const std::string& name);
+// Writes each file atomically: a failed write keeps the old file and is reported.
 void SavePlayerCFG(Korvex& app);
+// Deletes what does not belong in the current Player-CFG's directory.
+void CleanPlayerDir(Korvex& app);
 
 }  // namespace korvex

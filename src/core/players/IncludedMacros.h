@@ -1,0 +1,22 @@
+// How an included macro's file, description and category belong together.
+#pragma once
+
+#include <string>
+
+namespace korvex {
+
+struct Korvex;
+
+// True when directory/fileName exists and its description pass yields exactly description.
+bool MacroFileMatches(Korvex& app, const std::string& description, const std::string& directory,
+                      const std::string& fileName);
+
+struct IncludedMacroLines {
+    std::string description;
+    std::string category;
+};
+// What bindings.dat records for an included macro file; "Error" twice when no macro of
+// the catalogue lives in that file.
+IncludedMacroLines IncludedMacroLinesOf(const Korvex& app, const std::string& fileName);
+
+}  // namespace korvex

@@ -1,0 +1,110 @@
+#include "players/Inheritance.h"
+
+#include <algorithm>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+#include "players/PlayerDirs.h"
+
+namespace korvex {
+namespace {
+
+// Names are compared as the file system and the combo box's own lookup compare them.
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+    return std::any_of(names.begin(), names.end(),
+                       [&](const std::string& entry) { return EqualsIgnoringCase(entry, name); });
+}
+
+void ShowAdditionalCommands(Korvex& app) {
+    app.player.controls.additionalCommandsVisible = app.player.additionalCommands;
+    app.host.PlayerCfgChanged();
+}
+
+}  // namespace
+
+bool InheritChainBroken(const Korvex& app, const std::string& name, std::vector<std::string>& visited) {
+    if (Contains(visited, name)) return true;
+    visited.push_back(name);
+    LineReader reader;
+    if (!reader.Open(JoinPath(JoinPath(app.dirs.players, name), "special.dat"))) return true;
+    if (!TextToBool(reader.ReadLine())) return false;
+    const std::string ancestor = reader.ReadLine();
+    return ancestor != kNoInheritText && InheritChainBroken(app, ancestor, visited);
+}
+
+bool CannotInheritFrom(const Korvex& app, const std::string& name) {
+    if (name == app.currentPlayerName) return true;
+    if (name == kNoInheritText) return false;
+    std::vector<std::string> visited{app.currentPlayerName};
+    return InheritChainBroken(app, name, visited);
+}
+
+void FillInheritCombo(Korvex& app) {
+    PlayerCfgControls& controls = app.player.controls;
+    controls.inherit1Items.clear();
+    for (const std::string& name : FillPlayerList(app))
+        if (!CannotInheritFrom(app, name)) controls.inherit1Items.push_back(name);
+    controls.inherit1Enabled = !controls.inherit1Items.empty();
+}
+
+void UpdateInheritControls(Korvex& app, bool afterLoad) {
+    PlayerCfg& cfg = app.player;
+    PlayerCfgControls& controls = cfg.controls;
+    FillInheritCombo(app);
+    if (cfg.inherit1 != kNoInheritText && !Contains(controls.inherit1Items, cfg.inherit1)) {
+        cfg.inherit1 = kNoInheritText;
+        controls.inherit1Enabled = false;
+    }
+    if (controls.inherit1Enabled) {
+        controls.inheritGroupVisible = cfg.special1;
+    } else {
+        controls.inheritGroupVisible = false;
+        if (cfg.special1) {
+            app.host.PlayerCfgChanged();
+            if (afterLoad)
+                ShowError(app, Err::InheritedPlayerGone,
+                          "Cure: create a player who doesn't inherit anything; check if all players you inherit "
+                          "from do still exist.");
+            else
+                ShowError(app, Err::NoPlayersToInheritFrom, "Cure: create a player who doesn't inherit anything.");
+        }
+        cfg.special1 = false;
+    }
+    ShowAdditionalCommands(app);
+}
+
+void Special1Click(Korvex& app) {
+    PlayerCfgControls& controls = app.player.controls;
+    if (controls.special1ClickRunning) return;
+    controls.special1ClickRunning = true;
+    UpdateInheritControls(app, false);
+    controls.special1ClickRunning = false;
+}
+
+void Inherit1Enter(Korvex& app) { UpdateInheritControls(app, false); }
+
+void Inherit1Change(Korvex& app) {
+    PlayerCfg& cfg = app.player;
+    if (cfg.inherit1.empty()) {
+        cfg.inherit1 = kNoInheritText;
+        app.host.PlayerCfgChanged();
+        // The combo box puts the typed text back while it finishes the change event.
+        app.host.Post([&app] {
+            app.player.inherit1 = kNoInheritText;
+            app.host.PlayerCfgChanged();
+        });
+        return;
+    }
+    if (!Contains(cfg.controls.inherit1Items, cfg.inherit1)) cfg.inherit1 = kNoInheritText;
+    app.host.PlayerCfgChanged();
+    if (CannotInheritFrom(app, cfg.inherit1)) FatalError(app, Err::InheritsAlthoughChecked, cfg.inherit1);
+}
+
+void PlayerCFGAdditionalCommandsCheckBoxClick(Korvex& app) {
+    app.host.Post([&app] { ShowAdditionalCommands(app); });
+}
+
+}  // namespace korvex

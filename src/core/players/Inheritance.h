@@ -1,0 +1,27 @@
+// Which Player-CFG the current one may inherit from, and the Special tab's controls
+// that follow from that choice.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korvex {
+
+struct Korvex;
+
+// True when following the links from name runs into a cycle or a Player-CFG without
+// special.dat; visited holds the names already passed (letter case ignored).
+bool InheritChainBroken(const Korvex& app, const std::string& name, std::vector<std::string>& visited);
+bool CannotInheritFrom(const Korvex& app, const std::string& name);
+void FillInheritCombo(Korvex& app);
+// afterLoad: called after a Player-CFG was loaded, deleted or renamed rather than from the
+// person's own action on the Special tab; it decides which message explains a reset.
+void UpdateInheritControls(Korvex& app, bool afterLoad);
+
+// Handlers of the Special tab; the GUI stores the control's new state first.
+void Special1Click(Korvex& app);
+void Inherit1Enter(Korvex& app);
+void Inherit1Change(Korvex& app);
+void PlayerCFGAdditionalCommandsCheckBoxClick(Korvex& app);
+
+}  // namespace korvex

@@ -1,0 +1,36 @@
+// What the five Player-CFG dialogs show and what the person answers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korvex {
+
+// A list of Player-CFG names to choose from (change: one, delete: several).
+struct PlayerListRequest {
+    std::string caption;
+    std::string label;
+    std::vector<std::string> names;  // sorted
+    bool multiSelect = false;
+    std::string confirmCaption;
+};
+
+struct PlayerListAnswer {
+    bool confirmed = false;
+    std::vector<std::string> selected;
+};
+
+// A name to enter (new, rename, copy).
+struct PlayerNameRequest {
+    std::string caption;
+    std::string label;
+    std::string preset;
+    std::string confirmCaption;
+};
+
+struct PlayerNameAnswer {
+    bool confirmed = false;
+    std::string name;
+};
+
+}  // namespace korvex

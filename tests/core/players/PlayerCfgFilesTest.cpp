@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include "PlayerTestData.h"
+#include "app/Korvex.h"
+#include "players/PlayerCfgFiles.h"
+
+namespace korvex {
+namespace {
+
+std::vector<std::string> WithMemo(const std::string& flag, const std::string& count,
+                                  const std::vector<std::string>& memo) {
+    std::vector<std::string> lines = SpecialLines("");
+    lines[9] = flag;
+    lines[10] = count;
+    lines.insert(lines.end(), memo.begin(), memo.end());
+    return lines;
+}
+
+TEST(PlayerCfgFiles, SavesTheThreeFilesInTheirLineLayouts) {
+    ProgramDirFixture dir;
+    LoadPlayerCFG(dir.app(), "Player");
+    EXPECT_TRUE(dir.host().boxes.empty());
+    dir.app().player.SetText(Option::General5, "110");
+    SavePlayerCFG(dir.app());
+    EXPECT_EQ(dir.Read("players/Player/bindings.dat"), "0\r\n");
+    std::vector<std::string> options = TemplateOptionLines();
+    options[41] = "110";
+    EXPECT_EQ(dir.Read("players/Player/options.dat"), JoinLines(options));
+    EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(SpecialLines("")));
+}
+
+TEST(PlayerCfgFiles, ShortOptionsLoadAndExtraLinesAreFatal) {
+    ProgramDirFixture dir;
+    std::vector<std::string> options = TemplateOptionLines();
+    options.pop_back();
+    dir.WriteLines("players/Player/options.dat", options);
+    LoadPlayerCFG(dir.app(), "Player");
+    EXPECT_TRUE(dir.host().boxes.empty());
+    EXPECT_EQ(dir.app().player.Text(Option::General5), "");
+    EXPECT_EQ(dir.app().player.Text(Option::Server7), "FALSE");
+
+    options.push_back("90");
+    options.push_back("");
+    dir.WriteLines("players/Player/options.dat", options);
+    LoadPlayerCFG(dir.app(), "Player");
+    EXPECT_TRUE(dir.app().shuttingDown);
+    EXPECT_EQ(dir.host().BoxTexts().back(), "Programmer: end of file not reached, check file format. (Inherit Options)");
+}
+
+TEST(PlayerCfgFiles, AdditionalCommandsSurviveRepeatedCycles) {
+    ProgramDirFixture dir;
+    dir.WriteLines("players/Player/special.dat", WithMemo("FALSE", "0", {}));
+    LoadPlayerCFG(dir.app(), "Player");
+    EXPECT_FALSE(dir.app().player.additionalCommands);
+    EXPECT_FALSE(dir.app().player.controls.additionalCommandsVisible);
+    EXPECT_TRUE(dir.app().player.additionalCommandLines.empty());
+
+    const std::vector<std::string> memo = {"set fov 100", "", "echo \"hi\""};
+    dir.app().player.additionalCommands = true;
+    dir.app().player.additionalCommandLines = memo;
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        SavePlayerCFG(dir.app());
+        EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(WithMemo("TRUE", "3", memo)));
+        LoadPlayerCFG(dir.app(), "Player");
+        EXPECT_EQ(dir.app().player.additionalCommandLines, memo);
+        EXPECT_TRUE(dir.app().player.controls.additionalCommandsVisible);
+    }
+    dir.app().player.additionalCommands = false;
+    SavePlayerCFG(dir.app());
+    EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(WithMemo("FALSE", "0", {})));
+}
+
+TEST(PlayerCfgFiles, TrueInAnyLetterCaseIsChecked) {
+    ProgramDirFixture dir;
+    std::vector<std::string> options = TemplateOptionLines();
+    options[0] = "true";
+    options[1] = "True";
+    options[3] = "TRUE";
+    options[10] = "yes";
+    options[11] = "";
+    dir.WriteLines("players/Player/options.dat", options);
+    LoadPlayerCFG(dir.app(), "Player");
+    const PlayerCfg& cfg = dir.app().player;
+    EXPECT_TRUE(cfg.Flag(Option::General1) && cfg.Flag(Option::General2) && cfg.Flag(Option::General4));
+    EXPECT_FALSE(cfg.Flag(Option::Video7) || cfg.Flag(Option::Video8));
+    SavePlayerCFG(dir.app());
+    EXPECT_EQ(dir.Read("players/Player/options.dat").substr(0, 12), "TRUE\r\nTRUE\r\n");
+}
+
+TEST(PlayerCfgFiles, SaveRemovesStrayFilesButKeepsOutputsOfIncludedMacros) {
+    ProgramDirFixture dir;
+    LoadPlayerCFG(dir.app(), "Player");
+    dir.Write("players/Player/notes.txt", "x");
+    dir.Write("players/Player/Rocket.MAC.out", "Weapons\r\n");
+    dir.Write("players/Player/Gone.MAC.out", "Weapons\r\n");
+    dir.app().player.includedMacroFiles = {"ROCKET.mac"};
+    SavePlayerCFG(dir.app());
+    EXPECT_FALSE(dir.Exists("players/Player/notes.txt"));
+    EXPECT_FALSE(dir.Exists("players/Player/Gone.MAC.out"));
+    EXPECT_TRUE(dir.Exists("players/Player/Rocket.MAC.out"));
+    EXPECT_TRUE(dir.Exists("players/Player/options.dat"));
+}
+
+TEST(PlayerCfgFiles, TheTemplateLoadsFromThePlayersDirectory) {
+    ProgramDirFixture dir;
+    std::vector<std::string> options = TemplateOptionLines();
+    options[33] = "Template Name";
+    dir.WriteLines("players/options.dat", options);
+    LoadPlayerCFG(dir.app(), ".");
+    EXPECT_TRUE(dir.host().boxes.empty());
+    EXPECT_EQ(dir.app().player.Text(Option::Character8), "Template Name");
+}
+
+TEST(PlayerCfgFiles, BrokenFilesLoadWithoutRunawayOrCrash) {
+    ProgramDirFixture dir;
+    dir.WriteLines("players/Player/bindings.dat", {"2000000000", "A.MAC", "A", "Cat"});
+    dir.WriteLines("players/Player/special.dat", WithMemo("TRUE", "-5", {"echo"}));
+    dir.Write("players/Player/options.dat", "TRUE\r\nyes\r\n" + std::string("\0\x01\xff", 3));
+    LoadPlayerCFG(dir.app(), "Player");
+    EXPECT_FALSE(dir.app().shuttingDown);
+    EXPECT_EQ(dir.host().BoxTexts().front(),
+              "Couldn't find macro file. Maybe the existing macro has another description. The macro will be removed "
+              "from the included macros list. (A)");
+    EXPECT_TRUE(dir.app().player.includedMacroFiles.empty());
+    EXPECT_TRUE(dir.app().player.additionalCommandLines.empty());
+    EXPECT_EQ(dir.app().player.Text(Option::General2), "FALSE");
+    EXPECT_EQ(dir.app().player.Text(Option::General3), std::string("\0\x01\xff", 3));
+    EXPECT_EQ(dir.app().player.Text(Option::General5), "");
+
+    dir.WriteLines("players/Player/special.dat", WithMemo("TRUE", "2000000000", {"a", "b"}));
+    LoadPlayerCFG(dir.app(), "Player");
+    EXPECT_EQ(dir.app().player.additionalCommandLines, (std::vector<std::string>{"a", "b"}));
+
+    dir.Remove("players/Player/bindings.dat");
+    const auto before = dir.host().boxes.size();
+    LoadPlayerCFG(dir.app(), "Player");
+    ASSERT_EQ(dir.host().boxes.size(), before + 1);
+    EXPECT_EQ(dir.host().boxes.back().text, "Couldn't load file. (" + dir.Path("players/Player/bindings.dat") + ")");
+}
+
+TEST(PlayerCfgFiles, AFailedWriteKeepsTheOldFileAndIsReported) {
+    ProgramDirFixture dir;
+    LoadPlayerCFG(dir.app(), "Player");
+    const std::string oldOptions = dir.Read("players/Player/options.dat");
+    dir.Write("players/Player/options.dat.korvex-new/blocker", "");
+    dir.app().player.SetText(Option::General3, "9");
+    dir.app().player.special1 = false;
+    dir.app().player.additionalCommands = true;
+    SavePlayerCFG(dir.app());
+    EXPECT_EQ(dir.Read("players/Player/options.dat"), oldOptions);
+    EXPECT_EQ(dir.host().BoxTexts(),
+              std::vector<std::string>{"Couldn't save file. (" + dir.Path("players/Player/options.dat") + ")"});
+    EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(WithMemo("TRUE", "0", {})));
+}
+
+TEST(PlayerCfgFiles, SavingOutsideThePlayersDirectoryIsRefused) {
+    ProgramDirFixture dir;
+    LoadPlayerCFG(dir.app(), "Player");
+    const auto before = dir.Snapshot();
+    dir.app().currentPlayerName = "..";
+    dir.app().currentPlayerDir = dir.Path("players/..");
+    SavePlayerCFG(dir.app());
+    EXPECT_TRUE(dir.app().shuttingDown);
+    EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{"Initialization failed. (disk full?)"});
+    EXPECT_EQ(dir.Snapshot(), before);
+}
+
+}  // namespace
+}  // namespace korvex
