@@ -5,10 +5,10 @@
 #include <cstdio>
 
 #include "app/Korvex.h"
-#include "compiler/CharacterItems.h"
 #include "compiler/CompileJob.h"
 #include "compiler/OptionControls.h"
 #include "platform/Text.h"
+#include "players/CharacterLists.h"
 
 namespace korvex {
 namespace {
@@ -134,9 +134,12 @@ private:
 
     void ConvertCharacter() {
         const std::string modelText = job_.Text(Option::Character1);
-        if (Position(Option::Character1, ModelItems(app_), "model") >= 0)
+        FillModelList(app_);
+        FillSkinList(app_, modelText);
+        const PlayerCfgControls& lists = app_.player.controls;
+        if (Position(Option::Character1, lists.modelItems, "model") >= 0)
             Set(Option::Character1, "\"" + TextAfterColon(modelText));
-        if (Position(Option::Character2, SkinItems(app_, modelText), "skin") >= 0)
+        if (Position(Option::Character2, lists.skinItems, "skin") >= 0)
             Set(Option::Character2, TextAfterColon(job_.Text(Option::Character2)) + "\"");
         if (const int crosshair = Position(Option::Character3, "crosshair"); crosshair >= 0)
             Set(Option::Character3, "crosshair " + Quoted(std::to_string(crosshair)));

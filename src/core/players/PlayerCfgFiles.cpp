@@ -4,6 +4,7 @@
 
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "compiler/OptionsView.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
@@ -150,6 +151,7 @@ void LoadPlayerCFG(Korvex& app, const std::string& name) {
     if (app.shuttingDown || !LoadOptions(app)) return;
     LoadSpecial(app);
     UpdateInheritControls(app, true);
+    UpdateVideoControls(app, true);
     app.view.editorTab = EditorTab::Bindings;
     app.host.MainViewChanged();
     app.host.PlayerCfgChanged();
