@@ -93,6 +93,76 @@ TEST_F(ScriptWriting, OutFileWithAnEmptyCategoryEndsTheProgram) {
               "Programmer: no or wrong category in output. (" + dir.Path("players/P/E.MAC.out") + ")");
 }
 
+TEST_F(ScriptWriting, MergedBindingsOfOneKey) {
+    const TestMacro fire{"A.MAC", "A", "Weapons", {}, {"BIND x \"+attack\"", "BIND z \"say hi\""}};
+    const TestMacro jump{"B.MAC", "B", "Moves", {}, {"BIND x \"+moveup\"", "BIND z \"say ho\"", "BIND x \"+moveup\""}};
+    ASSERT_EQ(Write({fire, jump}), 0);
+    EXPECT_EQ(Script("Shared Bindings and Hotkeys.CFG"),
+              (Lines{"BIND x +bk_x", "alias +bk_x \"+attack; +moveup\"", "alias -bk_x \"-attack; -moveup\"",
+                     "BIND z \"say hi; say ho\""}));
+    EXPECT_EQ(Script("Moves.cfg"), (Lines{"BIND x \"+moveup\"", "BIND z \"say ho\""}));
+    EXPECT_EQ(Script("Initialize Hotkeys.CFG"), Lines{});
+}
+
+TEST_F(ScriptWriting, FirstChordUnderShift) {
+    const TestMacro fire{"A.MAC", "A", "Weapons", {}, {"BIND q|SHIFT \"+attack\""}};
+    ASSERT_EQ(Write({fire}), 0);
+    EXPECT_EQ(Script("Weapons.cfg"), (Lines{"BIND SHIFT \"+hk_SHIFT\""}));
+    EXPECT_EQ(Script("p_hk_SHIFT.cfg"),
+              (Lines{"BIND q \"+hk_SHIFT1\"", "alias +hk_SHIFT1 \"+attack\"", "alias -hk_SHIFT1 \"-attack\""}));
+    EXPECT_EQ(Script("m_hk_SHIFT.cfg"),
+              (Lines{"-hk_SHIFT1", "UNBIND q", "alias +hk_SHIFT1 \"\"", "alias -hk_SHIFT1 \"\""}));
+    EXPECT_EQ(Script("Shared Bindings and Hotkeys.CFG"),
+              (Lines{"alias +hk_SHIFT \"exec ../korvex/p_hk_SHIFT.cfg\"",
+                     "alias -hk_SHIFT \"exec ../korvex/m_hk_SHIFT.cfg\""}));
+    EXPECT_EQ(Script("Initialize Hotkeys.CFG"), (Lines{"alias -hk_SHIFT1 \"\""}));
+}
+
+TEST_F(ScriptWriting, ChordsOnOneKeyShareTheirAlias) {
+    const TestMacro a{"A.MAC", "A", "Weapons", {}, {"BIND q|SHIFT \"+attack\"", "BIND q|SHIFT \"+moveup\""}};
+    ASSERT_EQ(Write({a}), 0);
+    EXPECT_EQ(Script("p_hk_SHIFT.cfg"), (Lines{"BIND q \"+hk_SHIFT1\"", "alias +hk_SHIFT1 \"+attack; +moveup\"",
+                                               "alias -hk_SHIFT1 \"-attack; -moveup\""}));
+}
+
+TEST_F(ScriptWriting, ChordNumbersRunAcrossModifiers) {
+    const TestMacro a{"A.MAC", "A", "Weapons", {}, {"BIND q|SHIFT \"+attack\"", "BIND w|CTRL \"say x\""}};
+    ASSERT_EQ(Write({a}), 0);
+    EXPECT_EQ(Script("p_hk_CTRL.cfg"),
+              (Lines{"BIND w \"+hk_CTRL2\"", "alias +hk_CTRL2 \"say x\"", "alias -hk_CTRL2 \"\""}));
+    EXPECT_EQ(Script("Initialize Hotkeys.CFG"), (Lines{"alias -hk_SHIFT1 \"\"", "alias -hk_CTRL2 \"\""}));
+}
+
+TEST_F(ScriptWriting, ChordKeyGetsItsOrdinaryBindingBack) {
+    const TestMacro a{"A.MAC", "A", "Weapons", {}, {"BIND q|SHIFT \"+attack\"", "BIND q \"+use\""}};
+    const TestMacro b{"B.MAC", "B", "Talk", {}, {"BIND q \"say hi\""}};
+    ASSERT_EQ(Write({a, b}), 0);
+    EXPECT_EQ(Script("m_hk_SHIFT.cfg"),
+              (Lines{"-hk_SHIFT1", "BIND q \"+use; say hi\"", "alias +hk_SHIFT1 \"\"", "alias -hk_SHIFT1 \"\""}));
+}
+
+// A chord whose command holds several "+" actions is compiled like any other chord.
+TEST_F(ScriptWriting, ChordWithSeveralPlusActions) {
+    const TestMacro a{"A.MAC", "A", "Weapons", {}, {"BIND e|ALT \"+attack; +moveup\""}};
+    ASSERT_EQ(Write({a}), 0);
+    EXPECT_EQ(Script("p_hk_ALT.cfg"), (Lines{"BIND e \"+hk_ALT1\"", "alias +hk_ALT1 \"+attack; +moveup\"",
+                                             "alias -hk_ALT1 \"-attack; -moveup\""}));
+    EXPECT_TRUE(dir.host().boxes.empty());
+}
+
+TEST_F(ScriptWriting, SimilarKeyNamesKeepTheirOwnAliases) {
+    const TestMacro a{"A.MAC", "A", "Weapons", {}, {"BIND F10|SHIFT \"say ten\"", "BIND F1|SHIFT \"say one\""}};
+    ASSERT_EQ(Write({a}), 0);
+    EXPECT_EQ(Script("p_hk_SHIFT.cfg")[3], "BIND F1 \"+hk_SHIFT2\"");
+}
+
+TEST_F(ScriptWriting, ModifierThatIsNoFileNameIsReported) {
+    const TestMacro a{"A.MAC", "A", "Weapons", {}, {"BIND q|../../x \"+attack\""}};
+    EXPECT_EQ(Write({a}), Err::CouldntCreateFile);
+    EXPECT_EQ(dir.host().boxes.size(), 1u);
+    EXPECT_FALSE(dir.Exists("../x.cfg"));
+}
+
 TEST(BindingLines, ReleaseListsAndSplitting) {
     EXPECT_EQ(ReleaseListOf("alias +bk_x \"+attack; +moveup\""), "-attack; -moveup");
     EXPECT_EQ(ReleaseListOf("alias x \"say hi\""), "");
