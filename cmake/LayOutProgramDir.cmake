@@ -13,7 +13,7 @@ foreach(dir macros automod)
   endif()
 endforeach()
 
-file(GLOB_RECURSE kept RELATIVE ${DATA_DIR} ${DATA_DIR}/players/* ${DATA_DIR}/korvex.ini)
+file(GLOB_RECURSE kept RELATIVE ${DATA_DIR} ${DATA_DIR}/players/* ${DATA_DIR}/korvex.ini ${DATA_DIR}/korvexoptions.dat)
 foreach(file ${kept})
   if(NOT EXISTS ${PROGRAM_DIR}/${file})
     configure_file(${DATA_DIR}/${file} ${PROGRAM_DIR}/${file} COPYONLY)

@@ -35,7 +35,10 @@ public:
     void CloseStatus(StatusWindow window) override;
     bool AskDisclaimer() override;
     void ShowMainWindow() override { mainWindowShown = true; }
-    void MainViewChanged() override { ++viewChanges; }
+    void MainViewChanged() override {
+        ++viewChanges;
+        if (onViewChanged) onViewChanged();
+    }
 
     // Player-CFG dialogs: answered from the scripts below in order; an unscripted one fails.
     PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) override;
@@ -56,6 +59,8 @@ public:
     int disclaimerShown = 0;
     int closeRequests = 0;
     int viewChanges = 0;
+    // Lets a widget test keep its window in step with the core.
+    std::function<void()> onViewChanged;
     bool mainWindowShown = false;
     bool statusOpen = false;
 

@@ -22,8 +22,9 @@ public:
     void ShowCentred();
     void SyncFromCore();
 
-protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:

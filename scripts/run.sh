@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Sets everything up, builds Korvex and starts it.
+#   scripts/run.sh          start the program directory build/bin (searches for Quake II)
+#   scripts/run.sh --demo   start a fresh demo program directory with the sample Quake II tree
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+
+program_dir=$BUILD_DIR/bin
+if [ "${1:-}" = "--demo" ]; then
+  demo=$KORVEX_ROOT/demo
+  rm -rf "$demo"
+  mkdir -p "$demo"
+  cp -r "$BUILD_DIR/bin" "$demo/korvex"
+  cp -r "$BUILD_DIR/sample-quake2" "$demo/quake2"
+  printf '%s\r\n' "$demo/quake2" > "$demo/korvex/quakepath.dat"
+  program_dir=$demo/korvex
+  echo "Demo program directory: $program_dir (sample Quake II: $demo/quake2)"
+fi
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found: Korvex needs a desktop session (or run it under xvfb-run)." >&2
+  exit 1
+fi
+exec "$program_dir/korvex"

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what Korvex needs to build and test (Debian 12), then configures and builds it.
+# Sourced by run.sh and test.sh; BUILD_DIR names the build directory.
+set -euo pipefail
+
+KORVEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$KORVEX_ROOT/build}
+
+packages=(g++ cmake ninja-build pkg-config libgtest-dev qt6-base-dev libgl-dev libarchive-dev libsdl2-dev
+          xvfb xauth xdotool poppler-utils)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$KORVEX_ROOT" -B "$BUILD_DIR" -G Ninja "${launcher[@]}" >/dev/null
+cmake --build "$BUILD_DIR" -j "$(nproc)"

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+#include "app/MainWindow.h"
+#include "app/StartUp.h"
+#include "support/ProgramDirFixture.h"
+
+namespace korvex {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : window(dir.app()) { dir.host().onViewChanged = [this] { window.SyncFromCore(); }; }
+
+    void Click(const char* name) {
+        auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    int ShownPage() const { return window.findChild<QStackedWidget*>()->currentIndex(); }
+
+    ProgramDirFixture dir;
+    MainWindow window;
+};
+
+TEST_F(MainWindowTest, ButtonsSwitchPagesAndCaptions) {
+    StartUp(dir.app());
+    window.show();
+    EXPECT_EQ(window.size(), QSize(679, 535));
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Korvex v0.855\u00DF - Player"));
+    Click("OptionsBitBtn");
+    EXPECT_EQ(ShownPage(), 4);
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Korvex v0.855\u00DF - Options"));
+    Click("MODLauncherBitBtn");
+    EXPECT_EQ(ShownPage(), 1);
+    Click("AboutCreditsBitBtn");
+    EXPECT_EQ(ShownPage(), 5);
+    Click("DemoLauncherBitBtn");
+    EXPECT_EQ(ShownPage(), 2);
+    Click("ConfigEditorBitBtn");
+    EXPECT_EQ(ShownPage(), 0);
+}
+
+TEST_F(MainWindowTest, MacroDialogLocksEveryNavigationButton) {
+    StartUp(dir.app());
+    dir.app().view.macroDialogDescription = "Zoom";
+    ShowMainPage(dir.app(), Page::MacroDialog);
+    for (const char* name : {"ConfigEditorBitBtn", "MODLauncherBitBtn", "DemoLauncherBitBtn", "OptionsBitBtn",
+                             "AboutCreditsBitBtn"}) {
+        Click(name);
+        EXPECT_EQ(ShownPage(), 3);
+    }
+    EXPECT_EQ(dir.host().boxes.size(), 5u);
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Korvex v0.855\u00DF - Macro-Dialog (Zoom)"));
+}
+
+TEST_F(MainWindowTest, OptionCheckBoxesFollowTheSettingsAndHintsSwitchOffAtOnce) {
+    dir.app().options.quitAfterLaunching = true;
+    window.SyncFromCore();
+    auto* quit = window.findChild<QCheckBox*>(QStringLiteral("QuitKorvexAfterLaunchingCheckBox"));
+    auto* hints = window.findChild<QCheckBox*>(QStringLiteral("ShowHintsCheckBox"));
+    ASSERT_TRUE(quit && hints);
+    EXPECT_TRUE(quit->isChecked());
+    EXPECT_EQ(hints->text(), QStringLiteral("Show those bloody hints 'cos I'm a beginner"));
+
+    hints->setChecked(false);
+    EXPECT_FALSE(dir.app().options.showHints);
+    QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
+    EXPECT_TRUE(window.eventFilter(quit, &tip));
+    hints->setChecked(true);
+    EXPECT_FALSE(window.eventFilter(quit, &tip));
+}
+
+TEST_F(MainWindowTest, ExitButtonAsksTheCoreToClose) {
+    StartUp(dir.app());
+    dir.app().shuttingDown = true;
+    Click("BitBtn3");
+    EXPECT_FALSE(dir.app().shuttingDown);
+    EXPECT_EQ(dir.host().closeRequests, 1);
+}
+
+}  // namespace
+}  // namespace korvex
