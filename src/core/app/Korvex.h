@@ -8,6 +8,9 @@
 #include "app/MainView.h"
 #include "app/ProgramOptions.h"
 #include "compiler/OptionsView.h"
+#include "macros/MacroCatalogue.h"
+#include "macros/MacroInterpreter.h"
+#include "macros/MacroResults.h"
 #include "platform/FileSystem.h"
 #include "players/PlayerCfg.h"
 
@@ -42,6 +45,13 @@ struct Korvex {
     std::string currentPlayerName;
     std::string currentPlayerDir;
     PlayerCfg player = DefaultPlayerCfg();
+
+    // The macro language: the one interpreter, the result of its last run, the catalogue
+    // of all macros and the macro lists of the Bindings tab.
+    MacroInterpreter interpreter;
+    TMacroResults macroResults;
+    MacroCatalogue macroCatalogue;
+    MacroBindingsView macroLists;
 
     // Config compiler: the Options tab's Video controls.
     OptionsView optionsView = DefaultOptionsView();

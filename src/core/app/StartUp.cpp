@@ -6,6 +6,7 @@
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "app/QuakeLocation.h"
+#include "macros/MacroCatalogue.h"
 #include "macros/MacroErrors.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -83,6 +84,11 @@ void LoadEverything(Korvex& app) {
     app.view.visible = true;
     app.host.ShowMainWindow();
     ShowStartUpStep(app, "Adding macros...");
+    LoadMacroCatalogue(app, app.dirs.macros);
+    if (app.shuttingDown) {
+        app.host.CloseStatus(StatusWindow::StartUp);
+        return;
+    }
     ShowStartUpStep(app, "Loading Player-CFG...");
     LoadLastPlayer(app);
     if (TrimBlanksAndNuls(app.currentPlayerDir).empty() || app.currentPlayerName.empty()) {

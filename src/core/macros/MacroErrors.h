@@ -26,6 +26,11 @@ inline constexpr std::uint8_t TooManyInputCombos = 16;
 inline constexpr std::uint8_t InvalidVariableNumber = 17;
 inline constexpr std::uint8_t DivisionByZero = 18;
 inline constexpr std::uint8_t InvalidInstallationDirectory = 19;
+inline constexpr std::uint8_t DescriptionFoundTwice = 20;
+inline constexpr std::uint8_t UnevenQuotes = 21;
+// A run that jumps in circles is ended after a fixed number of lines.
+inline constexpr std::uint8_t TooManyStatements = 22;
+inline constexpr std::uint8_t TooManyParametersExpected = 255;
 }  // namespace MacroErr
 
 std::string MacroErrorText(std::uint8_t code);

@@ -1,0 +1,116 @@
+#include "macros/MacroCatalogue.h"
+
+#include <algorithm>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "macros/MacroErrors.h"
+#include "macros/MacroInterpreter.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+
+namespace korvex {
+namespace {
+
+void ReportDuplicates(Korvex& app, const std::string& fileName) {
+    const std::string& description = app.macroResults.MacroDesc;
+    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+        if (entry.MacroDesc == description)
+            MacroLanguageError(app, 0, entry.MacroDesc + ": " + fileName, MacroErr::DescriptionFoundTwice);
+}
+
+void FillCategories(Korvex& app) {
+    std::vector<std::string>& categories = app.macroLists.categories;
+    categories.clear();
+    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries) {
+        const bool listed = std::any_of(categories.begin(), categories.end(), [&](const std::string& category) {
+            return EqualsIgnoringCase(category, entry.MacroCat);
+        });
+        if (!listed) categories.push_back(entry.MacroCat);
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> ListMacroFiles(const std::string& directory) {
+    std::vector<std::string> names;
+    if (const auto entries = ListDirectory(directory))
+        for (const DirEntry& entry : *entries)
+            if (!entry.isDirectory && EndsWithIgnoringCase(entry.name, ".MAC")) names.push_back(entry.name);
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string lowerA = LowerCaseAscii(a), lowerB = LowerCaseAscii(b);
+        return lowerA != lowerB ? lowerA < lowerB : a < b;
+    });
+    return names;
+}
+
+void LoadMacroCatalogue(Korvex& app, const std::string& directory) {
+    std::vector<std::string> names = ListMacroFiles(directory);
+    if (names.size() > kMaxCatalogueEntries) {
+        names.resize(kMaxCatalogueEntries);
+        app.host.ShowMessage(Icon::Warning,
+                             "There are more than 500 macro files. Only the first 500 in alphabetical order "
+                             "were added; the others were left out.",
+                             Buttons::Ok);
+    }
+    for (const std::string& name : names) {
+        const std::string path = JoinPath(directory, name);
+        RunMacro(app, path, true);
+        ReportDuplicates(app, name);
+        const TMacroResults& results = app.macroResults;
+        app.macroCatalogue.entries.push_back({path, results.MacroCat, results.MacroDesc, results.MacroDetailDesc});
+    }
+    FillCategories(app);
+}
+
+void ShowMacrosOfCategory(Korvex& app, const std::string& category) {
+    MacroBindingsView& lists = app.macroLists;
+    lists.categoryText = category;
+    lists.availMacros.clear();
+    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+        if (entry.MacroCat == category) lists.availMacros.push_back(entry.MacroDesc);
+    lists.availSelected.assign(lists.availMacros.size(), false);
+}
+
+void ShowMacroInformation(Korvex& app) {
+    MacroBindingsView& lists = app.macroLists;
+    lists.availSelected.resize(lists.availMacros.size());
+    for (std::size_t i = 0; i < lists.availMacros.size(); ++i) {
+        if (!lists.availSelected[i]) continue;
+        for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+            if (entry.MacroDesc == lists.availMacros[i])
+                app.host.ShowMessage(Icon::Information, entry.MacroDesc + ": " + entry.MacroDetailDesc, Buttons::Ok);
+        lists.availSelected[i] = false;
+    }
+}
+
+void AvailMacrosEnter(Korvex& app) {
+    app.macroLists.includedSelected.assign(app.player.includedMacros.size(), false);
+}
+
+void IncludedMacrosEnter(Korvex& app) {
+    app.macroLists.availSelected.assign(app.macroLists.availMacros.size(), false);
+}
+
+void DeselectFirstAvailMacro(Korvex& app) {
+    auto& selected = app.macroLists.availSelected;
+    const auto first = std::find(selected.begin(), selected.end(), true);
+    if (first != selected.end()) *first = false;
+}
+
+const MacroCatalogueEntry* FindMacroByDescription(const Korvex& app, const std::string& description) {
+    const auto& entries = app.macroCatalogue.entries;
+    const auto found = std::find_if(entries.rbegin(), entries.rend(),
+                                    [&](const MacroCatalogueEntry& entry) { return entry.MacroDesc == description; });
+    return found == entries.rend() ? nullptr : &*found;
+}
+
+std::vector<std::string> MacroPathsWithDescription(const Korvex& app, const std::string& description) {
+    std::vector<std::string> paths;
+    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+        if (entry.MacroDesc == description) paths.push_back(entry.Path);
+    return paths;
+}
+
+}  // namespace korvex

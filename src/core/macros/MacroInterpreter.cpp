@@ -1,0 +1,105 @@
+#include "macros/MacroInterpreter.h"
+
+#include <cmath>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "macros/KeyCaptureHandover.h"
+#include "macros/MacroCatalogue.h"
+#include "macros/MacroErrors.h"
+#include "macros/MacroLineReader.h"
+
+namespace korvex {
+namespace {
+
+// The index of a variable number, or -1 when it names none of the 100 variables.
+int VariableIndex(double n) {
+    if (!(n >= 0 && n < kMacroVariableCount)) return -1;
+    return static_cast<int>(std::trunc(n));
+}
+}  // namespace
+
+void ReportMacroError(Korvex& app, int line, std::uint8_t code) {
+    if (line != 0 && !app.interpreter.reportedErrors.insert({line, code}).second) return;
+    MacroLanguageError(app, line, app.interpreter.CurrentMacroFile, code);
+}
+
+std::string GetMacroVariable(Korvex& app, double n) {
+    const int index = VariableIndex(n);
+    if (index < 0) {
+        ReportMacroError(app, app.interpreter.LineNumber, MacroErr::InvalidVariableNumber);
+        return {};
+    }
+    return app.interpreter.MacroVariables[index];
+}
+
+void SetMacroVariable(Korvex& app, double n, const std::string& text) {
+    const int index = VariableIndex(n);
+    if (index < 0) {
+        ReportMacroError(app, app.interpreter.LineNumber, MacroErr::InvalidVariableNumber);
+        return;
+    }
+    app.interpreter.MacroVariables[index] = text.substr(0, kMaxVariableLength);
+}
+
+void AddQuakeCommand(Korvex& app, const std::string& command) {
+    TMacroResults& results = app.macroResults;
+    if (results.LastCommand + 1 >= kMaxMacroCommands) {
+        ReportMacroError(app, app.interpreter.LineNumber, MacroErr::TooManyCommands);
+        return;
+    }
+    results.Commands[++results.LastCommand] = command;
+}
+
+void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly) {
+    MacroInterpreter& state = app.interpreter;
+    state.ReadyForNextMacro = false;
+    TMacroResults& results = app.macroResults;
+    results.LastKey = -1;
+    results.LastCommand = -1;
+    results.MacroCat.clear();
+    results.MacroDetailDesc.clear();
+    results.MacroDesc.clear();
+    state.CurrentMacroFile = path;
+    state.InputModeDesc.clear();
+    state.reportedErrors.clear();
+    if (!state.file.Open(path)) {
+        ReportMacroError(app, 0, MacroErr::FileNotFound);
+        return;
+    }
+    ClearMacroDialog(app);
+    state.LineNumber = 0;
+    const std::uint8_t result = ReadMacroLines(app, descriptionsOnly);
+    if (result == MacroErr::InterruptedForInput) {
+        state.MacroSuspended = true;
+        return;
+    }
+    state.file.Close();
+    state.MacroSuspended = false;
+    if (result != 0) ReportMacroError(app, 0, result);
+    else FinishMacro(app);
+    ClearMacroDialog(app);
+}
+
+void ContinueMacro(Korvex& app) {
+    MacroInterpreter& state = app.interpreter;
+    const std::uint8_t result = ReadMacroLines(app, false);
+    if (result == MacroErr::InterruptedForInput) return;
+    state.file.Close();
+    state.MacroSuspended = false;
+    app.host.Post([&app] { DeselectFirstAvailMacro(app); });
+    if (result != 0) {
+        ClearMacroDialog(app);
+        ReportMacroError(app, 0, result);
+        return;
+    }
+    FinishMacro(app);
+    ClearMacroDialog(app);
+}
+
+void FinishMacro(Korvex& app) {
+    app.interpreter.CurrentKeyIndex = -1;
+    HandOverToKeyCapture(app);
+}
+
+}  // namespace korvex

@@ -1,0 +1,50 @@
+// Everything that happens to a macro line before its statement is carried out: the reading
+// loop, variable references, comments, blanks and the parameters of a statement.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korvex {
+
+struct Korvex;
+
+// One parsed parameter: its text as written, and its value for a number.
+struct TMacroParam {
+    std::string Text;
+    double Value = 0;
+};
+inline constexpr int kParameterSlots = 20;
+using MacroParams = std::array<TMacroParam, kParameterSlots>;
+
+// Reads and carries out lines until the end of the file or until a statement asks for
+// input (result 3). Any other non-zero result is an error code of the last line or of the
+// end of the file.
+std::uint8_t ReadMacroLines(Korvex& app, bool descriptionsOnly);
+
+// Replaces the variable references ("&<number>&") of a line: 0, or 9 for a bad reference.
+std::uint8_t SubstituteVariables(Korvex& app, std::string& line);
+
+// Blanks are the space, the tab and the NUL character.
+bool IsBlank(char c);
+std::string TrimLeadingBlanks(std::string_view line);
+// A comment starts at the first "//", also inside quotes.
+std::string StripComment(std::string_view line);
+int CountChar(char c, std::string_view text);
+
+// A decimal number: optional sign, digits, optional fraction and exponent; nothing else.
+std::optional<double> ParseMacroNumber(std::string_view text);
+// A whole result without a point ("-3"), any other with five decimals ("0.33333").
+std::string FormatMacroNumber(double value);
+
+// Fills the slots from the line, starting at the index just after the keyword and its
+// space, after the signature of N (number) and S (string) letters: 0, 5, 8 (or 255).
+std::uint8_t ParseParameters(Korvex& app, std::string line, std::string_view signature, std::size_t start,
+                             MacroParams& params);
+// The command text of QUAKE_COMMAND: between the first and the last double quote.
+std::uint8_t ParseQuakeCommand(const std::string& line, std::size_t start, std::string& command);
+
+}  // namespace korvex

@@ -1,0 +1,274 @@
+#include "macros/MacroStatements.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "app/Korvex.h"
+#include "macros/MacroErrors.h"
+#include "macros/MacroLineReader.h"
+#include "platform/Text.h"
+
+namespace korvex {
+namespace {
+
+// A statement gets the prepared line and the index just after its keyword and space.
+struct Statement {
+    Korvex& app;
+    const std::string& line;
+    std::size_t start;
+    MacroParams p{};
+
+    std::uint8_t Parse(std::string_view signature) { return ParseParameters(app, line, signature, start, p); }
+    MacroInterpreter& state() { return app.interpreter; }
+    TMacroResults& results() { return app.macroResults; }
+    int LineNumber() { return app.interpreter.LineNumber; }
+};
+
+// Positions and widths are pixels inside the dialog's group box.
+int PixelsOf(double value) { return static_cast<int>(std::trunc(std::clamp(value, 0.0, 65535.0))); }
+
+std::uint8_t CompareCondition(const std::string& a, const std::string& op, const std::string& b, bool& holds) {
+    if (op != "=" && op != "<>") return MacroErr::NoValidOperator;
+    holds = (a == b) == (op == "=");
+    return 0;
+}
+
+std::uint8_t SetDescription(Statement& s, std::string TMacroResults::*field) {
+    if (const auto code = s.Parse("S")) return code;
+    s.results().*field = s.p[0].Text;
+    return 0;
+}
+
+std::uint8_t Label(Statement& s) {
+    if (!s.state().SearchingLabel) return 0;
+    if (const auto code = s.Parse("S")) return code;
+    if (EqualsIgnoringCase(s.p[0].Text, s.state().SearchLabel)) {
+        s.state().SearchingLabel = false;
+        s.state().SearchLabel.clear();
+    }
+    return 0;
+}
+
+std::uint8_t Fi(Statement& s) {
+    MacroInterpreter& state = s.state();
+    if (state.IfDepth == -1 && !state.SkippingIfBlock) return MacroErr::FiWithoutIf;
+    --state.IfDepth;
+    if (state.IfDepth == state.SkipStartDepth - 1) {
+        state.SkippingIfBlock = false;
+        state.SkipStartDepth = -1;
+    }
+    return 0;
+}
+
+std::uint8_t If(Statement& s) {
+    MacroInterpreter& state = s.state();
+    if (state.SkippingIfBlock) {
+        ++state.IfDepth;
+        return 0;
+    }
+    if (const auto code = s.Parse("SSS")) return code;
+    bool holds = false;
+    if (const auto code = CompareCondition(s.p[0].Text, s.p[1].Text, s.p[2].Text, holds)) return code;
+    ++state.IfDepth;
+    if (!holds) {
+        state.SkippingIfBlock = true;
+        state.SkipStartDepth = state.IfDepth;
+    }
+    return 0;
+}
+
+// A jump searches its label from the top of the file.
+void JumpTo(Statement& s, const std::string& label) {
+    MacroInterpreter& state = s.state();
+    state.SearchingLabel = true;
+    state.SearchLabel = label;
+    state.file.Open(state.CurrentMacroFile);
+    state.LineNumber = 0;
+}
+
+std::uint8_t GotoIf(Statement& s) {
+    if (const auto code = s.Parse("SSSS")) return code;
+    bool holds = false;
+    if (const auto code = CompareCondition(s.p[1].Text, s.p[2].Text, s.p[3].Text, holds)) return code;
+    if (holds) JumpTo(s, s.p[0].Text);
+    return 0;
+}
+
+std::uint8_t Goto(Statement& s) {
+    if (const auto code = s.Parse("SSSS")) return code;
+    JumpTo(s, s.p[0].Text);
+    return 0;
+}
+
+std::uint8_t InputField(Statement& s) {
+    if (const auto code = s.Parse("NNNSSN")) return code;
+    auto& fields = s.state().dialog.inputFields;
+    if (fields.size() >= static_cast<std::size_t>(kMaxInputFields)) {
+        ReportMacroError(s.app, s.LineNumber(), MacroErr::TooManyInputFields);
+        return 0;
+    }
+    fields.push_back({PixelsOf(s.p[0].Value), PixelsOf(s.p[1].Value), PixelsOf(s.p[2].Value), s.p[3].Text,
+                      s.p[4].Text, static_cast<int>(std::trunc(std::clamp(s.p[5].Value, -1.0, 256.0)))});
+    SetMacroVariable(s.app, s.p[5].Value, s.p[4].Text);
+    return 0;
+}
+
+std::uint8_t Text(Statement& s) {
+    if (const auto code = s.Parse("NNS")) return code;
+    auto& texts = s.state().dialog.texts;
+    if (texts.size() >= static_cast<std::size_t>(kMaxTexts)) {
+        ReportMacroError(s.app, s.LineNumber(), MacroErr::TooManyTexts);
+        return 0;
+    }
+    texts.push_back({PixelsOf(s.p[0].Value), PixelsOf(s.p[1].Value), s.p[2].Text});
+    return 0;
+}
+
+std::uint8_t InputCombo(Statement& s) {
+    if (const auto code = s.Parse("NNNSSSN")) return code;
+    auto& combos = s.state().dialog.inputCombos;
+    if (combos.size() >= static_cast<std::size_t>(kMaxInputCombos)) {
+        ReportMacroError(s.app, s.LineNumber(), MacroErr::TooManyInputCombos);
+        return 0;
+    }
+    combos.push_back({PixelsOf(s.p[0].Value), PixelsOf(s.p[1].Value), PixelsOf(s.p[2].Value), s.p[3].Text,
+                      s.p[4].Text, SplitComboItems(s.p[5].Text),
+                      static_cast<int>(std::trunc(std::clamp(s.p[6].Value, -1.0, 256.0)))});
+    SetMacroVariable(s.app, s.p[6].Value, s.p[4].Text);
+    return 0;
+}
+
+std::uint8_t NecessaryKey(Statement& s) {
+    if (const auto code = s.Parse("SS")) return code;
+    TMacroResults& results = s.results();
+    if (results.LastKey + 1 >= kMaxMacroKeys) {
+        ReportMacroError(s.app, s.LineNumber(), MacroErr::TooManyKeys);
+        return 0;
+    }
+    results.Keys[++results.LastKey] = {s.p[0].Text, s.p[1].Text, ""};
+    return 0;
+}
+
+std::uint8_t InputMode(Statement& s) {
+    s.state().pageBeforeInput = s.app.view.page;
+    s.state().InputModeDesc = s.results().MacroDesc;
+    s.app.view.macroDialogDescription = s.results().MacroDesc;
+    ShowMainPage(s.app, Page::MacroDialog);
+    return MacroErr::InterruptedForInput;
+}
+
+std::uint8_t Assign(Statement& s) {
+    if (const auto code = s.Parse("SN")) return code;
+    SetMacroVariable(s.app, s.p[1].Value, s.p[0].Text);
+    return 0;
+}
+
+std::uint8_t Concat(Statement& s) {
+    if (const auto code = s.Parse("NNN")) return code;
+    SetMacroVariable(s.app, s.p[2].Value, GetMacroVariable(s.app, s.p[0].Value) + GetMacroVariable(s.app, s.p[1].Value));
+    return 0;
+}
+
+std::uint8_t ShowMessage(Statement& s) {
+    if (const auto code = s.Parse("S")) return code;
+    s.app.host.ShowMessage(Icon::Information, s.p[0].Text, Buttons::Ok);
+    return 0;
+}
+
+using Compute = std::function<std::optional<double>(Statement&, const std::vector<double>&)>;
+
+// TAN, ADD, MULT, DIV and REAL2INT: operand variables in, one target variable out.
+std::uint8_t Numeric(Statement& s, std::string_view signature, const Compute& compute) {
+    if (const auto code = s.Parse(signature)) return code;
+    const std::size_t operands = signature.size() - 1;
+    std::vector<double> values;
+    for (std::size_t i = 0; i < operands; ++i) {
+        const auto value = ParseMacroNumber(GetMacroVariable(s.app, s.p[i].Value));
+        if (!value) return MacroErr::WrongType;
+        values.push_back(*value);
+    }
+    const auto result = compute(s, values);
+    if (!result) return 0;
+    if (!std::isfinite(*result)) return MacroErr::WrongType;
+    SetMacroVariable(s.app, s.p[operands].Value, FormatMacroNumber(*result));
+    return 0;
+}
+
+std::uint8_t Tan(Statement& s) {
+    bool cosineZero = false;
+    const auto code = Numeric(s, "NN", [&](Statement&, const std::vector<double>& v) -> std::optional<double> {
+        if (std::cos(v[0]) == 0) {
+            cosineZero = true;
+            return std::nullopt;
+        }
+        return std::sin(v[0]) / std::cos(v[0]);
+    });
+    return cosineZero ? MacroErr::WrongType : code;
+}
+
+std::uint8_t Div(Statement& s) {
+    return Numeric(s, "NNN", [](Statement& st, const std::vector<double>& v) -> std::optional<double> {
+        if (v[1] == 0) {
+            ReportMacroError(st.app, st.LineNumber(), MacroErr::DivisionByZero);
+            return std::nullopt;
+        }
+        return v[0] / v[1];
+    });
+}
+
+std::uint8_t QuakeCommand(Statement& s) {
+    std::string command;
+    if (const auto code = ParseQuakeCommand(s.line, s.start, command)) return code;
+    if (CountChar('"', command) % 2 != 0) return MacroErr::UnevenQuotes;
+    AddQuakeCommand(s.app, command);
+    return 0;
+}
+
+std::uint8_t CarryOut(Statement& s, const std::string& upper) {
+    const auto is = [&](std::string_view keyword) {
+        if (upper.compare(0, keyword.size(), keyword) != 0) return false;
+        s.start = keyword.size();
+        return true;
+    };
+    if (is("MACRO_DESC ")) return SetDescription(s, &TMacroResults::MacroDesc);
+    if (is("MACRO_DETAILDESC ")) return SetDescription(s, &TMacroResults::MacroDetailDesc);
+    if (is("MACRO_CAT ")) return SetDescription(s, &TMacroResults::MacroCat);
+    const MacroInterpreter& state = s.state();
+    if (state.descriptionsOnly) return 0;
+    if (is("LABEL ")) return Label(s);
+    if (state.SearchingLabel) return 0;
+    if (is("FI ")) return Fi(s);
+    if (is("IF ")) return If(s);
+    if (state.SkippingIfBlock) return 0;
+    if (is("GOTOIF ")) return GotoIf(s);
+    if (is("GOTO ")) return Goto(s);
+    if (is("INPUTFIELD ")) return InputField(s);
+    if (is("TEXT ")) return Text(s);
+    if (is("INPUTCOMBO ")) return InputCombo(s);
+    if (is("NECESSARY_KEY ")) return NecessaryKey(s);
+    if (is("INPUTMODE ")) return InputMode(s);
+    if (is("ASSIGN ")) return Assign(s);
+    if (is("CONCAT ")) return Concat(s);
+    if (is("TAN ")) return Tan(s);
+    if (is("ADD ")) return Numeric(s, "NNN", [](Statement&, const auto& v) { return std::optional(v[0] + v[1]); });
+    if (is("SHOWMESSAGE ")) return ShowMessage(s);
+    if (is("MULT ")) return Numeric(s, "NNN", [](Statement&, const auto& v) { return std::optional(v[0] * v[1]); });
+    if (is("DIV ")) return Div(s);
+    if (is("REAL2INT ")) return Numeric(s, "NN", [](Statement&, const auto& v) { return std::optional(std::trunc(v[0])); });
+    if (is("QUAKE_COMMAND ")) return QuakeCommand(s);
+    return MacroErr::UnknownCommand;
+}
+
+}  // namespace
+
+std::uint8_t ExecuteMacroLine(Korvex& app, const std::string& line) {
+    const std::string prepared = TrimLeadingBlanks(StripComment(line)) + ' ';
+    if (prepared == " ") return 0;
+    Statement statement{app, prepared, 0};
+    return CarryOut(statement, UpperCaseAscii(prepared));
+}
+
+}  // namespace korvex

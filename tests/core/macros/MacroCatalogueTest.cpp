@@ -1,0 +1,107 @@
+#include "MacroTestSupport.h"
+
+#include "macros/MacroCatalogue.h"
+
+namespace korvex {
+namespace {
+
+using E = std::vector<std::string>;
+
+class MacroCatalogueTest : public MacroTest {
+protected:
+    void WriteMacro(const std::string& name, const std::string& description, const std::string& category,
+                    const std::string& help = "Help") {
+        dir.WriteLines("macros/" + name, {"MACRO_DESC \"" + description + "\"", "MACRO_DETAILDESC \"" + help + "\"",
+                                          "MACRO_CAT \"" + category + "\""});
+    }
+    void Load() { LoadMacroCatalogue(app(), dir.Path("macros")); }
+    E Descriptions() {
+        E list;
+        for (const auto& entry : app().macroCatalogue.entries) list.push_back(entry.MacroDesc);
+        return list;
+    }
+};
+
+TEST_F(MacroCatalogueTest, LoadsInFileNameOrderAndListsCategoriesByFirstUse) {
+    WriteMacro("zulu.mac", "Zoom", "View");
+    WriteMacro("ALPHA.MAC", "Say hello & more", "Chat");
+    WriteMacro("beta.Mac", "Rocket jump", "Movement");
+    WriteMacro("Gamma.MAC", "Say bye", "chat");
+    WriteMacro("delta.MAC", "Strafe jump", "Movement");
+    dir.Write("macros/notes.txt", "not a macro");
+    Load();
+    EXPECT_EQ(Boxes(), E{});
+    EXPECT_EQ(Descriptions(), (E{"Say hello & more", "Rocket jump", "Strafe jump", "Say bye", "Zoom"}));
+    EXPECT_EQ(app().macroCatalogue.entries[0].Path, dir.Path("macros/ALPHA.MAC"));
+    EXPECT_EQ(app().macroLists.categories, (E{"Chat", "Movement", "View"}));
+    EXPECT_EQ(app().macroLists.categoryText, "Choose a macro category");
+
+    ShowMacrosOfCategory(app(), "Movement");
+    EXPECT_EQ(app().macroLists.availMacros, (E{"Rocket jump", "Strafe jump"}));
+    ShowMacrosOfCategory(app(), "Chat");
+    EXPECT_EQ(app().macroLists.availMacros, E{"Say hello & more"});
+    EXPECT_EQ(FindMacroByDescription(app(), "Say bye")->Path, dir.Path("macros/Gamma.MAC"));
+    EXPECT_EQ(FindMacroByDescription(app(), "say bye"), nullptr);
+}
+
+TEST_F(MacroCatalogueTest, ADuplicateDescriptionIsFatalAndStillAppended) {
+    WriteMacro("JUMP1.MAC", "Rocket Jump", "Movement");
+    WriteMacro("JUMP2.MAC", "Rocket Jump", "Movement");
+    Load();
+    EXPECT_EQ(Boxes(), E{"MacroLanguage Error (Rocket Jump: JUMP2.MAC): Macro Description found twice."});
+    EXPECT_TRUE(app().shuttingDown);
+    EXPECT_EQ(app().macroCatalogue.entries.size(), 2u);
+    EXPECT_EQ(MacroPathsWithDescription(app(), "Rocket Jump").size(), 2u);
+}
+
+TEST_F(MacroCatalogueTest, MacroInformationShowsEverySelectedMacroAndDeselects) {
+    WriteMacro("A.MAC", "First", "Cat", "Does one thing");
+    WriteMacro("B.MAC", "Second", "Cat", "Does another");
+    WriteMacro("C.MAC", "Third", "Cat");
+    Load();
+    ShowMacrosOfCategory(app(), "Cat");
+    app().macroLists.availSelected = {true, false, true};
+    ShowMacroInformation(app());
+    EXPECT_EQ(Boxes(), (E{"First: Does one thing", "Third: Help"}));
+    EXPECT_EQ(host().boxes[0].icon, Icon::Information);
+    EXPECT_EQ(app().macroLists.availSelected, (std::vector<bool>{false, false, false}));
+}
+
+TEST_F(MacroCatalogueTest, OnlyOneOfTheTwoListsHasASelection) {
+    WriteMacro("A.MAC", "First", "Cat");
+    Load();
+    ShowMacrosOfCategory(app(), "Cat");
+    app().player.includedMacros = {"Old one"};
+    app().macroLists.availSelected = {true};
+    IncludedMacrosEnter(app());
+    EXPECT_EQ(app().macroLists.availSelected, std::vector<bool>{false});
+    app().macroLists.includedSelected = {true};
+    AvailMacrosEnter(app());
+    EXPECT_EQ(app().macroLists.includedSelected, std::vector<bool>{false});
+}
+
+TEST_F(MacroCatalogueTest, AMissingOrEmptyDirectoryGivesAnEmptyCatalogue) {
+    Load();
+    EXPECT_TRUE(app().macroCatalogue.entries.empty());
+    dir.Remove("macros");
+    Load();
+    EXPECT_TRUE(app().macroCatalogue.entries.empty());
+    EXPECT_TRUE(app().macroLists.categories.empty());
+    EXPECT_EQ(Boxes(), E{});
+}
+
+TEST_F(MacroCatalogueTest, KeepsAtMost500MacrosAndSaysSoOnce) {
+    for (int i = 0; i < 502; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "M%03d.MAC", i);
+        WriteMacro(name, "Macro " + std::to_string(i), "Cat");
+    }
+    Load();
+    EXPECT_EQ(app().macroCatalogue.entries.size(), kMaxCatalogueEntries);
+    EXPECT_EQ(app().macroCatalogue.entries.back().MacroDesc, "Macro 499");
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(host().boxes[0].icon, Icon::Warning);
+}
+
+}  // namespace
+}  // namespace korvex

@@ -1,0 +1,66 @@
+#include "MacroTestSupport.h"
+
+namespace korvex {
+namespace {
+
+using E = std::vector<std::string>;
+
+const MacroDialog& Dialog(Korvex& app) { return app.interpreter.dialog; }
+
+TEST_F(MacroTest, InputModeShowsTheDialogPageAndOkResumesTheRun) {
+    Run({"TEXT 10 20 \"Say what?\"", "INPUTFIELD 10 40 200 \"Text:\" \"hello\" 1",
+         "INPUTCOMBO 10 70 100 \"Team:\" \"red\" \"red^ blue^green^\" 2", "INPUTMODE",
+         "QUAKE_COMMAND \"say &1& &2&\""});
+    EXPECT_TRUE(app().interpreter.MacroSuspended);
+    EXPECT_EQ(app().view.page, Page::MacroDialog);
+    EXPECT_EQ(app().view.caption, std::string(kCaptionPrefix) + "Macro-Dialog (Test)");
+    EXPECT_EQ(app().interpreter.InputModeDesc, "Test");
+    ASSERT_EQ(Dialog(app()).inputCombos.size(), 1u);
+    EXPECT_EQ(Dialog(app()).inputCombos[0].items, (E{"red", "blue", "green"}));
+    EXPECT_EQ(Dialog(app()).texts[0].top + kCaptionDrop, 22);
+    EXPECT_EQ(ControlLeftOf(10, 50), 70);
+    EXPECT_FALSE(NavigateTo(app(), Page::ModLauncher));
+
+    TypeIntoInputCombo(app(), 0, "blue");
+    Button1Click(app());
+    EXPECT_FALSE(app().interpreter.MacroSuspended);
+    EXPECT_EQ(app().view.page, Page::ConfigEditor);
+    EXPECT_EQ(Commands(), E{"say hello blue"});
+    EXPECT_TRUE(Dialog(app()).inputFields.empty());
+    EXPECT_EQ(Boxes(), E{"Please finish adding the macro first!"});
+}
+
+TEST_F(MacroTest, TwoFieldsOnOneVariableLeaveTheLaterOnesText) {
+    Run({"INPUTFIELD 0 0 10 \"A\" \"first\" 1", "INPUTFIELD 0 30 10 \"B\" \"second\" 1", "INPUTMODE",
+         "QUAKE_COMMAND \"echo &1&\""});
+    EXPECT_EQ(Variable(1), "second");
+    TypeIntoInputField(app(), 0, "typed");
+    EXPECT_EQ(Variable(1), "second");
+    Button1Click(app());
+    EXPECT_EQ(Commands(), E{"echo second"});
+}
+
+TEST_F(MacroTest, AnEmptyDialogAndASecondInputModeShowFreshDialogs) {
+    Run({"INPUTMODE", "INPUTFIELD 0 0 10 \"Name\" \"x\" 1", "INPUTMODE", "QUAKE_COMMAND \"name &1&\""});
+    EXPECT_TRUE(Dialog(app()).inputFields.empty());
+    Button1Click(app());
+    EXPECT_TRUE(app().interpreter.MacroSuspended);
+    ASSERT_EQ(Dialog(app()).inputFields.size(), 1u);
+    EXPECT_EQ(app().view.page, Page::MacroDialog);
+    TypeIntoInputField(app(), 0, "Bob");
+    Button1Click(app());
+    EXPECT_EQ(Commands(), E{"name Bob"});
+    EXPECT_EQ(Boxes(), E{});
+    host().RunPosted();
+    EXPECT_TRUE(app().interpreter.ReadyForNextMacro);
+}
+
+TEST(MacroComboItems, SplitAtCaretsWithoutATrailingEmptyItem) {
+    EXPECT_EQ(SplitComboItems("one"), E{"one"});
+    EXPECT_EQ(SplitComboItems(""), E{""});
+    EXPECT_EQ(SplitComboItems("a^b^"), (E{"a", "b"}));
+    EXPECT_EQ(SplitComboItems("a^^"), (E{"a", ""}));
+}
+
+}  // namespace
+}  // namespace korvex

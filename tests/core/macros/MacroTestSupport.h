@@ -1,0 +1,56 @@
+// A temporary program directory in which a test writes macro files and runs them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "macros/MacroErrors.h"
+#include "macros/MacroInterpreter.h"
+#include "support/ProgramDirFixture.h"
+
+namespace korvex {
+
+inline const std::vector<std::string> kDescriptions = {
+    "MACRO_DESC \"Test\"", "MACRO_DETAILDESC \"A test macro\"", "MACRO_CAT \"Tests\""};
+
+class MacroTest : public ::testing::Test {
+protected:
+    MacroTest() {
+        app().currentPlayerName = "Player";
+        app().currentPlayerDir = dir.Path("players/Player");
+    }
+
+    Korvex& app() { return dir.app(); }
+    FakeHost& host() { return dir.host(); }
+    std::string PathOf(const std::string& name) { return dir.Path("macros/" + name); }
+
+    // Writes T.MAC with the three descriptions first, then body, and runs it.
+    void Run(const std::vector<std::string>& body, bool descriptionsOnly = false) {
+        std::vector<std::string> lines = kDescriptions;
+        lines.insert(lines.end(), body.begin(), body.end());
+        RunLines(lines, descriptionsOnly);
+    }
+    void RunLines(const std::vector<std::string>& lines, bool descriptionsOnly = false) {
+        dir.WriteLines("macros/T.MAC", lines);
+        RunMacro(app(), PathOf("T.MAC"), descriptionsOnly);
+    }
+
+    // The text of a macro-language error of T.MAC.
+    std::string Error(std::uint8_t code, int line) {
+        return ComposeMacroLanguageError(line, PathOf("T.MAC"), MacroErrorText(code));
+    }
+    std::vector<std::string> Boxes() { return host().BoxTexts(); }
+    std::vector<std::string> Commands() {
+        const TMacroResults& r = app().macroResults;
+        return {r.Commands.begin(), r.Commands.begin() + (r.LastCommand + 1)};
+    }
+    std::string& Variable(int n) { return app().interpreter.MacroVariables[n]; }
+
+    ProgramDirFixture dir;
+};
+
+}  // namespace korvex
