@@ -46,7 +46,8 @@ void RunScript(const fs::path& script, const std::vector<fs::path>& searchDirs, 
     log << "exec: " << script.lexically_normal().string() << '\n';
     std::string line;
     while (std::getline(in, line)) {
-        log << "  " << Trim(line) << '\n';
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        log << "  " << line << '\n';
         const std::string command = Trim(line);
         if (depth >= kMaxExecDepth || Lower(command.substr(0, 5)) != "exec ") continue;
         const std::string name = Trim(command.substr(5));

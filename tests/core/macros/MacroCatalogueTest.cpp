@@ -1,5 +1,7 @@
 #include "MacroTestSupport.h"
 
+#include <filesystem>
+
 #include "macros/MacroCatalogue.h"
 
 namespace korvex {
@@ -9,6 +11,12 @@ using E = std::vector<std::string>;
 
 class MacroCatalogueTest : public MacroTest {
 protected:
+    // Starts from an empty macros directory instead of the delivered library.
+    MacroCatalogueTest() {
+        dir.Remove("macros");
+        std::filesystem::create_directories(dir.Path("macros"));
+    }
+
     void WriteMacro(const std::string& name, const std::string& description, const std::string& category,
                     const std::string& help = "Help") {
         dir.WriteLines("macros/" + name, {"MACRO_DESC \"" + description + "\"", "MACRO_DETAILDESC \"" + help + "\"",

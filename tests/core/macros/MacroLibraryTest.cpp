@@ -1,0 +1,121 @@
+#include "MacroTestSupport.h"
+
+#include <regex>
+#include <set>
+
+#include "bindings/MacroOutputFile.h"
+#include "macros/MacroCatalogue.h"
+#include "macros/MacroDialog.h"
+#include "macros/MacroLineReader.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+
+namespace korvex {
+namespace {
+
+using E = std::vector<std::string>;
+
+class MacroLibraryTest : public MacroTest {
+protected:
+    std::string Library() { return dir.Path("macros"); }
+
+    // A full run that keeps every dialog default and answers key k<n> to the n-th request.
+    void RunWithDefaults(const std::string& path) {
+        RunMacro(app(), path, false);
+        for (int ok = 0; app().interpreter.MacroSuspended && ok < 10; ++ok) Button1Click(app());
+        TMacroResults& results = app().macroResults;
+        for (int i = 0; i <= results.LastKey; ++i) AddQuakeCommand(app(), BindLine("k" + std::to_string(i), results.Keys[i].Command));
+    }
+    E ErrorBoxes() {
+        E errors;
+        for (const auto& box : host().boxes)
+            if (box.text.rfind("MacroLanguage Error", 0) == 0) errors.push_back(box.text);
+        return errors;
+    }
+};
+
+// Quake II has no nested quotes: a command holds no quotes, or one quoted text at its end.
+bool IsQuakeCommand(const std::string& command) {
+    const int quotes = CountChar('"', command);
+    if (quotes == 0) return true;
+    return quotes == 2 && command.back() == '"' && command.find('"') > 0;
+}
+
+TEST_F(MacroLibraryTest, EveryMacroLoadsIntoTheCatalogueWithItsHelpText) {
+    LoadMacroCatalogue(app(), Library());
+    EXPECT_EQ(Boxes(), E{});
+    EXPECT_GE(app().macroCatalogue.entries.size(), 40u);
+    EXPECT_GE(app().macroLists.categories.size(), 8u);
+    for (const auto& entry : app().macroCatalogue.entries) EXPECT_GT(entry.MacroDetailDesc.size(), 20u) << entry.Path;
+}
+
+TEST_F(MacroLibraryTest, FilesAreCrLfTextAndTogetherUseTheWholeLanguage) {
+    std::set<std::string> used;
+    for (const std::string& name : ListMacroFiles(Library())) {
+        const std::string text = ReadWholeFile(JoinPath(Library(), name));
+        ASSERT_FALSE(text.empty());
+        EXPECT_EQ(text.substr(text.size() - 2), "\r\n") << name;
+        for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
+            EXPECT_EQ(text[at - 1], '\r') << name;
+        static const std::regex keyword(R"((^|\n)([A-Z_0-9]+)[ \r])");
+        for (std::sregex_iterator it(text.begin(), text.end(), keyword), end; it != end; ++it) used.insert((*it)[2]);
+    }
+    for (const char* statement : {"MACRO_DESC", "MACRO_DETAILDESC", "MACRO_CAT", "LABEL", "FI", "IF", "GOTOIF", "GOTO",
+                                  "INPUTFIELD", "TEXT", "INPUTCOMBO", "NECESSARY_KEY", "INPUTMODE", "ASSIGN", "CONCAT",
+                                  "TAN", "ADD", "SHOWMESSAGE", "MULT", "DIV", "REAL2INT", "QUAKE_COMMAND"})
+        EXPECT_TRUE(used.count(statement)) << statement;
+}
+
+TEST_F(MacroLibraryTest, EveryMacroRunsWithDefaultsAndYieldsValidQuakeCommands) {
+    for (const std::string& name : ListMacroFiles(Library())) {
+        RunWithDefaults(JoinPath(Library(), name));
+        EXPECT_EQ(ErrorBoxes(), E{}) << name;
+        EXPECT_FALSE(app().interpreter.MacroSuspended) << name;
+        const TMacroResults& results = app().macroResults;
+        EXPECT_GE(results.LastCommand, 0) << name;
+        std::set<std::string> aliases;
+        for (int i = 0; i <= results.LastCommand; ++i) {
+            const std::string& command = results.Commands[i];
+            EXPECT_TRUE(IsQuakeCommand(command)) << name << ": " << command;
+            EXPECT_EQ(command.find('&'), std::string::npos) << name << ": " << command;
+            if (StartsWithIgnoringCase(command, "alias ")) aliases.insert(command.substr(6, command.find(' ', 6) - 6));
+        }
+        for (const std::string& alias : aliases)
+            if (alias[0] == '+') EXPECT_TRUE(aliases.count("-" + alias.substr(1))) << name << ": " << alias;
+        for (int i = 0; i <= results.LastKey; ++i) {
+            EXPECT_EQ(results.Keys[i].Command.find('"'), std::string::npos) << name;
+            EXPECT_FALSE(results.Keys[i].Description.empty()) << name;
+        }
+        host().boxes.clear();
+    }
+    EXPECT_FALSE(app().shuttingDown);
+}
+
+TEST_F(MacroLibraryTest, TheChatMacroAsksAgainWhileTheTextIsEmpty) {
+    RunMacro(app(), JoinPath(Library(), "C_SAY.MAC"), false);
+    TypeIntoInputField(app(), 0, "");
+    Button1Click(app());
+    EXPECT_EQ(Boxes(), E{"Please enter a message."});
+    ASSERT_TRUE(app().interpreter.MacroSuspended);
+    TypeIntoInputField(app(), 0, "Nice one");
+    Button1Click(app());
+    EXPECT_EQ(app().macroResults.Keys[0].Command, "say Nice one");
+}
+
+TEST_F(MacroLibraryTest, TheZoomMacroComputesFieldOfViewFactors) {
+    RunMacro(app(), JoinPath(Library(), "V_ZOOM.MAC"), false);
+    TypeIntoInputCombo(app(), 0, "4");
+    Button1Click(app());
+    EXPECT_EQ(Commands(), (E{"alias +zoom \"fov $FOV_0.25000$\"", "alias -zoom \"fov $FOV_1$\""}));
+
+    RunMacro(app(), JoinPath(Library(), "V_ZOOMANGLE.MAC"), false);
+    Button1Click(app());
+    EXPECT_EQ(Commands()[0], "alias +zoomangle \"fov 30;m_yaw $MOUSEYAW_0.26795$;m_pitch $MOUSEPITCH_0.26795$\"");
+
+    RunMacro(app(), JoinPath(Library(), "U_VOLUME.MAC"), false);
+    Button1Click(app());
+    EXPECT_EQ(Commands()[4], "alias vol_5 \"set s_volume 1;alias vol_up vol_6;alias vol_down vol_4;echo Volume 1\"");
+}
+
+}  // namespace
+}  // namespace korvex

@@ -1,0 +1,17 @@
+// Runs a built program the way a shell would and collects what it printed.
+#pragma once
+
+#include <string>
+
+namespace korvex {
+
+struct ProgramRun {
+    int exitStatus = -1;
+    std::string output;  // standard output
+    std::string errors;  // standard error
+};
+
+// command is handed to /bin/sh; workingDir is where it runs.
+ProgramRun RunProgram(const std::string& command, const std::string& workingDir);
+
+}  // namespace korvex
