@@ -28,5 +28,6 @@ struct CliCommand {
 int ExitStatus(const CliContext& context);
 
 int RunCheck(CliContext& context);
+int RunPlayers(CliContext& context);
 
 }  // namespace korvex

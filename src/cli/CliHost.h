@@ -26,6 +26,12 @@ public:
     void ShowMainWindow() override {}
     void MainViewChanged() override {}
 
+    // Player-CFG store: the dialogs are cancelled; the commands act directly instead.
+    PlayerListAnswer ChoosePlayers(const PlayerListRequest&) override { return {}; }
+    PlayerNameAnswer AskPlayerName(const PlayerNameRequest&) override { return {}; }
+    void PlayerCfgChanged() override {}
+    void ModTreeChanged() override {}
+
 private:
     Button Answer(Buttons buttons) const;
 

@@ -18,6 +18,7 @@ using korvex::CliCommand;
 
 constexpr std::array kCommands = {
     CliCommand{"check", "check", false, korvex::RunCheck},
+    CliCommand{"players", "players", false, korvex::RunPlayers},
 };
 
 int PrintUsage() {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "players/PlayerDialogs.h"
+#include "players/PlayerDialogRequests.h"
 
 namespace korvex {
 

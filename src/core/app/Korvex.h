@@ -11,6 +11,7 @@
 #include "macros/MacroCatalogue.h"
 #include "macros/MacroInterpreter.h"
 #include "macros/MacroResults.h"
+#include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "players/PlayerCfg.h"
 
@@ -55,6 +56,8 @@ struct Korvex {
 
     // Config compiler: the Options tab's Video controls.
     OptionsView optionsView = DefaultOptionsView();
+
+    ModTree modTree;
 };
 
 }  // namespace korvex

@@ -36,8 +36,8 @@ std::string ReadFirstLine(const std::string& path) {
     return reader.Open(path) ? reader.ReadLine() : std::string();
 }
 
-AtomicTextWriter::AtomicTextWriter(const std::string& path)
-    : target_(ResolveCase(path)), temporary_(target_ + ".korvex-new") {
+AtomicTextWriter::AtomicTextWriter(const std::string& path, const std::string& temporarySuffix)
+    : target_(ResolveCase(path)), temporary_(target_ + temporarySuffix) {
     if (DirectoryExists(target_)) return;
     stream_.open(temporary_, std::ios::binary | std::ios::trunc);
 }

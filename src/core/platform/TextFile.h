@@ -28,7 +28,7 @@ std::string ReadFirstLine(const std::string& path);
 // is removed when the writer is dropped without a successful Commit.
 class AtomicTextWriter {
 public:
-    explicit AtomicTextWriter(const std::string& path);
+    explicit AtomicTextWriter(const std::string& path, const std::string& temporarySuffix = ".korvex-new");
     ~AtomicTextWriter();
     AtomicTextWriter(const AtomicTextWriter&) = delete;
     AtomicTextWriter& operator=(const AtomicTextWriter&) = delete;

@@ -2,6 +2,7 @@
 
 #include "app/Korvex.h"
 #include "platform/FileSystem.h"
+#include "platform/ListOrder.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 

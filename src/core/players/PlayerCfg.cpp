@@ -1,6 +1,5 @@
 #include "players/PlayerCfg.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "platform/Text.h"
@@ -56,14 +55,6 @@ double TextToFloatDef(const std::string& text) {
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
     return (error == std::errc() && stop == end && !text.empty()) ? value : 0;
-}
-
-void SortAsListBox(std::vector<std::string>& items) {
-    std::stable_sort(items.begin(), items.end(), [](const std::string& a, const std::string& b) {
-        const std::string upperA = UpperCaseAscii(a);
-        const std::string upperB = UpperCaseAscii(b);
-        return upperA != upperB ? upperA < upperB : a < b;
-    });
 }
 
 }  // namespace korvex

@@ -77,7 +77,4 @@ std::string BoolToText(bool value);
 long long TextToIntDef(const std::string& text);
 double TextToFloatDef(const std::string& text);
 
-// The order of a sorted list box: letters compared without regard to case.
-void SortAsListBox(std::vector<std::string>& items);
-
 }  // namespace korvex

@@ -6,6 +6,7 @@
 #include "app/Messages.h"
 #include "compiler/OptionsView.h"
 #include "platform/FileSystem.h"
+#include "platform/ListOrder.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"

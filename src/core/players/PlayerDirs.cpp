@@ -7,10 +7,10 @@
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "platform/FileSystem.h"
+#include "platform/ListOrder.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
-#include "players/PlayerCfg.h"
 
 namespace korvex {
 namespace {

@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/StatusDialog.h"
 #include "app/TextCodec.h"
+#include "players/PlayerDialogs.h"
 
 namespace korvex {
 namespace {
@@ -89,5 +90,13 @@ void QtHost::ShowMainWindow() {
 void QtHost::MainViewChanged() {
     if (mainWindow_) mainWindow_->SyncFromCore();
 }
+
+PlayerListAnswer QtHost::ChoosePlayers(const PlayerListRequest& request) { return RunPlayerListDialog(request); }
+
+PlayerNameAnswer QtHost::AskPlayerName(const PlayerNameRequest& request) { return RunPlayerNameDialog(request); }
+
+void QtHost::PlayerCfgChanged() { MainViewChanged(); }
+
+void QtHost::ModTreeChanged() { MainViewChanged(); }
 
 }  // namespace korvex

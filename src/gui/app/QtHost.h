@@ -28,6 +28,12 @@ public:
     void ShowMainWindow() override;
     void MainViewChanged() override;
 
+    // Player-CFG store.
+    PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) override;
+    PlayerNameAnswer AskPlayerName(const PlayerNameRequest& request) override;
+    void PlayerCfgChanged() override;
+    void ModTreeChanged() override;
+
 private:
     StatusDialog& StatusDialogFor(StatusWindow window);
 

@@ -8,41 +8,51 @@
 
 #include "app/GroupPage.h"
 #include "app/Korvex.h"
+#include "players/PlayerOperations.h"
+#include "players/SpecialTab.h"
 
 namespace korvex {
 
 ConfigEditorPage::ConfigEditorPage(Korvex& app, QWidget* parent)
-    : QWidget(parent), app_(app), tabs_(new QTabWidget) {
+    : QWidget(parent), app_(app), tabs_(new QTabWidget), special_(new SpecialTab(app)) {
     auto* layout = new QVBoxLayout(AddPageGroup(*this, QStringLiteral("Config-Editor")));
     tabs_->setObjectName(QStringLiteral("TabControl1"));
     tabs_->addTab(new QWidget, QStringLiteral("Bindings"));
     tabs_->addTab(new QWidget, QStringLiteral("Options"));
-    tabs_->addTab(new QWidget, QStringLiteral("Special"));
+    tabs_->addTab(special_, QStringLiteral("Special"));
     connect(tabs_, &QTabWidget::currentChanged, this, &ConfigEditorPage::TabControl1Change);
     layout->addWidget(tabs_, 1);
 
     auto* buttons = new QGridLayout;
-    const std::pair<const char*, const char*> captions[] = {
-        {"Change Player-CFG", "ChangePlayerButton"}, {"New Player-CFG", "NewPlayerButton"},
-        {"Delete Player-CFG", "DeletePlayerButton"}, {"Rename Player-CFG", "RenamePlayerButton"},
-        {"Copy Player-CFG", "CopyPlayerButton"},     {"Print Player-CFG", "PrintPlayerButton"},
-        {"Import Player-CFG", "ImportPlayerButton"}, {"Export Player-CFG", "ExportPlayerButton"}};
+    const struct {
+        const char* caption;
+        const char* name;
+        void (*handler)(Korvex&);
+    } captions[] = {
+        {"Change Player-CFG", "ChangePlayerButton", BitBtn4Click}, {"New Player-CFG", "NewPlayerButton", BitBtn7Click},
+        {"Delete Player-CFG", "DeletePlayerButton", BitBtn5Click}, {"Rename Player-CFG", "RenamePlayerButton", BitBtn8Click},
+        {"Copy Player-CFG", "CopyPlayerButton", BitBtn9Click},     {"Print Player-CFG", "PrintPlayerButton", nullptr},
+        {"Import Player-CFG", "ImportPlayerButton", nullptr},      {"Export Player-CFG", "ExportPlayerButton", nullptr}};
     int position = 0;
-    for (const auto& [caption, name] : captions) {
-        buttons->addWidget(AddPlayerButton(QString::fromLatin1(caption), name), position / 4, position % 4);
+    for (const auto& [caption, name, handler] : captions) {
+        buttons->addWidget(AddPlayerButton(QString::fromLatin1(caption), name, handler), position / 4, position % 4);
         ++position;
     }
     layout->addLayout(buttons);
 }
 
-QPushButton* ConfigEditorPage::AddPlayerButton(const QString& caption, const char* name) {
+QPushButton* ConfigEditorPage::AddPlayerButton(const QString& caption, const char* name, void (*handler)(Korvex&)) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
+    if (handler) connect(button, &QPushButton::clicked, this, [this, handler] { handler(app_); });
     return button;
 }
 
 void ConfigEditorPage::TabControl1Change(int index) { app_.view.editorTab = static_cast<EditorTab>(index); }
 
-void ConfigEditorPage::SyncFromCore() { tabs_->setCurrentIndex(static_cast<int>(app_.view.editorTab)); }
+void ConfigEditorPage::SyncFromCore() {
+    tabs_->setCurrentIndex(static_cast<int>(app_.view.editorTab));
+    special_->SyncFromCore();
+}
 
 }  // namespace korvex

@@ -9,6 +9,7 @@ class QTabWidget;
 namespace korvex {
 
 struct Korvex;
+class SpecialTab;
 
 class ConfigEditorPage : public QWidget {
     Q_OBJECT
@@ -18,10 +19,11 @@ public:
 
 private:
     void TabControl1Change(int index);
-    QPushButton* AddPlayerButton(const QString& caption, const char* name);
+    QPushButton* AddPlayerButton(const QString& caption, const char* name, void (*handler)(Korvex&));
 
     Korvex& app_;
     QTabWidget* tabs_;
+    SpecialTab* special_;
 };
 
 }  // namespace korvex

@@ -2,6 +2,7 @@
 
 #include "PlayerTestData.h"
 #include "app/Korvex.h"
+#include "app/MainView.h"
 #include "players/PlayerCfgFiles.h"
 
 namespace korvex {
@@ -163,6 +164,30 @@ TEST(PlayerCfgFiles, SavingOutsideThePlayersDirectoryIsRefused) {
     EXPECT_TRUE(dir.app().shuttingDown);
     EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{"Initialization failed. (disk full?)"});
     EXPECT_EQ(dir.Snapshot(), before);
+}
+
+}  // namespace
+}  // namespace korvex
+
+namespace korvex {
+namespace {
+
+TEST(PlayerCfgFiles, LeavingTheConfigEditorSavesAndOtherSwitchesWriteNothing) {
+    ProgramDirFixture dir;
+    LoadPlayerCFG(dir.app(), "Player");
+    dir.Remove("players/Player/bindings.dat");
+    dir.Remove("players/Player/options.dat");
+    dir.Remove("players/Player/special.dat");
+    ShowMainPage(dir.app(), Page::ConfigEditor);
+    EXPECT_FALSE(dir.Exists("players/Player/options.dat"));
+    ShowMainPage(dir.app(), Page::Options);
+    EXPECT_TRUE(dir.Exists("players/Player/bindings.dat"));
+    EXPECT_TRUE(dir.Exists("players/Player/options.dat"));
+    EXPECT_TRUE(dir.Exists("players/Player/special.dat"));
+    dir.Remove("players/Player/options.dat");
+    ShowMainPage(dir.app(), Page::ModLauncher);
+    EXPECT_FALSE(dir.Exists("players/Player/options.dat"));
+    EXPECT_TRUE(dir.host().boxes.empty());
 }
 
 }  // namespace

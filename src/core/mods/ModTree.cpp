@@ -1,0 +1,28 @@
+#include "mods/ModTree.h"
+
+#include <algorithm>
+
+#include "platform/ListOrder.h"
+
+namespace korvex {
+
+void SortModTree(ModTree& tree) {
+    std::stable_sort(tree.mods.begin(), tree.mods.end(),
+                     [](const ModNode& a, const ModNode& b) { return ListBoxLess(a.text, b.text); });
+    for (ModNode& mod : tree.mods) SortAsListBox(mod.players);
+}
+
+std::string ModDirOfNodeText(const std::string& text) {
+    const auto open = text.rfind('(');
+    const std::size_t start = open == std::string::npos ? 0 : open + 1;
+    if (text.size() <= start) return {};
+    return text.substr(start, text.size() - start - 1);
+}
+
+std::string ModNameOfNodeText(const std::string& text) {
+    const auto open = text.rfind('(');
+    if (open == std::string::npos || open == 0) return {};
+    return text.substr(0, open - 1);
+}
+
+}  // namespace korvex

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "PlayerTestData.h"
+#include "app/Korvex.h"
+#include "players/PlayerCfgFiles.h"
+#include "players/PlayerDirs.h"
+#include "players/PlayerOperations.h"
+
+namespace korvex {
+namespace {
+
+using Names = std::vector<std::string>;
+
+struct Operations : ::testing::Test {
+    ProgramDirFixture dir;
+    Korvex& app = dir.app();
+    FakeHost& host = dir.host();
+
+    void SetUp() override { LoadPlayerCFG(app, "Player"); }
+    void AnswerList(Names selected) { host.playerListAnswers.push_back({true, std::move(selected)}); }
+    void AnswerName(std::string name) { host.playerNameAnswers.push_back({true, std::move(name)}); }
+    void WriteMod(const std::string& file, const Names& lines) {
+        dir.WriteLines("mods/" + file, lines);
+    }
+};
+
+TEST_F(Operations, ListsAreSortedWhateverTheDirectoryOrder) {
+    for (const char* name : {"zulu", "Bravo", "alpha", "Charlie"}) WritePlayer(dir, name);
+    dir.Write("players/stray.txt", "");
+    host.playerListAnswers.push_back({});
+    BitBtn4Click(app);
+    ASSERT_EQ(host.playerListRequests.size(), 1u);
+    const PlayerListRequest& request = host.playerListRequests[0];
+    EXPECT_EQ(request.caption, "Change Player-CFG");
+    EXPECT_EQ(request.label, "Available Player-CFG's");
+    EXPECT_EQ(request.confirmCaption, "Change To");
+    EXPECT_FALSE(request.multiSelect);
+    EXPECT_EQ(request.names, (Names{"alpha", "Bravo", "Charlie", "Player", "zulu"}));
+
+    dir.app().player.SetText(Option::General3, "12");
+    AnswerList({"Bravo"});
+    BitBtn4Click(app);
+    EXPECT_EQ(app.currentPlayerName, "Bravo");
+    EXPECT_EQ(dir.Read("players/Player/options.dat").substr(12, 4), "12\r\n");
+}
+
+TEST_F(Operations, DeletingSeveralReportsTheCurrentOneOnceAndTheOthersTogether) {
+    for (const char* name : {"Zed", "Alpha", "Kept"}) WritePlayer(dir, name);
+    WriteMod("ctf", {"Capture The Flag (CTF)", "3", "Alpha", "Kept", "Zed", "TRUE", "FALSE", "q2ctf1", "", "0"});
+    app.modTree.mods = {{"Capture The Flag (CTF)", {"Alpha", "Kept", "Zed"}}};
+    app.view.page = Page::Options;
+    AnswerList({"Zed", "Player", "Alpha"});
+    BitBtn5Click(app);
+    EXPECT_TRUE(host.playerListRequests[0].multiSelect);
+    EXPECT_EQ(host.BoxTexts(), (Names{"Cannot delete current player. (Player)", "Deleted Alpha, Zed."}));
+    EXPECT_EQ(host.boxes.back().icon, Icon::Information);
+    EXPECT_EQ(app.view.page, Page::ConfigEditor);
+    EXPECT_FALSE(dir.Exists("players/Alpha"));
+    EXPECT_FALSE(dir.Exists("players/Zed"));
+    EXPECT_TRUE(dir.Exists("players/Player/options.dat"));
+    EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "1", "Kept", "TRUE", "FALSE", "q2ctf1", "", "0"}));
+    EXPECT_EQ(app.modTree.mods[0].players, Names{"Kept"});
+}
+
+TEST_F(Operations, ANewNameThatExistsIsRefusedAfterSaving) {
+    WritePlayer(dir, "Other");
+    app.player.SetText(Option::General3, "12");
+    AnswerName("other");
+    BitBtn7Click(app);
+    EXPECT_EQ(host.playerNameRequests[0].caption, "New Player-CFG");
+    EXPECT_EQ(host.playerNameRequests[0].label, "Name ");
+    EXPECT_EQ(host.BoxTexts(), Names{"Player already exists. (other)"});
+    EXPECT_EQ(app.currentPlayerName, "Player");
+    EXPECT_EQ(dir.Read("players/Player/options.dat").substr(12, 4), "12\r\n");
+
+    AnswerName("Fresh");
+    BitBtn7Click(app);
+    EXPECT_EQ(app.currentPlayerName, "Fresh");
+    EXPECT_EQ(dir.Read("players/Fresh/options.dat"), dir.Read("players/options.dat"));
+    EXPECT_EQ(dir.Read("players/Fresh/bindings.dat"), "0\r\n");
+}
+
+TEST_F(Operations, NamesOtherSystemsRefuseAreInvalidEverywhere) {
+    for (const char* name : {"a:b", "what?", "con", "Nul.txt", "COM1", "dots.", "blank ", "tab\tname", "../up", ""}) {
+        AnswerName(name);
+        BitBtn7Click(app);
+        EXPECT_EQ(host.BoxTexts().back(), "Player-Name contains invalid characters. (" + std::string(name) + ")");
+    }
+    EXPECT_EQ(FillPlayerList(app), Names{"Player"});
+    EXPECT_TRUE(IsPortablePlayerName("COM0 and CONSOLE"));
+    EXPECT_TRUE(IsPortablePlayerName("Console"));
+}
+
+TEST_F(Operations, CopyOntoAnExistingPlayerCfgAsksFirst) {
+    WritePlayer(dir, "Target");
+    dir.Write("players/Target/Stale.MAC.out", "old");
+    dir.Write("players/Target/Rocket.MAC.out", "old");
+    dir.Write("players/Player/Rocket.MAC.out", "new\r\n");
+    app.player.includedMacroFiles = {"Rocket.MAC"};
+    app.player.SetText(Option::Character8, "Ranger");
+    const auto before = dir.Snapshot();
+
+    AnswerName("Target");
+    host.Expect(Icon::Question, "Player-CFG already exists. Overwrite?", Button::No);
+    BitBtn9Click(app);
+    EXPECT_EQ(host.playerNameRequests[0].preset, "Player");
+    EXPECT_EQ(host.playerNameRequests[0].confirmCaption, "Copy To");
+    EXPECT_EQ(dir.Snapshot(), before);
+
+    AnswerName("Target");
+    host.Expect(Icon::Question, "Player-CFG already exists. Overwrite?", Button::Yes);
+    BitBtn9Click(app);
+    EXPECT_EQ(host.BoxTexts().back(), "Current Player-CFG copied to Target.");
+    EXPECT_EQ(app.currentPlayerName, "Player");
+    EXPECT_FALSE(dir.Exists("players/Target/Stale.MAC.out"));
+    EXPECT_EQ(dir.Read("players/Target/Rocket.MAC.out"), "new\r\n");
+    EXPECT_NE(dir.Read("players/Target/options.dat").find("Ranger"), std::string::npos);
+    EXPECT_EQ(dir.Read("players/Player/options.dat"), before.at(dir.Path("players/Player/options.dat")));
+
+    AnswerName("Player");
+    host.Expect(Icon::Question, "Player-CFG already exists. Overwrite?", Button::Yes);
+    BitBtn9Click(app);
+    EXPECT_EQ(dir.Read("players/Player/Rocket.MAC.out"), "new\r\n");
+}
+
+TEST_F(Operations, RenameKeepsEveryModAssignmentInStep) {
+    WriteMod("ctf", {"Capture The Flag (CTF)", "2", "Player", "Other", "TRUE", "FALSE", "", "", "0", "1", "bind x y"});
+    WriteMod("arena", {"Arena (beta) (arena)", "1", "Player", "FALSE", "TRUE", "", "", "2"});
+    WritePlayer(dir, "Other");
+    app.modTree.mods = {{"Capture The Flag (CTF)", {"Other", "Player"}}, {"Arena (beta) (arena)", {"Player"}}};
+
+    AnswerName("Other");
+    BitBtn8Click(app);
+    EXPECT_EQ(host.BoxTexts(), Names{"Player already exists. (Other)"});
+
+    AnswerName("Ace");
+    BitBtn8Click(app);
+    EXPECT_EQ(host.BoxTexts().back(), "Renamed current Player-CFG to Ace.");
+    EXPECT_EQ(app.currentPlayerName, "Ace");
+    EXPECT_TRUE(dir.Exists("players/Ace/options.dat"));
+    EXPECT_FALSE(dir.Exists("players/Player"));
+    EXPECT_EQ(dir.Read("mods/ctf"),
+              JoinLines({"Capture The Flag (CTF)", "2", "Ace", "Other", "TRUE", "FALSE", "", "", "0", "1", "bind x y"}));
+    EXPECT_EQ(dir.Read("mods/arena"), JoinLines({"Arena (beta) (arena)", "1", "Ace", "FALSE", "TRUE", "", "", "2"}));
+    EXPECT_FALSE(dir.Exists("mods/ctf.TMP"));
+    ASSERT_EQ(app.modTree.mods.size(), 2u);
+    EXPECT_EQ(app.modTree.mods[0].text, "Arena (beta) (arena)");
+    EXPECT_EQ(app.modTree.mods[0].players, Names{"Ace"});
+    EXPECT_EQ(app.modTree.mods[1].players, (Names{"Ace", "Other"}));
+
+    AnswerName("a/b");
+    BitBtn8Click(app);
+    EXPECT_EQ(host.BoxTexts().back(), "Couldn't rename player. (to a/b)");
+}
+
+}  // namespace
+}  // namespace korvex
