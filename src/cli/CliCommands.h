@@ -29,5 +29,6 @@ int ExitStatus(const CliContext& context);
 
 int RunCheck(CliContext& context);
 int RunPlayers(CliContext& context);
+int RunCompile(CliContext& context);
 
 }  // namespace korvex

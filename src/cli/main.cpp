@@ -19,6 +19,7 @@ using korvex::CliCommand;
 constexpr std::array kCommands = {
     CliCommand{"check", "check", false, korvex::RunCheck},
     CliCommand{"players", "players", false, korvex::RunPlayers},
+    CliCommand{"compile", "compile PLAYER OUTDIR", true, korvex::RunCompile},
 };
 
 int PrintUsage() {
