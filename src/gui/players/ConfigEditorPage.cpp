@@ -8,17 +8,18 @@
 
 #include "app/GroupPage.h"
 #include "app/Korvex.h"
+#include "compiler/OptionsTab.h"
 #include "players/PlayerOperations.h"
 #include "players/SpecialTab.h"
 
 namespace korvex {
 
 ConfigEditorPage::ConfigEditorPage(Korvex& app, QWidget* parent)
-    : QWidget(parent), app_(app), tabs_(new QTabWidget), special_(new SpecialTab(app)) {
+    : QWidget(parent), app_(app), tabs_(new QTabWidget), special_(new SpecialTab(app)), options_(new OptionsTab(app)) {
     auto* layout = new QVBoxLayout(AddPageGroup(*this, QStringLiteral("Config-Editor")));
     tabs_->setObjectName(QStringLiteral("TabControl1"));
     tabs_->addTab(new QWidget, QStringLiteral("Bindings"));
-    tabs_->addTab(new QWidget, QStringLiteral("Options"));
+    tabs_->addTab(options_, QStringLiteral("Options"));
     tabs_->addTab(special_, QStringLiteral("Special"));
     connect(tabs_, &QTabWidget::currentChanged, this, &ConfigEditorPage::TabControl1Change);
     layout->addWidget(tabs_, 1);
@@ -53,6 +54,7 @@ void ConfigEditorPage::TabControl1Change(int index) { app_.view.editorTab = stat
 void ConfigEditorPage::SyncFromCore() {
     tabs_->setCurrentIndex(static_cast<int>(app_.view.editorTab));
     special_->SyncFromCore();
+    options_->SyncFromCore();
 }
 
 }  // namespace korvex

@@ -10,6 +10,7 @@ namespace korvex {
 
 struct Korvex;
 class SpecialTab;
+class OptionsTab;
 
 class ConfigEditorPage : public QWidget {
     Q_OBJECT
@@ -24,6 +25,7 @@ private:
     Korvex& app_;
     QTabWidget* tabs_;
     SpecialTab* special_;
+    OptionsTab* options_;
 };
 
 }  // namespace korvex

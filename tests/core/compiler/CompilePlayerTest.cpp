@@ -24,9 +24,9 @@ Lines WithOption(Lines options, Option option, const std::string& value) {
     return options;
 }
 
-const TestMacro kFire{"FIRE.MAC", "Fire", "Weapons", {"+attack", "Fire", "a"}, {"BIND a \"+attack\""}};
-const TestMacro kJump{"JUMP.MAC", "Jump", "Moves", {"+moveup", "Jump", "a"}, {"BIND a \"+moveup\""}};
-const TestMacro kTalk{"TALK.MAC", "Talk", "Talk", {"say hi", "Talk", "t"}, {"BIND t \"say hi\""}};
+const TestMacro kFire{"TFIRE.MAC", "Test Fire", "Weapons", {"+attack", "Fire", "a"}, {"BIND a \"+attack\""}};
+const TestMacro kJump{"TJUMP.MAC", "Test Jump", "Moves", {"+moveup", "Jump", "a"}, {"BIND a \"+moveup\""}};
+const TestMacro kTalk{"TTALK.MAC", "Test Talk", "Talk", {"say hi", "Talk", "t"}, {"BIND t \"say hi\""}};
 
 class CompilePlayer : public ::testing::Test {
 protected:
@@ -53,7 +53,7 @@ TEST_F(CompilePlayer, MacrosCategoriesAndAdditionalCommands) {
     WritePlayer(dir, "P", {kTalk, kFire}, CompleteOptionLines(),
                 {"FALSE", "Player to inherit settings from", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
                  "FALSE", "TRUE", "2", "echo one", "echo two"});
-    ASSERT_TRUE(Compile("P")) << (dir.host().boxes.empty() ? "" : dir.host().boxes[0].text);
+    ASSERT_TRUE(Compile("P")) << testing::PrintToString(dir.host().BoxTexts());
     const Lines main = Script("main.cfg");
     ASSERT_EQ(main.size(), 8u);
     EXPECT_EQ(main[4], "exec \"../korvex/Talk.cfg\"");
@@ -112,7 +112,7 @@ TEST_F(CompilePlayer, MacroTwiceAlongTheChain) {
     WritePlayer(dir, "A", {kTalk});
     WritePlayer(dir, "P", {kTalk}, CompleteOptionLines(), Inheriting("A", "1000000"));
     dir.host().Expect(Icon::Error,
-                      "You cannot add the macro Talk twice. This is not allowed neither within a single player-cfg "
+                      "You cannot add the macro Test Talk twice. This is not allowed neither within a single player-cfg "
                       "nor through a series of inheritance. The conflicting player-cfgs are P and A.",
                       Button::Cancel);
     EXPECT_FALSE(Compile("P"));
