@@ -25,7 +25,12 @@ for _ in $(seq 1 300); do
   sleep 0.1
 done
 [ -n "$window" ] || fail "no main window appeared"
-title=$(xdotool getwindowname "$window")
+# The window shows before the last Player-CFG has been loaded into it.
+for _ in $(seq 1 100); do
+  title=$(xdotool getwindowname "$window")
+  [ "$title" = "Korvex v0.855ß - Player" ] && break
+  sleep 0.1
+done
 [ "$title" = "Korvex v0.855ß - Player" ] || fail "caption is '$title'"
 [ -f "$work/korvex/INKORVEX.INF" ] || fail "no running-instance marker while running"
 # Whatever the exit writes must be written anew.

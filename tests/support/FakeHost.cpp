@@ -65,26 +65,28 @@ void FakeHost::ShowStatus(StatusWindow, const std::string& text) {
 
 void FakeHost::CloseStatus(StatusWindow) { statusOpen = false; }
 
-PlayerListAnswer FakeHost::ChoosePlayers(const PlayerListRequest& request) {
-    playerListRequests.push_back(request);
-    if (playerListAnswers.empty()) {
+namespace {
+
+template <typename Request, typename Answer>
+Answer NextDialogAnswer(const Request& request, std::vector<Request>& requests, std::deque<Answer>& answers) {
+    requests.push_back(request);
+    if (answers.empty()) {
         ADD_FAILURE() << "unexpected dialog: " << request.caption;
         return {};
     }
-    PlayerListAnswer answer = playerListAnswers.front();
-    playerListAnswers.pop_front();
+    Answer answer = answers.front();
+    answers.pop_front();
     return answer;
 }
 
+}  // namespace
+
+PlayerListAnswer FakeHost::ChoosePlayers(const PlayerListRequest& request) {
+    return NextDialogAnswer(request, playerListRequests, playerListAnswers);
+}
+
 PlayerNameAnswer FakeHost::AskPlayerName(const PlayerNameRequest& request) {
-    playerNameRequests.push_back(request);
-    if (playerNameAnswers.empty()) {
-        ADD_FAILURE() << "unexpected dialog: " << request.caption;
-        return {};
-    }
-    PlayerNameAnswer answer = playerNameAnswers.front();
-    playerNameAnswers.pop_front();
-    return answer;
+    return NextDialogAnswer(request, playerNameRequests, playerNameAnswers);
 }
 
 bool FakeHost::AskDisclaimer() {

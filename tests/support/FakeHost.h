@@ -43,7 +43,10 @@ public:
     // Player-CFG dialogs: answered from the scripts below in order; an unscripted one fails.
     PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) override;
     PlayerNameAnswer AskPlayerName(const PlayerNameRequest& request) override;
-    void PlayerCfgChanged() override { ++playerCfgChanges; }
+    void PlayerCfgChanged() override {
+        ++playerCfgChanges;
+        if (onViewChanged) onViewChanged();
+    }
     void ModTreeChanged() override { ++modTreeChanges; }
     std::deque<PlayerListAnswer> playerListAnswers;
     std::deque<PlayerNameAnswer> playerNameAnswers;

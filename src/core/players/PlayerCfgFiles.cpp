@@ -24,15 +24,19 @@ bool IsIncluded(const PlayerCfg& cfg, const std::string& fileName) {
                        [&](const std::string& included) { return EqualsIgnoringCase(included, fileName); });
 }
 
+// An unopenable file is reported; loading goes on with the next one.
+bool OpenPlayerFile(Korvex& app, const char* name, LineReader& reader) {
+    const std::string path = PlayerFile(app, name);
+    if (reader.Open(path)) return true;
+    ShowError(app, Err::CouldntLoadFile, path);
+    return false;
+}
+
 // A count that names more groups than the file holds stops at the file's end, so an
 // absurd count never runs away.
 void LoadBindings(Korvex& app) {
-    const std::string path = PlayerFile(app, "bindings.dat");
     LineReader reader;
-    if (!reader.Open(path)) {
-        ShowError(app, Err::CouldntLoadFile, path);
-        return;
-    }
+    if (!OpenPlayerFile(app, "bindings.dat", reader)) return;
     PlayerCfg& cfg = app.player;
     cfg.includedMacroFiles.clear();
     cfg.includedMacros.clear();
@@ -51,16 +55,13 @@ void LoadBindings(Korvex& app) {
         cfg.includedMacros.push_back(description);
     }
     SortAsListBox(cfg.includedMacros);
+    app.macroLists.includedSelected.assign(cfg.includedMacros.size(), false);
 }
 
 // Returns false after the fatal report of extra lines.
 bool LoadOptions(Korvex& app) {
-    const std::string path = PlayerFile(app, "options.dat");
     LineReader reader;
-    if (!reader.Open(path)) {
-        ShowError(app, Err::CouldntLoadFile, path);
-        return true;
-    }
+    if (!OpenPlayerFile(app, "options.dat", reader)) return true;
     for (std::string& value : app.player.options) value = reader.ReadLine();
     // Check boxes hold exactly "TRUE" or "FALSE", whatever the file wrote.
     for (int line = 0; line < kOptionCount; ++line)
@@ -74,12 +75,8 @@ bool LoadOptions(Korvex& app) {
 }
 
 void LoadSpecial(Korvex& app) {
-    const std::string path = PlayerFile(app, "special.dat");
     LineReader reader;
-    if (!reader.Open(path)) {
-        ShowError(app, Err::CouldntLoadFile, path);
-        return;
-    }
+    if (!OpenPlayerFile(app, "special.dat", reader)) return;
     PlayerCfg& cfg = app.player;
     cfg.special1 = TextToBool(reader.ReadLine());
     cfg.inherit1 = reader.ReadLine();

@@ -39,10 +39,27 @@ bool ReportCreateFailure(Korvex& app, int answer, const std::string& name) {
     return answer == kDirCreated;
 }
 
+// A new Player-CFG starts with no category chosen on the Bindings tab.
+void ResetMacroCategory(Korvex& app) {
+    MacroBindingsView& lists = app.macroLists;
+    lists.categoryText = kChooseCategoryText;
+    lists.availMacros.clear();
+    lists.availSelected.clear();
+}
+
 std::string JoinNames(const std::vector<std::string>& names) {
     std::string joined;
     for (const std::string& name : names) joined += (joined.empty() ? "" : ", ") + name;
     return joined;
+}
+
+void CreatePlayerFromTemplate(Korvex& app, const std::string& name) {
+    SavePlayerCFG(app);
+    if (app.shuttingDown || !ReportCreateFailure(app, CreatePlayerDir(app, name), name)) return;
+    LoadPlayerCFG(app, kTemplatePlayerName);
+    if (app.shuttingDown) return;
+    SetCurrentPlayer(app, name);
+    SavePlayerCFG(app);
 }
 
 }  // namespace
@@ -56,13 +73,8 @@ void BitBtn4Click(Korvex& app) {
 
 void BitBtn7Click(Korvex& app) {
     const PlayerNameAnswer answer = AskName(app, "New Player-CFG", "Name ", "", "Create");
-    if (!answer.confirmed) return;
-    SavePlayerCFG(app);
-    if (app.shuttingDown || !ReportCreateFailure(app, CreatePlayerDir(app, answer.name), answer.name)) return;
-    LoadPlayerCFG(app, kTemplatePlayerName);
-    if (app.shuttingDown) return;
-    SetCurrentPlayer(app, answer.name);
-    SavePlayerCFG(app);
+    if (answer.confirmed) CreatePlayerFromTemplate(app, answer.name);
+    ResetMacroCategory(app);
     app.host.PlayerCfgChanged();
 }
 
