@@ -30,6 +30,9 @@ struct Statement {
 // Positions and widths are pixels inside the dialog's group box.
 int PixelsOf(double value) { return static_cast<int>(std::trunc(std::clamp(value, 0.0, 65535.0))); }
 
+// The variable a control writes; a number outside 0 to 99 stays invalid when it is written.
+int VariableOf(double value) { return static_cast<int>(std::trunc(std::clamp(value, -1.0, 256.0))); }
+
 std::uint8_t CompareCondition(const std::string& a, const std::string& op, const std::string& b, bool& holds) {
     if (op != "=" && op != "<>") return MacroErr::NoValidOperator;
     holds = (a == b) == (op == "=");
@@ -103,15 +106,19 @@ std::uint8_t Goto(Statement& s) {
     return 0;
 }
 
+// One control or key request too many is reported at once and not created.
+bool RoomFor(Statement& s, std::size_t count, int limit, std::uint8_t code) {
+    if (count < static_cast<std::size_t>(limit)) return true;
+    ReportMacroError(s.app, s.LineNumber(), code);
+    return false;
+}
+
 std::uint8_t InputField(Statement& s) {
     if (const auto code = s.Parse("NNNSSN")) return code;
     auto& fields = s.state().dialog.inputFields;
-    if (fields.size() >= static_cast<std::size_t>(kMaxInputFields)) {
-        ReportMacroError(s.app, s.LineNumber(), MacroErr::TooManyInputFields);
-        return 0;
-    }
+    if (!RoomFor(s, fields.size(), kMaxInputFields, MacroErr::TooManyInputFields)) return 0;
     fields.push_back({PixelsOf(s.p[0].Value), PixelsOf(s.p[1].Value), PixelsOf(s.p[2].Value), s.p[3].Text,
-                      s.p[4].Text, static_cast<int>(std::trunc(std::clamp(s.p[5].Value, -1.0, 256.0)))});
+                      s.p[4].Text, VariableOf(s.p[5].Value)});
     SetMacroVariable(s.app, s.p[5].Value, s.p[4].Text);
     return 0;
 }
@@ -119,10 +126,7 @@ std::uint8_t InputField(Statement& s) {
 std::uint8_t Text(Statement& s) {
     if (const auto code = s.Parse("NNS")) return code;
     auto& texts = s.state().dialog.texts;
-    if (texts.size() >= static_cast<std::size_t>(kMaxTexts)) {
-        ReportMacroError(s.app, s.LineNumber(), MacroErr::TooManyTexts);
-        return 0;
-    }
+    if (!RoomFor(s, texts.size(), kMaxTexts, MacroErr::TooManyTexts)) return 0;
     texts.push_back({PixelsOf(s.p[0].Value), PixelsOf(s.p[1].Value), s.p[2].Text});
     return 0;
 }
@@ -130,13 +134,10 @@ std::uint8_t Text(Statement& s) {
 std::uint8_t InputCombo(Statement& s) {
     if (const auto code = s.Parse("NNNSSSN")) return code;
     auto& combos = s.state().dialog.inputCombos;
-    if (combos.size() >= static_cast<std::size_t>(kMaxInputCombos)) {
-        ReportMacroError(s.app, s.LineNumber(), MacroErr::TooManyInputCombos);
-        return 0;
-    }
+    if (!RoomFor(s, combos.size(), kMaxInputCombos, MacroErr::TooManyInputCombos)) return 0;
     combos.push_back({PixelsOf(s.p[0].Value), PixelsOf(s.p[1].Value), PixelsOf(s.p[2].Value), s.p[3].Text,
                       s.p[4].Text, SplitComboItems(s.p[5].Text),
-                      static_cast<int>(std::trunc(std::clamp(s.p[6].Value, -1.0, 256.0)))});
+                      VariableOf(s.p[6].Value)});
     SetMacroVariable(s.app, s.p[6].Value, s.p[4].Text);
     return 0;
 }
@@ -144,10 +145,7 @@ std::uint8_t InputCombo(Statement& s) {
 std::uint8_t NecessaryKey(Statement& s) {
     if (const auto code = s.Parse("SS")) return code;
     TMacroResults& results = s.results();
-    if (results.LastKey + 1 >= kMaxMacroKeys) {
-        ReportMacroError(s.app, s.LineNumber(), MacroErr::TooManyKeys);
-        return 0;
-    }
+    if (!RoomFor(s, results.LastKey + 1, kMaxMacroKeys, MacroErr::TooManyKeys)) return 0;
     results.Keys[++results.LastKey] = {s.p[0].Text, s.p[1].Text, ""};
     return 0;
 }

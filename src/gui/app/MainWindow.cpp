@@ -13,6 +13,7 @@
 #include "app/OptionsPage.h"
 #include "app/StartUp.h"
 #include "app/TextCodec.h"
+#include "macros/MacroDialogPage.h"
 #include "players/ConfigEditorPage.h"
 
 namespace korvex {
@@ -39,14 +40,15 @@ MainWindow::MainWindow(Korvex& app)
       app_(app),
       pages_(new QStackedWidget(this)),
       configEditor_(new ConfigEditorPage(app)),
-      options_(new OptionsPage(app)) {
+      options_(new OptionsPage(app)),
+      macroDialog_(new MacroDialogPage(app)) {
     setWindowTitle(QStringLiteral("Korvex"));
     setFixedSize(kWidth, kHeight);
     pages_->setGeometry(0, 0, kWidth, kButtonRowTop - 4);
     pages_->addWidget(configEditor_);
     pages_->addWidget(GroupOnlyPage(QStringLiteral("MOD-Launcher")));
     pages_->addWidget(GroupOnlyPage(QStringLiteral("Demo-Launcher")));
-    pages_->addWidget(GroupOnlyPage(QStringLiteral("Macro Dialog")));
+    pages_->addWidget(macroDialog_);
     pages_->addWidget(options_);
     pages_->addWidget(new AboutPage);
 
@@ -88,6 +90,7 @@ void MainWindow::SyncFromCore() {
     pages_->setCurrentIndex(static_cast<int>(app_.view.page));
     configEditor_->SyncFromCore();
     options_->SyncFromCore();
+    macroDialog_->SyncFromCore();
 }
 
 // The exit runs once the event loop has ended (see main).

@@ -13,6 +13,7 @@ struct Korvex;
 enum class Page;
 class ConfigEditorPage;
 class OptionsPage;
+class MacroDialogPage;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -35,6 +36,7 @@ private:
     QStackedWidget* pages_;
     ConfigEditorPage* configEditor_;
     OptionsPage* options_;
+    MacroDialogPage* macroDialog_;
     bool centred_ = false;
 };
 

@@ -9,8 +9,9 @@ class QTabWidget;
 namespace korvex {
 
 struct Korvex;
-class SpecialTab;
+class MacroBindingsWidget;
 class OptionsTab;
+class SpecialTab;
 
 class ConfigEditorPage : public QWidget {
     Q_OBJECT
@@ -24,8 +25,9 @@ private:
 
     Korvex& app_;
     QTabWidget* tabs_;
-    SpecialTab* special_;
+    MacroBindingsWidget* bindings_;
     OptionsTab* options_;
+    SpecialTab* special_;
 };
 
 }  // namespace korvex

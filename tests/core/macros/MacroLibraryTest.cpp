@@ -80,8 +80,10 @@ TEST_F(MacroLibraryTest, EveryMacroRunsWithDefaultsAndYieldsValidQuakeCommands) 
             EXPECT_EQ(command.find('&'), std::string::npos) << name << ": " << command;
             if (StartsWithIgnoringCase(command, "alias ")) aliases.insert(command.substr(6, command.find(' ', 6) - 6));
         }
-        for (const std::string& alias : aliases)
-            if (alias[0] == '+') EXPECT_TRUE(aliases.count("-" + alias.substr(1))) << name << ": " << alias;
+        for (const std::string& alias : aliases) {
+            if (alias[0] != '+') continue;
+            EXPECT_TRUE(aliases.count("-" + alias.substr(1))) << name << ": " << alias;
+        }
         for (int i = 0; i <= results.LastKey; ++i) {
             EXPECT_EQ(results.Keys[i].Command.find('"'), std::string::npos) << name;
             EXPECT_FALSE(results.Keys[i].Description.empty()) << name;

@@ -1,0 +1,111 @@
+#include "macros/MacroBindingsWidget.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "app/Korvex.h"
+#include "app/TextCodec.h"
+#include "macros/MacroCatalogue.h"
+
+namespace korvex {
+namespace {
+
+QListWidget* NewMacroList(const char* name, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    return list;
+}
+
+// Replaces the items and selections of a list; nothing happens when they are the same.
+void ShowItems(QListWidget& list, const std::vector<std::string>& items, const std::vector<bool>& selected) {
+    bool same = list.count() == static_cast<int>(items.size());
+    for (int i = 0; same && i < list.count(); ++i) same = list.item(i)->text() == ToQString(items[i]);
+    if (!same) {
+        list.clear();
+        for (const std::string& item : items) list.addItem(ToQString(item));
+    }
+    for (int i = 0; i < list.count(); ++i)
+        list.item(i)->setSelected(static_cast<std::size_t>(i) < selected.size() && selected[i]);
+}
+
+std::vector<bool> SelectionOf(const QListWidget& list) {
+    std::vector<bool> selected;
+    for (int i = 0; i < list.count(); ++i) selected.push_back(list.item(i)->isSelected());
+    return selected;
+}
+
+}  // namespace
+
+MacroBindingsWidget::MacroBindingsWidget(Korvex& app, QWidget* parent)
+    : QWidget(parent), app_(app), MacroCat(new QComboBox(this)), AvailMacros(NewMacroList("AvailMacros", this)),
+      IncludedMacros(NewMacroList("IncludedMacros", this)),
+      BitBtn18(new QPushButton(QStringLiteral("Macro Information"), this)) {
+    MacroCat->setObjectName(QStringLiteral("MacroCat"));
+    MacroCat->setPlaceholderText(QString::fromLatin1(kChooseCategoryText));
+    BitBtn18->setObjectName(QStringLiteral("BitBtn18"));
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(MacroCat, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("Included macros"), this), 0, 1);
+    layout->addWidget(AvailMacros, 1, 0);
+    layout->addWidget(IncludedMacros, 1, 1);
+    layout->addWidget(BitBtn18, 2, 0);
+
+    connect(MacroCat, &QComboBox::currentIndexChanged, this, &MacroBindingsWidget::MacroCatChange);
+    connect(AvailMacros, &QListWidget::itemSelectionChanged, this, &MacroBindingsWidget::StoreAvailSelection);
+    connect(IncludedMacros, &QListWidget::itemSelectionChanged, this, &MacroBindingsWidget::StoreIncludedSelection);
+    connect(AvailMacros, &QListWidget::itemDoubleClicked, this, &MacroBindingsWidget::BitBtn18Click);
+    connect(BitBtn18, &QPushButton::clicked, this, &MacroBindingsWidget::BitBtn18Click);
+    AvailMacros->installEventFilter(this);
+    IncludedMacros->installEventFilter(this);
+}
+
+void MacroBindingsWidget::SyncFromCore() {
+    syncing_ = true;
+    const MacroBindingsView& lists = app_.macroLists;
+    if (MacroCat->count() != static_cast<int>(lists.categories.size())) {
+        MacroCat->clear();
+        for (const std::string& category : lists.categories) MacroCat->addItem(ToQString(category));
+        MacroCat->setCurrentIndex(-1);
+    }
+    ShowItems(*AvailMacros, lists.availMacros, lists.availSelected);
+    ShowItems(*IncludedMacros, app_.player.includedMacros, lists.includedSelected);
+    syncing_ = false;
+}
+
+// Entering one list clears the selection of the other.
+bool MacroBindingsWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == AvailMacros) AvailMacrosEnter(app_);
+        if (watched == IncludedMacros) IncludedMacrosEnter(app_);
+        SyncFromCore();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MacroBindingsWidget::MacroCatChange(int index) {
+    if (syncing_ || index < 0) return;
+    ShowMacrosOfCategory(app_, FromQString(MacroCat->itemText(index)));
+    SyncFromCore();
+}
+
+void MacroBindingsWidget::StoreAvailSelection() {
+    if (!syncing_) app_.macroLists.availSelected = SelectionOf(*AvailMacros);
+}
+
+void MacroBindingsWidget::StoreIncludedSelection() {
+    if (!syncing_) app_.macroLists.includedSelected = SelectionOf(*IncludedMacros);
+}
+
+void MacroBindingsWidget::BitBtn18Click() {
+    ShowMacroInformation(app_);
+    SyncFromCore();
+}
+
+}  // namespace korvex

@@ -1,0 +1,81 @@
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+#include "macros/MacroInterpreter.h"
+#include "MacroWindowFixture.h"
+
+namespace korvex {
+namespace {
+
+class MacroDialogPageTest : public MacroWindowTest {
+protected:
+    void Run(const std::vector<std::string>& body) {
+        std::vector<std::string> lines = {"MACRO_DESC \"Chat line\"", "MACRO_DETAILDESC \"d\"", "MACRO_CAT \"c\""};
+        lines.insert(lines.end(), body.begin(), body.end());
+        dir.WriteLines("macros/T.MAC", lines);
+        RunMacro(dir.app(), dir.Path("macros/T.MAC"), false);
+    }
+    QGroupBox* Box() { return window.findChild<QGroupBox*>(QStringLiteral("MacroDialogBox")); }
+    QPushButton* Ok() { return window.findChild<QPushButton*>(QStringLiteral("Button1")); }
+    int ShownPage() { return window.findChild<QStackedWidget*>()->currentIndex(); }
+    const TMacroResults& Results() { return dir.app().macroResults; }
+};
+
+TEST_F(MacroDialogPageTest, ControlsStandWhereTheMacroPutsThemAndOkResumes) {
+    Run({"TEXT 10 20 \"Say what?\"", "INPUTFIELD 10 40 200 \"Message:\" \"hello\" 1",
+         "INPUTCOMBO 10 80 120 \"Team:\" \"red\" \"red^blue\" 2", "INPUTMODE", "QUAKE_COMMAND \"say &1& &2&\""});
+    ASSERT_EQ(ShownPage(), 3);
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Korvex v0.855\u00DF - Macro-Dialog (Chat line)"));
+    ASSERT_TRUE(Box() && Ok());
+    EXPECT_EQ(Box()->title(), QStringLiteral("Macro Dialog"));
+    EXPECT_EQ(Box()->geometry(), QRect(8, 8, 561, 521));
+    EXPECT_EQ(Ok()->geometry(), QRect(7, 449, 546, 65));
+    EXPECT_TRUE(Ok()->isDefault());
+
+    QLabel* text = nullptr;
+    QLabel* caption = nullptr;
+    for (QLabel* label : Box()->findChildren<QLabel*>()) {
+        if (label->text() == QStringLiteral("Say what?")) text = label;
+        if (label->text() == QStringLiteral("Message:")) caption = label;
+    }
+    ASSERT_TRUE(text && caption);
+    EXPECT_EQ(text->pos(), QPoint(10, 22));
+    EXPECT_EQ(caption->font().pointSize(), 8);
+    auto* edit = Box()->findChild<QLineEdit*>();
+    auto* combo = Box()->findChild<QComboBox*>();
+    ASSERT_TRUE(edit && combo);
+    const int captionWidth = QFontMetrics(caption->font()).horizontalAdvance(QStringLiteral("Message:"));
+    EXPECT_EQ(edit->geometry().topLeft(), QPoint(10 + static_cast<int>(captionWidth * 1.2), 40));
+    EXPECT_EQ(edit->width(), 200);
+    EXPECT_EQ(edit->text(), QStringLiteral("hello"));
+    EXPECT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("red"));
+
+    edit->clear();
+    QTest::keyClicks(edit, "gg");
+    EXPECT_EQ(dir.app().interpreter.MacroVariables[1], "gg");
+    combo->setCurrentIndex(1);
+    QTest::mouseClick(Ok(), Qt::LeftButton);
+    EXPECT_EQ(ShownPage(), 0);
+    ASSERT_EQ(Results().LastCommand, 0);
+    EXPECT_EQ(Results().Commands[0], "say gg blue");
+}
+
+TEST_F(MacroDialogPageTest, ASecondInputModeShowsAFreshDialog) {
+    Run({"INPUTMODE", "INPUTFIELD 10 40 200 \"Name:\" \"Bob\" 1", "INPUTMODE", "QUAKE_COMMAND \"name &1&\""});
+    EXPECT_TRUE(Box()->findChildren<QLineEdit*>().isEmpty());
+    QTest::mouseClick(Ok(), Qt::LeftButton);
+    ASSERT_EQ(ShownPage(), 3);
+    ASSERT_EQ(Box()->findChildren<QLineEdit*>().size(), 1);
+    QTest::mouseClick(Ok(), Qt::LeftButton);
+    EXPECT_EQ(Results().Commands[0], "name Bob");
+    EXPECT_EQ(ShownPage(), 0);
+}
+
+}  // namespace
+}  // namespace korvex
