@@ -29,6 +29,7 @@ int ExitStatus(const CliContext& context);
 
 int RunCheck(CliContext& context);
 int RunPlayers(CliContext& context);
+int RunCompile(CliContext& context);
 int RunMacros(CliContext& context);
 int RunRunMacro(CliContext& context);
 

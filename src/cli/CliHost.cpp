@@ -36,6 +36,7 @@ Button CliHost::Answer(Buttons buttons) const {
         case Buttons::CancelIgnore: return answerYes_ ? Button::Ignore : Button::Cancel;
         case Buttons::YesNo: return answerYes_ ? Button::Yes : Button::No;
         case Buttons::YesNoCancel: return answerYes_ ? Button::Yes : Button::Cancel;
+        case Buttons::Cancel: return Button::Cancel;
     }
     return Button::Cancel;
 }

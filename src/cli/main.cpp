@@ -19,6 +19,7 @@ using korvex::CliCommand;
 constexpr std::array kCommands = {
     CliCommand{"check", "check", false, korvex::RunCheck},
     CliCommand{"players", "players", false, korvex::RunPlayers},
+    CliCommand{"compile", "compile PLAYER OUTDIR", true, korvex::RunCompile},
     CliCommand{"macros", "macros", false, korvex::RunMacros},
     CliCommand{"run-macro", "run-macro FILE [--input N=TEXT]... [--key NAME]...", false, korvex::RunRunMacro},
 };

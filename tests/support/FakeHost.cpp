@@ -13,6 +13,7 @@ Button SafeAnswer(Buttons buttons) {
         case Buttons::CancelIgnore: return Button::Cancel;
         case Buttons::YesNo: return Button::No;
         case Buttons::YesNoCancel: return Button::Cancel;
+        case Buttons::Cancel: return Button::Cancel;
     }
     return Button::Cancel;
 }

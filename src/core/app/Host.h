@@ -11,7 +11,7 @@ namespace korvex {
 
 enum class Icon { Error, Warning, Information, Question };
 enum class Button { Ok, Cancel, Abort, Ignore, Yes, No };
-enum class Buttons { Ok, Abort, CancelIgnore, YesNo, YesNoCancel };
+enum class Buttons { Ok, Abort, CancelIgnore, YesNo, YesNoCancel, Cancel };
 
 // A step of a chained operation, run later from the event loop.
 using Step = std::function<void()>;

@@ -7,6 +7,7 @@
 #include "app/Host.h"
 #include "app/MainView.h"
 #include "app/ProgramOptions.h"
+#include "compiler/OptionsView.h"
 #include "macros/MacroCatalogue.h"
 #include "macros/MacroInterpreter.h"
 #include "macros/MacroResults.h"
@@ -52,6 +53,9 @@ struct Korvex {
     TMacroResults macroResults;
     MacroCatalogue macroCatalogue;
     MacroBindingsView macroLists;
+
+    // Config compiler: the Options tab's Video controls.
+    OptionsView optionsView = DefaultOptionsView();
 
     ModTree modTree;
 };

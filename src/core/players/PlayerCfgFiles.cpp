@@ -4,6 +4,7 @@
 
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "compiler/OptionsView.h"
 #include "platform/FileSystem.h"
 #include "platform/ListOrder.h"
 #include "platform/Path.h"
@@ -148,6 +149,7 @@ void LoadPlayerCFG(Korvex& app, const std::string& name) {
     if (app.shuttingDown || !LoadOptions(app)) return;
     LoadSpecial(app);
     UpdateInheritControls(app, true);
+    UpdateVideoControls(app, true);
     app.view.editorTab = EditorTab::Bindings;
     app.host.MainViewChanged();
     app.host.PlayerCfgChanged();

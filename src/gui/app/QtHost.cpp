@@ -30,6 +30,7 @@ QMessageBox::StandardButtons ToQtButtons(Buttons buttons) {
         case Buttons::CancelIgnore: return QMessageBox::Cancel | QMessageBox::Ignore;
         case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
         case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case Buttons::Cancel: return QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }

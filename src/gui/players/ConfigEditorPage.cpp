@@ -8,22 +8,20 @@
 
 #include "app/GroupPage.h"
 #include "app/Korvex.h"
+#include "compiler/OptionsTab.h"
+#include "macros/MacroBindingsWidget.h"
 #include "players/PlayerOperations.h"
 #include "players/SpecialTab.h"
-#include "macros/MacroBindingsWidget.h"
 
 namespace korvex {
 
 ConfigEditorPage::ConfigEditorPage(Korvex& app, QWidget* parent)
-    : QWidget(parent),
-      app_(app),
-      tabs_(new QTabWidget),
-      bindings_(new MacroBindingsWidget(app)),
-      special_(new SpecialTab(app)) {
+    : QWidget(parent), app_(app), tabs_(new QTabWidget), bindings_(new MacroBindingsWidget(app)),
+      options_(new OptionsTab(app)), special_(new SpecialTab(app)) {
     auto* layout = new QVBoxLayout(AddPageGroup(*this, QStringLiteral("Config-Editor")));
     tabs_->setObjectName(QStringLiteral("TabControl1"));
     tabs_->addTab(bindings_, QStringLiteral("Bindings"));
-    tabs_->addTab(new QWidget, QStringLiteral("Options"));
+    tabs_->addTab(options_, QStringLiteral("Options"));
     tabs_->addTab(special_, QStringLiteral("Special"));
     connect(tabs_, &QTabWidget::currentChanged, this, &ConfigEditorPage::TabControl1Change);
     layout->addWidget(tabs_, 1);
@@ -57,8 +55,9 @@ void ConfigEditorPage::TabControl1Change(int index) { app_.view.editorTab = stat
 
 void ConfigEditorPage::SyncFromCore() {
     tabs_->setCurrentIndex(static_cast<int>(app_.view.editorTab));
-    special_->SyncFromCore();
     bindings_->SyncFromCore();
+    options_->SyncFromCore();
+    special_->SyncFromCore();
 }
 
 }  // namespace korvex

@@ -9,8 +9,9 @@ class QTabWidget;
 namespace korvex {
 
 struct Korvex;
-class SpecialTab;
 class MacroBindingsWidget;
+class OptionsTab;
+class SpecialTab;
 
 class ConfigEditorPage : public QWidget {
     Q_OBJECT
@@ -25,6 +26,7 @@ private:
     Korvex& app_;
     QTabWidget* tabs_;
     MacroBindingsWidget* bindings_;
+    OptionsTab* options_;
     SpecialTab* special_;
 };
 

@@ -1,0 +1,48 @@
+#include <iostream>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "app/ProgramOptions.h"
+#include "app/QuakeLocation.h"
+#include "app/StartUp.h"
+#include "cli/CliCommands.h"
+#include "compiler/ConfigCompiler.h"
+#include "macros/MacroCatalogue.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+
+namespace korvex {
+
+// The compile the launcher runs, into a directory of the caller's choice. The last
+// Player-CFG is loaded first, as at start-up, and is the current one again afterwards.
+int RunCompile(CliContext& context) {
+    if (context.args.size() != 2) {
+        std::cerr << "usage: korvex-cli compile PLAYER OUTDIR\n";
+        return 2;
+    }
+    Korvex& app = context.app;
+    const std::string player = Utf8ToCp1252(context.args[0]);
+    const std::string outputDir = context.args[1];
+
+    app.quakeDir = ReadStoredQuakeDir(app);
+    if (!IsQuakeDir(app.quakeDir)) {
+        ShowError(app, Err::QuakePathNotAvailable, "Install Quake II first.");
+        return 1;
+    }
+    if (player.empty() || player.find(kPathSeparator) != std::string::npos || player == "." || player == ".." ||
+        !DirectoryExists(JoinPath(app.dirs.players, player))) {
+        std::cerr << "There is no Player-CFG named " << context.args[0] << ".\n";
+        return 1;
+    }
+    LoadProgramOptions(app);
+    LoadMacroCatalogue(app, app.dirs.macros);
+    LoadLastPlayer(app);
+    if (app.shuttingDown || app.currentPlayerName.empty()) {
+        std::cerr << "No Player-CFG is current; start Korvex once to choose one.\n";
+        return 1;
+    }
+    return CompilePlayerConfig(app, player, outputDir, false) ? 0 : 1;
+}
+
+}  // namespace korvex

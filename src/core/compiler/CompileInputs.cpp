@@ -1,0 +1,76 @@
+#include "compiler/CompileInputs.h"
+
+#include <algorithm>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "bindings/KeyListText.h"
+#include "bindings/MacroOutputFile.h"
+#include "compiler/ConfigFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+
+namespace korvex {
+
+std::vector<KeyEntry> CollectKeyEntries(Korvex& app, const std::string& playerName, const std::string& outPath) {
+    MacroOutput output;
+    if (!ReadMacroOutput(outPath, output)) {
+        ShowError(app, Err::CouldntOpenFile, outPath);
+        return {};
+    }
+    std::vector<KeyEntry> entries;
+    for (const TKey& key : output.keys) entries.push_back({key.BoundKeys, key.Description, playerName});
+    return entries;
+}
+
+std::vector<std::string> FindKeyConflicts(const std::vector<KeyEntry>& newEntries,
+                                          const std::vector<KeyEntry>& existingEntries, const std::string& player,
+                                          bool warnAlways) {
+    std::vector<std::string> lines;
+    for (const KeyEntry& added : newEntries) {
+        for (const KeyEntry& existing : existingEntries) {
+            if (!EqualsIgnoringCase(added.keys, existing.keys)) continue;
+            if (!warnAlways && existing.player == player) continue;
+            lines.push_back(FormatKeyNames(added.keys) + ": " + added.description + " [" + player + "] <-> " +
+                            existing.description + " [" + existing.player + "]");
+        }
+    }
+    return lines;
+}
+
+Button AskSharedKeys(Korvex& app, const std::string& lead, const std::vector<std::string>& conflicts,
+                     const std::string& player) {
+    std::string text = lead;
+    for (const std::string& line : conflicts) text += line + "\n";
+    text += "\nWould you like to temporarily remove the conflicting macro on the left from the player-cfg " + player + "?";
+    return app.host.ShowMessage(Icon::Question, text, Buttons::YesNoCancel);
+}
+
+std::string MacroDescOf(Korvex& app, const std::string& macroFileName) {
+    const std::string path = JoinPath(app.dirs.macros, macroFileName);
+    if (macroFileName.find(kPathSeparator) != std::string::npos || !FileExists(path)) return {};
+    RunMacro(app, path, true);
+    return app.macroResults.MacroDesc;
+}
+
+void InsertOutFile(CompileJob& job, const std::string& directory, const std::string& fileName) {
+    const auto later = std::find_if(job.outFiles.begin(), job.outFiles.end(),
+                                    [&](const std::string& path) { return FileName(path) > fileName; });
+    job.outFiles.insert(later, JoinPath(directory, fileName));
+}
+
+void AddCategory(CompileJob& job, const std::string& category) {
+    if (ContainsIgnoringCase(job.categories, category)) return;
+    const auto later = std::find_if(job.categories.begin(), job.categories.end(), [&](const std::string& known) {
+        return UpperCaseAscii(known) > UpperCaseAscii(category);
+    });
+    job.categories.insert(later, category);
+}
+
+void AddCatalogueCategories(const Korvex& app, CompileJob& job, const std::string& macroFileName) {
+    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+        if (FileName(entry.Path) == macroFileName) AddCategory(job, entry.MacroCat);
+}
+
+}  // namespace korvex

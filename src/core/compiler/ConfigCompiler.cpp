@@ -1,0 +1,94 @@
+#include "compiler/ConfigCompiler.h"
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "compiler/CompileInputs.h"
+#include "compiler/ConfigFiles.h"
+#include "compiler/InheritanceResolution.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/TextFile.h"
+#include "players/Inheritance.h"
+#include "players/PlayerCfgFiles.h"
+
+namespace korvex {
+namespace {
+
+// Adds the included macros of the loaded Player-CFG; false when one shared-key question
+// was cancelled (the remaining macros are still gone through).
+void AddIncludedMacros(Korvex& app, CompileJob& job) {
+    for (const std::string& file : app.player.includedMacroFiles) {
+        job.macroEntries.push_back({MacroDescOf(app, file), app.currentPlayerName});
+        const std::string outFile = file + ".out";
+        std::vector<KeyEntry> entries = CollectKeyEntries(app, app.currentPlayerName, JoinPath(app.currentPlayerDir, outFile));
+        bool leftOut = false;
+        if (job.warnSharedKeysWithinCfg) {
+            const auto conflicts = FindKeyConflicts(entries, job.keyEntries, app.currentPlayerName, true);
+            if (!conflicts.empty()) {
+                const Button answer =
+                    AskSharedKeys(app, "Two macros share the same keys:\n\n", conflicts, app.currentPlayerName);
+                leftOut = answer != Button::No;
+                if (answer == Button::Cancel) job.compileAborted = true;
+                if (answer == Button::Yes) entries.clear();
+            }
+        }
+        job.keyEntries.insert(job.keyEntries.end(), entries.begin(), entries.end());
+        if (leftOut) continue;
+        InsertOutFile(job, WithTrailingSeparator(app.currentPlayerDir), outFile);
+        AddCatalogueCategories(app, job, file);
+    }
+}
+
+// The additional commands go to the temp directory; the launcher appends them to the
+// start-up script it writes.
+bool WriteAdditionalCommands(Korvex& app, const PlayerCfg& player) {
+    if (!DirectoryExists(app.dirs.temp)) CreateOneDirectory(app.dirs.temp);
+    const std::string path = JoinPath(app.dirs.temp, "addcomm.tmp");
+    std::vector<std::string> lines;
+    if (player.additionalCommands && !player.additionalCommandLines.empty()) {
+        lines = {"", "// Additional Commands from Player-CFG"};
+        lines.insert(lines.end(), player.additionalCommandLines.begin(), player.additionalCommandLines.end());
+    }
+    if (WriteLinesAtomically(path, lines)) return true;
+    FatalError(app, Err::CouldntCreateFile, path);
+    return false;
+}
+
+bool CompileLoadedPlayer(Korvex& app, CompileJob& job) {
+    if (app.player.special1) {
+        if (CannotInheritFrom(app, app.player.inherit1)) {
+            FatalError(app, Err::InheritsAlthoughChecked, app.player.inherit1);
+            return false;
+        }
+        job.inherit = app.player.inherit;
+    }
+    job.player = app.player;
+    AddIncludedMacros(app, job);
+    if (job.compileAborted) return false;
+    if (app.player.special1 && !ResolveInheritance(app, job, app.player.inherit1)) return false;
+    if (!WriteAdditionalCommands(app, app.player)) return false;
+    return WriteConfigFiles(app, job) == 0;
+}
+
+}  // namespace
+
+bool CompilePlayerConfig(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
+                         PrintFunction print) {
+    CompileJob job;
+    job.outputDir = WithoutTrailingSeparator(outputDir);
+    job.printOnly = printOnly;
+    job.print = std::move(print);
+    job.warnSharedKeysWithinCfg = app.options.warnMultipleFunctionsWithinCfg;
+    job.warnSharedKeysByInheritance = app.options.warnMultipleFunctionsByInheritance;
+
+    SavePlayerCFG(app);
+    if (app.shuttingDown) return false;
+    const std::string previous = app.currentPlayerName;
+    LoadPlayerCFG(app, playerName);
+    const bool result = !app.shuttingDown && CompileLoadedPlayer(app, job);
+    // After a fatal report the program closes; nothing is loaded any more.
+    if (!app.shuttingDown) LoadPlayerCFG(app, previous);
+    return result;
+}
+
+}  // namespace korvex

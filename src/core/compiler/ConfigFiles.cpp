@@ -1,0 +1,176 @@
+#include "compiler/ConfigFiles.h"
+
+#include <algorithm>
+
+#include "app/CfgBackup.h"
+#include "app/Korvex.h"
+#include "compiler/BindingLines.h"
+#include "compiler/CompileJob.h"
+#include "compiler/HotkeyScripts.h"
+#include "compiler/OptionSettings.h"
+#include "compiler/OptionsCfg.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+
+namespace korvex {
+namespace {
+
+// Old scripts go; files of other kinds and names starting with "." stay.
+bool PrepareOutputDir(Korvex& app, const std::string& outputDir) {
+    if (!DirectoryExists(outputDir)) {
+        if (!CreateOneDirectory(outputDir)) {
+            FatalError(app, Err::CouldntCreateDirectory, outputDir);
+            return false;
+        }
+        return true;
+    }
+    for (const DirEntry& entry : ListDirectory(outputDir).value_or(std::vector<DirEntry>{})) {
+        if (entry.isDirectory || entry.name.front() == '.' || !EndsWithIgnoringCase(entry.name, ".CFG")) continue;
+        const std::string path = JoinPath(ResolveCase(outputDir), entry.name);
+        if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);
+    }
+    return true;
+}
+
+// A category names a file of the output directory; one that would lead out of it is refused.
+bool IsSafeCategory(const std::string& category) {
+    return category.find('/') == std::string::npos && category.find('\\') == std::string::npos;
+}
+
+int CategoryIndexOf(const CompileJob& job, const std::string& category) {
+    for (std::size_t i = 0; i < job.categories.size(); ++i)
+        if (EqualsIgnoringCase(job.categories[i], category)) return static_cast<int>(i);
+    return -1;
+}
+
+// A binding that Quake II could not read as one: no key, or a chord that is not
+// "<key>|<modifier>". It is kept as a comment rather than written as a broken command.
+bool IsMalformedBinding(const std::string& line) {
+    const std::string key = BindingKeyOf(line);
+    if (key.empty()) return true;
+    const auto bar = key.find('|');
+    if (bar == std::string::npos) return false;
+    return bar == 0 || bar + 1 == key.size() || key.find('|', bar + 1) != std::string::npos;
+}
+
+// A binding without its double quotes gets them, so that merging keeps one command.
+std::string WithQuotedCommand(const std::string& line) {
+    if (std::count(line.begin(), line.end(), '"') >= 2) return line;
+    const std::string key = BindingKeyOf(line);
+    std::string command = line.substr(std::min(line.size(), 5 + key.size() + 1));
+    std::erase(command, '"');
+    return "BIND " + key + " \"" + command + "\"";
+}
+
+class BindingPassWriter {
+public:
+    BindingPassWriter(Korvex& app, CompileJob& job, BindingPass& pass) : app_(app), job_(job), pass_(pass) {}
+
+    MessageCode Run() {
+        for (const std::string& path : job_.outFiles) {
+            const MessageCode result = ReadOutFile(path);
+            if (result != 0) return result;
+        }
+        return 0;
+    }
+
+private:
+    MessageCode ReadOutFile(const std::string& path) {
+        LineReader reader;
+        if (!reader.Open(path)) {
+            ShowError(app_, Err::CouldntOpenFile, path);
+            return Err::CouldntOpenFile;
+        }
+        const std::string category = reader.ReadLine();
+        const long long lastKey = TextToIntDef(reader.ReadLine());
+        for (long long line = 0; line < (lastKey + 1) * 3 && !reader.AtEnd(); ++line) reader.ReadLine();
+        const int index = category.empty() ? -1 : CategoryIndexOf(job_, category);
+        if (index < 0) {
+            FatalError(app_, Err::WrongCategoryInOutput, path);
+            return Err::CouldntCreateFile;
+        }
+        while (!reader.AtEnd())
+            for (const std::string& part : SplitKeyList(reader.ReadLine()))
+                WritePart(pass_.categoryScripts[index], part);
+        return 0;
+    }
+
+    void WritePart(ScriptFile& script, std::string part) {
+        if (!IsBindingLine(part)) {
+            WriteConfigLine(job_, script, part, false);
+            return;
+        }
+        if (IsMalformedBinding(part)) {
+            script.Add("// " + part);
+            return;
+        }
+        part = WithQuotedCommand(part);
+        if (BindingKeyOf(part).find('|') != std::string::npos) {
+            pass_.chords.push_back(part);
+            const std::string modifier = ChordModifierOf(part);
+            part = "BIND " + modifier + " \"+hk_" + modifier + "\"";
+        }
+        const std::string key = BindingKeyOf(part);
+        if (!ContainsIgnoringCase(seenKeys_, key)) {
+            seenKeys_.push_back(key);
+            WriteConfigLine(job_, script, part, false);
+            return;
+        }
+        if (!ContainsIgnoringCase(pass_.repeatedKeys, key)) pass_.repeatedKeys.push_back(key);
+        WriteConfigLine(job_, script, part, true);
+    }
+
+    Korvex& app_;
+    CompileJob& job_;
+    BindingPass& pass_;
+    std::vector<std::string> seenKeys_;
+};
+
+bool WriteScript(Korvex& app, const std::string& path, const std::vector<std::string>& lines) {
+    if (WriteLinesAtomically(path, lines)) return true;
+    ShowError(app, Err::CouldntCreateFile, path);
+    return false;
+}
+
+}  // namespace
+
+bool ContainsIgnoringCase(const std::vector<std::string>& list, const std::string& item) {
+    return std::any_of(list.begin(), list.end(), [&](const std::string& entry) { return EqualsIgnoringCase(entry, item); });
+}
+
+std::vector<std::string> MainCfgLines(const CompileJob& job) {
+    std::vector<std::string> lines{kGeneratedMarker, "", "unbindall", "exec \"../korvex/options.cfg\""};
+    for (const std::string& category : job.categories) lines.push_back("exec \"../korvex/" + category + ".cfg\"");
+    lines.push_back("exec \"../korvex/Shared Bindings and Hotkeys.CFG\"");
+    lines.push_back("exec \"../korvex/Initialize Hotkeys.CFG\"");
+    return lines;
+}
+
+MessageCode WriteConfigFiles(Korvex& app, CompileJob& job) {
+    if (!PrepareOutputDir(app, job.outputDir)) return Err::CouldntCreateDirectory;
+    for (const std::string& category : job.categories) {
+        if (!IsSafeCategory(category)) {
+            ShowError(app, Err::WrongCategoryInOutput, category);
+            return Err::CouldntCreateFile;
+        }
+    }
+    if (!WriteScript(app, JoinPath(job.outputDir, "main.cfg"), MainCfgLines(job))) return Err::CouldntCreateFile;
+    if (ConvertOptionsToCvars(app, job, !job.printOnly) != 0) return Err::CouldntCreateFile;
+    if (job.printOnly) {
+        if (job.print) job.print(job);
+        return 0;
+    }
+    if (!WriteScript(app, JoinPath(job.outputDir, "options.cfg"), OptionsCfgLines(job))) return Err::CouldntCreateFile;
+
+    BindingPass pass;
+    for (const std::string& category : job.categories)
+        pass.categoryScripts.emplace_back(JoinPath(job.outputDir, category + ".cfg"));
+    if (const MessageCode result = BindingPassWriter(app, job, pass).Run(); result != 0) return result;
+    for (const ScriptFile& script : pass.categoryScripts)
+        if (!script.Save(app)) return Err::CouldntCreateFile;
+    return WriteSharedAndHotkeyScripts(app, job, pass);
+}
+
+}  // namespace korvex

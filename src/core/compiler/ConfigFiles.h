@@ -1,0 +1,31 @@
+// Writing the scripts of a compile into its output directory: main.cfg, options.cfg, one
+// script per category, then the shared bindings and hotkey scripts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/Messages.h"
+#include "compiler/ScriptFile.h"
+
+namespace korvex {
+
+struct Korvex;
+struct CompileJob;
+
+// What the binding pass leaves for the shared bindings and hotkeys.
+struct BindingPass {
+    std::vector<ScriptFile> categoryScripts;  // indexed like the job's categories
+    std::vector<std::string> repeatedKeys;    // keys bound more than once
+    std::vector<std::string> chords;          // "BIND <key>|<modifier> \"<command>\"", in the order met
+};
+
+// 0 when every file was written, otherwise the code of the last error reported.
+MessageCode WriteConfigFiles(Korvex& app, CompileJob& job);
+
+std::vector<std::string> MainCfgLines(const CompileJob& job);
+
+// Whether a text list holds item, letter case ignored.
+bool ContainsIgnoringCase(const std::vector<std::string>& list, const std::string& item);
+
+}  // namespace korvex

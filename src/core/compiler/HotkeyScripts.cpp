@@ -1,0 +1,156 @@
+#include "compiler/HotkeyScripts.h"
+
+#include <algorithm>
+
+#include "compiler/BindingLines.h"
+#include "compiler/CompileJob.h"
+#include "compiler/ConfigFiles.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+
+namespace korvex {
+namespace {
+
+// One chord key under a modifier and the numbered alias it runs.
+struct ChordAlias {
+    std::string key;
+    std::string name;  // "hk_<modifier><n>"
+    std::string command;
+};
+
+// The merged binding of every key that more than one binding line uses.
+std::vector<std::string> MergedBindings(const BindingPass& pass) {
+    std::vector<std::string> keys;
+    std::vector<std::string> lines;
+    for (const ScriptFile& script : pass.categoryScripts) {
+        for (const std::string& line : script.Lines()) {
+            const std::string key = BindingKeyOf(line);
+            if (key == line || !ContainsIgnoringCase(pass.repeatedKeys, key)) continue;
+            const auto known = std::find_if(keys.begin(), keys.end(),
+                                            [&](const std::string& k) { return EqualsIgnoringCase(k, key); });
+            if (known == keys.end()) {
+                keys.push_back(key);
+                lines.push_back(line);
+                continue;
+            }
+            std::string& merged = lines[known - keys.begin()];
+            if (merged.find(QuotedCommandOf(line)) != std::string::npos) continue;
+            std::string command = line.substr(line.find('"') + 1);
+            if (!command.empty() && command.back() == '"') command.pop_back();
+            AppendCommand(merged, command);
+        }
+    }
+    return lines;
+}
+
+// A merged command with "+" actions runs through "+bk_<key>", whose release runs their "-" forms.
+void WriteMergedBinding(const CompileJob& job, ScriptFile& shared, const std::string& line) {
+    const std::string rest = line.substr(std::min<std::size_t>(5, line.size()));
+    if (!IsBindingLine(line) || rest.find('+') == std::string::npos || rest.find(';') == std::string::npos) {
+        WriteConfigLine(job, shared, line, false);
+        return;
+    }
+    const std::string key = BindingKeyOf(line);
+    WriteConfigLine(job, shared, "BIND " + key + " +bk_" + key, false);
+    WriteConfigLine(job, shared, "alias +bk_" + rest, false);
+    WriteConfigLine(job, shared, "alias -bk_" + key + " \"" + ReleaseListOf(rest) + "\"", false);
+}
+
+// What a chord key does again when its modifier is released: its ordinary bindings, or nothing.
+std::string RestoreLineOf(const BindingPass& pass, const std::string& key, const std::string& modifier) {
+    std::string restore;
+    const std::string trigger = UpperCaseAscii("+hk_" + modifier);
+    for (const ScriptFile& script : pass.categoryScripts) {
+        for (const std::string& line : script.Lines()) {
+            if (!IsBindingLine(line) || BindingKeyOf(line) != key) continue;
+            const std::string command = QuotedCommandOf(line);
+            if (UpperCaseAscii(command).find(trigger) != std::string::npos) continue;
+            if (restore.empty()) restore = "BIND " + key + " \"" + command + "\"";
+            else if (restore.find(command) == std::string::npos) AppendCommand(restore, command);
+        }
+    }
+    return restore.empty() ? "UNBIND " + key : restore;
+}
+
+class HotkeyWriter {
+public:
+    HotkeyWriter(Korvex& app, const CompileJob& job, const BindingPass& pass) : app_(app), job_(job), pass_(pass) {}
+
+    MessageCode Run() {
+        ScriptFile shared(JoinPath(job_.outputDir, "Shared Bindings and Hotkeys.CFG"));
+        for (const std::string& line : MergedBindings(pass_)) WriteMergedBinding(job_, shared, line);
+
+        std::vector<std::string> chords = pass_.chords;
+        while (!chords.empty()) {
+            const std::string modifier = ChordModifierOf(chords.front());
+            std::vector<ChordAlias> aliases;
+            std::erase_if(chords, [&](const std::string& chord) {
+                if (ChordModifierOf(chord) != modifier) return false;
+                AddChord(aliases, modifier, chord);
+                return true;
+            });
+            WriteConfigLine(job_, shared, "alias +hk_" + modifier + " \"exec ../korvex/p_hk_" + modifier + ".cfg\"", false);
+            WriteConfigLine(job_, shared, "alias -hk_" + modifier + " \"exec ../korvex/m_hk_" + modifier + ".cfg\"", false);
+            if (!WriteModifierScripts(modifier, aliases)) return Err::CouldntCreateFile;
+        }
+        if (!shared.Save(app_)) return Err::CouldntCreateFile;
+        return SaveChecked(JoinPath(job_.outputDir, "Initialize Hotkeys.CFG"), initLines_) ? 0 : Err::CouldntCreateFile;
+    }
+
+private:
+    // Two chords on the same key share one alias that runs both commands.
+    void AddChord(std::vector<ChordAlias>& aliases, const std::string& modifier, const std::string& chord) {
+        const std::string key = ChordKeyOf(chord);
+        const std::string command = QuotedCommandOf(chord);
+        const auto same = std::find_if(aliases.begin(), aliases.end(),
+                                       [&](const ChordAlias& alias) { return EqualsIgnoringCase(alias.key, key); });
+        if (same != aliases.end()) {
+            same->command += "; " + command;
+            return;
+        }
+        aliases.push_back({key, "hk_" + modifier + std::to_string(++chordCount_), command});
+    }
+
+    bool WriteModifierScripts(const std::string& modifier, const std::vector<ChordAlias>& aliases) {
+        ScriptFile press(JoinPath(job_.outputDir, "p_hk_" + modifier + ".cfg"));
+        ScriptFile release(JoinPath(job_.outputDir, "m_hk_" + modifier + ".cfg"));
+        for (const ChordAlias& alias : aliases) {
+            const std::string pressAlias = "alias +" + alias.name + " \"" + alias.command + "\"";
+            WriteConfigLine(job_, press, "BIND " + alias.key + " \"+" + alias.name + "\"", false);
+            WriteConfigLine(job_, press, pressAlias, false);
+            WriteConfigLine(job_, press, "alias -" + alias.name + " \"" + ReleaseListOf(pressAlias) + "\"", false);
+            WriteConfigLine(job_, release, "-" + alias.name, false);
+            initLines_.push_back("alias -" + alias.name + " \"\"");
+        }
+        for (const ChordAlias& alias : aliases)
+            WriteConfigLine(job_, release, RestoreLineOf(pass_, alias.key, modifier), false);
+        for (const ChordAlias& alias : aliases) {
+            WriteConfigLine(job_, release, "alias +" + alias.name + " \"\"", false);
+            WriteConfigLine(job_, release, "alias -" + alias.name + " \"\"", false);
+        }
+        return SaveChecked(press.Path(), press.Lines()) && SaveChecked(release.Path(), release.Lines());
+    }
+
+    // A modifier with a path separator in its name cannot name a script of the output directory.
+    bool SaveChecked(const std::string& path, const std::vector<std::string>& lines) {
+        if (RelativeTo(path, job_.outputDir) == FileName(path) && WriteLinesAtomically(path, lines))
+            return true;
+        ShowError(app_, Err::CouldntCreateFile, path);
+        return false;
+    }
+
+    Korvex& app_;
+    const CompileJob& job_;
+    const BindingPass& pass_;
+    int chordCount_ = 0;
+    std::vector<std::string> initLines_;
+};
+
+}  // namespace
+
+MessageCode WriteSharedAndHotkeyScripts(Korvex& app, const CompileJob& job, const BindingPass& pass) {
+    return HotkeyWriter(app, job, pass).Run();
+}
+
+}  // namespace korvex

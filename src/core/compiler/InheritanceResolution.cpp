@@ -1,0 +1,178 @@
+#include "compiler/InheritanceResolution.h"
+
+#include <algorithm>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "compiler/CompileInputs.h"
+#include "compiler/CompileJob.h"
+#include "compiler/ConfigFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+#include "players/PlayerCfg.h"
+
+namespace korvex {
+namespace {
+
+// Which switch takes over an options.dat line; the field of view travels with the Server group.
+InheritPart GroupOf(Option option) {
+    const int line = static_cast<int>(option);
+    if (option == Option::General5 || line >= static_cast<int>(Option::Server1)) return InheritPart::Server;
+    if (line >= static_cast<int>(Option::Character1)) return InheritPart::Character;
+    if (line >= static_cast<int>(Option::Mouse1)) return InheritPart::Mouse;
+    if (line >= static_cast<int>(Option::Sound1)) return InheritPart::Sound;
+    if (line >= static_cast<int>(Option::Video1)) return InheritPart::Video;
+    return InheritPart::General;
+}
+
+// A name that would lead out of the players directory names no Player-CFG.
+bool IsPlayerName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find(kPathSeparator) == std::string::npos;
+}
+
+class InheritanceResolver {
+public:
+    InheritanceResolver(Korvex& app, CompileJob& job) : app_(app), job_(job), visited_{app.currentPlayerName} {}
+
+    bool Resolve(const std::string& ancestor) {
+        const std::string dir = JoinPath(app_.dirs.players, ancestor);
+        if (!IsPlayerName(ancestor) || !DirectoryExists(dir)) {
+            ShowError(app_, Err::NoPlayerToInheritFrom, "Inherit although checked");
+            return false;
+        }
+        // The chain was checked when it was chosen; the disk may have changed since.
+        if (ContainsIgnoringCase(visited_, ancestor)) {
+            ShowError(app_, Err::InheritsAlthoughChecked, ancestor);
+            return false;
+        }
+        visited_.push_back(ancestor);
+        return TakeOptions(dir, ancestor) && TakeBindings(dir, ancestor) && FollowChain(dir, ancestor);
+    }
+
+private:
+    bool Fatal(MessageCode code, const std::string& detail) {
+        FatalError(app_, code, detail);
+        return false;
+    }
+
+    bool TakeOptions(const std::string& dir, const std::string& ancestor) {
+        LineReader reader;
+        if (!reader.Open(JoinPath(dir, "options.dat"))) return Fatal(Err::OptionsFileNotFound, ancestor);
+        for (int line = 0; line < kOptionCount; ++line) {
+            const Option option = static_cast<Option>(line);
+            const std::string value = reader.ReadLine();
+            if (!job_.Inherits(GroupOf(option))) continue;
+            job_.player.SetText(option, IsFlagOption(option) ? BoolToText(TextToBool(value)) : value);
+        }
+        return reader.AtEnd() || Fatal(Err::EndOfFileNotReached, "Inherit Options");
+    }
+
+    bool TakeBindings(const std::string& dir, const std::string& ancestor) {
+        if (!job_.Inherits(InheritPart::KeyBindings)) return true;
+        LineReader reader;
+        if (!reader.Open(JoinPath(dir, "bindings.dat"))) return Fatal(Err::BindingsFileNotFound, ancestor);
+        for (long long left = TextToIntDef(reader.ReadLine()); left > 0 && !reader.AtEnd(); --left)
+            if (!TakeMacro(reader, dir, ancestor)) return false;
+        return reader.AtEnd() || Fatal(Err::EndOfFileNotReached, "Inherit Bindings");
+    }
+
+    bool TakeMacro(LineReader& reader, const std::string& dir, const std::string& ancestor) {
+        const std::string file = reader.ReadLine();
+        const std::string outFile = file + ".out";
+        std::vector<KeyEntry> entries = CollectKeyEntries(app_, ancestor, JoinPath(dir, outFile));
+        const std::string description = MacroDescOf(app_, file);
+        if (!AddMacroEntry(description, ancestor)) return false;
+
+        bool leftOut = false;
+        if (job_.warnSharedKeysByInheritance) {
+            const auto conflicts = FindKeyConflicts(entries, job_.keyEntries, ancestor, job_.warnSharedKeysWithinCfg);
+            if (!conflicts.empty()) {
+                const Button answer = AskSharedKeys(
+                    app_, "Because of the inheritance process two macros share the same keys:\n\n", conflicts, ancestor);
+                if (answer == Button::Yes) entries.clear();
+                leftOut = answer == Button::Yes;
+                if (answer == Button::Cancel) {
+                    job_.keyEntries.insert(job_.keyEntries.end(), entries.begin(), entries.end());
+                    return false;
+                }
+            }
+        }
+        job_.keyEntries.insert(job_.keyEntries.end(), entries.begin(), entries.end());
+
+        if (!AddAncestorMacro(reader.ReadLine(), ancestor)) return false;
+        const std::string category = reader.ReadLine();
+        if (leftOut || IsTaken(outFile)) return true;
+        InsertOutFile(job_, WithTrailingSeparator(dir), outFile);
+        AddCategory(job_, category);
+        return true;
+    }
+
+    bool AddMacroEntry(const std::string& description, const std::string& ancestor) {
+        const auto twice = std::find_if(job_.macroEntries.begin(), job_.macroEntries.end(),
+                                        [&](const MacroEntry& entry) { return entry.description == description; });
+        if (twice == job_.macroEntries.end()) {
+            job_.macroEntries.push_back({description, ancestor});
+            return true;
+        }
+        app_.host.ShowMessage(Icon::Error,
+                              "You cannot add the macro " + description +
+                                  " twice. This is not allowed neither within a single player-cfg nor through a "
+                                  "series of inheritance. The conflicting player-cfgs are " +
+                                  twice->player + " and " + ancestor + ".",
+                              Buttons::Cancel);
+        return false;
+    }
+
+    bool AddAncestorMacro(const std::string& description, const std::string& ancestor) {
+        std::string predecessors;
+        for (const MacroEntry& entry : job_.ancestorMacros)
+            if (entry.description == description) predecessors += (predecessors.empty() ? "" : ", ") + entry.player;
+        if (predecessors.empty()) {
+            job_.ancestorMacros.push_back({description, ancestor});
+            return true;
+        }
+        ShowError(app_, Err::MacroIncludedByPredecessor,
+                  "Macro " + description + " is included in [" + ancestor + "] (ancestor) and  [" + predecessors +
+                      "] (predecessor).");
+        return false;
+    }
+
+    // A macro file taken from the compiled Player-CFG or a nearer ancestor is not taken again.
+    bool IsTaken(const std::string& outFile) const {
+        return std::any_of(job_.outFiles.begin(), job_.outFiles.end(),
+                           [&](const std::string& path) { return EqualsIgnoringCase(FileName(path), outFile); });
+    }
+
+    bool FollowChain(const std::string& dir, const std::string& ancestor) {
+        LineReader reader;
+        if (!reader.Open(JoinPath(dir, "special.dat"))) return Fatal(Err::SpecialFileNotFound, ancestor);
+        bool result = true;
+        if (TextToBool(reader.ReadLine())) {
+            const std::string next = reader.ReadLine();
+            // A group comes from further up only when every link of the chain takes it.
+            for (bool& inherits : job_.inherit)
+                if (!TextToBool(reader.ReadLine())) inherits = false;
+            result = Resolve(next);
+            if (app_.shuttingDown) return false;
+        } else {
+            for (int line = 2; line <= 9; ++line) reader.ReadLine();
+        }
+        reader.ReadLine();
+        for (long long left = TextToIntDef(reader.ReadLine()); left > 0 && !reader.AtEnd(); --left) reader.ReadLine();
+        return (reader.AtEnd() || Fatal(Err::EndOfFileNotReached, "Inherit Specials")) && result;
+    }
+
+    Korvex& app_;
+    CompileJob& job_;
+    std::vector<std::string> visited_;
+};
+
+}  // namespace
+
+bool ResolveInheritance(Korvex& app, CompileJob& job, const std::string& ancestorName) {
+    return InheritanceResolver(app, job).Resolve(ancestorName);
+}
+
+}  // namespace korvex

@@ -1,0 +1,111 @@
+#include "compiler/OptionControls.h"
+
+#include <array>
+
+namespace korvex {
+namespace {
+
+// "<from>% <what>" up to "<to>% <what>".
+std::vector<std::string> PercentItems(int from, int to, int step, const std::string& what) {
+    std::vector<std::string> items;
+    for (int percent = from; percent <= to; percent += step) items.push_back(std::to_string(percent) + "% " + what);
+    return items;
+}
+
+std::vector<std::string> SensitivityItems() {
+    std::vector<std::string> items{"1% sensitivity"};
+    const auto rest = PercentItems(5, 100, 5, "sensitivity");
+    items.insert(items.end(), rest.begin(), rest.end());
+    return items;
+}
+
+OptionControl Check(Option option, std::string caption) { return {option, ControlKind::CheckBox, std::move(caption), {}, {}}; }
+
+OptionControl Edit(Option option, std::string caption) { return {option, ControlKind::Edit, std::move(caption), {}, {}}; }
+
+OptionControl Combo(Option option, std::string prompt, std::vector<std::string> items, std::string caption = {}) {
+    return {option, ControlKind::ComboBox, std::move(caption), std::move(prompt), std::move(items)};
+}
+
+std::array<OptionControl, kOptionCount> BuildControls() {
+    using O = Option;
+    std::array<OptionControl, kOptionCount> c{
+        Check(O::General1, "Enable visible weapons"),
+        Check(O::General2, "Allow switching to empty weapon"),
+        Edit(O::General3, "Message-Display-Time"),
+        Check(O::General4, "Disable Alt+Tab (Task-Switching)"),
+        Combo(O::Video1, kVideoDriverPrompt,
+              {"software", "software with 3dnow!", "OpenGL", "OpenGL with 3dnow!", "3dfx", "3dfx with 3dnow!"}),
+        Combo(O::Video2, "Video mode",
+              {"320x240", "400x300", "512x384", "640x480", "800x600", "960x720", "1024x768", "1152x864", "1280x960",
+               "1600x1200"}),
+        Combo(O::Video3, "Screen size", PercentItems(40, 100, 10, "screen size")),
+        Combo(O::Video4, "Brightness", PercentItems(20, 100, 10, "brightness")),
+        Combo(O::Video5, "GL Texture quality", VideoTextureItems(false)),
+        Combo(O::Video6, "GL Light Intensity", PercentItems(20, 100, 20, "GL light intensity")),
+        Check(O::Video7, "Shadows"),
+        Check(O::Video8, "8-bit textures"),
+        Check(O::Video9, "Sync every frame"),
+        Check(O::Video10, "Sight improvement"),
+        Combo(O::Sound1, "Effects volume", PercentItems(0, 100, 10, "effects volume")),
+        Combo(O::Sound2, "Sound quality", {"low sound quality", "high sound quality"}),
+        Combo(O::Sound3, "Sound compatibility", {"max compatibility", "max performance"}),
+        Check(O::Sound4, "CD music"),
+        Combo(O::Mouse1, "Sensitivity", SensitivityItems()),
+        Combo(O::Mouse2, "Pitch Speed", PercentItems(10, 100, 10, "pitch speed")),
+        Combo(O::Mouse3, "Yaw Speed", PercentItems(10, 100, 10, "yaw speed")),
+        Check(O::Mouse4, "Invert"),
+        Check(O::Mouse5, "Lookspring"),
+        Check(O::Mouse6, "Lookstrafe"),
+        Check(O::Mouse7, "Freelook"),
+        Check(O::Mouse8, "Filter"),
+        // The model and skin lists come from the game directory, not from this table.
+        Combo(O::Character1, "Model", {}),
+        Combo(O::Character2, "Skin", {}),
+        Combo(O::Character3, "Crosshair",
+              {"no crosshair", "\"cross\"-crosshair", "\"dot\"-crosshair", "\"angle\"-crosshair"}),
+        Combo(O::Character4, "Gender", {"no gender", "male gender", "female gender"}),
+        Check(O::Character5, "Always run"),
+        Combo(O::Character6, "Handedness", {"right-handed", "left-handed", "center-handed"}),
+        Combo(O::Character7, "Connect Speed", {"28.8kbit/s", "33.6kbit/s", "Single ISDN", "Dual ISDN/Cable", "T1/LAN"}),
+        Edit(O::Character8, "Playername"),
+        Edit(O::Server1, "Hostname"),
+        Edit(O::Server2, "Maximum number of Players on Server"),
+        Check(O::Server3, "Try to download unknown maps"),
+        Check(O::Server4, "Try to download unknown player models/skins"),
+        Check(O::Server5, "Try to download unknown models"),
+        Check(O::Server6, "Try to download unknown sounds"),
+        Check(O::Server7, "Allow others to download files from your computer"),
+        Combo(O::General5, "", {"70", "80", "90", "100", "110", "120", "130", "140"}, "Field Of View (Degree)"),
+    };
+    return c;
+}
+
+}  // namespace
+
+std::vector<std::string> VideoTextureItems(bool softwareFamily) {
+    if (softwareFamily) return {"software texturing: no stipple alpha", "software texturing: stipple alpha"};
+    return PercentItems(25, 100, 25, "texture quality");
+}
+
+const OptionControl& ControlOf(Option option) {
+    static const std::array<OptionControl, kOptionCount> controls = BuildControls();
+    return controls[static_cast<int>(option)];
+}
+
+const std::vector<OptionGroup>& OptionGroups() {
+    using O = Option;
+    static const std::vector<OptionGroup> groups{
+        {"Gerenal", {O::General1, O::General2, O::General3, O::General4, O::General5}},
+        {"Video", {O::Video1, O::Video2, O::Video3, O::Video4, O::Video5, O::Video6, O::Video7, O::Video8, O::Video9,
+                   O::Video10}},
+        {"Sound", {O::Sound1, O::Sound2, O::Sound3, O::Sound4}},
+        {"Mouse", {O::Mouse1, O::Mouse2, O::Mouse3, O::Mouse4, O::Mouse5, O::Mouse6, O::Mouse7, O::Mouse8}},
+        {"Character", {O::Character8, O::Character1, O::Character2, O::Character3, O::Character4, O::Character5,
+                       O::Character6, O::Character7}},
+        {"Server", {O::Server1, O::Server2, O::Server7, O::Server3, O::Server4, O::Server5, O::Server6}},
+    };
+    return groups;
+}
+
+}  // namespace korvex

@@ -1,0 +1,32 @@
+// Checking the stored option values and turning them into Quake II console-variable texts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/Messages.h"
+
+namespace korvex {
+
+struct Korvex;
+struct CompileJob;
+
+// Position of text among items, letter case ignored, whole text; -1 when absent.
+int ComboIndexOf(const std::string& text, const std::vector<std::string>& items);
+// A text that reads as a decimal number and has no fractional part.
+bool IsWholeNumber(const std::string& text);
+
+struct VideoDriver {
+    bool valid = false;
+    bool software = false;
+};
+VideoDriver ValidateVideoDriver(const std::string& text);
+
+// "1.3", "0.0000": exactly that many digits after the point, never "-0".
+std::string FixedDecimals(double value, int decimals);
+
+// Reports every invalid value with message 23 and its own detail, then answers 0 when all
+// were valid, 23 otherwise. With convert the values become console texts in place.
+MessageCode ConvertOptionsToCvars(Korvex& app, CompileJob& job, bool convert);
+
+}  // namespace korvex

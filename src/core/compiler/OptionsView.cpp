@@ -1,0 +1,70 @@
+#include "compiler/OptionsView.h"
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "compiler/OptionControls.h"
+#include "compiler/OptionSettings.h"
+#include "platform/Text.h"
+
+namespace korvex {
+namespace {
+
+void Show(OptionsView& view, Option option, bool shown) {
+    if (shown) view.hidden.erase(option);
+    else view.hidden.insert(option);
+}
+
+void ShowVideoFamily(Korvex& app, bool software) {
+    OptionsView& view = app.optionsView;
+    PlayerCfg& player = app.player;
+    for (Option option : {Option::Video7, Option::Video8, Option::Video9}) Show(view, option, !software);
+    view.video5Items = VideoTextureItems(software);
+    const bool textIsItem = ComboIndexOf(player.Text(Option::Video5), view.video5Items) >= 0;
+    if (software) {
+        view.video5Hint = "here you can choose the display-quality of the transparent textures";
+        if (!textIsItem) {
+            player.SetText(Option::Video5, "Software Texturing");
+            player.SetText(Option::Video6, "GL Light Intensity");
+        }
+    } else {
+        view.video5Hint = "here you can choose the quality of the textures used while playing Quake II";
+        if (!textIsItem) player.SetText(Option::Video5, "GL Texture Quality");
+    }
+    Show(view, Option::Video5, true);
+    Show(view, Option::Video6, !software);
+}
+
+}  // namespace
+
+OptionsView DefaultOptionsView() {
+    OptionsView view;
+    view.video5Items = VideoTextureItems(false);
+    return view;
+}
+
+void UpdateVideoControls(Korvex& app, bool quiet) {
+    const VideoDriver driver = ValidateVideoDriver(app.player.Text(Option::Video1));
+    if (!driver.valid) {
+        // Without a driver there is no texture or light choice to offer, whatever the
+        // sight improvement says.
+        app.player.SetText(Option::Video1, kVideoDriverPrompt);
+        Show(app.optionsView, Option::Video5, false);
+        Show(app.optionsView, Option::Video6, false);
+        if (!quiet) ShowError(app, Err::InvalidInput, "video driver");
+        return;
+    }
+    ShowVideoFamily(app, driver.software);
+    ApplySightImprovement(app, app.player.Flag(Option::Video10));
+}
+
+void ApplySightImprovement(Korvex& app, bool checked) {
+    OptionsView& view = app.optionsView;
+    Show(view, Option::Video4, !checked);
+    Show(view, Option::Video5, !checked);
+    if (UpperCaseAscii(app.player.Text(Option::Video1)).find("SOFTWARE") == std::string::npos)
+        Show(view, Option::Video6, !checked);
+}
+
+void Video1Change(Korvex& app) { UpdateVideoControls(app, false); }
+
+}  // namespace korvex

@@ -1,0 +1,156 @@
+#include "compiler/OptionsTab.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/Korvex.h"
+#include "app/TextCodec.h"
+#include "compiler/OptionControls.h"
+#include "compiler/OptionsView.h"
+#include "players/CharacterLists.h"
+
+namespace korvex {
+namespace {
+
+QString ObjectName(Option option) {
+    static const char* const kNames[] = {
+        "General1", "General2", "General3", "General4", "Video1", "Video2", "Video3", "Video4", "Video5",
+        "Video6", "Video7", "Video8", "Video9", "Video10", "Sound1", "Sound2", "Sound3", "Sound4",
+        "Mouse1", "Mouse2", "Mouse3", "Mouse4", "Mouse5", "Mouse6", "Mouse7", "Mouse8",
+        "Character1", "Character2", "Character3", "Character4", "Character5", "Character6", "Character7",
+        "Character8", "Server1", "Server2", "Server3", "Server4", "Server5", "Server6", "Server7", "General5"};
+    return QString::fromLatin1(kNames[static_cast<int>(option)]);
+}
+
+QStringList ToQStringList(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& text : texts) list << ToQString(text);
+    return list;
+}
+
+}  // namespace
+
+OptionsTab::OptionsTab(Korvex& app, QWidget* parent) : QWidget(parent), app_(app) {
+    auto* layout = new QGridLayout(this);
+    int position = 0;
+    for (const OptionGroup& group : OptionGroups()) {
+        auto* box = new QGroupBox(ToQString(group.caption));
+        auto* form = new QFormLayout(box);
+        for (Option option : group.options) {
+            const OptionControl& control = ControlOf(option);
+            QWidget* widget = AddControl(control);
+            if (control.kind == ControlKind::CheckBox || control.caption.empty()) {
+                form->addRow(widget);
+                continue;
+            }
+            auto* label = new QLabel(ToQString(control.caption));
+            labels_[static_cast<int>(option)] = label;
+            form->addRow(label, widget);
+        }
+        layout->addWidget(box, position / 3, position % 3);
+        ++position;
+    }
+    SyncFromCore();
+}
+
+QWidget* OptionsTab::AddControl(const OptionControl& control) {
+    const Option option = control.option;
+    QWidget* widget = nullptr;
+    if (control.kind == ControlKind::CheckBox) {
+        auto* check = new QCheckBox(ToQString(control.caption));
+        connect(check, &QCheckBox::clicked, this, [this, option](bool checked) { FlagClicked(option, checked); });
+        widget = check;
+    } else if (control.kind == ControlKind::Edit) {
+        auto* edit = new QLineEdit;
+        connect(edit, &QLineEdit::textEdited, this, [this, option](const QString& text) { TextChanged(option, text); });
+        widget = edit;
+    } else {
+        auto* combo = new QComboBox;
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->addItems(ToQStringList(control.items));
+        combo->lineEdit()->setPlaceholderText(ToQString(control.prompt));
+        connect(combo, &QComboBox::editTextChanged, this,
+                [this, option](const QString& text) { TextChanged(option, text); });
+        connect(combo, &QComboBox::activated, this, [this, option] { ComboActivated(option); });
+        if (option == Option::Video1) connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+            ComboActivated(Option::Video1);
+        });
+        if (option == Option::Character2) combo->installEventFilter(this);
+        widget = combo;
+    }
+    widget->setObjectName(ObjectName(option));
+    widgets_[static_cast<int>(option)] = widget;
+    return widget;
+}
+
+void OptionsTab::TextChanged(Option option, const QString& text) {
+    if (!syncing_) app_.player.SetText(option, FromQString(text));
+}
+
+void OptionsTab::FlagClicked(Option option, bool checked) {
+    app_.player.SetFlag(option, checked);
+    // The sight improvement adapts the Video controls once the click has been handled.
+    if (option == Option::Video10)
+        app_.host.Post([this] {
+            ApplySightImprovement(app_, app_.player.Flag(Option::Video10));
+            SyncFromCore();
+        });
+}
+
+void OptionsTab::ComboActivated(Option option) {
+    if (syncing_) return;
+    auto* combo = static_cast<QComboBox*>(widgets_[static_cast<int>(option)]);
+    app_.player.SetText(option, FromQString(combo->currentText()));
+    if (option == Option::Video1) Video1Change(app_);
+    if (option == Option::Character1) Character1Change(app_);
+    SyncFromCore();
+}
+
+bool OptionsTab::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched == widgets_[static_cast<int>(Option::Character2)]) {
+        Character2Enter(app_);
+        SyncFromCore();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void OptionsTab::SyncItems(Option option, const std::vector<std::string>& items) {
+    auto* combo = static_cast<QComboBox*>(widgets_[static_cast<int>(option)]);
+    const QStringList wanted = ToQStringList(items);
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+    if (shown == wanted) return;
+    combo->clear();
+    combo->addItems(wanted);
+}
+
+void OptionsTab::SyncFromCore() {
+    syncing_ = true;
+    const OptionsView& view = app_.optionsView;
+    SyncItems(Option::Video5, view.video5Items);
+    SyncItems(Option::Character1, app_.player.controls.modelItems);
+    SyncItems(Option::Character2, app_.player.controls.skinItems);
+    widgets_[static_cast<int>(Option::Video5)]->setToolTip(ToQString(view.video5Hint));
+    for (int index = 0; index < kOptionCount; ++index) {
+        const Option option = static_cast<Option>(index);
+        const QString text = ToQString(app_.player.Text(option));
+        if (auto* check = qobject_cast<QCheckBox*>(widgets_[index])) check->setChecked(app_.player.Flag(option));
+        if (auto* edit = qobject_cast<QLineEdit*>(widgets_[index]); edit && edit->text() != text) edit->setText(text);
+        if (auto* combo = qobject_cast<QComboBox*>(widgets_[index]); combo && combo->currentText() != text) {
+            combo->setCurrentIndex(-1);
+            combo->setEditText(text);
+        }
+        widgets_[index]->setVisible(view.Visible(option));
+        if (labels_[index]) labels_[index]->setVisible(view.Visible(option));
+    }
+    syncing_ = false;
+}
+
+}  // namespace korvex

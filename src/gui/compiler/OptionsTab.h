@@ -1,0 +1,42 @@
+// The Options tab of the Config-Editor: the 42 option controls in six groups, built from
+// the core's control tables. Mirrors the core's PlayerCfg and OptionsView; every change the
+// person makes goes to the core at once.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "players/PlayerCfg.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace korvex {
+
+struct Korvex;
+struct OptionControl;
+
+class OptionsTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit OptionsTab(Korvex& app, QWidget* parent = nullptr);
+    void SyncFromCore();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* AddControl(const OptionControl& control);
+    void TextChanged(Option option, const QString& text);
+    void FlagClicked(Option option, bool checked);
+    void ComboActivated(Option option);
+    void SyncItems(Option option, const std::vector<std::string>& items);
+
+    Korvex& app_;
+    bool syncing_ = false;
+    std::array<QWidget*, kOptionCount> widgets_{};
+    std::array<QWidget*, kOptionCount> labels_{};
+};
+
+}  // namespace korvex

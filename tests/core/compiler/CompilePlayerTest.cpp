@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include "CompilerTestData.h"
+#include "compiler/ConfigCompiler.h"
+#include "compiler/InheritanceResolution.h"
+#include "macros/MacroCatalogue.h"
+#include "players/PlayerCfgFiles.h"
+
+namespace korvex {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// special.dat of a Player-CFG inheriting from ancestor; parts are Inherit2..Inherit8.
+Lines Inheriting(const std::string& ancestor, const std::string& parts) {
+    Lines lines{"TRUE", ancestor};
+    for (char part : parts) lines.push_back(part == '1' ? "TRUE" : "FALSE");
+    lines.insert(lines.end(), {"FALSE", "0"});
+    return lines;
+}
+
+Lines WithOption(Lines options, Option option, const std::string& value) {
+    options[static_cast<int>(option)] = value;
+    return options;
+}
+
+const TestMacro kFire{"TFIRE.MAC", "Test Fire", "Weapons", {"+attack", "Fire", "a"}, {"BIND a \"+attack\""}};
+const TestMacro kJump{"TJUMP.MAC", "Test Jump", "Moves", {"+moveup", "Jump", "a"}, {"BIND a \"+moveup\""}};
+const TestMacro kTalk{"TTALK.MAC", "Test Talk", "Talk", {"say hi", "Talk", "t"}, {"BIND t \"say hi\""}};
+
+class CompilePlayer : public ::testing::Test {
+protected:
+    CompilePlayer() {
+        dir.app().quakeDir = dir.quakeDir();
+        for (const TestMacro& macro : {kFire, kJump, kTalk}) WriteMacroFile(dir, macro);
+        LoadMacroCatalogue(dir.app(), dir.app().dirs.macros);
+        WritePlayer(dir, "Shown", {});
+        LoadPlayerCFG(dir.app(), "Shown");
+    }
+    bool Compile(const std::string& player) {
+        return CompilePlayerConfig(dir.app(), player, dir.quakeDir() + "/korvex", false);
+    }
+    Lines Script(const std::string& name) { return LinesOf(dir, "../quake2/korvex/" + name); }
+    bool HasLine(const std::string& script, const std::string& line) {
+        const Lines lines = Script(script);
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+
+    ProgramDirFixture dir;
+};
+
+TEST_F(CompilePlayer, MacrosCategoriesAndAdditionalCommands) {
+    WritePlayer(dir, "P", {kTalk, kFire}, CompleteOptionLines(),
+                {"FALSE", "Player to inherit settings from", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                 "FALSE", "TRUE", "2", "echo one", "echo two"});
+    ASSERT_TRUE(Compile("P")) << testing::PrintToString(dir.host().BoxTexts());
+    const Lines main = Script("main.cfg");
+    ASSERT_EQ(main.size(), 8u);
+    EXPECT_EQ(main[4], "exec \"../korvex/Talk.cfg\"");
+    EXPECT_EQ(main[5], "exec \"../korvex/Weapons.cfg\"");
+    EXPECT_EQ(Script("Weapons.cfg"), Lines{"BIND a \"+attack\""});
+    EXPECT_EQ(LinesOf(dir, "temp/addcomm.tmp"), (Lines{"", "// Additional Commands from Player-CFG", "echo one", "echo two"}));
+    EXPECT_EQ(dir.app().currentPlayerName, "Shown");
+    EXPECT_TRUE(dir.host().boxes.empty());
+}
+
+TEST_F(CompilePlayer, SharedKeyWithinOnePlayerCfg) {
+    WritePlayer(dir, "P", {kFire, kJump});
+    const std::string question =
+        "Two macros share the same keys:\n\na: Jump [P] <-> Fire [P]\n\n"
+        "Would you like to temporarily remove the conflicting macro on the left from the player-cfg P?";
+    dir.host().Expect(Icon::Question, question, Button::Yes);
+    ASSERT_TRUE(Compile("P"));
+    EXPECT_TRUE(dir.Exists("../quake2/korvex/Weapons.cfg"));
+    EXPECT_FALSE(dir.Exists("../quake2/korvex/Moves.cfg"));
+
+    dir.Remove("../quake2/korvex");
+    dir.host().Expect(Icon::Question, question, Button::Cancel);
+    EXPECT_FALSE(Compile("P"));
+    EXPECT_FALSE(dir.Exists("../quake2/korvex/main.cfg"));
+    EXPECT_EQ(dir.app().currentPlayerName, "Shown");
+}
+
+TEST_F(CompilePlayer, VideoTravelsAlongTheChain) {
+    WritePlayer(dir, "B", {}, WithOption(CompleteOptionLines(), Option::Video2, "1600x1200"));
+    WritePlayer(dir, "A", {}, WithOption(CompleteOptionLines(), Option::Video2, "800x600"), Inheriting("B", "0010000"));
+    WritePlayer(dir, "P", {}, CompleteOptionLines(), Inheriting("A", "0010000"));
+    ASSERT_TRUE(Compile("P"));
+    EXPECT_TRUE(HasLine("options.cfg", "set gl_mode \"9\""));
+
+    WritePlayer(dir, "A", {}, WithOption(CompleteOptionLines(), Option::Video2, "800x600"), Inheriting("B", "0000000"));
+    ASSERT_TRUE(Compile("P"));
+    EXPECT_TRUE(HasLine("options.cfg", "set gl_mode \"4\""));
+}
+
+TEST_F(CompilePlayer, FieldOfViewComesWithTheServerGroup) {
+    Lines ancestor = WithOption(CompleteOptionLines(), Option::General5, "120");
+    ancestor = WithOption(ancestor, Option::General3, "9");
+    WritePlayer(dir, "A", {}, ancestor);
+    WritePlayer(dir, "P", {}, CompleteOptionLines(), Inheriting("A", "0000001"));
+    ASSERT_TRUE(Compile("P"));
+    EXPECT_TRUE(HasLine("options.cfg", "set fov 120"));
+    EXPECT_TRUE(HasLine("options.cfg", "set con_notify \"6\""));
+
+    WritePlayer(dir, "P", {}, CompleteOptionLines(), Inheriting("A", "0100000"));
+    ASSERT_TRUE(Compile("P"));
+    EXPECT_TRUE(HasLine("options.cfg", "set fov 90"));
+    EXPECT_TRUE(HasLine("options.cfg", "set con_notify \"9\""));
+}
+
+TEST_F(CompilePlayer, MacroTwiceAlongTheChain) {
+    WritePlayer(dir, "A", {kTalk});
+    WritePlayer(dir, "P", {kTalk}, CompleteOptionLines(), Inheriting("A", "1000000"));
+    dir.host().Expect(Icon::Error,
+                      "You cannot add the macro Test Talk twice. This is not allowed neither within a single player-cfg "
+                      "nor through a series of inheritance. The conflicting player-cfgs are P and A.",
+                      Button::Cancel);
+    EXPECT_FALSE(Compile("P"));
+    EXPECT_FALSE(dir.Exists("../quake2/korvex/main.cfg"));
+}
+
+TEST_F(CompilePlayer, AncestorMacroSharingAKeyLeftOut) {
+    WritePlayer(dir, "A", {kJump});
+    WritePlayer(dir, "P", {kFire}, CompleteOptionLines(), Inheriting("A", "1000000"));
+    dir.host().Expect(Icon::Question,
+                      "Because of the inheritance process two macros share the same keys:\n\n"
+                      "a: Jump [A] <-> Fire [P]\n\n"
+                      "Would you like to temporarily remove the conflicting macro on the left from the player-cfg A?",
+                      Button::Yes);
+    ASSERT_TRUE(Compile("P"));
+    EXPECT_TRUE(dir.Exists("../quake2/korvex/Weapons.cfg"));
+    EXPECT_FALSE(dir.Exists("../quake2/korvex/Moves.cfg"));
+}
+
+TEST_F(CompilePlayer, AncestorMacrosJoinOnlyWithBindingsInherited) {
+    WritePlayer(dir, "B", {}, WithOption(CompleteOptionLines(), Option::Character8, "Far"));
+    WritePlayer(dir, "A", {kTalk}, CompleteOptionLines(), Inheriting("B", "0000010"));
+    WritePlayer(dir, "P", {kFire}, CompleteOptionLines(), Inheriting("A", "0000010"));
+    ASSERT_TRUE(Compile("P"));
+    EXPECT_FALSE(dir.Exists("../quake2/korvex/Talk.cfg"));
+    EXPECT_TRUE(HasLine("options.cfg", "set name \"Far\""));
+
+    WritePlayer(dir, "P", {kFire}, CompleteOptionLines(), Inheriting("A", "1000010"));
+    ASSERT_TRUE(Compile("P"));
+    EXPECT_EQ(Script("Talk.cfg"), Lines{"BIND t \"say hi\""});
+}
+
+TEST_F(CompilePlayer, SameStoredDescriptionInTwoAncestors) {
+    TestMacro first = kTalk;
+    first.description = "Greeting";
+    TestMacro second = kJump;
+    second.description = "Greeting";
+    second.keyGroups = {};
+    WritePlayer(dir, "B", {second});
+    WritePlayer(dir, "A", {first}, CompleteOptionLines(), Inheriting("B", "1000000"));
+    WritePlayer(dir, "P", {}, CompleteOptionLines(), Inheriting("A", "1000000"));
+    EXPECT_FALSE(Compile("P"));
+    EXPECT_EQ(dir.host().BoxTexts(),
+              (Lines{"Macro already included in config by an predecessor.\n (Macro Greeting is included in [B] "
+                     "(ancestor) and  [A] (predecessor).)"}));
+}
+
+TEST_F(CompilePlayer, AncestorFilesWithExtraLinesEndTheProgram) {
+    Lines options = CompleteOptionLines();
+    options.push_back("extra");
+    WritePlayer(dir, "A", {}, options);
+    WritePlayer(dir, "P", {}, CompleteOptionLines(), Inheriting("A", "0000000"));
+    EXPECT_FALSE(Compile("P"));
+    EXPECT_TRUE(dir.app().shuttingDown);
+    EXPECT_EQ(dir.host().boxes.back().text, "Programmer: end of file not reached, check file format. (Inherit Options)");
+}
+
+TEST_F(CompilePlayer, MissingAncestorFiles) {
+    WritePlayer(dir, "A", {});
+    dir.Remove("players/A/special.dat");
+    CompileJob job;
+    EXPECT_FALSE(ResolveInheritance(dir.app(), job, "A"));
+    EXPECT_EQ(dir.host().boxes.back().text, "Special-file not found. (A)");
+
+    ProgramDirFixture other;
+    CompileJob none;
+    EXPECT_FALSE(ResolveInheritance(other.app(), none, "Gone"));
+    EXPECT_EQ(other.host().BoxTexts(), (Lines{"No Player selected to inherit from. (Inherit although checked)"}));
+    EXPECT_FALSE(ResolveInheritance(other.app(), none, ".."));
+}
+
+TEST_F(CompilePlayer, ChainThatTurnedCyclicOnDiskStops) {
+    WritePlayer(dir, "A", {}, CompleteOptionLines(), Inheriting("B", "0000000"));
+    WritePlayer(dir, "B", {}, CompleteOptionLines(), Inheriting("A", "0000000"));
+    CompileJob job;
+    EXPECT_FALSE(ResolveInheritance(dir.app(), job, "A"));
+    EXPECT_EQ(dir.host().BoxTexts(),
+              (Lines{"Programmer: Player inherits options although this was previously checked. (A)"}));
+}
+
+}  // namespace
+}  // namespace korvex

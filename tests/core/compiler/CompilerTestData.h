@@ -1,0 +1,38 @@
+// Player-CFG directories and macro output files for the compiler tests, written in the
+// layouts Korvex itself writes them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "compiler/CompileJob.h"
+#include "support/ProgramDirFixture.h"
+
+namespace korvex {
+
+// The option lines of a Player-CFG with every choice made (OpenGL, sight improvement on).
+std::vector<std::string> CompleteOptionLines();
+
+struct TestMacro {
+    std::string file;         // "ROCKET.MAC"
+    std::string description;  // what its MACRO_DESC says
+    std::string category;
+    std::vector<std::string> keyGroups;  // command, description, keys; three lines per request
+    std::vector<std::string> commands;   // console lines and BIND lines
+};
+
+// Writes the macro file into the macros directory and adds it to the catalogue.
+void WriteMacroFile(ProgramDirFixture& dir, const TestMacro& macro);
+// Writes players/<player>: bindings.dat with the macros, options.dat, special.dat and
+// the .out file of every macro.
+void WritePlayer(ProgramDirFixture& dir, const std::string& player, const std::vector<TestMacro>& macros,
+                 const std::vector<std::string>& options = CompleteOptionLines(),
+                 const std::vector<std::string>& special = {"FALSE", "Player to inherit settings from", "FALSE",
+                                                            "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                                                            "FALSE", "0"});
+std::vector<std::string> OutFileLines(const TestMacro& macro);
+
+// The lines of a file below the program directory; none when it does not exist.
+std::vector<std::string> LinesOf(const ProgramDirFixture& dir, const std::string& relative);
+
+}  // namespace korvex

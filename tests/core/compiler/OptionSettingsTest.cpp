@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "compiler/CompileJob.h"
+#include "compiler/OptionControls.h"
+#include "compiler/OptionSettings.h"
+#include "compiler/OptionsCfg.h"
+#include "compiler/OptionsView.h"
+#include "support/ProgramDirFixture.h"
+
+namespace korvex {
+namespace {
+
+// A Player-CFG with every choice made: OpenGL, sight improvement off.
+PlayerCfg CompletePlayer() {
+    PlayerCfg player = DefaultPlayerCfg();
+    const std::pair<Option, const char*> choices[] = {
+        {Option::Video1, "OpenGL"}, {Option::Video2, "640x480"}, {Option::Video3, "100% screen size"},
+        {Option::Video4, "20% brightness"}, {Option::Video5, "100% texture quality"},
+        {Option::Video6, "100% GL light intensity"}, {Option::Video10, "FALSE"},
+        {Option::Sound1, "50% effects volume"}, {Option::Sound2, "high sound quality"},
+        {Option::Sound3, "max performance"}, {Option::Mouse1, "10% sensitivity"},
+        {Option::Mouse2, "100% pitch speed"}, {Option::Mouse3, "10% yaw speed"},
+        {Option::Character1, "Model: male"}, {Option::Character2, "Skin: grunt"},
+        {Option::Character3, "\"dot\"-crosshair"}, {Option::Character4, "male gender"},
+        {Option::Character6, "left-handed"}, {Option::Character7, "T1/LAN"}, {Option::Character8, "Bob"},
+    };
+    for (const auto& [option, text] : choices) player.SetText(option, text);
+    return player;
+}
+
+struct Compiled {
+    MessageCode result;
+    std::vector<std::string> lines;
+    bool Has(const std::string& line) const { return std::find(lines.begin(), lines.end(), line) != lines.end(); }
+    bool HasPrefix(const std::string& prefix) const {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+    }
+};
+
+Compiled Convert(ProgramDirFixture& dir, const PlayerCfg& player) {
+    dir.app().quakeDir = dir.quakeDir();
+    CompileJob job;
+    job.player = player;
+    const MessageCode result = ConvertOptionsToCvars(dir.app(), job, true);
+    return {result, OptionsCfgLines(job)};
+}
+
+TEST(OptionSettings, MouseBrightnessAndTextureValues) {
+    ProgramDirFixture dir;
+    PlayerCfg player = CompletePlayer();
+    player.SetFlag(Option::Mouse4, true);
+    Compiled cfg = Convert(dir, player);
+    ASSERT_EQ(cfg.result, 0) << (dir.host().boxes.empty() ? "" : dir.host().boxes[0].text);
+    EXPECT_TRUE(cfg.Has("set m_pitch \"-0.02700\""));
+    EXPECT_TRUE(cfg.Has("set m_yaw \"0.00000\""));
+    EXPECT_TRUE(cfg.Has("set vid_gamma \"1.3\""));
+    EXPECT_TRUE(cfg.Has("set gl_picmip \"0\""));
+    EXPECT_TRUE(cfg.Has("set gl_playermip \"0\""));
+    EXPECT_TRUE(cfg.Has("set skin \"male/grunt\""));
+    EXPECT_TRUE(cfg.Has("set sensitivity \"2.0\""));
+    EXPECT_TRUE(cfg.Has("set s_volume \"0.5\""));
+    EXPECT_TRUE(cfg.Has("set rate \"25000\""));
+
+    player.SetFlag(Option::Mouse4, false);
+    player.SetText(Option::Mouse2, "10% pitch speed");
+    player.SetText(Option::Video5, "25% texture quality");
+    cfg = Convert(dir, player);
+    EXPECT_TRUE(cfg.Has("set m_pitch \"0.00000\""));
+    EXPECT_TRUE(cfg.Has("set gl_picmip \"3\""));
+    EXPECT_TRUE(cfg.Has("set gl_playermip \"3\""));
+}
+
+TEST(OptionSettings, SightImprovementReplacesBrightnessAndForgivesItsText) {
+    ProgramDirFixture dir;
+    PlayerCfg player = CompletePlayer();
+    player.SetFlag(Option::Video10, true);
+    player.SetText(Option::Video4, "Brightness");
+    const Compiled cfg = Convert(dir, player);
+    EXPECT_EQ(cfg.result, 0);
+    EXPECT_FALSE(cfg.Has("set vid_gamma \"1.3\""));
+    EXPECT_TRUE(cfg.Has("set vid_gamma \"1.0\""));
+    EXPECT_TRUE(cfg.Has("set gl_polyblend \"0\""));
+    EXPECT_TRUE(dir.host().boxes.empty());
+}
+
+TEST(OptionSettings, SoftwareDriverWritesNoGlLines) {
+    ProgramDirFixture dir;
+    PlayerCfg player = CompletePlayer();
+    player.SetText(Option::Video1, "software");
+    player.SetText(Option::Video5, "software texturing: stipple alpha");
+    const Compiled cfg = Convert(dir, player);
+    ASSERT_EQ(cfg.result, 0);
+    for (const char* prefix : {"set gl_shadows", "set gl_ext_palettedtexture", "set gl_finish", "set gl_modulate",
+                               "set gl_playermip"})
+        EXPECT_FALSE(cfg.HasPrefix(prefix)) << prefix;
+    EXPECT_TRUE(cfg.Has("set vid_ref \"soft\""));
+    EXPECT_TRUE(cfg.Has("set sw_allow_modex \"1\""));
+    EXPECT_TRUE(cfg.Has("set sw_mode \"3\""));
+    EXPECT_TRUE(cfg.Has("set sw_stipplealpha \"1\""));
+    EXPECT_TRUE(cfg.Has("set cl_blend \"1\""));
+}
+
+TEST(OptionSettings, WholeNumbersAndInvalidDetails) {
+    EXPECT_TRUE(IsWholeNumber("95"));
+    EXPECT_FALSE(IsWholeNumber("95.5"));
+    EXPECT_FALSE(IsWholeNumber(""));
+    EXPECT_FALSE(IsWholeNumber("ninety"));
+
+    ProgramDirFixture dir;
+    PlayerCfg player = CompletePlayer();
+    player.SetText(Option::General5, "95");
+    Compiled cfg = Convert(dir, player);
+    EXPECT_EQ(cfg.result, 0);
+    EXPECT_TRUE(cfg.Has("set fov 95"));
+
+    player.SetText(Option::General5, "95.5");
+    player.SetText(Option::Sound2, "Sound quality");
+    cfg = Convert(dir, player);
+    EXPECT_EQ(cfg.result, Err::InvalidInput);
+    EXPECT_EQ(dir.host().BoxTexts(),
+              (std::vector<std::string>{"Invalid input. (field of view)", "Invalid input. (sound quality)"}));
+}
+
+TEST(OptionSettings, AltTabLineOnlyWhenDisabled) {
+    ProgramDirFixture dir;
+    PlayerCfg player = CompletePlayer();
+    EXPECT_FALSE(Convert(dir, player).HasPrefix("set win_noalttab"));
+    player.SetFlag(Option::General4, true);
+    EXPECT_TRUE(Convert(dir, player).Has("set win_noalttab \"0\""));
+}
+
+TEST(OptionSettings, TextureTextOfTheOtherFamily) {
+    ProgramDirFixture dir;
+    PlayerCfg player = CompletePlayer();
+    player.SetText(Option::Video1, "software");
+    player.SetText(Option::Video5, "25% texture quality");
+    EXPECT_EQ(Convert(dir, player).result, Err::InvalidInput);
+    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Invalid input. (software texturing)"}));
+
+    player.SetFlag(Option::Video10, true);
+    EXPECT_EQ(Convert(dir, player).result, 0);
+    EXPECT_EQ(dir.host().boxes.size(), 1u);
+}
+
+TEST(OptionSettings, OptionsCfgLayoutOfACompletePlayer) {
+    ProgramDirFixture dir;
+    const Compiled cfg = Convert(dir, CompletePlayer());
+    const std::vector<std::string> expected{
+        "// General", "set cl_vwep \"1\"", "set view_weapons \"1\"", "set g_select_empty \"1\"",
+        "set con_notify \"6\"", "set fov 90", "set in_mouse 0", "set in_joy 0", "",
+        "// Video", "set vid_ref \"gl\"", "set gl_driver \"opengl32\"", "set gl_mode \"3\"", "set viewsize \"100\"",
+        "set vid_gamma \"1.3\"", "set gl_picmip \"0\"", "set gl_playermip \"0\"", "set gl_modulate \"5\"",
+        "set gl_shadows \"1\"", "set gl_ext_palettedtexture \"1\"", "set gl_finish \"0\"", "set gl_polyblend \"1\"", "",
+        "// Sound", "set s_volume \"0.5\"", "set s_khz \"22\"", "set s_loadas8bit \"0\"", "set primary \"1\"",
+        "set cd_nocd \"1\"", "snd_restart", "",
+        "// Mouse", "set sensitivity \"2.0\"", "set m_pitch \"0.02700\"", "set m_yaw \"0.00000\"",
+        "set lookspring \"0\"", "set lookstrafe \"0\"", "set freelook \"1\"", "set m_filter \"1\"", "",
+        "// Character", "set name \"Bob\"", "set skin \"male/grunt\"", "set crosshair \"2\"", "set gender \"male\"",
+        "set cl_run \"1\"", "set hand \"1\"", "set rate \"25000\"", "",
+        "// Server", "set hostname \"\"", "maxclients \"24\"", "set allow_download \"0\"",
+        "set allow_download_maps \"1\"", "set allow_download_players \"1\"", "set allow_download_models \"1\"",
+        "set allow_download_sounds \"1\"",
+    };
+    EXPECT_EQ(cfg.lines, expected);
+}
+
+TEST(OptionsView, VideoControlsFollowTheDriver) {
+    ProgramDirFixture dir;
+    Korvex& app = dir.app();
+    app.player.SetText(Option::Video1, "software");
+    app.player.SetFlag(Option::Video10, false);
+    Video1Change(app);
+    EXPECT_EQ(app.optionsView.video5Items, VideoTextureItems(true));
+    EXPECT_EQ(app.player.Text(Option::Video5), "Software Texturing");
+    EXPECT_FALSE(app.optionsView.Visible(Option::Video6));
+    EXPECT_FALSE(app.optionsView.Visible(Option::Video7));
+    EXPECT_TRUE(app.optionsView.Visible(Option::Video5));
+
+    app.player.SetText(Option::Video1, "OpenGL");
+    app.player.SetFlag(Option::Video10, true);
+    Video1Change(app);
+    EXPECT_EQ(app.optionsView.video5Items.size(), 4u);
+    EXPECT_EQ(app.player.Text(Option::Video5), "GL Texture Quality");
+    EXPECT_TRUE(app.optionsView.Visible(Option::Video7));
+    EXPECT_FALSE(app.optionsView.Visible(Option::Video4));
+    EXPECT_FALSE(app.optionsView.Visible(Option::Video6));
+    ApplySightImprovement(app, false);
+    EXPECT_TRUE(app.optionsView.Visible(Option::Video6));
+    EXPECT_TRUE(dir.host().boxes.empty());
+
+    app.player.SetText(Option::Video1, "Voodoo");
+    Video1Change(app);
+    EXPECT_EQ(app.player.Text(Option::Video1), "Video driver");
+    EXPECT_FALSE(app.optionsView.Visible(Option::Video5));
+    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Invalid input. (video driver)"}));
+}
+
+TEST(OptionControls, ListsAndPrompts) {
+    EXPECT_EQ(ControlOf(Option::Mouse1).items.size(), 21u);
+    EXPECT_EQ(ControlOf(Option::Mouse1).items.back(), "100% sensitivity");
+    EXPECT_EQ(ControlOf(Option::Video3).items.size(), 7u);
+    EXPECT_EQ(ControlOf(Option::Sound1).items.front(), "0% effects volume");
+    EXPECT_EQ(ControlOf(Option::Video6).items.size(), 5u);
+    EXPECT_EQ(ControlOf(Option::Character7).prompt, "Connect Speed");
+    int controls = 0;
+    for (const auto& group : OptionGroups()) controls += static_cast<int>(group.options.size());
+    EXPECT_EQ(controls, kOptionCount);
+    for (int i = 0; i < kOptionCount; ++i) EXPECT_EQ(static_cast<int>(ControlOf(static_cast<Option>(i)).option), i);
+}
+
+}  // namespace
+}  // namespace korvex

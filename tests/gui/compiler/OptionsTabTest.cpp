@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/Korvex.h"
+#include "compiler/OptionsTab.h"
+#include "support/ProgramDirFixture.h"
+
+namespace korvex {
+namespace {
+
+class OptionsTabTest : public ::testing::Test {
+protected:
+    template <typename Widget>
+    Widget* Find(const char* name) {
+        auto* widget = tab.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    ProgramDirFixture dir;
+    OptionsTab tab{dir.app()};
+};
+
+TEST_F(OptionsTabTest, ShowsEveryControlWithItsDefaults) {
+    EXPECT_EQ(tab.findChildren<QCheckBox*>().size() + tab.findChildren<QComboBox*>().size() +
+                  tab.findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^(General3|Character8|Server1|Server2)$")))
+                      .size(),
+              static_cast<qsizetype>(kOptionCount));
+    EXPECT_EQ(Find<QComboBox>("Video2")->currentText(), QStringLiteral("Video mode"));
+    EXPECT_EQ(Find<QComboBox>("Video2")->count(), 10);
+    EXPECT_EQ(Find<QComboBox>("General5")->currentText(), QStringLiteral("90"));
+    EXPECT_EQ(Find<QLineEdit>("Server2")->text(), QStringLiteral("24"));
+    EXPECT_TRUE(Find<QCheckBox>("Video10")->isChecked());
+    EXPECT_EQ(Find<QCheckBox>("General4")->text(), QStringLiteral("Disable Alt+Tab (Task-Switching)"));
+}
+
+TEST_F(OptionsTabTest, ChoicesReachTheCoreAndTheVideoControlsFollowTheDriver) {
+    tab.show();
+    auto* driver = Find<QComboBox>("Video1");
+    driver->setCurrentIndex(0);
+    emit driver->activated(0);
+    EXPECT_EQ(dir.app().player.Text(Option::Video1), "software");
+    EXPECT_EQ(Find<QComboBox>("Video5")->count(), 2);
+    EXPECT_FALSE(Find<QCheckBox>("Video7")->isVisible());
+
+    driver->setCurrentIndex(2);
+    emit driver->activated(2);
+    EXPECT_EQ(Find<QComboBox>("Video5")->count(), 4);
+    EXPECT_TRUE(Find<QCheckBox>("Video7")->isVisible());
+    EXPECT_FALSE(Find<QComboBox>("Video4")->isVisible());
+
+    QTest::mouseClick(Find<QCheckBox>("Video10"), Qt::LeftButton);
+    dir.host().RunPosted();
+    EXPECT_FALSE(dir.app().player.Flag(Option::Video10));
+    EXPECT_TRUE(Find<QComboBox>("Video4")->isVisible());
+
+    auto* name = Find<QLineEdit>("Character8");
+    QTest::keyClicks(name, QStringLiteral("Bob"));
+    EXPECT_EQ(dir.app().player.Text(Option::Character8), "Bob");
+    Find<QComboBox>("Mouse2")->setEditText(QStringLiteral("typed text"));
+    EXPECT_EQ(dir.app().player.Text(Option::Mouse2), "typed text");
+}
+
+}  // namespace
+}  // namespace korvex
