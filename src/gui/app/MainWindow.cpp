@@ -49,6 +49,10 @@ MainWindow::MainWindow(Korvex& app)
       macroDialog_(new MacroDialogPage(app)) {
     setWindowTitle(QStringLiteral("Korvex"));
     setFixedSize(kWidth, kHeight);
+    // The window's pages were laid out for the small 8-point dialog font.
+    QFont font = this->font();
+    font.setPointSize(8);
+    setFont(font);
     pages_->setGeometry(0, 0, kPagesWidth, kHeight);
     pages_->addWidget(configEditor_);
     pages_->addWidget(GroupOnlyPage(QStringLiteral("MOD-Launcher")));

@@ -4,10 +4,11 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
@@ -36,9 +37,18 @@ QStringList ToQStringList(const std::vector<std::string>& texts) {
 
 }  // namespace
 
+// Forty-two controls do not fit the tab at a readable size: the groups stand one below the
+// other and scroll.
 OptionsTab::OptionsTab(Korvex& app, QWidget* parent) : QWidget(parent), app_(app) {
-    auto* layout = new QGridLayout(this);
-    int position = 0;
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget;
+    scroll->setWidget(content);
+    (new QVBoxLayout(this))->addWidget(scroll);
+    layout()->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new QVBoxLayout(content);
     for (const OptionGroup& group : OptionGroups()) {
         auto* box = new QGroupBox(ToQString(group.caption));
         auto* form = new QFormLayout(box);
@@ -53,8 +63,7 @@ OptionsTab::OptionsTab(Korvex& app, QWidget* parent) : QWidget(parent), app_(app
             labels_[static_cast<int>(option)] = label;
             form->addRow(label, widget);
         }
-        layout->addWidget(box, position / 3, position % 3);
-        ++position;
+        layout->addWidget(box);
     }
     SyncFromCore();
 }
@@ -74,6 +83,8 @@ QWidget* OptionsTab::AddControl(const OptionControl& control) {
         auto* combo = new QComboBox;
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(14);
         combo->addItems(ToQStringList(control.items));
         combo->lineEdit()->setPlaceholderText(ToQString(control.prompt));
         connect(combo, &QComboBox::editTextChanged, this,
