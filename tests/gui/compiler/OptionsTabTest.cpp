@@ -39,6 +39,7 @@ TEST_F(OptionsTabTest, ShowsEveryControlWithItsDefaults) {
 }
 
 TEST_F(OptionsTabTest, ChoicesReachTheCoreAndTheVideoControlsFollowTheDriver) {
+    tab.resize(600, 1600);  // tall enough that nothing needs scrolling into view
     tab.show();
     auto* driver = Find<QComboBox>("Video1");
     driver->setCurrentIndex(0);
