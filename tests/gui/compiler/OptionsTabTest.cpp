@@ -39,7 +39,6 @@ TEST_F(OptionsTabTest, ShowsEveryControlWithItsDefaults) {
 }
 
 TEST_F(OptionsTabTest, ChoicesReachTheCoreAndTheVideoControlsFollowTheDriver) {
-    tab.resize(600, 1600);  // tall enough that nothing needs scrolling into view
     tab.show();
     auto* driver = Find<QComboBox>("Video1");
     driver->setCurrentIndex(0);
@@ -54,7 +53,7 @@ TEST_F(OptionsTabTest, ChoicesReachTheCoreAndTheVideoControlsFollowTheDriver) {
     EXPECT_TRUE(Find<QCheckBox>("Video7")->isVisible());
     EXPECT_FALSE(Find<QComboBox>("Video4")->isVisible());
 
-    QTest::mouseClick(Find<QCheckBox>("Video10"), Qt::LeftButton);
+    Find<QCheckBox>("Video10")->click();
     dir.host().RunPosted();
     EXPECT_FALSE(dir.app().player.Flag(Option::Video10));
     EXPECT_TRUE(Find<QComboBox>("Video4")->isVisible());
