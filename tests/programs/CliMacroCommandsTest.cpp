@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "programs/CliCommandLine.h"
 #include "support/ProgramDirFixture.h"
 #include "support/RunProgram.h"
 
 namespace korvex {
 namespace {
-
-std::string Cli(const ProgramDirFixture& dir, const std::string& args) {
-    return std::string(KORVEX_CLI) + " --program-dir '" + dir.programDir() + "' " + args;
-}
 
 TEST(CliMacros, ListsTheCatalogueTabSeparatedInFileNameOrder) {
     ProgramDirFixture dir;

@@ -8,6 +8,7 @@
 #include "app/Korvex.h"
 #include "compiler/OptionsTab.h"
 #include "support/ProgramDirFixture.h"
+#include "support/gui/FindWidget.h"
 
 namespace korvex {
 namespace {
@@ -16,9 +17,7 @@ class OptionsTabTest : public ::testing::Test {
 protected:
     template <typename Widget>
     Widget* Find(const char* name) {
-        auto* widget = tab.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return FindNamed<Widget>(tab, name);
     }
 
     ProgramDirFixture dir;

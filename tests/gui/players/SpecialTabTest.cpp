@@ -15,6 +15,7 @@
 #include "players/PlayerDialogs.h"
 #include "players/SpecialTab.h"
 #include "support/ProgramDirFixture.h"
+#include "support/gui/FindWidget.h"
 
 namespace korvex {
 namespace {
@@ -27,9 +28,7 @@ protected:
     }
     template <typename Widget>
     Widget* Find(const char* name) {
-        auto* widget = tab.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return FindNamed<Widget>(tab, name);
     }
 
     ProgramDirFixture dir;
