@@ -120,7 +120,9 @@ bool RestoreCfgBackup(Korvex& app, bool ask) {
     for (std::size_t k = 0; k < listed.size(); ++k) {
         if (listed[k].empty()) continue;
         const std::string copy = JoinPath(app.dirs.backup, std::to_string(k));
-        if (!FileExists(copy)) {
+        // Without its copy, or without the directory it came from (a removed MOD), a file
+        // can never be put back; keeping its line would only repeat the report at every start.
+        if (!FileExists(copy) || !DirectoryExists(ParentDirectory(listed[k]))) {
             ShowError(app, Err::ErrorCopyingFiles, copy);
             listed[k].clear();
             continue;

@@ -113,12 +113,15 @@ TEST_F(CfgBackupTest, AFileThatCannotBePutBackKeepsItsCopyForTheNextStart) {
     EXPECT_FALSE(dir.Exists("backup"));
 }
 
-TEST_F(CfgBackupTest, MissingCopiesAndVanishedGeneratedFilesAreReportedOrSkipped) {
-    dir.WriteLines("backup/backup.dat", {GameFile("baseq2/config.cfg")});
+TEST_F(CfgBackupTest, MissingCopiesRemovedDirectoriesAndVanishedGeneratedFilesEndTheRestore) {
+    dir.WriteLines("backup/backup.dat", {GameFile("baseq2/config.cfg"), GameFile("removedmod/config.cfg")});
+    dir.Write("backup/1", "of a MOD that is gone\r\n");
     dir.WriteLines("backup/delete.dat", {GameFile("baseq2/gone.cfg")});
     EXPECT_TRUE(RestoreCfgBackup(dir.app(), false));
-    EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{"Error during copying files. (" + dir.Path("backup/0") + ")"});
+    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Error during copying files. (" + dir.Path("backup/0") + ")",
+                                                               "Error during copying files. (" + dir.Path("backup/1") + ")"}));
     EXPECT_FALSE(dir.Exists("backup"));
+    EXPECT_FALSE(std::filesystem::exists(GameFile("removedmod")));
 }
 
 TEST_F(CfgBackupTest, UncreatableBackupDirectoryRefusesTheOverwrite) {
