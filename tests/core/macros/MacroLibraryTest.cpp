@@ -41,6 +41,20 @@ bool IsQuakeCommand(const std::string& command) {
     return quotes == 2 && command.back() == '"' && command.find('"') > 0;
 }
 
+// Quake II adds up opposite movement keys, so pressing both at once in one alias does nothing.
+bool PressesOppositeKeys(const std::string& command) {
+    static const std::pair<const char*, const char*> kOpposites[] = {
+        {"+moveup", "+movedown"}, {"+forward", "+back"}, {"+moveleft", "+moveright"}, {"+left", "+right"},
+        {"+lookup", "+lookdown"}};
+    std::string text = ";" + command + ";";
+    for (char& c : text)
+        if (c == '"' || c == ' ') c = ';';
+    const auto presses = [&](const char* key) { return text.find(";" + std::string(key) + ";") != std::string::npos; };
+    for (const auto& [one, other] : kOpposites)
+        if (presses(one) && presses(other)) return true;
+    return false;
+}
+
 TEST_F(MacroLibraryTest, EveryMacroLoadsIntoTheCatalogueWithItsHelpText) {
     LoadMacroCatalogue(app(), Library());
     EXPECT_EQ(Boxes(), E{});
@@ -77,6 +91,7 @@ TEST_F(MacroLibraryTest, EveryMacroRunsWithDefaultsAndYieldsValidQuakeCommands) 
         for (int i = 0; i <= results.LastCommand; ++i) {
             const std::string& command = results.Commands[i];
             EXPECT_TRUE(IsQuakeCommand(command)) << name << ": " << command;
+            EXPECT_FALSE(PressesOppositeKeys(command)) << name << ": " << command;
             EXPECT_EQ(command.find('&'), std::string::npos) << name << ": " << command;
             if (StartsWithIgnoringCase(command, "alias ")) aliases.insert(command.substr(6, command.find(' ', 6) - 6));
         }
@@ -102,6 +117,17 @@ TEST_F(MacroLibraryTest, TheChatMacroAsksAgainWhileTheTextIsEmpty) {
     TypeIntoInputField(app(), 0, "Nice one");
     Button1Click(app());
     EXPECT_EQ(app().macroResults.Keys[0].Command, "say Nice one");
+}
+
+// The Blaster, for one, has no drop function in Quake II.
+TEST_F(MacroLibraryTest, TheDropMacroOffersOnlyItemsQuakeIICanDrop) {
+    const std::set<std::string> droppable = {"Bullets", "Shells", "Cells", "Grenades", "Rockets", "Slugs",
+                                             "Shotgun", "Super Shotgun", "Machinegun", "Chaingun",
+                                             "Grenade Launcher", "Rocket Launcher", "HyperBlaster", "Railgun", "BFG10K"};
+    RunMacro(app(), JoinPath(Library(), "W_DROP.MAC"), false);
+    ASSERT_EQ(app().interpreter.dialog.inputCombos.size(), 1u);
+    for (const std::string& item : app().interpreter.dialog.inputCombos[0].items) EXPECT_TRUE(droppable.count(item)) << item;
+    Button1Click(app());
 }
 
 TEST_F(MacroLibraryTest, TheZoomMacroComputesFieldOfViewFactors) {
