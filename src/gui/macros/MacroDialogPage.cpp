@@ -1,5 +1,7 @@
 #include "macros/MacroDialogPage.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -43,6 +45,27 @@ void MacroDialogPage::BuildControls() {
     for (const MacroText& text : dialog.texts) AddCaption(text.text, text.left, text.top);
     for (std::size_t i = 0; i < dialog.inputFields.size(); ++i) AddInputField(i);
     for (std::size_t i = 0; i < dialog.inputCombos.size(); ++i) AddInputCombo(i);
+    OrderForKeyboard();
+}
+
+// Tab walks the input controls as they read, top to bottom and left to right, and ends on
+// OK; the first of them has the focus when the dialog appears.
+void MacroDialogPage::OrderForKeyboard() {
+    QList<QWidget*> inputs;
+    for (QWidget* control : controls_)
+        if (control->focusPolicy() != Qt::NoFocus) inputs.append(control);
+    std::stable_sort(inputs.begin(), inputs.end(), [](const QWidget* a, const QWidget* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    inputs.append(Button1);
+    for (qsizetype i = 0; i + 1 < inputs.size(); ++i) setTabOrder(inputs[i], inputs[i + 1]);
+    if (isVisible()) inputs.first()->setFocus();
+}
+
+// Enter in an edit or combo box presses OK, as in a dialog. The press is queued because
+// OK may rebuild the controls, the sending one included.
+void MacroDialogPage::ConfirmOnEnter(QLineEdit* edit) {
+    connect(edit, &QLineEdit::returnPressed, Button1, &QPushButton::click, Qt::QueuedConnection);
 }
 
 void MacroDialogPage::AddCaption(const std::string& text, int left, int top) {
@@ -63,6 +86,7 @@ void MacroDialogPage::AddInputField(std::size_t index) {
     auto* edit = new QLineEdit(ToQString(field.text), MacroDialogBox);
     connect(edit, &QLineEdit::textChanged, this,
             [this, index](const QString& text) { TypeIntoInputField(app_, index, FromQString(text)); });
+    ConfirmOnEnter(edit);
     PlaceBeside(edit, field.caption, field.left, field.top, field.width);
 }
 
@@ -77,10 +101,12 @@ void MacroDialogPage::AddInputCombo(std::size_t index) {
     AddCaption(combo.caption, combo.left, combo.top);
     auto* box = new QComboBox(MacroDialogBox);
     box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string& item : combo.items) box->addItem(ToQString(item));
     box->setEditText(ToQString(combo.text));
     connect(box, &QComboBox::currentTextChanged, this,
             [this, index](const QString& text) { TypeIntoInputCombo(app_, index, FromQString(text)); });
+    ConfirmOnEnter(box->lineEdit());
     PlaceBeside(box, combo.caption, combo.left, combo.top, combo.width);
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QGroupBox;
+class QLineEdit;
 class QPushButton;
 
 namespace korvex {
@@ -20,6 +21,8 @@ public:
 
 private:
     void BuildControls();
+    void OrderForKeyboard();
+    void ConfirmOnEnter(QLineEdit* edit);
     void AddCaption(const std::string& text, int left, int top);
     void AddInputField(std::size_t index);
     void AddInputCombo(std::size_t index);

@@ -77,5 +77,34 @@ TEST_F(MacroDialogPageTest, ASecondInputModeShowsAFreshDialog) {
     EXPECT_EQ(ShownPage(), 0);
 }
 
+TEST_F(MacroDialogPageTest, TheKeyboardWalksTheControlsAsTheyReadAndEnterPressesOk) {
+    QApplication::setActiveWindow(&window);
+    Run({"INPUTCOMBO 10 40 120 \"Team:\" \"red\" \"red^blue\" 2", "INPUTFIELD 10 80 200 \"Place:\" \"base\" 1",
+         "INPUTFIELD 10 10 200 \"Call:\" \"Help\" 3", "INPUTMODE", "INPUTFIELD 10 10 200 \"Again:\" \"x\" 4",
+         "INPUTMODE", "QUAKE_COMMAND \"say &3& &2& &1& &4&\""});
+    QStringList walk;
+    for (int i = 0; i < 4; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_TRUE(focus);
+        if (auto* edit = qobject_cast<QLineEdit*>(focus)) walk << edit->text();
+        else walk << QString::fromLatin1(focus->metaObject()->className());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(walk, (QStringList{"Help", "QComboBox", "base", "QPushButton"}));
+
+    // The combo box has the focus and hands the key to its edit line.
+    QTest::keyClick(Box()->findChild<QComboBox*>(), Qt::Key_Return);
+    QApplication::processEvents();
+    ASSERT_EQ(ShownPage(), 3);
+    const auto edits = Box()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(edits.size(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), edits[0]);
+    QTest::keyClick(edits[0], Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(ShownPage(), 0);
+    ASSERT_EQ(Results().LastCommand, 0);
+    EXPECT_EQ(Results().Commands[0], "say Help red base x");
+}
+
 }  // namespace
 }  // namespace korvex
