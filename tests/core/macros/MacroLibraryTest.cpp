@@ -19,12 +19,23 @@ class MacroLibraryTest : public MacroTest {
 protected:
     std::string Library() { return dir.Path("macros"); }
 
-    // A full run that keeps every dialog default and answers key k<n> to the n-th request.
-    void RunWithDefaults(const std::string& path) {
+    // A full run that chooses item number `choice` (or the last one) in every combo box,
+    // keeps the edit boxes' defaults and answers key k<n> to the n-th request. Returns the
+    // most items a combo box offered.
+    std::size_t RunChoosing(const std::string& path, std::size_t choice) {
+        std::size_t mostItems = 0;
         RunMacro(app(), path, false);
-        for (int ok = 0; app().interpreter.MacroSuspended && ok < 10; ++ok) Button1Click(app());
+        for (int ok = 0; app().interpreter.MacroSuspended && ok < 10; ++ok) {
+            for (std::size_t i = 0; i < app().interpreter.dialog.inputCombos.size(); ++i) {
+                const E items = app().interpreter.dialog.inputCombos[i].items;
+                mostItems = std::max(mostItems, items.size());
+                TypeIntoInputCombo(app(), i, items[std::min(choice, items.size() - 1)]);
+            }
+            Button1Click(app());
+        }
         TMacroResults& results = app().macroResults;
         for (int i = 0; i <= results.LastKey; ++i) AddQuakeCommand(app(), BindLine("k" + std::to_string(i), results.Keys[i].Command));
+        return mostItems;
     }
     E ErrorBoxes() {
         E errors;
@@ -55,6 +66,28 @@ bool PressesOppositeKeys(const std::string& command) {
     return false;
 }
 
+// What every run of a delivered macro must yield: Quake II commands the console reads as
+// meant, "+" aliases with their "-" alias, and key requests for plain commands.
+void ExpectValidQuakeResults(const TMacroResults& results, const std::string& run) {
+    EXPECT_GE(results.LastCommand, 0) << run;
+    std::set<std::string> aliases;
+    for (int i = 0; i <= results.LastCommand; ++i) {
+        const std::string& command = results.Commands[i];
+        EXPECT_TRUE(IsQuakeCommand(command)) << run << ": " << command;
+        EXPECT_FALSE(PressesOppositeKeys(command)) << run << ": " << command;
+        EXPECT_EQ(command.find('&'), std::string::npos) << run << ": " << command;
+        if (StartsWithIgnoringCase(command, "alias ")) aliases.insert(command.substr(6, command.find(' ', 6) - 6));
+    }
+    for (const std::string& alias : aliases) {
+        if (alias[0] != '+') continue;
+        EXPECT_TRUE(aliases.count("-" + alias.substr(1))) << run << ": " << alias;
+    }
+    for (int i = 0; i <= results.LastKey; ++i) {
+        EXPECT_EQ(results.Keys[i].Command.find('"'), std::string::npos) << run;
+        EXPECT_FALSE(results.Keys[i].Description.empty()) << run;
+    }
+}
+
 TEST_F(MacroLibraryTest, EveryMacroLoadsIntoTheCatalogueWithItsHelpText) {
     LoadMacroCatalogue(app(), Library());
     EXPECT_EQ(Boxes(), E{});
@@ -80,30 +113,17 @@ TEST_F(MacroLibraryTest, FilesAreCrLfTextAndTogetherUseTheWholeLanguage) {
         EXPECT_TRUE(used.count(statement)) << statement;
 }
 
-TEST_F(MacroLibraryTest, EveryMacroRunsWithDefaultsAndYieldsValidQuakeCommands) {
+TEST_F(MacroLibraryTest, EveryMacroRunsWithEveryChoiceAndYieldsValidQuakeCommands) {
     for (const std::string& name : ListMacroFiles(Library())) {
-        RunWithDefaults(JoinPath(Library(), name));
-        EXPECT_EQ(ErrorBoxes(), E{}) << name;
-        EXPECT_FALSE(app().interpreter.MacroSuspended) << name;
-        const TMacroResults& results = app().macroResults;
-        EXPECT_GE(results.LastCommand, 0) << name;
-        std::set<std::string> aliases;
-        for (int i = 0; i <= results.LastCommand; ++i) {
-            const std::string& command = results.Commands[i];
-            EXPECT_TRUE(IsQuakeCommand(command)) << name << ": " << command;
-            EXPECT_FALSE(PressesOppositeKeys(command)) << name << ": " << command;
-            EXPECT_EQ(command.find('&'), std::string::npos) << name << ": " << command;
-            if (StartsWithIgnoringCase(command, "alias ")) aliases.insert(command.substr(6, command.find(' ', 6) - 6));
+        std::size_t items = 1;
+        for (std::size_t choice = 0; choice < items; ++choice) {
+            items = std::max<std::size_t>(1, RunChoosing(JoinPath(Library(), name), choice));
+            const std::string run = name + ", choice " + std::to_string(choice);
+            EXPECT_EQ(ErrorBoxes(), E{}) << run;
+            EXPECT_FALSE(app().interpreter.MacroSuspended) << run;
+            ExpectValidQuakeResults(app().macroResults, run);
+            host().boxes.clear();
         }
-        for (const std::string& alias : aliases) {
-            if (alias[0] != '+') continue;
-            EXPECT_TRUE(aliases.count("-" + alias.substr(1))) << name << ": " << alias;
-        }
-        for (int i = 0; i <= results.LastKey; ++i) {
-            EXPECT_EQ(results.Keys[i].Command.find('"'), std::string::npos) << name;
-            EXPECT_FALSE(results.Keys[i].Description.empty()) << name;
-        }
-        host().boxes.clear();
     }
     EXPECT_FALSE(app().shuttingDown);
 }
