@@ -6,7 +6,7 @@ namespace korvex {
 
 bool MacroFile::Open(const std::string& path) {
     Close();
-    if (DirectoryExists(path)) return false;
+    if (!RegularFileExists(path)) return false;
     stream_.open(ResolveCase(path), std::ios::binary);
     return stream_.is_open();
 }

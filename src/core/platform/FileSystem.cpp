@@ -87,6 +87,11 @@ bool DirectoryExists(const std::string& path) {
     return ::stat(ResolveCase(WithoutTrailingSeparator(path)).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool RegularFileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(ResolveCase(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 std::optional<std::vector<DirEntry>> ListDirectory(const std::string& directory) {
     const std::string resolved = ResolveCase(directory);
     DIR* dir = ::opendir(resolved.c_str());

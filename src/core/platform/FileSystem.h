@@ -24,6 +24,8 @@ std::string ResolveCase(const std::string& path);
 bool PathExists(const std::string& path);
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
+// A plain file: not a directory, a pipe or a device, whose reading could block or never end.
+bool RegularFileExists(const std::string& path);
 
 // Entries in the order the file system lists them, without "." and "..";
 // nothing when the directory cannot be listed.

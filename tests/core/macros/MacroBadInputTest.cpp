@@ -1,9 +1,14 @@
 #include "MacroTestSupport.h"
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <random>
 
 namespace korvex {
 namespace {
+
+using E = std::vector<std::string>;
 
 // Pieces of the language mixed with noise, so that the random files reach deep into the
 // statements instead of failing at the first keyword.
@@ -43,6 +48,16 @@ TEST_F(MacroTest, AnyBytesEndInAResultOrAMacroLanguageError) {
         host().boxes.clear();
         host().posted.clear();
     }
+}
+
+// A pipe would block the program at its opening, a device could be read without end.
+TEST_F(MacroTest, APipeOrDirectoryNamedLikeAMacroIsNotFound) {
+    ASSERT_EQ(::mkfifo(PathOf("PIPE.MAC").c_str(), 0600), 0);
+    std::filesystem::create_directories(PathOf("DIR.MAC"));
+    RunMacro(app(), PathOf("PIPE.MAC"), true);
+    RunMacro(app(), PathOf("DIR.MAC"), true);
+    EXPECT_EQ(Boxes(), (E{ComposeMacroLanguageError(0, PathOf("PIPE.MAC"), "File not found"),
+                          ComposeMacroLanguageError(0, PathOf("DIR.MAC"), "File not found")}));
 }
 
 }  // namespace
