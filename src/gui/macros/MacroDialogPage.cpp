@@ -70,6 +70,8 @@ void MacroDialogPage::ConfirmOnEnter(QLineEdit* edit) {
 
 void MacroDialogPage::AddCaption(const std::string& text, int left, int top) {
     auto* label = new QLabel(ToQString(text), MacroDialogBox);
+    // A macro's text is shown as written, even when it looks like markup ("<fire key>").
+    label->setTextFormat(Qt::PlainText);
     label->move(left, top + kCaptionDrop);
     label->adjustSize();
     label->show();

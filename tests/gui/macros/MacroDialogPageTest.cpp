@@ -66,6 +66,15 @@ TEST_F(MacroDialogPageTest, ControlsStandWhereTheMacroPutsThemAndOkResumes) {
     EXPECT_EQ(Results().Commands[0], "say gg blue");
 }
 
+TEST_F(MacroDialogPageTest, TextsThatLookLikeMarkupAreShownAsWritten) {
+    Run({"TEXT 10 20 \"Press <b>any</b> key\"", "INPUTMODE"});
+    auto* label = Box()->findChild<QLabel*>();
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->width(), QFontMetrics(label->font()).horizontalAdvance(QStringLiteral("Press <b>any</b> key")));
+    QTest::mouseClick(Ok(), Qt::LeftButton);
+}
+
 TEST_F(MacroDialogPageTest, ASecondInputModeShowsAFreshDialog) {
     Run({"INPUTMODE", "INPUTFIELD 10 40 200 \"Name:\" \"Bob\" 1", "INPUTMODE", "QUAKE_COMMAND \"name &1&\""});
     EXPECT_TRUE(Box()->findChildren<QLineEdit*>().isEmpty());
