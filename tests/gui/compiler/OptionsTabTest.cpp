@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QWheelEvent>
+#include <QApplication>
 #include <QTest>
 
 #include "app/Korvex.h"
@@ -62,6 +64,18 @@ TEST_F(OptionsTabTest, ChoicesReachTheCoreAndTheVideoControlsFollowTheDriver) {
     EXPECT_EQ(dir.app().player.Text(Option::Character8), "Bob");
     Find<QComboBox>("Mouse2")->setEditText(QStringLiteral("typed text"));
     EXPECT_EQ(dir.app().player.Text(Option::Mouse2), "typed text");
+}
+
+// The tab scrolls; turning the wheel over a combo box on the way must not change it.
+TEST_F(OptionsTabTest, WheelOverAComboBoxScrollsInsteadOfChoosing) {
+    tab.resize(400, 300);
+    tab.show();
+    auto* driver = Find<QComboBox>("Video1");
+    QWheelEvent wheel(QPointF(5, 5), driver->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(driver, &wheel);
+    EXPECT_EQ(driver->currentText(), QStringLiteral("Video driver"));
+    EXPECT_EQ(dir.app().player.Text(Option::Video1), "Video driver");
 }
 
 }  // namespace
