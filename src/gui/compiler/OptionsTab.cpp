@@ -90,7 +90,10 @@ QWidget* OptionsTab::AddControl(const OptionControl& control) {
         connect(combo, &QComboBox::editTextChanged, this,
                 [this, option](const QString& text) { TextChanged(option, text); });
         connect(combo, &QComboBox::activated, this, [this, option] { ComboActivated(option); });
-        if (option == Option::Video1) connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        // A typed driver counts once the typing ends; merely passing through the field does not.
+        if (option == Option::Video1) connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, combo] {
+            if (!combo->lineEdit()->isModified()) return;
+            combo->lineEdit()->setModified(false);
             ComboActivated(Option::Video1);
         });
         // The page scrolls: a wheel turned over a combo box it is not working in scrolls the

@@ -66,6 +66,25 @@ TEST_F(OptionsTabTest, ChoicesReachTheCoreAndTheVideoControlsFollowTheDriver) {
     EXPECT_EQ(dir.app().player.Text(Option::Mouse2), "typed text");
 }
 
+TEST_F(OptionsTabTest, TypedDriverIsCheckedWhenTheTypingEndsNotWhenTheFieldIsLeft) {
+    tab.show();
+    QLineEdit* typed = Find<QComboBox>("Video1")->lineEdit();
+    emit typed->editingFinished();
+    EXPECT_TRUE(dir.host().boxes.empty());
+
+    typed->selectAll();
+    QTest::keyClicks(typed, QStringLiteral("OpenGL"));
+    emit typed->editingFinished();
+    EXPECT_EQ(dir.app().player.Text(Option::Video1), "OpenGL");
+    EXPECT_EQ(Find<QComboBox>("Video5")->count(), 4);
+
+    typed->selectAll();
+    QTest::keyClicks(typed, QStringLiteral("Voodoo"));
+    emit typed->editingFinished();
+    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Invalid input. (video driver)"}));
+    EXPECT_EQ(typed->text(), QStringLiteral("Video driver"));
+}
+
 // The tab scrolls; turning the wheel over a combo box on the way must not change it.
 TEST_F(OptionsTabTest, WheelOverAComboBoxScrollsInsteadOfChoosing) {
     tab.resize(400, 300);
