@@ -14,11 +14,12 @@
 namespace korvex {
 namespace {
 
-// Adds the included macros of the loaded Player-CFG; false when one shared-key question
-// was cancelled (the remaining macros are still gone through).
+// Adds the included macros of the loaded Player-CFG; a cancelled shared-key question sets
+// compileAborted (the remaining macros are still gone through).
 void AddIncludedMacros(Korvex& app, CompileJob& job) {
     for (const std::string& file : app.player.includedMacroFiles) {
         job.macroEntries.push_back({MacroDescOf(app, file), app.currentPlayerName});
+        if (app.shuttingDown) return;
         const std::string outFile = file + ".out";
         std::vector<KeyEntry> entries = CollectKeyEntries(app, app.currentPlayerName, JoinPath(app.currentPlayerDir, outFile));
         bool leftOut = false;
@@ -64,9 +65,10 @@ bool CompileLoadedPlayer(Korvex& app, CompileJob& job) {
     }
     job.player = app.player;
     AddIncludedMacros(app, job);
-    if (job.compileAborted) return false;
+    // A fatal report (a broken macro file) closes the program; nothing more is written.
+    if (job.compileAborted || app.shuttingDown) return false;
     if (app.player.special1 && !ResolveInheritance(app, job, app.player.inherit1)) return false;
-    if (!WriteAdditionalCommands(app, app.player)) return false;
+    if (app.shuttingDown || !WriteAdditionalCommands(app, app.player)) return false;
     return WriteConfigFiles(app, job) == 0;
 }
 

@@ -85,7 +85,8 @@ private:
         }
         const std::string category = reader.ReadLine();
         const long long lastKey = TextToIntDef(reader.ReadLine());
-        for (long long line = 0; line < (lastKey + 1) * 3 && !reader.AtEnd(); ++line) reader.ReadLine();
+        for (long long group = 0; group <= lastKey && !reader.AtEnd(); ++group)
+            for (int line = 0; line < 3; ++line) reader.ReadLine();
         const int index = category.empty() ? -1 : CategoryIndexOf(job_, category);
         if (index < 0) {
             FatalError(app_, Err::WrongCategoryInOutput, path);

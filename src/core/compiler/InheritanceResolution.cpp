@@ -83,7 +83,7 @@ private:
         const std::string outFile = file + ".out";
         std::vector<KeyEntry> entries = CollectKeyEntries(app_, ancestor, JoinPath(dir, outFile));
         const std::string description = MacroDescOf(app_, file);
-        if (!AddMacroEntry(description, ancestor)) return false;
+        if (app_.shuttingDown || !AddMacroEntry(description, ancestor)) return false;
 
         bool leftOut = false;
         if (job_.warnSharedKeysByInheritance) {

@@ -46,8 +46,9 @@ void UpdateVideoControls(Korvex& app, bool quiet) {
     const VideoDriver driver = ValidateVideoDriver(app.player.Text(Option::Video1));
     if (!driver.valid) {
         // Without a driver there is no texture or light choice to offer, whatever the
-        // sight improvement says.
+        // sight improvement says; the brightness still follows the sight improvement.
         app.player.SetText(Option::Video1, kVideoDriverPrompt);
+        Show(app.optionsView, Option::Video4, !app.player.Flag(Option::Video10));
         Show(app.optionsView, Option::Video5, false);
         Show(app.optionsView, Option::Video6, false);
         if (!quiet) ShowError(app, Err::InvalidInput, "video driver");

@@ -90,10 +90,16 @@ QWidget* OptionsTab::AddControl(const OptionControl& control) {
         connect(combo, &QComboBox::editTextChanged, this,
                 [this, option](const QString& text) { TextChanged(option, text); });
         connect(combo, &QComboBox::activated, this, [this, option] { ComboActivated(option); });
-        if (option == Option::Video1) connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        // A typed driver counts once the typing ends; merely passing through the field does not.
+        if (option == Option::Video1) connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, combo] {
+            if (!combo->lineEdit()->isModified()) return;
+            combo->lineEdit()->setModified(false);
             ComboActivated(Option::Video1);
         });
-        if (option == Option::Character2) combo->installEventFilter(this);
+        // The page scrolls: a wheel turned over a combo box it is not working in scrolls the
+        // page instead of changing the choice.
+        combo->setFocusPolicy(Qt::StrongFocus);
+        combo->installEventFilter(this);
         widget = combo;
     }
     widget->setObjectName(ObjectName(option));
@@ -125,6 +131,10 @@ void OptionsTab::ComboActivated(Option option) {
 }
 
 bool OptionsTab::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::FocusIn && watched == widgets_[static_cast<int>(Option::Character2)]) {
         Character2Enter(app_);
         SyncFromCore();

@@ -184,6 +184,19 @@ TEST_F(CompilePlayer, MissingAncestorFiles) {
     EXPECT_FALSE(ResolveInheritance(other.app(), none, ".."));
 }
 
+// A fatal report closes the program: nothing is written after it.
+TEST_F(CompilePlayer, BrokenMacroOfAnAncestorEndsTheProgramBeforeAnyScript) {
+    dir.WriteLines("macros/BROKEN.MAC", {"MACRO_DESC Broken"});
+    WritePlayer(dir, "A", {});
+    dir.WriteLines("players/A/bindings.dat", {"1", "BROKEN.MAC", "Broken", "Misc"});
+    dir.WriteLines("players/A/BROKEN.MAC.out", {"Misc", "-1", "echo broken"});
+    WritePlayer(dir, "P", {kTalk}, CompleteOptionLines(), Inheriting("A", "1000000"));
+    EXPECT_FALSE(Compile("P"));
+    EXPECT_TRUE(dir.app().shuttingDown);
+    EXPECT_FALSE(dir.Exists("../quake2/korvex/main.cfg"));
+    EXPECT_FALSE(dir.Exists("temp/addcomm.tmp"));
+}
+
 TEST_F(CompilePlayer, ChainThatTurnedCyclicOnDiskStops) {
     WritePlayer(dir, "A", {}, CompleteOptionLines(), Inheriting("B", "0000000"));
     WritePlayer(dir, "B", {}, CompleteOptionLines(), Inheriting("A", "0000000"));

@@ -193,6 +193,7 @@ TEST(OptionsView, VideoControlsFollowTheDriver) {
     app.player.SetText(Option::Video1, "Voodoo");
     Video1Change(app);
     EXPECT_EQ(app.player.Text(Option::Video1), "Video driver");
+    EXPECT_FALSE(app.optionsView.Visible(Option::Video4));
     EXPECT_FALSE(app.optionsView.Visible(Option::Video5));
     EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Invalid input. (video driver)"}));
 }

@@ -76,6 +76,14 @@ TEST_F(ScriptWriting, BadOutputLinesGiveWellFormedScripts) {
     EXPECT_EQ(Script("Initialize Hotkeys.CFG"), Lines{});
 }
 
+TEST_F(ScriptWriting, KeyCountBeyondTheFileSkipsAllOfIt) {
+    dir.WriteLines("players/P/HUGE.MAC.out", {"Misc", "9223372036854775807", "+attack", "Fire", "a", "echo x"});
+    job.outFiles.push_back(dir.Path("players/P/HUGE.MAC.out"));
+    job.categories.push_back("Misc");
+    ASSERT_EQ(Write({}), 0);
+    EXPECT_EQ(Script("Misc.cfg"), Lines{});
+}
+
 TEST_F(ScriptWriting, CategoryLeadingOutOfTheOutputDirIsRefused) {
     const TestMacro escape{"X.MAC", "X", "../x", {}, {"echo hi"}};
     EXPECT_NE(Write({escape}), 0);

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QWheelEvent>
+#include <QApplication>
 #include <QTest>
 
 #include "app/Korvex.h"
@@ -62,6 +64,37 @@ TEST_F(OptionsTabTest, ChoicesReachTheCoreAndTheVideoControlsFollowTheDriver) {
     EXPECT_EQ(dir.app().player.Text(Option::Character8), "Bob");
     Find<QComboBox>("Mouse2")->setEditText(QStringLiteral("typed text"));
     EXPECT_EQ(dir.app().player.Text(Option::Mouse2), "typed text");
+}
+
+TEST_F(OptionsTabTest, TypedDriverIsCheckedWhenTheTypingEndsNotWhenTheFieldIsLeft) {
+    tab.show();
+    QLineEdit* typed = Find<QComboBox>("Video1")->lineEdit();
+    emit typed->editingFinished();
+    EXPECT_TRUE(dir.host().boxes.empty());
+
+    typed->selectAll();
+    QTest::keyClicks(typed, QStringLiteral("OpenGL"));
+    emit typed->editingFinished();
+    EXPECT_EQ(dir.app().player.Text(Option::Video1), "OpenGL");
+    EXPECT_EQ(Find<QComboBox>("Video5")->count(), 4);
+
+    typed->selectAll();
+    QTest::keyClicks(typed, QStringLiteral("Voodoo"));
+    emit typed->editingFinished();
+    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Invalid input. (video driver)"}));
+    EXPECT_EQ(typed->text(), QStringLiteral("Video driver"));
+}
+
+// The tab scrolls; turning the wheel over a combo box on the way must not change it.
+TEST_F(OptionsTabTest, WheelOverAComboBoxScrollsInsteadOfChoosing) {
+    tab.resize(400, 300);
+    tab.show();
+    auto* driver = Find<QComboBox>("Video1");
+    QWheelEvent wheel(QPointF(5, 5), driver->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(driver, &wheel);
+    EXPECT_EQ(driver->currentText(), QStringLiteral("Video driver"));
+    EXPECT_EQ(dir.app().player.Text(Option::Video1), "Video driver");
 }
 
 }  // namespace
