@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QTest>
 
 #include "app/Korvex.h"
@@ -62,6 +66,20 @@ TEST_F(OptionsTabTest, ChoicesReachTheCoreAndTheVideoControlsFollowTheDriver) {
     EXPECT_EQ(dir.app().player.Text(Option::Character8), "Bob");
     Find<QComboBox>("Mouse2")->setEditText(QStringLiteral("typed text"));
     EXPECT_EQ(dir.app().player.Text(Option::Mouse2), "typed text");
+}
+
+TEST_F(OptionsTabTest, TheWheelScrollsThePageWithoutChangingTheOptionsUnderIt) {
+    tab.resize(400, 300);
+    tab.show();
+    auto* mode = Find<QComboBox>("Video2");
+    QScrollBar* bar = tab.findChild<QScrollArea*>()->verticalScrollBar();
+    ASSERT_EQ(bar->value(), 0);
+    QWheelEvent wheel(QPointF(5, 5), mode->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(mode, &wheel);
+    EXPECT_EQ(dir.app().player.Text(Option::Video2), "Video mode");
+    EXPECT_EQ(mode->currentText(), QStringLiteral("Video mode"));
+    EXPECT_GT(bar->value(), 0);
 }
 
 }  // namespace
