@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QToolTip>
+#include <QHelpEvent>
 
 #include "app/AboutPage.h"
 #include "app/GroupPage.h"
@@ -28,6 +30,7 @@ constexpr int kButtonLeft = 583;
 constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 40;
 constexpr int kButtonStep = 48;
+constexpr int kHintMilliseconds = 10000;
 
 int RowTop(int row) { return 8 + row * kButtonStep; }
 
@@ -108,10 +111,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QApplication::quit();
 }
 
-// Hints are tool tips; switching them off swallows every tool tip at once.
+// Hints are tool tips that stay for ten seconds; switching them off swallows every one at once.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ToolTip && !app_.options.showHints) return true;
-    return QWidget::eventFilter(watched, event);
+    if (event->type() != QEvent::ToolTip) return QWidget::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (app_.options.showHints && widget && !widget->toolTip().isEmpty())
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), widget->toolTip(), widget, {}, kHintMilliseconds);
+    return true;
 }
 
 }  // namespace korvex

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
@@ -72,8 +73,12 @@ TEST_F(MainWindowTest, OptionCheckBoxesFollowTheSettingsAndHintsSwitchOffAtOnce)
     EXPECT_FALSE(dir.app().options.showHints);
     QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
     EXPECT_TRUE(window.eventFilter(quit, &tip));
+    EXPECT_FALSE(QToolTip::isVisible());
     hints->setChecked(true);
-    EXPECT_FALSE(window.eventFilter(quit, &tip));
+    window.show();
+    EXPECT_TRUE(window.eventFilter(quit, &tip));
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), quit->toolTip());
 }
 
 TEST_F(MainWindowTest, ExitButtonAsksTheCoreToClose) {
