@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QApplication>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWheelEvent>
