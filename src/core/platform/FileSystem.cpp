@@ -133,6 +133,11 @@ bool ClearReadOnly(const std::string& path) { return ChangeWriteBit(path, true);
 
 bool SetReadOnly(const std::string& path) { return ChangeWriteBit(path, false); }
 
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(ResolveCase(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode) && (info.st_mode & S_IWUSR) == 0;
+}
+
 bool CreateOneDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0755) == 0; }
 
 bool RemoveEmptyDirectory(const std::string& path) { return ::rmdir(ResolveCase(path).c_str()) == 0; }

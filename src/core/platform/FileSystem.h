@@ -35,6 +35,8 @@ bool CopyFileOver(const std::string& source, const std::string& target);
 bool RemoveFile(const std::string& path);
 bool ClearReadOnly(const std::string& path);
 bool SetReadOnly(const std::string& path);
+// A file whose owner may not write it, as Windows marks a read-only file.
+bool IsReadOnlyFile(const std::string& path);
 bool CreateOneDirectory(const std::string& path);
 bool RemoveEmptyDirectory(const std::string& path);
 bool RenamePath(const std::string& from, const std::string& to);

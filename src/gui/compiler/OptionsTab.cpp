@@ -1,5 +1,6 @@
 #include "compiler/OptionsTab.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -40,13 +41,13 @@ QStringList ToQStringList(const std::vector<std::string>& texts) {
 // Forty-two controls do not fit the tab at a readable size: the groups stand one below the
 // other and scroll.
 OptionsTab::OptionsTab(Korvex& app, QWidget* parent) : QWidget(parent), app_(app) {
-    auto* scroll = new QScrollArea;
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_ = new QScrollArea;
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* content = new QWidget;
-    scroll->setWidget(content);
-    (new QVBoxLayout(this))->addWidget(scroll);
+    scroll_->setWidget(content);
+    (new QVBoxLayout(this))->addWidget(scroll_);
     layout()->setContentsMargins(0, 0, 0, 0);
     auto* layout = new QVBoxLayout(content);
     for (const OptionGroup& group : OptionGroups()) {
@@ -96,8 +97,6 @@ QWidget* OptionsTab::AddControl(const OptionControl& control) {
             combo->lineEdit()->setModified(false);
             ComboActivated(Option::Video1);
         });
-        // The page scrolls: a wheel turned over a combo box it is not working in scrolls the
-        // page instead of changing the choice.
         combo->setFocusPolicy(Qt::StrongFocus);
         combo->installEventFilter(this);
         widget = combo;
@@ -108,7 +107,13 @@ QWidget* OptionsTab::AddControl(const OptionControl& control) {
 }
 
 void OptionsTab::TextChanged(Option option, const QString& text) {
-    if (!syncing_) app_.player.SetText(option, FromQString(text));
+    if (syncing_) return;
+    app_.player.SetText(option, FromQString(text));
+    // A typed model invalidates the skin as much as a chosen one.
+    if (option == Option::Character1) {
+        Character1Change(app_);
+        SyncFromCore();
+    }
 }
 
 void OptionsTab::FlagClicked(Option option, bool checked) {
@@ -131,8 +136,10 @@ void OptionsTab::ComboActivated(Option option) {
 }
 
 bool OptionsTab::eventFilter(QObject* watched, QEvent* event) {
+    // The wheel scrolls the page; over a combo box it would change an option unnoticed,
+    // unless that box has the focus.
     if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
-        event->ignore();
+        QApplication::sendEvent(scroll_->viewport(), event);
         return true;
     }
     if (event->type() == QEvent::FocusIn && watched == widgets_[static_cast<int>(Option::Character2)]) {

@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QScrollArea;
 
 namespace korvex {
 
@@ -34,6 +35,7 @@ private:
     void SyncItems(Option option, const std::vector<std::string>& items);
 
     Korvex& app_;
+    QScrollArea* scroll_;
     bool syncing_ = false;
     std::array<QWidget*, kOptionCount> widgets_{};
     std::array<QWidget*, kOptionCount> labels_{};

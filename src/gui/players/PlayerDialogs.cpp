@@ -77,6 +77,9 @@ PlayerNameDialog::PlayerNameDialog(const PlayerNameRequest& request, QWidget* pa
     layout->addWidget(new QLabel(ToQString(request.label)));
     name_->setObjectName(QStringLiteral("PlayerName"));
     name_->setText(ToQString(request.preset));
+    // Room for a long name; the preset is selected so that typing replaces it.
+    name_->setMinimumWidth(name_->fontMetrics().averageCharWidth() * 40);
+    name_->selectAll();
     name_->setFocus();
     layout->addWidget(name_);
     AddButtons(*this, *layout, request.confirmCaption);

@@ -3,6 +3,7 @@
 #include "PlayerTestData.h"
 #include "app/Korvex.h"
 #include "app/MainView.h"
+#include "platform/FileSystem.h"
 #include "players/PlayerCfgFiles.h"
 
 namespace korvex {
@@ -152,6 +153,15 @@ TEST(PlayerCfgFiles, AFailedWriteKeepsTheOldFileAndIsReported) {
     EXPECT_EQ(dir.host().BoxTexts(),
               std::vector<std::string>{"Couldn't save file. (" + dir.Path("players/Player/options.dat") + ")"});
     EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(WithMemo("TRUE", "0", {})));
+
+    // A read-only file is not replaced behind the player's back.
+    const std::string oldSpecial = dir.Read("players/Player/special.dat");
+    SetReadOnly(dir.Path("players/Player/special.dat"));
+    dir.app().player.additionalCommands = false;
+    SavePlayerCFG(dir.app());
+    EXPECT_EQ(dir.Read("players/Player/special.dat"), oldSpecial);
+    EXPECT_EQ(dir.host().BoxTexts().back(), "Couldn't save file. (" + dir.Path("players/Player/special.dat") + ")");
+    EXPECT_FALSE(dir.Exists("players/Player/special.dat.korvex-new"));
 }
 
 TEST(PlayerCfgFiles, SavingOutsideThePlayersDirectoryIsRefused) {

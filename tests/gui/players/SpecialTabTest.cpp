@@ -77,9 +77,31 @@ TEST(PlayerDialogs, ShowCaptionLabelSortedNamesAndButtons) {
 
     PlayerNameDialog rename({"Rename Player-CFG", "New name", "Player", "Rename"});
     EXPECT_EQ(rename.findChild<QLineEdit*>()->text(), QStringLiteral("Player"));
+    EXPECT_EQ(rename.findChild<QLineEdit*>()->selectedText(), QStringLiteral("Player"));
     EXPECT_EQ(rename.findChild<QPushButton*>(QStringLiteral("ConfirmButton"))->text(), QStringLiteral("Rename"));
     rename.reject();
     EXPECT_FALSE(rename.Answer().confirmed);
+}
+
+TEST(PlayerDialogs, DoubleClickAndReturnConfirmEscapeCancels) {
+    PlayerListDialog change({"Change Player-CFG", "Available Player-CFG's", {"a", "B"}, false, "Change To"});
+    change.show();
+    auto* list = change.findChild<QListWidget*>();
+    const QPoint second = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+    EXPECT_TRUE(change.Answer().confirmed);
+    EXPECT_EQ(change.Answer().selected, std::vector<std::string>{"B"});
+
+    PlayerNameDialog create({"New Player-CFG", "Name ", "", "Create"});
+    create.show();
+    QTest::keyClick(&create, Qt::Key_Escape);
+    EXPECT_FALSE(create.Answer().confirmed);
+    create.show();
+    QTest::keyClicks(create.findChild<QLineEdit*>(), QStringLiteral("Neu"));
+    QTest::keyClick(create.findChild<QLineEdit*>(), Qt::Key_Return);
+    EXPECT_TRUE(create.Answer().confirmed);
+    EXPECT_EQ(create.Answer().name, "Neu");
 }
 
 }  // namespace
