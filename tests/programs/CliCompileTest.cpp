@@ -111,6 +111,7 @@ TEST_F(CliCompile, WritesTheScriptsThatTheGameThenRuns) {
 
 TEST_F(CliCompile, UnchosenOptionsAreReportedAndOnlyMainCfgIsWritten) {
     IncludeThreeMacros();
+    dir.Write("players/Player/options.dat", dir.Read("players/options.dat"));  // the template's prompts
     const ProgramRun run = Compile();
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_NE(run.errors.find("Invalid input. (video mode)\n"), std::string::npos) << run.errors;

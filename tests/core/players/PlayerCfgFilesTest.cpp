@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/TextFile.h"
+
 #include "PlayerTestData.h"
 #include "app/Korvex.h"
 #include "app/MainView.h"
@@ -20,12 +22,13 @@ std::vector<std::string> WithMemo(const std::string& flag, const std::string& co
 
 TEST(PlayerCfgFiles, SavesTheThreeFilesInTheirLineLayouts) {
     ProgramDirFixture dir;
+    std::vector<std::string> options;
+    ASSERT_TRUE(ReadAllLines(dir.Path("players/Player/options.dat"), options));
     LoadPlayerCFG(dir.app(), "Player");
     EXPECT_TRUE(dir.host().boxes.empty());
     dir.app().player.SetText(Option::General5, "110");
     SavePlayerCFG(dir.app());
     EXPECT_EQ(dir.Read("players/Player/bindings.dat"), "0\r\n");
-    std::vector<std::string> options = TemplateOptionLines();
     options[41] = "110";
     EXPECT_EQ(dir.Read("players/Player/options.dat"), JoinLines(options));
     EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(SpecialLines("")));
