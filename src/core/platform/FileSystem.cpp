@@ -116,6 +116,7 @@ std::optional<std::vector<DirEntry>> ListDirectory(const std::string& directory)
 }
 
 bool CopyFileOver(const std::string& source, const std::string& target) {
+    if (!RegularFileExists(source)) return false;
     std::ifstream in(ResolveCase(source), std::ios::binary);
     if (!in) return false;
     const std::string resolvedTarget = ResolveCase(target);

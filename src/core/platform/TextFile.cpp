@@ -7,9 +7,11 @@
 
 namespace korvex {
 
+// Only regular files: opening a pipe would wait for a writer for ever, a device never ends.
 bool LineReader::Open(const std::string& path) {
+    if (!RegularFileExists(path)) return false;
     stream_.open(ResolveCase(path), std::ios::binary);
-    return stream_.is_open() && !DirectoryExists(path);
+    return stream_.is_open();
 }
 
 std::string LineReader::ReadLine() {

@@ -57,6 +57,7 @@ QtHost::~QtHost() = default;
 Button QtHost::ShowMessage(Icon icon, const std::string& text, Buttons buttons) {
     QMessageBox box(ToQtIcon(icon), QStringLiteral("Korvex"), ToQString(text), ToQtButtons(buttons),
                     mainWindow_ && mainWindow_->isVisible() ? mainWindow_ : nullptr);
+    box.setTextFormat(Qt::PlainText);  // details are paths and macro texts, never markup
     return FromQtButton(box.exec());
 }
 

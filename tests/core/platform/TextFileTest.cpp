@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "platform/FileSystem.h"
@@ -24,6 +26,8 @@ TEST(TextFile, LinesPastTheEndReadAsEmptyText) {
     EXPECT_EQ(reader.ReadLine(), "");
     EXPECT_FALSE(LineReader().Open(dir.Path("missing.dat")));
     EXPECT_FALSE(LineReader().Open(dir.Path("players")));
+    ASSERT_EQ(::mkfifo(dir.Path("pipe.dat").c_str(), 0644), 0);
+    EXPECT_FALSE(LineReader().Open(dir.Path("pipe.dat")));  // returns at once instead of waiting for a writer
 }
 
 TEST(TextFile, AtomicWritesReplaceWholeOrLeaveTheOldFile) {
