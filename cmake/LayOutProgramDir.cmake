@@ -1,7 +1,13 @@
 # Lays out a runnable program directory: the delivered macros and detection files are
 # refreshed on every build, while what the player changes (Player-CFGs, the last player,
-# the first-run marker) is only put there when it is missing.
+# the options) is only put there when it is missing. The first-run marker belongs to a new
+# program directory alone: Korvex deletes it at the first start, and putting it back would
+# show the disclaimer again after every build.
 # Arguments: DATA_DIR, PROGRAM_DIR.
+if(NOT EXISTS ${PROGRAM_DIR}/players)
+  configure_file(${DATA_DIR}/korvex.ini ${PROGRAM_DIR}/korvex.ini COPYONLY)
+endif()
+
 foreach(dir macros automod mods players)
   file(MAKE_DIRECTORY ${PROGRAM_DIR}/${dir})
 endforeach()
@@ -13,7 +19,7 @@ foreach(dir macros automod)
   endif()
 endforeach()
 
-file(GLOB_RECURSE kept RELATIVE ${DATA_DIR} ${DATA_DIR}/players/* ${DATA_DIR}/korvex.ini ${DATA_DIR}/korvexoptions.dat)
+file(GLOB_RECURSE kept RELATIVE ${DATA_DIR} ${DATA_DIR}/players/* ${DATA_DIR}/korvexoptions.dat)
 foreach(file ${kept})
   if(NOT EXISTS ${PROGRAM_DIR}/${file})
     configure_file(${DATA_DIR}/${file} ${PROGRAM_DIR}/${file} COPYONLY)

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/ProgramDirFixture.h"
+#include "support/RunProgram.h"
+
+namespace korvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+ProgramRun LayOut(const std::string& programDir) {
+    const std::string source = KORVEX_SOURCE_DIR;
+    return RunProgram(std::string(KORVEX_CMAKE) + " -DDATA_DIR='" + source + "/data' -DPROGRAM_DIR='" + programDir +
+                          "' -P '" + source + "/cmake/LayOutProgramDir.cmake'",
+                      ".");
+}
+
+TEST(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerChanged) {
+    ProgramDirFixture dir;
+    const std::string program = dir.root() + "/installed";
+    ASSERT_EQ(LayOut(program).exitStatus, 0);
+    for (const char* entry : {"korvex.ini", "korvexoptions.dat", "players/lastplayer.dat", "players/bindings.dat",
+                              "players/options.dat", "players/special.dat", "players/Player/options.dat",
+                              "macros/W_FIRE.MAC", "automod", "mods"})
+        EXPECT_TRUE(fs::exists(program + "/" + entry)) << entry;
+    EXPECT_EQ(ReadWholeFile(program + "/players/lastplayer.dat"), "Player\r\n");
+
+    // The first start removed the marker; the player chose other options and another Player-CFG.
+    fs::remove(program + "/korvex.ini");
+    fs::remove(program + "/macros/W_FIRE.MAC");
+    WriteWholeFile(program + "/players/lastplayer.dat", "Bob\r\n");
+    WriteWholeFile(program + "/korvexoptions.dat", "FALSE\r\nFALSE\r\nFALSE\r\nFALSE\r\n");
+    ASSERT_EQ(LayOut(program).exitStatus, 0);
+    EXPECT_FALSE(fs::exists(program + "/korvex.ini"));
+    EXPECT_TRUE(fs::exists(program + "/macros/W_FIRE.MAC"));
+    EXPECT_EQ(ReadWholeFile(program + "/players/lastplayer.dat"), "Bob\r\n");
+    EXPECT_EQ(ReadWholeFile(program + "/korvexoptions.dat"), "FALSE\r\nFALSE\r\nFALSE\r\nFALSE\r\n");
+}
+
+}  // namespace
+}  // namespace korvex
