@@ -8,11 +8,7 @@ source "$(dirname "$0")/setup.sh"
 program_dir=$BUILD_DIR/bin
 if [ "${1:-}" = "--demo" ]; then
   demo=$KORVEX_ROOT/demo
-  rm -rf "$demo"
-  mkdir -p "$demo"
-  cp -r "$BUILD_DIR/bin" "$demo/korvex"
-  cp -r "$BUILD_DIR/sample-quake2" "$demo/quake2"
-  printf '%s\r\n' "$demo/quake2" > "$demo/korvex/quakepath.dat"
+  bash "$KORVEX_ROOT/scripts/lay-out-demo.sh" "$BUILD_DIR" "$demo"
   program_dir=$demo/korvex
   echo "Demo program directory: $program_dir (sample Quake II: $demo/quake2)"
 fi
