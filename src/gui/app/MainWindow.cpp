@@ -22,12 +22,13 @@ namespace korvex {
 namespace {
 
 // The pages fill the left of the window; the navigation buttons stand in a column at its
-// right edge, Exit at the bottom.
+// right edge, Exit at the bottom. The macro dialog page's group needs the pages' full height
+// and 569 pixels of their width; the buttons take the rest, wide enough for "Demo-Launcher".
 constexpr int kWidth = 679;
 constexpr int kHeight = 535;
-constexpr int kPagesWidth = 577;
-constexpr int kButtonLeft = 583;
-constexpr int kButtonWidth = 90;
+constexpr int kPagesWidth = 573;
+constexpr int kButtonLeft = 575;
+constexpr int kButtonWidth = 98;
 constexpr int kButtonHeight = 40;
 constexpr int kButtonStep = 48;
 constexpr int kHintMilliseconds = 10000;

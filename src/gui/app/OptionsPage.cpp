@@ -25,9 +25,12 @@ QVBoxLayout* AddGroup(QVBoxLayout* layout, const QString& title) {
 
 OptionsPage::OptionsPage(Korvex& app, QWidget* parent) : QWidget(parent), app_(app) {
     auto* layout = new QVBoxLayout(AddPageGroup(*this, QStringLiteral("Options")));
-    layout->addWidget(new QLabel(QStringLiteral(
-        "As this program is intended to be as user-friendly as possible whereas being most efficiently you won't find many")));
-    layout->addWidget(new QLabel(QStringLiteral("options, but these may be useful.")));
+    // The two lines of the introduction are wider than the page; they wrap as one text.
+    auto* introduction = new QLabel(QStringLiteral(
+        "As this program is intended to be as user-friendly as possible whereas being most efficiently you won't find many "
+        "options, but these may be useful."));
+    introduction->setWordWrap(true);
+    layout->addWidget(introduction);
 
     QVBoxLayout* general = AddGroup(layout, QStringLiteral("General Options"));
     AddOption(general, "ShowHintsCheckBox", QStringLiteral("Show those bloody hints 'cos I'm a beginner"),

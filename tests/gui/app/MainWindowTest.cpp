@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -79,6 +80,30 @@ TEST_F(MainWindowTest, OptionCheckBoxesFollowTheSettingsAndHintsSwitchOffAtOnce)
     EXPECT_TRUE(window.eventFilter(quit, &tip));
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), quit->toolTip());
+}
+
+// A text is shown whole when its widget is at least as large as the text needs.
+void ExpectWholeTextsIn(const QWidget& area) {
+    for (const auto* label : area.findChildren<QLabel*>()) {
+        if (label->wordWrap())
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+        else
+            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+    }
+    for (const auto* button : area.findChildren<QAbstractButton*>())
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+}
+
+TEST_F(MainWindowTest, TheFramePagesAndButtonsShowTheirWholeTexts) {
+    StartUp(dir.app());
+    window.show();
+    for (Page page : {Page::Options, Page::AboutAndCredits}) {
+        ShowMainPage(dir.app(), page);
+        QApplication::processEvents();
+        ExpectWholeTextsIn(*window.findChild<QStackedWidget*>()->currentWidget());
+    }
+    for (auto* button : window.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
 }
 
 TEST_F(MainWindowTest, ExitButtonAsksTheCoreToClose) {
