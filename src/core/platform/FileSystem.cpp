@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -115,17 +116,36 @@ std::optional<std::vector<DirEntry>> ListDirectory(const std::string& directory)
     return entries;
 }
 
+// The copy is written beside the target and renamed over it only when complete, so a full
+// disk never leaves half a file; it takes the source's permissions, so a read-only CONFIG.CFG
+// comes back read-only. A target that is a symbolic link keeps its link.
 bool CopyFileOver(const std::string& source, const std::string& target) {
     if (!RegularFileExists(source)) return false;
-    std::ifstream in(ResolveCase(source), std::ios::binary);
-    if (!in) return false;
-    const std::string resolvedTarget = ResolveCase(target);
-    ClearReadOnly(resolvedTarget);
-    std::ofstream out(resolvedTarget, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << in.rdbuf();
-    out.close();
-    return !out.fail() && !in.bad();
+    const std::string from = ResolveCase(source);
+    std::error_code error;
+    const fs::path linked = fs::canonical(ResolveCase(target), error);
+    const std::string to = error ? ResolveCase(target) : linked.string();
+    if (DirectoryExists(to)) return false;
+    const std::string temporary = to + ".korvex-new";
+    {
+        std::ifstream in(from, std::ios::binary);
+        if (!in) return false;
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        // Inserting an empty buffer counts as a failure of the stream, an empty file is no failure.
+        if (in.peek() != std::char_traits<char>::eof()) out << in.rdbuf();
+        out.close();
+        if (out.fail() || in.bad()) {
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    fs::permissions(temporary, fs::status(from).permissions(), error);
+    if (std::rename(temporary.c_str(), to.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
 }
 
 bool RemoveFile(const std::string& path) { return ::unlink(ResolveCase(path).c_str()) == 0; }
