@@ -30,12 +30,6 @@ QString ObjectName(Option option) {
     return QString::fromLatin1(kNames[static_cast<int>(option)]);
 }
 
-QStringList ToQStringList(const std::vector<std::string>& texts) {
-    QStringList list;
-    for (const std::string& text : texts) list << ToQString(text);
-    return list;
-}
-
 }  // namespace
 
 // Forty-two controls do not fit the tab at a readable size: the groups stand one below the
