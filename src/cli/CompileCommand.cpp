@@ -11,6 +11,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
+#include "players/PlayerDirs.h"
 
 namespace korvex {
 
@@ -30,8 +31,7 @@ int RunCompile(CliContext& context) {
         ShowError(app, Err::QuakePathNotAvailable, "Install Quake II first.");
         return 1;
     }
-    if (player.empty() || player.find(kPathSeparator) != std::string::npos || player == "." || player == ".." ||
-        !DirectoryExists(JoinPath(app.dirs.players, player))) {
+    if (!StaysInPlayersDir(player) || !DirectoryExists(JoinPath(app.dirs.players, player))) {
         std::cerr << "There is no Player-CFG named " << context.args[0] << ".\n";
         return 1;
     }

@@ -6,8 +6,8 @@
 #include "app/Messages.h"
 #include "bindings/KeyListText.h"
 #include "bindings/MacroOutputFile.h"
-#include "compiler/ConfigFiles.h"
 #include "platform/FileSystem.h"
+#include "platform/ListLookup.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 

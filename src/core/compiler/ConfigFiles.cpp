@@ -10,6 +10,7 @@
 #include "compiler/OptionSettings.h"
 #include "compiler/OptionsCfg.h"
 #include "platform/FileSystem.h"
+#include "platform/ListLookup.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
@@ -37,12 +38,6 @@ bool PrepareOutputDir(Korvex& app, const std::string& outputDir) {
 // A category names a file of the output directory; one that would lead out of it is refused.
 bool IsSafeCategory(const std::string& category) {
     return category.find('/') == std::string::npos && category.find('\\') == std::string::npos;
-}
-
-int CategoryIndexOf(const CompileJob& job, const std::string& category) {
-    for (std::size_t i = 0; i < job.categories.size(); ++i)
-        if (EqualsIgnoringCase(job.categories[i], category)) return static_cast<int>(i);
-    return -1;
 }
 
 // A binding that Quake II could not read as one: no key, or a chord that is not
@@ -87,7 +82,7 @@ private:
         const long long lastKey = TextToIntDef(reader.ReadLine());
         for (long long group = 0; group <= lastKey && !reader.AtEnd(); ++group)
             for (int line = 0; line < 3; ++line) reader.ReadLine();
-        const int index = category.empty() ? -1 : CategoryIndexOf(job_, category);
+        const int index = category.empty() ? -1 : IndexIgnoringCase(job_.categories, category);
         if (index < 0) {
             FatalError(app_, Err::WrongCategoryInOutput, path);
             return Err::CouldntCreateFile;
@@ -136,10 +131,6 @@ bool WriteScript(Korvex& app, const std::string& path, const std::vector<std::st
 }
 
 }  // namespace
-
-bool ContainsIgnoringCase(const std::vector<std::string>& list, const std::string& item) {
-    return std::any_of(list.begin(), list.end(), [&](const std::string& entry) { return EqualsIgnoringCase(entry, item); });
-}
 
 std::vector<std::string> MainCfgLines(const CompileJob& job) {
     std::vector<std::string> lines{kGeneratedMarker, "", "unbindall", "exec \"../korvex/options.cfg\""};

@@ -25,7 +25,4 @@ MessageCode WriteConfigFiles(Korvex& app, CompileJob& job);
 
 std::vector<std::string> MainCfgLines(const CompileJob& job);
 
-// Whether a text list holds item, letter case ignored.
-bool ContainsIgnoringCase(const std::vector<std::string>& list, const std::string& item);
-
 }  // namespace korvex

@@ -5,6 +5,7 @@
 #include "compiler/BindingLines.h"
 #include "compiler/CompileJob.h"
 #include "compiler/ConfigFiles.h"
+#include "platform/ListLookup.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
@@ -27,14 +28,13 @@ std::vector<std::string> MergedBindings(const BindingPass& pass) {
         for (const std::string& line : script.Lines()) {
             const std::string key = BindingKeyOf(line);
             if (key == line || !ContainsIgnoringCase(pass.repeatedKeys, key)) continue;
-            const auto known = std::find_if(keys.begin(), keys.end(),
-                                            [&](const std::string& k) { return EqualsIgnoringCase(k, key); });
-            if (known == keys.end()) {
+            const int known = IndexIgnoringCase(keys, key);
+            if (known < 0) {
                 keys.push_back(key);
                 lines.push_back(line);
                 continue;
             }
-            std::string& merged = lines[known - keys.begin()];
+            std::string& merged = lines[known];
             if (merged.find(QuotedCommandOf(line)) != std::string::npos) continue;
             std::string command = line.substr(line.find('"') + 1);
             if (!command.empty() && command.back() == '"') command.pop_back();

@@ -6,12 +6,13 @@
 #include "app/Messages.h"
 #include "compiler/CompileInputs.h"
 #include "compiler/CompileJob.h"
-#include "compiler/ConfigFiles.h"
 #include "platform/FileSystem.h"
+#include "platform/ListLookup.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 #include "players/PlayerCfg.h"
+#include "players/PlayerDirs.h"
 
 namespace korvex {
 namespace {
@@ -27,18 +28,13 @@ InheritPart GroupOf(Option option) {
     return InheritPart::General;
 }
 
-// A name that would lead out of the players directory names no Player-CFG.
-bool IsPlayerName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find(kPathSeparator) == std::string::npos;
-}
-
 class InheritanceResolver {
 public:
     InheritanceResolver(Korvex& app, CompileJob& job) : app_(app), job_(job), visited_{app.currentPlayerName} {}
 
     bool Resolve(const std::string& ancestor) {
         const std::string dir = JoinPath(app_.dirs.players, ancestor);
-        if (!IsPlayerName(ancestor) || !DirectoryExists(dir)) {
+        if (!StaysInPlayersDir(ancestor) || !DirectoryExists(dir)) {
             ShowError(app_, Err::NoPlayerToInheritFrom, "Inherit although checked");
             return false;
         }

@@ -7,7 +7,7 @@
 #include "app/Korvex.h"
 #include "compiler/CompileJob.h"
 #include "compiler/OptionControls.h"
-#include "platform/Text.h"
+#include "platform/ListLookup.h"
 #include "players/CharacterLists.h"
 
 namespace korvex {
@@ -58,7 +58,7 @@ private:
 
     // The position of the stored text, or -1 after reporting it (when report is set).
     int Position(Option option, const std::vector<std::string>& items, const std::string& detail, bool report = true) {
-        const int position = ComboIndexOf(job_.Text(option), items);
+        const int position = IndexIgnoringCase(items, job_.Text(option));
         if (position < 0 && report) Report(detail);
         return position;
     }
@@ -96,7 +96,7 @@ private:
 
     void ConvertTexture(bool driverValid, bool sightImprovement) {
         const bool software = job_.softwareDriver;
-        const int position = ComboIndexOf(job_.Text(Option::Video5), VideoTextureItems(software));
+        const int position = IndexIgnoringCase(VideoTextureItems(software), job_.Text(Option::Video5));
         if (position < 0) {
             if (!driverValid) Report("GL texture quality/software texturing");
             else if (!sightImprovement) Report(software ? "software texturing" : "GL texture quality");
@@ -166,12 +166,6 @@ private:
 
 }  // namespace
 
-int ComboIndexOf(const std::string& text, const std::vector<std::string>& items) {
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (EqualsIgnoringCase(items[i], text)) return static_cast<int>(i);
-    return -1;
-}
-
 bool IsWholeNumber(const std::string& text) {
     double value = 0;
     const char* end = text.data() + text.size();
@@ -180,7 +174,7 @@ bool IsWholeNumber(const std::string& text) {
 }
 
 VideoDriver ValidateVideoDriver(const std::string& text) {
-    const int position = ComboIndexOf(text, ControlOf(Option::Video1).items);
+    const int position = IndexIgnoringCase(ControlOf(Option::Video1).items, text);
     if (position < 0) return {};
     return {true, std::string(kDrivers[position].modePrefix).front() == 's'};
 }

@@ -11,8 +11,6 @@ namespace korvex {
 struct Korvex;
 struct CompileJob;
 
-// Position of text among items, letter case ignored, whole text; -1 when absent.
-int ComboIndexOf(const std::string& text, const std::vector<std::string>& items);
 // A text that reads as a decimal number and has no fractional part.
 bool IsWholeNumber(const std::string& text);
 

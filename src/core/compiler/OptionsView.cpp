@@ -4,6 +4,7 @@
 #include "app/Messages.h"
 #include "compiler/OptionControls.h"
 #include "compiler/OptionSettings.h"
+#include "platform/ListLookup.h"
 #include "platform/Text.h"
 
 namespace korvex {
@@ -19,7 +20,7 @@ void ShowVideoFamily(Korvex& app, bool software) {
     PlayerCfg& player = app.player;
     for (Option option : {Option::Video7, Option::Video8, Option::Video9}) Show(view, option, !software);
     view.video5Items = VideoTextureItems(software);
-    const bool textIsItem = ComboIndexOf(player.Text(Option::Video5), view.video5Items) >= 0;
+    const bool textIsItem = ContainsIgnoringCase(view.video5Items, player.Text(Option::Video5));
     if (software) {
         view.video5Hint = "here you can choose the display-quality of the transparent textures";
         if (!textIsItem) {

@@ -7,6 +7,7 @@
 #include "macros/MacroErrors.h"
 #include "macros/MacroInterpreter.h"
 #include "platform/FileSystem.h"
+#include "platform/ListLookup.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 
@@ -24,10 +25,7 @@ void FillCategories(Korvex& app) {
     std::vector<std::string>& categories = app.macroLists.categories;
     categories.clear();
     for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries) {
-        const bool listed = std::any_of(categories.begin(), categories.end(), [&](const std::string& category) {
-            return EqualsIgnoringCase(category, entry.MacroCat);
-        });
-        if (!listed) categories.push_back(entry.MacroCat);
+        if (!ContainsIgnoringCase(categories, entry.MacroCat)) categories.push_back(entry.MacroCat);
     }
 }
 

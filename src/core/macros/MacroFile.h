@@ -14,7 +14,6 @@ class MacroFile {
 public:
     bool Open(const std::string& path);
     void Close();
-    bool IsOpen() const { return stream_.is_open(); }
     bool AtEnd();
     // The next line without its CR LF, cut to kMaxMacroLineLength characters.
     std::string ReadLine();

@@ -1,22 +1,14 @@
 #include "players/Inheritance.h"
 
-#include <algorithm>
-
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "platform/ListLookup.h"
 #include "platform/Path.h"
-#include "platform/Text.h"
 #include "platform/TextFile.h"
 #include "players/PlayerDirs.h"
 
 namespace korvex {
 namespace {
-
-// Names are compared as the file system and the combo box's own lookup compare them.
-bool Contains(const std::vector<std::string>& names, const std::string& name) {
-    return std::any_of(names.begin(), names.end(),
-                       [&](const std::string& entry) { return EqualsIgnoringCase(entry, name); });
-}
 
 void ShowAdditionalCommands(Korvex& app) {
     app.player.controls.additionalCommandsVisible = app.player.additionalCommands;
@@ -26,7 +18,7 @@ void ShowAdditionalCommands(Korvex& app) {
 }  // namespace
 
 bool InheritChainBroken(const Korvex& app, const std::string& name, std::vector<std::string>& visited) {
-    if (Contains(visited, name)) return true;
+    if (ContainsIgnoringCase(visited, name)) return true;
     visited.push_back(name);
     LineReader reader;
     if (!reader.Open(JoinPath(JoinPath(app.dirs.players, name), "special.dat"))) return true;
@@ -54,7 +46,7 @@ void UpdateInheritControls(Korvex& app, bool afterLoad) {
     PlayerCfg& cfg = app.player;
     PlayerCfgControls& controls = cfg.controls;
     FillInheritCombo(app);
-    if (cfg.inherit1 != kNoInheritText && !Contains(controls.inherit1Items, cfg.inherit1)) {
+    if (cfg.inherit1 != kNoInheritText && !ContainsIgnoringCase(controls.inherit1Items, cfg.inherit1)) {
         cfg.inherit1 = kNoInheritText;
         controls.inherit1Enabled = false;
     }
@@ -98,7 +90,7 @@ void Inherit1Change(Korvex& app) {
         });
         return;
     }
-    if (!Contains(cfg.controls.inherit1Items, cfg.inherit1)) cfg.inherit1 = kNoInheritText;
+    if (!ContainsIgnoringCase(cfg.controls.inherit1Items, cfg.inherit1)) cfg.inherit1 = kNoInheritText;
     app.host.PlayerCfgChanged();
     if (CannotInheritFrom(app, cfg.inherit1)) FatalError(app, Err::InheritsAlthoughChecked, cfg.inherit1);
 }

@@ -6,6 +6,7 @@
 #include "app/Messages.h"
 #include "compiler/OptionsView.h"
 #include "platform/FileSystem.h"
+#include "platform/ListLookup.h"
 #include "platform/ListOrder.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
@@ -18,11 +19,6 @@ namespace korvex {
 namespace {
 
 std::string PlayerFile(const Korvex& app, const char* name) { return JoinPath(app.currentPlayerDir, name); }
-
-bool IsIncluded(const PlayerCfg& cfg, const std::string& fileName) {
-    return std::any_of(cfg.includedMacroFiles.begin(), cfg.includedMacroFiles.end(),
-                       [&](const std::string& included) { return EqualsIgnoringCase(included, fileName); });
-}
 
 // An unopenable file is reported; loading goes on with the next one.
 bool OpenPlayerFile(Korvex& app, const char* name, LineReader& reader) {
@@ -174,7 +170,7 @@ void CleanPlayerDir(Korvex& app) {
         const std::string& name = entry.name;
         if (name == "bindings.dat" || name == "options.dat" || name == "special.dat" || entry.isDirectory) continue;
         const std::string macroFile = name.substr(0, name.size() - std::min<std::size_t>(4, name.size()));
-        if (IsIncluded(app.player, macroFile) || name.back() == '.') continue;
+        if (ContainsIgnoringCase(app.player.includedMacroFiles, macroFile) || name.back() == '.') continue;
         const std::string path = JoinPath(ResolveCase(app.currentPlayerDir), name);
         if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);
     }

@@ -30,12 +30,6 @@ QString ObjectName(Option option) {
     return QString::fromLatin1(kNames[static_cast<int>(option)]);
 }
 
-QStringList ToQStringList(const std::vector<std::string>& texts) {
-    QStringList list;
-    for (const std::string& text : texts) list << ToQString(text);
-    return list;
-}
-
 }  // namespace
 
 // Forty-two controls do not fit the tab at a readable size: the groups stand one below the
@@ -70,40 +64,49 @@ OptionsTab::OptionsTab(Korvex& app, QWidget* parent) : QWidget(parent), app_(app
 }
 
 QWidget* OptionsTab::AddControl(const OptionControl& control) {
+    QWidget* widget = control.kind == ControlKind::CheckBox ? NewCheckBox(control)
+                      : control.kind == ControlKind::Edit   ? NewEdit(control.option)
+                                                            : NewComboBox(control);
+    widget->setObjectName(ObjectName(control.option));
+    widgets_[static_cast<int>(control.option)] = widget;
+    return widget;
+}
+
+QWidget* OptionsTab::NewCheckBox(const OptionControl& control) {
+    auto* check = new QCheckBox(ToQString(control.caption));
     const Option option = control.option;
-    QWidget* widget = nullptr;
-    if (control.kind == ControlKind::CheckBox) {
-        auto* check = new QCheckBox(ToQString(control.caption));
-        connect(check, &QCheckBox::clicked, this, [this, option](bool checked) { FlagClicked(option, checked); });
-        widget = check;
-    } else if (control.kind == ControlKind::Edit) {
-        auto* edit = new QLineEdit;
-        connect(edit, &QLineEdit::textEdited, this, [this, option](const QString& text) { TextChanged(option, text); });
-        widget = edit;
-    } else {
-        auto* combo = new QComboBox;
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        combo->setMinimumContentsLength(14);
-        combo->addItems(ToQStringList(control.items));
-        combo->lineEdit()->setPlaceholderText(ToQString(control.prompt));
-        connect(combo, &QComboBox::editTextChanged, this,
-                [this, option](const QString& text) { TextChanged(option, text); });
-        connect(combo, &QComboBox::activated, this, [this, option] { ComboActivated(option); });
-        // A typed driver counts once the typing ends; merely passing through the field does not.
-        if (option == Option::Video1) connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, combo] {
+    connect(check, &QCheckBox::clicked, this, [this, option](bool checked) { FlagClicked(option, checked); });
+    return check;
+}
+
+QWidget* OptionsTab::NewEdit(Option option) {
+    auto* edit = new QLineEdit;
+    connect(edit, &QLineEdit::textEdited, this, [this, option](const QString& text) { TextChanged(option, text); });
+    return edit;
+}
+
+QWidget* OptionsTab::NewComboBox(const OptionControl& control) {
+    const Option option = control.option;
+    auto* combo = new QComboBox;
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(14);
+    combo->addItems(ToQStringList(control.items));
+    combo->lineEdit()->setPlaceholderText(ToQString(control.prompt));
+    connect(combo, &QComboBox::editTextChanged, this, [this, option](const QString& text) { TextChanged(option, text); });
+    connect(combo, &QComboBox::activated, this, [this, option] { ComboActivated(option); });
+    // A typed driver counts once the typing ends; merely passing through the field does not.
+    if (option == Option::Video1) {
+        connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, combo] {
             if (!combo->lineEdit()->isModified()) return;
             combo->lineEdit()->setModified(false);
             ComboActivated(Option::Video1);
         });
-        combo->setFocusPolicy(Qt::StrongFocus);
-        combo->installEventFilter(this);
-        widget = combo;
     }
-    widget->setObjectName(ObjectName(option));
-    widgets_[static_cast<int>(option)] = widget;
-    return widget;
+    combo->setFocusPolicy(Qt::StrongFocus);
+    combo->installEventFilter(this);
+    return combo;
 }
 
 void OptionsTab::TextChanged(Option option, const QString& text) {

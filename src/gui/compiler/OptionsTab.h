@@ -29,6 +29,9 @@ protected:
 
 private:
     QWidget* AddControl(const OptionControl& control);
+    QWidget* NewCheckBox(const OptionControl& control);
+    QWidget* NewEdit(Option option);
+    QWidget* NewComboBox(const OptionControl& control);
     void TextChanged(Option option, const QString& text);
     void FlagClicked(Option option, bool checked);
     void ComboActivated(Option option);

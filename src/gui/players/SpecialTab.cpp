@@ -30,12 +30,6 @@ std::vector<std::string> MemoLines(const QString& text) {
     return lines;
 }
 
-QStringList ToQStringList(const std::vector<std::string>& texts) {
-    QStringList list;
-    for (const std::string& text : texts) list << ToQString(text);
-    return list;
-}
-
 QStringList ItemTexts(const QComboBox& combo) {
     QStringList texts;
     for (int i = 0; i < combo.count(); ++i) texts << combo.itemText(i);

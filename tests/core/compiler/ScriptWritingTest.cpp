@@ -4,6 +4,7 @@
 #include "compiler/BindingLines.h"
 #include "compiler/ConfigFiles.h"
 #include "compiler/ScriptFile.h"
+#include "platform/ListLookup.h"
 #include "platform/Path.h"
 
 namespace korvex {
