@@ -86,6 +86,17 @@ bool RemoveBackupDir(Korvex& app) {
     return false;
 }
 
+bool AnythingToRestore(const std::vector<std::string>& listed) {
+    return std::any_of(listed.begin(), listed.end(), [](const std::string& line) { return !line.empty(); });
+}
+
+bool UserWantsRestore(Korvex& app) {
+    return app.host.ShowMessage(Icon::Question,
+                                "Korvex was not able to restore some of your previously backuped cfg-files. Would "
+                                "you like Korvex to restore them now? Otherwise they will be deleted.",
+                                Buttons::YesNo) == Button::Yes;
+}
+
 }  // namespace
 
 bool BackupCfgFile(Korvex& app, const std::string& path) {
@@ -107,10 +118,7 @@ bool RestoreCfgBackup(Korvex& app, bool ask) {
         }
         return RemoveBackupDir(app);
     }
-    if (ask && app.host.ShowMessage(Icon::Question,
-                                    "Korvex was not able to restore some of your previously backuped cfg-files. "
-                                    "Would you like Korvex to restore them now? Otherwise they will be deleted.",
-                                    Buttons::YesNo) != Button::Yes) {
+    if (ask && AnythingToRestore(listed) && !UserWantsRestore(app)) {
         RemoveBackupDir(app);
         return false;
     }

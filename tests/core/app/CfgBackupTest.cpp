@@ -125,6 +125,11 @@ TEST_F(CfgBackupTest, MissingCopiesRemovedDirectoriesAndVanishedGeneratedFilesEn
     EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{CopyError("0"), CopyError("1")}));
     EXPECT_FALSE(dir.Exists("backup"));
     EXPECT_FALSE(std::filesystem::exists(Game("removedmod")));
+
+    // A list whose every line was restored asks nothing at the next start.
+    dir.WriteLines("backup/backup.dat", {"", ""});
+    EXPECT_TRUE(RestoreCfgBackup(dir.app(), true));
+    EXPECT_FALSE(dir.Exists("backup"));
 }
 
 TEST_F(CfgBackupTest, UncreatableBackupDirectoryRefusesTheOverwrite) {
