@@ -19,7 +19,7 @@ TEST(CliCheck, PrintsTheDirectoriesTheGameAndTheOptions) {
     EXPECT_TRUE(run.errors.empty()) << run.errors;
 }
 
-TEST(CliCheck, AMissingGameIsReportedWithoutSearchingAndExitsWith1) {
+TEST(CliCheck, AMissingGameExitsWith1WithoutSearchingAndWrongUsageWith2) {
     ProgramDirFixture dir;
     dir.WriteLines("quakepath.dat", {dir.root() + "/nowhere"});
     const auto before = dir.Snapshot();
@@ -27,10 +27,7 @@ TEST(CliCheck, AMissingGameIsReportedWithoutSearchingAndExitsWith1) {
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_EQ(run.errors, "Quake II path not available. (Install Quake II first.)\n");
     EXPECT_EQ(dir.Snapshot(), before);
-}
 
-TEST(CliCheck, WrongUsageExitsWith2) {
-    ProgramDirFixture dir;
     EXPECT_EQ(RunProgram(Cli(dir, "no-such-command"), dir.root()).exitStatus, 2);
     EXPECT_EQ(RunProgram(Cli(dir, "--bogus check"), dir.root()).exitStatus, 2);
     EXPECT_EQ(RunProgram(std::string(KORVEX_CLI), dir.root()).exitStatus, 2);

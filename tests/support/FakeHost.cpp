@@ -20,6 +20,18 @@ Button SafeAnswer(Buttons buttons) {
 
 bool IsQuestion(Buttons buttons) { return buttons != Buttons::Ok && buttons != Buttons::Abort; }
 
+template <typename Request, typename Answer>
+Answer NextDialogAnswer(const Request& request, std::vector<Request>& requests, std::deque<Answer>& answers) {
+    requests.push_back(request);
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << request.caption;
+        return {};
+    }
+    Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 }  // namespace
 
 FakeHost::~FakeHost() {
@@ -64,22 +76,6 @@ void FakeHost::ShowStatus(StatusWindow, const std::string& text) {
 }
 
 void FakeHost::CloseStatus(StatusWindow) { statusOpen = false; }
-
-namespace {
-
-template <typename Request, typename Answer>
-Answer NextDialogAnswer(const Request& request, std::vector<Request>& requests, std::deque<Answer>& answers) {
-    requests.push_back(request);
-    if (answers.empty()) {
-        ADD_FAILURE() << "unexpected dialog: " << request.caption;
-        return {};
-    }
-    Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-}  // namespace
 
 PlayerListAnswer FakeHost::ChoosePlayers(const PlayerListRequest& request) {
     return NextDialogAnswer(request, playerListRequests, playerListAnswers);

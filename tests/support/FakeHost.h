@@ -36,7 +36,6 @@ public:
     bool AskDisclaimer() override;
     void ShowMainWindow() override { mainWindowShown = true; }
     void MainViewChanged() override {
-        ++viewChanges;
         if (onViewChanged) onViewChanged();
     }
 
@@ -44,16 +43,13 @@ public:
     PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) override;
     PlayerNameAnswer AskPlayerName(const PlayerNameRequest& request) override;
     void PlayerCfgChanged() override {
-        ++playerCfgChanges;
         if (onViewChanged) onViewChanged();
     }
-    void ModTreeChanged() override { ++modTreeChanges; }
+    void ModTreeChanged() override {}
     std::deque<PlayerListAnswer> playerListAnswers;
     std::deque<PlayerNameAnswer> playerNameAnswers;
     std::vector<PlayerListRequest> playerListRequests;
     std::vector<PlayerNameRequest> playerNameRequests;
-    int playerCfgChanges = 0;
-    int modTreeChanges = 0;
 
     std::vector<ShownBox> boxes;
     std::deque<Step> posted;
@@ -61,7 +57,6 @@ public:
     bool disclaimerAccepted = true;
     int disclaimerShown = 0;
     int closeRequests = 0;
-    int viewChanges = 0;
     // Lets a widget test keep its window in step with the core.
     std::function<void()> onViewChanged;
     bool mainWindowShown = false;

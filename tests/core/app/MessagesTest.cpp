@@ -6,14 +6,11 @@
 namespace korvex {
 namespace {
 
-TEST(Messages, ComposesTextBlankAndDetailInParentheses) {
+TEST(Messages, ComposesTextBlankAndDetailInParenthesesAndTheLineOnlyWhenThereIsOne) {
     EXPECT_EQ(ComposeError(Err::CouldntOpenFile, "C:/korvexoptions.dat"), "Couldn't open file. (C:/korvexoptions.dat)");
     EXPECT_EQ(ComposeError(Err::CouldntSaveFile, ""), "Couldn't save file. ()");
     EXPECT_EQ(ComposeError(Err::MacroIncludedByPredecessor, "x"),
               "Macro already included in config by an predecessor.\n (x)");
-}
-
-TEST(Messages, MacroLanguageErrorShowsLineOnlyWhenThereIsOne) {
     EXPECT_EQ(ComposeMacroLanguageError(0, "Initialization", "Invalid installation directory"),
               "MacroLanguage Error (Initialization): Invalid installation directory.");
     EXPECT_EQ(ComposeMacroLanguageError(12, "ROCKET.MAC", "Unknown command"),
@@ -31,9 +28,8 @@ TEST(Messages, FatalAndMacroLanguageReportsCloseTheProgram) {
     EXPECT_EQ(dir.host().closeRequests, 1);
 
     MacroLanguageError(dir.app(), 3, "X.MAC", 11);
-    ASSERT_EQ(dir.host().boxes.size(), 3u);
-    EXPECT_EQ(dir.host().boxes[2].text, "MacroLanguage Error (X.MAC): Unknown command at line 3.");
-    EXPECT_EQ(dir.host().boxes[2].buttons, Buttons::Abort);
+    EXPECT_EQ(dir.host().BoxTexts().back(), "MacroLanguage Error (X.MAC): Unknown command at line 3.");
+    EXPECT_EQ(dir.host().boxes.back().buttons, Buttons::Abort);
     EXPECT_EQ(dir.host().closeRequests, 2);
 }
 

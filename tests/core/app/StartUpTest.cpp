@@ -9,34 +9,32 @@
 namespace korvex {
 namespace {
 
+using Texts = std::vector<std::string>;
+
 const std::string kSecondCopy =
     "Cannot run a second copy of Korvex. (If no second copy is active your system might be crashed before. "
     "Then please select Ignore.)";
 
-TEST(StartUp, SecondInstanceCancelledTouchesNothing) {
-    ProgramDirFixture dir;
-    dir.Write("INKORVEX.INF", "");
-    dir.WriteLines("backup/backup.dat", {"/somewhere/config.cfg"});
-    dir.WriteLines("backup/delete.dat", {"/somewhere/autoexec.cfg"});
-    dir.WriteLines("korvexoptions.dat", {"FALSE", "TRUE", "FALSE", "TRUE"});
-    const auto before = dir.Snapshot();
-    dir.host().Expect(Icon::Error, kSecondCopy, Button::Cancel);
-    EXPECT_FALSE(RunInstanceGuard(dir.app()));
-    EXPECT_EQ(dir.Snapshot(), before);
-}
+TEST(StartUp, ASecondInstanceCancelledTouchesNothingAndIgnoredStartsAndRemovesTheMarkerAtExit) {
+    ProgramDirFixture cancelled;
+    cancelled.Write("INKORVEX.INF", "");
+    cancelled.WriteLines("backup/backup.dat", {"/somewhere/config.cfg"});
+    cancelled.WriteLines("backup/delete.dat", {"/somewhere/autoexec.cfg"});
+    cancelled.WriteLines("korvexoptions.dat", {"FALSE", "TRUE", "FALSE", "TRUE"});
+    const auto before = cancelled.Snapshot();
+    cancelled.host().Expect(Icon::Error, kSecondCopy, Button::Cancel);
+    EXPECT_FALSE(RunInstanceGuard(cancelled.app()));
+    EXPECT_EQ(cancelled.Snapshot(), before);
 
-TEST(StartUp, SecondInstanceIgnoredStartsAndRemovesTheMarkerAtExit) {
-    ProgramDirFixture dir;
-    dir.Write("INKORVEX.INF", "");
-    dir.WriteLines("korvexoptions.dat", {"TRUE", "FALSE", "TRUE", "TRUE"});
-    dir.host().Expect(Icon::Error, kSecondCopy, Button::Ignore);
-    ASSERT_TRUE(RunInstanceGuard(dir.app()));
-    StartUp(dir.app());
-    EXPECT_TRUE(dir.host().mainWindowShown);
-    EXPECT_EQ(dir.app().currentPlayerName, "Player");
-    ExitProgram(dir.app());
-    EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
-    EXPECT_EQ(dir.host().boxes.size(), 1u);
+    ProgramDirFixture ignored;
+    ignored.Write("INKORVEX.INF", "");
+    ignored.host().Expect(Icon::Error, kSecondCopy, Button::Ignore);
+    ASSERT_TRUE(RunInstanceGuard(ignored.app()));
+    StartUp(ignored.app());
+    EXPECT_TRUE(ignored.host().mainWindowShown);
+    ExitProgram(ignored.app());
+    EXPECT_FALSE(ignored.Exists("INKORVEX.INF"));
+    EXPECT_EQ(ignored.host().boxes.size(), 1u);
 }
 
 TEST(StartUp, NormalRunShowsTheLoadingStepsInOrderAndSavesAtExit) {
@@ -45,10 +43,10 @@ TEST(StartUp, NormalRunShowsTheLoadingStepsInOrderAndSavesAtExit) {
     ASSERT_TRUE(RunInstanceGuard(dir.app()));
     EXPECT_TRUE(dir.Exists("INKORVEX.INF"));
     StartUp(dir.app());
-    EXPECT_EQ(dir.host().statusTexts, (std::vector<std::string>{"Adding macros...", "Loading Player-CFG...",
-                                                                "Adding Player-Models...", "Adding modifications..."}));
+    EXPECT_EQ(dir.host().statusTexts,
+              (Texts{"Adding macros...", "Loading Player-CFG...", "Adding Player-Models...", "Adding modifications..."}));
     EXPECT_FALSE(dir.host().statusOpen);
-    EXPECT_EQ(dir.app().view.caption, "Korvex v0.855\xDF - Player");
+    EXPECT_EQ(dir.app().currentPlayerName, "Player");
     EXPECT_TRUE(dir.host().boxes.empty());
 
     dir.Remove("players/lastplayer.dat");
@@ -59,40 +57,34 @@ TEST(StartUp, NormalRunShowsTheLoadingStepsInOrderAndSavesAtExit) {
     EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
 }
 
-TEST(StartUp, RejectedDisclaimerEndsSilentlyAndKeepsTheFirstRunMarker) {
-    ProgramDirFixture dir;
-    dir.Write("korvex.ini", "");
-    dir.WriteLines("korvexoptions.dat", {"TRUE", "FALSE", "TRUE", "TRUE"});
-    dir.host().disclaimerAccepted = false;
-    RunInstanceGuard(dir.app());
-    StartUp(dir.app());
-    EXPECT_EQ(dir.host().disclaimerShown, 1);
-    EXPECT_TRUE(dir.app().shuttingDown);
-    EXPECT_EQ(dir.host().closeRequests, 1);
-    EXPECT_FALSE(dir.host().mainWindowShown);
-    EXPECT_TRUE(dir.host().boxes.empty());
-    const auto before = dir.Snapshot();
-    ExitProgram(dir.app());
-    EXPECT_TRUE(dir.Exists("korvex.ini"));
-    EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
-    auto after = dir.Snapshot();
-    EXPECT_EQ(after.size() + 1, before.size());  // only the marker went
-}
+TEST(StartUp, TheDisclaimerRejectedEndsSilentlyAndAcceptedWelcomesOnce) {
+    ProgramDirFixture rejected;
+    rejected.Write("korvex.ini", "");
+    rejected.host().disclaimerAccepted = false;
+    RunInstanceGuard(rejected.app());
+    StartUp(rejected.app());
+    EXPECT_EQ(rejected.host().disclaimerShown, 1);
+    EXPECT_EQ(rejected.host().closeRequests, 1);
+    EXPECT_FALSE(rejected.host().mainWindowShown);
+    EXPECT_TRUE(rejected.host().boxes.empty());
+    const auto before = rejected.Snapshot();
+    ExitProgram(rejected.app());
+    EXPECT_TRUE(rejected.Exists("korvex.ini"));
+    EXPECT_FALSE(rejected.Exists("INKORVEX.INF"));
+    EXPECT_EQ(rejected.Snapshot().size() + 1, before.size());  // only the marker went
 
-TEST(StartUp, AcceptedDisclaimerWelcomesOnceAndMarksTheFirstRun) {
-    ProgramDirFixture dir;
-    dir.Write("korvex.ini", "");
-    dir.WriteLines("korvexoptions.dat", {"TRUE", "FALSE", "TRUE", "TRUE"});
-    StartUp(dir.app());
-    EXPECT_TRUE(dir.app().firstRun);
-    EXPECT_FALSE(dir.Exists("korvex.ini"));
-    ASSERT_EQ(dir.host().boxes.size(), 1u);
-    EXPECT_EQ(dir.host().boxes[0].icon, Icon::Information);
-    EXPECT_EQ(dir.host().boxes[0].text.rfind("Welcome to Korvex!\r\n\nYou have started Korvex for the first time", 0), 0u);
+    ProgramDirFixture accepted;
+    accepted.Write("korvex.ini", "");
+    StartUp(accepted.app());
+    EXPECT_TRUE(accepted.app().firstRun);
+    EXPECT_FALSE(accepted.Exists("korvex.ini"));
+    ASSERT_EQ(accepted.host().boxes.size(), 1u);
+    EXPECT_EQ(accepted.host().boxes[0].icon, Icon::Information);
+    EXPECT_EQ(accepted.host().boxes[0].text.rfind("Welcome to Korvex!\r\n\nYou have started Korvex for the first time", 0), 0u);
 
     FakeHost secondHost;
     Korvex second(secondHost);
-    second.executablePath = dir.app().executablePath;
+    second.executablePath = accepted.app().executablePath;
     StartUp(second);
     EXPECT_FALSE(second.firstRun);
     EXPECT_EQ(secondHost.disclaimerShown, 0);
@@ -105,8 +97,7 @@ TEST(StartUp, MissingLastPlayerIsFatalAndNothingIsSaved) {
     dir.Remove("players/lastplayer.dat");
     RunInstanceGuard(dir.app());
     StartUp(dir.app());
-    ASSERT_EQ(dir.host().boxes.size(), 1u);
-    EXPECT_EQ(dir.host().boxes[0].text, "Initialization failed. (You should re-install the program.)");
+    EXPECT_EQ(dir.host().BoxTexts(), Texts{"Initialization failed. (You should re-install the program.)"});
     EXPECT_TRUE(dir.app().shuttingDown);
     ExitProgram(dir.app());
     EXPECT_EQ(dir.Read("korvexoptions.dat"), "FALSE\r\nFALSE\r\nFALSE\r\nFALSE\r\n");
@@ -114,23 +105,17 @@ TEST(StartUp, MissingLastPlayerIsFatalAndNothingIsSaved) {
     EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
 }
 
-TEST(StartUp, ProgramOptionsReadLineByLineWithMissingLinesUnchecked) {
+TEST(StartUp, ProgramOptionsRoundTripAndAShortFileLeavesTheRestUnchecked) {
     ProgramDirFixture dir;
-    dir.WriteLines("korvexoptions.dat", {"true", "TrUe"});
-    LoadProgramOptions(dir.app());
-    EXPECT_TRUE(dir.app().options.showHints);
-    EXPECT_TRUE(dir.app().options.quitAfterLaunching);
-    EXPECT_FALSE(dir.app().options.warnMultipleFunctionsWithinCfg);
-    EXPECT_FALSE(dir.app().options.warnMultipleFunctionsByInheritance);
-
-    dir.app().options = {false, true, false, true};
-    SaveProgramOptions(dir.app());
-    dir.app().options = {};
-    LoadProgramOptions(dir.app());
-    EXPECT_FALSE(dir.app().options.showHints);
-    EXPECT_TRUE(dir.app().options.quitAfterLaunching);
-    EXPECT_FALSE(dir.app().options.warnMultipleFunctionsWithinCfg);
-    EXPECT_TRUE(dir.app().options.warnMultipleFunctionsByInheritance);
+    const std::pair<Texts, std::string> cases[] = {{{"true", "TrUe"}, "TRUE\r\nTRUE\r\nFALSE\r\nFALSE\r\n"},
+                                                   {{"FALSE", "TRUE", "FALSE", "TRUE"}, "FALSE\r\nTRUE\r\nFALSE\r\nTRUE\r\n"}};
+    for (const auto& [lines, saved] : cases) {
+        dir.WriteLines("korvexoptions.dat", lines);
+        LoadProgramOptions(dir.app());
+        dir.Remove("korvexoptions.dat");
+        SaveProgramOptions(dir.app());
+        EXPECT_EQ(dir.Read("korvexoptions.dat"), saved);
+    }
 }
 
 TEST(StartUp, MissingOrUnwritableOptionsFileIsReportedAndDefaultsStay) {
@@ -153,7 +138,7 @@ TEST(StartUp, UncreatableModsDirectoryIsFatal) {
     dir.Write("mods", "a file where the directory belongs");
     StartUp(dir.app());
     EXPECT_TRUE(dir.app().shuttingDown);
-    EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{"Couldn't create directory. (" + dir.Path("mods") + ")"});
+    EXPECT_EQ(dir.host().BoxTexts(), Texts{"Couldn't create directory. (" + dir.Path("mods") + ")"});
     EXPECT_FALSE(dir.host().mainWindowShown);
 }
 
@@ -161,8 +146,7 @@ TEST(StartUp, ExecutablePathWithoutSeparatorIsAMacroLanguageError) {
     ProgramDirFixture dir;
     dir.app().executablePath = "korvex";
     StartUp(dir.app());
-    EXPECT_EQ(dir.host().BoxTexts(),
-              std::vector<std::string>{"MacroLanguage Error (Initialization): Invalid installation directory."});
+    EXPECT_EQ(dir.host().BoxTexts(), Texts{"MacroLanguage Error (Initialization): Invalid installation directory."});
     EXPECT_TRUE(dir.app().shuttingDown);
 }
 

@@ -22,8 +22,7 @@ TEST(TextFile, LinesPastTheEndReadAsEmptyText) {
     EXPECT_FALSE(reader.AtEnd());
     EXPECT_EQ(reader.ReadLine(), "three");
     EXPECT_TRUE(reader.AtEnd());
-    EXPECT_EQ(reader.ReadLine(), "");
-    EXPECT_EQ(reader.ReadLine(), "");
+    EXPECT_EQ(reader.ReadLine() + reader.ReadLine(), "");
     EXPECT_FALSE(LineReader().Open(dir.Path("missing.dat")));
     EXPECT_FALSE(LineReader().Open(dir.Path("players")));
     ASSERT_EQ(::mkfifo(dir.Path("pipe.dat").c_str(), 0644), 0);
@@ -40,8 +39,6 @@ TEST(TextFile, AtomicWritesReplaceWholeOrLeaveTheOldFile) {
         dropped.WriteLine("never committed");
     }
     EXPECT_EQ(dir.Read("data.dat"), "a\r\nb\xB0\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.programDir()), {}),
-              std::distance(std::filesystem::directory_iterator(dir.programDir()), {}));
     EXPECT_FALSE(WriteLinesAtomically(dir.Path("no/such/dir/x.dat"), {"a"}));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("data.dat.korvex-new")));
 }

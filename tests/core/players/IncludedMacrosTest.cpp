@@ -34,13 +34,17 @@ TEST(IncludedMacros, KeptOnlyWithTheirFileDescriptionAndOutput) {
                                 "macro will be removed from the included macros list. (";
     EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{dropped + "Old Name)", dropped + "Gone)"}));
 
-    dir.app().player.includedMacroFiles = {"JUMP.MAC", "NotInCatalogue.MAC"};
-    dir.Write("players/Player/NotInCatalogue.MAC.out", "");
+    // Saving keeps only the outputs of included macros, in any letter case, and no stray file.
+    dir.app().player.includedMacroFiles = {"JUMP.MAC", "ROCKET.mac"};
+    dir.Write("players/Player/Rocket.MAC.out", "Weapons\r\n");
+    dir.Write("players/Player/notes.txt", "x");
     SavePlayerCFG(dir.app());
     EXPECT_EQ(dir.Read("players/Player/bindings.dat"),
-              JoinLines({"2", "JUMP.MAC", "Jump", "Movement", "NotInCatalogue.MAC", "Error", "Error"}));
-    EXPECT_FALSE(dir.Exists("players/Player/Renamed.MAC.out"));
+              JoinLines({"2", "JUMP.MAC", "Jump", "Movement", "ROCKET.mac", "Error", "Error"}));
+    for (const char* gone : {"Renamed.MAC.out", "ROCKETJUMP.MAC.out", "notes.txt"})
+        EXPECT_FALSE(dir.Exists(std::string("players/Player/") + gone)) << gone;
     EXPECT_TRUE(dir.Exists("players/Player/JUMP.MAC.out"));
+    EXPECT_TRUE(dir.Exists("players/Player/Rocket.MAC.out"));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "PlayerTestData.h"
 #include "app/Korvex.h"
-#include "players/CharacterLists.h"
 #include "players/Inheritance.h"
 #include "players/PlayerCfgFiles.h"
 
@@ -48,15 +47,12 @@ TEST(Inheritance, OffersOnlyPlayerCfgsWhoseChainEndsWell) {
     EXPECT_TRUE(cfg.special1);
     EXPECT_TRUE(cfg.controls.inheritGroupVisible);
 
-    cfg.inherit1 = "zed";
-    Inherit1Change(dir.app());
-    EXPECT_EQ(cfg.inherit1, "zed");
-    cfg.inherit1 = "LoopA";
-    Inherit1Change(dir.app());
-    EXPECT_EQ(cfg.inherit1, kNoInheritText);
-    cfg.inherit1 = "";
-    Inherit1Change(dir.app());
-    EXPECT_EQ(cfg.inherit1, kNoInheritText);
+    // A typed name is kept only when it is one of those offered.
+    for (const auto& [typed, kept] : {std::pair{"zed", "zed"}, {"LoopA", kNoInheritText}, {"", kNoInheritText}}) {
+        cfg.inherit1 = typed;
+        Inherit1Change(dir.app());
+        EXPECT_EQ(cfg.inherit1, kept) << typed;
+    }
     cfg.inherit1 = "";
     dir.host().RunPosted();
     EXPECT_EQ(cfg.inherit1, kNoInheritText);
@@ -91,36 +87,6 @@ TEST(Inheritance, AnAncestorChosenButBrokenMeanwhileIsFatal) {
     EXPECT_TRUE(dir.app().shuttingDown);
     EXPECT_EQ(dir.host().BoxTexts(),
               Names{"Programmer: Player inherits options although this was previously checked. (Other)"});
-}
-
-TEST(Inheritance, AdditionalCommandsShowAfterTheClickWasProcessed) {
-    ProgramDirFixture dir;
-    LoadPlayerCFG(dir.app(), "Player");
-    dir.app().player.additionalCommands = true;
-    PlayerCFGAdditionalCommandsCheckBoxClick(dir.app());
-    EXPECT_FALSE(dir.app().player.controls.additionalCommandsVisible);
-    dir.host().RunPosted();
-    EXPECT_TRUE(dir.app().player.controls.additionalCommandsVisible);
-}
-
-TEST(CharacterLists, ModelsAndSkinsComeFromTheGamesPlayerModels) {
-    ProgramDirFixture dir;
-    dir.app().quakeDir = dir.quakeDir();
-    FillModelList(dir.app());
-    PlayerCfg& cfg = dir.app().player;
-    EXPECT_EQ(cfg.controls.modelItems, (Names{"Model: female", "Model: male"}));
-
-    cfg.SetText(Option::Character1, "Model: male");
-    cfg.SetText(Option::Character2, "Skin: athena");
-    Character1Change(dir.app());
-    EXPECT_EQ(cfg.Text(Option::Character2), "Skin");
-    Character2Enter(dir.app());
-    EXPECT_EQ(cfg.controls.skinItems, (Names{"Skin: cipher", "Skin: grunt"}));
-
-    FillSkinList(dir.app(), "Xfemale");
-    EXPECT_EQ(cfg.controls.skinItems, Names{"Skin: athena"});
-    FillSkinList(dir.app(), "Model: nobody");
-    EXPECT_TRUE(cfg.controls.skinItems.empty());
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/TextFile.h"
-
 #include "PlayerTestData.h"
 #include "app/Korvex.h"
 #include "app/MainView.h"
@@ -20,15 +18,23 @@ std::vector<std::string> WithMemo(const std::string& flag, const std::string& co
     return lines;
 }
 
-TEST(PlayerCfgFiles, SavesTheThreeFilesInTheirLineLayouts) {
+TEST(PlayerCfgFiles, SavesTheThreeFilesInTheirLineLayoutsWithTrueInAnyLetterCaseChecked) {
     ProgramDirFixture dir;
-    std::vector<std::string> options;
-    ASSERT_TRUE(ReadAllLines(dir.Path("players/Player/options.dat"), options));
+    std::vector<std::string> options = TemplateOptionLines();
+    options[0] = "true";
+    options[1] = "True";
+    options[10] = "yes";
+    options[11] = "";
+    dir.WriteLines("players/Player/options.dat", options);
     LoadPlayerCFG(dir.app(), "Player");
     EXPECT_TRUE(dir.host().boxes.empty());
+    EXPECT_TRUE(dir.app().player.Flag(Option::General1) && dir.app().player.Flag(Option::General2));
+    EXPECT_FALSE(dir.app().player.Flag(Option::Video7) || dir.app().player.Flag(Option::Video8));
     dir.app().player.SetText(Option::General5, "110");
     SavePlayerCFG(dir.app());
     EXPECT_EQ(dir.Read("players/Player/bindings.dat"), "0\r\n");
+    options[0] = options[1] = "TRUE";
+    options[10] = options[11] = "FALSE";
     options[41] = "110";
     EXPECT_EQ(dir.Read("players/Player/options.dat"), JoinLines(options));
     EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(SpecialLines("")));
@@ -73,47 +79,6 @@ TEST(PlayerCfgFiles, AdditionalCommandsSurviveRepeatedCycles) {
     dir.app().player.additionalCommands = false;
     SavePlayerCFG(dir.app());
     EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(WithMemo("FALSE", "0", {})));
-}
-
-TEST(PlayerCfgFiles, TrueInAnyLetterCaseIsChecked) {
-    ProgramDirFixture dir;
-    std::vector<std::string> options = TemplateOptionLines();
-    options[0] = "true";
-    options[1] = "True";
-    options[3] = "TRUE";
-    options[10] = "yes";
-    options[11] = "";
-    dir.WriteLines("players/Player/options.dat", options);
-    LoadPlayerCFG(dir.app(), "Player");
-    const PlayerCfg& cfg = dir.app().player;
-    EXPECT_TRUE(cfg.Flag(Option::General1) && cfg.Flag(Option::General2) && cfg.Flag(Option::General4));
-    EXPECT_FALSE(cfg.Flag(Option::Video7) || cfg.Flag(Option::Video8));
-    SavePlayerCFG(dir.app());
-    EXPECT_EQ(dir.Read("players/Player/options.dat").substr(0, 12), "TRUE\r\nTRUE\r\n");
-}
-
-TEST(PlayerCfgFiles, SaveRemovesStrayFilesButKeepsOutputsOfIncludedMacros) {
-    ProgramDirFixture dir;
-    LoadPlayerCFG(dir.app(), "Player");
-    dir.Write("players/Player/notes.txt", "x");
-    dir.Write("players/Player/Rocket.MAC.out", "Weapons\r\n");
-    dir.Write("players/Player/Gone.MAC.out", "Weapons\r\n");
-    dir.app().player.includedMacroFiles = {"ROCKET.mac"};
-    SavePlayerCFG(dir.app());
-    EXPECT_FALSE(dir.Exists("players/Player/notes.txt"));
-    EXPECT_FALSE(dir.Exists("players/Player/Gone.MAC.out"));
-    EXPECT_TRUE(dir.Exists("players/Player/Rocket.MAC.out"));
-    EXPECT_TRUE(dir.Exists("players/Player/options.dat"));
-}
-
-TEST(PlayerCfgFiles, TheTemplateLoadsFromThePlayersDirectory) {
-    ProgramDirFixture dir;
-    std::vector<std::string> options = TemplateOptionLines();
-    options[33] = "Template Name";
-    dir.WriteLines("players/options.dat", options);
-    LoadPlayerCFG(dir.app(), ".");
-    EXPECT_TRUE(dir.host().boxes.empty());
-    EXPECT_EQ(dir.app().player.Text(Option::Character8), "Template Name");
 }
 
 TEST(PlayerCfgFiles, BrokenFilesLoadWithoutRunawayOrCrash) {
@@ -179,25 +144,21 @@ TEST(PlayerCfgFiles, SavingOutsideThePlayersDirectoryIsRefused) {
     EXPECT_EQ(dir.Snapshot(), before);
 }
 
-}  // namespace
-}  // namespace korvex
-
-namespace korvex {
-namespace {
 
 TEST(PlayerCfgFiles, LeavingTheConfigEditorSavesAndOtherSwitchesWriteNothing) {
     ProgramDirFixture dir;
     LoadPlayerCFG(dir.app(), "Player");
-    dir.Remove("players/Player/bindings.dat");
-    dir.Remove("players/Player/options.dat");
-    dir.Remove("players/Player/special.dat");
+    const auto removeFiles = [&] {
+        for (const char* file : {"bindings.dat", "options.dat", "special.dat"}) dir.Remove(std::string("players/Player/") + file);
+    };
+    removeFiles();
     ShowMainPage(dir.app(), Page::ConfigEditor);
     EXPECT_FALSE(dir.Exists("players/Player/options.dat"));
     ShowMainPage(dir.app(), Page::Options);
-    EXPECT_TRUE(dir.Exists("players/Player/bindings.dat"));
+    EXPECT_EQ(dir.Read("players/Player/bindings.dat") + dir.Read("players/Player/special.dat"),
+              "0\r\n" + JoinLines(SpecialLines("")));
     EXPECT_TRUE(dir.Exists("players/Player/options.dat"));
-    EXPECT_TRUE(dir.Exists("players/Player/special.dat"));
-    dir.Remove("players/Player/options.dat");
+    removeFiles();
     ShowMainPage(dir.app(), Page::ModLauncher);
     EXPECT_FALSE(dir.Exists("players/Player/options.dat"));
     EXPECT_TRUE(dir.host().boxes.empty());

@@ -19,9 +19,17 @@ struct Operations : ::testing::Test {
     void SetUp() override { LoadPlayerCFG(app, "Player"); }
     void AnswerList(Names selected) { host.playerListAnswers.push_back({true, std::move(selected)}); }
     void AnswerName(std::string name) { host.playerNameAnswers.push_back({true, std::move(name)}); }
-    void WriteMod(const std::string& file, const Names& lines) {
-        dir.WriteLines("mods/" + file, lines);
+    void WriteMod(const std::string& file, const Names& lines) { dir.WriteLines("mods/" + file, lines); }
+    // What the dialogs showed: caption, label, preset or selection mode, and the confirming button.
+    Names ListDialog(size_t i) const {
+        const PlayerListRequest& r = host.playerListRequests.at(i);
+        return {r.caption, r.label, r.multiSelect ? "multi" : "single", r.confirmCaption};
     }
+    Names NameDialog(size_t i) const {
+        const PlayerNameRequest& r = host.playerNameRequests.at(i);
+        return {r.caption, r.label, r.preset, r.confirmCaption};
+    }
+    std::string SavedOption(const std::string& player) const { return dir.Read("players/" + player + "/options.dat").substr(12, 4); }
 };
 
 TEST_F(Operations, ListsAreSortedWhateverTheDirectoryOrder) {
@@ -29,19 +37,14 @@ TEST_F(Operations, ListsAreSortedWhateverTheDirectoryOrder) {
     dir.Write("players/stray.txt", "");
     host.playerListAnswers.push_back({});
     BitBtn4Click(app);
-    ASSERT_EQ(host.playerListRequests.size(), 1u);
-    const PlayerListRequest& request = host.playerListRequests[0];
-    EXPECT_EQ(request.caption, "Change Player-CFG");
-    EXPECT_EQ(request.label, "Available Player-CFG's");
-    EXPECT_EQ(request.confirmCaption, "Change To");
-    EXPECT_FALSE(request.multiSelect);
-    EXPECT_EQ(request.names, (Names{"alpha", "Bravo", "Charlie", "Player", "zulu"}));
+    EXPECT_EQ(ListDialog(0), (Names{"Change Player-CFG", "Available Player-CFG's", "single", "Change To"}));
+    EXPECT_EQ(host.playerListRequests[0].names, (Names{"alpha", "Bravo", "Charlie", "Player", "zulu"}));
 
     dir.app().player.SetText(Option::General3, "12");
     AnswerList({"Bravo"});
     BitBtn4Click(app);
     EXPECT_EQ(app.currentPlayerName, "Bravo");
-    EXPECT_EQ(dir.Read("players/Player/options.dat").substr(12, 4), "12\r\n");
+    EXPECT_EQ(SavedOption("Player"), "12\r\n");
 }
 
 TEST_F(Operations, DeletingSeveralReportsTheCurrentOneOnceAndTheOthersTogether) {
@@ -51,7 +54,7 @@ TEST_F(Operations, DeletingSeveralReportsTheCurrentOneOnceAndTheOthersTogether) 
     app.view.page = Page::Options;
     AnswerList({"Zed", "Player", "Alpha"});
     BitBtn5Click(app);
-    EXPECT_TRUE(host.playerListRequests[0].multiSelect);
+    EXPECT_EQ(ListDialog(0), (Names{"Delete Player-CFG", "Available Player-CFG's", "multi", "Delete"}));
     EXPECT_EQ(host.BoxTexts(), (Names{"Cannot delete current player. (Player)", "Deleted Alpha, Zed."}));
     EXPECT_EQ(host.boxes.back().icon, Icon::Information);
     EXPECT_EQ(app.view.page, Page::ConfigEditor);
@@ -62,21 +65,24 @@ TEST_F(Operations, DeletingSeveralReportsTheCurrentOneOnceAndTheOthersTogether) 
     EXPECT_EQ(app.modTree.mods[0].players, Names{"Kept"});
 }
 
-TEST_F(Operations, ANewNameThatExistsIsRefusedAfterSaving) {
+TEST_F(Operations, ANewNameThatExistsIsRefusedAfterSavingAndANewOneStartsFromTheTemplate) {
     WritePlayer(dir, "Other");
     app.player.SetText(Option::General3, "12");
     AnswerName("other");
     BitBtn7Click(app);
-    EXPECT_EQ(host.playerNameRequests[0].caption, "New Player-CFG");
-    EXPECT_EQ(host.playerNameRequests[0].label, "Name ");
+    EXPECT_EQ(NameDialog(0), (Names{"New Player-CFG", "Name ", "", "Create"}));
     EXPECT_EQ(host.BoxTexts(), Names{"Player already exists. (other)"});
     EXPECT_EQ(app.currentPlayerName, "Player");
-    EXPECT_EQ(dir.Read("players/Player/options.dat").substr(12, 4), "12\r\n");
+    EXPECT_EQ(SavedOption("Player"), "12\r\n");
 
+    Names options = TemplateOptionLines();
+    options[33] = "Template Name";
+    dir.WriteLines("players/options.dat", options);
     AnswerName("Fresh");
     BitBtn7Click(app);
     EXPECT_EQ(app.currentPlayerName, "Fresh");
-    EXPECT_EQ(dir.Read("players/Fresh/options.dat"), dir.Read("players/options.dat"));
+    EXPECT_EQ(app.player.Text(Option::Character8), "Template Name");
+    EXPECT_EQ(dir.Read("players/Fresh/options.dat"), JoinLines(options));
     EXPECT_EQ(dir.Read("players/Fresh/bindings.dat"), "0\r\n");
 }
 
@@ -103,8 +109,7 @@ TEST_F(Operations, CopyOntoAnExistingPlayerCfgAsksFirst) {
     AnswerName("Target");
     host.Expect(Icon::Question, "Player-CFG already exists. Overwrite?", Button::No);
     BitBtn9Click(app);
-    EXPECT_EQ(host.playerNameRequests[0].preset, "Player");
-    EXPECT_EQ(host.playerNameRequests[0].confirmCaption, "Copy To");
+    EXPECT_EQ(NameDialog(0), (Names{"Copy Player-CFG", "New name", "Player", "Copy To"}));
     EXPECT_EQ(dir.Snapshot(), before);
 
     AnswerName("Target");
@@ -135,6 +140,7 @@ TEST_F(Operations, RenameKeepsEveryModAssignmentInStep) {
 
     AnswerName("Ace");
     BitBtn8Click(app);
+    EXPECT_EQ(NameDialog(0), (Names{"Rename Player-CFG", "New name", "Player", "Rename"}));
     EXPECT_EQ(host.BoxTexts().back(), "Renamed current Player-CFG to Ace.");
     EXPECT_EQ(app.currentPlayerName, "Ace");
     EXPECT_TRUE(dir.Exists("players/Ace/options.dat"));

@@ -66,6 +66,8 @@ TEST_F(CharacterCombosTest, TheSkinListFollowsTheModelAndAModelChangeResetsTheSk
     EXPECT_NE(dir.app().player.Text(Option::Character1), "Model: female");
     EXPECT_EQ(dir.app().player.Text(Option::Character2), "Skin");
     EXPECT_EQ(skin->currentText(), QStringLiteral("Skin"));
+    Enter(skin);  // a model the game does not have offers no skins
+    EXPECT_EQ(skin->count(), 0);
 }
 
 }  // namespace

@@ -62,46 +62,40 @@ TEST_F(SpecialTabTest, MirrorsTheInheritanceChoiceAndTheAdditionalCommands) {
     EXPECT_EQ(dir.app().player.additionalCommandLines, (std::vector<std::string>{"set a 1", "set b 2"}));
 }
 
-TEST(PlayerDialogs, ShowCaptionLabelSortedNamesAndButtons) {
-    PlayerListDialog dialog({"Delete Player-CFG", "Available Player-CFG's", {"a", "B", "c"}, true, "Delete"});
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Delete Player-CFG"));
-    EXPECT_EQ(dialog.findChild<QLabel*>()->text(), QStringLiteral("Available Player-CFG's"));
-    auto* list = dialog.findChild<QListWidget*>();
+TEST(PlayerDialogs, ShowTheirTextsAndConfirmByButtonDoubleClickOrReturnAndEscapeCancels) {
+    PlayerListDialog remove({"Delete Player-CFG", "Available Player-CFG's", {"a", "B", "c"}, true, "Delete"});
+    EXPECT_EQ(remove.windowTitle(), QStringLiteral("Delete Player-CFG"));
+    EXPECT_EQ(remove.findChild<QLabel*>()->text(), QStringLiteral("Available Player-CFG's"));
+    auto* list = remove.findChild<QListWidget*>();
     ASSERT_EQ(list->count(), 3);
     list->item(2)->setSelected(true);
     list->item(0)->setSelected(true);
-    dialog.accept();
-    const PlayerListAnswer answer = dialog.Answer();
-    EXPECT_TRUE(answer.confirmed);
-    EXPECT_EQ(answer.selected, (std::vector<std::string>{"a", "c"}));
+    remove.accept();
+    EXPECT_TRUE(remove.Answer().confirmed);
+    EXPECT_EQ(remove.Answer().selected, (std::vector<std::string>{"a", "c"}));
 
-    PlayerNameDialog rename({"Rename Player-CFG", "New name", "Player", "Rename"});
-    EXPECT_EQ(rename.findChild<QLineEdit*>()->text(), QStringLiteral("Player"));
-    EXPECT_EQ(rename.findChild<QLineEdit*>()->selectedText(), QStringLiteral("Player"));
-    EXPECT_EQ(rename.findChild<QPushButton*>(QStringLiteral("ConfirmButton"))->text(), QStringLiteral("Rename"));
-    rename.reject();
-    EXPECT_FALSE(rename.Answer().confirmed);
-}
-
-TEST(PlayerDialogs, DoubleClickAndReturnConfirmEscapeCancels) {
     PlayerListDialog change({"Change Player-CFG", "Available Player-CFG's", {"a", "B"}, false, "Change To"});
     change.show();
-    auto* list = change.findChild<QListWidget*>();
+    list = change.findChild<QListWidget*>();
     const QPoint second = list->visualItemRect(list->item(1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
     EXPECT_TRUE(change.Answer().confirmed);
     EXPECT_EQ(change.Answer().selected, std::vector<std::string>{"B"});
 
-    PlayerNameDialog create({"New Player-CFG", "Name ", "", "Create"});
-    create.show();
-    QTest::keyClick(&create, Qt::Key_Escape);
-    EXPECT_FALSE(create.Answer().confirmed);
-    create.show();
-    QTest::keyClicks(create.findChild<QLineEdit*>(), QStringLiteral("Neu"));
-    QTest::keyClick(create.findChild<QLineEdit*>(), Qt::Key_Return);
-    EXPECT_TRUE(create.Answer().confirmed);
-    EXPECT_EQ(create.Answer().name, "Neu");
+    PlayerNameDialog rename({"Rename Player-CFG", "New name", "Player", "Rename"});
+    auto* name = rename.findChild<QLineEdit*>();
+    EXPECT_EQ(name->selectedText(), QStringLiteral("Player"));
+    EXPECT_EQ(rename.findChild<QPushButton*>(QStringLiteral("ConfirmButton"))->text(), QStringLiteral("Rename"));
+    rename.show();
+    QTest::keyClick(&rename, Qt::Key_Escape);
+    EXPECT_FALSE(rename.Answer().confirmed);
+    rename.show();
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("Neu"));
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_TRUE(rename.Answer().confirmed);
+    EXPECT_EQ(rename.Answer().name, "Neu");
 }
 
 }  // namespace
