@@ -22,19 +22,8 @@ Lines SplitLines(const std::string& text) {
     return lines;
 }
 
-// Every option chosen as the Options tab stores it: OpenGL, sight improvement on.
-const Lines kChosenOptions{
-    "TRUE", "TRUE", "6", "FALSE",
-    "OpenGL", "800x600", "100% screen size", "Brightness", "GL Texture Quality", "GL Light Intensity",
-    "TRUE", "TRUE", "FALSE", "TRUE",
-    "80% effects volume", "high sound quality", "max performance", "FALSE",
-    "20% sensitivity", "50% pitch speed", "50% yaw speed", "FALSE", "FALSE", "FALSE", "TRUE", "TRUE",
-    "Model: male", "Skin: grunt", "\"cross\"-crosshair", "male gender", "TRUE", "right-handed", "T1/LAN", "Ranger",
-    "", "24", "TRUE", "TRUE", "TRUE", "TRUE", "FALSE",
-    "90"};
-
-// The delivered Player-CFG "Player" with three delivered macros included through
-// korvex-cli run-macro, which prints the macro's output file.
+// The delivered Player-CFG "Player" (every option chosen) with delivered macros included
+// through korvex-cli run-macro, which prints the macro's output file.
 class CliCompile : public ::testing::Test {
 protected:
     void Include(const std::string& macro, const std::string& arguments) {
@@ -65,7 +54,6 @@ protected:
 
 TEST_F(CliCompile, WritesTheScriptsThatTheGameThenRuns) {
     IncludeThreeMacros();
-    dir.WriteLines("players/Player/options.dat", kChosenOptions);
     const auto player = PlayerFiles();
 
     const ProgramRun run = Compile();
@@ -96,7 +84,7 @@ TEST_F(CliCompile, WritesTheScriptsThatTheGameThenRuns) {
                      "alias -hk_SHIFT \"exec ../korvex/m_hk_SHIFT.cfg\""}));
     EXPECT_EQ(Script("Initialize Hotkeys.CFG"), (Lines{"alias -hk_SHIFT1 \"\""}));
     const Lines options = Script("options.cfg");
-    for (const char* line : {"set fov 90", "set gl_mode \"4\"", "set name \"Ranger\"", "set skin \"male/grunt\""})
+    for (const char* line : {"set fov 90", "set gl_mode \"3\"", "set name \"Player\"", "set skin \"male/grunt\""})
         EXPECT_NE(std::find(options.begin(), options.end(), line), options.end()) << line;
 
     // The game runs main.cfg from its start-up script and with it every script main.cfg names.
@@ -122,7 +110,6 @@ TEST_F(CliCompile, UnchosenOptionsAreReportedAndOnlyMainCfgIsWritten) {
 }
 
 TEST_F(CliCompile, SharedKeyQuestionIsCancelledUnlessYesIsGiven) {
-    dir.WriteLines("players/Player/options.dat", kChosenOptions);
     Include("W_FIRE.MAC", "--key x");
     Include("M_JUMP.MAC", "--key x");
     dir.WriteLines("players/Player/bindings.dat", {"2", "W_FIRE.MAC", "Fire", "Weapons", "M_JUMP.MAC", "Jump", "Movement"});
@@ -130,7 +117,8 @@ TEST_F(CliCompile, SharedKeyQuestionIsCancelledUnlessYesIsGiven) {
     const ProgramRun cancelled = Compile();
     EXPECT_EQ(cancelled.exitStatus, 1);
     EXPECT_NE(cancelled.errors.find("Two macros share the same keys:\n\nx: Press the key to jump with [Player] <-> "
-                                    "Press the key to fire with [Player]\n"),
+                                    "Press the key to fire with [Player]\n\nWould you like to temporarily remove the conflicting "
+                                    "macro on the left from the player-cfg Player?\n"),
               std::string::npos)
         << cancelled.errors;
     EXPECT_NE(cancelled.errors.find("  -> Cancel\n"), std::string::npos);

@@ -49,36 +49,15 @@ protected:
     ProgramDirFixture dir;
 };
 
-TEST_F(CompilePlayer, MacrosCategoriesAndAdditionalCommands) {
-    WritePlayer(dir, "P", {kTalk, kFire}, CompleteOptionLines(),
+// The scripts of the macros are pinned by korvex-cli's compile test.
+TEST_F(CompilePlayer, AdditionalCommandsAndTheShownPlayerStays) {
+    WritePlayer(dir, "P", {kTalk}, CompleteOptionLines(),
                 {"FALSE", "Player to inherit settings from", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
                  "FALSE", "TRUE", "2", "echo one", "echo two"});
     ASSERT_TRUE(Compile("P")) << testing::PrintToString(dir.host().BoxTexts());
-    const Lines main = Script("main.cfg");
-    ASSERT_EQ(main.size(), 8u);
-    EXPECT_EQ(main[4], "exec \"../korvex/Talk.cfg\"");
-    EXPECT_EQ(main[5], "exec \"../korvex/Weapons.cfg\"");
-    EXPECT_EQ(Script("Weapons.cfg"), Lines{"BIND a \"+attack\""});
     EXPECT_EQ(LinesOf(dir, "temp/addcomm.tmp"), (Lines{"", "// Additional Commands from Player-CFG", "echo one", "echo two"}));
     EXPECT_EQ(dir.app().currentPlayerName, "Shown");
     EXPECT_TRUE(dir.host().boxes.empty());
-}
-
-TEST_F(CompilePlayer, SharedKeyWithinOnePlayerCfg) {
-    WritePlayer(dir, "P", {kFire, kJump});
-    const std::string question =
-        "Two macros share the same keys:\n\na: Jump [P] <-> Fire [P]\n\n"
-        "Would you like to temporarily remove the conflicting macro on the left from the player-cfg P?";
-    dir.host().Expect(Icon::Question, question, Button::Yes);
-    ASSERT_TRUE(Compile("P"));
-    EXPECT_TRUE(dir.Exists("../quake2/korvex/Weapons.cfg"));
-    EXPECT_FALSE(dir.Exists("../quake2/korvex/Moves.cfg"));
-
-    dir.Remove("../quake2/korvex");
-    dir.host().Expect(Icon::Question, question, Button::Cancel);
-    EXPECT_FALSE(Compile("P"));
-    EXPECT_FALSE(dir.Exists("../quake2/korvex/main.cfg"));
-    EXPECT_EQ(dir.app().currentPlayerName, "Shown");
 }
 
 TEST_F(CompilePlayer, VideoTravelsAlongTheChain) {
@@ -108,7 +87,7 @@ TEST_F(CompilePlayer, FieldOfViewComesWithTheServerGroup) {
     EXPECT_TRUE(HasLine("options.cfg", "set con_notify \"9\""));
 }
 
-TEST_F(CompilePlayer, MacroTwiceAlongTheChain) {
+TEST_F(CompilePlayer, AncestorMacroTwiceOrSharingAKey) {
     WritePlayer(dir, "A", {kTalk});
     WritePlayer(dir, "P", {kTalk}, CompleteOptionLines(), Inheriting("A", "1000000"));
     dir.host().Expect(Icon::Error,
@@ -117,9 +96,7 @@ TEST_F(CompilePlayer, MacroTwiceAlongTheChain) {
                       Button::Cancel);
     EXPECT_FALSE(Compile("P"));
     EXPECT_FALSE(dir.Exists("../quake2/korvex/main.cfg"));
-}
 
-TEST_F(CompilePlayer, AncestorMacroSharingAKeyLeftOut) {
     WritePlayer(dir, "A", {kJump});
     WritePlayer(dir, "P", {kFire}, CompleteOptionLines(), Inheriting("A", "1000000"));
     dir.host().Expect(Icon::Question,
@@ -170,20 +147,6 @@ TEST_F(CompilePlayer, AncestorFilesWithExtraLinesEndTheProgram) {
     EXPECT_EQ(dir.host().boxes.back().text, "Programmer: end of file not reached, check file format. (Inherit Options)");
 }
 
-TEST_F(CompilePlayer, MissingAncestorFiles) {
-    WritePlayer(dir, "A", {});
-    dir.Remove("players/A/special.dat");
-    CompileJob job;
-    EXPECT_FALSE(ResolveInheritance(dir.app(), job, "A"));
-    EXPECT_EQ(dir.host().boxes.back().text, "Special-file not found. (A)");
-
-    ProgramDirFixture other;
-    CompileJob none;
-    EXPECT_FALSE(ResolveInheritance(other.app(), none, "Gone"));
-    EXPECT_EQ(other.host().BoxTexts(), (Lines{"No Player selected to inherit from. (Inherit although checked)"}));
-    EXPECT_FALSE(ResolveInheritance(other.app(), none, ".."));
-}
-
 // A fatal report closes the program: nothing is written after it.
 TEST_F(CompilePlayer, BrokenMacroOfAnAncestorEndsTheProgramBeforeAnyScript) {
     dir.WriteLines("macros/BROKEN.MAC", {"MACRO_DESC Broken"});
@@ -197,13 +160,22 @@ TEST_F(CompilePlayer, BrokenMacroOfAnAncestorEndsTheProgramBeforeAnyScript) {
     EXPECT_FALSE(dir.Exists("temp/addcomm.tmp"));
 }
 
-TEST_F(CompilePlayer, ChainThatTurnedCyclicOnDiskStops) {
+TEST_F(CompilePlayer, BrokenChainsStop) {
     WritePlayer(dir, "A", {}, CompleteOptionLines(), Inheriting("B", "0000000"));
     WritePlayer(dir, "B", {}, CompleteOptionLines(), Inheriting("A", "0000000"));
     CompileJob job;
     EXPECT_FALSE(ResolveInheritance(dir.app(), job, "A"));
-    EXPECT_EQ(dir.host().BoxTexts(),
-              (Lines{"Programmer: Player inherits options although this was previously checked. (A)"}));
+    dir.Remove("players/B/special.dat");
+    CompileJob missing;
+    EXPECT_FALSE(ResolveInheritance(dir.app(), missing, "B"));
+    EXPECT_EQ(dir.host().BoxTexts(), (Lines{"Programmer: Player inherits options although this was previously checked. (A)",
+                                            "Special-file not found. (B)"}));
+
+    ProgramDirFixture other;
+    CompileJob none;
+    EXPECT_FALSE(ResolveInheritance(other.app(), none, "Gone"));
+    EXPECT_EQ(other.host().BoxTexts(), (Lines{"No Player selected to inherit from. (Inherit although checked)"}));
+    EXPECT_FALSE(ResolveInheritance(other.app(), none, ".."));
 }
 
 }  // namespace

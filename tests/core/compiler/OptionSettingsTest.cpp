@@ -3,10 +3,8 @@
 #include <algorithm>
 
 #include "compiler/CompileJob.h"
-#include "compiler/OptionControls.h"
 #include "compiler/OptionSettings.h"
 #include "compiler/OptionsCfg.h"
-#include "compiler/OptionsView.h"
 #include "support/ProgramDirFixture.h"
 
 namespace korvex {
@@ -39,114 +37,88 @@ struct Compiled {
     }
 };
 
-Compiled Convert(ProgramDirFixture& dir, const PlayerCfg& player) {
-    dir.app().quakeDir = dir.quakeDir();
-    CompileJob job;
-    job.player = player;
-    const MessageCode result = ConvertOptionsToCvars(dir.app(), job, true);
-    return {result, OptionsCfgLines(job)};
-}
+class OptionSettings : public ::testing::Test {
+protected:
+    Compiled Convert() {
+        dir.app().quakeDir = dir.quakeDir();
+        CompileJob job;
+        job.player = player;
+        const MessageCode result = ConvertOptionsToCvars(dir.app(), job, true);
+        return {result, OptionsCfgLines(job)};
+    }
+    std::vector<std::string> Boxes() { return dir.host().BoxTexts(); }
 
-TEST(OptionSettings, MouseBrightnessAndTextureValues) {
     ProgramDirFixture dir;
     PlayerCfg player = CompletePlayer();
+};
+
+// The complete player's other values are pinned by the layout test below.
+TEST_F(OptionSettings, MouseBrightnessAndTextureValues) {
     player.SetFlag(Option::Mouse4, true);
-    Compiled cfg = Convert(dir, player);
-    ASSERT_EQ(cfg.result, 0) << (dir.host().boxes.empty() ? "" : dir.host().boxes[0].text);
+    Compiled cfg = Convert();
+    ASSERT_EQ(cfg.result, 0) << testing::PrintToString(Boxes());
     EXPECT_TRUE(cfg.Has("set m_pitch \"-0.02700\""));
-    EXPECT_TRUE(cfg.Has("set m_yaw \"0.00000\""));
-    EXPECT_TRUE(cfg.Has("set vid_gamma \"1.3\""));
-    EXPECT_TRUE(cfg.Has("set gl_picmip \"0\""));
-    EXPECT_TRUE(cfg.Has("set gl_playermip \"0\""));
-    EXPECT_TRUE(cfg.Has("set skin \"male/grunt\""));
-    EXPECT_TRUE(cfg.Has("set sensitivity \"2.0\""));
-    EXPECT_TRUE(cfg.Has("set s_volume \"0.5\""));
-    EXPECT_TRUE(cfg.Has("set rate \"25000\""));
 
     player.SetFlag(Option::Mouse4, false);
     player.SetText(Option::Mouse2, "10% pitch speed");
     player.SetText(Option::Video5, "25% texture quality");
-    cfg = Convert(dir, player);
+    cfg = Convert();
     EXPECT_TRUE(cfg.Has("set m_pitch \"0.00000\""));
     EXPECT_TRUE(cfg.Has("set gl_picmip \"3\""));
     EXPECT_TRUE(cfg.Has("set gl_playermip \"3\""));
-}
 
-TEST(OptionSettings, SightImprovementReplacesBrightnessAndForgivesItsText) {
-    ProgramDirFixture dir;
-    PlayerCfg player = CompletePlayer();
     player.SetFlag(Option::Video10, true);
     player.SetText(Option::Video4, "Brightness");
-    const Compiled cfg = Convert(dir, player);
+    cfg = Convert();
     EXPECT_EQ(cfg.result, 0);
     EXPECT_FALSE(cfg.Has("set vid_gamma \"1.3\""));
     EXPECT_TRUE(cfg.Has("set vid_gamma \"1.0\""));
     EXPECT_TRUE(cfg.Has("set gl_polyblend \"0\""));
-    EXPECT_TRUE(dir.host().boxes.empty());
+    EXPECT_EQ(Boxes(), std::vector<std::string>{});
 }
 
-TEST(OptionSettings, SoftwareDriverWritesNoGlLines) {
-    ProgramDirFixture dir;
-    PlayerCfg player = CompletePlayer();
+TEST_F(OptionSettings, SoftwareDriverWritesNoGlLines) {
     player.SetText(Option::Video1, "software");
     player.SetText(Option::Video5, "software texturing: stipple alpha");
-    const Compiled cfg = Convert(dir, player);
+    const Compiled cfg = Convert();
     ASSERT_EQ(cfg.result, 0);
     for (const char* prefix : {"set gl_shadows", "set gl_ext_palettedtexture", "set gl_finish", "set gl_modulate",
                                "set gl_playermip"})
         EXPECT_FALSE(cfg.HasPrefix(prefix)) << prefix;
-    EXPECT_TRUE(cfg.Has("set vid_ref \"soft\""));
-    EXPECT_TRUE(cfg.Has("set sw_allow_modex \"1\""));
-    EXPECT_TRUE(cfg.Has("set sw_mode \"3\""));
-    EXPECT_TRUE(cfg.Has("set sw_stipplealpha \"1\""));
-    EXPECT_TRUE(cfg.Has("set cl_blend \"1\""));
+    for (const char* line : {"set vid_ref \"soft\"", "set sw_allow_modex \"1\"", "set sw_mode \"3\"",
+                             "set sw_stipplealpha \"1\"", "set cl_blend \"1\""})
+        EXPECT_TRUE(cfg.Has(line)) << line;
 }
 
-TEST(OptionSettings, WholeNumbersAndInvalidDetails) {
-    EXPECT_TRUE(IsWholeNumber("95"));
-    EXPECT_FALSE(IsWholeNumber("95.5"));
-    EXPECT_FALSE(IsWholeNumber(""));
-    EXPECT_FALSE(IsWholeNumber("ninety"));
-
-    ProgramDirFixture dir;
-    PlayerCfg player = CompletePlayer();
+TEST_F(OptionSettings, FieldOfViewAltTabAndInvalidTexts) {
     player.SetText(Option::General5, "95");
-    Compiled cfg = Convert(dir, player);
+    player.SetFlag(Option::General4, true);
+    Compiled cfg = Convert();
     EXPECT_EQ(cfg.result, 0);
     EXPECT_TRUE(cfg.Has("set fov 95"));
+    EXPECT_TRUE(cfg.Has("set win_noalttab \"0\""));
 
     player.SetText(Option::General5, "95.5");
     player.SetText(Option::Sound2, "Sound quality");
-    cfg = Convert(dir, player);
+    cfg = Convert();
     EXPECT_EQ(cfg.result, Err::InvalidInput);
-    EXPECT_EQ(dir.host().BoxTexts(),
-              (std::vector<std::string>{"Invalid input. (field of view)", "Invalid input. (sound quality)"}));
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Invalid input. (field of view)", "Invalid input. (sound quality)"}));
 }
 
-TEST(OptionSettings, AltTabLineOnlyWhenDisabled) {
-    ProgramDirFixture dir;
-    PlayerCfg player = CompletePlayer();
-    EXPECT_FALSE(Convert(dir, player).HasPrefix("set win_noalttab"));
-    player.SetFlag(Option::General4, true);
-    EXPECT_TRUE(Convert(dir, player).Has("set win_noalttab \"0\""));
-}
-
-TEST(OptionSettings, TextureTextOfTheOtherFamily) {
-    ProgramDirFixture dir;
-    PlayerCfg player = CompletePlayer();
+TEST_F(OptionSettings, TextureTextOfTheOtherFamily) {
     player.SetText(Option::Video1, "software");
     player.SetText(Option::Video5, "25% texture quality");
-    EXPECT_EQ(Convert(dir, player).result, Err::InvalidInput);
-    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Invalid input. (software texturing)"}));
+    EXPECT_EQ(Convert().result, Err::InvalidInput);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Invalid input. (software texturing)"}));
 
     player.SetFlag(Option::Video10, true);
-    EXPECT_EQ(Convert(dir, player).result, 0);
+    EXPECT_EQ(Convert().result, 0);
     EXPECT_EQ(dir.host().boxes.size(), 1u);
 }
 
-TEST(OptionSettings, OptionsCfgLayoutOfACompletePlayer) {
-    ProgramDirFixture dir;
-    const Compiled cfg = Convert(dir, CompletePlayer());
+// Without Alt+Tab disabled there is no win_noalttab line.
+TEST_F(OptionSettings, OptionsCfgLayoutOfACompletePlayer) {
+    const Compiled cfg = Convert();
     const std::vector<std::string> expected{
         "// General", "set cl_vwep \"1\"", "set view_weapons \"1\"", "set g_select_empty \"1\"",
         "set con_notify \"6\"", "set fov 90", "set in_mouse 0", "set in_joy 0", "",
@@ -164,51 +136,6 @@ TEST(OptionSettings, OptionsCfgLayoutOfACompletePlayer) {
         "set allow_download_sounds \"1\"",
     };
     EXPECT_EQ(cfg.lines, expected);
-}
-
-TEST(OptionsView, VideoControlsFollowTheDriver) {
-    ProgramDirFixture dir;
-    Korvex& app = dir.app();
-    app.player.SetText(Option::Video1, "software");
-    app.player.SetFlag(Option::Video10, false);
-    Video1Change(app);
-    EXPECT_EQ(app.optionsView.video5Items, VideoTextureItems(true));
-    EXPECT_EQ(app.player.Text(Option::Video5), "Software Texturing");
-    EXPECT_FALSE(app.optionsView.Visible(Option::Video6));
-    EXPECT_FALSE(app.optionsView.Visible(Option::Video7));
-    EXPECT_TRUE(app.optionsView.Visible(Option::Video5));
-
-    app.player.SetText(Option::Video1, "OpenGL");
-    app.player.SetFlag(Option::Video10, true);
-    Video1Change(app);
-    EXPECT_EQ(app.optionsView.video5Items.size(), 4u);
-    EXPECT_EQ(app.player.Text(Option::Video5), "GL Texture Quality");
-    EXPECT_TRUE(app.optionsView.Visible(Option::Video7));
-    EXPECT_FALSE(app.optionsView.Visible(Option::Video4));
-    EXPECT_FALSE(app.optionsView.Visible(Option::Video6));
-    ApplySightImprovement(app, false);
-    EXPECT_TRUE(app.optionsView.Visible(Option::Video6));
-    EXPECT_TRUE(dir.host().boxes.empty());
-
-    app.player.SetText(Option::Video1, "Voodoo");
-    Video1Change(app);
-    EXPECT_EQ(app.player.Text(Option::Video1), "Video driver");
-    EXPECT_FALSE(app.optionsView.Visible(Option::Video4));
-    EXPECT_FALSE(app.optionsView.Visible(Option::Video5));
-    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Invalid input. (video driver)"}));
-}
-
-TEST(OptionControls, ListsAndPrompts) {
-    EXPECT_EQ(ControlOf(Option::Mouse1).items.size(), 21u);
-    EXPECT_EQ(ControlOf(Option::Mouse1).items.back(), "100% sensitivity");
-    EXPECT_EQ(ControlOf(Option::Video3).items.size(), 7u);
-    EXPECT_EQ(ControlOf(Option::Sound1).items.front(), "0% effects volume");
-    EXPECT_EQ(ControlOf(Option::Video6).items.size(), 5u);
-    EXPECT_EQ(ControlOf(Option::Character7).prompt, "Connect Speed");
-    int controls = 0;
-    for (const auto& group : OptionGroups()) controls += static_cast<int>(group.options.size());
-    EXPECT_EQ(controls, kOptionCount);
-    for (int i = 0; i < kOptionCount; ++i) EXPECT_EQ(static_cast<int>(ControlOf(static_cast<Option>(i)).option), i);
 }
 
 }  // namespace

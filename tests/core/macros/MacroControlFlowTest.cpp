@@ -25,19 +25,16 @@ TEST_F(MacroTest, AFalseIfSkipsNestedBlocksAndResumesAfterItsOwnFi) {
     EXPECT_EQ(app().interpreter.IfDepth, -1);
 }
 
-TEST_F(MacroTest, UnbalancedFiAndIfAreReported) {
-    Run({"FI"});
-    EXPECT_EQ(Boxes(), (E{Error(MacroErr::FiWithoutIf, 4), Error(MacroErr::FiWithoutIf, 0)}));
-}
-
-TEST_F(MacroTest, AMissingFiIsAnUnexpectedEnd) {
-    Run({"IF \"a\" \"=\" \"a\""});
-    EXPECT_EQ(Boxes(), E{Error(MacroErr::UnexpectedEndOfFile, 0)});
-}
-
-TEST_F(MacroTest, AnInvalidOperatorIsReported) {
-    Run({"IF \"a\" \"==\" \"a\"", "FI"});
-    EXPECT_EQ(Boxes()[0], Error(MacroErr::NoValidOperator, 4));
+// Each of these ends the program, so none of them needs to leave the interpreter ready.
+TEST_F(MacroTest, UnbalancedBlocksUnknownLabelsAndBadOperatorsAreReported) {
+    ExpectFaults({
+        {{"IF \"a\" \"==\" \"a\"", "FI"}, {{MacroErr::NoValidOperator, 4}, {MacroErr::FiWithoutIf, 5}, {MacroErr::FiWithoutIf, 0}}},
+        {{"FI"}, {{MacroErr::FiWithoutIf, 4}, {MacroErr::FiWithoutIf, 0}}},
+        {{"IF \"a\" \"=\" \"a\""}, {{MacroErr::UnexpectedEndOfFile, 0}}},
+        {{"GOTO \"nowhere\"", "LABEL \"somewhere\""}, {{MacroErr::UnexpectedEndOfFile, 0}}},
+    });
+    RunMacro(app(), PathOf("NONE.MAC"), false);
+    EXPECT_EQ(Boxes().back(), ComposeMacroLanguageError(0, PathOf("NONE.MAC"), "File not found"));
 }
 
 // The search passes the IF without opening it, so the block's FI then closes nothing.
@@ -55,11 +52,6 @@ TEST_F(MacroTest, AJumpSearchesFromTheTopAndLineNumbersCountAgain) {
     EXPECT_EQ(Commands(), E{"xxx"});
     EXPECT_EQ(Boxes().back(), Error(MacroErr::UnknownCommand, 0));
     EXPECT_EQ(Boxes()[Boxes().size() - 2], Error(MacroErr::UnknownCommand, 9));
-}
-
-TEST_F(MacroTest, AnUnknownLabelIsAnUnexpectedEnd) {
-    Run({"GOTO \"nowhere\"", "LABEL \"somewhere\""});
-    EXPECT_EQ(Boxes(), E{Error(MacroErr::UnexpectedEndOfFile, 0)});
 }
 
 TEST_F(MacroTest, LabelsIgnoreCaseConditionsDoNot) {
@@ -82,11 +74,6 @@ TEST_F(MacroTest, VariablesSurviveFromOneRunToTheNext) {
     Run({"ASSIGN \"kept\" 42"});
     Run({"QUAKE_COMMAND \"say &42&\""});
     EXPECT_EQ(Commands(), E{"say kept"});
-}
-
-TEST_F(MacroTest, AMissingFileIsReportedWithoutLine) {
-    RunMacro(app(), PathOf("NONE.MAC"), false);
-    EXPECT_EQ(Boxes(), E{ComposeMacroLanguageError(0, PathOf("NONE.MAC"), "File not found")});
 }
 
 TEST_F(MacroTest, AFinishedRunHandsOverAndBecomesReadyAgain) {

@@ -7,61 +7,49 @@ namespace {
 
 using E = std::vector<std::string>;
 
-TEST_F(MacroTest, KeywordsIgnoreCaseButNeedASpaceAfterThem) {
-    Run({"IF \"a\" \"=\" \"a\"", "fi", "  quake_command \"bind x +attack\""});
+namespace M = MacroErr;
+
+TEST_F(MacroTest, KeywordsIgnoreCaseAndQuakeCommandTakesEverythingBetweenTheOuterQuotes) {
+    Run({"IF \"a\" \"=\" \"a\"", "fi", "  quake_command \"bind x +attack\"", "QUAKE_COMMAND \"alias +zoom \"fov 30\"\""});
     EXPECT_EQ(Boxes(), E{});
-    EXPECT_EQ(Commands(), E{"bind x +attack"});
-
-    Run({"FIX", "FI\t", "QUAKE_COMMAND\t\"x\""});
-    EXPECT_EQ(Boxes(), (E{Error(MacroErr::UnknownCommand, 4), Error(MacroErr::UnknownCommand, 5),
-                          Error(MacroErr::UnknownCommand, 6), Error(MacroErr::UnknownCommand, 0)}));
+    EXPECT_EQ(Commands(), (E{"bind x +attack", "alias +zoom \"fov 30\""}));
+    Run({"QUAKE_COMMAND \"say \"hi\""});
+    EXPECT_EQ(Boxes()[0], "MacroLanguage Error (" + PathOf("T.MAC") + "): Uneven number of char \" found at line 4.");
 }
 
-TEST_F(MacroTest, CommentsStartAtTwoSlashesEvenInsideQuotes) {
-    Run({"// a comment line", "\t ", "SHOWMESSAGE \"see http://x\""});
-    EXPECT_EQ(Boxes(), (E{Error(MacroErr::TooFewParameters, 6), Error(MacroErr::TooFewParameters, 0)}));
+TEST_F(MacroTest, LexicalFaultsAreReportedWithTheirLine) {
+    ExpectFaults({
+        {{"FIX", "FI\t", "QUAKE_COMMAND\t\"x\""},  // a keyword needs a space after it
+         {{M::UnknownCommand, 4}, {M::UnknownCommand, 5}, {M::UnknownCommand, 6}, {M::UnknownCommand, 0}}},
+        {{"// a comment line", "\t ", "SHOWMESSAGE \"see http://x\""},  // "//" starts a comment even in quotes
+         {{M::TooFewParameters, 6}, {M::TooFewParameters, 0}}},
+        {{"TEXT 10\t20 \"x\""}, {{M::WrongType, 4}, {M::WrongType, 0}}},  // a number ends at a space only
+        {{"ASSIGN \"x\""}, {{M::WrongType, 4}, {M::WrongType, 0}}},       // a missing trailing number
+        {{"QUAKE_COMMAND \"echo\"", "QUAKE_COMMAND  \"echo x\""}, {{M::WrongType, 5}, {M::WrongType, 0}}},
+        {{"QUAKE_COMMAND"}, {{M::TooFewParameters, 4}, {M::TooFewParameters, 0}}},
+        {{"ASSIGN \"a&150&b\" 9", "ASSIGN \"x\" 200"}, {{M::InvalidVariableNumber, 4}, {M::InvalidVariableNumber, 5}}},
+    });
+    EXPECT_EQ(Variable(9), "ab") << "a variable number from 100 on inserts nothing";
 }
 
-TEST_F(MacroTest, NumbersEndAtASpaceNotAtATab) {
-    Run({"TEXT 10\t20 \"x\""});
-    EXPECT_EQ(Boxes(), (E{Error(MacroErr::WrongType, 4), Error(MacroErr::WrongType, 0)}));
-}
-
-TEST_F(MacroTest, MissingTrailingNumberFailsMissingTrailingStringIsEmpty) {
+TEST_F(MacroTest, ReferencesAndTrailingParameters) {
     Run({"NECESSARY_KEY \"+attack\"", "ASSIGN \"x\" 5 and text after it is ignored"});
     EXPECT_EQ(Boxes(), E{});
     EXPECT_EQ(app().macroResults.Keys[0].Command, "+attack");
     EXPECT_EQ(app().macroResults.Keys[0].Description, "");
     EXPECT_EQ(Variable(5), "x");
 
-    Run({"ASSIGN \"x\""});
-    EXPECT_EQ(Boxes().back(), Error(MacroErr::WrongType, 0));
-    EXPECT_EQ(Boxes()[0], Error(MacroErr::WrongType, 4));
-}
-
-TEST_F(MacroTest, ARunOfAmpersandsOpensTheReferenceAtItsLast) {
     Variable(1) = "2&";
     Variable(2) = "done";
-    Run({"ASSIGN \"&&1&\" 3"});
+    Variable(6) = "7";
+    Run({"ASSIGN \"&&1&\" 3", "ASSIGN \"abc\" &6"});  // a run of "&" opens at its last; a line end closes
     EXPECT_EQ(Boxes(), E{});
     EXPECT_EQ(Variable(3), "done");
+    EXPECT_EQ(Variable(7), "abc");
 
     Variable(1) = "hi";
     Run({"QUAKE_COMMAND \"say &&1&\""});
     EXPECT_EQ(Boxes()[0], Error(MacroErr::InvalidVariableReference, 4));
-}
-
-TEST_F(MacroTest, AReferenceMayLackItsClosingAmpersandAtTheLineEnd) {
-    Variable(5) = "7";
-    Run({"ASSIGN \"abc\" &5"});
-    EXPECT_EQ(Boxes(), E{});
-    EXPECT_EQ(Variable(7), "abc");
-}
-
-TEST_F(MacroTest, VariableNumbersFrom100AreReportedAtOnceAndInsertNothing) {
-    Run({"ASSIGN \"a&150&b\" 9", "ASSIGN \"x\" 200"});
-    EXPECT_EQ(Boxes(), (E{Error(MacroErr::InvalidVariableNumber, 4), Error(MacroErr::InvalidVariableNumber, 5)}));
-    EXPECT_EQ(Variable(9), "ab");
 }
 
 TEST_F(MacroTest, SkippedBlocksAndDescriptionRunsDoNotSubstitute) {
@@ -72,19 +60,6 @@ TEST_F(MacroTest, SkippedBlocksAndDescriptionRunsDoNotSubstitute) {
              true);
     EXPECT_EQ(Boxes(), E{});
     EXPECT_EQ(app().macroResults.MacroDesc, "Fire & forget &x");
-}
-
-TEST_F(MacroTest, QuakeCommandTakesEverythingBetweenTheFirstAndLastQuote) {
-    Run({"QUAKE_COMMAND \"alias +zoom \"fov 30\"\"", "QUAKE_COMMAND  \"echo x\""});
-    EXPECT_EQ(Commands(), E{"alias +zoom \"fov 30\""});
-    EXPECT_EQ(Boxes(), (E{Error(MacroErr::WrongType, 5), Error(MacroErr::WrongType, 0)}));
-
-    Run({"QUAKE_COMMAND \"say \"hi\""});
-    EXPECT_EQ(Boxes()[2], Error(MacroErr::UnevenQuotes, 4));
-    EXPECT_EQ(Boxes()[2], "MacroLanguage Error (" + PathOf("T.MAC") + "): Uneven number of char \" found at line 4.");
-
-    Run({"QUAKE_COMMAND"});
-    EXPECT_EQ(Boxes()[4], Error(MacroErr::TooFewParameters, 4));
 }
 
 TEST_F(MacroTest, SelfReferringVariablesEndInAnInvalidReference) {
@@ -110,9 +85,6 @@ TEST(MacroNumbers, ReadAndWrittenAsTheLanguageDefines) {
     EXPECT_EQ(ParseMacroNumber("1,5"), std::nullopt);
     EXPECT_EQ(ParseMacroNumber("1e999"), std::nullopt);
     EXPECT_EQ(ParseMacroNumber(" 1"), std::nullopt);
-    EXPECT_EQ(FormatMacroNumber(1.0 / 3), "0.33333");
-    EXPECT_EQ(FormatMacroNumber(-3), "-3");
-    EXPECT_EQ(FormatMacroNumber(2.5), "2.50000");
     EXPECT_EQ(FormatMacroNumber(-0.0), "0");
 }
 

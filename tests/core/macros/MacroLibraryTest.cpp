@@ -1,6 +1,5 @@
 #include "MacroTestSupport.h"
 
-#include <regex>
 #include <set>
 
 #include "bindings/MacroOutputFile.h"
@@ -88,29 +87,19 @@ void ExpectValidQuakeResults(const TMacroResults& results, const std::string& ru
     }
 }
 
-TEST_F(MacroLibraryTest, EveryMacroLoadsIntoTheCatalogueWithItsHelpText) {
-    LoadMacroCatalogue(app(), Library());
-    EXPECT_EQ(Boxes(), E{});
-    EXPECT_GE(app().macroCatalogue.entries.size(), 40u);
-    EXPECT_GE(app().macroLists.categories.size(), 8u);
-    for (const auto& entry : app().macroCatalogue.entries) EXPECT_GT(entry.MacroDetailDesc.size(), 20u) << entry.Path;
-}
-
-TEST_F(MacroLibraryTest, FilesAreCrLfTextAndTogetherUseTheWholeLanguage) {
-    std::set<std::string> used;
+TEST_F(MacroLibraryTest, EveryMacroIsCrLfTextAndLoadsIntoTheCatalogueWithItsHelpText) {
     for (const std::string& name : ListMacroFiles(Library())) {
         const std::string text = ReadWholeFile(JoinPath(Library(), name));
         ASSERT_FALSE(text.empty());
         EXPECT_EQ(text.substr(text.size() - 2), "\r\n") << name;
         for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
             EXPECT_EQ(text[at - 1], '\r') << name;
-        static const std::regex keyword(R"((^|\n)([A-Z_0-9]+)[ \r])");
-        for (std::sregex_iterator it(text.begin(), text.end(), keyword), end; it != end; ++it) used.insert((*it)[2]);
     }
-    for (const char* statement : {"MACRO_DESC", "MACRO_DETAILDESC", "MACRO_CAT", "LABEL", "FI", "IF", "GOTOIF", "GOTO",
-                                  "INPUTFIELD", "TEXT", "INPUTCOMBO", "NECESSARY_KEY", "INPUTMODE", "ASSIGN", "CONCAT",
-                                  "TAN", "ADD", "SHOWMESSAGE", "MULT", "DIV", "REAL2INT", "QUAKE_COMMAND"})
-        EXPECT_TRUE(used.count(statement)) << statement;
+    LoadMacroCatalogue(app(), Library());
+    EXPECT_EQ(Boxes(), E{});
+    EXPECT_GE(app().macroCatalogue.entries.size(), 40u);
+    EXPECT_GE(app().macroLists.categories.size(), 8u);
+    for (const auto& entry : app().macroCatalogue.entries) EXPECT_GT(entry.MacroDetailDesc.size(), 20u) << entry.Path;
 }
 
 TEST_F(MacroLibraryTest, EveryMacroRunsWithEveryChoiceAndYieldsValidQuakeCommands) {
@@ -150,12 +139,8 @@ TEST_F(MacroLibraryTest, TheDropMacroOffersOnlyItemsQuakeIICanDrop) {
     Button1Click(app());
 }
 
-TEST_F(MacroLibraryTest, TheZoomMacroComputesFieldOfViewFactors) {
-    RunMacro(app(), JoinPath(Library(), "V_ZOOM.MAC"), false);
-    TypeIntoInputCombo(app(), 0, "4");
-    Button1Click(app());
-    EXPECT_EQ(Commands(), (E{"alias +zoom \"fov $FOV_0.25000$\"", "alias -zoom \"fov $FOV_1$\""}));
-
+// V_ZOOM.MAC is pinned by korvex-cli's compile test.
+TEST_F(MacroLibraryTest, TheZoomAngleAndVolumeMacrosComputeTheirFactors) {
     RunMacro(app(), JoinPath(Library(), "V_ZOOMANGLE.MAC"), false);
     Button1Click(app());
     EXPECT_EQ(Commands()[0], "alias +zoomangle \"fov 30;m_yaw $MOUSEYAW_0.26795$;m_pitch $MOUSEPITCH_0.26795$\"");

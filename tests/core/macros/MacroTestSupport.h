@@ -44,6 +44,25 @@ protected:
         return ComposeMacroLanguageError(line, PathOf("T.MAC"), MacroErrorText(code));
     }
     std::vector<std::string> Boxes() { return host().BoxTexts(); }
+
+    // Runs each body afresh and expects exactly its macro-language errors, in order.
+    struct Fault {
+        std::uint8_t code;
+        int line;
+    };
+    struct FaultCase {
+        std::vector<std::string> body;
+        std::vector<Fault> faults;
+    };
+    void ExpectFaults(const std::vector<FaultCase>& cases) {
+        for (const FaultCase& c : cases) {
+            host().boxes.clear();
+            Run(c.body);
+            std::vector<std::string> expected;
+            for (const Fault& fault : c.faults) expected.push_back(Error(fault.code, fault.line));
+            EXPECT_EQ(Boxes(), expected) << c.body[0];
+        }
+    }
     std::vector<std::string> Commands() {
         const TMacroResults& r = app().macroResults;
         return {r.Commands.begin(), r.Commands.begin() + (r.LastCommand + 1)};

