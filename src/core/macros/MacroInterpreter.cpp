@@ -17,6 +17,16 @@ int VariableIndex(double n) {
     if (!(n >= 0 && n < kMacroVariableCount)) return -1;
     return static_cast<int>(std::trunc(n));
 }
+
+// A run that ended in an error may have left a block open or a label search going.
+void ResetControlFlow(MacroInterpreter& state) {
+    state.IfDepth = -1;
+    state.SkippingIfBlock = false;
+    state.SkipStartDepth = -1;
+    state.SearchingLabel = false;
+    state.SearchLabel.clear();
+}
+
 }  // namespace
 
 void ReportMacroError(Korvex& app, int line, std::uint8_t code) {
@@ -69,6 +79,7 @@ void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly) {
     }
     ClearMacroDialog(app);
     state.LineNumber = 0;
+    ResetControlFlow(state);
     const std::uint8_t result = ReadMacroLines(app, descriptionsOnly);
     if (result == MacroErr::InterruptedForInput) {
         state.MacroSuspended = true;

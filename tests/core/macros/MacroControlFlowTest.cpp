@@ -25,13 +25,14 @@ TEST_F(MacroTest, AFalseIfSkipsNestedBlocksAndResumesAfterItsOwnFi) {
     EXPECT_EQ(app().interpreter.IfDepth, -1);
 }
 
-// Each of these ends the program, so none of them needs to leave the interpreter ready.
+// Each case runs after the one before failed: a new run starts with no block open and no label searched.
 TEST_F(MacroTest, UnbalancedBlocksUnknownLabelsAndBadOperatorsAreReported) {
     ExpectFaults({
         {{"IF \"a\" \"==\" \"a\"", "FI"}, {{MacroErr::NoValidOperator, 4}, {MacroErr::FiWithoutIf, 5}, {MacroErr::FiWithoutIf, 0}}},
         {{"FI"}, {{MacroErr::FiWithoutIf, 4}, {MacroErr::FiWithoutIf, 0}}},
         {{"IF \"a\" \"=\" \"a\""}, {{MacroErr::UnexpectedEndOfFile, 0}}},
         {{"GOTO \"nowhere\"", "LABEL \"somewhere\""}, {{MacroErr::UnexpectedEndOfFile, 0}}},
+        {{"QUAKE_COMMAND \"fine\""}, {}},
     });
     RunMacro(app(), PathOf("NONE.MAC"), false);
     EXPECT_EQ(Boxes().back(), ComposeMacroLanguageError(0, PathOf("NONE.MAC"), "File not found"));
