@@ -16,8 +16,7 @@ bool MakeDirectory(const std::string& path) {
 bool RemoveDirectoryTree(Korvex& app, const std::string& path) {
     const std::string directory = ResolveCase(WithoutTrailingSeparator(path));
     if (!DirectoryExists(directory)) return true;
-    const auto entries = ListDirectory(directory);
-    for (const DirEntry& entry : entries.value_or(std::vector<DirEntry>{})) {
+    for (const DirEntry& entry : ListDirectory(directory)) {
         const std::string full = JoinPath(directory, entry.name);
         if (entry.isDirectory) {
             if (!RemoveDirectoryTree(app, full)) return false;

@@ -26,9 +26,7 @@ bool ConfirmFind(Korvex& app, const std::string& dir, const std::string& name) {
 
 std::string SearchDirectory(Korvex& app, const std::string& dir) {
     if (IsSkippedSystemDirectory(dir)) return {};
-    const auto entries = ListDirectory(dir);
-    if (!entries) return {};
-    for (const DirEntry& entry : *entries) {
+    for (const DirEntry& entry : ListDirectory(dir)) {
         if (IsGameExecutable(entry) && ConfirmFind(app, dir, entry.name)) return dir;
         if (entry.isDirectory) {
             std::string found = SearchDirectory(app, JoinPath(dir, entry.name));

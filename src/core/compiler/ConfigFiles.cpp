@@ -27,7 +27,7 @@ bool PrepareOutputDir(Korvex& app, const std::string& outputDir) {
         }
         return true;
     }
-    for (const DirEntry& entry : ListDirectory(outputDir).value_or(std::vector<DirEntry>{})) {
+    for (const DirEntry& entry : ListDirectory(outputDir)) {
         if (entry.isDirectory || entry.name.front() == '.' || !EndsWithIgnoringCase(entry.name, ".CFG")) continue;
         const std::string path = JoinPath(ResolveCase(outputDir), entry.name);
         if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);

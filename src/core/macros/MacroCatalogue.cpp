@@ -33,9 +33,8 @@ void FillCategories(Korvex& app) {
 
 std::vector<std::string> ListMacroFiles(const std::string& directory) {
     std::vector<std::string> names;
-    if (const auto entries = ListDirectory(directory))
-        for (const DirEntry& entry : *entries)
-            if (!entry.isDirectory && EndsWithIgnoringCase(entry.name, ".MAC")) names.push_back(entry.name);
+    for (const DirEntry& entry : ListDirectory(directory))
+        if (!entry.isDirectory && EndsWithIgnoringCase(entry.name, ".MAC")) names.push_back(entry.name);
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const std::string lowerA = LowerCaseAscii(a), lowerB = LowerCaseAscii(b);
         return lowerA != lowerB ? lowerA < lowerB : a < b;

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <fstream>
 
 #include "platform/Path.h"
@@ -34,6 +35,13 @@ std::optional<std::string> FindNameIgnoringCase(const std::string& directory, co
     }
     ::closedir(dir);
     return found;
+}
+
+// The type and permission bits of what path names, following links; nothing when it does not exist.
+std::optional<mode_t> ModeOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(ResolveCase(path).c_str(), &info) != 0) return std::nullopt;
+    return info.st_mode;
 }
 
 std::int64_t CreationTimeOf(const std::string& path) {
@@ -79,25 +87,25 @@ std::string ResolveCase(const std::string& path) {
 bool PathExists(const std::string& path) { return EntryExists(ResolveCase(path)); }
 
 bool FileExists(const std::string& path) {
-    struct stat info {};
-    return ::stat(ResolveCase(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+    const auto mode = ModeOf(path);
+    return mode && !S_ISDIR(*mode);
 }
 
 bool DirectoryExists(const std::string& path) {
-    struct stat info {};
-    return ::stat(ResolveCase(WithoutTrailingSeparator(path)).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    const auto mode = ModeOf(WithoutTrailingSeparator(path));
+    return mode && S_ISDIR(*mode);
 }
 
 bool RegularFileExists(const std::string& path) {
-    struct stat info {};
-    return ::stat(ResolveCase(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    const auto mode = ModeOf(path);
+    return mode && S_ISREG(*mode);
 }
 
-std::optional<std::vector<DirEntry>> ListDirectory(const std::string& directory) {
+std::vector<DirEntry> ListDirectory(const std::string& directory) {
     const std::string resolved = ResolveCase(directory);
-    DIR* dir = ::opendir(resolved.c_str());
-    if (!dir) return std::nullopt;
     std::vector<DirEntry> entries;
+    DIR* dir = ::opendir(resolved.c_str());
+    if (!dir) return entries;
     while (const dirent* raw = ::readdir(dir)) {
         const std::string name = raw->d_name;
         if (name == "." || name == "..") continue;
@@ -155,8 +163,8 @@ bool ClearReadOnly(const std::string& path) { return ChangeWriteBit(path, true);
 bool SetReadOnly(const std::string& path) { return ChangeWriteBit(path, false); }
 
 bool IsReadOnlyFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(ResolveCase(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode) && (info.st_mode & S_IWUSR) == 0;
+    const auto mode = ModeOf(path);
+    return mode && !S_ISDIR(*mode) && (*mode & S_IWUSR) == 0;
 }
 
 bool CreateOneDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0755) == 0; }

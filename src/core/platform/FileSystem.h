@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,8 +27,8 @@ bool DirectoryExists(const std::string& path);
 bool RegularFileExists(const std::string& path);
 
 // Entries in the order the file system lists them, without "." and "..";
-// nothing when the directory cannot be listed.
-std::optional<std::vector<DirEntry>> ListDirectory(const std::string& directory);
+// none when the directory cannot be listed.
+std::vector<DirEntry> ListDirectory(const std::string& directory);
 
 bool CopyFileOver(const std::string& source, const std::string& target);
 bool RemoveFile(const std::string& path);

@@ -23,7 +23,7 @@ void FillModelList(Korvex& app) {
     PlayerCfgControls& controls = app.player.controls;
     controls.modelItems.clear();
     controls.skinItems.clear();
-    for (const DirEntry& entry : ListDirectory(PlayerModelsDir(app)).value_or(std::vector<DirEntry>{}))
+    for (const DirEntry& entry : ListDirectory(PlayerModelsDir(app)))
         if (entry.isDirectory) controls.modelItems.push_back(kModelPrefix + entry.name);
     SortAsListBox(controls.modelItems);
     app.host.PlayerCfgChanged();
@@ -33,7 +33,7 @@ void FillSkinList(Korvex& app, const std::string& modelText) {
     std::vector<std::string>& skins = app.player.controls.skinItems;
     skins.clear();
     const std::string modelDir = JoinPath(PlayerModelsDir(app), ModelNameOf(modelText));
-    for (const DirEntry& entry : ListDirectory(modelDir).value_or(std::vector<DirEntry>{}))
+    for (const DirEntry& entry : ListDirectory(modelDir))
         if (EndsWithIgnoringCase(entry.name, "_I.PCX"))
             skins.push_back(kSkinPrefix + entry.name.substr(0, entry.name.size() - 6));
     SortAsListBox(skins);

@@ -165,8 +165,7 @@ void SavePlayerCFG(Korvex& app) {
 }
 
 void CleanPlayerDir(Korvex& app) {
-    const auto entries = ListDirectory(app.currentPlayerDir);
-    for (const DirEntry& entry : entries.value_or(std::vector<DirEntry>{})) {
+    for (const DirEntry& entry : ListDirectory(app.currentPlayerDir)) {
         const std::string& name = entry.name;
         if (name == "bindings.dat" || name == "options.dat" || name == "special.dat" || entry.isDirectory) continue;
         const std::string macroFile = name.substr(0, name.size() - std::min<std::size_t>(4, name.size()));

@@ -38,7 +38,7 @@ std::string PlayerDir(const Korvex& app, const std::string& name) { return JoinP
 
 std::vector<std::string> FillPlayerList(const Korvex& app) {
     std::vector<std::string> names;
-    for (const DirEntry& entry : ListDirectory(app.dirs.players).value_or(std::vector<DirEntry>{}))
+    for (const DirEntry& entry : ListDirectory(app.dirs.players))
         if (entry.isDirectory) names.push_back(entry.name);
     SortAsListBox(names);
     return names;
@@ -81,7 +81,7 @@ int RenamePlayerDir(const Korvex& app, const std::string& newName) {
 bool DeletePlayerDir(Korvex& app, const std::string& path) {
     const std::string directory = ResolveCase(path);
     bool complete = true;
-    for (const DirEntry& entry : ListDirectory(directory).value_or(std::vector<DirEntry>{})) {
+    for (const DirEntry& entry : ListDirectory(directory)) {
         const std::string full = JoinPath(directory, entry.name);
         if (!entry.isDirectory) ClearReadOnly(full);
         if (entry.isDirectory ? RemoveDirectoryTree(app, full) : RemoveFile(full)) continue;
@@ -98,7 +98,7 @@ void CopyMacroOutputs(Korvex& app, const std::string& fromName, const std::strin
     const std::string to = ResolveCase(PlayerDir(app, toName));
     // Copying a directory onto itself would empty every file it copies.
     if (from == to) return;
-    for (const DirEntry& entry : ListDirectory(from).value_or(std::vector<DirEntry>{})) {
+    for (const DirEntry& entry : ListDirectory(from)) {
         if (entry.isDirectory || !EndsWithIgnoringCase(entry.name, ".out")) continue;
         std::vector<std::string> lines;
         const std::string source = JoinPath(from, entry.name);

@@ -41,8 +41,8 @@ TEST(QuakeLocation, ASecondGameInTheSameTreeIsOfferedOnlyAfterTheFirstWasDecline
     const std::string deeper = dir.quakeDir() + "/ctf/old/quake2.exe";
     WriteWholeFile(deeper, "");
     // The walk follows the file system's listing order, so either may come first.
-    const auto entries = ListDirectory(dir.quakeDir());
-    const bool topFirst = std::find_if(entries->begin(), entries->end(), [](const DirEntry& e) {
+    const std::vector<DirEntry> entries = ListDirectory(dir.quakeDir());
+    const bool topFirst = std::find_if(entries.begin(), entries.end(), [](const DirEntry& e) {
                               return e.name == "QUAKE2.EXE" || e.name == "ctf";
                           })->name == "QUAKE2.EXE";
     const std::string first = topFirst ? top : deeper;

@@ -48,7 +48,7 @@ TEST_F(ScriptWriting, WithoutMacrosOnlyTheFixedScriptsAndOldScriptsGo) {
     EXPECT_TRUE(dir.Exists("../quake2/korvex/options.cfg"));
     EXPECT_TRUE(dir.Exists("../quake2/korvex/.keep.cfg"));
     EXPECT_TRUE(dir.Exists("../quake2/korvex/notes.txt"));
-    EXPECT_EQ(ListDirectory(job.outputDir)->size(), 6u) << "old.CFG and lower.cfg are removed";
+    EXPECT_EQ(ListDirectory(job.outputDir).size(), 6u) << "old.CFG and lower.cfg are removed";
 }
 
 TEST_F(ScriptWriting, KeyListsPlaceholdersAndRepeatedBindings) {
