@@ -1,7 +1,6 @@
 #include <iostream>
 
 #include "app/Korvex.h"
-#include "app/Messages.h"
 #include "app/ProgramOptions.h"
 #include "app/QuakeLocation.h"
 #include "cli/CliCommands.h"
@@ -36,11 +35,7 @@ int RunCheck(CliContext& context) {
                                      {"dirsort", dirs.dirSort}})
         PrintLine(label, dir);
 
-    app.quakeDir = ReadStoredQuakeDir(app);
-    if (IsQuakeDir(app.quakeDir))
-        PrintLine("quake2", app.quakeDir);
-    else
-        ShowError(app, Err::QuakePathNotAvailable, "Install Quake II first.");
+    if (UseStoredQuakeDir(app)) PrintLine("quake2", app.quakeDir);
 
     LoadProgramOptions(app);
     const ProgramOptions& options = app.options;

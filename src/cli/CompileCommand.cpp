@@ -1,7 +1,6 @@
 #include <iostream>
 
 #include "app/Korvex.h"
-#include "app/Messages.h"
 #include "app/ProgramOptions.h"
 #include "app/QuakeLocation.h"
 #include "app/StartUp.h"
@@ -26,11 +25,7 @@ int RunCompile(CliContext& context) {
     const std::string player = Utf8ToCp1252(context.args[0]);
     const std::string outputDir = context.args[1];
 
-    app.quakeDir = ReadStoredQuakeDir(app);
-    if (!IsQuakeDir(app.quakeDir)) {
-        ShowError(app, Err::QuakePathNotAvailable, "Install Quake II first.");
-        return 1;
-    }
+    if (!UseStoredQuakeDir(app)) return 1;
     if (!StaysInPlayersDir(player) || !DirectoryExists(JoinPath(app.dirs.players, player))) {
         std::cerr << "There is no Player-CFG named " << context.args[0] << ".\n";
         return 1;

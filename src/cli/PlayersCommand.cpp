@@ -1,8 +1,8 @@
 #include <iostream>
 
 #include "app/Korvex.h"
+#include "app/StartUp.h"
 #include "cli/CliCommands.h"
-#include "platform/Path.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 #include "players/PlayerDirs.h"
@@ -12,7 +12,7 @@ namespace korvex {
 // The Player-CFGs, one a line; the one Korvex opens next is marked with "* ".
 int RunPlayers(CliContext& context) {
     const Korvex& app = context.app;
-    const std::string current = ReadFirstLine(JoinPath(app.dirs.players, "lastplayer.dat"));
+    const std::string current = ReadFirstLine(LastPlayerFile(app));
     for (const std::string& name : FillPlayerList(app))
         std::cout << (EqualsIgnoringCase(name, current) ? "* " : "  ") << Cp1252ToUtf8(name) << '\n';
     return ExitStatus(context);

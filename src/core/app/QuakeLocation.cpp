@@ -46,7 +46,12 @@ bool IsQuakeDir(const std::string& dir) {
     return ::stat(native.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & S_IXUSR);
 }
 
-std::string ReadStoredQuakeDir(const Korvex& app) { return ReadFirstLine(QuakePathFile(app)); }
+bool UseStoredQuakeDir(Korvex& app) {
+    app.quakeDir = ReadFirstLine(QuakePathFile(app));
+    if (IsQuakeDir(app.quakeDir)) return true;
+    ShowError(app, Err::QuakePathNotAvailable, "Install Quake II first.");
+    return false;
+}
 
 void LoadQuakeDir(Korvex& app) {
     LineReader reader;

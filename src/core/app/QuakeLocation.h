@@ -8,8 +8,9 @@ namespace korvex {
 struct Korvex;
 
 bool IsQuakeDir(const std::string& dir);
-// The directory stored in quakepath.dat, or empty text when there is none.
-std::string ReadStoredQuakeDir(const Korvex& app);
+// Takes the directory stored in quakepath.dat without searching; reports message 11 and
+// returns false when it holds no game.
+bool UseStoredQuakeDir(Korvex& app);
 // Establishes app.quakeDir at start-up; ends the program when no game is found.
 void LoadQuakeDir(Korvex& app);
 void AskForQuakeDir(Korvex& app);

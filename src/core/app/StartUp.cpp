@@ -19,7 +19,6 @@ namespace korvex {
 namespace {
 
 std::string FirstRunMarker(const Korvex& app) { return JoinPath(app.dirs.program, "korvex.ini"); }
-std::string LastPlayerFile(const Korvex& app) { return JoinPath(app.dirs.players, "lastplayer.dat"); }
 
 }  // namespace
 
@@ -113,6 +112,8 @@ void StartUp(Korvex& app) {
     }
     LoadEverything(app);
 }
+
+std::string LastPlayerFile(const Korvex& app) { return JoinPath(app.dirs.players, "lastplayer.dat"); }
 
 void LoadLastPlayer(Korvex& app) {
     LineReader reader;

@@ -16,6 +16,8 @@ bool CheckFirstRun(Korvex& app);
 void LoadEverything(Korvex& app);
 void StartUp(Korvex& app);
 
+// "lastplayer.dat": the Player-CFG that was current at the last exit.
+std::string LastPlayerFile(const Korvex& app);
 void LoadLastPlayer(Korvex& app);
 void SaveLastPlayer(Korvex& app, const std::string& name);
 
