@@ -1,5 +1,6 @@
 #include "compiler/ConfigCompiler.h"
 
+#include "app/DirectoryTools.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "compiler/CompileInputs.h"
@@ -43,7 +44,7 @@ void AddIncludedMacros(Korvex& app, CompileJob& job) {
 // The additional commands go to the temp directory; the launcher appends them to the
 // start-up script it writes.
 bool WriteAdditionalCommands(Korvex& app, const PlayerCfg& player) {
-    if (!DirectoryExists(app.dirs.temp)) CreateOneDirectory(app.dirs.temp);
+    if (!DirectoryExists(app.dirs.temp)) MakeDirectory(app.dirs.temp);
     const std::string path = JoinPath(app.dirs.temp, "addcomm.tmp");
     std::vector<std::string> lines;
     if (player.additionalCommands && !player.additionalCommandLines.empty()) {

@@ -4,6 +4,7 @@
 
 #include "app/CfgBackup.h"
 #include "app/Korvex.h"
+#include "bindings/MacroOutputFile.h"
 #include "compiler/BindingLines.h"
 #include "compiler/CompileJob.h"
 #include "compiler/HotkeyScripts.h"
@@ -73,23 +74,18 @@ public:
 
 private:
     MessageCode ReadOutFile(const std::string& path) {
-        LineReader reader;
-        if (!reader.Open(path)) {
+        MacroOutput output;
+        if (!ReadMacroOutput(path, output)) {
             ShowError(app_, Err::CouldntOpenFile, path);
             return Err::CouldntOpenFile;
         }
-        const std::string category = reader.ReadLine();
-        const long long lastKey = TextToIntDef(reader.ReadLine());
-        for (long long group = 0; group <= lastKey && !reader.AtEnd(); ++group)
-            for (int line = 0; line < 3; ++line) reader.ReadLine();
-        const int index = category.empty() ? -1 : IndexIgnoringCase(job_.categories, category);
+        const int index = output.category.empty() ? -1 : IndexIgnoringCase(job_.categories, output.category);
         if (index < 0) {
             FatalError(app_, Err::WrongCategoryInOutput, path);
             return Err::CouldntCreateFile;
         }
-        while (!reader.AtEnd())
-            for (const std::string& part : SplitKeyList(reader.ReadLine()))
-                WritePart(pass_.categoryScripts[index], part);
+        for (const std::string& command : output.commands)
+            for (const std::string& part : SplitKeyList(command)) WritePart(pass_.categoryScripts[index], part);
         return 0;
     }
 

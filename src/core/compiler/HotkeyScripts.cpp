@@ -94,8 +94,7 @@ public:
             WriteConfigLine(job_, shared, "alias -hk_" + modifier + " \"exec ../korvex/m_hk_" + modifier + ".cfg\"", false);
             if (!WriteModifierScripts(modifier, aliases)) return Err::CouldntCreateFile;
         }
-        if (!shared.Save(app_)) return Err::CouldntCreateFile;
-        return SaveChecked(JoinPath(job_.outputDir, "Initialize Hotkeys.CFG"), initLines_) ? 0 : Err::CouldntCreateFile;
+        return shared.Save(app_) && init_.Save(app_) ? 0 : Err::CouldntCreateFile;
     }
 
 private:
@@ -121,7 +120,7 @@ private:
             WriteConfigLine(job_, press, pressAlias, false);
             WriteConfigLine(job_, press, "alias -" + alias.name + " \"" + ReleaseListOf(pressAlias) + "\"", false);
             WriteConfigLine(job_, release, "-" + alias.name, false);
-            initLines_.push_back("alias -" + alias.name + " \"\"");
+            init_.Add("alias -" + alias.name + " \"\"");
         }
         for (const ChordAlias& alias : aliases)
             WriteConfigLine(job_, release, RestoreLineOf(pass_, alias.key, modifier), false);
@@ -129,22 +128,19 @@ private:
             WriteConfigLine(job_, release, "alias +" + alias.name + " \"\"", false);
             WriteConfigLine(job_, release, "alias -" + alias.name + " \"\"", false);
         }
-        return SaveChecked(press.Path(), press.Lines()) && SaveChecked(release.Path(), release.Lines());
-    }
-
-    // A modifier with a path separator in its name cannot name a script of the output directory.
-    bool SaveChecked(const std::string& path, const std::vector<std::string>& lines) {
-        if (RelativeTo(path, job_.outputDir) == FileName(path) && WriteLinesAtomically(path, lines))
-            return true;
-        ShowError(app_, Err::CouldntCreateFile, path);
-        return false;
+        // A modifier with a path separator in its name cannot name a script of the output directory.
+        if (RelativeTo(press.Path(), job_.outputDir) != FileName(press.Path())) {
+            ShowError(app_, Err::CouldntCreateFile, press.Path());
+            return false;
+        }
+        return press.Save(app_) && release.Save(app_);
     }
 
     Korvex& app_;
     const CompileJob& job_;
     const BindingPass& pass_;
     int chordCount_ = 0;
-    std::vector<std::string> initLines_;
+    ScriptFile init_{JoinPath(job_.outputDir, "Initialize Hotkeys.CFG")};
 };
 
 }  // namespace
