@@ -6,7 +6,7 @@
 #include "app/Messages.h"
 #include "bindings/KeyListText.h"
 #include "bindings/MacroOutputFile.h"
-#include "platform/FileSystem.h"
+#include "macros/MacroInterpreter.h"
 #include "platform/ListLookup.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
@@ -48,10 +48,7 @@ Button AskSharedKeys(Korvex& app, const std::string& lead, const std::vector<std
 }
 
 std::string MacroDescOf(Korvex& app, const std::string& macroFileName) {
-    const std::string path = JoinPath(app.dirs.macros, macroFileName);
-    if (macroFileName.find(kPathSeparator) != std::string::npos || !FileExists(path)) return {};
-    RunMacro(app, path, true);
-    return app.macroResults.MacroDesc;
+    return DescriptionOfMacro(app, app.dirs.macros, macroFileName);
 }
 
 void InsertOutFile(CompileJob& job, const std::string& directory, const std::string& fileName) {

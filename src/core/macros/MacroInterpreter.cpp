@@ -8,6 +8,8 @@
 #include "macros/MacroCatalogue.h"
 #include "macros/MacroErrors.h"
 #include "macros/MacroLineReader.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
 
 namespace korvex {
 namespace {
@@ -90,6 +92,13 @@ void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly) {
     if (result != 0) ReportMacroError(app, 0, result);
     else FinishMacro(app);
     ClearMacroDialog(app);
+}
+
+std::string DescriptionOfMacro(Korvex& app, const std::string& directory, const std::string& fileName) {
+    const std::string path = JoinPath(directory, fileName);
+    if (fileName.empty() || fileName.find(kPathSeparator) != std::string::npos || !FileExists(path)) return {};
+    RunMacro(app, ResolveCase(path), true);
+    return app.macroResults.MacroDesc;
 }
 
 void ContinueMacro(Korvex& app) {

@@ -47,6 +47,9 @@ struct MacroInterpreter {
 
 // Runs one macro file from its start; the output is app.macroResults.
 void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly);
+// The description a macro file of directory yields in a descriptions-only run; empty text
+// when there is no such file or its name would lead out of the directory.
+std::string DescriptionOfMacro(Korvex& app, const std::string& directory, const std::string& fileName);
 // Resumes a run that stopped at INPUTMODE.
 void ContinueMacro(Korvex& app);
 // A run ended without error: the key requests go to key capture.

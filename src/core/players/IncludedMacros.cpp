@@ -2,7 +2,6 @@
 
 #include "app/Korvex.h"
 #include "macros/MacroInterpreter.h"
-#include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 
@@ -10,10 +9,8 @@ namespace korvex {
 
 bool MacroFileMatches(Korvex& app, const std::string& description, const std::string& directory,
                       const std::string& fileName) {
-    const std::string path = JoinPath(directory, fileName);
-    if (fileName.empty() || !FileExists(path)) return false;
-    RunMacro(app, ResolveCase(path), true);
-    return !app.shuttingDown && app.macroResults.MacroDesc == description;
+    const std::string found = DescriptionOfMacro(app, directory, fileName);
+    return !found.empty() && !app.shuttingDown && found == description;
 }
 
 IncludedMacroLines IncludedMacroLinesOf(const Korvex& app, const std::string& fileName) {
