@@ -12,6 +12,7 @@
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 #include "players/PlayerCfg.h"
+#include "players/PlayerCfgFiles.h"
 #include "players/PlayerDirs.h"
 
 namespace korvex {
@@ -56,13 +57,11 @@ private:
     bool TakeOptions(const std::string& dir, const std::string& ancestor) {
         LineReader reader;
         if (!reader.Open(JoinPath(dir, "options.dat"))) return Fatal(Err::OptionsFileNotFound, ancestor);
-        for (int line = 0; line < kOptionCount; ++line) {
-            const Option option = static_cast<Option>(line);
-            const std::string value = reader.ReadLine();
-            if (!job_.Inherits(GroupOf(option))) continue;
-            job_.player.SetText(option, IsFlagOption(option) ? BoolToText(TextToBool(value)) : value);
-        }
-        return reader.AtEnd() || Fatal(Err::EndOfFileNotReached, "Inherit Options");
+        OptionValues values;
+        const bool complete = ReadOptionValues(reader, values);
+        for (int line = 0; line < kOptionCount; ++line)
+            if (job_.Inherits(GroupOf(static_cast<Option>(line)))) job_.player.options[line] = values[line];
+        return complete || Fatal(Err::EndOfFileNotReached, "Inherit Options");
     }
 
     bool TakeBindings(const std::string& dir, const std::string& ancestor) {

@@ -19,6 +19,8 @@ enum class Option {
     General5,
 };
 inline constexpr int kOptionCount = 42;
+// Every value as it is stored: the text shown, or "TRUE"/"FALSE" for a check box.
+using OptionValues = std::array<std::string, kOptionCount>;
 
 // Inherit2 to Inherit8: which parts are taken over from the ancestor.
 enum class InheritPart { KeyBindings, General, Video, Sound, Mouse, Character, Server };
@@ -46,8 +48,8 @@ struct PlayerCfg {
     std::vector<std::string> includedMacroFiles;
     std::vector<std::string> includedMacros;
 
-    // Every value as it is stored: the text shown, or "TRUE"/"FALSE" for a check box.
-    std::array<std::string, kOptionCount> options;
+    // The option values in the order of options.dat.
+    OptionValues options;
 
     bool special1 = false;
     std::string inherit1 = kNoInheritText;

@@ -58,12 +58,7 @@ void LoadBindings(Korvex& app) {
 bool LoadOptions(Korvex& app) {
     LineReader reader;
     if (!OpenPlayerFile(app, "options.dat", reader)) return true;
-    for (std::string& value : app.player.options) value = reader.ReadLine();
-    // Check boxes hold exactly "TRUE" or "FALSE", whatever the file wrote.
-    for (int line = 0; line < kOptionCount; ++line)
-        if (IsFlagOption(static_cast<Option>(line)))
-            app.player.SetFlag(static_cast<Option>(line), TextToBool(app.player.options[line]));
-    if (!reader.AtEnd()) {
+    if (!ReadOptionValues(reader, app.player.options)) {
         FatalError(app, Err::EndOfFileNotReached, "Inherit Options");
         return false;
     }
@@ -131,6 +126,15 @@ bool CurrentPlayerDirIsSound(const Korvex& app) {
 }
 
 }  // namespace
+
+bool ReadOptionValues(LineReader& reader, OptionValues& values) {
+    for (int line = 0; line < kOptionCount; ++line) {
+        values[line] = reader.ReadLine();
+        // Check boxes hold exactly "TRUE" or "FALSE", whatever the file wrote.
+        if (IsFlagOption(static_cast<Option>(line))) values[line] = BoolToText(TextToBool(values[line]));
+    }
+    return reader.AtEnd();
+}
 
 void SetCurrentPlayer(Korvex& app, const std::string& name) {
     app.currentPlayerName = name;
