@@ -1,6 +1,7 @@
 #include "players/ModAssignments.h"
 
 #include "app/Korvex.h"
+#include "app/Messages.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -11,7 +12,7 @@ namespace korvex {
 namespace {
 
 // The count line is written from the names that stay, so it always matches them.
-void RewriteModEntry(const Korvex& app, const std::string& modDir, const std::string& oldName, bool renaming,
+void RewriteModEntry(Korvex& app, const std::string& modDir, const std::string& oldName, bool renaming,
                      const std::string& newName) {
     const std::string path = JoinPath(app.dirs.mods, modDir);
     LineReader reader;
@@ -28,7 +29,7 @@ void RewriteModEntry(const Korvex& app, const std::string& modDir, const std::st
     writer.WriteLine(std::to_string(names.size()));
     for (const std::string& name : names) writer.WriteLine(name);
     while (!reader.AtEnd()) writer.WriteLine(reader.ReadLine());
-    writer.Commit();
+    if (!writer.Commit()) ShowError(app, Err::CouldntCreateFile, path + ".TMP");
 }
 
 }  // namespace

@@ -113,9 +113,13 @@ std::string OneLine(std::string text) {
 // is left as it is and reported, as any file that cannot be written.
 void SaveFile(Korvex& app, const char* name, const std::vector<std::string>& lines) {
     const std::string path = PlayerFile(app, name);
+    if (IsReadOnlyFile(path)) {
+        ShowError(app, Err::CouldntSaveFile, path);
+        return;
+    }
     AtomicTextWriter writer(path);
     for (const std::string& line : lines) writer.WriteLine(OneLine(line));
-    if (IsReadOnlyFile(path) || !writer.Commit()) ShowError(app, Err::CouldntSaveFile, path);
+    if (!writer.Commit()) ShowError(app, Err::CouldntSaveFile, path);
 }
 
 // The current directory must lie in the players directory; anything else means the

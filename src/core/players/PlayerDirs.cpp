@@ -10,7 +10,6 @@
 #include "platform/ListOrder.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
-#include "platform/TextFile.h"
 
 namespace korvex {
 namespace {
@@ -100,10 +99,8 @@ void CopyMacroOutputs(Korvex& app, const std::string& fromName, const std::strin
     if (from == to) return;
     for (const DirEntry& entry : ListDirectory(from)) {
         if (entry.isDirectory || !EndsWithIgnoringCase(entry.name, ".out")) continue;
-        std::vector<std::string> lines;
         const std::string source = JoinPath(from, entry.name);
-        if (!ReadAllLines(source, lines) || !WriteLinesAtomically(JoinPath(to, entry.name), lines))
-            ShowError(app, Err::CopyingFileFailed, source);
+        if (!CopyFileOver(source, JoinPath(to, entry.name))) ShowError(app, Err::CopyingFileFailed, source);
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "PlayerTestData.h"
 #include "app/Korvex.h"
 #include "players/PlayerCfgFiles.h"
@@ -157,6 +159,14 @@ TEST_F(Operations, RenameKeepsEveryModAssignmentInStep) {
     AnswerName("a/b");
     BitBtn8Click(app);
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't rename player. (to a/b)");
+
+    // A MOD file that cannot be rewritten keeps its content and says so.
+    std::filesystem::create_directories(dir.Path("mods/arena.TMP"));
+    AnswerName("Bo");
+    BitBtn8Click(app);
+    EXPECT_EQ(host.BoxTexts()[host.BoxTexts().size() - 2], "Renamed current Player-CFG to Bo.");
+    EXPECT_EQ(host.BoxTexts().back(), "Couldn't create file. (" + dir.Path("mods/arena.TMP") + ")");
+    EXPECT_EQ(dir.Read("mods/arena"), JoinLines({"Arena (beta) (arena)", "1", "Ace", "FALSE", "TRUE", "", "", "2"}));
 }
 
 }  // namespace
