@@ -23,6 +23,10 @@ void WriteWholeFile(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
 }
 
+void SetReadOnly(const std::string& path) {
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
+}
+
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string joined;
     for (const auto& line : lines) joined += line + "\r\n";

@@ -46,6 +46,8 @@ private:
 
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& content);
+// Takes away the owner's write permission, as a read-only file has it.
+void SetReadOnly(const std::string& path);
 std::string JoinLines(const std::vector<std::string>& lines);  // with CR LF after each
 
 }  // namespace korvex

@@ -24,10 +24,6 @@ std::vector<std::string> MacroOutputLines(const MacroOutput& output) {
     return lines;
 }
 
-bool WriteMacroOutput(const std::string& path, const MacroOutput& output) {
-    return WriteLinesAtomically(path, MacroOutputLines(output));
-}
-
 bool ReadMacroOutput(const std::string& path, MacroOutput& output) {
     LineReader reader;
     if (!reader.Open(path)) return false;

@@ -18,7 +18,6 @@ struct MacroOutput {
 
 MacroOutput MacroOutputOf(const TMacroResults& results);
 std::vector<std::string> MacroOutputLines(const MacroOutput& output);
-bool WriteMacroOutput(const std::string& path, const MacroOutput& output);
 // Reads what is there; a short file reads as if padded with empty lines.
 bool ReadMacroOutput(const std::string& path, MacroOutput& output);
 

@@ -103,11 +103,4 @@ const MacroCatalogueEntry* FindMacroByDescription(const Korvex& app, const std::
     return found == entries.rend() ? nullptr : &*found;
 }
 
-std::vector<std::string> MacroPathsWithDescription(const Korvex& app, const std::string& description) {
-    std::vector<std::string> paths;
-    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
-        if (entry.MacroDesc == description) paths.push_back(entry.Path);
-    return paths;
-}
-
 }  // namespace korvex

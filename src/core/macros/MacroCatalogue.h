@@ -50,7 +50,5 @@ void DeselectFirstAvailMacro(Korvex& app);
 
 // The entry with this description (the last one when several have it), or none.
 const MacroCatalogueEntry* FindMacroByDescription(const Korvex& app, const std::string& description);
-// The paths of every entry with this description, in catalogue order.
-std::vector<std::string> MacroPathsWithDescription(const Korvex& app, const std::string& description);
 
 }  // namespace korvex

@@ -19,10 +19,4 @@ std::string ModDirOfNodeText(const std::string& text) {
     return text.substr(start, text.size() - start - 1);
 }
 
-std::string ModNameOfNodeText(const std::string& text) {
-    const auto open = text.rfind('(');
-    if (open == std::string::npos || open == 0) return {};
-    return text.substr(0, open - 1);
-}
-
 }  // namespace korvex

@@ -19,8 +19,7 @@ struct ModTree {
 // Sorts the MODs and the Player-CFGs of each MOD by their texts.
 void SortModTree(ModTree& tree);
 
-// "Arena (beta) (arena)" gives the directory "arena" and the name "Arena (beta)".
+// "Arena (beta) (arena)" gives the directory "arena".
 std::string ModDirOfNodeText(const std::string& text);
-std::string ModNameOfNodeText(const std::string& text);
 
 }  // namespace korvex

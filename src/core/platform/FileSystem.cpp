@@ -50,13 +50,6 @@ std::int64_t CreationTimeOf(const std::string& path) {
     return (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : info.stx_ctime.tv_sec;
 }
 
-bool ChangeWriteBit(const std::string& path, bool writable) {
-    std::error_code error;
-    fs::permissions(ResolveCase(path), fs::perms::owner_write,
-                    writable ? fs::perm_options::add : fs::perm_options::remove, error);
-    return !error;
-}
-
 }  // namespace
 
 std::string ResolveCase(const std::string& path) {
@@ -158,9 +151,11 @@ bool CopyFileOver(const std::string& source, const std::string& target) {
 
 bool RemoveFile(const std::string& path) { return ::unlink(ResolveCase(path).c_str()) == 0; }
 
-bool ClearReadOnly(const std::string& path) { return ChangeWriteBit(path, true); }
-
-bool SetReadOnly(const std::string& path) { return ChangeWriteBit(path, false); }
+bool ClearReadOnly(const std::string& path) {
+    std::error_code error;
+    fs::permissions(ResolveCase(path), fs::perms::owner_write, fs::perm_options::add, error);
+    return !error;
+}
 
 bool IsReadOnlyFile(const std::string& path) {
     const auto mode = ModeOf(path);

@@ -33,7 +33,6 @@ std::vector<DirEntry> ListDirectory(const std::string& directory);
 bool CopyFileOver(const std::string& source, const std::string& target);
 bool RemoveFile(const std::string& path);
 bool ClearReadOnly(const std::string& path);
-bool SetReadOnly(const std::string& path);
 // A file whose owner may not write it, as Windows marks a read-only file.
 bool IsReadOnlyFile(const std::string& path);
 bool CreateOneDirectory(const std::string& path);
