@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "app/ComboItems.h"
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
 #include "compiler/OptionControls.h"
@@ -131,8 +132,7 @@ void OptionsTab::FlagClicked(Option option, bool checked) {
 
 void OptionsTab::ComboActivated(Option option) {
     if (syncing_) return;
-    auto* combo = static_cast<QComboBox*>(widgets_[static_cast<int>(option)]);
-    app_.player.SetText(option, FromQString(combo->currentText()));
+    app_.player.SetText(option, FromQString(ComboOf(option).currentText()));
     if (option == Option::Video1) Video1Change(app_);
     if (option == Option::Character1) Character1Change(app_);
     SyncFromCore();
@@ -152,22 +152,16 @@ bool OptionsTab::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void OptionsTab::SyncItems(Option option, const std::vector<std::string>& items) {
-    auto* combo = static_cast<QComboBox*>(widgets_[static_cast<int>(option)]);
-    const QStringList wanted = ToQStringList(items);
-    QStringList shown;
-    for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
-    if (shown == wanted) return;
-    combo->clear();
-    combo->addItems(wanted);
+QComboBox& OptionsTab::ComboOf(Option option) const {
+    return *static_cast<QComboBox*>(widgets_[static_cast<int>(option)]);
 }
 
 void OptionsTab::SyncFromCore() {
     syncing_ = true;
     const OptionsView& view = app_.optionsView;
-    SyncItems(Option::Video5, view.video5Items);
-    SyncItems(Option::Character1, app_.player.controls.modelItems);
-    SyncItems(Option::Character2, app_.player.controls.skinItems);
+    ShowComboItems(ComboOf(Option::Video5), view.video5Items);
+    ShowComboItems(ComboOf(Option::Character1), app_.player.controls.modelItems);
+    ShowComboItems(ComboOf(Option::Character2), app_.player.controls.skinItems);
     widgets_[static_cast<int>(Option::Video5)]->setToolTip(ToQString(view.video5Hint));
     for (int index = 0; index < kOptionCount; ++index) {
         const Option option = static_cast<Option>(index);

@@ -35,7 +35,7 @@ private:
     void TextChanged(Option option, const QString& text);
     void FlagClicked(Option option, bool checked);
     void ComboActivated(Option option);
-    void SyncItems(Option option, const std::vector<std::string>& items);
+    QComboBox& ComboOf(Option option) const;
 
     Korvex& app_;
     QScrollArea* scroll_;

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/ComboItems.h"
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
 #include "players/Inheritance.h"
@@ -28,12 +29,6 @@ std::vector<std::string> MemoLines(const QString& text) {
     if (parts.back().isEmpty()) parts.removeLast();
     for (const QString& part : parts) lines.push_back(FromQString(part));
     return lines;
-}
-
-QStringList ItemTexts(const QComboBox& combo) {
-    QStringList texts;
-    for (int i = 0; i < combo.count(); ++i) texts << combo.itemText(i);
-    return texts;
 }
 
 QString MemoText(const std::vector<std::string>& lines) {
@@ -95,11 +90,7 @@ void SpecialTab::SyncFromCore() {
     syncing_ = true;
     special1_->setChecked(cfg.special1);
     inheritGroup_->setVisible(controls.inheritGroupVisible);
-    const QStringList items = ToQStringList(controls.inherit1Items);
-    if (items != ItemTexts(*inherit1_)) {
-        inherit1_->clear();
-        inherit1_->addItems(items);
-    }
+    ShowComboItems(*inherit1_, controls.inherit1Items);
     if (inherit1_->currentText() != ToQString(cfg.inherit1)) inherit1_->setEditText(ToQString(cfg.inherit1));
     inherit1_->setEnabled(controls.inherit1Enabled);
     for (std::size_t part = 0; part < inheritParts_.size(); ++part) inheritParts_[part]->setChecked(cfg.inherit[part]);
