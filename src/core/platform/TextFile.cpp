@@ -40,7 +40,8 @@ std::string ReadFirstLine(const std::string& path) {
 
 AtomicTextWriter::AtomicTextWriter(const std::string& path, const std::string& temporarySuffix)
     : target_(ResolveCase(path)), temporary_(target_ + temporarySuffix) {
-    if (DirectoryExists(target_)) return;
+    // A rename would replace even a read-only file; such a file is kept, as the system keeps it.
+    if (DirectoryExists(target_) || IsReadOnlyFile(target_)) return;
     stream_.open(temporary_, std::ios::binary | std::ios::trunc);
 }
 

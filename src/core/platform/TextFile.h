@@ -24,7 +24,8 @@ bool ReadAllLines(const std::string& path, std::vector<std::string>& lines);
 std::string ReadFirstLine(const std::string& path);
 
 // Writes a file beside its target and renames it over the target only when everything
-// was written, so a full disk or a crash never leaves half a file. The temporary file
+// was written, so a full disk or a crash never leaves half a file. A read-only target is
+// not replaced. The temporary file
 // is removed when the writer is dropped without a successful Commit.
 class AtomicTextWriter {
 public:

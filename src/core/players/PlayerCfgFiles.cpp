@@ -109,14 +109,8 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-// Replacing the file would succeed even where the file itself is read-only; such a file
-// is left as it is and reported, as any file that cannot be written.
 void SaveFile(Korvex& app, const char* name, const std::vector<std::string>& lines) {
     const std::string path = PlayerFile(app, name);
-    if (IsReadOnlyFile(path)) {
-        ShowError(app, Err::CouldntSaveFile, path);
-        return;
-    }
     AtomicTextWriter writer(path);
     for (const std::string& line : lines) writer.WriteLine(OneLine(line));
     if (!writer.Commit()) ShowError(app, Err::CouldntSaveFile, path);

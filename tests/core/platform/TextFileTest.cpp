@@ -41,6 +41,9 @@ TEST(TextFile, AtomicWritesReplaceWholeOrLeaveTheOldFile) {
     EXPECT_EQ(dir.Read("data.dat"), "a\r\nb\xB0\r\n");
     EXPECT_FALSE(WriteLinesAtomically(dir.Path("no/such/dir/x.dat"), {"a"}));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("data.dat.korvex-new")));
+    SetReadOnly(dir.Path("data.dat"));
+    EXPECT_FALSE(WriteLinesAtomically(dir.Path("data.dat"), {"replaced"}));
+    EXPECT_EQ(dir.Read("data.dat"), "a\r\nb\xB0\r\n");
 }
 
 TEST(TextFile, ExistingEntriesAreFoundWithoutRegardToCase) {
