@@ -68,8 +68,7 @@ private:
         if (!job_.Inherits(InheritPart::KeyBindings)) return true;
         LineReader reader;
         if (!reader.Open(JoinPath(dir, "bindings.dat"))) return Fatal(Err::BindingsFileNotFound, ancestor);
-        for (long long left = TextToIntDef(reader.ReadLine()); left > 0 && !reader.AtEnd(); --left)
-            if (!TakeMacro(reader, dir, ancestor)) return false;
+        if (!ReadCountedEntries(reader, [&] { return TakeMacro(reader, dir, ancestor); })) return false;
         return reader.AtEnd() || Fatal(Err::EndOfFileNotReached, "Inherit Bindings");
     }
 
@@ -155,7 +154,7 @@ private:
             for (int line = 2; line <= 9; ++line) reader.ReadLine();
         }
         reader.ReadLine();
-        for (long long left = TextToIntDef(reader.ReadLine()); left > 0 && !reader.AtEnd(); --left) reader.ReadLine();
+        ReadCountedLines(reader);
         return (reader.AtEnd() || Fatal(Err::EndOfFileNotReached, "Inherit Specials")) && result;
     }
 

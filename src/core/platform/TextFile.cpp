@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "platform/FileSystem.h"
+#include "platform/Text.h"
 
 namespace korvex {
 
@@ -23,6 +24,21 @@ std::string LineReader::ReadLine() {
 
 bool LineReader::AtEnd() {
     return !stream_.is_open() || stream_.peek() == std::char_traits<char>::eof();
+}
+
+bool ReadCountedEntries(LineReader& reader, const std::function<bool()>& readEntry) {
+    for (long long left = TextToIntDef(reader.ReadLine()); left > 0 && !reader.AtEnd(); --left)
+        if (!readEntry()) return false;
+    return true;
+}
+
+std::vector<std::string> ReadCountedLines(LineReader& reader) {
+    std::vector<std::string> lines;
+    ReadCountedEntries(reader, [&] {
+        lines.push_back(reader.ReadLine());
+        return true;
+    });
+    return lines;
 }
 
 bool ReadAllLines(const std::string& path, std::vector<std::string>& lines) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,13 @@ public:
 private:
     std::ifstream stream_;
 };
+
+// Reads a count line, then calls readEntry up to that many times. It stops at the end of the
+// file, so a count larger than what the file holds, or a negative one, never reads groups of
+// empty lines; readEntry returning false stops it too. Returns false only in that last case.
+bool ReadCountedEntries(LineReader& reader, const std::function<bool()>& readEntry);
+// A count line followed by that many lines.
+std::vector<std::string> ReadCountedLines(LineReader& reader);
 
 // All lines of a file; nothing when it cannot be opened.
 bool ReadAllLines(const std::string& path, std::vector<std::string>& lines);

@@ -19,8 +19,7 @@ void RewriteModEntry(Korvex& app, const std::string& modDir, const std::string& 
     if (!reader.Open(path)) return;
     const std::string treeText = reader.ReadLine();
     std::vector<std::string> names;
-    for (long long left = TextToIntDef(reader.ReadLine()); left > 0 && !reader.AtEnd(); --left) {
-        std::string name = reader.ReadLine();
+    for (std::string& name : ReadCountedLines(reader)) {
         if (name != oldName) names.push_back(std::move(name));
         else if (renaming) names.push_back(newName);
     }

@@ -1,6 +1,5 @@
 #include "players/PlayerCfg.h"
 
-#include <charconv>
 
 #include "platform/Text.h"
 
@@ -37,24 +36,6 @@ PlayerCfg DefaultPlayerCfg() {
         "90",
     };
     return cfg;
-}
-
-bool TextToBool(const std::string& text) { return UpperCaseAscii(text) == "TRUE"; }
-
-std::string BoolToText(bool value) { return value ? "TRUE" : "FALSE"; }
-
-long long TextToIntDef(const std::string& text) {
-    long long value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    return (error == std::errc() && stop == end && !text.empty()) ? value : 0;
-}
-
-double TextToFloatDef(const std::string& text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
-    return (error == std::errc() && stop == end && !text.empty()) ? value : 0;
 }
 
 }  // namespace korvex

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Text.h"
+
 namespace korvex {
 
 // The options in the order of the lines of options.dat.
@@ -71,12 +73,5 @@ bool IsFlagOption(Option option);
 
 // A fresh Config-Editor before any Player-CFG is loaded.
 PlayerCfg DefaultPlayerCfg();
-
-// "TRUE" in any letter case is true; anything else, the empty line included, is false.
-bool TextToBool(const std::string& text);
-std::string BoolToText(bool value);
-// The value of a decimal text, 0 when the text is not a valid number.
-long long TextToIntDef(const std::string& text);
-double TextToFloatDef(const std::string& text);
 
 }  // namespace korvex

@@ -36,20 +36,22 @@ void LoadBindings(Korvex& app) {
     PlayerCfg& cfg = app.player;
     cfg.includedMacroFiles.clear();
     cfg.includedMacros.clear();
-    for (long long left = TextToIntDef(reader.ReadLine()); left > 0 && !reader.AtEnd(); --left) {
+    ReadCountedEntries(reader, [&] {
         const std::string fileName = reader.ReadLine();
         const std::string description = reader.ReadLine();
         reader.ReadLine();  // the category, looked up afresh when saving
         const bool kept = MacroFileMatches(app, description, app.dirs.macros, fileName) &&
                           FileExists(JoinPath(app.currentPlayerDir, fileName + ".out"));
-        if (app.shuttingDown) return;
-        if (!kept) {
+        if (app.shuttingDown) return false;
+        if (kept) {
+            cfg.includedMacroFiles.push_back(fileName);
+            cfg.includedMacros.push_back(description);
+        } else {
             ShowError(app, Err::MacroFileMissing, description);
-            continue;
         }
-        cfg.includedMacroFiles.push_back(fileName);
-        cfg.includedMacros.push_back(description);
-    }
+        return true;
+    });
+    if (app.shuttingDown) return;
     SortAsListBox(cfg.includedMacros);
     app.macroLists.includedSelected.assign(cfg.includedMacros.size(), false);
 }
@@ -73,11 +75,8 @@ void LoadSpecial(Korvex& app) {
     cfg.inherit1 = reader.ReadLine();
     for (bool& part : cfg.inherit) part = TextToBool(reader.ReadLine());
     cfg.additionalCommands = TextToBool(reader.ReadLine());
-    const long long count = TextToIntDef(reader.ReadLine());
-    cfg.additionalCommandLines.clear();
-    if (!cfg.additionalCommands) return;
-    for (long long left = count; left > 0 && !reader.AtEnd(); --left)
-        cfg.additionalCommandLines.push_back(reader.ReadLine());
+    cfg.additionalCommandLines = ReadCountedLines(reader);
+    if (!cfg.additionalCommands) cfg.additionalCommandLines.clear();
 }
 
 std::vector<std::string> BindingsLines(const Korvex& app) {
