@@ -13,4 +13,5 @@ mkdir -p "$dest/korvex"
 cp "$build_dir/bin/korvex" "$build_dir/bin/korvex-cli" "$dest/korvex/"
 "${CMAKE_COMMAND:-cmake}" -DDATA_DIR="$root/data" -DPROGRAM_DIR="$dest/korvex" -P "$root/cmake/LayOutProgramDir.cmake"
 cp -r "$build_dir/sample-quake2" "$dest/quake2"
-printf '%s\r\n' "$dest/quake2" > "$dest/korvex/quakepath.dat"
+# Korvex's files are Windows-1252; the path comes from the file system in UTF-8.
+printf '%s\r\n' "$dest/quake2" | iconv -f UTF-8 -t WINDOWS-1252 > "$dest/korvex/quakepath.dat"

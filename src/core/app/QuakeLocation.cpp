@@ -1,7 +1,5 @@
 #include "app/QuakeLocation.h"
 
-#include <sys/stat.h>
-
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "platform/FileSystem.h"
@@ -40,10 +38,7 @@ std::string SearchDirectory(Korvex& app, const std::string& dir) {
 
 bool IsQuakeDir(const std::string& dir) {
     if (dir.empty()) return false;
-    if (FileExists(JoinPath(dir, "QUAKE2.EXE"))) return true;
-    struct stat info {};
-    const std::string native = JoinPath(dir, "quake2");
-    return ::stat(native.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & S_IXUSR);
+    return FileExists(JoinPath(dir, "QUAKE2.EXE")) || IsExecutableFile(JoinPath(dir, "quake2"));
 }
 
 bool UseStoredQuakeDir(Korvex& app) {

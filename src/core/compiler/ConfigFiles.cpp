@@ -155,8 +155,9 @@ std::vector<std::string> ForeignScriptsIn(const std::string& directory) {
 
 std::vector<std::string> MainCfgLines(const CompileJob& job) {
     std::vector<std::string> lines{"", "unbindall", "exec \"../korvex/options.cfg\""};
+    // The game opens the name as it stands in the script, so it is written as the file system spells it.
     for (const std::string& category : job.categories)
-        lines.push_back("exec \"../korvex/" + CategoryScriptName(category) + "\"");
+        lines.push_back("exec \"../korvex/" + NativePath(CategoryScriptName(category)) + "\"");
     lines.push_back("exec \"../korvex/Shared Bindings and Hotkeys.CFG\"");
     lines.push_back("exec \"../korvex/Initialize Hotkeys.CFG\"");
     return lines;

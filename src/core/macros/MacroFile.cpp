@@ -7,7 +7,7 @@ namespace korvex {
 bool MacroFile::Open(const std::string& path) {
     Close();
     if (!RegularFileExists(path)) return false;
-    stream_.open(ResolveCase(path), std::ios::binary);
+    stream_.open(NativePath(ResolveCase(path)), std::ios::binary);
     return stream_.is_open();
 }
 
