@@ -29,7 +29,7 @@ public:
 
     Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) override;
     void Post(Step step) override { posted.push_back(std::move(step)); }
-    void ProcessPendingEvents() override {}
+    void ProcessPendingEvents() override { ++pendingEventRuns; }
     void RequestClose() override { ++closeRequests; }
     void ShowStatus(StatusWindow window, const std::string& text) override;
     void CloseStatus(StatusWindow window) override;
@@ -57,6 +57,7 @@ public:
     bool disclaimerAccepted = true;
     int disclaimerShown = 0;
     int closeRequests = 0;
+    int pendingEventRuns = 0;
     // Lets a widget test keep its window in step with the core.
     std::function<void()> onViewChanged;
     bool mainWindowShown = false;

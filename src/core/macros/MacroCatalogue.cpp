@@ -43,6 +43,8 @@ std::vector<std::string> ListMacroFiles(const std::string& directory) {
 }
 
 void LoadMacroCatalogue(Korvex& app, const std::string& directory) {
+    // A second load replaces the catalogue; it never finds each macro twice.
+    app.macroCatalogue.entries.clear();
     std::vector<std::string> names = ListMacroFiles(directory);
     if (names.size() > kMaxCatalogueEntries) {
         names.resize(kMaxCatalogueEntries);

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -186,6 +187,18 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::uintmax_t
 }
 
 std::vector<std::string> DefaultSearchRoots() { return {"/"}; }
+
+bool IsLocalDirectory(const std::string& path) {
+    struct statfs info {};
+    if (::statfs(NativePath(ResolveCase(path)).c_str(), &info) != 0) return false;
+    // Network file systems and FUSE mounts (sshfs, cloud drives) may hang or never end.
+    constexpr unsigned long kRemote[] = {0x6969 /* NFS */, 0x517B /* SMB */, 0xFF534D42 /* CIFS */,
+                                         0xFE534D42 /* SMB2 */, 0x65735546 /* FUSE */, 0x01021997 /* 9P */,
+                                         0x5346414F /* AFS */, 0x73757245 /* CODA */, 0x564C /* NCP */};
+    for (unsigned long type : kRemote)
+        if (static_cast<unsigned long>(info.f_type) == type) return false;
+    return true;
+}
 
 bool IsSkippedSystemDirectory(const std::string& path) {
     return path == "/proc" || path == "/sys" || path == "/dev" || path == "/run";

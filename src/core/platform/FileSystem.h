@@ -54,6 +54,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::uintmax_t
 
 // Where the search for the game starts: the local file systems.
 std::vector<std::string> DefaultSearchRoots();
+// A directory on a local file system: not a network share and no FUSE mount.
+bool IsLocalDirectory(const std::string& path);
 // Directories never entered by the search.
 bool IsSkippedSystemDirectory(const std::string& path);
 
