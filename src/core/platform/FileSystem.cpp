@@ -172,10 +172,17 @@ bool CreateEmptyFile(const std::string& path) {
     return fd >= 0 && ::close(fd) == 0;
 }
 
+std::optional<std::uintmax_t> FileSizeOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(NativePath(ResolveCase(path)).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    return static_cast<std::uintmax_t>(info.st_size);
+}
+
 std::optional<std::string> ReadFileBytes(const std::string& path, std::uintmax_t maxSize) {
     const auto mode = ModeOf(path);
     if (!mode || !S_ISREG(*mode)) return std::nullopt;
     std::ifstream in(NativePath(ResolveCase(path)), std::ios::binary);
+    if (!in) return std::nullopt;
     std::string bytes;
     char buffer[65536];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {

@@ -49,6 +49,8 @@ bool RenamePath(const std::string& from, const std::string& to);
 bool IsExecutableFile(const std::string& path);
 // Creates (or empties) a file.
 bool CreateEmptyFile(const std::string& path);
+// The size of a plain file; none when there is no such file.
+std::optional<std::uintmax_t> FileSizeOf(const std::string& path);
 // The whole content of a plain file; none when it cannot be read or holds more than maxSize bytes.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::uintmax_t maxSize);
 

@@ -86,6 +86,19 @@ TEST_F(ScriptWriting, BadOutputLinesGiveWellFormedScripts) {
     EXPECT_EQ(Script("Misc.cfg"), Lines{});
 }
 
+TEST_F(ScriptWriting, AnOutputFileIsReadOnlyAsFarAsKorvexWritesOne) {
+    std::string placeholders, keys;
+    for (int i = 0; i < 20000; ++i) placeholders += "$FOV_1$";
+    for (int i = 0; i < 30000; ++i) keys += (i == 0 ? "k" : "\xB0k") + std::to_string(i);
+    Lines commands{"say " + placeholders, "BIND " + keys + " \"+attack\""};
+    for (int i = 0; i < 5000; ++i) commands.push_back("echo " + std::to_string(i));
+    ASSERT_EQ(Write({{"BIG.MAC", "Big", "Misc", {}, commands}}), 0);
+    const Lines script = Script("Misc.cfg");
+    EXPECT_LT(script.size(), 400u);
+    EXPECT_EQ(script.front().substr(0, 13), "say 90.000009");
+    EXPECT_LT(script.front().size(), 1200u);
+}
+
 TEST_F(ScriptWriting, HostileCategoriesAndModifiersNeverWriteOutsideTheOutputDir) {
     EXPECT_NE(Write({{"X.MAC", "X", "../x", {}, {"echo hi"}}}), 0);
     EXPECT_EQ(dir.host().BoxTexts(), (Lines{"Programmer: no or wrong category in output. (../x)"}));
