@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "platform/TextFile.h"
 #include "players/PlayerCfg.h"
 
 namespace korvex {
@@ -12,9 +11,6 @@ struct Korvex;
 
 // The template from which new Player-CFGs are made lies directly in the players directory.
 inline constexpr const char* kTemplatePlayerName = ".";
-
-// Reads the values of options.dat in file order; false when lines follow the last one.
-bool ReadOptionValues(LineReader& reader, OptionValues& values);
 
 void SetCurrentPlayer(Korvex& app, const std::string& name);
 void LoadPlayerCFG(Korvex& app, const std::string& name);
