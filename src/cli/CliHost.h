@@ -16,6 +16,7 @@ public:
 
     // Runs the posted steps of a chained operation until none is left.
     void RunPosted();
+    void DropPosted() { posted_.clear(); }
     bool ErrorReported() const { return errorReported_; }
 
     Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) override;

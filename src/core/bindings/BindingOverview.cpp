@@ -18,9 +18,9 @@ constexpr char kKeyListSeparator = '\xB0';
 
 void SortKeyNames(std::vector<std::string>& keys) { SortAsListBox(keys); }
 
-enum class OverviewResult { Kept, NoFunctionLeft, Failed };
-
-OverviewResult ShowOverviewOf(Korvex& app, const std::string& description, const std::string& outputFile) {
+// One macro's overview; the selection of its IncludedMacros item is cleared.
+OverviewResult ShowOverviewOf(Korvex& app, std::size_t index, const std::string& outputFile) {
+    app.macroLists.includedSelected[index] = false;
     MacroOutput overview;
     if (!ReadBindingOverview(outputFile, overview)) {
         FatalError(app, Err::MacroFileNotFound, outputFile);
@@ -28,15 +28,12 @@ OverviewResult ShowOverviewOf(Korvex& app, const std::string& description, const
     }
     if (overview.keys.empty()) {
         app.host.ShowMessage(Icon::Information,
-                             "There a no bindings available for this macro. (" + description + ")", Buttons::Ok);
+                             "There a no bindings available for this macro. (" + app.player.includedMacros[index] + ")",
+                             Buttons::Ok);
         return OverviewResult::Kept;
     }
     app.host.ShowBindingOverview(overview);
-    if (!WriteBindingOverview(outputFile, overview)) {
-        FatalError(app, Err::CouldntCreateFile, outputFile);
-        return OverviewResult::Failed;
-    }
-    return overview.keys.empty() ? OverviewResult::NoFunctionLeft : OverviewResult::Kept;
+    return StoreBindingOverview(app, index, outputFile, overview);
 }
 
 }  // namespace
@@ -74,33 +71,36 @@ std::string OverviewLine(const TKey& request) {
     return request.Description + " has been bound to " + FormatKeyNames(request.BoundKeys);
 }
 
+OverviewResult StoreBindingOverview(Korvex& app, std::size_t index, const std::string& outputFile,
+                                    const MacroOutput& overview) {
+    if (!WriteBindingOverview(outputFile, overview)) {
+        FatalError(app, Err::CouldntCreateFile, outputFile);
+        return OverviewResult::Failed;
+    }
+    if (!overview.keys.empty()) return OverviewResult::Kept;
+    app.host.ShowMessage(Icon::Information,
+                         "As there is no function left to bind any key to, the macro will be removed from the "
+                         "included macros list.",
+                         Buttons::Ok);
+    return RemoveIncludedMacro(app, index) ? OverviewResult::Removed : OverviewResult::Failed;
+}
+
 void ShowKeyBindingOverview(Korvex& app) {
     PlayerCfg& cfg = app.player;
-    auto& selected = app.macroLists.includedSelected;
-    selected.resize(cfg.includedMacros.size());
+    app.macroLists.includedSelected.resize(cfg.includedMacros.size());
     for (std::size_t i = 0; i < cfg.includedMacros.size();) {
-        if (!selected[i]) {
+        if (!app.macroLists.includedSelected[i]) {
             ++i;
             continue;
         }
-        const std::string description = cfg.includedMacros[i];
-        const MacroCatalogueEntry* entry = FindMacroByDescription(app, description);
+        const MacroCatalogueEntry* entry = FindMacroByDescription(app, cfg.includedMacros[i]);
         if (!entry) {
-            FatalError(app, Err::MacroFileNotFound, "in list: " + description);
+            FatalError(app, Err::MacroFileNotFound, "in list: " + cfg.includedMacros[i]);
             return;
         }
-        const OverviewResult result = ShowOverviewOf(app, description, MacroOutputPath(app, entry->Path));
+        const OverviewResult result = ShowOverviewOf(app, i, MacroOutputPath(app, entry->Path));
         if (result == OverviewResult::Failed) return;
-        selected[i] = false;
-        if (result == OverviewResult::Kept) {
-            ++i;
-            continue;
-        }
-        app.host.ShowMessage(Icon::Information,
-                             "As there is no function left to bind any key to, the macro will be removed from the "
-                             "included macros list.",
-                             Buttons::Ok);
-        if (!RemoveIncludedMacro(app, i)) return;
+        if (result == OverviewResult::Kept) ++i;  // a removed macro's place is taken by the next one
     }
     app.host.PlayerCfgChanged();
 }

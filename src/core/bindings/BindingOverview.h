@@ -16,6 +16,12 @@ struct Korvex;
 // BitBtn15Click and a double click on IncludedMacros: one overview per selected macro.
 void ShowKeyBindingOverview(Korvex& app);
 
+enum class OverviewResult { Kept, Removed, Failed };
+// Writes the overview of the macro at an IncludedMacros index back to its output file; when no
+// function is left, the macro is removed, with a message. Failed after a fatal report.
+OverviewResult StoreBindingOverview(Korvex& app, std::size_t index, const std::string& outputFile,
+                                    const MacroOutput& overview);
+
 // The overview of an output file: its key requests and the lines that are not key bindings.
 bool ReadBindingOverview(const std::string& outputFile, MacroOutput& overview);
 // What is written back: the key requests and the kept lines, then one BIND line per request.
