@@ -57,13 +57,16 @@ KeyBindingDialog::KeyBindingDialog(QWidget* parent)
     layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(box);
     setFocusPolicy(Qt::StrongFocus);
-    resize(313, 101);
+    // 313 x 101 at the least; wider when the prompt or the font asks for it.
     setMinimumSize(313, 101);
     joystickTimer_->setInterval(kJoystickPollMs);
     connect(joystickTimer_, &QTimer::timeout, this, &KeyBindingDialog::PollJoystick);
 }
 
-void KeyBindingDialog::SetPrompt(const QString& prompt) { promptLabel_->setText(prompt); }
+void KeyBindingDialog::SetPrompt(const QString& prompt) {
+    promptLabel_->setText(prompt);
+    if (isVisible()) adjustSize();
+}
 
 std::string KeyBindingDialog::AskForKey() {
     if (isVisible()) hide();
@@ -110,6 +113,7 @@ void KeyBindingDialog::closeEvent(QCloseEvent* event) {
 
 void KeyBindingDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    adjustSize();
     CentreOnScreen(*this);
     held_.clear();
     StartKeyCapture();

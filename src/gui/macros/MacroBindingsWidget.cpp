@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -68,11 +67,11 @@ MacroBindingsWidget::MacroBindingsWidget(Korvex& app, QWidget* parent)
     layout->addWidget(AvailMacros, 1, 0);
     layout->addWidget(IncludedMacros, 1, 1);
     layout->addWidget(BitBtn18, 2, 0);
-    auto* inclusion = new QHBoxLayout;
-    inclusion->addWidget(BitBtn13);
-    inclusion->addWidget(BitBtn14);
-    inclusion->addWidget(BitBtn15);
-    layout->addLayout(inclusion, 2, 1);
+    auto* inclusion = new QGridLayout;
+    inclusion->addWidget(BitBtn13, 0, 0);
+    inclusion->addWidget(BitBtn14, 0, 1);
+    inclusion->addWidget(BitBtn15, 1, 0, 1, 2);
+    layout->addLayout(inclusion, 2, 1, 2, 1);
 
     connect(MacroCat, &QComboBox::currentIndexChanged, this, &MacroBindingsWidget::MacroCatChange);
     connect(AvailMacros, &QListWidget::itemSelectionChanged, this, &MacroBindingsWidget::StoreAvailSelection);
