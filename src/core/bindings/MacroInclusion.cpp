@@ -223,7 +223,7 @@ bool AddKeyBindings(Korvex& app, const std::string& outputFile) {
         const std::string key = app.host.AskForKey();
         if (key.empty()) return false;
         if (!HoldsKey(request.BoundKeys, key) && request.BoundKeys.size() <= kMaxBoundKeysLength) {
-            request.BoundKeys += kKeyListSeparator + key;
+            request.BoundKeys += request.BoundKeys.empty() ? key : kKeyListSeparator + key;
         } else {
             const bool tooMany = request.BoundKeys.size() > kMaxBoundKeysLength;
             ShowError(app, tooMany ? Err::TooManyKeysForCommand : Err::CommandAlreadyBound,

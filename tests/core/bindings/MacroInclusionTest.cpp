@@ -109,6 +109,13 @@ TEST_F(InclusionTest, AddingKeysToAnIncludedMacro) {
     Add({"Fire"});
     EXPECT_EQ(host().BoxTexts().back().rfind("You want to bind too many keys to one command. (F1, MOUSE1", 0), 0u);
     EXPECT_EQ(Out("FIRE.MAC"), JoinLines({"Tests", "0", "+shoot", "Shoot", longList, "BIND " + longList + " \"+shoot\""}));
+
+    // A request whose list was emptied by hand gets the key alone, without a separator before it.
+    dir.WriteLines("players/Bob/FIRE.MAC.out", {"Tests", "0", "+shoot", "Shoot", ""});
+    host().includedChoices = {IncludedMacroChoice::AddKeyBinding};
+    Keys({"F7"});
+    Add({"Fire"});
+    EXPECT_EQ(Out("FIRE.MAC"), JoinLines({"Tests", "0", "+shoot", "Shoot", "F7", "BIND F7 \"+shoot\""}));
 }
 
 TEST_F(InclusionTest, OverwriteRunsTheMacroAgainFromScratch) {
