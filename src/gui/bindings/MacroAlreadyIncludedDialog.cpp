@@ -55,10 +55,7 @@ MacroAlreadyIncludedDialog::MacroAlreadyIncludedDialog(const std::string& descri
 
 IncludedMacroChoice AskMacroAlreadyIncludedDialog(const std::string& description) {
     MacroAlreadyIncludedDialog dialog(description);
-    dialog.adjustSize();
-    dialog.setFixedSize(dialog.size());
-    CentreOnScreen(dialog);
-    dialog.exec();
+    ExecFixedAndCentred(dialog);
     return dialog.Choice();
 }
 

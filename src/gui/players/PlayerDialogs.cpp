@@ -1,6 +1,5 @@
 #include "players/PlayerDialogs.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,10 +38,7 @@ void AddButtons(QDialog& dialog, QVBoxLayout& layout, const std::string& confirm
 template <typename Dialog, typename Request>
 auto RunCentred(const Request& request) {
     Dialog dialog(request);
-    dialog.adjustSize();
-    dialog.setFixedSize(dialog.size());
-    CentreOnScreen(dialog);
-    dialog.exec();
+    ExecFixedAndCentred(dialog);
     return dialog.Answer();
 }
 
