@@ -71,6 +71,20 @@ TEST_F(InclusionTest, NewMacrosRunInListOrderWithTheirOwnKeys) {
     EXPECT_EQ(app().macroLists.availSelected, (std::vector<bool>{false, false, false, true}));
 }
 
+TEST_F(InclusionTest, NoSecondRunStartsWhileKeysAreCaptured) {
+    host().RunPosted();  // what loading the catalogue left
+    QueueMacroFiles(app(), "Fire");
+    QueueMacroFiles(app(), "Move");
+    RunNextPendingMacro(app());
+    RunNextPendingMacro(app());  // Fire still waits for its key
+    EXPECT_EQ(app().inclusion.PendingMacros.size(), 1u);
+    EXPECT_EQ(app().macroResults.MacroDesc, "Fire");
+    Keys({"MOUSE1", "w", "s"});
+    host().RunPosted();
+    EXPECT_TRUE(app().inclusion.PendingMacros.empty());
+    EXPECT_EQ(app().player.includedMacros, (std::vector<std::string>{"Fire", "Move"}));
+}
+
 TEST_F(InclusionTest, AnIncludedMacroCancelledTheOthersRun) {
     Keys({"MOUSE1"});
     Add({"Fire"});
