@@ -32,5 +32,9 @@ int RunPlayers(CliContext& context);
 int RunCompile(CliContext& context);
 int RunMacros(CliContext& context);
 int RunRunMacro(CliContext& context);
+int RunAddMacro(CliContext& context);
+int RunRemoveMacro(CliContext& context);
+int RunBindings(CliContext& context);
+int RunSetKeys(CliContext& context);
 
 }  // namespace korvex

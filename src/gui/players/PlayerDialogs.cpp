@@ -1,14 +1,13 @@
 #include "players/PlayerDialogs.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/Centring.h"
 #include "app/TextCodec.h"
 
 namespace korvex {
@@ -39,10 +38,7 @@ void AddButtons(QDialog& dialog, QVBoxLayout& layout, const std::string& confirm
 template <typename Dialog, typename Request>
 auto RunCentred(const Request& request) {
     Dialog dialog(request);
-    dialog.adjustSize();
-    dialog.setFixedSize(dialog.size());
-    dialog.move(QApplication::primaryScreen()->availableGeometry().center() - dialog.rect().center());
-    dialog.exec();
+    ExecFixedAndCentred(dialog);
     return dialog.Answer();
 }
 

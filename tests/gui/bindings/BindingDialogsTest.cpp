@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "bindings/KeyBindingDialogs.h"
+#include "bindings/MacroAlreadyIncludedDialog.h"
+#include "support/ProgramDirFixture.h"
+#include "support/gui/FindWidget.h"
+
+namespace korvex {
+namespace {
+
+TEST(MacroAlreadyIncludedDialog, AddIsTheDefaultAndEscapeCancels) {
+    MacroAlreadyIncludedDialog dialog("Rocket jump");
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Rocket jump"));
+    dialog.show();
+    auto* add = FindNamed<QPushButton>(dialog, "AddKeyButton");
+    EXPECT_TRUE(add->isDefault());
+    EXPECT_EQ(add->text(), QStringLiteral("&Add a key-binding"));
+    EXPECT_EQ(dialog.findChildren<QLabel*>().size(), 3);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(dialog.Choice(), IncludedMacroChoice::Cancel);
+
+    MacroAlreadyIncludedDialog again("Rocket jump");
+    again.show();
+    FindNamed<QPushButton>(again, "OverwriteButton")->click();
+    EXPECT_EQ(again.Choice(), IncludedMacroChoice::Overwrite);
+}
+
+TEST(OverviewKeyBindingsDialog, ShowsOneLinePerFunctionAndEditsThroughTheCore) {
+    ProgramDirFixture dir;
+    MacroOutput overview{"Tests", {{"+attack", "Fire", "MOUSE1\xB0SHIFT|a"}, {"+moveup", "Jump", "SPACE"}}, {}};
+    OverviewKeyBindingsDialog dialog(dir.app(), overview);
+    dialog.show();
+    auto* list = FindNamed<QListWidget>(dialog, "OverviewKeyBindingsListBox");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Fire has been bound to MOUSE1, SHIFT with a pressed"));
+    EXPECT_EQ(dialog.focusWidget(), FindNamed<QPushButton>(dialog, "OkBtn"));
+
+    FindNamed<QPushButton>(dialog, "EditBtn")->click();  // nothing selected
+    EXPECT_EQ(dir.host().BoxTexts().back(), "You can't perform this action without having selected anything. (Key Bindings)");
+    dir.host().onEditor = [](BindingEditor& editor) {
+        editor.keys = {"F1"};
+        return true;
+    };
+    list->item(1)->setSelected(true);
+    FindNamed<QPushButton>(dialog, "EditBtn")->click();
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("Jump has been bound to F1"));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(KeyBindingEditorDialog, RemovesSelectedKeysAndAsksBeforeTheLastGoes) {
+    ProgramDirFixture dir;
+    BindingEditor editor{"Fire", {"MOUSE1", "SHIFT|a"}};
+    KeyBindingEditorDialog dialog(dir.app(), editor);
+    dialog.show();
+    auto* list = FindNamed<QListWidget>(dialog, "BoundKeysListbox");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("SHIFT with a pressed"));
+    list->selectAll();
+    FindNamed<QPushButton>(dialog, "RemoveKeyBtn")->click();
+    EXPECT_EQ(list->count(), 0);
+    const std::string question =
+        "There is no key left to bind a function to. If you choose OK this function will be deleted.";
+    dir.host().Expect(Icon::Question, question, Button::Cancel);
+    FindNamed<QPushButton>(dialog, "OkBtn")->click();
+    EXPECT_TRUE(dialog.isVisible());
+    dir.host().Expect(Icon::Question, question, Button::Ok);
+    FindNamed<QPushButton>(dialog, "OkBtn")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(editor.keys.empty());
+}
+
+}  // namespace
+}  // namespace korvex
