@@ -32,5 +32,13 @@ int RunPlayers(CliContext& context);
 int RunCompile(CliContext& context);
 int RunMacros(CliContext& context);
 int RunRunMacro(CliContext& context);
+int RunMods(CliContext& context);
+int RunAddMod(CliContext& context);
+int RunAssign(CliContext& context);
+int RunUnassign(CliContext& context);
+int RunRenameMod(CliContext& context);
+int RunRemoveMod(CliContext& context);
+int RunModOptions(CliContext& context);
+int RunLaunch(CliContext& context);
 
 }  // namespace korvex

@@ -22,6 +22,17 @@ constexpr std::array kCommands = {
     CliCommand{"compile", "compile PLAYER OUTDIR", true, korvex::RunCompile},
     CliCommand{"macros", "macros", false, korvex::RunMacros},
     CliCommand{"run-macro", "run-macro FILE [--input N=TEXT]... [--key NAME]...", false, korvex::RunRunMacro},
+    CliCommand{"mods", "mods", false, korvex::RunMods},
+    CliCommand{"add-mod", "add-mod NAME DIRECTORY", true, korvex::RunAddMod},
+    CliCommand{"assign", "assign MOD PLAYER", true, korvex::RunAssign},
+    CliCommand{"unassign", "unassign MOD PLAYER", true, korvex::RunUnassign},
+    CliCommand{"rename-mod", "rename-mod MOD NAME [--dir DIRECTORY]", true, korvex::RunRenameMod},
+    CliCommand{"remove-mod", "remove-mod MOD [--delete-files]", true, korvex::RunRemoveMod},
+    CliCommand{"mod-options",
+               "mod-options MOD [--map TEXT] [--params TEXT] [--menu N] [--deathmatch on|off] [--disable-demo on|off] "
+               "[--config-line TEXT]...",
+               true, korvex::RunModOptions},
+    CliCommand{"launch", "launch MOD PLAYER [--dry-run] [--quit-after]", true, korvex::RunLaunch},
 };
 
 int PrintUsage() {
