@@ -16,15 +16,7 @@ quake=$work/quake2
 home=$work/home
 cli=("$program/korvex-cli" --program-dir "$program")
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_until() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 printf 'bind x "+attack"\r\n' > "$quake/ctf/CONFIG.CFG"
 chmod 444 "$quake/ctf/CONFIG.CFG"
