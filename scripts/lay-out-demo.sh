@@ -15,3 +15,9 @@ cp "$build_dir/bin/korvex" "$build_dir/bin/korvex-cli" "$dest/korvex/"
 cp -r "$build_dir/sample-quake2" "$dest/quake2"
 # Korvex's files are Windows-1252; the path comes from the file system in UTF-8.
 printf '%s\r\n' "$dest/quake2" | iconv -f UTF-8 -t WINDOWS-1252 > "$dest/korvex/quakepath.dat"
+# A catalogue of the sample MODs with the delivered Player-CFG assigned, so a new user can launch at once.
+cli=("$dest/korvex/korvex-cli" --program-dir "$dest/korvex")
+"${cli[@]}" add-mod "Capture The Flag" ctf
+"${cli[@]}" add-mod "Arena (beta)" arena
+"${cli[@]}" assign ctf Player
+"${cli[@]}" assign arena Player

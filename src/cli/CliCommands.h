@@ -36,5 +36,13 @@ int RunAddMacro(CliContext& context);
 int RunRemoveMacro(CliContext& context);
 int RunBindings(CliContext& context);
 int RunSetKeys(CliContext& context);
+int RunMods(CliContext& context);
+int RunAddMod(CliContext& context);
+int RunAssign(CliContext& context);
+int RunUnassign(CliContext& context);
+int RunRenameMod(CliContext& context);
+int RunRemoveMod(CliContext& context);
+int RunModOptions(CliContext& context);
+int RunLaunch(CliContext& context);
 
 }  // namespace korvex

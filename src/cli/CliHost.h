@@ -18,10 +18,12 @@ public:
     void RunPosted();
     void DropPosted() { posted_.clear(); }
     bool ErrorReported() const { return errorReported_; }
+    bool AnswersYes() const { return answerYes_; }
 
     Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) override;
     void Post(Step step) override { posted_.push_back(std::move(step)); }
     void ProcessPendingEvents() override {}
+    void SuspendInput(bool) override {}
     void RequestClose() override { closeRequested_ = true; }
     void ShowStatus(StatusWindow, const std::string&) override {}
     void CloseStatus(StatusWindow) override {}
@@ -34,6 +36,11 @@ public:
     PlayerNameAnswer AskPlayerName(const PlayerNameRequest&) override { return {}; }
     void PlayerCfgChanged() override {}
     void ModTreeChanged() override {}
+    // MOD dialogs: cancelled; the commands act directly instead.
+    EditModOptionsAnswer EditModOptions(const EditModOptionsRequest&) override { return {}; }
+    ServerSideModAnswer AskServerSideMod() override { return {}; }
+    RemoveModAnswer AskRemoveMod(const RemoveModRequest&) override { return {}; }
+    RenameModAnswer AskRenameMod(const RenameModRequest&) override { return {}; }
 
     // Key bindings: keys come from the command line in request order; the "Macro Already
     // Included" choice is the command line's too (Cancel unless it says otherwise).

@@ -28,6 +28,17 @@ constexpr std::array kCommands = {
     CliCommand{"remove-macro", "remove-macro PLAYER MACRO", true, korvex::RunRemoveMacro},
     CliCommand{"bindings", "bindings PLAYER", false, korvex::RunBindings},
     CliCommand{"set-keys", "set-keys PLAYER MACRO N KEYS", true, korvex::RunSetKeys},
+    CliCommand{"mods", "mods", false, korvex::RunMods},
+    CliCommand{"add-mod", "add-mod NAME DIRECTORY", true, korvex::RunAddMod},
+    CliCommand{"assign", "assign MOD PLAYER", true, korvex::RunAssign},
+    CliCommand{"unassign", "unassign MOD PLAYER", true, korvex::RunUnassign},
+    CliCommand{"rename-mod", "rename-mod MOD NAME [--dir DIRECTORY]", true, korvex::RunRenameMod},
+    CliCommand{"remove-mod", "remove-mod MOD [--delete-files]", true, korvex::RunRemoveMod},
+    CliCommand{"mod-options",
+               "mod-options MOD [--map TEXT] [--params TEXT] [--menu N] [--deathmatch on|off] [--disable-demo on|off] "
+               "[--config-line TEXT]...",
+               true, korvex::RunModOptions},
+    CliCommand{"launch", "launch MOD PLAYER [--dry-run] [--quit-after]", true, korvex::RunLaunch},
 };
 
 int PrintUsage() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bindings/BindingDialogRequests.h"
+#include "mods/ModDialogRequests.h"
 #include "players/PlayerDialogRequests.h"
 
 namespace korvex {
@@ -18,9 +19,11 @@ enum class Buttons { Ok, Abort, CancelIgnore, YesNo, YesNoCancel, Cancel, OkCanc
 using Step = std::function<void()>;
 
 // Small windows that show what Korvex is busy with.
-enum class StatusWindow { StartUp, QuakeSearch };
+// CreatingCfgFiles is "Please wait..." while a launch compiles; GameRunning says that the
+// game runs while Korvex waits for it.
+enum class StatusWindow { StartUp, QuakeSearch, CreatingCfgFiles, GameRunning };
 
-class Host : public BindingDialogs {
+class Host : public BindingDialogs, public ModDialogHost {
 public:
     ~Host() override = default;
 
@@ -28,6 +31,8 @@ public:
     virtual Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) = 0;
     virtual void Post(Step step) = 0;
     virtual void ProcessPendingEvents() = 0;
+    // While set, the windows keep painting but take no input (Korvex waits for the game).
+    virtual void SuspendInput(bool suspended) = 0;
     virtual void RequestClose() = 0;
 
     // Opens the window when it is not shown yet; otherwise changes its text.

@@ -11,6 +11,7 @@
 #include "bindings/KeyBindingDialog.h"
 #include "bindings/KeyBindingDialogs.h"
 #include "bindings/MacroAlreadyIncludedDialog.h"
+#include "mods/ModDialogs.h"
 #include "players/PlayerDialogs.h"
 
 namespace korvex {
@@ -53,8 +54,10 @@ Button FromQtButton(int pressed) {
 }  // namespace
 
 QtHost::QtHost()
-    : startUpWindow_(std::make_unique<StatusDialog>(StatusDialog::Style::StartUp)),
-      searchWindow_(std::make_unique<StatusDialog>(StatusDialog::Style::Search)) {}
+    : statusWindows_{std::make_unique<StatusDialog>(StatusDialog::Style::StartUp),
+                     std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Initializing")),
+                     std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Please wait...")),
+                     std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Korvex"))} {}
 
 QtHost::~QtHost() = default;
 
@@ -69,12 +72,16 @@ void QtHost::Post(Step step) { QTimer::singleShot(0, qApp, std::move(step)); }
 
 void QtHost::ProcessPendingEvents() { QApplication::processEvents(); }
 
+// A disabled window still paints and drops the clicks and keys meant for it, so nothing the
+// player does while the game runs takes effect afterwards.
+void QtHost::SuspendInput(bool suspended) {
+    if (mainWindow_) mainWindow_->setEnabled(!suspended);
+}
+
 // The exit itself runs once the event loop has ended (see main), however the close came about.
 void QtHost::RequestClose() { QTimer::singleShot(0, qApp, &QApplication::quit); }
 
-StatusDialog& QtHost::StatusDialogFor(StatusWindow window) {
-    return window == StatusWindow::StartUp ? *startUpWindow_ : *searchWindow_;
-}
+StatusDialog& QtHost::StatusDialogFor(StatusWindow window) { return *statusWindows_.at(static_cast<std::size_t>(window)); }
 
 void QtHost::ShowStatus(StatusWindow window, const std::string& text) {
     StatusDialogFor(window).ShowText(ToQString(text));
@@ -131,5 +138,13 @@ void QtHost::ShowBindingOverview(MacroOutput& overview) {
 bool QtHost::ShowBindingEditor(BindingEditor& editor) {
     return mainWindow_ && RunEditorDialog(mainWindow_->App(), editor);
 }
+
+EditModOptionsAnswer QtHost::EditModOptions(const EditModOptionsRequest& request) { return RunEditModOptionsDialog(request); }
+
+ServerSideModAnswer QtHost::AskServerSideMod() { return RunServerSideModDialog(); }
+
+RemoveModAnswer QtHost::AskRemoveMod(const RemoveModRequest& request) { return RunRemoveModDialog(request); }
+
+RenameModAnswer QtHost::AskRenameMod(const RenameModRequest& request) { return RunRenameModDialog(request); }
 
 }  // namespace korvex

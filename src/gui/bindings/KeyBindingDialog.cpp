@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include "app/Centring.h"
+#include "app/SmallDialog.h"
 #include "app/TextCodec.h"
 #include "bindings/KeyEventTranslation.h"
 
@@ -114,7 +114,7 @@ void KeyBindingDialog::closeEvent(QCloseEvent* event) {
 void KeyBindingDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     adjustSize();
-    CentreOnScreen(*this);
+    MoveToScreenCentre(*this);
     held_.clear();
     StartKeyCapture();
     captured_.clear();

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Centring.h"
+#include "app/SmallDialog.h"
 #include "app/TextCodec.h"
 #include "bindings/BindingOverview.h"
 #include "bindings/KeyListText.h"
@@ -30,10 +30,10 @@ QPushButton* NewButton(QDialog& dialog, const char* caption, const char* name, c
     return button;
 }
 
-int RunCentred(QDialog& dialog, int width, int height) {
+int ExecCentred(QDialog& dialog, int width, int height) {
     dialog.resize(width, height);
     dialog.setMinimumSize(width, height);
-    CentreOnScreen(dialog);
+    MoveToScreenCentre(dialog);
     return dialog.exec();
 }
 
@@ -119,13 +119,13 @@ void KeyBindingEditorDialog::ShowKeys() {
 
 void RunOverviewDialog(Korvex& app, MacroOutput& overview) {
     OverviewKeyBindingsDialog dialog(app, overview);
-    RunCentred(dialog, 592, 173);
+    ExecCentred(dialog, 592, 173);
 }
 
 bool RunEditorDialog(Korvex& app, BindingEditor& editor) {
     BindingEditor edited = editor;
     KeyBindingEditorDialog dialog(app, edited);
-    if (RunCentred(dialog, 266, 159) != QDialog::Accepted) return false;
+    if (ExecCentred(dialog, 266, 159) != QDialog::Accepted) return false;
     editor = edited;
     return true;
 }

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Centring.h"
+#include "app/SmallDialog.h"
 #include "app/TextCodec.h"
 
 namespace korvex {
@@ -55,7 +55,8 @@ MacroAlreadyIncludedDialog::MacroAlreadyIncludedDialog(const std::string& descri
 
 IncludedMacroChoice AskMacroAlreadyIncludedDialog(const std::string& description) {
     MacroAlreadyIncludedDialog dialog(description);
-    ExecFixedAndCentred(dialog);
+    CentreOnScreen(dialog);
+    dialog.exec();
     return dialog.Choice();
 }
 

@@ -7,18 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Centring.h"
+#include "app/SmallDialog.h"
 #include "app/TextCodec.h"
 
 namespace korvex {
 namespace {
-
-// No system menu and a fixed border, as every small dialog of Korvex.
-void SetUpDialog(QDialog& dialog, const std::string& caption) {
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    dialog.setWindowTitle(ToQString(caption));
-    dialog.setModal(true);
-}
 
 void AddButtons(QDialog& dialog, QVBoxLayout& layout, const std::string& confirmCaption) {
     auto* row = new QHBoxLayout;
@@ -33,13 +26,6 @@ void AddButtons(QDialog& dialog, QVBoxLayout& layout, const std::string& confirm
     row->addWidget(confirm);
     row->addWidget(cancel);
     layout.addLayout(row);
-}
-
-template <typename Dialog, typename Request>
-auto RunCentred(const Request& request) {
-    Dialog dialog(request);
-    ExecFixedAndCentred(dialog);
-    return dialog.Answer();
 }
 
 }  // namespace
