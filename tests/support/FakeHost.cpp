@@ -21,10 +21,11 @@ Button SafeAnswer(Buttons buttons) {
 bool IsQuestion(Buttons buttons) { return buttons != Buttons::Ok && buttons != Buttons::Abort; }
 
 template <typename Request, typename Answer>
-Answer NextDialogAnswer(const Request& request, std::vector<Request>& requests, std::deque<Answer>& answers) {
+Answer NextDialogAnswer(const Request& request, std::vector<Request>& requests, std::deque<Answer>& answers,
+                        const std::string& caption) {
     requests.push_back(request);
     if (answers.empty()) {
-        ADD_FAILURE() << "unexpected dialog: " << request.caption;
+        ADD_FAILURE() << "unexpected dialog: " << caption;
         return {};
     }
     Answer answer = answers.front();
@@ -38,6 +39,7 @@ FakeHost::~FakeHost() {
     for (const auto& left : expected_) ADD_FAILURE() << "question never asked: " << left.text;
     if (!playerListAnswers.empty()) ADD_FAILURE() << "Player-CFG list dialog never shown";
     if (!playerNameAnswers.empty()) ADD_FAILURE() << "Player-CFG name dialog never shown";
+    if (!exchangeFileAnswers.empty()) ADD_FAILURE() << "exchange file dialog never shown";
 }
 
 void FakeHost::Expect(Icon icon, std::string text, Button answer) {
@@ -78,11 +80,25 @@ void FakeHost::ShowStatus(StatusWindow, const std::string& text) {
 void FakeHost::CloseStatus(StatusWindow) { statusOpen = false; }
 
 PlayerListAnswer FakeHost::ChoosePlayers(const PlayerListRequest& request) {
-    return NextDialogAnswer(request, playerListRequests, playerListAnswers);
+    return NextDialogAnswer(request, playerListRequests, playerListAnswers, request.caption);
 }
 
 PlayerNameAnswer FakeHost::AskPlayerName(const PlayerNameRequest& request) {
-    return NextDialogAnswer(request, playerNameRequests, playerNameAnswers);
+    return NextDialogAnswer(request, playerNameRequests, playerNameAnswers, request.caption);
+}
+
+ExchangeFileAnswer FakeHost::ChooseExchangeFile(const ExchangeFileRequest& request) {
+    return NextDialogAnswer(request, exchangeFileRequests, exchangeFileAnswers,
+                            request.save ? "save exchange file" : "open exchange file");
+}
+
+std::unique_ptr<PrintCanvas> FakeHost::ChoosePrinter(const PrintRequest& request) {
+    printRequests.push_back(request);
+    if (!printer) {
+        ADD_FAILURE() << "unexpected printer dialog";
+        return nullptr;
+    }
+    return printer();
 }
 
 bool FakeHost::AskDisclaimer() {

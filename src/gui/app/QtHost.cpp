@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/StatusDialog.h"
 #include "app/TextCodec.h"
+#include "players/ExchangeDialogs.h"
 #include "players/PlayerDialogs.h"
 
 namespace korvex {
@@ -95,6 +96,12 @@ void QtHost::MainViewChanged() {
 PlayerListAnswer QtHost::ChoosePlayers(const PlayerListRequest& request) { return RunPlayerListDialog(request); }
 
 PlayerNameAnswer QtHost::AskPlayerName(const PlayerNameRequest& request) { return RunPlayerNameDialog(request); }
+
+ExchangeFileAnswer QtHost::ChooseExchangeFile(const ExchangeFileRequest& request) {
+    return RunExchangeFileDialog(request);
+}
+
+std::unique_ptr<PrintCanvas> QtHost::ChoosePrinter(const PrintRequest& request) { return RunPrintDialog(request); }
 
 void QtHost::PlayerCfgChanged() { MainViewChanged(); }
 

@@ -1,0 +1,24 @@
+// The "Export Player-CFG" and "Import Player-CFG" buttons of the Config-Editor.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "players/ExchangeFile.h"
+
+namespace korvex {
+
+struct Korvex;
+
+void BitBtn2Click(Korvex& app);  // "Export Player-CFG"
+void BitBtn1Click(Korvex& app);  // "Import Player-CFG"
+
+void ExportPlayerCFGs(Korvex& app);
+void ImportPlayerCFGs(Korvex& app);
+
+// What follows the dialogs: the Player-CFGs are written or read and the names reported.
+// True when every one was.
+bool ExportToFile(Korvex& app, const std::vector<std::string>& players, const std::string& path);
+bool ImportFromFile(Korvex& app, const std::string& path, const std::vector<ExchangeBlock>& blocks);
+
+}  // namespace korvex

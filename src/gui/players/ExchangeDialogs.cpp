@@ -1,0 +1,23 @@
+#include "players/ExchangeDialogs.h"
+
+#include <QFileDialog>
+
+#include "app/TextCodec.h"
+
+namespace korvex {
+
+ExchangeFileAnswer RunExchangeFileDialog(const ExchangeFileRequest& request) {
+    QFileDialog dialog(nullptr, QString(), ToQString(request.directory), QString::fromLatin1(kExchangeFileFilter));
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QString::fromLatin1(kExchangeFileExtension));
+    // Korvex asks itself before it overwrites an exchange file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (request.save) dialog.selectFile(ToQString(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return {true, FromQString(dialog.selectedFiles().front())};
+}
+
+std::unique_ptr<PrintCanvas> RunPrintDialog(const PrintRequest&) { return nullptr; }
+
+}  // namespace korvex
