@@ -32,5 +32,7 @@ int RunPlayers(CliContext& context);
 int RunCompile(CliContext& context);
 int RunMacros(CliContext& context);
 int RunRunMacro(CliContext& context);
+int RunExport(CliContext& context);
+int RunImport(CliContext& context);
 
 }  // namespace korvex

@@ -21,6 +21,8 @@ constexpr std::array kCommands = {
     CliCommand{"players", "players", false, korvex::RunPlayers},
     CliCommand{"compile", "compile PLAYER OUTDIR", true, korvex::RunCompile},
     CliCommand{"macros", "macros", false, korvex::RunMacros},
+    CliCommand{"export", "export FILE PLAYER...", false, korvex::RunExport},
+    CliCommand{"import", "import FILE [PLAYER...]", true, korvex::RunImport},
     CliCommand{"run-macro", "run-macro FILE [--input N=TEXT]... [--key NAME]...", false, korvex::RunRunMacro},
 };
 

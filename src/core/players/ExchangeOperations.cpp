@@ -1,5 +1,7 @@
 #include "players/ExchangeOperations.h"
 
+#include <algorithm>
+
 #include "app/Korvex.h"
 #include "platform/ListOrder.h"
 #include "platform/Path.h"
@@ -55,16 +57,17 @@ void ImportPlayerCFGs(Korvex& app) {
     SortAsListBox(list);
     const PlayerListAnswer answer = ChooseForExchange(app, "Select Player-CFGs to import", list, "Import");
     if (!answer.confirmed) return;
-    // In the list's order; a name that several blocks carry brings each of them in turn.
+    ImportFromFile(app, file.path, BlocksInListOrder(blocks, answer.selected));
+}
+
+std::vector<ExchangeBlock> BlocksInListOrder(const std::vector<ExchangeBlock>& blocks,
+                                             const std::vector<std::string>& names) {
     std::vector<ExchangeBlock> chosen;
-    std::vector<std::string> seen;
-    for (const std::string& name : SelectedInListOrder(list, answer.selected)) {
-        if (!seen.empty() && seen.back() == name) continue;
-        seen.push_back(name);
-        for (const ExchangeBlock& block : blocks)
-            if (block.name == name) chosen.push_back(block);
-    }
-    ImportFromFile(app, file.path, chosen);
+    for (const ExchangeBlock& block : blocks)
+        if (std::find(names.begin(), names.end(), block.name) != names.end()) chosen.push_back(block);
+    std::stable_sort(chosen.begin(), chosen.end(),
+                     [](const ExchangeBlock& a, const ExchangeBlock& b) { return ListBoxLess(a.name, b.name); });
+    return chosen;
 }
 
 bool ExportToFile(Korvex& app, const std::vector<std::string>& players, const std::string& path) {
