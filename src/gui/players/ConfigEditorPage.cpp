@@ -10,6 +10,7 @@
 #include "app/Korvex.h"
 #include "compiler/OptionsTab.h"
 #include "macros/MacroBindingsWidget.h"
+#include "players/ExchangeOperations.h"
 #include "players/PlayerOperations.h"
 #include "players/SpecialTab.h"
 
@@ -35,7 +36,7 @@ ConfigEditorPage::ConfigEditorPage(Korvex& app, QWidget* parent)
         {"Change Player-CFG", "ChangePlayerButton", BitBtn4Click}, {"New Player-CFG", "NewPlayerButton", BitBtn7Click},
         {"Delete Player-CFG", "DeletePlayerButton", BitBtn5Click}, {"Rename Player-CFG", "RenamePlayerButton", BitBtn8Click},
         {"Copy Player-CFG", "CopyPlayerButton", BitBtn9Click},     {"Print Player-CFG", "PrintPlayerButton", nullptr},
-        {"Import Player-CFG", "ImportPlayerButton", nullptr},      {"Export Player-CFG", "ExportPlayerButton", nullptr}};
+        {"Import Player-CFG", "ImportPlayerButton", BitBtn1Click}, {"Export Player-CFG", "ExportPlayerButton", BitBtn2Click}};
     int position = 0;
     for (const auto& [caption, name, handler] : captions) {
         buttons->addWidget(AddPlayerButton(QString::fromLatin1(caption), name, handler), position / 4, position % 4);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -49,7 +50,7 @@ auto RunCentred(const Request& request) {
 }  // namespace
 
 PlayerListDialog::PlayerListDialog(const PlayerListRequest& request, QWidget* parent)
-    : QDialog(parent), list_(new QListWidget) {
+    : QDialog(parent), list_(new QListWidget), emptySelectionText_(ToQString(request.emptySelectionText)) {
     SetUpDialog(*this, request.caption);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(ToQString(request.label)));
@@ -60,6 +61,14 @@ PlayerListDialog::PlayerListDialog(const PlayerListRequest& request, QWidget* pa
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     layout->addWidget(list_);
     AddButtons(*this, *layout, request.confirmCaption);
+}
+
+void PlayerListDialog::accept() {
+    if (!emptySelectionText_.isEmpty() && list_->selectedItems().isEmpty()) {
+        QMessageBox::critical(this, QStringLiteral("Korvex"), emptySelectionText_);
+        return;
+    }
+    QDialog::accept();
 }
 
 PlayerListAnswer PlayerListDialog::Answer() const {
