@@ -29,6 +29,8 @@ public:
     virtual void NewPage() = 0;
     // False when the printer or the file did not take the document.
     virtual bool EndDocument() = 0;
+    // The printer or file the document goes to, for a message.
+    virtual std::string Target() const = 0;
 };
 
 }  // namespace korvex
