@@ -14,30 +14,32 @@
 
 namespace korvex {
 
-// The compile the launcher runs, into a directory of the caller's choice. The last
-// Player-CFG is loaded first, as at start-up, and is the current one again afterwards.
-int RunCompile(CliContext& context) {
-    if (context.args.size() != 2) {
-        std::cerr << "usage: korvex-cli compile PLAYER OUTDIR\n";
-        return 2;
-    }
+bool PrepareCompile(CliContext& context, const std::string& player) {
     Korvex& app = context.app;
-    const std::string player = Utf8ToCp1252(context.args[0]);
-    const std::string outputDir = context.args[1];
-
-    if (!UseStoredQuakeDir(app)) return 1;
+    if (!UseStoredQuakeDir(app)) return false;
     if (!StaysInPlayersDir(player) || !DirectoryExists(JoinPath(app.dirs.players, player))) {
-        std::cerr << "There is no Player-CFG named " << context.args[0] << ".\n";
-        return 1;
+        std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(player) << ".\n";
+        return false;
     }
     LoadProgramOptions(app);
     LoadMacroCatalogue(app, app.dirs.macros);
     LoadLastPlayer(app);
     if (app.shuttingDown || app.currentPlayerName.empty()) {
         std::cerr << "No Player-CFG is current; start Korvex once to choose one.\n";
-        return 1;
+        return false;
     }
-    return CompilePlayerConfig(app, player, outputDir, false) ? 0 : 1;
+    return true;
+}
+
+// The compile the launcher runs, into a directory of the caller's choice.
+int RunCompile(CliContext& context) {
+    if (context.args.size() != 2) {
+        std::cerr << "usage: korvex-cli compile PLAYER OUTDIR\n";
+        return 2;
+    }
+    const std::string player = Utf8ToCp1252(context.args[0]);
+    if (!PrepareCompile(context, player)) return 1;
+    return CompilePlayerConfig(context.app, player, context.args[1], false) ? 0 : 1;
 }
 
 }  // namespace korvex

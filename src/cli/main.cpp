@@ -23,6 +23,7 @@ constexpr std::array kCommands = {
     CliCommand{"macros", "macros", false, korvex::RunMacros},
     CliCommand{"export", "export FILE PLAYER...", false, korvex::RunExport},
     CliCommand{"import", "import FILE [PLAYER...]", true, korvex::RunImport},
+    CliCommand{"print", "print PLAYER FILE.pdf", true, korvex::RunPrint},
     CliCommand{"run-macro", "run-macro FILE [--input N=TEXT]... [--key NAME]...", false, korvex::RunRunMacro},
 };
 

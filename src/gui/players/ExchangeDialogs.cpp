@@ -1,8 +1,11 @@
 #include "players/ExchangeDialogs.h"
 
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "app/TextCodec.h"
+#include "players/PainterCanvas.h"
 
 namespace korvex {
 
@@ -18,6 +21,14 @@ ExchangeFileAnswer RunExchangeFileDialog(const ExchangeFileRequest& request) {
     return {true, FromQString(dialog.selectedFiles().front())};
 }
 
-std::unique_ptr<PrintCanvas> RunPrintDialog(const PrintRequest&) { return nullptr; }
+std::unique_ptr<PrintCanvas> RunPrintDialog(const PrintRequest& request) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(ToQString(request.documentName));
+    QPrintDialog dialog(printer.get());
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    const QString target =
+        printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : printer->printerName();
+    return std::make_unique<PainterCanvas>(std::move(printer), FromQString(target));
+}
 
 }  // namespace korvex
