@@ -10,7 +10,8 @@
 namespace korvex {
 
 ExchangeFileAnswer RunExchangeFileDialog(const ExchangeFileRequest& request) {
-    QFileDialog dialog(nullptr, QString(), ToQString(request.directory), QString::fromLatin1(kExchangeFileFilter));
+    const QString caption = request.save ? QStringLiteral("Export Player-CFG") : QStringLiteral("Import Player-CFG");
+    QFileDialog dialog(nullptr, caption, ToQString(request.directory), QString::fromLatin1(kExchangeFileFilter));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QString::fromLatin1(kExchangeFileExtension));
