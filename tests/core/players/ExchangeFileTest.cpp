@@ -11,16 +11,11 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-struct Exchange : ::testing::Test {
-    ProgramDirFixture dir;
-    Korvex& app = dir.app();
-    FakeHost& host = dir.host();
+struct Exchange : PlayerStoreTest {
     const std::string file = dir.Path("players.kxp");
 
-    void SetUp() override { LoadPlayerCFG(app, "Player"); }
-    void AnswerList(Names selected) { host.playerListAnswers.push_back({true, std::move(selected)}); }
     void AnswerFile(const std::string& path) { host.exchangeFileAnswers.push_back({true, path}); }
-    // Player-CFGs outside the players directory's own Player-CFGs did not change.
+    // Every file outside the Player-CFG directories.
     std::map<std::string, std::string> OutsidePlayers() const {
         auto files = dir.Snapshot();
         std::erase_if(files, [&](const auto& entry) { return entry.first.starts_with(dir.Path("players/")); });
