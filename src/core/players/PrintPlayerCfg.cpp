@@ -251,7 +251,9 @@ void BitBtn6Click(Korvex& app) {
 
 bool PrintPlayerConfig(Korvex& app, const std::string& player, PrintCanvas& canvas) {
     bool printed = false;
-    const bool compiled = CompilePlayerConfig(app, player, app.dirs.program + ".", true,
+    // The compile clears the *.CFG files of its directory and writes main.cfg there even when
+    // it prints: the temp directory takes that, so a print never deletes a file of the player's.
+    const bool compiled = CompilePlayerConfig(app, player, app.dirs.temp, true,
                                               [&](const CompileJob& job) { printed = PrintPlayerCFG(app, job, canvas); });
     return compiled && printed;
 }

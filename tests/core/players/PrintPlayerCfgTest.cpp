@@ -169,7 +169,9 @@ TEST_F(Printing, ThePrintButtonPrintsOnlyWhatTheCompileValidated) {
 
     std::vector<DrawnLine> printed;
     host.printer = [&] { return std::make_unique<KeptCanvas>(printed); };
+    dir.Write("notes.cfg", "mine");
     BitBtn6Click(app);
+    EXPECT_TRUE(dir.Exists("notes.cfg"));
     EXPECT_TRUE(host.boxes.empty()) << host.BoxTexts().front();
     ASSERT_FALSE(printed.empty());
     EXPECT_EQ(printed.front().text, "Configuration for Player");
