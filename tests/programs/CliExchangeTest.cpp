@@ -23,7 +23,6 @@ TEST(CliExchange, ExportsAndImportsWithTheQuestionsOfTheWindow) {
     EXPECT_EQ(refused.exitStatus, 1);
     EXPECT_EQ(refused.errors, "The file " + file + " already exists. Do you want to overwrite it?\n  -> No\n");
     EXPECT_EQ(ReadWholeFile(file), content);
-    EXPECT_EQ(RunProgram(Cli(from, "export '" + file + "' nobody"), from.root()).exitStatus, 1);
 
     ProgramDirFixture to;
     to.WriteLines("players/alpha/options.dat", {"old"});
@@ -37,12 +36,6 @@ TEST(CliExchange, ExportsAndImportsWithTheQuestionsOfTheWindow) {
               "Player-CFG alpha already exists. Do you want to overwrite it?\n  -> Yes\nalpha, Zulu have been imported.\n");
     EXPECT_EQ(to.Read("players/alpha/options.dat"), "alpha\r\n");
     EXPECT_EQ(to.Read("players/Zulu/bindings.dat"), "0\r\n");
-
-    // The Player-CFG Korvex opens next is not overwritten.
-    to.WriteLines("players/lastplayer.dat", {"Zulu"});
-    const ProgramRun active = RunProgram(Cli(to, "--yes import '" + file + "' Zulu"), to.root());
-    EXPECT_EQ(active.exitStatus, 1);
-    EXPECT_EQ(active.errors, "Can't overwrite active Player-CFG.\n");
 }
 
 }  // namespace

