@@ -58,7 +58,11 @@ PlayerListDialog::PlayerListDialog(const PlayerListRequest& request, QWidget* pa
     list_->setSelectionMode(request.multiSelect ? QAbstractItemView::MultiSelection
                                                 : QAbstractItemView::SingleSelection);
     for (const std::string& name : request.names) list_->addItem(ToQString(name));
-    connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    // The name double-clicked is among the chosen, even where its first click took it out again.
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        item->setSelected(true);
+        accept();
+    });
     layout->addWidget(list_);
     AddButtons(*this, *layout, request.confirmCaption);
 }
