@@ -26,6 +26,10 @@ struct CliCommand {
 
 // The exit status of a command that reported through the host.
 int ExitStatus(const CliContext& context);
+// Before a compile: the stored game location, the program options, the macro catalogue and,
+// as at start-up, the last Player-CFG, which is the current one again afterwards.
+// False, with a message, when player does not exist or something is missing.
+bool PrepareCompile(CliContext& context, const std::string& player);
 
 int RunCheck(CliContext& context);
 int RunPlayers(CliContext& context);
@@ -44,5 +48,8 @@ int RunRenameMod(CliContext& context);
 int RunRemoveMod(CliContext& context);
 int RunModOptions(CliContext& context);
 int RunLaunch(CliContext& context);
+int RunExport(CliContext& context);
+int RunImport(CliContext& context);
+int RunPrint(CliContext& context);
 
 }  // namespace korvex

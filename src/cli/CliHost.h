@@ -34,6 +34,8 @@ public:
     // Player-CFG store: the dialogs are cancelled; the commands act directly instead.
     PlayerListAnswer ChoosePlayers(const PlayerListRequest&) override { return {}; }
     PlayerNameAnswer AskPlayerName(const PlayerNameRequest&) override { return {}; }
+    ExchangeFileAnswer ChooseExchangeFile(const ExchangeFileRequest&) override { return {}; }
+    std::unique_ptr<PrintCanvas> ChoosePrinter(const PrintRequest&) override { return nullptr; }
     void PlayerCfgChanged() override {}
     void ModTreeChanged() override {}
     // MOD dialogs: cancelled; the commands act directly instead.

@@ -14,6 +14,18 @@
 
 namespace korvex {
 
+bool PrepareCompile(CliContext& context, const std::string& player) {
+    Korvex& app = context.app;
+    if (!UseStoredQuakeDir(app)) return false;
+    if (!StaysInPlayersDir(player) || !DirectoryExists(JoinPath(app.dirs.players, player))) {
+        std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(player) << ".\n";
+        return false;
+    }
+    LoadProgramOptions(app);
+    LoadMacroCatalogue(app, app.dirs.macros);
+    return !app.shuttingDown;
+}
+
 // The compile the launcher runs, into a directory of the caller's choice, from the files of
 // the Player-CFG; no Player-CFG is saved. A directory with scripts that Korvex did not write
 // is refused, as the compile would replace them.
@@ -25,21 +37,13 @@ int RunCompile(CliContext& context) {
     Korvex& app = context.app;
     const std::string player = Utf8ToCp1252(context.args[0]);
     const std::string outputDir = Utf8ToCp1252(context.args[1]);
-
-    if (!UseStoredQuakeDir(app)) return 1;
-    if (!StaysInPlayersDir(player) || !DirectoryExists(JoinPath(app.dirs.players, player))) {
-        std::cerr << "There is no Player-CFG named " << context.args[0] << ".\n";
-        return 1;
-    }
+    if (!PrepareCompile(context, player)) return 1;
     const std::vector<std::string> foreign = ForeignScriptsIn(outputDir);
     if (!foreign.empty()) {
         std::cerr << context.args[1] << " holds scripts that Korvex did not write (" << Cp1252ToUtf8(foreign.front())
                   << (foreign.size() > 1 ? ", ..." : "") << "); choose a directory of its own for the compile.\n";
         return 1;
     }
-    LoadProgramOptions(app);
-    LoadMacroCatalogue(app, app.dirs.macros);
-    if (app.shuttingDown) return 1;
     const bool compiled = CompileStoredPlayer(app, player, outputDir, false);
     return compiled ? ExitStatus(context) : 1;
 }

@@ -49,6 +49,7 @@ FakeHost::~FakeHost() {
     if (!editModAnswers.empty() || !serverSideAnswers.empty() || !removeModAnswers.empty() ||
         !renameModAnswers.empty())
         ADD_FAILURE() << "MOD dialog never shown";
+    if (!exchangeFileAnswers.empty()) ADD_FAILURE() << "exchange file dialog never shown";
 }
 
 void FakeHost::Expect(Icon icon, std::string text, Button answer) {
@@ -94,6 +95,20 @@ PlayerListAnswer FakeHost::ChoosePlayers(const PlayerListRequest& request) {
 
 PlayerNameAnswer FakeHost::AskPlayerName(const PlayerNameRequest& request) {
     return NextDialogAnswer(request, playerNameRequests, playerNameAnswers);
+}
+
+ExchangeFileAnswer FakeHost::ChooseExchangeFile(const ExchangeFileRequest& request) {
+    exchangeFileRequests.push_back(request);
+    return NextAnswer(exchangeFileAnswers, request.save ? "save exchange file" : "open exchange file");
+}
+
+std::unique_ptr<PrintCanvas> FakeHost::ChoosePrinter(const PrintRequest& request) {
+    printRequests.push_back(request);
+    if (!printer) {
+        ADD_FAILURE() << "unexpected printer dialog";
+        return nullptr;
+    }
+    return printer();
 }
 
 EditModOptionsAnswer FakeHost::EditModOptions(const EditModOptionsRequest& request) {

@@ -43,6 +43,9 @@ public:
     // Player-CFG dialogs: answered from the scripts below in order; an unscripted one fails.
     PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) override;
     PlayerNameAnswer AskPlayerName(const PlayerNameRequest& request) override;
+    ExchangeFileAnswer ChooseExchangeFile(const ExchangeFileRequest& request) override;
+    // Answered by printer: a canvas, or none for a cancelled dialog; unset fails the test.
+    std::unique_ptr<PrintCanvas> ChoosePrinter(const PrintRequest& request) override;
     void PlayerCfgChanged() override {
         if (onViewChanged) onViewChanged();
     }
@@ -73,6 +76,10 @@ public:
     std::deque<PlayerNameAnswer> playerNameAnswers;
     std::vector<PlayerListRequest> playerListRequests;
     std::vector<PlayerNameRequest> playerNameRequests;
+    std::deque<ExchangeFileAnswer> exchangeFileAnswers;
+    std::vector<ExchangeFileRequest> exchangeFileRequests;
+    std::function<std::unique_ptr<PrintCanvas>()> printer;
+    std::vector<PrintRequest> printRequests;
 
     // MOD dialogs: answered from the scripts below in order; an unscripted one fails.
     EditModOptionsAnswer EditModOptions(const EditModOptionsRequest& request) override;

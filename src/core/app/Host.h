@@ -3,11 +3,14 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "bindings/BindingDialogRequests.h"
 #include "mods/ModDialogRequests.h"
+#include "players/ExchangeRequests.h"
 #include "players/PlayerDialogRequests.h"
+#include "players/PrintCanvas.h"
 
 namespace korvex {
 
@@ -49,6 +52,9 @@ public:
     // Player-CFG store.
     virtual PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) = 0;
     virtual PlayerNameAnswer AskPlayerName(const PlayerNameRequest& request) = 0;
+    virtual ExchangeFileAnswer ChooseExchangeFile(const ExchangeFileRequest& request) = 0;
+    // The printer dialog; none when it was cancelled.
+    virtual std::unique_ptr<PrintCanvas> ChoosePrinter(const PrintRequest& request) = 0;
     // The current Player-CFG or the Config-Editor's control states changed in the core.
     virtual void PlayerCfgChanged() = 0;
     // The MOD tree's nodes changed in the core.

@@ -13,6 +13,8 @@ struct PlayerListRequest {
     std::vector<std::string> names;  // sorted
     bool multiSelect = false;
     std::string confirmCaption;
+    // When set, confirming without a selection shows this error and keeps the dialog open.
+    std::string emptySelectionText;
 };
 
 struct PlayerListAnswer {

@@ -1,5 +1,6 @@
 #include "players/PlayerDirs.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include "app/DirectoryTools.h"
@@ -40,6 +41,20 @@ std::vector<std::string> FillPlayerList(const Korvex& app) {
         if (entry.isDirectory) names.push_back(entry.name);
     SortAsListBox(names);
     return names;
+}
+
+std::vector<std::string> SelectedInListOrder(const std::vector<std::string>& list,
+                                             const std::vector<std::string>& selected) {
+    std::vector<std::string> ordered;
+    for (const std::string& name : list)
+        if (std::find(selected.begin(), selected.end(), name) != selected.end()) ordered.push_back(name);
+    return ordered;
+}
+
+std::string JoinPlayerNames(const std::vector<std::string>& names) {
+    std::string joined;
+    for (const std::string& name : names) joined += (joined.empty() ? "" : ", ") + name;
+    return joined;
 }
 
 bool IsPortablePlayerName(const std::string& name) {

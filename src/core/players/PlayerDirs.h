@@ -15,8 +15,15 @@ inline constexpr int kPathNotFound = 3;
 inline constexpr int kAccessDenied = 5;
 inline constexpr int kAlreadyExists = 183;
 
+inline constexpr const char* kAvailablePlayersLabel = "Available Player-CFG's";
+
 // The names of all Player-CFGs, sorted as the Player-CFG dialogs list them.
 std::vector<std::string> FillPlayerList(const Korvex& app);
+// The entries of list that selected holds, in the order of list.
+std::vector<std::string> SelectedInListOrder(const std::vector<std::string>& list,
+                                             const std::vector<std::string>& selected);
+// "Alpha, Bravo": names as the messages list them.
+std::string JoinPlayerNames(const std::vector<std::string>& names);
 
 // A name every file system Korvex runs on accepts as a directory name, so a Player-CFG
 // can move to another installation: none of \ / : * ? " < > |, no control character, no

@@ -1,7 +1,5 @@
 #include "players/PlayerOperations.h"
 
-#include <algorithm>
-
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "platform/Path.h"
@@ -14,10 +12,8 @@
 namespace korvex {
 namespace {
 
-constexpr const char* kAvailablePlayers = "Available Player-CFG's";
-
 PlayerListAnswer ChooseFromPlayerList(Korvex& app, const char* caption, bool multiSelect, const char* confirm) {
-    return app.host.ChoosePlayers({caption, kAvailablePlayers, FillPlayerList(app), multiSelect, confirm});
+    return app.host.ChoosePlayers({caption, kAvailablePlayersLabel, FillPlayerList(app), multiSelect, confirm});
 }
 
 PlayerNameAnswer AskName(Korvex& app, const char* caption, const char* label, std::string preset,
@@ -45,12 +41,6 @@ void ResetMacroCategory(Korvex& app) {
     lists.categoryText = kChooseCategoryText;
     lists.availMacros.clear();
     lists.availSelected.clear();
-}
-
-std::string JoinNames(const std::vector<std::string>& names) {
-    std::string joined;
-    for (const std::string& name : names) joined += (joined.empty() ? "" : ", ") + name;
-    return joined;
 }
 
 void CreatePlayerFromTemplate(Korvex& app, const std::string& name) {
@@ -86,8 +76,7 @@ void BitBtn5Click(Korvex& app) {
     std::vector<std::string> deleted;
     std::vector<std::string> failed;
     // The list's order, whatever order the selection came in.
-    for (const std::string& name : FillPlayerList(app)) {
-        if (std::find(answer.selected.begin(), answer.selected.end(), name) == answer.selected.end()) continue;
+    for (const std::string& name : SelectedInListOrder(FillPlayerList(app), answer.selected)) {
         if (EqualsIgnoringCase(name, app.currentPlayerName)) {
             ShowError(app, Err::CannotDeleteCurrentPlayer, app.currentPlayerName);
             continue;
@@ -99,12 +88,12 @@ void BitBtn5Click(Korvex& app) {
     }
     if (!deleted.empty()) {
         ShowMainPage(app, Page::ConfigEditor);
-        ShowInformation(app, "Deleted " + JoinNames(deleted) + ".");
+        ShowInformation(app, "Deleted " + JoinPlayerNames(deleted) + ".");
     }
     if (!failed.empty()) {
         ShowMainPage(app, Page::ConfigEditor);
         app.host.ShowMessage(Icon::Error,
-                             "Error: Could not completly remove " + JoinNames(failed) +
+                             "Error: Could not completly remove " + JoinPlayerNames(failed) +
                                  ". Errors may occur when trying to reload this Player-CFG.",
                              Buttons::Ok);
     }

@@ -12,6 +12,7 @@
 #include "bindings/KeyBindingDialogs.h"
 #include "bindings/MacroAlreadyIncludedDialog.h"
 #include "mods/ModDialogs.h"
+#include "players/ExchangeDialogs.h"
 #include "players/PlayerDialogs.h"
 
 namespace korvex {
@@ -106,6 +107,12 @@ void QtHost::MainViewChanged() {
 PlayerListAnswer QtHost::ChoosePlayers(const PlayerListRequest& request) { return RunPlayerListDialog(request); }
 
 PlayerNameAnswer QtHost::AskPlayerName(const PlayerNameRequest& request) { return RunPlayerNameDialog(request); }
+
+ExchangeFileAnswer QtHost::ChooseExchangeFile(const ExchangeFileRequest& request) {
+    return RunExchangeFileDialog(request);
+}
+
+std::unique_ptr<PrintCanvas> QtHost::ChoosePrinter(const PrintRequest& request) { return RunPrintDialog(request); }
 
 void QtHost::PlayerCfgChanged() { MainViewChanged(); }
 

@@ -34,6 +34,8 @@ public:
     // Player-CFG store.
     PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) override;
     PlayerNameAnswer AskPlayerName(const PlayerNameRequest& request) override;
+    ExchangeFileAnswer ChooseExchangeFile(const ExchangeFileRequest& request) override;
+    std::unique_ptr<PrintCanvas> ChoosePrinter(const PrintRequest& request) override;
     void PlayerCfgChanged() override;
     void ModTreeChanged() override;
 

@@ -10,7 +10,9 @@
 #include "app/Korvex.h"
 #include "compiler/OptionsTab.h"
 #include "macros/MacroBindingsWidget.h"
+#include "players/ExchangeOperations.h"
 #include "players/PlayerOperations.h"
+#include "players/PrintPlayerCfg.h"
 #include "players/SpecialTab.h"
 
 namespace korvex {
@@ -34,8 +36,8 @@ ConfigEditorPage::ConfigEditorPage(Korvex& app, QWidget* parent)
     } captions[] = {
         {"Change Player-CFG", "ChangePlayerButton", BitBtn4Click}, {"New Player-CFG", "NewPlayerButton", BitBtn7Click},
         {"Delete Player-CFG", "DeletePlayerButton", BitBtn5Click}, {"Rename Player-CFG", "RenamePlayerButton", BitBtn8Click},
-        {"Copy Player-CFG", "CopyPlayerButton", BitBtn9Click},     {"Print Player-CFG", "PrintPlayerButton", nullptr},
-        {"Import Player-CFG", "ImportPlayerButton", nullptr},      {"Export Player-CFG", "ExportPlayerButton", nullptr}};
+        {"Copy Player-CFG", "CopyPlayerButton", BitBtn9Click},     {"Print Player-CFG", "PrintPlayerButton", BitBtn6Click},
+        {"Import Player-CFG", "ImportPlayerButton", BitBtn1Click}, {"Export Player-CFG", "ExportPlayerButton", BitBtn2Click}};
     int position = 0;
     for (const auto& [caption, name, handler] : captions) {
         buttons->addWidget(AddPlayerButton(QString::fromLatin1(caption), name, handler), position / 4, position % 4);

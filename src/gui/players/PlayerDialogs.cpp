@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -31,7 +32,7 @@ void AddButtons(QDialog& dialog, QVBoxLayout& layout, const std::string& confirm
 }  // namespace
 
 PlayerListDialog::PlayerListDialog(const PlayerListRequest& request, QWidget* parent)
-    : QDialog(parent), list_(new QListWidget) {
+    : QDialog(parent), list_(new QListWidget), emptySelectionText_(ToQString(request.emptySelectionText)) {
     SetUpDialog(*this, request.caption);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(ToQString(request.label)));
@@ -39,9 +40,21 @@ PlayerListDialog::PlayerListDialog(const PlayerListRequest& request, QWidget* pa
     list_->setSelectionMode(request.multiSelect ? QAbstractItemView::MultiSelection
                                                 : QAbstractItemView::SingleSelection);
     for (const std::string& name : request.names) list_->addItem(ToQString(name));
-    connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    // The name double-clicked is among the chosen, even where its first click took it out again.
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        item->setSelected(true);
+        accept();
+    });
     layout->addWidget(list_);
     AddButtons(*this, *layout, request.confirmCaption);
+}
+
+void PlayerListDialog::accept() {
+    if (!emptySelectionText_.isEmpty() && list_->selectedItems().isEmpty()) {
+        QMessageBox::critical(this, QStringLiteral("Korvex"), emptySelectionText_);
+        return;
+    }
+    QDialog::accept();
 }
 
 PlayerListAnswer PlayerListDialog::Answer() const {

@@ -15,9 +15,11 @@ class PlayerListDialog : public QDialog {
 public:
     explicit PlayerListDialog(const PlayerListRequest& request, QWidget* parent = nullptr);
     PlayerListAnswer Answer() const;
+    void accept() override;
 
 private:
     QListWidget* list_;
+    QString emptySelectionText_;
 };
 
 class PlayerNameDialog : public QDialog {

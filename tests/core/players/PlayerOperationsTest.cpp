@@ -13,13 +13,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-struct Operations : ::testing::Test {
-    ProgramDirFixture dir;
-    Korvex& app = dir.app();
-    FakeHost& host = dir.host();
-
-    void SetUp() override { LoadPlayerCFG(app, "Player"); }
-    void AnswerList(Names selected) { host.playerListAnswers.push_back({true, std::move(selected)}); }
+struct Operations : PlayerStoreTest {
     void AnswerName(std::string name) { host.playerNameAnswers.push_back({true, std::move(name)}); }
     void WriteMod(const std::string& file, const Names& lines) { dir.WriteLines("mods/" + file, lines); }
     // What the dialogs showed: caption, label, preset or selection mode, and the confirming button.

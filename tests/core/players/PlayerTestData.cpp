@@ -1,6 +1,7 @@
 #include "PlayerTestData.h"
 
 #include "players/PlayerCfg.h"
+#include "players/PlayerCfgFiles.h"
 
 namespace korvex {
 
@@ -19,5 +20,7 @@ void WritePlayer(const ProgramDirFixture& dir, const std::string& name, const st
     dir.WriteLines("players/" + name + "/options.dat", TemplateOptionLines());
     dir.WriteLines("players/" + name + "/special.dat", SpecialLines(ancestor));
 }
+
+void PlayerStoreTest::SetUp() { LoadPlayerCFG(app, "Player"); }
 
 }  // namespace korvex

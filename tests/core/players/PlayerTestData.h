@@ -1,6 +1,8 @@
 // Player-CFG directories for the tests of the Player-CFG store.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -14,5 +16,16 @@ std::vector<std::string> SpecialLines(const std::string& ancestor);
 
 // A Player-CFG directory with the template's options, inheriting as SpecialLines says.
 void WritePlayer(const ProgramDirFixture& dir, const std::string& name, const std::string& ancestor = "");
+
+// A program directory whose delivered Player-CFG "Player" is current.
+struct PlayerStoreTest : ::testing::Test {
+    ProgramDirFixture dir;
+    Korvex& app = dir.app();
+    FakeHost& host = dir.host();
+
+    void SetUp() override;
+    // The Player-CFG list dialog is confirmed with these names selected.
+    void AnswerList(std::vector<std::string> selected) { host.playerListAnswers.push_back({true, std::move(selected)}); }
+};
 
 }  // namespace korvex

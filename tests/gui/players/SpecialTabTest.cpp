@@ -63,7 +63,7 @@ TEST_F(SpecialTabTest, MirrorsTheInheritanceChoiceAndTheAdditionalCommands) {
 }
 
 TEST(PlayerDialogs, ShowTheirTextsAndConfirmByButtonDoubleClickOrReturnAndEscapeCancels) {
-    PlayerListDialog remove({"Delete Player-CFG", "Available Player-CFG's", {"a", "B", "c"}, true, "Delete"});
+    PlayerListDialog remove({"Delete Player-CFG", "Available Player-CFG's", {"a", "B", "c"}, true, "Delete", ""});
     EXPECT_EQ(remove.windowTitle(), QStringLiteral("Delete Player-CFG"));
     EXPECT_EQ(remove.findChild<QLabel*>()->text(), QStringLiteral("Available Player-CFG's"));
     auto* list = remove.findChild<QListWidget*>();
@@ -74,7 +74,7 @@ TEST(PlayerDialogs, ShowTheirTextsAndConfirmByButtonDoubleClickOrReturnAndEscape
     EXPECT_TRUE(remove.Answer().confirmed);
     EXPECT_EQ(remove.Answer().selected, (std::vector<std::string>{"a", "c"}));
 
-    PlayerListDialog change({"Change Player-CFG", "Available Player-CFG's", {"a", "B"}, false, "Change To"});
+    PlayerListDialog change({"Change Player-CFG", "Available Player-CFG's", {"a", "B"}, false, "Change To", ""});
     change.show();
     list = change.findChild<QListWidget*>();
     const QPoint second = list->visualItemRect(list->item(1)).center();

@@ -1,0 +1,94 @@
+#include "players/ExchangeOperations.h"
+
+#include <algorithm>
+
+#include "app/Korvex.h"
+#include "platform/ListOrder.h"
+#include "platform/Path.h"
+#include "players/Inheritance.h"
+#include "players/PlayerCfgFiles.h"
+#include "players/PlayerDirs.h"
+
+namespace korvex {
+namespace {
+
+constexpr const char* kSelectAtLeastOne = "You must select at least one Player-CFG.";
+
+PlayerListAnswer ChooseForExchange(Korvex& app, const char* caption, std::vector<std::string> names,
+                                   const char* confirm) {
+    return app.host.ChoosePlayers({caption, kAvailablePlayersLabel, std::move(names), true, confirm, kSelectAtLeastOne});
+}
+
+// "Alpha has been exported." or "Alpha, Bravo have been imported."
+void ReportDone(Korvex& app, const std::vector<std::string>& names, const std::string& done) {
+    if (names.empty()) return;
+    app.host.ShowMessage(Icon::Information,
+                         JoinPlayerNames(names) + (names.size() == 1 ? " has been " : " have been ") + done + ".",
+                         Buttons::Ok);
+}
+
+}  // namespace
+
+void BitBtn2Click(Korvex& app) {
+    SavePlayerCFG(app);
+    if (!app.shuttingDown) ExportPlayerCFGs(app);
+}
+
+void BitBtn1Click(Korvex& app) {
+    SavePlayerCFG(app);
+    if (!app.shuttingDown) ImportPlayerCFGs(app);
+}
+
+void ExportPlayerCFGs(Korvex& app) {
+    const std::vector<std::string> list = FillPlayerList(app);
+    const PlayerListAnswer answer = ChooseForExchange(app, "Select Player-CFGs to export", list, "Export");
+    const std::vector<std::string> players = SelectedInListOrder(list, answer.selected);
+    if (!answer.confirmed || players.empty()) return;
+    const ExchangeFileAnswer file = app.host.ChooseExchangeFile({true, app.dirs.program, JoinPlayerNames(players)});
+    if (file.confirmed) ExportToFile(app, players, file.path);
+}
+
+void ImportPlayerCFGs(Korvex& app) {
+    const ExchangeFileAnswer file = app.host.ChooseExchangeFile({false, app.dirs.program, ""});
+    if (!file.confirmed) return;
+    const std::vector<ExchangeBlock> blocks = IndexExchangeFile(file.path);
+    std::vector<std::string> list;
+    for (const ExchangeBlock& block : blocks) list.push_back(block.name);
+    SortAsListBox(list);
+    const PlayerListAnswer answer = ChooseForExchange(app, "Select Player-CFGs to import", list, "Import");
+    if (!answer.confirmed) return;
+    ImportFromFile(app, file.path, BlocksInListOrder(blocks, answer.selected));
+}
+
+std::vector<ExchangeBlock> BlocksInListOrder(const std::vector<ExchangeBlock>& blocks,
+                                             const std::vector<std::string>& names) {
+    std::vector<ExchangeBlock> chosen;
+    for (const ExchangeBlock& block : blocks)
+        if (std::find(names.begin(), names.end(), block.name) != names.end()) chosen.push_back(block);
+    std::stable_sort(chosen.begin(), chosen.end(),
+                     [](const ExchangeBlock& a, const ExchangeBlock& b) { return ListBoxLess(a.name, b.name); });
+    return chosen;
+}
+
+bool ExportToFile(Korvex& app, const std::vector<std::string>& players, const std::string& path) {
+    std::vector<std::string> names;
+    WriteExchangeFile(app, players, path, names);
+    if (app.shuttingDown) return false;
+    ReportDone(app, names, "exported");
+    return names.size() == players.size();
+}
+
+bool ImportFromFile(Korvex& app, const std::string& path, const std::vector<ExchangeBlock>& blocks) {
+    std::vector<std::string> names;
+    for (const ExchangeBlock& block : blocks) {
+        ImportExchangeBlock(app, path, block.startLine, JoinPath(app.dirs.players, block.name), names);
+        if (app.shuttingDown) return false;
+    }
+    ReportDone(app, names, "imported");
+    // A new Player-CFG may be one to inherit from.
+    if (!names.empty()) UpdateInheritControls(app, true);
+    app.host.PlayerCfgChanged();
+    return names.size() == blocks.size();
+}
+
+}  // namespace korvex

@@ -1,0 +1,29 @@
+// The "Export Player-CFG" and "Import Player-CFG" buttons of the Config-Editor.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "players/ExchangeFile.h"
+
+namespace korvex {
+
+struct Korvex;
+
+void BitBtn2Click(Korvex& app);  // "Export Player-CFG"
+void BitBtn1Click(Korvex& app);  // "Import Player-CFG"
+
+void ExportPlayerCFGs(Korvex& app);
+void ImportPlayerCFGs(Korvex& app);
+
+// The blocks that carry one of names, in the order the import list shows them; a name
+// that several blocks carry brings each of them, in file order.
+std::vector<ExchangeBlock> BlocksInListOrder(const std::vector<ExchangeBlock>& blocks,
+                                             const std::vector<std::string>& names);
+
+// What follows the dialogs: the Player-CFGs are written or read and the names reported.
+// True when every one was.
+bool ExportToFile(Korvex& app, const std::vector<std::string>& players, const std::string& path);
+bool ImportFromFile(Korvex& app, const std::string& path, const std::vector<ExchangeBlock>& blocks);
+
+}  // namespace korvex

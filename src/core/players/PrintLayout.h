@@ -1,0 +1,54 @@
+// Where the lines of a printed listing go: margins of four default font heights, lines 1.5
+// font heights apart, a new page when the next line would not fit. The document is kept
+// until End, so a listing that stops on an error prints nothing at all.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "players/PrintCanvas.h"
+
+namespace korvex {
+
+// The column marker of a line: its value ends at column 70.
+inline constexpr char kColumnMarker = '\x14';
+inline constexpr std::size_t kValueColumn = 70;
+
+// The marker removed and blanks put in its place until the line is column characters long.
+std::string PadToColumn(const std::string& text, std::size_t column);
+
+class PrintDocument {
+public:
+    explicit PrintDocument(PrintCanvas& canvas);
+
+    void PrintLine(const std::string& text, int pointSize);
+    // Underlined; each leading blank indents it by one font height.
+    void PrintHeading(const std::string& text, int pointSize);
+    // Brings the next line closer, as between the keys of one function.
+    void TightenLineSpacing();
+    void NewPage();
+    // Hands the whole document to the canvas; false when the canvas did not take it.
+    bool End();
+
+private:
+    struct Piece {
+        bool newPage = false;
+        int x = 0;
+        int y = 0;
+        std::string text;
+        PrintFont font;
+    };
+
+    PrintCanvas& canvas_;
+    int x0_;
+    int y0_;
+    int x_;
+    int y_;
+    int fontHeight_ = 0;
+    bool underline_ = false;
+    bool pageHasText_ = false;
+    bool pageBreakDue_ = false;
+    std::vector<Piece> pieces_;
+};
+
+}  // namespace korvex

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include "PlayerTestData.h"
+#include "app/Korvex.h"
+#include "compiler/CompileJob.h"
+#include "players/PlayerCfgFiles.h"
+#include "players/PrintLayout.h"
+#include "players/PrintPlayerCfg.h"
+#include "support/RecordingCanvas.h"
+
+namespace korvex {
+namespace {
+
+using Names = std::vector<std::string>;
+constexpr int kMargin = 40;   // four default font heights
+constexpr int kAdvance = 90;  // 1.5 heights of a 12 point font
+
+struct Printing : ::testing::Test {
+    ProgramDirFixture dir;
+    Korvex& app = dir.app();
+    CompileJob job;
+
+    Printing() {
+        app.currentPlayerName = "Player";
+        job.player = DefaultPlayerCfg();
+    }
+    // A macro of the catalogue and its .out file in the Player-CFG.
+    void AddMacro(const std::string& file, const std::string& category, const Names& outLines) {
+        app.macroCatalogue.entries.push_back({dir.Path("macros/" + file), category, file, ""});
+        dir.WriteLines("players/Player/" + file + ".out", outLines);
+        job.outFiles.push_back(dir.Path("players/Player/" + file + ".out"));
+        if (std::find(job.categories.begin(), job.categories.end(), category) == job.categories.end())
+            job.categories.push_back(category);
+    }
+    // The texts that follow the line with this text, up to the next empty one.
+    Names LinesAfter(const RecordingCanvas& canvas, const std::string& text) const {
+        Names after;
+        bool found = false;
+        for (const DrawnLine& line : canvas.lines) {
+            if (found && line.text.empty()) break;
+            if (found) after.push_back(line.text);
+            found = found || line.text == text;
+        }
+        return after;
+    }
+};
+
+TEST_F(Printing, OptionValuesStandAtColumnSeventyAndFollowTheSettings) {
+    job.player.SetFlag(Option::Video10, true);
+    job.player.SetText(Option::Video3, "100% screen size");
+    RecordingCanvas canvas;
+    ASSERT_TRUE(PrintPlayerCFG(app, job, canvas));
+    const std::string weapons = "     visible weapons" + std::string(43, ' ') + "enabled";
+    ASSERT_EQ(weapons.size(), 70u);
+    ASSERT_NE(canvas.Find(weapons), nullptr);
+    EXPECT_FALSE(canvas.Find(weapons)->font.underline);
+    EXPECT_EQ(PadToColumn(std::string(75, 'x') + kColumnMarker + "y", 70), std::string(75, 'x') + "y");
+
+    const DrawnLine* title = canvas.Find("Configuration for Player");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ((std::vector<int>{title->x, title->y, title->font.pointSize, title->font.underline}),
+              (std::vector<int>{kMargin, kMargin, 16, 1}));
+    const DrawnLine* general = canvas.Find("General:");
+    ASSERT_NE(general, nullptr);
+    EXPECT_EQ(general->x, kMargin + 2 * 60);  // two leading blanks, two font heights
+    EXPECT_TRUE(general->font.underline);
+
+    const Names video = LinesAfter(canvas, "Video:");
+    ASSERT_GE(video.size(), 4u);
+    EXPECT_TRUE(video[2].starts_with("     video values") && video[2].ends_with("100% screen size"));
+    EXPECT_TRUE(video[3].starts_with("     8-bit textures"));
+    const std::string inherits = "     inherit bindings/options" + std::string(33, ' ') + "disabled";
+    EXPECT_EQ(canvas.Find(inherits) - canvas.Find("Special"), 2);  // after an empty line
+    EXPECT_EQ(LinesAfter(canvas, inherits), Names{});               // and alone
+    EXPECT_EQ(canvas.ended, 1);
+
+    // Without the sight improvement the other video values follow; an empty light intensity does not.
+    job.player.SetFlag(Option::Video10, false);
+    job.player.SetText(Option::Video6, "");
+    job.player.special1 = true;
+    job.player.inherit1 = "Ancestor";
+    RecordingCanvas second;
+    ASSERT_TRUE(PrintPlayerCFG(app, job, second));
+    const Names more = LinesAfter(second, "Video:");
+    EXPECT_EQ(more[3], std::string(70 - 10, ' ') + "Brightness");
+    EXPECT_EQ(more[4], std::string(70 - 18, ' ') + "GL Texture quality");
+    EXPECT_TRUE(more[5].starts_with("     8-bit textures"));
+    EXPECT_NE(second.Find("     player to inherit settings from" + std::string(26, ' ') + "Ancestor"), nullptr);
+    EXPECT_NE(second.Find("     inherit server options" + std::string(35, ' ') + "disabled"), nullptr);
+}
+
+TEST_F(Printing, KeyBindingsPerCategoryOnceWithTheKeysOfOneFunctionCloser) {
+    AddMacro("FIRE.MAC", "Weapons", {"Weapons", "0", "+attack", "Fire", "MOUSE1\xB0" "a\xB0" "b", "BIND MOUSE1 \"+attack\""});
+    AddMacro("NOTE.MAC", "Weapons", {"Weapons", "-1", "echo"});
+    dir.WriteLines("macros/NOTE.MAC", {"// a note", "macro_desc \"Leave a note\""});
+    AddMacro("GONE.MAC", "Talk", {"Talk", "-1"});
+    // The same category listed again further down the catalogue.
+    app.macroCatalogue.entries.push_back({dir.Path("macros/OTHER.MAC"), "Weapons", "Other", ""});
+    job.player.additionalCommands = true;
+    job.player.additionalCommandLines = {"echo hello"};
+    RecordingCanvas canvas;
+    ASSERT_TRUE(PrintPlayerCFG(app, job, canvas));
+
+    const DrawnLine* bindings = canvas.Find("Key-Bindings for Player");
+    ASSERT_NE(bindings, nullptr);
+    EXPECT_EQ(bindings->page, 1);
+    EXPECT_EQ(bindings->y, kMargin);
+    Names texts;
+    for (const DrawnLine* line = bindings; line != &*canvas.lines.end(); ++line) texts.push_back(line->text);
+    const std::string pad(70 - 3 - 4, ' ');
+    EXPECT_EQ(texts, (Names{"Key-Bindings for Player", "", "", "", "Weapons:",
+                            "   Fire" + std::string(70 - 7 - 6, ' ') + "MOUSE1", std::string(69, ' ') + "a",
+                            std::string(69, ' ') + "b", "   Leave a note", "", "Talk:", "   ", "",
+                            "Additional Commands:", "   echo hello"}));
+    const DrawnLine* fire = canvas.Find(texts[5]);
+    EXPECT_EQ((&fire[1])->y - fire->y, kAdvance - 18);
+    EXPECT_EQ((&fire[2])->y - (&fire[1])->y, kAdvance - 18);
+    EXPECT_EQ((&fire[3])->y - (&fire[2])->y, kAdvance);
+    EXPECT_EQ(dir.host().BoxTexts(), Names{"Couldn't open file. (" + dir.Path("macros/GONE.MAC") + ")"});
+}
+
+TEST_F(Printing, LongListingsBreakPagesAndAStoppedOneIsNotPrinted) {
+    for (int i = 0; i < 30; ++i)
+        AddMacro("M" + std::to_string(i) + ".MAC", "Weapons", {"Weapons", "0", "+attack", "Fire", "a"});
+    RecordingCanvas canvas(1000);
+    ASSERT_TRUE(PrintPlayerCFG(app, job, canvas));
+    ASSERT_GT(canvas.page, 3);
+    for (size_t i = 1; i < canvas.lines.size(); ++i) {
+        const DrawnLine& line = canvas.lines[i];
+        const DrawnLine& before = canvas.lines[i - 1];
+        EXPECT_LE(line.y + line.font.pointSize * 15 / 2, 1000 + kAdvance) << line.text;
+        if (line.page != before.page && line.text != "Key-Bindings for Player") {
+            EXPECT_EQ(line.page, before.page + 1);
+            EXPECT_EQ(line.y, kMargin);
+            // The break came because the next line would not have fitted.
+            EXPECT_GT(before.y + 2 * (before.font.pointSize * 15 / 2), 1000) << before.text;
+        }
+    }
+    EXPECT_EQ(canvas.page, canvas.lines.back().page);  // no empty page at the end
+
+    AddMacro("BAD.MAC", "Weapons", {"", "0"});
+    RecordingCanvas stopped;
+    EXPECT_FALSE(PrintPlayerCFG(app, job, stopped));
+    EXPECT_TRUE(stopped.lines.empty());
+    EXPECT_EQ(stopped.ended, 0);
+    EXPECT_EQ(dir.host().BoxTexts().back(),
+              "Programmer: no or wrong category in output. (" + dir.Path("players/Player/BAD.MAC.out") + ")");
+}
+
+// Keeps what was drawn when the printer goes away after printing.
+struct KeptCanvas : RecordingCanvas {
+    explicit KeptCanvas(std::vector<DrawnLine>& kept) : kept(kept) {}
+    ~KeptCanvas() override { kept = lines; }
+    std::vector<DrawnLine>& kept;
+};
+
+TEST_F(Printing, ThePrintButtonPrintsOnlyWhatTheCompileValidated) {
+    FakeHost& host = dir.host();
+    app.quakeDir = dir.quakeDir();  // where the models are checked
+    LoadPlayerCFG(app, "Player");
+    host.printer = [] { return nullptr; };
+    BitBtn6Click(app);
+    EXPECT_EQ(host.printRequests.size(), 1u);
+    EXPECT_TRUE(host.boxes.empty());
+
+    std::vector<DrawnLine> printed;
+    host.printer = [&] { return std::make_unique<KeptCanvas>(printed); };
+    dir.Write("notes.cfg", "mine");
+    BitBtn6Click(app);
+    EXPECT_TRUE(dir.Exists("notes.cfg"));
+    EXPECT_TRUE(host.boxes.empty()) << host.BoxTexts().front();
+    ASSERT_FALSE(printed.empty());
+    EXPECT_EQ(printed.front().text, "Configuration for Player");
+
+    printed.clear();
+    dir.WriteLines("players/Player/options.dat", TemplateOptionLines());
+    LoadPlayerCFG(app, "Player");
+    BitBtn6Click(app);
+    ASSERT_FALSE(host.boxes.empty());
+    EXPECT_TRUE(host.BoxTexts().front().starts_with("Invalid input. ("));
+    EXPECT_TRUE(printed.empty());
+}
+
+}  // namespace
+}  // namespace korvex
