@@ -39,5 +39,32 @@ TEST(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerChang
     EXPECT_EQ(ReadWholeFile(program + "/korvexoptions.dat"), "FALSE\r\nFALSE\r\nFALSE\r\nFALSE\r\n");
 }
 
+ProgramRun LayOutDemo(const std::string& dest, const std::string& option = "") {
+    return RunProgram("bash '" + std::string(KORVEX_SOURCE_DIR) + "/scripts/lay-out-demo.sh' '" +
+                          fs::path(KORVEX_BIN_DIR).parent_path().string() + "' '" + dest + "' " + option,
+                      ".");
+}
+
+TEST(ProgramDirLayout, TheDemoKeepsWhatThePlayerMadeUntilLaidOutFresh) {
+    ProgramDirFixture dir;
+    const std::string demo = dir.root() + "/demo";
+    ASSERT_EQ(LayOutDemo(demo).exitStatus, 0);
+    EXPECT_TRUE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_TRUE(fs::exists(demo + "/quake2/baseq2"));
+    EXPECT_EQ(ReadWholeFile(demo + "/korvex/quakepath.dat"), demo + "/quake2\r\n");
+
+    fs::remove(demo + "/korvex/korvex.ini");
+    WriteWholeFile(demo + "/korvex/players/Mine/options.dat", "mine");
+    fs::remove(demo + "/korvex/korvex-cli");
+    ASSERT_EQ(LayOutDemo(demo).exitStatus, 0);
+    EXPECT_FALSE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_EQ(ReadWholeFile(demo + "/korvex/players/Mine/options.dat"), "mine");
+    EXPECT_TRUE(fs::exists(demo + "/korvex/korvex-cli"));  // the programs are the newly built ones
+
+    ASSERT_EQ(LayOutDemo(demo, "--fresh").exitStatus, 0);
+    EXPECT_TRUE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_FALSE(fs::exists(demo + "/korvex/players/Mine"));
+}
+
 }  // namespace
 }  // namespace korvex
