@@ -27,10 +27,21 @@ struct CliCommand {
 // The exit status of a command that reported through the host.
 int ExitStatus(const CliContext& context);
 
+// The Player-CFG an argument names, in the letter case of its directory; reports when
+// there is none.
+bool FindPlayerArgument(const CliContext& context, const std::string& argument, std::string& name);
+
 int RunCheck(CliContext& context);
 int RunPlayers(CliContext& context);
 int RunCompile(CliContext& context);
 int RunMacros(CliContext& context);
 int RunRunMacro(CliContext& context);
+int RunNewPlayer(CliContext& context);
+int RunCopyPlayer(CliContext& context);
+int RunRenamePlayer(CliContext& context);
+int RunDeletePlayer(CliContext& context);
+int RunUse(CliContext& context);
+int RunOptions(CliContext& context);
+int RunSetOption(CliContext& context);
 
 }  // namespace korvex

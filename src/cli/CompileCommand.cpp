@@ -22,14 +22,11 @@ int RunCompile(CliContext& context) {
         return 2;
     }
     Korvex& app = context.app;
-    const std::string player = Utf8ToCp1252(context.args[0]);
     const std::string outputDir = context.args[1];
 
     if (!UseStoredQuakeDir(app)) return 1;
-    if (!StaysInPlayersDir(player) || !DirectoryExists(JoinPath(app.dirs.players, player))) {
-        std::cerr << "There is no Player-CFG named " << context.args[0] << ".\n";
-        return 1;
-    }
+    std::string player;
+    if (!FindPlayerArgument(context, context.args[0], player)) return 1;
     LoadProgramOptions(app);
     LoadMacroCatalogue(app, app.dirs.macros);
     LoadLastPlayer(app);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/Text.h"
+
 namespace korvex {
 namespace {
 
@@ -91,6 +93,20 @@ std::vector<std::string> VideoTextureItems(bool softwareFamily) {
 const OptionControl& ControlOf(Option option) {
     static const std::array<OptionControl, kOptionCount> controls = BuildControls();
     return controls[static_cast<int>(option)];
+}
+
+std::string OptionLabel(Option option) {
+    const OptionControl& control = ControlOf(option);
+    return control.caption.empty() ? control.prompt : control.caption;
+}
+
+bool FindOptionByLabel(const std::string& label, Option& option) {
+    for (int index = 0; index < kOptionCount; ++index) {
+        if (!EqualsIgnoringCase(OptionLabel(static_cast<Option>(index)), label)) continue;
+        option = static_cast<Option>(index);
+        return true;
+    }
+    return false;
 }
 
 const std::vector<OptionGroup>& OptionGroups() {

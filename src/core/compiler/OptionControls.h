@@ -27,6 +27,12 @@ struct OptionGroup {
 const OptionControl& ControlOf(Option option);
 const std::vector<OptionGroup>& OptionGroups();
 
+// The name an option goes by outside the tab (korvex-cli): the label the tab shows beside or
+// on its control, or a combo box's prompt where it has no label ("Video driver").
+std::string OptionLabel(Option option);
+// The option of a label, letter case ignored; false when there is none.
+bool FindOptionByLabel(const std::string& label, Option& option);
+
 // Video5 offers stipple alpha for the software renderer and texture quality for GL.
 std::vector<std::string> VideoTextureItems(bool softwareFamily);
 

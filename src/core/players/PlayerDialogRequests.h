@@ -13,6 +13,7 @@ struct PlayerListRequest {
     std::vector<std::string> names;  // sorted
     bool multiSelect = false;
     std::string confirmCaption;
+    std::string confirmHint;  // what the confirming button does
 };
 
 struct PlayerListAnswer {
@@ -26,6 +27,7 @@ struct PlayerNameRequest {
     std::string label;
     std::string preset;
     std::string confirmCaption;
+    std::string confirmHint;
 };
 
 struct PlayerNameAnswer {

@@ -43,6 +43,8 @@ std::vector<std::string> FillPlayerList(const Korvex& app) {
     return names;
 }
 
+bool IsBlankPlayerName(const std::string& name) { return name.find_first_not_of(" \t") == std::string::npos; }
+
 bool IsPortablePlayerName(const std::string& name) {
     if (name.empty() || name.back() == '.' || name.back() == ' ' || IsDeviceName(name)) return false;
     for (unsigned char c : name)

@@ -18,6 +18,8 @@ inline constexpr int kAlreadyExists = 183;
 // The names of all Player-CFGs, sorted as the Player-CFG dialogs list them.
 std::vector<std::string> FillPlayerList(const Korvex& app);
 
+// An empty or all-blank name names nothing: the name dialogs do not accept it.
+bool IsBlankPlayerName(const std::string& name);
 // A name every file system Korvex runs on accepts as a directory name, so a Player-CFG
 // can move to another installation: none of \ / : * ? " < > |, no control character, no
 // trailing dot or blank, no device name such as CON, NUL or COM1.

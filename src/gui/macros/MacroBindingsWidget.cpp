@@ -72,8 +72,9 @@ void MacroBindingsWidget::SyncFromCore() {
     if (MacroCat->count() != static_cast<int>(lists.categories.size())) {
         MacroCat->clear();
         for (const std::string& category : lists.categories) MacroCat->addItem(ToQString(category));
-        MacroCat->setCurrentIndex(-1);
     }
+    // The prompt "Choose a macro category" is no item: it shows while no index is current.
+    MacroCat->setCurrentIndex(MacroCat->findText(ToQString(lists.categoryText)));
     ShowItems(*AvailMacros, lists.availMacros, lists.availSelected);
     ShowItems(*IncludedMacros, app_.player.includedMacros, lists.includedSelected);
     syncing_ = false;

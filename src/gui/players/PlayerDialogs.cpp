@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/TextCodec.h"
+#include "players/PlayerDirs.h"
 
 namespace korvex {
 namespace {
@@ -21,19 +22,26 @@ void SetUpDialog(QDialog& dialog, const std::string& caption) {
     dialog.setModal(true);
 }
 
-void AddButtons(QDialog& dialog, QVBoxLayout& layout, const std::string& confirmCaption) {
+const QString kNameNeededHint =
+    QStringLiteral("type a name first: a Player-CFG's name cannot be empty or only blanks");
+
+QPushButton* AddButtons(QDialog& dialog, QVBoxLayout& layout, const std::string& confirmCaption,
+                        const std::string& confirmHint) {
     auto* row = new QHBoxLayout;
     auto* confirm = new QPushButton(ToQString(confirmCaption), &dialog);
     confirm->setObjectName(QStringLiteral("ConfirmButton"));
     confirm->setDefault(true);
+    confirm->setToolTip(ToQString(confirmHint));
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
     cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setToolTip(QStringLiteral("closes this dialog and changes nothing"));
     QObject::connect(confirm, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     row->addStretch();
     row->addWidget(confirm);
     row->addWidget(cancel);
     layout.addLayout(row);
+    return confirm;
 }
 
 template <typename Dialog, typename Request>
@@ -56,10 +64,13 @@ PlayerListDialog::PlayerListDialog(const PlayerListRequest& request, QWidget* pa
     list_->setObjectName(QStringLiteral("PlayerList"));
     list_->setSelectionMode(request.multiSelect ? QAbstractItemView::MultiSelection
                                                 : QAbstractItemView::SingleSelection);
+    list_->setToolTip(request.multiSelect ? QStringLiteral("click the Player-CFGs to select them; click again to "
+                                                           "deselect one")
+                                          : QStringLiteral("select a Player-CFG; a double-click confirms at once"));
     for (const std::string& name : request.names) list_->addItem(ToQString(name));
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     layout->addWidget(list_);
-    AddButtons(*this, *layout, request.confirmCaption);
+    AddButtons(*this, *layout, request.confirmCaption, request.confirmHint);
 }
 
 PlayerListAnswer PlayerListDialog::Answer() const {
@@ -71,18 +82,28 @@ PlayerListAnswer PlayerListDialog::Answer() const {
 }
 
 PlayerNameDialog::PlayerNameDialog(const PlayerNameRequest& request, QWidget* parent)
-    : QDialog(parent), name_(new QLineEdit) {
+    : QDialog(parent), name_(new QLineEdit), confirmHint_(ToQString(request.confirmHint)) {
     SetUpDialog(*this, request.caption);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(ToQString(request.label)));
     name_->setObjectName(QStringLiteral("PlayerName"));
     name_->setText(ToQString(request.preset));
+    name_->setToolTip(QStringLiteral("the Player-CFG's name, which is also its directory's name: any characters "
+                                     "but \\ / : * ? \" < > |, not ending with a dot or a blank"));
     // Room for a long name; the preset is selected so that typing replaces it.
     name_->setMinimumWidth(name_->fontMetrics().averageCharWidth() * 40);
     name_->selectAll();
     name_->setFocus();
     layout->addWidget(name_);
-    AddButtons(*this, *layout, request.confirmCaption);
+    confirm_ = AddButtons(*this, *layout, request.confirmCaption, request.confirmHint);
+    connect(name_, &QLineEdit::textChanged, this, &PlayerNameDialog::NameEdited);
+    NameEdited();
+}
+
+void PlayerNameDialog::NameEdited() {
+    const bool named = !IsBlankPlayerName(FromQString(name_->text()));
+    confirm_->setEnabled(named);
+    confirm_->setToolTip(named ? confirmHint_ : kNameNeededHint);
 }
 
 PlayerNameAnswer PlayerNameDialog::Answer() const {

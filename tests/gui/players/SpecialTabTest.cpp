@@ -63,7 +63,7 @@ TEST_F(SpecialTabTest, MirrorsTheInheritanceChoiceAndTheAdditionalCommands) {
 }
 
 TEST(PlayerDialogs, ShowTheirTextsAndConfirmByButtonDoubleClickOrReturnAndEscapeCancels) {
-    PlayerListDialog remove({"Delete Player-CFG", "Available Player-CFG's", {"a", "B", "c"}, true, "Delete"});
+    PlayerListDialog remove({"Delete Player-CFG", "Available Player-CFG's", {"a", "B", "c"}, true, "Delete", "deletes"});
     EXPECT_EQ(remove.windowTitle(), QStringLiteral("Delete Player-CFG"));
     EXPECT_EQ(remove.findChild<QLabel*>()->text(), QStringLiteral("Available Player-CFG's"));
     auto* list = remove.findChild<QListWidget*>();
@@ -74,7 +74,7 @@ TEST(PlayerDialogs, ShowTheirTextsAndConfirmByButtonDoubleClickOrReturnAndEscape
     EXPECT_TRUE(remove.Answer().confirmed);
     EXPECT_EQ(remove.Answer().selected, (std::vector<std::string>{"a", "c"}));
 
-    PlayerListDialog change({"Change Player-CFG", "Available Player-CFG's", {"a", "B"}, false, "Change To"});
+    PlayerListDialog change({"Change Player-CFG", "Available Player-CFG's", {"a", "B"}, false, "Change To", "changes"});
     change.show();
     list = change.findChild<QListWidget*>();
     const QPoint second = list->visualItemRect(list->item(1)).center();
@@ -83,7 +83,7 @@ TEST(PlayerDialogs, ShowTheirTextsAndConfirmByButtonDoubleClickOrReturnAndEscape
     EXPECT_TRUE(change.Answer().confirmed);
     EXPECT_EQ(change.Answer().selected, std::vector<std::string>{"B"});
 
-    PlayerNameDialog rename({"Rename Player-CFG", "New name", "Player", "Rename"});
+    PlayerNameDialog rename({"Rename Player-CFG", "New name", "Player", "Rename", "renames"});
     auto* name = rename.findChild<QLineEdit*>();
     EXPECT_EQ(name->selectedText(), QStringLiteral("Player"));
     EXPECT_EQ(rename.findChild<QPushButton*>(QStringLiteral("ConfirmButton"))->text(), QStringLiteral("Rename"));
@@ -96,6 +96,26 @@ TEST(PlayerDialogs, ShowTheirTextsAndConfirmByButtonDoubleClickOrReturnAndEscape
     QTest::keyClick(name, Qt::Key_Return);
     EXPECT_TRUE(rename.Answer().confirmed);
     EXPECT_EQ(rename.Answer().name, "Neu");
+}
+
+TEST(PlayerDialogs, AnEmptyOrAllBlankNameCannotBeConfirmedAndTheHintSaysWhy) {
+    for (const char* caption : {"New Player-CFG", "Rename Player-CFG", "Copy Player-CFG"}) {
+        PlayerNameDialog dialog({caption, "New name", "Player", "OK", "does it"});
+        dialog.show();
+        auto* name = dialog.findChild<QLineEdit*>();
+        auto* confirm = dialog.findChild<QPushButton*>(QStringLiteral("ConfirmButton"));
+        EXPECT_TRUE(confirm->isEnabled()) << caption;
+        for (const QString& blank : {QString(), QStringLiteral("   ")}) {
+            name->setText(blank);
+            EXPECT_FALSE(confirm->isEnabled()) << caption;
+            EXPECT_TRUE(confirm->toolTip().contains(QStringLiteral("cannot be empty"))) << caption;
+            QTest::keyClick(name, Qt::Key_Return);
+            EXPECT_TRUE(dialog.isVisible()) << caption;
+        }
+        QTest::keyClicks(name, QStringLiteral("x"));
+        EXPECT_TRUE(confirm->isEnabled()) << caption;
+        EXPECT_EQ(confirm->toolTip(), QStringLiteral("does it")) << caption;
+    }
 }
 
 }  // namespace
