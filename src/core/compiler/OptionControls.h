@@ -17,6 +17,7 @@ struct OptionControl {
     std::string caption;  // a check box's text, or the label beside an edit field or combo box
     std::string prompt;   // what a combo box shows while nothing is chosen
     std::vector<std::string> items;
+    std::string hint;  // what a player reads when the mouse rests on the control
 };
 
 struct OptionGroup {

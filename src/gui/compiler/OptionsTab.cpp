@@ -69,6 +69,7 @@ QWidget* OptionsTab::AddControl(const OptionControl& control) {
                       : control.kind == ControlKind::Edit   ? NewEdit(control.option)
                                                             : NewComboBox(control);
     widget->setObjectName(ObjectName(control.option));
+    widget->setToolTip(ToQString(control.hint));
     widgets_[static_cast<int>(control.option)] = widget;
     return widget;
 }
@@ -162,7 +163,7 @@ void OptionsTab::SyncFromCore() {
     ShowComboItems(ComboOf(Option::Video5), view.video5Items);
     ShowComboItems(ComboOf(Option::Character1), app_.player.controls.modelItems);
     ShowComboItems(ComboOf(Option::Character2), app_.player.controls.skinItems);
-    widgets_[static_cast<int>(Option::Video5)]->setToolTip(ToQString(view.video5Hint));
+    if (!view.video5Hint.empty()) widgets_[static_cast<int>(Option::Video5)]->setToolTip(ToQString(view.video5Hint));
     for (int index = 0; index < kOptionCount; ++index) {
         const Option option = static_cast<Option>(index);
         const QString text = ToQString(app_.player.Text(option));

@@ -48,7 +48,12 @@ MacroBindingsWidget::MacroBindingsWidget(Korvex& app, QWidget* parent)
       BitBtn18(new QPushButton(QStringLiteral("Macro Information"), this)) {
     MacroCat->setObjectName(QStringLiteral("MacroCat"));
     MacroCat->setPlaceholderText(QString::fromLatin1(kChooseCategoryText));
+    MacroCat->setToolTip(QStringLiteral("choose a category to list the macros it holds"));
+    AvailMacros->setToolTip(QStringLiteral("the macros of the chosen category: select one to read about it or to add it "
+                                           "to this Player-CFG"));
+    IncludedMacros->setToolTip(QStringLiteral("the macros this Player-CFG includes, with the keys you bound them to"));
     BitBtn18->setObjectName(QStringLiteral("BitBtn18"));
+    BitBtn18->setToolTip(QStringLiteral("tells what the selected macros do; a double-click on a macro does the same"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(MacroCat, 0, 0);
