@@ -23,7 +23,7 @@ TEST(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerChang
     ASSERT_EQ(LayOut(program).exitStatus, 0);
     for (const char* entry : {"korvex.ini", "korvexoptions.dat", "players/lastplayer.dat", "players/bindings.dat",
                               "players/options.dat", "players/special.dat", "players/Player/options.dat",
-                              "macros/W_FIRE.MAC", "automod", "mods"})
+                              "macros/W_FIRE.MAC", "automod", "mods", "docs/handbook.md"})
         EXPECT_TRUE(fs::exists(program + "/" + entry)) << entry;
     EXPECT_EQ(ReadWholeFile(program + "/players/lastplayer.dat"), "Player\r\n");
 

@@ -5,12 +5,14 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QToolTip>
 #include <QHelpEvent>
 
 #include "app/AboutPage.h"
 #include "app/GroupPage.h"
+#include "app/Handbook.h"
 #include "app/Korvex.h"
 #include "app/OptionsPage.h"
 #include "app/StartUp.h"
@@ -63,7 +65,7 @@ MainWindow::MainWindow(Korvex& app)
     pages_->addWidget(GroupOnlyPage(QStringLiteral("Demo-Launcher")));
     pages_->addWidget(macroDialog_);
     pages_->addWidget(options_);
-    pages_->addWidget(new AboutPage);
+    pages_->addWidget(new AboutPage(app));
 
     const struct {
         const char* caption;
@@ -88,6 +90,10 @@ MainWindow::MainWindow(Korvex& app)
                                             "saves the current Player-CFG and your options and closes Korvex",
                                             kHeight - kButtonStep);
     connect(exit, &QPushButton::clicked, this, [this] { BitBtn11Click(app_); });
+
+    // F1 opens the handbook from every window of Korvex, dialogs included.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this, [this] { OpenHandbook(app_); });
+    help->setContext(Qt::ApplicationShortcut);
 
     qApp->installEventFilter(this);
 }
