@@ -51,11 +51,13 @@ OptionsTab::OptionsTab(Korvex& app, QWidget* parent) : QWidget(parent), app_(app
         for (Option option : group.options) {
             const OptionControl& control = ControlOf(option);
             QWidget* widget = AddControl(control);
-            if (control.kind == ControlKind::CheckBox || control.caption.empty()) {
+            if (control.kind == ControlKind::CheckBox) {
                 form->addRow(widget);
                 continue;
             }
-            auto* label = new QLabel(ToQString(control.caption));
+            // A list without a label of its own is labelled by its prompt, which it shows only
+            // while nothing is chosen.
+            auto* label = new QLabel(ToQString(OptionLabel(option)));
             labels_[static_cast<int>(option)] = label;
             form->addRow(label, widget);
         }
