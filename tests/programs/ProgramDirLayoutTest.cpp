@@ -56,10 +56,13 @@ TEST(ProgramDirLayout, TheDemoKeepsWhatThePlayerMadeUntilLaidOutFresh) {
     fs::remove(demo + "/korvex/korvex.ini");
     WriteWholeFile(demo + "/korvex/players/Mine/options.dat", "mine");
     fs::remove(demo + "/korvex/korvex-cli");
+    fs::remove(demo + "/korvex/macros/W_FIRE.MAC");
     ASSERT_EQ(LayOutDemo(demo).exitStatus, 0);
     EXPECT_FALSE(fs::exists(demo + "/korvex/korvex.ini"));
     EXPECT_EQ(ReadWholeFile(demo + "/korvex/players/Mine/options.dat"), "mine");
-    EXPECT_TRUE(fs::exists(demo + "/korvex/korvex-cli"));  // the programs are the newly built ones
+    // The programs and the delivered files are the newly built ones.
+    EXPECT_TRUE(fs::exists(demo + "/korvex/korvex-cli"));
+    EXPECT_TRUE(fs::exists(demo + "/korvex/macros/W_FIRE.MAC"));
 
     ASSERT_EQ(LayOutDemo(demo, "--fresh").exitStatus, 0);
     EXPECT_TRUE(fs::exists(demo + "/korvex/korvex.ini"));
