@@ -91,7 +91,8 @@ MainWindow::MainWindow(Korvex& app)
                                             kHeight - kButtonStep);
     connect(exit, &QPushButton::clicked, this, [this] { BitBtn11Click(app_); });
 
-    // F1 opens the handbook from every window of Korvex, dialogs included.
+    // F1 opens the handbook from the main window and every window that is not modal. A modal
+    // dialog keeps the key: the key request dialog must be able to bind F1.
     auto* help = new QShortcut(QKeySequence::HelpContents, this, [this] { OpenHandbook(app_); });
     help->setContext(Qt::ApplicationShortcut);
 
