@@ -71,7 +71,7 @@ bool CheckFirstRun(Korvex& app) {
     app.host.ShowMessage(Icon::Information,
                          "Welcome to Korvex!\r\n\nYou have started Korvex for the first time after installation. "
                          "Please read the handbook as it provides detailed information on how to work with Korvex "
-                         "most efficiently.\r\n\nPress F1 at any time to open it, or find it on the page "
+                         "most efficiently.\r\n\nPress F1 in the main window to open it, or find it on the page "
                          "\"About / Credits\": " + HandbookPath(app),
                          Buttons::Ok);
     app.firstRun = true;

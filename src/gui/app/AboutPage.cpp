@@ -29,7 +29,7 @@ AboutPage::AboutPage(Korvex& app, QWidget* parent) : QWidget(parent) {
 
     auto* handbook = new QLabel(QStringLiteral("The handbook leads you from the first start to a launch, describes every "
                                                "page and dialog and the macro language, and says what to do when "
-                                               "something fails. Press F1 anywhere in Korvex to open it; it is "
+                                               "something fails. Press F1 in the main window to open it; it is "
                                                "docs/handbook.md in Korvex's program directory."));
     handbook->setWordWrap(true);
     layout->addWidget(handbook);
