@@ -12,9 +12,11 @@ export DISPLAY=${KORVEX_IMAGES_DISPLAY:-:99}
 
 work=$(mktemp -d)
 xvfb_pid=""
+wm_pid=""
 korvex_pid=""
 cleanup() {
   [ -n "$korvex_pid" ] && kill "$korvex_pid" 2>/dev/null
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
@@ -22,6 +24,9 @@ trap cleanup EXIT
 
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
+# A window manager draws the title bars, so each picture shows its window's caption.
+openbox >/dev/null 2>&1 &
+wm_pid=$!
 bash "$root/scripts/lay-out-demo.sh" "$build_dir" "$work" --fresh
 mkdir -p "$images"
 
@@ -37,7 +42,7 @@ window() {
 }
 # The last step's effects are painted before a picture is taken.
 settle() { sleep 0.6; }
-shot() { settle; import -window "$1" "$images/$2.png"; }
+shot() { settle; import -frame -window "$1" "$images/$2.png"; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; settle; }
 key() { xdotool key "$@"; settle; }
 
