@@ -44,6 +44,7 @@ bool LoadForEditing(CliContext& context, const std::string& argument) {
     std::string name;
     if (!FindPlayerArgument(context, argument, name)) return false;
     LoadMacroCatalogue(app, app.dirs.macros);
+    if (app.shuttingDown) return false;
     LoadPlayerCFG(app, name);
     return !app.shuttingDown;
 }
@@ -98,7 +99,7 @@ int RunNewPlayer(CliContext& context) {
     if (!TakeNewName(args[0], name)) return 1;
     if (args.size() == 3 && !FindPlayerArgument(context, args[2], ancestor)) return 1;
     LoadMacroCatalogue(app, app.dirs.macros);
-    if (!CreatePlayerFromTemplate(app, name)) return 1;
+    if (app.shuttingDown || !CreatePlayerFromTemplate(app, name)) return 1;
     if (!ancestor.empty() && !InheritFrom(app, ancestor)) return 1;
     return ExitStatus(context);
 }
