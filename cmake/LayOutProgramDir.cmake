@@ -3,6 +3,8 @@
 # the options) is only put there when it is missing. The first-run marker belongs to a new
 # program directory alone: Korvex deletes it at the first start, and putting it back would
 # show the disclaimer again after every build.
+# The handbook and its pictures come from the docs directory beside DATA_DIR, refreshed like
+# the macros.
 # Arguments: DATA_DIR, PROGRAM_DIR.
 if(NOT EXISTS ${PROGRAM_DIR}/players)
   configure_file(${DATA_DIR}/korvex.ini ${PROGRAM_DIR}/korvex.ini COPYONLY)
@@ -18,6 +20,11 @@ foreach(dir macros automod)
     file(COPY ${delivered} DESTINATION ${PROGRAM_DIR}/${dir})
   endif()
 endforeach()
+
+get_filename_component(DOCS_DIR ${DATA_DIR}/../docs ABSOLUTE)
+if(EXISTS ${DOCS_DIR}/handbook.md)
+  file(COPY ${DOCS_DIR}/handbook.md ${DOCS_DIR}/images DESTINATION ${PROGRAM_DIR}/docs)
+endif()
 
 file(GLOB_RECURSE kept RELATIVE ${DATA_DIR} ${DATA_DIR}/players/* ${DATA_DIR}/korvexoptions.dat)
 foreach(file ${kept})

@@ -1,23 +1,33 @@
 #!/usr/bin/env bash
-# Lays out a fresh demo below DEST: a newly installed program directory DEST/korvex (the built
+# Lays out a demo below DEST: a newly installed program directory DEST/korvex (the built
 # programs and the delivered data, nothing of what build/bin has been through) and the sample
 # Quake II tree DEST/quake2, stored as the game's location in quakepath.dat.
-#   scripts/lay-out-demo.sh BUILD_DIR DEST
+# A demo that exists already is kept as the player left it (Player-CFGs, options, MODs, the
+# game tree); only the programs, macros, detection files and the handbook are brought up to
+# date. --fresh throws it away and lays it out anew.
+#   scripts/lay-out-demo.sh BUILD_DIR DEST [--fresh]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=$1
 dest=$2
+fresh=${3:-}
 
-rm -rf "$dest/korvex" "$dest/quake2"
-mkdir -p "$dest/korvex"
-cp "$build_dir/bin/korvex" "$build_dir/bin/korvex-cli" "$dest/korvex/"
+new_demo=false
+if [ "$fresh" = "--fresh" ] || [ ! -d "$dest/korvex" ] || [ ! -d "$dest/quake2" ]; then
+  new_demo=true
+  rm -rf "$dest/korvex" "$dest/quake2"
+  mkdir -p "$dest/korvex"
+fi
+cp --remove-destination "$build_dir/bin/korvex" "$build_dir/bin/korvex-cli" "$dest/korvex/"
 "${CMAKE_COMMAND:-cmake}" -DDATA_DIR="$root/data" -DPROGRAM_DIR="$dest/korvex" -P "$root/cmake/LayOutProgramDir.cmake"
-cp -r "$build_dir/sample-quake2" "$dest/quake2"
-# Korvex's files are Windows-1252; the path comes from the file system in UTF-8.
-printf '%s\r\n' "$dest/quake2" | iconv -f UTF-8 -t WINDOWS-1252 > "$dest/korvex/quakepath.dat"
-# A catalogue of the sample MODs with the delivered Player-CFG assigned, so a new user can launch at once.
-cli=("$dest/korvex/korvex-cli" --program-dir "$dest/korvex")
-"${cli[@]}" add-mod "Capture The Flag" ctf
-"${cli[@]}" add-mod "Arena (beta)" arena
-"${cli[@]}" assign ctf Player
-"${cli[@]}" assign arena Player
+if $new_demo; then
+  cp -r "$build_dir/sample-quake2" "$dest/quake2"
+  # Korvex's files are Windows-1252; the path comes from the file system in UTF-8.
+  printf '%s\r\n' "$dest/quake2" | iconv -f UTF-8 -t WINDOWS-1252 > "$dest/korvex/quakepath.dat"
+  # A catalogue of the sample MODs with the delivered Player-CFG assigned, so a new user can launch at once.
+  cli=("$dest/korvex/korvex-cli" --program-dir "$dest/korvex")
+  "${cli[@]}" add-mod "Capture The Flag" ctf
+  "${cli[@]}" add-mod "Arena (beta)" arena
+  "${cli[@]}" assign ctf Player
+  "${cli[@]}" assign arena Player
+fi

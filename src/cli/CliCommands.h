@@ -29,7 +29,11 @@ int ExitStatus(const CliContext& context);
 // Before a compile: the stored game location, the program options, the macro catalogue and,
 // as at start-up, the last Player-CFG, which is the current one again afterwards.
 // False, with a message, when player does not exist or something is missing.
-bool PrepareCompile(CliContext& context, const std::string& player);
+bool PrepareCompile(CliContext& context, const std::string& argument, std::string& player);
+
+// The Player-CFG an argument names, in the letter case of its directory; reports when
+// there is none.
+bool FindPlayerArgument(const CliContext& context, const std::string& argument, std::string& name);
 
 int RunCheck(CliContext& context);
 int RunPlayers(CliContext& context);
@@ -51,5 +55,12 @@ int RunLaunch(CliContext& context);
 int RunExport(CliContext& context);
 int RunImport(CliContext& context);
 int RunPrint(CliContext& context);
+int RunNewPlayer(CliContext& context);
+int RunCopyPlayer(CliContext& context);
+int RunRenamePlayer(CliContext& context);
+int RunDeletePlayer(CliContext& context);
+int RunUse(CliContext& context);
+int RunOptions(CliContext& context);
+int RunSetOption(CliContext& context);
 
 }  // namespace korvex

@@ -14,13 +14,11 @@
 
 namespace korvex {
 
-bool PrepareCompile(CliContext& context, const std::string& player) {
+// The Quake II location, the options and the macro catalogue a compile needs; player becomes
+// the Player-CFG the argument names, found without regard to case.
+bool PrepareCompile(CliContext& context, const std::string& argument, std::string& player) {
     Korvex& app = context.app;
-    if (!UseStoredQuakeDir(app)) return false;
-    if (!StaysInPlayersDir(player) || !DirectoryExists(JoinPath(app.dirs.players, player))) {
-        std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(player) << ".\n";
-        return false;
-    }
+    if (!UseStoredQuakeDir(app) || !FindPlayerArgument(context, argument, player)) return false;
     LoadProgramOptions(app);
     LoadMacroCatalogue(app, app.dirs.macros);
     return !app.shuttingDown;
@@ -35,9 +33,9 @@ int RunCompile(CliContext& context) {
         return 2;
     }
     Korvex& app = context.app;
-    const std::string player = Utf8ToCp1252(context.args[0]);
+    std::string player;
+    if (!PrepareCompile(context, context.args[0], player)) return 1;
     const std::string outputDir = Utf8ToCp1252(context.args[1]);
-    if (!PrepareCompile(context, player)) return 1;
     const std::vector<std::string> foreign = ForeignScriptsIn(outputDir);
     if (!foreign.empty()) {
         std::cerr << context.args[1] << " holds scripts that Korvex did not write (" << Cp1252ToUtf8(foreign.front())

@@ -39,8 +39,8 @@ int RunPrint(CliContext& context) {
         std::cerr << "usage: korvex-cli print PLAYER FILE.pdf\n";
         return 2;
     }
-    const std::string player = Utf8ToCp1252(context.args[0]);
-    if (!PrepareCompile(context, player)) return 1;
+    std::string player;
+    if (!PrepareCompile(context, context.args[0], player)) return 1;
     // The print compiles as the window does, saving the current Player-CFG first.
     LoadLastPlayer(context.app);
     if (context.app.shuttingDown) return 1;

@@ -42,6 +42,13 @@ constexpr std::array kCommands = {
                "[--config-line TEXT]...",
                true, korvex::RunModOptions},
     CliCommand{"launch", "launch MOD PLAYER [--dry-run] [--quit-after]", true, korvex::RunLaunch},
+    CliCommand{"new-player", "new-player NAME [--inherit PARENT]", true, korvex::RunNewPlayer},
+    CliCommand{"copy-player", "copy-player FROM TO", true, korvex::RunCopyPlayer},
+    CliCommand{"rename-player", "rename-player OLD NEW", true, korvex::RunRenamePlayer},
+    CliCommand{"delete-player", "delete-player NAME...", true, korvex::RunDeletePlayer},
+    CliCommand{"use", "use PLAYER", true, korvex::RunUse},
+    CliCommand{"options", "options PLAYER", false, korvex::RunOptions},
+    CliCommand{"set-option", "set-option PLAYER NAME VALUE", true, korvex::RunSetOption},
 };
 
 int PrintUsage() {

@@ -105,7 +105,11 @@ TEST_F(CliCompile, WritesTheScriptsThatTheGameThenRuns) {
 
 TEST_F(CliCompile, UnchosenOptionsAreReportedAndOnlyMainCfgIsWritten) {
     IncludeThreeMacros();
-    dir.Write("players/Player/options.dat", dir.Read("players/options.dat"));  // the template's prompts
+    // The prompts a list shows while nothing is chosen are not values.
+    std::string options = dir.Read("players/options.dat");
+    for (const auto& [value, prompt] : {std::pair<std::string, std::string>{"OpenGL", "Video driver"}, {"T1/LAN", "Connect Speed"}})
+        options.replace(options.find(value + "\r\n"), value.size(), prompt);
+    dir.Write("players/Player/options.dat", options);
     const ProgramRun run = Compile();
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_NE(run.errors.find("Invalid input. (video mode)\n"), std::string::npos) << run.errors;

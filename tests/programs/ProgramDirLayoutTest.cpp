@@ -23,7 +23,7 @@ TEST(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerChang
     ASSERT_EQ(LayOut(program).exitStatus, 0);
     for (const char* entry : {"korvex.ini", "korvexoptions.dat", "players/lastplayer.dat", "players/bindings.dat",
                               "players/options.dat", "players/special.dat", "players/Player/options.dat",
-                              "macros/W_FIRE.MAC", "automod", "mods"})
+                              "macros/W_FIRE.MAC", "automod", "mods", "docs/handbook.md"})
         EXPECT_TRUE(fs::exists(program + "/" + entry)) << entry;
     EXPECT_EQ(ReadWholeFile(program + "/players/lastplayer.dat"), "Player\r\n");
 
@@ -37,6 +37,36 @@ TEST(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerChang
     EXPECT_TRUE(fs::exists(program + "/macros/W_FIRE.MAC"));
     EXPECT_EQ(ReadWholeFile(program + "/players/lastplayer.dat"), "Bob\r\n");
     EXPECT_EQ(ReadWholeFile(program + "/korvexoptions.dat"), "FALSE\r\nFALSE\r\nFALSE\r\nFALSE\r\n");
+}
+
+ProgramRun LayOutDemo(const std::string& dest, const std::string& option = "") {
+    return RunProgram("bash '" + std::string(KORVEX_SOURCE_DIR) + "/scripts/lay-out-demo.sh' '" +
+                          fs::path(KORVEX_BIN_DIR).parent_path().string() + "' '" + dest + "' " + option,
+                      ".");
+}
+
+TEST(ProgramDirLayout, TheDemoKeepsWhatThePlayerMadeUntilLaidOutFresh) {
+    ProgramDirFixture dir;
+    const std::string demo = dir.root() + "/demo";
+    ASSERT_EQ(LayOutDemo(demo).exitStatus, 0);
+    EXPECT_TRUE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_TRUE(fs::exists(demo + "/quake2/baseq2"));
+    EXPECT_EQ(ReadWholeFile(demo + "/korvex/quakepath.dat"), demo + "/quake2\r\n");
+
+    fs::remove(demo + "/korvex/korvex.ini");
+    WriteWholeFile(demo + "/korvex/players/Mine/options.dat", "mine");
+    fs::remove(demo + "/korvex/korvex-cli");
+    fs::remove(demo + "/korvex/macros/W_FIRE.MAC");
+    ASSERT_EQ(LayOutDemo(demo).exitStatus, 0);
+    EXPECT_FALSE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_EQ(ReadWholeFile(demo + "/korvex/players/Mine/options.dat"), "mine");
+    // The programs and the delivered files are the newly built ones.
+    EXPECT_TRUE(fs::exists(demo + "/korvex/korvex-cli"));
+    EXPECT_TRUE(fs::exists(demo + "/korvex/macros/W_FIRE.MAC"));
+
+    ASSERT_EQ(LayOutDemo(demo, "--fresh").exitStatus, 0);
+    EXPECT_TRUE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_FALSE(fs::exists(demo + "/korvex/players/Mine"));
 }
 
 }  // namespace

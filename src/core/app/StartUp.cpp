@@ -72,7 +72,8 @@ bool CheckFirstRun(Korvex& app) {
     app.host.ShowMessage(Icon::Information,
                          "Welcome to Korvex!\r\n\nYou have started Korvex for the first time after installation. "
                          "Please read the handbook as it provides detailed information on how to work with Korvex "
-                         "most efficiently.",
+                         "most efficiently.\r\n\nPress F1 in the main window to open it, or find it on the page "
+                         "\"About / Credits\": " + HandbookPath(app),
                          Buttons::Ok);
     app.firstRun = true;
     return true;
@@ -118,6 +119,8 @@ void StartUp(Korvex& app) {
     }
     LoadEverything(app);
 }
+
+std::string HandbookPath(const Korvex& app) { return JoinPath(JoinPath(app.dirs.program, "docs"), "handbook.md"); }
 
 std::string LastPlayerFile(const Korvex& app) { return JoinPath(app.dirs.players, "lastplayer.dat"); }
 

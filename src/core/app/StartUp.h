@@ -16,6 +16,9 @@ bool CheckFirstRun(Korvex& app);
 void LoadEverything(Korvex& app);
 void StartUp(Korvex& app);
 
+// The handbook for players and macro authors, delivered into the program directory.
+std::string HandbookPath(const Korvex& app);
+
 // "lastplayer.dat": the Player-CFG that was current at the last exit.
 std::string LastPlayerFile(const Korvex& app);
 void LoadLastPlayer(Korvex& app);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/Text.h"
+
 namespace korvex {
 namespace {
 
@@ -47,6 +49,53 @@ OptionControl VideoDriverCombo() {
     for (const VideoDriverRow& row : VideoDrivers()) control.items.push_back(row.item);
     return control;
 }
+
+// In the order of options.dat.
+constexpr std::array<const char*, kOptionCount> kHints = {
+    "show the weapon each player carries (visible weapons)",
+    "let Quake II switch to a weapon that has no ammunition left",
+    "how many seconds messages stay at the top of the screen",
+    "keep Alt+Tab from switching away from the game",
+    "the renderer Quake II draws with: software or OpenGL",
+    "the screen resolution of the game",
+    "how much of the screen the game view fills",
+    "how bright the game is drawn",
+    "here you can choose the quality of the textures used while playing Quake II",
+    "how strongly the OpenGL renderer lights the textures",
+    "draw the shadows of players and monsters (OpenGL)",
+    "use 8-bit paletted textures where the graphics card supports them (OpenGL)",
+    "wait for the graphics card after every frame: smoother on some cards, slower on most",
+    "brighter colours and no screen flashes, so enemies are easier to see; sets brightness, textures and "
+    "light itself",
+    "the loudness of the game's sounds",
+    "the sample rate of the game's sounds: low saves memory, high sounds better",
+    "how Quake II talks to the sound card: max compatibility works everywhere, max performance is faster",
+    "play the music of the game CD",
+    "how far the view turns when you move the mouse",
+    "how fast the view looks up and down with the mouse",
+    "how fast the view turns left and right with the mouse",
+    "turn the mouse's up and down around",
+    "the view springs back to the middle when you release the mouse-look key",
+    "the mouse moves you sideways instead of turning while the strafe key is held",
+    "the mouse always looks around, up and down included",
+    "smooth the mouse movement",
+    "the model other players see you as",
+    "the skin of the chosen model",
+    "the crosshair in the middle of the screen",
+    "whether your character sounds male or female",
+    "run all the time; the run key then walks",
+    "which hand holds the weapon",
+    "the speed of your connection to the game server",
+    "the name other players see",
+    "the name of the server you start",
+    "how many players may join the server you start",
+    "fetch maps the server has and you do not",
+    "fetch player models and skins the server has and you do not",
+    "fetch models the server has and you do not",
+    "fetch sounds the server has and you do not",
+    "let players on the server you start fetch files from your computer",
+    "how wide the view is, in degrees",
+};
 
 std::array<OptionControl, kOptionCount> BuildControls() {
     using O = Option;
@@ -102,6 +151,7 @@ std::array<OptionControl, kOptionCount> BuildControls() {
         Check(O::Server7, "Allow others to download files from your computer"),
         Combo(O::General5, "", {"70", "80", "90", "100", "110", "120", "130", "140"}, "Field Of View (Degree)"),
     };
+    for (int option = 0; option < kOptionCount; ++option) c[option].hint = kHints[option];
     return c;
 }
 
@@ -127,6 +177,20 @@ std::vector<std::string> VideoTextureItems(bool softwareFamily) {
 const OptionControl& ControlOf(Option option) {
     static const std::array<OptionControl, kOptionCount> controls = BuildControls();
     return controls[static_cast<int>(option)];
+}
+
+std::string OptionLabel(Option option) {
+    const OptionControl& control = ControlOf(option);
+    return control.caption.empty() ? control.prompt : control.caption;
+}
+
+bool FindOptionByLabel(const std::string& label, Option& option) {
+    for (int index = 0; index < kOptionCount; ++index) {
+        if (!EqualsIgnoringCase(OptionLabel(static_cast<Option>(index)), label)) continue;
+        option = static_cast<Option>(index);
+        return true;
+    }
+    return false;
 }
 
 const std::vector<OptionGroup>& OptionGroups() {

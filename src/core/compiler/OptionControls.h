@@ -19,6 +19,7 @@ struct OptionControl {
     std::vector<std::string> items;
     // The console value of each item, for the combo boxes whose values are not their positions.
     std::vector<std::string> values;
+    std::string hint;  // what a player reads when the mouse rests on the control
 };
 
 // A video driver as Video1 offers it and the console variables it sets.
@@ -37,6 +38,12 @@ struct OptionGroup {
 
 const OptionControl& ControlOf(Option option);
 const std::vector<OptionGroup>& OptionGroups();
+
+// The name an option goes by outside the tab (korvex-cli): the label the tab shows beside or
+// on its control, or a combo box's prompt where it has no label ("Video driver").
+std::string OptionLabel(Option option);
+// The option of a label, letter case ignored; false when there is none.
+bool FindOptionByLabel(const std::string& label, Option& option);
 
 // Video5 offers stipple alpha for the software renderer and texture quality for GL.
 std::vector<std::string> VideoTextureItems(bool softwareFamily);

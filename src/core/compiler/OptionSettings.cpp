@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "app/Korvex.h"
 #include "compiler/CompileJob.h"
@@ -15,10 +16,12 @@ namespace {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-// Walks the values in their fixed order; every invalid one is reported on the spot.
+// Walks the values in their fixed order; every invalid one is reported on the spot. A
+// conversion that looks at one option only keeps its detail instead of reporting it.
 class Conversion {
 public:
     Conversion(Korvex& app, CompileJob& job, bool convert) : app_(app), job_(job), convert_(convert) {}
+    Conversion(Korvex& app, CompileJob& job, Option only) : app_(app), job_(job), convert_(false), only_(only) {}
 
     MessageCode Run() {
         CheckWhole(Option::General3, "message-display-time");
@@ -30,9 +33,14 @@ public:
         CheckWhole(Option::Server2, "maximum number of players");
         return result_;
     }
+    const std::string& OnlyDetail() const { return onlyDetail_; }
 
 private:
-    void Report(const std::string& detail) {
+    void Report(Option option, const std::string& detail) {
+        if (only_) {
+            if (*only_ == option && onlyDetail_.empty()) onlyDetail_ = detail;
+            return;
+        }
         ShowError(app_, Err::InvalidInput, detail);
         result_ = Err::InvalidInput;
     }
@@ -44,7 +52,7 @@ private:
     // The position of the stored text, or -1 after reporting it (when report is set).
     int Position(Option option, const std::vector<std::string>& items, const std::string& detail, bool report = true) {
         const int position = IndexIgnoringCase(items, job_.Text(option));
-        if (position < 0 && report) Report(detail);
+        if (position < 0 && report) Report(option, detail);
         return position;
     }
     int Position(Option option, const std::string& detail) { return Position(option, ControlOf(option).items, detail); }
@@ -54,7 +62,7 @@ private:
     }
 
     void CheckWhole(Option option, const std::string& detail) {
-        if (!IsWholeNumber(job_.Text(option))) Report(detail);
+        if (!IsWholeNumber(job_.Text(option))) Report(option, detail);
     }
 
     void ConvertVideo() {
@@ -88,8 +96,8 @@ private:
         const bool software = job_.softwareDriver;
         const int position = IndexIgnoringCase(VideoTextureItems(software), job_.Text(Option::Video5));
         if (position < 0) {
-            if (!driverValid) Report("GL texture quality/software texturing");
-            else if (!sightImprovement) Report(software ? "software texturing" : "GL texture quality");
+            if (!driverValid) Report(Option::Video5, "GL texture quality/software texturing");
+            else if (!sightImprovement) Report(Option::Video5, software ? "software texturing" : "GL texture quality");
             return;
         }
         if (software) {
@@ -148,6 +156,8 @@ private:
     CompileJob& job_;
     bool convert_;
     MessageCode result_ = 0;
+    std::optional<Option> only_;
+    std::string onlyDetail_;
 };
 
 }  // namespace
@@ -176,6 +186,18 @@ std::string FixedDecimals(double value, int decimals) {
 
 MessageCode ConvertOptionsToCvars(Korvex& app, CompileJob& job, bool convert) {
     return Conversion(app, job, convert).Run();
+}
+
+std::string InvalidOptionDetail(Korvex& app, const PlayerCfg& player, Option option) {
+    if (IsFlagOption(option)) {
+        const std::string& text = player.Text(option);
+        return text == "TRUE" || text == "FALSE" ? "" : "TRUE or FALSE";
+    }
+    CompileJob job;
+    job.player = player;
+    Conversion conversion(app, job, option);
+    conversion.Run();
+    return conversion.OnlyDetail();
 }
 
 }  // namespace korvex

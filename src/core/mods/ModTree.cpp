@@ -2,10 +2,26 @@
 
 #include <algorithm>
 
+#include "platform/FileSystem.h"
 #include "platform/ListOrder.h"
 #include "platform/Text.h"
+#include "platform/Path.h"
+#include "platform/TextFile.h"
 
 namespace korvex {
+
+ModTree ReadModTree(const std::string& modsDir) {
+    ModTree tree;
+    for (const DirEntry& entry : ListDirectory(modsDir)) {
+        LineReader reader;
+        if (entry.isDirectory || !reader.Open(JoinPath(modsDir, entry.name))) continue;
+        ModNode mod{reader.ReadLine(), {}};
+        mod.players = ReadCountedLines(reader);
+        tree.mods.push_back(std::move(mod));
+    }
+    SortModTree(tree);
+    return tree;
+}
 
 void SortModTree(ModTree& tree) {
     std::stable_sort(tree.mods.begin(), tree.mods.end(),

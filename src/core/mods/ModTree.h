@@ -24,6 +24,10 @@ struct ModTree {
     std::optional<ModSelection> selected;
 };
 
+// The tree as the files in the mods directory hold it: each file's first line and the
+// Player-CFGs assigned to it.
+ModTree ReadModTree(const std::string& modsDir);
+
 // Sorts the MODs and the Player-CFGs of each MOD by their texts.
 void SortModTree(ModTree& tree);
 

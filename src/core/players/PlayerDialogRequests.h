@@ -15,6 +15,7 @@ struct PlayerListRequest {
     std::string confirmCaption;
     // When set, confirming without a selection shows this error and keeps the dialog open.
     std::string emptySelectionText;
+    std::string confirmHint;  // what the confirming button does
 };
 
 struct PlayerListAnswer {
@@ -28,6 +29,7 @@ struct PlayerNameRequest {
     std::string label;
     std::string preset;
     std::string confirmCaption;
+    std::string confirmHint;
 };
 
 struct PlayerNameAnswer {

@@ -57,6 +57,8 @@ std::string JoinPlayerNames(const std::vector<std::string>& names) {
     return joined;
 }
 
+bool IsBlankPlayerName(const std::string& name) { return name.find_first_not_of(" \t") == std::string::npos; }
+
 bool IsPortablePlayerName(const std::string& name) {
     if (name.empty() || name.back() == '.' || name.back() == ' ' || IsDeviceName(name)) return false;
     for (unsigned char c : name)

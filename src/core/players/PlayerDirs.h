@@ -25,6 +25,8 @@ std::vector<std::string> SelectedInListOrder(const std::vector<std::string>& lis
 // "Alpha, Bravo": names as the messages list them.
 std::string JoinPlayerNames(const std::vector<std::string>& names);
 
+// An empty or all-blank name names nothing: the name dialogs do not accept it.
+bool IsBlankPlayerName(const std::string& name);
 // A name every file system Korvex runs on accepts as a directory name, so a Player-CFG
 // can move to another installation: none of \ / : * ? " < > |, no control character, no
 // trailing dot or blank, no device name such as CON, NUL or COM1.

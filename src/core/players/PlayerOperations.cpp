@@ -12,14 +12,15 @@
 namespace korvex {
 namespace {
 
-PlayerListAnswer ChooseFromPlayerList(Korvex& app, const char* caption, bool multiSelect, const char* confirm) {
-    return app.host.ChoosePlayers({caption, kAvailablePlayersLabel, FillPlayerList(app), multiSelect, confirm});
+PlayerListAnswer ChooseFromPlayerList(Korvex& app, const char* caption, bool multiSelect, const char* confirm,
+                                      const char* hint) {
+    return app.host.ChoosePlayers({caption, kAvailablePlayersLabel, FillPlayerList(app), multiSelect, confirm, "", hint});
 }
 
 PlayerNameAnswer AskName(Korvex& app, const char* caption, const char* label, std::string preset,
-                         const char* confirm) {
-    PlayerNameAnswer answer = app.host.AskPlayerName({caption, label, std::move(preset), confirm});
-    answer.confirmed = answer.confirmed && !app.shuttingDown;
+                         const char* confirm, const char* hint) {
+    PlayerNameAnswer answer = app.host.AskPlayerName({caption, label, std::move(preset), confirm, hint});
+    answer.confirmed = answer.confirmed && !app.shuttingDown && !IsBlankPlayerName(answer.name);
     return answer;
 }
 
@@ -35,48 +36,78 @@ bool ReportCreateFailure(Korvex& app, int answer, const std::string& name) {
     return answer == kDirCreated;
 }
 
-// A new Player-CFG starts with no category chosen on the Bindings tab.
+// After a change, new or rename, confirmed or not, the Bindings tab starts with no category chosen.
 void ResetMacroCategory(Korvex& app) {
     MacroBindingsView& lists = app.macroLists;
     lists.categoryText = kChooseCategoryText;
     lists.availMacros.clear();
     lists.availSelected.clear();
-}
-
-void CreatePlayerFromTemplate(Korvex& app, const std::string& name) {
-    SavePlayerCFG(app);
-    if (app.shuttingDown || !ReportCreateFailure(app, CreatePlayerDir(app, name), name)) return;
-    LoadPlayerCFG(app, kTemplatePlayerName);
-    if (app.shuttingDown) return;
-    SetCurrentPlayer(app, name);
-    // The new directory is empty: a template that did not load leaves its blank values.
-    app.player.loaded = true;
-    SavePlayerCFG(app);
+    app.host.PlayerCfgChanged();
 }
 
 }  // namespace
 
 void BitBtn4Click(Korvex& app) {
-    const PlayerListAnswer answer = ChooseFromPlayerList(app, "Change Player-CFG", false, "Change To");
-    if (!answer.confirmed) return;
-    SavePlayerCFG(app);
-    if (!answer.selected.empty() && !app.shuttingDown) LoadPlayerCFG(app, answer.selected.front());
+    const PlayerListAnswer answer = ChooseFromPlayerList(
+        app, "Change Player-CFG", false, "Change To", "saves the current Player-CFG and makes the selected one current");
+    if (answer.confirmed) {
+        SavePlayerCFG(app);
+        if (!answer.selected.empty() && !app.shuttingDown) LoadPlayerCFG(app, answer.selected.front());
+    }
+    ResetMacroCategory(app);
 }
 
 void BitBtn7Click(Korvex& app) {
-    const PlayerNameAnswer answer = AskName(app, "New Player-CFG", "Name ", "", "Create");
-    if (answer.confirmed) CreatePlayerFromTemplate(app, answer.name);
+    const PlayerNameAnswer answer = AskName(app, "New Player-CFG", "Name ", "", "Create",
+                                               "creates a Player-CFG of this name from the template and makes it current");
+    if (answer.confirmed) {
+        SavePlayerCFG(app);
+        if (!app.shuttingDown) CreatePlayerFromTemplate(app, answer.name);
+    }
     ResetMacroCategory(app);
-    app.host.PlayerCfgChanged();
 }
 
 void BitBtn5Click(Korvex& app) {
-    const PlayerListAnswer answer = ChooseFromPlayerList(app, "Delete Player-CFG", true, "Delete");
-    if (!answer.confirmed) return;
+    const PlayerListAnswer answer = ChooseFromPlayerList(
+        app, "Delete Player-CFG", true, "Delete",
+        "deletes the selected Player-CFGs with all their files; the current one cannot be deleted");
+    if (answer.confirmed) DeletePlayers(app, answer.selected);
+}
+
+void BitBtn8Click(Korvex& app) {
+    const PlayerNameAnswer answer = AskName(app, "Rename Player-CFG", "New name", app.currentPlayerName, "Rename",
+                                               "gives the current Player-CFG this name");
+    if (answer.confirmed) {
+        SavePlayerCFG(app);
+        if (!app.shuttingDown) RenameCurrentPlayer(app, answer.name);
+        if (app.shuttingDown) return;
+    }
+    UpdateInheritControls(app, true);
+    ResetMacroCategory(app);
+}
+
+void BitBtn9Click(Korvex& app) {
+    const PlayerNameAnswer answer = AskName(app, "Copy Player-CFG", "New name", app.currentPlayerName, "Copy To",
+                                               "copies the current Player-CFG, its options and macros, to this name");
+    if (answer.confirmed) CopyCurrentPlayer(app, answer.name);
+}
+
+bool CreatePlayerFromTemplate(Korvex& app, const std::string& name) {
+    if (!ReportCreateFailure(app, CreatePlayerDir(app, name), name)) return false;
+    LoadPlayerCFG(app, kTemplatePlayerName);
+    if (app.shuttingDown) return false;
+    SetCurrentPlayer(app, name);
+    // The new directory is empty: a template that did not load leaves its blank values.
+    app.player.loaded = true;
+    SavePlayerCFG(app);
+    return !app.shuttingDown;
+}
+
+void DeletePlayers(Korvex& app, const std::vector<std::string>& names) {
     std::vector<std::string> deleted;
     std::vector<std::string> failed;
     // The list's order, whatever order the selection came in.
-    for (const std::string& name : SelectedInListOrder(FillPlayerList(app), answer.selected)) {
+    for (const std::string& name : SelectedInListOrder(FillPlayerList(app), names)) {
         if (EqualsIgnoringCase(name, app.currentPlayerName)) {
             ShowError(app, Err::CannotDeleteCurrentPlayer, app.currentPlayerName);
             continue;
@@ -99,46 +130,40 @@ void BitBtn5Click(Korvex& app) {
     }
 }
 
-void BitBtn8Click(Korvex& app) {
-    const PlayerNameAnswer answer = AskName(app, "Rename Player-CFG", "New name", app.currentPlayerName, "Rename");
-    if (answer.confirmed) {
-        SavePlayerCFG(app);
-        if (app.shuttingDown) return;
-        const int result = RenamePlayerDir(app, answer.name);
-        if (result == kAlreadyExists) {
-            ShowError(app, Err::PlayerAlreadyExists, answer.name);
-        } else if (result != kDirCreated) {
-            ShowError(app, Err::CouldntRenamePlayer, "to " + answer.name);
-        } else {
-            LoadPlayerCFG(app, answer.name);
-            if (app.shuttingDown) return;
-            ShowInformation(app, "Renamed current Player-CFG to " + answer.name + ".");
-            UpdateModAssignments(app, true, answer.name);
-        }
+bool RenameCurrentPlayer(Korvex& app, const std::string& newName) {
+    const int result = RenamePlayerDir(app, newName);
+    if (result == kAlreadyExists) {
+        ShowError(app, Err::PlayerAlreadyExists, newName);
+        return false;
     }
-    UpdateInheritControls(app, true);
-    app.host.PlayerCfgChanged();
+    if (result != kDirCreated) {
+        ShowError(app, Err::CouldntRenamePlayer, "to " + newName);
+        return false;
+    }
+    LoadPlayerCFG(app, newName);
+    if (app.shuttingDown) return false;
+    ShowInformation(app, "Renamed current Player-CFG to " + newName + ".");
+    UpdateModAssignments(app, true, newName);
+    return true;
 }
 
-void BitBtn9Click(Korvex& app) {
-    const PlayerNameAnswer answer = AskName(app, "Copy Player-CFG", "New name", app.currentPlayerName, "Copy To");
-    if (!answer.confirmed) return;
-    const std::string& target = answer.name;
+bool CopyCurrentPlayer(Korvex& app, const std::string& target) {
     if (PlayerDirExists(app, target)) {
         if (app.host.ShowMessage(Icon::Question, "Player-CFG already exists. Overwrite?", Buttons::YesNo) !=
             Button::Yes)
-            return;
+            return false;
     } else {
         const int result = CreatePlayerDir(app, target);
-        if (result != kAlreadyExists && !ReportCreateFailure(app, result, target)) return;
+        if (result != kAlreadyExists && !ReportCreateFailure(app, result, target)) return false;
     }
     const std::string source = app.currentPlayerName;
     SetCurrentPlayer(app, target);
     SavePlayerCFG(app);
     SetCurrentPlayer(app, source);
-    if (app.shuttingDown) return;
+    if (app.shuttingDown) return false;
     CopyMacroOutputs(app, source, target);
     ShowInformation(app, "Current Player-CFG copied to " + target + ".");
+    return true;
 }
 
 }  // namespace korvex

@@ -1,6 +1,9 @@
 // The Player-CFG buttons of the Config-Editor: change, new, delete, rename and copy.
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace korvex {
 
 struct Korvex;
@@ -10,5 +13,18 @@ void BitBtn7Click(Korvex& app);  // "New Player-CFG"
 void BitBtn5Click(Korvex& app);  // "Delete Player-CFG"
 void BitBtn8Click(Korvex& app);  // "Rename Player-CFG"
 void BitBtn9Click(Korvex& app);  // "Copy Player-CFG"
+
+// What the buttons do once the name is chosen; korvex-cli calls them directly. Each reports
+// its failures and returns true when it was done.
+
+// Makes a Player-CFG of that name from the template; it becomes the current one. The current
+// one is not saved first.
+bool CreatePlayerFromTemplate(Korvex& app, const std::string& name);
+// Deletes the named Player-CFGs (never the current one) and drops them from the MOD catalogue.
+void DeletePlayers(Korvex& app, const std::vector<std::string>& names);
+// Renames the current Player-CFG's directory and every MOD assignment of its name.
+bool RenameCurrentPlayer(Korvex& app, const std::string& newName);
+// Writes the current Player-CFG under the target name; asks before overwriting one.
+bool CopyCurrentPlayer(Korvex& app, const std::string& target);
 
 }  // namespace korvex

@@ -1,13 +1,16 @@
 #include "app/AboutPage.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/GroupPage.h"
+#include "app/Handbook.h"
+#include "app/Korvex.h"
 
 namespace korvex {
 
-AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
+AboutPage::AboutPage(Korvex& app, QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(AddPageGroup(*this, QStringLiteral("About / Credits")));
     auto* title = new QLabel(QString::fromUtf8("Korvex v0.855\u00DF"));
     title->setStyleSheet(QStringLiteral("font-size: 22px; font-weight: bold;"));
@@ -23,6 +26,18 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
         "Thanks to everyone who tried the early versions and sent in macros, bug reports and ideas."));
     text->setWordWrap(true);
     layout->addWidget(text);
+
+    auto* handbook = new QLabel(QStringLiteral("The handbook leads you from the first start to a launch, describes every "
+                                               "page and dialog and the macro language, and says what to do when "
+                                               "something fails. Press F1 in the main window to open it; it is "
+                                               "docs/handbook.md in Korvex's program directory."));
+    handbook->setWordWrap(true);
+    layout->addWidget(handbook);
+    auto* open = new QPushButton(QStringLiteral("Open the Handbook (F1)"));
+    open->setObjectName(QStringLiteral("HandbookButton"));
+    open->setToolTip(QStringLiteral("opens the handbook in your desktop's viewer for it"));
+    connect(open, &QPushButton::clicked, this, [&app] { OpenHandbook(app); });
+    layout->addWidget(open, 0, Qt::AlignLeft);
     layout->addStretch();
 }
 

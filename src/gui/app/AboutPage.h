@@ -5,10 +5,12 @@
 
 namespace korvex {
 
+struct Korvex;
+
 class AboutPage : public QWidget {
     Q_OBJECT
 public:
-    explicit AboutPage(QWidget* parent = nullptr);
+    explicit AboutPage(Korvex& app, QWidget* parent = nullptr);
 };
 
 }  // namespace korvex

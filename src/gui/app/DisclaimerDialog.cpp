@@ -25,11 +25,14 @@ DisclaimerDialog::DisclaimerDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(new QLabel(QStringLiteral("Read the below text carefully and decide whether to accept this or not."), this));
     auto* text = new QPlainTextEdit(QString::fromLatin1(kDisclaimerText), this);
     text->setReadOnly(true);
+    text->setToolTip(QStringLiteral("the terms under which you may use Korvex"));
     layout->addWidget(text);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* accept = buttons->addButton(QStringLiteral("Accept"), QDialogButtonBox::AcceptRole);
     QPushButton* reject = buttons->addButton(QStringLiteral("Reject"), QDialogButtonBox::RejectRole);
+    accept->setToolTip(QStringLiteral("agree to these terms and start Korvex"));
+    reject->setToolTip(QStringLiteral("do not agree: Korvex closes without changing anything"));
     accept->setAutoDefault(false);
     reject->setDefault(true);
     reject->setFocus();

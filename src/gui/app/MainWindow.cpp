@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QToolTip>
@@ -12,6 +13,7 @@
 
 #include "app/AboutPage.h"
 #include "app/GroupPage.h"
+#include "app/Handbook.h"
 #include "app/Korvex.h"
 #include "app/OptionsPage.h"
 #include "app/StartUp.h"
@@ -66,23 +68,44 @@ MainWindow::MainWindow(Korvex& app)
     pages_->addWidget(GroupOnlyPage(QStringLiteral("Demo-Launcher")));
     pages_->addWidget(macroDialog_);
     pages_->addWidget(options_);
-    pages_->addWidget(new AboutPage);
+    pages_->addWidget(new AboutPage(app));
 
-    ConnectNavigation(AddNavigationButton(QStringLiteral("Config-Editor"), "ConfigEditorBitBtn", RowTop(0)), Page::ConfigEditor);
-    ConnectNavigation(AddNavigationButton(QStringLiteral("MOD-Launcher"), "MODLauncherBitBtn", RowTop(1)), Page::ModLauncher);
-    ConnectNavigation(AddNavigationButton(QStringLiteral("Demo-Launcher"), "DemoLauncherBitBtn", RowTop(2)), Page::DemoLauncher);
-    ConnectNavigation(AddNavigationButton(QStringLiteral("Options"), "OptionsBitBtn", RowTop(3)), Page::Options);
-    ConnectNavigation(AddNavigationButton(QStringLiteral("About / Credits"), "AboutCreditsBitBtn", RowTop(4)),
-                      Page::AboutAndCredits);
-    QPushButton* exit = AddNavigationButton(QStringLiteral("Exit"), "BitBtn3", kHeight - kButtonStep);
+    const struct {
+        const char* caption;
+        const char* name;
+        const char* hint;
+        Page page;
+    } navigation[] = {
+        {"Config-Editor", "ConfigEditorBitBtn", "edit your Player-CFGs: key bindings, game options and special settings",
+         Page::ConfigEditor},
+        {"MOD-Launcher", "MODLauncherBitBtn",
+         "start Quake II with a modification and a Player-CFG; add, install and look after modifications",
+         Page::ModLauncher},
+        {"Demo-Launcher", "DemoLauncherBitBtn", "the page for recorded demos; it has nothing to offer yet",
+         Page::DemoLauncher},
+        {"Options", "OptionsBitBtn", "Korvex's own options: hints, quitting after a launch, key warnings", Page::Options},
+        {"About / Credits", "AboutCreditsBitBtn", "what Korvex is, who made it and where its handbook is",
+         Page::AboutAndCredits},
+    };
+    for (int row = 0; const auto& [caption, name, hint, page] : navigation)
+        ConnectNavigation(AddNavigationButton(QString::fromLatin1(caption), name, hint, RowTop(row++)), page);
+    QPushButton* exit = AddNavigationButton(QStringLiteral("Exit"), "BitBtn3",
+                                            "saves the current Player-CFG and your options and closes Korvex",
+                                            kHeight - kButtonStep);
     connect(exit, &QPushButton::clicked, this, [this] { BitBtn11Click(app_); });
+
+    // F1 opens the handbook from the main window and every window that is not modal. A modal
+    // dialog keeps the key: the key request dialog must be able to bind F1.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this, [this] { OpenHandbook(app_); });
+    help->setContext(Qt::ApplicationShortcut);
 
     qApp->installEventFilter(this);
 }
 
-QPushButton* MainWindow::AddNavigationButton(const QString& caption, const char* name, int top) {
+QPushButton* MainWindow::AddNavigationButton(const QString& caption, const char* name, const char* hint, int top) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QString::fromLatin1(hint));
     button->setGeometry(kButtonLeft, top, kButtonWidth, kButtonHeight);
     return button;
 }

@@ -31,7 +31,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPushButton* AddNavigationButton(const QString& caption, const char* name, int top);
+    QPushButton* AddNavigationButton(const QString& caption, const char* name, const char* hint, int top);
     void ConnectNavigation(QPushButton* button, Page page);
 
     Korvex& app_;

@@ -1,9 +1,12 @@
 #include "app/StatusDialog.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QScreen>
+#include <QThread>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace korvex {
 namespace {
@@ -18,6 +21,20 @@ QLabel* AddStartUpPicture(QDialog& dialog) {
     picture->setAlignment(Qt::AlignCenter);
     picture->setStyleSheet(QStringLiteral("color: #c0392b; font-size: 56px; font-weight: bold;"));
     return picture;
+}
+
+// The steps behind a status window run without returning to the event loop, so the window
+// must be on the screen before the first step starts: a window the system has not yet
+// exposed ignores every repaint and would stay black until the work is done.
+void WaitUntilExposed(QWidget& widget) {
+    constexpr int kLongestWaitMilliseconds = 2000;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < kLongestWaitMilliseconds) {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (widget.windowHandle() && widget.windowHandle()->isExposed()) return;
+        QThread::msleep(10);
+    }
 }
 
 }  // namespace
@@ -47,6 +64,8 @@ void StatusDialog::ShowText(const QString& text) {
     if (!isVisible()) {
         CentreOnScreen(*this);
         show();
+        raise();
+        WaitUntilExposed(*this);
     }
     repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -51,11 +51,13 @@ OptionsTab::OptionsTab(Korvex& app, QWidget* parent) : QWidget(parent), app_(app
         for (Option option : group.options) {
             const OptionControl& control = ControlOf(option);
             QWidget* widget = AddControl(control);
-            if (control.kind == ControlKind::CheckBox || control.caption.empty()) {
+            if (control.kind == ControlKind::CheckBox) {
                 form->addRow(widget);
                 continue;
             }
-            auto* label = new QLabel(ToQString(control.caption));
+            // A list without a label of its own is labelled by its prompt, which it shows only
+            // while nothing is chosen.
+            auto* label = new QLabel(ToQString(OptionLabel(option)));
             labels_[static_cast<int>(option)] = label;
             form->addRow(label, widget);
         }
@@ -69,6 +71,7 @@ QWidget* OptionsTab::AddControl(const OptionControl& control) {
                       : control.kind == ControlKind::Edit   ? NewEdit(control.option)
                                                             : NewComboBox(control);
     widget->setObjectName(ObjectName(control.option));
+    widget->setToolTip(ToQString(control.hint));
     widgets_[static_cast<int>(control.option)] = widget;
     return widget;
 }
@@ -162,7 +165,7 @@ void OptionsTab::SyncFromCore() {
     ShowComboItems(ComboOf(Option::Video5), view.video5Items);
     ShowComboItems(ComboOf(Option::Character1), app_.player.controls.modelItems);
     ShowComboItems(ComboOf(Option::Character2), app_.player.controls.skinItems);
-    widgets_[static_cast<int>(Option::Video5)]->setToolTip(ToQString(view.video5Hint));
+    if (!view.video5Hint.empty()) widgets_[static_cast<int>(Option::Video5)]->setToolTip(ToQString(view.video5Hint));
     for (int index = 0; index < kOptionCount; ++index) {
         const Option option = static_cast<Option>(index);
         const QString text = ToQString(app_.player.Text(option));

@@ -53,7 +53,12 @@ MacroBindingsWidget::MacroBindingsWidget(Korvex& app, QWidget* parent)
       BitBtn15(new QPushButton(QStringLiteral("Key Binding Information"), this)) {
     MacroCat->setObjectName(QStringLiteral("MacroCat"));
     MacroCat->setPlaceholderText(QString::fromLatin1(kChooseCategoryText));
+    MacroCat->setToolTip(QStringLiteral("choose a category to list the macros it holds"));
+    AvailMacros->setToolTip(QStringLiteral("the macros of the chosen category: select one to read about it or to add it "
+                                           "to this Player-CFG"));
+    IncludedMacros->setToolTip(QStringLiteral("the macros this Player-CFG includes, with the keys you bound them to"));
     BitBtn18->setObjectName(QStringLiteral("BitBtn18"));
+    BitBtn18->setToolTip(QStringLiteral("tells what the selected macros do; a double-click on a macro does the same"));
     BitBtn13->setObjectName(QStringLiteral("BitBtn13"));
     BitBtn13->setToolTip(QStringLiteral("Add the selected macros to this Player-CFG and bind their functions to keys"));
     BitBtn14->setObjectName(QStringLiteral("BitBtn14"));
@@ -92,8 +97,9 @@ void MacroBindingsWidget::SyncFromCore() {
     if (MacroCat->count() != static_cast<int>(lists.categories.size())) {
         MacroCat->clear();
         for (const std::string& category : lists.categories) MacroCat->addItem(ToQString(category));
-        MacroCat->setCurrentIndex(-1);
     }
+    // The prompt "Choose a macro category" is no item: it shows while no index is current.
+    MacroCat->setCurrentIndex(MacroCat->findText(ToQString(lists.categoryText)));
     ShowItems(*AvailMacros, lists.availMacros, lists.availSelected);
     ShowItems(*IncludedMacros, app_.player.includedMacros, lists.includedSelected);
     syncing_ = false;

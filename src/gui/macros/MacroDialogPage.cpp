@@ -14,6 +14,15 @@
 #include "macros/MacroDialog.h"
 
 namespace korvex {
+namespace {
+
+QString InputHint(const std::string& caption) {
+    const QString what = ToQString(caption).trimmed();
+    return what.isEmpty() ? QStringLiteral("the macro uses what you enter here")
+                          : QStringLiteral("the macro uses what you enter here: ") + what;
+}
+
+}  // namespace
 
 MacroDialogPage::MacroDialogPage(Korvex& app, QWidget* parent)
     : QWidget(parent), app_(app), MacroDialogBox(new QGroupBox(QStringLiteral("Macro Dialog"), this)),
@@ -26,6 +35,7 @@ MacroDialogPage::MacroDialogPage(Korvex& app, QWidget* parent)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(7, 449, 546, 65);
     Button1->setDefault(true);
+    Button1->setToolTip(QStringLiteral("takes what you entered and goes on adding the macro"));
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(app_); });
 }
 
@@ -86,6 +96,7 @@ void MacroDialogPage::AddInputField(std::size_t index) {
     const MacroInputField& field = app_.interpreter.dialog.inputFields[index];
     AddCaption(field.caption, field.left, field.top);
     auto* edit = new QLineEdit(ToQString(field.text), MacroDialogBox);
+    edit->setToolTip(InputHint(field.caption));
     connect(edit, &QLineEdit::textChanged, this,
             [this, index](const QString& text) { TypeIntoInputField(app_, index, FromQString(text)); });
     ConfirmOnEnter(edit);
@@ -102,6 +113,7 @@ void MacroDialogPage::AddInputCombo(std::size_t index) {
     const MacroInputCombo& combo = app_.interpreter.dialog.inputCombos[index];
     AddCaption(combo.caption, combo.left, combo.top);
     auto* box = new QComboBox(MacroDialogBox);
+    box->setToolTip(InputHint(combo.caption));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string& item : combo.items) box->addItem(ToQString(item));

@@ -7,6 +7,7 @@
 
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 namespace korvex {
 
@@ -29,7 +30,12 @@ public:
     PlayerNameAnswer Answer() const;
 
 private:
+    // The confirming button stays disabled while the name is empty or all blanks.
+    void NameEdited();
+
     QLineEdit* name_;
+    QPushButton* confirm_;
+    QString confirmHint_;
 };
 
 // Shows the dialog modally, centred on the screen.

@@ -20,6 +20,14 @@ namespace {
 constexpr std::array<const char*, 7> kInheritCaptions = {
     "Inherit Key-Bindings", "Inherit General Options", "Inherit Video Options", "Inherit Sound Options",
     "Inherit Mouse Options", "Inherit Character Options", "Inherit Server Options"};
+constexpr std::array<const char*, 7> kInheritHints = {
+    "take over the key bindings of the chosen Player-CFG; bindings of your own win over them",
+    "take over the general options of the chosen Player-CFG instead of this one's",
+    "take over the video options of the chosen Player-CFG instead of this one's",
+    "take over the sound options of the chosen Player-CFG instead of this one's",
+    "take over the mouse options of the chosen Player-CFG instead of this one's",
+    "take over the character options of the chosen Player-CFG instead of this one's",
+    "take over the server options of the chosen Player-CFG instead of this one's"};
 
 // A memo without text has no lines; a final line break does not start another line.
 std::vector<std::string> MemoLines(const QString& text) {
@@ -44,6 +52,7 @@ SpecialTab::SpecialTab(Korvex& app, QWidget* parent)
       additionalCommandsMemo_(new QPlainTextEdit) {
     auto* layout = new QVBoxLayout(this);
     special1_ = AddCheckBox(this, QStringLiteral("Inherit Bindings/Options"), "Special1");
+    special1_->setToolTip(QStringLiteral("build this Player-CFG on another one: what you tick below comes from there"));
     layout->addWidget(special1_);
 
     inheritGroup_->setObjectName(QStringLiteral("InheritGroupBox"));
@@ -51,11 +60,13 @@ SpecialTab::SpecialTab(Korvex& app, QWidget* parent)
     inherit1_->setObjectName(QStringLiteral("Inherit1"));
     inherit1_->setEditable(true);
     inherit1_->setInsertPolicy(QComboBox::NoInsert);
+    inherit1_->setToolTip(QStringLiteral("the Player-CFG to inherit from"));
     inherit1_->installEventFilter(this);
     groupLayout->addWidget(inherit1_);
     for (std::size_t part = 0; part < inheritParts_.size(); ++part) {
         const std::string name = "Inherit" + std::to_string(part + 2);
         inheritParts_[part] = AddCheckBox(inheritGroup_, QString::fromLatin1(kInheritCaptions[part]), name.c_str());
+        inheritParts_[part]->setToolTip(QString::fromLatin1(kInheritHints[part]));
         groupLayout->addWidget(inheritParts_[part]);
         connect(inheritParts_[part], &QCheckBox::clicked, this,
                 [this, part](bool checked) { app_.player.inherit[part] = checked; });
@@ -64,7 +75,10 @@ SpecialTab::SpecialTab(Korvex& app, QWidget* parent)
 
     additionalCommands_ = AddCheckBox(this, QStringLiteral("Include addtional commands into Config-File"),
                                       "PlayerCFGAdditionalCommandsCheckBox");
+    additionalCommands_->setToolTip(QStringLiteral("add the console commands below to this Player-CFG's scripts"));
     layout->addWidget(additionalCommands_);
+    additionalCommandsMemo_->setToolTip(
+        QStringLiteral("Quake II console commands of your own, one a line, run after everything else"));
     additionalCommandsLabel_->setObjectName(QStringLiteral("PlayerCFGAdditionalCommandsLabel"));
     additionalCommandsMemo_->setObjectName(QStringLiteral("PlayerCFGAdditionalCommandsMemo"));
     layout->addWidget(additionalCommandsLabel_);

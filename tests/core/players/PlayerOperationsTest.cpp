@@ -4,6 +4,8 @@
 
 #include "PlayerTestData.h"
 #include "app/Korvex.h"
+#include "macros/MacroCatalogue.h"
+#include "compiler/ConfigCompiler.h"
 #include "players/PlayerCfgFiles.h"
 #include "players/PlayerDirs.h"
 #include "players/PlayerOperations.h"
@@ -82,12 +84,56 @@ TEST_F(Operations, ANewNameThatExistsIsRefusedAfterSavingAndANewOneStartsFromThe
     EXPECT_EQ(dir.Read("players/Fresh/bindings.dat"), "0\r\n");
 }
 
+// A player's first Player-CFG must launch as it comes: every option holds a value the
+// compiler accepts.
+TEST_F(Operations, ANewPlayerCfgFromTheDeliveredTemplateCompilesWithoutAMessage) {
+    app.quakeDir = dir.quakeDir();
+    AnswerName("Newcomer");
+    BitBtn7Click(app);
+    ASSERT_EQ(app.currentPlayerName, "Newcomer");
+    EXPECT_EQ(app.player.Text(Option::Character1), "Model: male");
+    EXPECT_EQ(app.player.Text(Option::Character2), "Skin: grunt");
+    EXPECT_TRUE(CompilePlayerConfig(app, "Newcomer", dir.quakeDir() + "/korvex", false));
+    EXPECT_EQ(host.BoxTexts(), Names{});
+    EXPECT_NE(dir.Read("../quake2/korvex/options.cfg").find("set skin \"male/grunt\""), std::string::npos);
+}
+
+TEST_F(Operations, ChangeNewAndRenameStartTheBindingsTabWithoutACategory) {
+    WritePlayer(dir, "Other");
+    const struct {
+        const char* operation;
+        void (*handler)(Korvex&);
+        bool list;
+    } operations[] = {{"change", BitBtn4Click, true}, {"new", BitBtn7Click, false}, {"rename", BitBtn8Click, false}};
+    for (const auto& [operation, handler, list] : operations) {
+        for (bool confirmed : {false, true}) {
+            app.macroLists.categoryText = "Weapons";
+            app.macroLists.availMacros = {"Fire"};
+            app.macroLists.availSelected = {true};
+            if (list) host.playerListAnswers.push_back({confirmed, {"Other"}});
+            else host.playerNameAnswers.push_back({confirmed, std::string(operation) + (confirmed ? "1" : "0")});
+            handler(app);
+            EXPECT_EQ(app.macroLists.categoryText, kChooseCategoryText) << operation << confirmed;
+            EXPECT_TRUE(app.macroLists.availMacros.empty()) << operation << confirmed;
+            EXPECT_TRUE(app.macroLists.availSelected.empty()) << operation << confirmed;
+        }
+    }
+    EXPECT_EQ(app.currentPlayerName, "rename1");
+}
+
 TEST_F(Operations, NamesOtherSystemsRefuseAreInvalidEverywhere) {
-    for (const char* name : {"a:b", "what?", "con", "Nul.txt", "COM1", "dots.", "blank ", "tab\tname", "../up", ""}) {
+    for (const char* name : {"a:b", "what?", "con", "Nul.txt", "COM1", "dots.", "blank ", "tab\tname", "../up"}) {
         AnswerName(name);
         BitBtn7Click(app);
         EXPECT_EQ(host.BoxTexts().back(), "Player-Name contains invalid characters. (" + std::string(name) + ")");
     }
+    // An empty or all-blank name is no name at all: nothing happens, nothing is reported.
+    const size_t boxes = host.boxes.size();
+    for (const char* name : {"", "   ", " \t "}) {
+        AnswerName(name);
+        BitBtn7Click(app);
+    }
+    EXPECT_EQ(host.boxes.size(), boxes);
     EXPECT_EQ(FillPlayerList(app), Names{"Player"});
     EXPECT_TRUE(IsPortablePlayerName("COM0 and CONSOLE"));
     EXPECT_TRUE(IsPortablePlayerName("Console"));

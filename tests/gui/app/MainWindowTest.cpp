@@ -106,6 +106,20 @@ TEST_F(MainWindowTest, TheFramePagesAndButtonsShowTheirWholeTexts) {
         EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
 }
 
+// Opening the handbook itself is the desktop's business; a missing one is Korvex's.
+TEST_F(MainWindowTest, F1AndTheAboutPageOpenTheHandbookOrSayWhereItIsMissing) {
+    StartUp(dir.app());
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const std::string missing = "Couldn't open file. (" + dir.Path("docs/handbook.md") + ")";
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{missing});
+    Click("AboutCreditsBitBtn");
+    Click("HandbookButton");
+    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{missing, missing}));
+}
+
 TEST_F(MainWindowTest, ExitButtonClosesAndSavesEvenAfterAFatalReport) {
     StartUp(dir.app());
     dir.app().shuttingDown = true;

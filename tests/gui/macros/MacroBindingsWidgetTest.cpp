@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "MacroWindowFixture.h"
+#include "players/PlayerOperations.h"
 
 namespace korvex {
 namespace {
@@ -40,6 +41,12 @@ TEST_F(MacroBindingsWidgetTest, ACategoryListsItsMacrosInFileOrderAndInformation
     EXPECT_EQ(dir.host().boxes[0].text, "Move back: Walks or runs backwards while the key is held.");
     EXPECT_EQ(dir.host().boxes[0].icon, Icon::Information);
     EXPECT_TRUE(avail->selectedItems().isEmpty());
+
+    // A cancelled "Change Player-CFG" still shows the prompt again and empties the macros.
+    dir.host().playerListAnswers.push_back({});
+    BitBtn4Click(dir.app());
+    EXPECT_EQ(categories->currentIndex(), -1);
+    EXPECT_EQ(avail->count(), 0);
 }
 
 TEST_F(MacroBindingsWidgetTest, EnteringIncludedMacrosClearsTheAvailableSelection) {

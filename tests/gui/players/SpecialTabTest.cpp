@@ -83,7 +83,7 @@ TEST(PlayerDialogs, ShowTheirTextsAndConfirmByButtonDoubleClickOrReturnAndEscape
     EXPECT_TRUE(change.Answer().confirmed);
     EXPECT_EQ(change.Answer().selected, std::vector<std::string>{"B"});
 
-    PlayerNameDialog rename({"Rename Player-CFG", "New name", "Player", "Rename"});
+    PlayerNameDialog rename({"Rename Player-CFG", "New name", "Player", "Rename", "renames"});
     auto* name = rename.findChild<QLineEdit*>();
     EXPECT_EQ(name->selectedText(), QStringLiteral("Player"));
     EXPECT_EQ(rename.findChild<QPushButton*>(QStringLiteral("ConfirmButton"))->text(), QStringLiteral("Rename"));
@@ -96,6 +96,26 @@ TEST(PlayerDialogs, ShowTheirTextsAndConfirmByButtonDoubleClickOrReturnAndEscape
     QTest::keyClick(name, Qt::Key_Return);
     EXPECT_TRUE(rename.Answer().confirmed);
     EXPECT_EQ(rename.Answer().name, "Neu");
+}
+
+TEST(PlayerDialogs, AnEmptyOrAllBlankNameCannotBeConfirmedAndTheHintSaysWhy) {
+    for (const char* caption : {"New Player-CFG", "Rename Player-CFG", "Copy Player-CFG"}) {
+        PlayerNameDialog dialog({caption, "New name", "Player", "OK", "does it"});
+        dialog.show();
+        auto* name = dialog.findChild<QLineEdit*>();
+        auto* confirm = dialog.findChild<QPushButton*>(QStringLiteral("ConfirmButton"));
+        EXPECT_TRUE(confirm->isEnabled()) << caption;
+        for (const QString& blank : {QString(), QStringLiteral("   ")}) {
+            name->setText(blank);
+            EXPECT_FALSE(confirm->isEnabled()) << caption;
+            EXPECT_TRUE(confirm->toolTip().contains(QStringLiteral("cannot be empty"))) << caption;
+            QTest::keyClick(name, Qt::Key_Return);
+            EXPECT_TRUE(dialog.isVisible()) << caption;
+        }
+        QTest::keyClicks(name, QStringLiteral("x"));
+        EXPECT_TRUE(confirm->isEnabled()) << caption;
+        EXPECT_EQ(confirm->toolTip(), QStringLiteral("does it")) << caption;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,194 @@
+// The Player-CFG operations of the Config-Editor without a window: each loads what the
+// window would have on screen, then runs the same core operation.
+#include <iostream>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "app/QuakeLocation.h"
+#include "app/StartUp.h"
+#include "cli/CliCommands.h"
+#include "compiler/OptionControls.h"
+#include "compiler/OptionSettings.h"
+#include "compiler/OptionsView.h"
+#include "macros/MacroCatalogue.h"
+#include "mods/ModTree.h"
+#include "platform/ListLookup.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+#include "players/CharacterLists.h"
+#include "players/Inheritance.h"
+#include "players/PlayerCfgFiles.h"
+#include "players/PlayerDataFiles.h"
+#include "players/PlayerDirs.h"
+#include "players/PlayerOperations.h"
+
+namespace korvex {
+namespace {
+
+int Usage(const char* usage) {
+    std::cerr << "usage: korvex-cli " << usage << '\n';
+    return 2;
+}
+
+// A name for a Player-CFG that does not exist yet.
+bool TakeNewName(const std::string& argument, std::string& name) {
+    name = Utf8ToCp1252(argument);
+    if (!IsBlankPlayerName(name)) return true;
+    std::cerr << "A Player-CFG needs a name that is not empty or only blanks.\n";
+    return false;
+}
+
+// The Player-CFG loaded as the Config-Editor would show it, with the macros it includes.
+bool LoadForEditing(CliContext& context, const std::string& argument) {
+    Korvex& app = context.app;
+    std::string name;
+    if (!FindPlayerArgument(context, argument, name)) return false;
+    LoadMacroCatalogue(app, app.dirs.macros);
+    if (app.shuttingDown) return false;
+    LoadPlayerCFG(app, name);
+    return !app.shuttingDown;
+}
+
+bool IsLastPlayer(const Korvex& app, const std::string& name) {
+    return EqualsIgnoringCase(ReadFirstLine(LastPlayerFile(app)), name);
+}
+
+// The chosen ancestor, as the Special tab would offer it to the new Player-CFG.
+bool InheritFrom(Korvex& app, const std::string& ancestor) {
+    FillInheritCombo(app);
+    const int position = IndexIgnoringCase(app.player.controls.inherit1Items, ancestor);
+    if (position < 0) {
+        std::cerr << "Cannot inherit from " << Cp1252ToUtf8(ancestor)
+                  << ": it inherits from a Player-CFG that is missing or from this one.\n";
+        return false;
+    }
+    app.player.special1 = true;
+    app.player.inherit1 = app.player.controls.inherit1Items[position];
+    UpdateInheritControls(app, false);
+    SavePlayerCFG(app);
+    return true;
+}
+
+// Check boxes take true and false in any letter case.
+std::string StoredValue(Option option, const std::string& value) {
+    if (IsFlagOption(option) && (EqualsIgnoringCase(value, "TRUE") || EqualsIgnoringCase(value, "FALSE")))
+        return UpperCaseAscii(value);
+    return value;
+}
+
+}  // namespace
+
+bool FindPlayerArgument(const CliContext& context, const std::string& argument, std::string& name) {
+    const std::vector<std::string> names = FillPlayerList(context.app);
+    const int position = IndexIgnoringCase(names, Utf8ToCp1252(argument));
+    if (position >= 0) {
+        name = names[position];
+        return true;
+    }
+    std::cerr << "There is no Player-CFG named " << argument << ".\n";
+    return false;
+}
+
+int RunNewPlayer(CliContext& context) {
+    const std::vector<std::string>& args = context.args;
+    const char* usage = "new-player NAME [--inherit PARENT]";
+    if (args.size() != 1 && !(args.size() == 3 && args[1] == "--inherit")) return Usage(usage);
+    Korvex& app = context.app;
+    std::string name;
+    std::string ancestor;
+    if (!TakeNewName(args[0], name)) return 1;
+    if (args.size() == 3 && !FindPlayerArgument(context, args[2], ancestor)) return 1;
+    LoadMacroCatalogue(app, app.dirs.macros);
+    if (app.shuttingDown || !CreatePlayerFromTemplate(app, name)) return 1;
+    if (!ancestor.empty() && !InheritFrom(app, ancestor)) return 1;
+    return ExitStatus(context);
+}
+
+int RunCopyPlayer(CliContext& context) {
+    if (context.args.size() != 2) return Usage("copy-player FROM TO");
+    std::string target;
+    if (!TakeNewName(context.args[1], target) || !LoadForEditing(context, context.args[0])) return 1;
+    return CopyCurrentPlayer(context.app, target) ? ExitStatus(context) : 1;
+}
+
+int RunRenamePlayer(CliContext& context) {
+    if (context.args.size() != 2) return Usage("rename-player OLD NEW");
+    Korvex& app = context.app;
+    std::string newName;
+    if (!TakeNewName(context.args[1], newName) || !LoadForEditing(context, context.args[0])) return 1;
+    const bool wasLast = IsLastPlayer(app, app.currentPlayerName);
+    app.modTree = ReadModTree(app.dirs.mods);
+    if (!RenameCurrentPlayer(app, newName)) return 1;
+    if (wasLast) SaveLastPlayer(app, newName);
+    return ExitStatus(context);
+}
+
+int RunDeletePlayer(CliContext& context) {
+    if (context.args.empty()) return Usage("delete-player NAME...");
+    Korvex& app = context.app;
+    std::vector<std::string> names;
+    for (const std::string& argument : context.args) {
+        std::string name;
+        if (!FindPlayerArgument(context, argument, name)) return 1;
+        names.push_back(name);
+    }
+    // The one Korvex opens next is the current one, which stays.
+    app.currentPlayerName = ReadFirstLine(LastPlayerFile(app));
+    app.modTree = ReadModTree(app.dirs.mods);
+    DeletePlayers(app, names);
+    return ExitStatus(context);
+}
+
+int RunUse(CliContext& context) {
+    if (context.args.size() != 1) return Usage("use PLAYER");
+    std::string name;
+    if (!FindPlayerArgument(context, context.args[0], name)) return 1;
+    SaveLastPlayer(context.app, name);
+    return ExitStatus(context);
+}
+
+int RunOptions(CliContext& context) {
+    if (context.args.size() != 1) return Usage("options PLAYER");
+    Korvex& app = context.app;
+    std::string name;
+    if (!FindPlayerArgument(context, context.args[0], name)) return 1;
+    const std::string path = JoinPath(JoinPath(app.dirs.players, name), "options.dat");
+    const std::optional<OptionsFile> options = ReadOptionsFile(path);
+    if (!options) {
+        ShowError(app, Err::CouldntLoadFile, path);
+        return 1;
+    }
+    for (int index = 0; index < kOptionCount; ++index)
+        std::cout << Cp1252ToUtf8(OptionLabel(static_cast<Option>(index))) << '\t'
+                  << Cp1252ToUtf8(options->values[index]) << '\n';
+    return ExitStatus(context);
+}
+
+int RunSetOption(CliContext& context) {
+    if (context.args.size() != 3) return Usage("set-option PLAYER NAME VALUE");
+    Korvex& app = context.app;
+    Option option{};
+    if (!FindOptionByLabel(Utf8ToCp1252(context.args[1]), option)) {
+        std::cerr << "There is no option named " << context.args[1] << "; korvex-cli options PLAYER lists them.\n";
+        return 1;
+    }
+    if (!LoadForEditing(context, context.args[0])) return 1;
+    // The model and skin lists come from the game's directory.
+    if ((option == Option::Character1 || option == Option::Character2) && !UseStoredQuakeDir(app)) return 1;
+    PlayerCfg changed = app.player;
+    changed.SetText(option, StoredValue(option, Utf8ToCp1252(context.args[2])));
+    if (const std::string detail = InvalidOptionDetail(app, changed, option); !detail.empty()) {
+        ShowError(app, Err::InvalidInput, detail);
+        return 1;
+    }
+    app.player.SetText(option, changed.Text(option));
+    // What the Options tab does on such a change: another model needs its skin chosen anew,
+    // another driver family its texture choice.
+    if (option == Option::Character1) Character1Change(app);
+    if (option == Option::Video1) Video1Change(app);
+    SavePlayerCFG(app);
+    return ExitStatus(context);
+}
+
+}  // namespace korvex
