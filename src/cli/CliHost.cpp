@@ -37,6 +37,7 @@ Button CliHost::Answer(Buttons buttons) const {
         case Buttons::YesNo: return answerYes_ ? Button::Yes : Button::No;
         case Buttons::YesNoCancel: return answerYes_ ? Button::Yes : Button::Cancel;
         case Buttons::Cancel: return Button::Cancel;
+        case Buttons::OkCancel: return answerYes_ ? Button::Ok : Button::Cancel;
     }
     return Button::Cancel;
 }

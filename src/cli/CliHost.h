@@ -19,6 +19,7 @@ public:
     Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) override;
     void Post(Step step) override { posted_.push_back(std::move(step)); }
     void ProcessPendingEvents() override {}
+    void SuspendInput(bool) override {}
     void RequestClose() override { closeRequested_ = true; }
     void ShowStatus(StatusWindow, const std::string&) override {}
     void CloseStatus(StatusWindow) override {}
@@ -31,6 +32,11 @@ public:
     PlayerNameAnswer AskPlayerName(const PlayerNameRequest&) override { return {}; }
     void PlayerCfgChanged() override {}
     void ModTreeChanged() override {}
+    // MOD dialogs: cancelled; the commands act directly instead.
+    EditModOptionsAnswer EditModOptions(const EditModOptionsRequest&) override { return {}; }
+    ServerSideModAnswer AskServerSideMod() override { return {}; }
+    RemoveModAnswer AskRemoveMod(const RemoveModRequest&) override { return {}; }
+    RenameModAnswer AskRenameMod(const RenameModRequest&) override { return {}; }
 
 private:
     Button Answer(Buttons buttons) const;

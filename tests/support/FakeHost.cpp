@@ -14,22 +14,28 @@ Button SafeAnswer(Buttons buttons) {
         case Buttons::YesNo: return Button::No;
         case Buttons::YesNoCancel: return Button::Cancel;
         case Buttons::Cancel: return Button::Cancel;
+        case Buttons::OkCancel: return Button::Cancel;
     }
     return Button::Cancel;
 }
 
 bool IsQuestion(Buttons buttons) { return buttons != Buttons::Ok && buttons != Buttons::Abort; }
 
-template <typename Request, typename Answer>
-Answer NextDialogAnswer(const Request& request, std::vector<Request>& requests, std::deque<Answer>& answers) {
-    requests.push_back(request);
+template <typename Answer>
+Answer NextAnswer(std::deque<Answer>& answers, const std::string& caption) {
     if (answers.empty()) {
-        ADD_FAILURE() << "unexpected dialog: " << request.caption;
+        ADD_FAILURE() << "unexpected dialog: " << caption;
         return {};
     }
     Answer answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+template <typename Request, typename Answer>
+Answer NextDialogAnswer(const Request& request, std::vector<Request>& requests, std::deque<Answer>& answers) {
+    requests.push_back(request);
+    return NextAnswer(answers, request.caption);
 }
 
 }  // namespace
@@ -38,6 +44,9 @@ FakeHost::~FakeHost() {
     for (const auto& left : expected_) ADD_FAILURE() << "question never asked: " << left.text;
     if (!playerListAnswers.empty()) ADD_FAILURE() << "Player-CFG list dialog never shown";
     if (!playerNameAnswers.empty()) ADD_FAILURE() << "Player-CFG name dialog never shown";
+    if (!editModAnswers.empty() || !serverSideAnswers.empty() || !removeModAnswers.empty() ||
+        !renameModAnswers.empty())
+        ADD_FAILURE() << "MOD dialog never shown";
 }
 
 void FakeHost::Expect(Icon icon, std::string text, Button answer) {
@@ -83,6 +92,21 @@ PlayerListAnswer FakeHost::ChoosePlayers(const PlayerListRequest& request) {
 
 PlayerNameAnswer FakeHost::AskPlayerName(const PlayerNameRequest& request) {
     return NextDialogAnswer(request, playerNameRequests, playerNameAnswers);
+}
+
+EditModOptionsAnswer FakeHost::EditModOptions(const EditModOptionsRequest& request) {
+    return NextDialogAnswer(request, editModRequests, editModAnswers);
+}
+
+ServerSideModAnswer FakeHost::AskServerSideMod() { return NextAnswer(serverSideAnswers, "Add Server-Sided-Only MOD"); }
+
+RemoveModAnswer FakeHost::AskRemoveMod(const RemoveModRequest& request) {
+    return NextDialogAnswer(request, removeModRequests, removeModAnswers);
+}
+
+RenameModAnswer FakeHost::AskRenameMod(const RenameModRequest& request) {
+    renameModRequests.push_back(request);
+    return NextAnswer(renameModAnswers, "Rename MOD");
 }
 
 bool FakeHost::AskDisclaimer() {

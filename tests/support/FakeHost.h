@@ -29,7 +29,8 @@ public:
 
     Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) override;
     void Post(Step step) override { posted.push_back(std::move(step)); }
-    void ProcessPendingEvents() override {}
+    void ProcessPendingEvents() override { ++eventsProcessed; }
+    void SuspendInput(bool suspended) override { suspendCalls.push_back(suspended); }
     void RequestClose() override { ++closeRequests; }
     void ShowStatus(StatusWindow window, const std::string& text) override;
     void CloseStatus(StatusWindow window) override;
@@ -51,7 +52,22 @@ public:
     std::vector<PlayerListRequest> playerListRequests;
     std::vector<PlayerNameRequest> playerNameRequests;
 
+    // MOD dialogs: answered from the scripts below in order; an unscripted one fails.
+    EditModOptionsAnswer EditModOptions(const EditModOptionsRequest& request) override;
+    ServerSideModAnswer AskServerSideMod() override;
+    RemoveModAnswer AskRemoveMod(const RemoveModRequest& request) override;
+    RenameModAnswer AskRenameMod(const RenameModRequest& request) override;
+    std::deque<EditModOptionsAnswer> editModAnswers;
+    std::deque<ServerSideModAnswer> serverSideAnswers;
+    std::deque<RemoveModAnswer> removeModAnswers;
+    std::deque<RenameModAnswer> renameModAnswers;
+    std::vector<EditModOptionsRequest> editModRequests;
+    std::vector<RemoveModRequest> removeModRequests;
+    std::vector<RenameModRequest> renameModRequests;
+
     std::vector<ShownBox> boxes;
+    int eventsProcessed = 0;
+    std::vector<bool> suspendCalls;
     std::deque<Step> posted;
     std::vector<std::string> statusTexts;  // every text a status window showed, in order
     bool disclaimerAccepted = true;

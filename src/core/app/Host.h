@@ -5,21 +5,24 @@
 #include <functional>
 #include <string>
 
+#include "mods/ModDialogRequests.h"
 #include "players/PlayerDialogRequests.h"
 
 namespace korvex {
 
 enum class Icon { Error, Warning, Information, Question };
 enum class Button { Ok, Cancel, Abort, Ignore, Yes, No };
-enum class Buttons { Ok, Abort, CancelIgnore, YesNo, YesNoCancel, Cancel };
+enum class Buttons { Ok, Abort, CancelIgnore, YesNo, YesNoCancel, Cancel, OkCancel };
 
 // A step of a chained operation, run later from the event loop.
 using Step = std::function<void()>;
 
 // Small windows that show what Korvex is busy with.
-enum class StatusWindow { StartUp, QuakeSearch };
+// CreatingCfgFiles is "Please wait..." while a launch compiles; GameRunning says that the
+// game runs while Korvex waits for it.
+enum class StatusWindow { StartUp, QuakeSearch, CreatingCfgFiles, GameRunning };
 
-class Host {
+class Host : public ModDialogHost {
 public:
     virtual ~Host() = default;
 
@@ -27,6 +30,8 @@ public:
     virtual Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) = 0;
     virtual void Post(Step step) = 0;
     virtual void ProcessPendingEvents() = 0;
+    // While set, the windows keep painting but take no input (Korvex waits for the game).
+    virtual void SuspendInput(bool suspended) = 0;
     virtual void RequestClose() = 0;
 
     // Opens the window when it is not shown yet; otherwise changes its text.

@@ -11,6 +11,7 @@
 #include "macros/MacroCatalogue.h"
 #include "macros/MacroInterpreter.h"
 #include "macros/MacroResults.h"
+#include "mods/Launcher.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "players/PlayerCfg.h"
@@ -57,7 +58,9 @@ struct Korvex {
     // Config compiler: the Options tab's Video controls.
     OptionsView optionsView = DefaultOptionsView();
 
+    // The MOD catalogue as the MOD-Launcher page shows it, and what a launch keeps.
     ModTree modTree;
+    LaunchState launch;
 };
 
 }  // namespace korvex

@@ -8,6 +8,7 @@
 #include "app/QuakeLocation.h"
 #include "macros/MacroCatalogue.h"
 #include "macros/MacroErrors.h"
+#include "mods/ModCatalogue.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
@@ -98,6 +99,11 @@ void LoadEverything(Korvex& app) {
     ShowStartUpStep(app, "Adding Player-Models...");
     FillModelList(app);
     ShowStartUpStep(app, "Adding modifications...");
+    LoadModCatalogue(app);
+    if (app.shuttingDown) {
+        app.host.CloseStatus(StatusWindow::StartUp);
+        return;
+    }
     app.host.CloseStatus(StatusWindow::StartUp);
     app.host.MainViewChanged();
 }

@@ -2,6 +2,7 @@
 // assigned to it. The files in the mods directory hold the state; the tree mirrors them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,15 @@ struct ModNode {
     std::vector<std::string> players;
 };
 
+// The selected node: a MOD, or one of its Player-CFGs when player is set.
+struct ModSelection {
+    std::string modText;
+    std::optional<std::string> player;
+};
+
 struct ModTree {
     std::vector<ModNode> mods;
+    std::optional<ModSelection> selected;
 };
 
 // Sorts the MODs and the Player-CFGs of each MOD by their texts.
@@ -21,5 +29,18 @@ void SortModTree(ModTree& tree);
 
 // "Arena (beta) (arena)" gives the directory "arena".
 std::string ModDirOfNodeText(const std::string& text);
+// "Arena (beta) (arena)" gives the name "Arena (beta)"; empty text when there is no "(".
+std::string ModNameOfNodeText(const std::string& text);
+std::string ModTreeText(const std::string& name, const std::string& directory);
+
+// The node with exactly this text; nullptr when there is none.
+ModNode* FindModNode(ModTree& tree, const std::string& text);
+// The selected MOD node; nullptr when nothing or a Player-CFG is selected.
+ModNode* SelectedMod(ModTree& tree);
+
+// What the page shows for the selection: the edit button for a MOD, the launch button for
+// a Player-CFG, neither without a selection (both stand at the same place).
+bool EditModOptionsButtonVisible(const ModTree& tree);
+bool LaunchQuakeIIButtonVisible(const ModTree& tree);
 
 }  // namespace korvex

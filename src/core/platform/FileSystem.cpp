@@ -79,6 +79,11 @@ std::string ResolveCase(const std::string& path) {
 
 bool PathExists(const std::string& path) { return EntryExists(ResolveCase(path)); }
 
+bool IsSymbolicLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(ResolveCase(path).c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 bool FileExists(const std::string& path) {
     const auto mode = ModeOf(path);
     return mode && !S_ISDIR(*mode);

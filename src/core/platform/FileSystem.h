@@ -23,6 +23,7 @@ struct DirEntry {
 std::string ResolveCase(const std::string& path);
 
 bool PathExists(const std::string& path);
+bool IsSymbolicLink(const std::string& path);
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 // A plain file: not a directory, a pipe or a device, whose reading could block or never end.

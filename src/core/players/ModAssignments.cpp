@@ -2,33 +2,28 @@
 
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "mods/ModCatalogue.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
-#include "platform/TextFile.h"
 #include "players/PlayerCfg.h"
 
 namespace korvex {
 namespace {
 
-// The count line is written from the names that stay, so it always matches them.
 void RewriteModEntry(Korvex& app, const std::string& modDir, const std::string& oldName, bool renaming,
                      const std::string& newName) {
-    const std::string path = JoinPath(app.dirs.mods, modDir);
-    LineReader reader;
-    if (!reader.Open(path)) return;
-    const std::string treeText = reader.ReadLine();
+    const std::string path = ModEntryPath(app.dirs, modDir);
+    ModEntry entry;
+    bool atEnd = false;
+    if (!ReadModEntry(path, entry, atEnd)) return;
     std::vector<std::string> names;
-    for (std::string& name : ReadCountedLines(reader)) {
+    for (std::string& name : entry.playerCfgs) {
         if (name != oldName) names.push_back(std::move(name));
         else if (renaming) names.push_back(newName);
     }
-    AtomicTextWriter writer(path, ".TMP");
-    writer.WriteLine(treeText);
-    writer.WriteLine(std::to_string(names.size()));
-    for (const std::string& name : names) writer.WriteLine(name);
-    while (!reader.AtEnd()) writer.WriteLine(reader.ReadLine());
-    if (!writer.Commit()) ShowError(app, Err::CouldntCreateFile, path + ".TMP");
+    entry.playerCfgs = std::move(names);
+    if (!WriteModEntry(path, entry, ".TMP")) ShowError(app, Err::CouldntCreateFile, path + ".TMP");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/StatusDialog.h"
 #include "app/TextCodec.h"
+#include "mods/ModDialogs.h"
 #include "players/PlayerDialogs.h"
 
 namespace korvex {
@@ -31,6 +32,7 @@ QMessageBox::StandardButtons ToQtButtons(Buttons buttons) {
         case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
         case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         case Buttons::Cancel: return QMessageBox::Cancel;
+        case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -49,8 +51,10 @@ Button FromQtButton(int pressed) {
 }  // namespace
 
 QtHost::QtHost()
-    : startUpWindow_(std::make_unique<StatusDialog>(StatusDialog::Style::StartUp)),
-      searchWindow_(std::make_unique<StatusDialog>(StatusDialog::Style::Search)) {}
+    : statusWindows_{std::make_unique<StatusDialog>(StatusDialog::Style::StartUp),
+                     std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Initializing")),
+                     std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Please wait...")),
+                     std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Korvex"))} {}
 
 QtHost::~QtHost() = default;
 
@@ -65,12 +69,16 @@ void QtHost::Post(Step step) { QTimer::singleShot(0, qApp, std::move(step)); }
 
 void QtHost::ProcessPendingEvents() { QApplication::processEvents(); }
 
+// A disabled window still paints and drops the clicks and keys meant for it, so nothing the
+// player does while the game runs takes effect afterwards.
+void QtHost::SuspendInput(bool suspended) {
+    if (mainWindow_) mainWindow_->setEnabled(!suspended);
+}
+
 // The exit itself runs once the event loop has ended (see main), however the close came about.
 void QtHost::RequestClose() { QTimer::singleShot(0, qApp, &QApplication::quit); }
 
-StatusDialog& QtHost::StatusDialogFor(StatusWindow window) {
-    return window == StatusWindow::StartUp ? *startUpWindow_ : *searchWindow_;
-}
+StatusDialog& QtHost::StatusDialogFor(StatusWindow window) { return *statusWindows_.at(static_cast<std::size_t>(window)); }
 
 void QtHost::ShowStatus(StatusWindow window, const std::string& text) {
     StatusDialogFor(window).ShowText(ToQString(text));
@@ -99,5 +107,13 @@ PlayerNameAnswer QtHost::AskPlayerName(const PlayerNameRequest& request) { retur
 void QtHost::PlayerCfgChanged() { MainViewChanged(); }
 
 void QtHost::ModTreeChanged() { MainViewChanged(); }
+
+EditModOptionsAnswer QtHost::EditModOptions(const EditModOptionsRequest& request) { return RunEditModOptionsDialog(request); }
+
+ServerSideModAnswer QtHost::AskServerSideMod() { return RunServerSideModDialog(); }
+
+RemoveModAnswer QtHost::AskRemoveMod(const RemoveModRequest& request) { return RunRemoveModDialog(request); }
+
+RenameModAnswer QtHost::AskRenameMod(const RenameModRequest& request) { return RunRenameModDialog(request); }
 
 }  // namespace korvex

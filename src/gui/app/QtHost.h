@@ -1,6 +1,7 @@
 // The Host of the real program: message boxes, dialogs and status windows as Qt widgets.
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "app/Host.h"
@@ -21,6 +22,7 @@ public:
     Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) override;
     void Post(Step step) override;
     void ProcessPendingEvents() override;
+    void SuspendInput(bool suspended) override;
     void RequestClose() override;
     void ShowStatus(StatusWindow window, const std::string& text) override;
     void CloseStatus(StatusWindow window) override;
@@ -34,12 +36,17 @@ public:
     void PlayerCfgChanged() override;
     void ModTreeChanged() override;
 
+    // MOD dialogs.
+    EditModOptionsAnswer EditModOptions(const EditModOptionsRequest& request) override;
+    ServerSideModAnswer AskServerSideMod() override;
+    RemoveModAnswer AskRemoveMod(const RemoveModRequest& request) override;
+    RenameModAnswer AskRenameMod(const RenameModRequest& request) override;
+
 private:
     StatusDialog& StatusDialogFor(StatusWindow window);
 
     MainWindow* mainWindow_ = nullptr;
-    std::unique_ptr<StatusDialog> startUpWindow_;
-    std::unique_ptr<StatusDialog> searchWindow_;
+    std::array<std::unique_ptr<StatusDialog>, 4> statusWindows_;  // by StatusWindow
 };
 
 }  // namespace korvex

@@ -22,7 +22,7 @@ QLabel* AddStartUpPicture(QDialog& dialog) {
 
 }  // namespace
 
-StatusDialog::StatusDialog(Style style) : style_(style), label_(new QLabel(this)) {
+StatusDialog::StatusDialog(Style style, const QString& caption) : style_(style), label_(new QLabel(this)) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto* layout = new QVBoxLayout(this);
     if (style == Style::StartUp) {
@@ -35,7 +35,7 @@ StatusDialog::StatusDialog(Style style) : style_(style), label_(new QLabel(this)
         layout->addWidget(AddStartUpPicture(*this), 1);
         layout->addWidget(label_);
     } else {
-        setWindowTitle(QStringLiteral("Initializing"));
+        setWindowTitle(caption);
         label_->setAlignment(Qt::AlignCenter);
         layout->addWidget(label_);
         setFixedSize(320, 80);

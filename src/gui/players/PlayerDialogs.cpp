@@ -1,25 +1,17 @@
 #include "players/PlayerDialogs.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/SmallDialog.h"
 #include "app/TextCodec.h"
 
 namespace korvex {
 namespace {
-
-// No system menu and a fixed border, as every small dialog of Korvex.
-void SetUpDialog(QDialog& dialog, const std::string& caption) {
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    dialog.setWindowTitle(ToQString(caption));
-    dialog.setModal(true);
-}
 
 void AddButtons(QDialog& dialog, QVBoxLayout& layout, const std::string& confirmCaption) {
     auto* row = new QHBoxLayout;
@@ -34,16 +26,6 @@ void AddButtons(QDialog& dialog, QVBoxLayout& layout, const std::string& confirm
     row->addWidget(confirm);
     row->addWidget(cancel);
     layout.addLayout(row);
-}
-
-template <typename Dialog, typename Request>
-auto RunCentred(const Request& request) {
-    Dialog dialog(request);
-    dialog.adjustSize();
-    dialog.setFixedSize(dialog.size());
-    dialog.move(QApplication::primaryScreen()->availableGeometry().center() - dialog.rect().center());
-    dialog.exec();
-    return dialog.Answer();
 }
 
 }  // namespace

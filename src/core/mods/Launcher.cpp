@@ -1,0 +1,138 @@
+#include "mods/Launcher.h"
+
+#include <unistd.h>
+
+#include <cstring>
+
+#include "app/CfgBackup.h"
+#include "app/DirectoryTools.h"
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "compiler/ConfigCompiler.h"
+#include "mods/ModCatalogue.h"
+#include "mods/ModTree.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+
+namespace korvex {
+namespace {
+
+void CloseWaitWindow(Korvex& app) { app.host.CloseStatus(StatusWindow::CreatingCfgFiles); }
+
+bool CompileInto(Korvex& app, const std::string& player, const std::string& directory) {
+    if (CompilePlayerConfig(app, player, directory, false)) return true;
+    CloseWaitWindow(app);
+    if (!app.shuttingDown) ShowError(app, Err::CouldntCreateFile, "Config for MOD couldn't be compiled.");
+    return false;
+}
+
+// The MOD's entry and the command line it gives; false (reported) when it cannot be read.
+bool CommandLineOf(Korvex& app, const std::string& directory, std::string& commandLine) {
+    const std::string entryPath = JoinPath(app.dirs.mods, directory);
+    ModEntry entry;
+    bool atEnd = false;
+    if (!ReadModEntry(ModEntryPath(app.dirs, directory), entry, atEnd)) {
+        ShowError(app, Err::CouldntOpenFile, entryPath);
+        return false;
+    }
+    if (!atEnd) {
+        FatalError(app, Err::EndOfFileNotReached, entryPath);
+        return false;
+    }
+    commandLine = QuakeCommandLine(QuakeExecutable(app.quakeDir), GameDirectorySpelling(app.quakeDir, directory), entry);
+    return true;
+}
+
+// A directory text from the tree names exactly one directory below the Quake II directory.
+bool AcceptLaunchDirectory(Korvex& app, const std::string& directory) {
+    if (IsPlainModDirectory(directory)) return true;
+    ShowError(app, Err::InvalidPath, directory);
+    return false;
+}
+
+bool RunGame(Korvex& app, TExecFile& game) {
+    if (game.Wait) app.host.ShowStatus(StatusWindow::GameRunning, "Quake II is running...");
+    const bool started = game.Execute(app.host);
+    if (game.Wait) app.host.CloseStatus(StatusWindow::GameRunning);
+    if (started) return true;
+    const auto words = SplitCommandLine(game.CommandLine);
+    ShowError(app, Err::CouldntExecFile, (words.empty() ? std::string() : words.front()) + ": " +
+                                             std::strerror(game.ErrorCode));
+    return false;
+}
+
+}  // namespace
+
+bool LaunchSelectedPlayer(Korvex& app) {
+    const auto& selected = app.modTree.selected;
+    if (!selected || !selected->player) return false;
+    return LaunchPlayer(app, selected->modText, *selected->player);
+}
+
+bool LaunchPlayer(Korvex& app, const std::string& modText, const std::string& player) {
+    const std::string directory = ModDirOfNodeText(modText);
+    if (!AcceptLaunchDirectory(app, directory)) return false;
+    app.host.ShowStatus(StatusWindow::CreatingCfgFiles, "Creating configuration files...");
+    const std::string korvexDir = JoinPath(app.quakeDir, "korvex");
+    if (!DirectoryExists(korvexDir) && !MakeDirectory(korvexDir)) {
+        CloseWaitWindow(app);
+        FatalError(app, Err::CouldntCreateDirectory, korvexDir);
+        return false;
+    }
+    if (!CompileInto(app, player, korvexDir)) return false;
+    std::string modDirPath = ResolveCase(JoinPath(app.quakeDir, directory));
+    if (!DirectoryExists(modDirPath)) {
+        if (MakeDirectory(modDirPath)) {
+            modDirPath = ResolveCase(JoinPath(app.quakeDir, LowerCaseAscii(directory)));
+        } else {
+            CloseWaitWindow(app);
+            ShowError(app, Err::CouldntCreateDirectory, modDirPath);
+        }
+    }
+    if (!PrepareLaunchFiles(app, modDirPath, directory)) {
+        CloseWaitWindow(app);
+        if (!app.shuttingDown) ShowError(app, Err::CouldntCreateFile, AutoexecPath(modDirPath));
+        return false;
+    }
+    CloseWaitWindow(app);
+    app.host.MainViewChanged();
+    return StartQuake(app, modText);
+}
+
+bool StartQuake(Korvex& app, const std::string& modText) {
+    std::string commandLine;
+    if (!CommandLineOf(app, ModDirOfNodeText(modText), commandLine)) return false;
+    if (::chdir(app.quakeDir.c_str()) != 0) {
+        ShowError(app, Err::InvalidPath, app.quakeDir);
+        RestoreCfgBackup(app, false);
+        return false;
+    }
+    TExecFile& game = app.launch.quakeExecFile;
+    game.Wait = !app.options.quitAfterLaunching;
+    game.CommandLine = commandLine;
+    app.launch.commandLine = commandLine;
+    // A game that never started leaves nothing to wait for: the files go back at once.
+    if (!RunGame(app, game)) {
+        RestoreCfgBackup(app, false);
+        return false;
+    }
+    if (app.options.quitAfterLaunching) {
+        app.host.RequestClose();
+        return true;
+    }
+    RestoreCfgBackup(app, false);
+    return true;
+}
+
+bool PreviewLaunch(Korvex& app, const std::string& modText, const std::string& player, std::string& commandLine,
+                   std::vector<std::string>& autoexec) {
+    const std::string directory = ModDirOfNodeText(modText);
+    if (!AcceptLaunchDirectory(app, directory)) return false;
+    const std::string previewDir = JoinPath(app.dirs.temp, "preview");
+    if (!DirectoryExists(app.dirs.temp)) MakeDirectory(app.dirs.temp);
+    if (!DirectoryExists(previewDir)) MakeDirectory(previewDir);
+    if (!CompileInto(app, player, previewDir)) return false;
+    return BuildAutoexec(app, directory, autoexec) && CommandLineOf(app, directory, commandLine);
+}
+
+}  // namespace korvex

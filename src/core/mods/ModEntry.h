@@ -1,0 +1,34 @@
+// One MOD catalogue file: the MOD's tree text, its Player-CFGs and its launch options, one
+// value per line. Every reader goes through ReadModEntry, so absurd counts or missing lines
+// never read more than the file holds.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korvex {
+
+inline constexpr bool kDefaultDisableDemo = true;
+inline constexpr bool kDefaultDeathmatch = true;
+inline constexpr int kDefaultMenuOnStartup = 0;
+
+struct ModEntry {
+    std::string treeText;
+    std::vector<std::string> playerCfgs;
+    bool disableDemo = kDefaultDisableDemo;
+    bool deathmatch = kDefaultDeathmatch;
+    std::string mapName;
+    std::string commandLineParameters;
+    long long menuOnStartup = kDefaultMenuOnStartup;  // 0 "no Menu" .. 6 "Multiplayer Start Server"
+    std::vector<std::string> configLines;             // "Lines to include in config"
+};
+
+// False when the file cannot be opened. atEnd tells whether nothing follows the last
+// expected line.
+bool ReadModEntry(const std::string& path, ModEntry& entry, bool& atEnd);
+// The config-line count and its lines are written only when there are config lines. The file
+// is written under path + temporarySuffix first and renamed over path when complete.
+bool WriteModEntry(const std::string& path, const ModEntry& entry,
+                   const std::string& temporarySuffix = ".korvex-new");
+
+}  // namespace korvex

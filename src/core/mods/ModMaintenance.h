@@ -1,0 +1,34 @@
+// The maintenance actions of the MOD-Launcher page: a MOD's options and Player-CFGs, a
+// server-side-only MOD, removing and renaming a MOD. Each keeps the entry file and the
+// MOD tree in step.
+#pragma once
+
+#include <string>
+
+#include "mods/ModEntry.h"
+
+namespace korvex {
+
+struct Korvex;
+
+inline constexpr const char* kNoModText =
+    "This is no MOD. Use \"Edit MOD's options and assign Players to MOD\"-Button to remove the player-cfg from that "
+    "MOD.";
+
+// The options dialog for the selected MOD; true when it was confirmed.
+bool EditModOptions(Korvex& app);
+// Stores a MOD's options and Player-CFGs, in its file and in the tree.
+void ApplyModOptions(Korvex& app, const std::string& modText, const ModEntry& entry);
+void ServerSideButtonClick(Korvex& app);
+void RemoveMODButtonClick(Korvex& app);
+void RenameMODButtonClick(Korvex& app);
+// The work behind the dialogs, for korvex-cli as well; false when nothing changed.
+bool RemoveMod(Korvex& app, const std::string& modText, bool deleteFiles);
+bool RenameMod(Korvex& app, const std::string& modText, const std::string& newName, const std::string& newDirectory);
+// Opens a read-me with its viewer; message 41 when there is none.
+void ViewReadme(Korvex& app, const std::string& file);
+
+// A double-click on the selected node; true when the tree should get the focus back.
+bool AvailMODsDblClick(Korvex& app);
+
+}  // namespace korvex

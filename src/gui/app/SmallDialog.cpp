@@ -1,0 +1,32 @@
+#include "app/SmallDialog.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/TextCodec.h"
+
+namespace korvex {
+
+void SetUpDialog(QDialog& dialog, const std::string& caption) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    dialog.setWindowTitle(ToQString(caption));
+    dialog.setModal(true);
+}
+
+void CentreOnScreen(QDialog& dialog) {
+    dialog.adjustSize();
+    dialog.setFixedSize(dialog.size());
+    dialog.move(QApplication::primaryScreen()->availableGeometry().center() - dialog.rect().center());
+}
+
+QPushButton* AddButton(QBoxLayout& layout, const QString& caption, const char* name, const QString& hint) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(hint);
+    layout.addWidget(button);
+    return button;
+}
+
+}  // namespace korvex

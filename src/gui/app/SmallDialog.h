@@ -1,0 +1,27 @@
+// What every small dialog of Korvex shares: no system menu, a fixed border, centred on the screen.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QBoxLayout;
+class QPushButton;
+
+namespace korvex {
+
+void SetUpDialog(QDialog& dialog, const std::string& caption);
+// Fixes the dialog at the size its contents ask for and centres it on the screen.
+void CentreOnScreen(QDialog& dialog);
+// A push button with a name for tests and a hint for the player.
+QPushButton* AddButton(QBoxLayout& layout, const QString& caption, const char* name, const QString& hint);
+
+// Shows the dialog modally, centred on the screen, and returns its answer.
+template <typename Dialog, typename... Request>
+auto RunCentred(const Request&... request) {
+    Dialog dialog(request...);
+    CentreOnScreen(dialog);
+    dialog.exec();
+    return dialog.Answer();
+}
+
+}  // namespace korvex
