@@ -32,5 +32,8 @@ int RunPlayers(CliContext& context);
 int RunCompile(CliContext& context);
 int RunMacros(CliContext& context);
 int RunRunMacro(CliContext& context);
+int RunIdentify(CliContext& context);
+int RunScanMods(CliContext& context);
+int RunInstall(CliContext& context);
 
 }  // namespace korvex

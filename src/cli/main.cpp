@@ -22,6 +22,9 @@ constexpr std::array kCommands = {
     CliCommand{"compile", "compile PLAYER OUTDIR", true, korvex::RunCompile},
     CliCommand{"macros", "macros", false, korvex::RunMacros},
     CliCommand{"run-macro", "run-macro FILE [--input N=TEXT]... [--key NAME]...", false, korvex::RunRunMacro},
+    CliCommand{"identify", "identify DIRECTORY", false, korvex::RunIdentify},
+    CliCommand{"scan-mods", "scan-mods", true, korvex::RunScanMods},
+    CliCommand{"install", "install ARCHIVE... [--name NAME --dir DIRECTORY]", true, korvex::RunInstall},
 };
 
 int PrintUsage() {

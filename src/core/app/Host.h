@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "install/InstallDialogRequests.h"
+#include "mods/AutoModDialogRequests.h"
 #include "mods/ModDialogRequests.h"
 #include "players/PlayerDialogRequests.h"
 
@@ -22,7 +24,7 @@ using Step = std::function<void()>;
 // game runs while Korvex waits for it.
 enum class StatusWindow { StartUp, QuakeSearch, CreatingCfgFiles, GameRunning };
 
-class Host : public ModDialogHost {
+class Host : public ModDialogHost, public AutoModDialogHost, public InstallDialogHost {
 public:
     virtual ~Host() = default;
 

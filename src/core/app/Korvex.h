@@ -8,6 +8,7 @@
 #include "app/MainView.h"
 #include "app/ProgramOptions.h"
 #include "compiler/OptionsView.h"
+#include "install/InstallState.h"
 #include "macros/MacroCatalogue.h"
 #include "macros/MacroInterpreter.h"
 #include "macros/MacroResults.h"
@@ -61,6 +62,7 @@ struct Korvex {
     // The MOD catalogue as the MOD-Launcher page shows it, and what a launch keeps.
     ModTree modTree;
     LaunchState launch;
+    InstallState install;
 };
 
 }  // namespace korvex

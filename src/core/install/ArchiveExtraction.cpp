@@ -212,7 +212,8 @@ bool ExtractArchive(const std::string& file, const std::string& target, const Ex
     std::error_code error;
     fs::remove_all(staging, error);
     if (!fs::create_directory(staging, error)) return false;
-    const bool unpacked = UnpackInto(file, staging.string(), survey, budget, progress);
+    // The archive is read from inside the staging directory: its path must not be relative.
+    const bool unpacked = UnpackInto(fs::absolute(ResolveCase(file)).string(), staging.string(), survey, budget, progress);
     if (unpacked) MergeInto(staging, directory);
     fs::remove_all(staging, error);
     return unpacked;

@@ -1,6 +1,7 @@
 #include "install/InstallIdentification.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "app/DirectoryTools.h"
 #include "app/Korvex.h"
@@ -102,19 +103,20 @@ void RememberUpdatedMod(Korvex& app, const Identification& id, const std::string
 
 void RecordInstalledMod(Korvex& app, const Identification& id) {
     const std::string installed = JoinPath(app.quakeDir, id.modDir);
+    app.install.installedModDir = id.modDir;
     const IdentifiedMod found = IdentifyModDirectory(app, installed, ".", false, false, false);
-    if (!found.found && !found.noEntry) {
-        // A MOD the player has just named needs no second name.
-        if (id.manual)
-            ReplaceModEntry(app, id.modName, UpperCaseAscii(id.modDir));
-        else
-            RememberUpdatedMod(app, id, installed);
-    }
+    const std::string directory = UpperCaseAscii(id.modDir);
+    // A MOD the player has just named keeps that name, whatever detection makes of it now.
+    if (id.manual)
+        ReplaceModEntry(app, id.modName, directory);
+    else if (!found.found && !found.noEntry)
+        RememberUpdatedMod(app, id, installed);
+    else if (found.found && !found.noEntry)
+        ReplaceModEntry(app, found.modName, directory);
     if (!found.found || found.noEntry) {
         const IdentifiedMod base = IdentifyModDirectory(app, app.quakeDir, "BASEQ2", false, false, true);
         if (base.found) ReplaceModEntry(app, base.modName, "BASEQ2");
     }
-    if (found.found && !found.noEntry) ReplaceModEntry(app, found.modName, UpperCaseAscii(id.modDir));
     Inform(app, "Modification '" + id.modName + "' has been correctly installed.");
 }
 

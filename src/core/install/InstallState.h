@@ -22,6 +22,7 @@ struct InstallState {
     std::vector<std::string> recentFiles;   // files installed, sorted
     std::int64_t startTime = 0;
     bool running = false;
+    std::string installedModDir;  // the game directory the last identification filled
 
     std::int64_t setupStartTime = 0;
     SetupOutcome setupOutcome = SetupOutcome::Declined;

@@ -1,6 +1,9 @@
 #include "install/ModInstallation.h"
 
 #include <algorithm>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <ctime>
 
 #include "app/DirectoryTools.h"
@@ -9,6 +12,7 @@
 #include "install/ArchiveExtraction.h"
 #include "install/InstallIdentification.h"
 #include "install/NewFileSearch.h"
+#include "mods/LaunchFiles.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
@@ -122,6 +126,7 @@ bool StartInstallation(Korvex& app) {
         return false;
     }
     install.running = true;
+    install.installedModDir.clear();
     install.installDirs.clear();
     install.recentFiles.clear();
     install.startTime = std::time(nullptr);
