@@ -6,7 +6,7 @@ set -euo pipefail
 KORVEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$KORVEX_ROOT/build}
 
-packages=(g++ cmake ninja-build ccache pkg-config libgtest-dev qt6-base-dev qt6-qpa-plugins libgl-dev libarchive-dev libsdl2-dev
+packages=(g++ make cmake ninja-build ccache pkg-config libgtest-dev qt6-base-dev qt6-qpa-plugins libgl-dev libarchive-dev libsdl2-dev
           xvfb xauth xdotool poppler-utils)
 
 missing=()
@@ -23,5 +23,7 @@ fi
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S "$KORVEX_ROOT" -B "$BUILD_DIR" -G Ninja "${launcher[@]}" >/dev/null
+# The shared folder (the Quake II engine of the tests) stands beside the checkout unless named.
+KORVEX_SHARED_DIR=${KORVEX_SHARED_DIR:-$KORVEX_ROOT/../shared}
+cmake -S "$KORVEX_ROOT" -B "$BUILD_DIR" -G Ninja "${launcher[@]}" -DKORVEX_SHARED_DIR="$KORVEX_SHARED_DIR" >/dev/null
 cmake --build "$BUILD_DIR" -j "$(nproc)"

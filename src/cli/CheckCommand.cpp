@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "app/CfgBackup.h"
 #include "app/Korvex.h"
 #include "app/ProgramOptions.h"
 #include "app/QuakeLocation.h"
@@ -25,7 +26,8 @@ int CountLines(const std::string& path) {
 
 int ExitStatus(const CliContext& context) { return context.host.ErrorReported() ? 1 : 0; }
 
-// The start-up checks without searching the disks and without writing anything.
+// The start-up checks without searching the disks. Only with --yes are pending backups put
+// back (answering No would delete them); otherwise nothing is written.
 int RunCheck(CliContext& context) {
     Korvex& app = context.app;
     const ProgramDirs& dirs = app.dirs;
@@ -43,6 +45,7 @@ int RunCheck(CliContext& context) {
                              BoolToText(options.warnMultipleFunctionsWithinCfg) + " " +
                              BoolToText(options.warnMultipleFunctionsByInheritance));
 
+    if (context.host.AnswersYes()) RestoreCfgBackup(app, true);
     PrintLine("pending-restore", std::to_string(CountLines(JoinPath(dirs.backup, "backup.dat"))));
     PrintLine("pending-delete", std::to_string(CountLines(JoinPath(dirs.backup, "delete.dat"))));
     return ExitStatus(context);

@@ -16,6 +16,7 @@ public:
     // Runs the posted steps of a chained operation until none is left.
     void RunPosted();
     bool ErrorReported() const { return errorReported_; }
+    bool AnswersYes() const { return answerYes_; }
 
     Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) override;
     void Post(Step step) override { posted_.push_back(std::move(step)); }

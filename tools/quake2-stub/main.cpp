@@ -1,12 +1,15 @@
 // Stands in for the Quake II engine in tests and the demo. Started as QUAKE2.EXE it writes
 // quake2-stub.log into its working directory: its arguments, the working directory, and
 // every script the game would run at start, following exec lines from the game
-// directory's autoexec.cfg. Nothing else happens; it ends at once.
+// directory's autoexec.cfg. Nothing else happens; it ends at once, or, when the environment
+// names a file in QUAKE2_STUB_HOLD, once that file exists (a game that is still running).
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -83,5 +86,8 @@ int main(int argc, char* argv[]) {
         }
     }
     log << "quit\n";
+    log.flush();
+    if (const char* hold = std::getenv("QUAKE2_STUB_HOLD"))
+        while (!fs::exists(hold)) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     return 0;
 }

@@ -109,7 +109,8 @@ private:
     void Server() {
         Add("// Server");
         Add("set hostname \"" + job_.Text(Option::Server1) + "\"");
-        Add("maxclients \"" + job_.Text(Option::Server2) + "\"");
+        // A native client does not know the bare maxclients command while its autoexec runs.
+        Add("set maxclients \"" + job_.Text(Option::Server2) + "\"");
         Switch("allow_download", Option::Server7);
         Switch("allow_download_maps", Option::Server3);
         Switch("allow_download_players", Option::Server4);

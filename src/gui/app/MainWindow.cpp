@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTreeWidget>
 #include <QToolTip>
 #include <QHelpEvent>
 
@@ -16,6 +17,7 @@
 #include "app/StartUp.h"
 #include "app/TextCodec.h"
 #include "macros/MacroDialogPage.h"
+#include "mods/ModLauncherPage.h"
 #include "players/ConfigEditorPage.h"
 
 namespace korvex {
@@ -50,7 +52,8 @@ MainWindow::MainWindow(Korvex& app)
       pages_(new QStackedWidget(this)),
       configEditor_(new ConfigEditorPage(app)),
       options_(new OptionsPage(app)),
-      macroDialog_(new MacroDialogPage(app)) {
+      macroDialog_(new MacroDialogPage(app)),
+      modLauncher_(new ModLauncherPage(app)) {
     setWindowTitle(QStringLiteral("Korvex"));
     setFixedSize(kWidth, kHeight);
     // The window's pages were laid out for the small 8-point dialog font.
@@ -59,7 +62,7 @@ MainWindow::MainWindow(Korvex& app)
     setFont(font);
     pages_->setGeometry(0, 0, kPagesWidth, kHeight);
     pages_->addWidget(configEditor_);
-    pages_->addWidget(GroupOnlyPage(QStringLiteral("MOD-Launcher")));
+    pages_->addWidget(modLauncher_);
     pages_->addWidget(GroupOnlyPage(QStringLiteral("Demo-Launcher")));
     pages_->addWidget(macroDialog_);
     pages_->addWidget(options_);
@@ -86,7 +89,7 @@ QPushButton* MainWindow::AddNavigationButton(const QString& caption, const char*
 
 void MainWindow::ConnectNavigation(QPushButton* button, Page page) {
     connect(button, &QPushButton::clicked, this, [this, page] {
-        if (NavigateTo(app_, page) && page == Page::ModLauncher) pages_->currentWidget()->setFocus();
+        if (NavigateTo(app_, page) && page == Page::ModLauncher) modLauncher_->Tree()->setFocus();
     });
 }
 
@@ -104,10 +107,16 @@ void MainWindow::SyncFromCore() {
     configEditor_->SyncFromCore();
     options_->SyncFromCore();
     macroDialog_->SyncFromCore();
+    modLauncher_->SyncFromCore();
 }
 
 // The exit runs once the event loop has ended (see main).
+// While Korvex waits for the game it stays: the game's config files are still put away.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (app_.launch.quakeExecFile.Running) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QApplication::quit();
 }

@@ -14,6 +14,7 @@ enum class Page;
 class ConfigEditorPage;
 class OptionsPage;
 class MacroDialogPage;
+class ModLauncherPage;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -37,6 +38,7 @@ private:
     ConfigEditorPage* configEditor_;
     OptionsPage* options_;
     MacroDialogPage* macroDialog_;
+    ModLauncherPage* modLauncher_;
     bool centred_ = false;
 };
 

@@ -49,6 +49,7 @@ EditModOptionsDialog::EditModOptionsDialog(const EditModOptionsRequest& request,
     columns->addWidget(BuildOptionsGroup());
     layout->addLayout(columns);
     layout->addWidget(BuildAdditionalGroup());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     auto* buttons = new QHBoxLayout;
     advanced_ = AddButton(*buttons, QStringLiteral("Advanced >>"), "ShowHideAdditionalGroupBoxButton",
@@ -143,7 +144,7 @@ QWidget* EditModOptionsDialog::BuildAdditionalGroup() {
     configLines_->setToolTip(QStringLiteral("console lines written into the MOD's autoexec.cfg at every launch"));
     configLines_->setLineWrapMode(QPlainTextEdit::NoWrap);
     for (const std::string& line : request_.entry.configLines) configLines_->appendPlainText(ToQString(line));
-    configLines_->setFixedHeight(configLines_->fontMetrics().lineSpacing() * 6);
+    configLines_->setFixedHeight(configLines_->fontMetrics().lineSpacing() * 4 + 8);
     layout->addWidget(configLines_);
     additional_->hide();
     return additional_;
@@ -153,13 +154,13 @@ void EditModOptionsDialog::AddPlayerCfgs(const std::vector<std::string>& names) 
     players_->addItems(ToQStringList(names));
 }
 
+// The dialog grows or shrinks around its centre, so the additional group stays on the screen.
 void EditModOptionsDialog::ShowAdditionalParameters(bool shown) {
+    const int centre = geometry().center().y();
     additional_->setVisible(shown);
     advanced_->setText(shown ? QStringLiteral("<< Hide") : QStringLiteral("Advanced >>"));
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     layout()->activate();
-    setFixedSize(width(), sizeHint().height());
+    move(x(), centre - height() / 2);
 }
 
 // Closing always leaves the dialog with its additional group hidden.

@@ -131,7 +131,7 @@ TEST_F(OptionSettings, OptionsCfgLayoutOfACompletePlayer) {
         "set lookspring \"0\"", "set lookstrafe \"0\"", "set freelook \"1\"", "set m_filter \"1\"", "",
         "// Character", "set name \"Bob\"", "set skin \"male/grunt\"", "set crosshair \"2\"", "set gender \"male\"",
         "set cl_run \"1\"", "set hand \"1\"", "set rate \"25000\"", "",
-        "// Server", "set hostname \"\"", "maxclients \"24\"", "set allow_download \"0\"",
+        "// Server", "set hostname \"\"", "set maxclients \"24\"", "set allow_download \"0\"",
         "set allow_download_maps \"1\"", "set allow_download_players \"1\"", "set allow_download_models \"1\"",
         "set allow_download_sounds \"1\"",
     };

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "install/ExecFile.h"
+#include "support/FakeHost.h"
+#include "support/ProgramDirFixture.h"
+
+namespace korvex {
+namespace {
+
+namespace fs = std::filesystem;
+using Words = std::vector<std::string>;
+
+// A host whose event processing is what lets the waited-for program end.
+class SignallingHost : public FakeHost {
+public:
+    explicit SignallingHost(std::string signal) : signal_(std::move(signal)) {}
+    void ProcessPendingEvents() override {
+        FakeHost::ProcessPendingEvents();
+        WriteWholeFile(signal_, "");
+    }
+
+private:
+    std::string signal_;
+};
+
+class ExecFile : public ::testing::Test {
+protected:
+    ExecFile() {
+        std::string pattern = (fs::temp_directory_path() / "korvex-exec-XXXXXX").string();
+        dir = ::mkdtemp(pattern.data());
+    }
+    ~ExecFile() override { fs::remove_all(dir); }
+
+    std::string Path(const std::string& name) const { return dir + "/" + name; }
+    // sh waiting for a file, then leaving another one behind.
+    void WaitScript(TExecFile& exec, const std::string& signal, const std::string& done) const {
+        exec.CommandLine = "/bin/sh";
+        exec.Parameters = "-c 'while [ ! -e " + Path(signal) + " ]; do sleep 0.01; done; touch " + Path(done) + "'";
+    }
+    static bool EventuallyExists(const std::string& path) {
+        for (int tries = 0; tries < 3000 && !fs::exists(path); ++tries)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return fs::exists(path);
+    }
+
+    std::string dir;
+    FakeHost host;
+};
+
+TEST(CommandLine, SplitsAsAShellWouldAndKeepsTheTrailingBlank) {
+    EXPECT_EQ(SplitCommandLine("/q/QUAKE2.EXE +set game CTF  +exec \"my cfg.cfg\" 'a b'c "),
+              (Words{"/q/QUAKE2.EXE", "+set", "game", "CTF", "+exec", "my cfg.cfg", "a bc"}));
+    EXPECT_EQ(SplitCommandLine("say \"\""), (Words{"say", ""}));
+    EXPECT_EQ(QuoteForCommandLine("/games/quake 2/quake2"), "\"/games/quake 2/quake2\"");
+    TExecFile exec;
+    exec.CommandLine = "prog";
+    EXPECT_EQ(exec.Command(), "prog ");
+}
+
+TEST_F(ExecFile, WaitsOrNotAndKeepsEventsFlowingWhileWaiting) {
+    TExecFile exec;
+    exec.Wait = false;
+    WaitScript(exec, "go", "done");
+    ASSERT_TRUE(exec.Execute(host));
+    EXPECT_TRUE(exec.ProcessGroupRunning());
+    EXPECT_FALSE(fs::exists(Path("done")));
+    WriteWholeFile(Path("go"), "");
+    EXPECT_TRUE(EventuallyExists(Path("done")));
+
+    // The program ends only once the host processed events during the wait.
+    SignallingHost signalling(Path("events"));
+    TExecFile regular;
+    regular.Wait = true;
+    WaitScript(regular, "events", "regular-done");
+    ASSERT_TRUE(regular.Execute(signalling));
+    EXPECT_TRUE(fs::exists(Path("regular-done")));
+    EXPECT_EQ(regular.ExitStatus(), 0);
+    EXPECT_FALSE(regular.Running);
+    EXPECT_TRUE(signalling.suspendCalls.empty());
+
+    SignallingHost suspended(Path("painted"));
+    TExecFile game;
+    SetUpQuakeExecFile(game);
+    WaitScript(game, "painted", "game-done");
+    ASSERT_TRUE(game.Execute(suspended));
+    EXPECT_TRUE(fs::exists(Path("game-done")));
+    EXPECT_EQ(suspended.suspendCalls, (std::vector<bool>{true, false}));
+}
+
+TEST_F(ExecFile, AFailedStartCallsOnFailWithTheErrorAndAssociateUsesTheDocumentOpener) {
+    TExecFile exec;
+    int failures = 0;
+    exec.OnFail = [&](TExecFile& sender) { failures += &sender == &exec; };
+    exec.CommandLine = Path("missing-program");
+    EXPECT_FALSE(exec.Execute(host));
+    EXPECT_EQ(exec.ErrorCode, ENOENT);
+    EXPECT_EQ(failures, 1);
+
+    const std::string savedPath = std::getenv("PATH");
+    WriteWholeFile(Path("readme.txt"), "read me\n");
+    WriteWholeFile(Path("bin/xdg-open"), "#!/bin/sh\necho \"$@\" > " + Path("opened") + "\n");
+    fs::permissions(Path("bin/xdg-open"), fs::perms::owner_all);
+    TExecFile viewer;
+    SetUpViewReadmeExecFile(viewer);
+    viewer.CommandLine = Path("readme.txt");
+    ::setenv("PATH", (Path("bin") + ":/usr/bin:/bin").c_str(), 1);
+    EXPECT_TRUE(viewer.Execute(host));
+    EXPECT_TRUE(EventuallyExists(Path("opened")));
+    EXPECT_EQ(viewer.ErrorCode, 0);
+
+    // Without an opener, or without Associate, a document does not start.
+    int viewerFailures = 0;
+    viewer.OnFail = [&](TExecFile&) { ++viewerFailures; };
+    viewer.Associate = false;
+    EXPECT_FALSE(viewer.Execute(host));
+    viewer.Associate = true;
+    ::setenv("PATH", Path("no-opener").c_str(), 1);
+    EXPECT_FALSE(viewer.Execute(host));
+    ::setenv("PATH", savedPath.c_str(), 1);
+    EXPECT_EQ(viewerFailures, 2);
+}
+
+}  // namespace
+}  // namespace korvex
