@@ -14,6 +14,8 @@ cp "$build_dir/bin/korvex" "$build_dir/bin/korvex-cli" "$dest/korvex/"
 "${CMAKE_COMMAND:-cmake}" -DDATA_DIR="$root/data" -DPROGRAM_DIR="$dest/korvex" -P "$root/cmake/LayOutProgramDir.cmake"
 cp -r "$build_dir/sample-quake2" "$dest/quake2"
 printf '%s\r\n' "$dest/quake2" > "$dest/korvex/quakepath.dat"
+# Detection files for the sample MODs, so that the first start's complete scan recognises them.
+cp "$root/tests/fixtures/automod/"* "$dest/korvex/automod/"
 # A catalogue of the sample MODs with the delivered Player-CFG assigned, so a new user can launch at once.
 cli=("$dest/korvex/korvex-cli" --program-dir "$dest/korvex")
 "${cli[@]}" add-mod "Capture The Flag" ctf
