@@ -234,9 +234,9 @@ void ShowUnclaimedFiles(Korvex& app, bool afterInstall) {
     request.caption = afterInstall ? "Unknown files" : "Files in selected directory";
     request.text = afterInstall
                        ? "There are some files Korvex did not recognize. Below you can move and/or delete those. If "
-                         "you are not absolutely sure about a file, you better do not delete it,\nas it may result "
+                         "you are not absolutely sure about a file, you better do not delete it, as it may result "
                          "in serious damage to your system. Especially you shouldn't touch files installed into "
-                         "your windows directory unless you know exactly what you\nare doing."
+                         "your windows directory unless you know exactly what you are doing."
                        : "These files are in the directory you selected and belong to no modification. Below you "
                          "can move and/or delete those. If you are not absolutely sure about a file, you better do "
                          "not delete it.";
