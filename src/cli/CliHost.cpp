@@ -71,7 +71,8 @@ Button CliHost::Answer(Buttons buttons) const {
         case Buttons::YesNo: return answerYes_ ? Button::Yes : Button::No;
         case Buttons::YesNoCancel: return answerYes_ ? Button::Yes : Button::Cancel;
         case Buttons::Cancel: return Button::Cancel;
-        case Buttons::OkCancel: return answerYes_ ? Button::Ok : Button::Cancel;
+        // OK would delete a file that could not be backed up: never without a person to ask.
+        case Buttons::OkCancel: return Button::Cancel;
     }
     return Button::Cancel;
 }

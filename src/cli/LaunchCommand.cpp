@@ -59,12 +59,6 @@ bool LoadForLaunch(Korvex& app) {
     return !app.shuttingDown;
 }
 
-std::string FindModText(Korvex& app, const std::string& wanted) {
-    for (const ModNode& mod : app.modTree.mods)
-        if (mod.text == wanted || EqualsIgnoringCase(ModDirOfNodeText(mod.text), wanted)) return mod.text;
-    return {};
-}
-
 int Preview(CliContext& context, const std::string& modText, const std::string& player) {
     Korvex& app = context.app;
     std::string commandLine;
@@ -89,11 +83,12 @@ int RunLaunch(CliContext& context) {
     }
     Korvex& app = context.app;
     if (!LoadForLaunch(app)) return 1;
-    const std::string modText = FindModText(app, args.mod);
-    if (modText.empty()) {
+    const ModNode* mod = FindModByTextOrDirectory(app.modTree, args.mod);
+    if (!mod) {
         std::cerr << "There is no MOD named " << Cp1252ToUtf8(args.mod) << ".\n";
         return 1;
     }
+    const std::string modText = mod->text;
     if (!StaysInPlayersDir(args.player) || !PlayerDirExists(app, args.player)) {
         std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(args.player) << ".\n";
         return 1;

@@ -27,9 +27,7 @@ bool LoadCatalogue(Korvex& app) {
 
 // A MOD named by its game directory in any letter case, or by its tree text.
 const ModNode* FindMod(Korvex& app, const std::string& argument) {
-    const std::string wanted = Utf8ToCp1252(argument);
-    for (const ModNode& mod : app.modTree.mods)
-        if (mod.text == wanted || EqualsIgnoringCase(ModDirOfNodeText(mod.text), wanted)) return &mod;
+    if (const ModNode* mod = FindModByTextOrDirectory(app.modTree, Utf8ToCp1252(argument))) return mod;
     std::cerr << "There is no MOD named " << argument << ".\n";
     return nullptr;
 }

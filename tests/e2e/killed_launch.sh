@@ -1,30 +1,23 @@
 #!/usr/bin/env bash
-# Kills a launch with SIGKILL while the game still runs and checks that the next start-up
-# check puts every file of the player's back: byte for byte, under its own name and with its
-# mode, and that what Korvex generated is gone.
-# Arguments: the build directory, the script that lays out the demo.
+# Launches the stand-in game from the MOD-Launcher page, kills korvex with SIGKILL while the
+# game still runs, starts korvex again and accepts the restore; then every file of the
+# player's is back, byte for byte, under its own name and with its mode, and what Korvex
+# generated is gone.
+# Arguments: the build directory, the script that lays out the demo. Runs inside Xvfb.
 set -euo pipefail
 build_dir=$1
 lay_out_demo=$2
 
 work=$(mktemp -d)
-launch=""
-trap '[ -n "$launch" ] && kill -9 "$launch" 2>/dev/null; touch "$work/hold"; sleep 0.2; chmod -R u+w "$work"; rm -rf "$work"' EXIT
+pid=""
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; touch "$work/hold"; sleep 0.2; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 bash "$lay_out_demo" "$build_dir" "$work" >/dev/null
 program=$work/korvex
 quake=$work/quake2
 home=$work/home
-cli=("$program/korvex-cli" --program-dir "$program")
+rm -f "$program/korvex.ini"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_until() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 printf 'bind x "+attack"\r\n' > "$quake/ctf/CONFIG.CFG"
 chmod 444 "$quake/ctf/CONFIG.CFG"
@@ -36,20 +29,49 @@ mkdir "$work/before"
 cp -p "$quake/ctf/CONFIG.CFG" "$quake/ctf/AUTOEXEC.CFG" "$quake/baseq2/config.cfg" "$work/before/"
 cp -p "$home/.yq2/ctf/config.cfg" "$work/before/user-config.cfg"
 
-HOME=$home QUAKE2_STUB_HOLD=$work/hold "${cli[@]}" launch ctf Player > /dev/null 2>&1 &
-launch=$!
-wait_until 60 test -s "$quake/quake2-stub.log" || fail "the game never started"
+find_window() { window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$window" ]; }
+caption_is() { [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$1" ]; }
+game_started() { test -s "$quake/quake2-stub.log"; }
+restored() { [ ! -e "$program/backup" ]; }
+# The boxes at start-up (the second-copy question, then the restore question) are answered
+# with their default buttons, Ignore and Yes.
+answer_box() {
+  find_window '^Korvex$' && xdotool windowfocus "$window" 2>/dev/null && xdotool key Return 2>/dev/null
+  restored
+}
+# Clicks that came before the window took input are simply repeated.
+launch_ctf_player() {
+  xdotool mousemove --window "$window" 628 70 click 1 2>/dev/null || true
+  sleep 0.3
+  xdotool key Home Down Right Down 2>/dev/null || true
+  sleep 0.3
+  xdotool mousemove --window "$window" 286 470 click 1 2>/dev/null || true
+  wait_until 5 game_started
+}
+
+HOME=$home QUAKE2_STUB_HOLD=$work/hold "$program/korvex" &
+pid=$!
+window=""
+wait_until 60 find_window 'Korvex v0\.855' || fail "no main window appeared"
+wait_until 60 caption_is "Korvex v0.855ß - Player" || fail "the Player-CFG was not loaded"
+wait_until 60 launch_ctf_player || fail "the game was never started"
 [ ! -e "$quake/ctf/CONFIG.CFG" ] || fail "CONFIG.CFG was not put away for the game"
 [ ! -e "$home/.yq2/ctf/config.cfg" ] || fail "the per-user config.cfg was not put away for the game"
 grep -q "exec ../korvex/main.cfg" "$quake/ctf/autoexec.cfg" || fail "no generated autoexec.cfg"
 
-kill -9 "$launch"
-wait "$launch" 2>/dev/null || true
-launch=""
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
 touch "$work/hold"
-[ -f "$program/INKORVEX.INF" ] || fail "the killed launch left no running-instance marker"
+[ -f "$program/INKORVEX.INF" ] || fail "the killed korvex left no running-instance marker"
 
-"${cli[@]}" --yes check > "$work/check.out" 2>&1 || fail "check --yes failed: $(cat "$work/check.out")"
+HOME=$home "$program/korvex" &
+pid=$!
+wait_until 60 answer_box || fail "the backups were not restored at the next start"
+wait_until 60 find_window 'Korvex v0\.855' || fail "no main window after the restore"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+
 same() {
   cmp -s "$1" "$2" || fail "$2 differs from what the player had"
   [ "$(stat -c %a "$1")" = "$(stat -c %a "$2")" ] || fail "$2 lost its mode"

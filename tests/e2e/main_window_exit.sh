@@ -2,7 +2,6 @@
 # Starts korvex on a fresh demo program directory, waits for the main window, checks its
 # caption, presses Exit and checks what the exit left behind.
 # Arguments: the build directory, the script that lays out the demo. Runs inside Xvfb.
-# Every wait polls with a generous deadline, so a slow machine only makes the test slower.
 set -euo pipefail
 build_dir=$1
 lay_out_demo=$2
@@ -14,16 +13,7 @@ bash "$lay_out_demo" "$build_dir" "$work" >/dev/null
 program=$work/korvex
 rm -f "$program/korvex.ini"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-# wait_until SECONDS COMMAND...: polls the command until it succeeds; false after SECONDS.
-wait_until() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.2
-  done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 caption_is() { [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$1" ]; }
 find_window() { window=$(xdotool search --onlyvisible --name 'Korvex v0\.855' 2>/dev/null | head -n 1) && [ -n "$window" ]; }
 korvex_ended() { ! kill -0 "$pid" 2>/dev/null; }

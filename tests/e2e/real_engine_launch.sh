@@ -10,7 +10,7 @@ lay_out_demo=$2
 engine_scripts=$3
 engine_dir=$4
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 [ -x "$engine_dir/quake2" ] && [ -f "$engine_dir/baseq2/pics/16to8.dat" ] ||
   fail "no Quake II engine in $engine_dir: scripts/test.sh builds it with $engine_scripts/build.sh (its output: $build_dir/yq2-build.log)"
 [ -f "$engine_scripts/quake2-wrapper.sh" ] || fail "no engine wrapper script in $engine_scripts"

@@ -46,7 +46,9 @@ public:
     void PlayerCfgChanged() override {
         if (onViewChanged) onViewChanged();
     }
-    void ModTreeChanged() override {}
+    void ModTreeChanged() override {
+        if (onViewChanged) onViewChanged();
+    }
     std::deque<PlayerListAnswer> playerListAnswers;
     std::deque<PlayerNameAnswer> playerNameAnswers;
     std::vector<PlayerListRequest> playerListRequests;

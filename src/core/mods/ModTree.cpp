@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ListOrder.h"
+#include "platform/Text.h"
 
 namespace korvex {
 
@@ -32,6 +33,14 @@ std::string ModTreeText(const std::string& name, const std::string& directory) {
 ModNode* FindModNode(ModTree& tree, const std::string& text) {
     const auto found = std::find_if(tree.mods.begin(), tree.mods.end(),
                                     [&](const ModNode& mod) { return mod.text == text; });
+    return found == tree.mods.end() ? nullptr : &*found;
+}
+
+ModNode* FindModByTextOrDirectory(ModTree& tree, const std::string& name) {
+    if (ModNode* exact = FindModNode(tree, name)) return exact;
+    const auto found = std::find_if(tree.mods.begin(), tree.mods.end(), [&](const ModNode& mod) {
+        return EqualsIgnoringCase(ModDirOfNodeText(mod.text), name);
+    });
     return found == tree.mods.end() ? nullptr : &*found;
 }
 

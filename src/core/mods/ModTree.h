@@ -35,6 +35,8 @@ std::string ModTreeText(const std::string& name, const std::string& directory);
 
 // The node with exactly this text; nullptr when there is none.
 ModNode* FindModNode(ModTree& tree, const std::string& text);
+// The node whose text is name, or whose directory is name in any letter case; nullptr when none.
+ModNode* FindModByTextOrDirectory(ModTree& tree, const std::string& name);
 // The selected MOD node; nullptr when nothing or a Player-CFG is selected.
 ModNode* SelectedMod(ModTree& tree);
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -65,9 +67,11 @@ TEST(CommandLine, SplitsAsAShellWouldAndKeepsTheTrailingBlank) {
 TEST_F(ExecFile, WaitsOrNotAndKeepsEventsFlowingWhileWaiting) {
     TExecFile exec;
     exec.Wait = false;
+    exec.Priority = TPriorityClass::pcIdle;
     WaitScript(exec, "go", "done");
     ASSERT_TRUE(exec.Execute(host));
     EXPECT_TRUE(exec.ProcessGroupRunning());
+    EXPECT_EQ(::getpriority(PRIO_PROCESS, static_cast<id_t>(exec.ProcessId())), 19);
     EXPECT_FALSE(fs::exists(Path("done")));
     WriteWholeFile(Path("go"), "");
     EXPECT_TRUE(EventuallyExists(Path("done")));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/Korvex.h"
@@ -61,6 +62,14 @@ TEST_F(Maintenance, OptionsAreSavedOnOkOnlyAndAPlayerCfgMayBeListedTwice) {
     EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "2", "Player", "Player", "TRUE", "FALSE",
                                                "q2ctf2", "", "0", "1", "set a 1"}));
     EXPECT_EQ(FindModNode(app.modTree, "Capture The Flag (CTF)")->players, (Lines{"Player", "Player"}));
+
+    // A read-me nothing can open is reported with its name.
+    WriteWholeFile(Quake("ctf/readme.txt"), "read me\n");
+    const std::string path = std::getenv("PATH");
+    ::setenv("PATH", dir.root().c_str(), 1);
+    host.editModRequests.at(0).viewReadme(Quake("ctf/readme.txt"));
+    ::setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(host.BoxTexts().back(), "No viewer configured for this filetype. (readme.txt)");
 
     EXPECT_EQ(MapNameOfFile("q2dm1.bsp"), "q2dm1");
     EXPECT_EQ(MapNameOfFile("Q2DM1.BSP"), "");
