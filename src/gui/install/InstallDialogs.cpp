@@ -28,16 +28,6 @@ QPushButton* AddCancel(QDialog& dialog, QHBoxLayout& row) {
     return cancel;
 }
 
-QLineEdit* AddEdit(QVBoxLayout& layout, const QString& label, const char* name, const QString& hint) {
-    layout.addWidget(new QLabel(label));
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setToolTip(hint);
-    edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 48);
-    layout.addWidget(edit);
-    return edit;
-}
-
 // OK is enabled while every edit holds more than blanks.
 QPushButton* AddOkFor(QDialog& dialog, QHBoxLayout& row, std::vector<QLineEdit*> edits, const QString& hint) {
     QPushButton* ok = AddButton(row, QStringLiteral("OK"), "OKButton", hint);

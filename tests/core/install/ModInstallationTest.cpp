@@ -28,11 +28,7 @@ protected:
         dir.WriteLines("automod/Capture The Flag", {"ctf", "pak0.pak=4"});
     }
     std::string Download(const std::string& name) const { return JoinPath(dir.root(), "downloads/" + name); }
-    std::vector<std::string> TreeTexts() {
-        std::vector<std::string> texts;
-        for (const ModNode& mod : dir.app().modTree.mods) texts.push_back(mod.text);
-        return texts;
-    }
+    std::vector<std::string> TreeTexts() { return ModTreeTexts(dir.app().modTree); }
     void Install(const std::vector<std::string>& files) {
         dir.app().install.fileList.assign(files.begin(), files.end());
         ASSERT_TRUE(StartInstallation(dir.app()));

@@ -22,11 +22,7 @@ protected:
         dir.WriteLines("automod/IGNORE.Quake II", {"baseq2", "onlyformodscan", "pak0.pak>0", "gamex86.dll=-1"});
         dir.WriteLines("automod/Capture The Flag", {"ctf", "pak0.pak>0", "gamex86.dll>0"});
     }
-    std::vector<std::string> TreeTexts() {
-        std::vector<std::string> texts;
-        for (const ModNode& mod : dir.app().modTree.mods) texts.push_back(mod.text);
-        return texts;
-    }
+    std::vector<std::string> TreeTexts() { return ModTreeTexts(dir.app().modTree); }
     std::string Question(const std::string& name, const std::string& mod) const {
         return "Korvex identified the modification located in " + JoinPath(dir.quakeDir(), name) + "/ as " + mod +
                ". Is this correct?";
