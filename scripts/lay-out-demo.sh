@@ -13,7 +13,8 @@ mkdir -p "$dest/korvex"
 cp "$build_dir/bin/korvex" "$build_dir/bin/korvex-cli" "$dest/korvex/"
 "${CMAKE_COMMAND:-cmake}" -DDATA_DIR="$root/data" -DPROGRAM_DIR="$dest/korvex" -P "$root/cmake/LayOutProgramDir.cmake"
 cp -r "$build_dir/sample-quake2" "$dest/quake2"
-printf '%s\r\n' "$dest/quake2" > "$dest/korvex/quakepath.dat"
+# Korvex's files are Windows-1252; the path comes from the file system in UTF-8.
+printf '%s\r\n' "$dest/quake2" | iconv -f UTF-8 -t WINDOWS-1252 > "$dest/korvex/quakepath.dat"
 # Detection files for the sample MODs, so that the first start's complete scan recognises them.
 cp "$root/tests/fixtures/automod/"* "$dest/korvex/automod/"
 # A catalogue of the sample MODs with the delivered Player-CFG assigned, so a new user can launch at once.

@@ -49,7 +49,7 @@ std::optional<RunMacroArgs> ParseRunMacroArgs(const std::vector<std::string>& ar
         } else if (word == "--key" && hasValue) {
             parsed.keys.push_back(Utf8ToCp1252(args[++i]));
         } else if (parsed.file.empty() && word.rfind("--", 0) != 0) {
-            parsed.file = word;
+            parsed.file = Utf8ToCp1252(word);
         } else {
             return std::nullopt;
         }

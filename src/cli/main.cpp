@@ -11,6 +11,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliHost.h"
 #include "platform/Path.h"
+#include "platform/Text.h"
 
 namespace {
 
@@ -50,6 +51,13 @@ std::string ExecutableDirectory() {
     return length > 0 ? korvex::ParentDirectory(std::string(buffer.data(), length)) : std::string(".");
 }
 
+// Paths inside Korvex are Windows-1252 like all its text; the command line speaks UTF-8.
+std::vector<std::string> ArgumentsFrom(int first, int argc, char* argv[]) {
+    std::vector<std::string> args;
+    for (int i = first; i < argc; ++i) args.push_back(argv[i]);
+    return args;
+}
+
 const CliCommand* FindCommand(const std::string& name) {
     for (const CliCommand& command : kCommands)
         if (name == command.name) return &command;
@@ -76,13 +84,14 @@ int main(int argc, char* argv[]) {
 
     korvex::CliHost host(answerYes);
     korvex::Korvex app(host);
-    app.executablePath = korvex::JoinPath(programDir, "korvex-cli");
-    korvex::SetProgramDirs(app, korvex::WithTrailingSeparator(programDir));
+    const std::string programPath = korvex::Utf8ToCp1252(programDir);
+    app.executablePath = korvex::JoinPath(programPath, "korvex-cli");
+    korvex::SetProgramDirs(app, korvex::WithTrailingSeparator(programPath));
     if (command->writes && korvex::OtherInstanceRunning(app)) {
         std::cerr << "Korvex is running on this program directory; close it first.\n";
         return 1;
     }
-    korvex::CliContext context{app, host, std::vector<std::string>(argv + next + 1, argv + argc)};
+    korvex::CliContext context{app, host, ArgumentsFrom(next + 1, argc, argv)};
     const int status = command->run(context);
     host.RunPosted();
     return status;

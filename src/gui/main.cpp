@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/QtHost.h"
 #include "app/StartUp.h"
+#include "app/TextCodec.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
     application.setQuitOnLastWindowClosed(false);
     korvex::QtHost host;
     korvex::Korvex app(host);
-    app.executablePath = QCoreApplication::applicationFilePath().toStdString();
+    app.executablePath = korvex::FromQString(QCoreApplication::applicationFilePath());
     if (!korvex::RunInstanceGuard(app)) return 0;
 
     korvex::MainWindow window(app);

@@ -9,9 +9,14 @@ lay_out_demo=$2
 work=$(mktemp -d)
 pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-bash "$lay_out_demo" "$build_dir" "$work" >/dev/null
-program=$work/korvex
+# Names with an umlaut: the directory holding the program and the last Player-CFG. On disk they
+# are UTF-8, lastplayer.dat holds Windows-1252.
+top="$work/J"$'\xc3\xbc'"rgen"
+bash "$lay_out_demo" "$build_dir" "$top" >/dev/null
+program=$top/korvex
 rm -f "$program/korvex.ini"
+cp -r "$program/players/Player" "$program/players/J"$'\xc3\xbc'"rgen"
+printf 'J\xfcrgen\r\n' > "$program/players/lastplayer.dat"
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 caption_is() { [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$1" ]; }
@@ -30,7 +35,7 @@ pid=$!
 window=""
 wait_until 60 find_window || fail "no main window appeared"
 # The window shows before the last Player-CFG has been loaded into it.
-wait_until 60 caption_is "Korvex v0.855ß - Player" || fail "caption is '$(xdotool getwindowname "$window")'"
+wait_until 60 caption_is "Korvex v0.855ß - Jürgen" || fail "caption is '$(xdotool getwindowname "$window")'"
 [ -f "$program/INKORVEX.INF" ] || fail "no running-instance marker while running"
 # Whatever the exit writes must be written anew.
 rm -f "$program/players/lastplayer.dat" "$program/korvexoptions.dat"
@@ -40,6 +45,6 @@ wait "$pid" || fail "korvex ended with an error"
 pid=""
 
 [ -f "$program/korvexoptions.dat" ] || fail "korvexoptions.dat not written"
-[ "$(cat "$program/players/lastplayer.dat")" = $'Player\r' ] || fail "lastplayer.dat not written"
+[ "$(cat "$program/players/lastplayer.dat")" = $'J\xfcrgen\r' ] || fail "lastplayer.dat not written"
 [ ! -e "$program/INKORVEX.INF" ] || fail "INKORVEX.INF left behind"
 echo "1 passed, 0 failed"

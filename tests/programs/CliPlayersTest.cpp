@@ -9,7 +9,7 @@ namespace {
 
 TEST(CliPlayers, ListsThePlayerCfgsSortedAndMarksTheLastOne) {
     ProgramDirFixture dir;
-    for (const char* name : {"zulu", "Bravo", "alpha", "S\xE4nger"})
+    for (const char* name : {"zulu", "Bravo", "alpha", "S\xC3\xA4nger"})
         dir.WriteLines(std::string("players/") + name + "/bindings.dat", {"0"});
     dir.Write("players/stray.txt", "");
     dir.WriteLines("players/lastplayer.dat", {"bravo"});

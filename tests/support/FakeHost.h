@@ -29,7 +29,7 @@ public:
 
     Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) override;
     void Post(Step step) override { posted.push_back(std::move(step)); }
-    void ProcessPendingEvents() override { ++eventsProcessed; }
+    void ProcessPendingEvents() override { ++pendingEventRuns; }
     void SuspendInput(bool suspended) override { suspendCalls.push_back(suspended); }
     void RequestClose() override { ++closeRequests; }
     void ShowStatus(StatusWindow window, const std::string& text) override;
@@ -104,13 +104,13 @@ public:
     std::function<void()> timerTick;
 
     std::vector<ShownBox> boxes;
-    int eventsProcessed = 0;
     std::vector<bool> suspendCalls;
     std::deque<Step> posted;
     std::vector<std::string> statusTexts;  // every text a status window showed, in order
     bool disclaimerAccepted = true;
     int disclaimerShown = 0;
     int closeRequests = 0;
+    int pendingEventRuns = 0;
     // Lets a widget test keep its window in step with the core.
     std::function<void()> onViewChanged;
     bool mainWindowShown = false;

@@ -1,7 +1,5 @@
 #include "app/QuakeLocation.h"
 
-#include <sys/stat.h>
-
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "platform/FileSystem.h"
@@ -24,12 +22,17 @@ bool ConfirmFind(Korvex& app, const std::string& dir, const std::string& name) {
                                 Buttons::YesNo) == Button::Yes;
 }
 
-std::string SearchDirectory(Korvex& app, const std::string& dir) {
-    if (IsSkippedSystemDirectory(dir)) return {};
+// The game never lies this deep; a deeper tree is a build tree or a loop of bind mounts.
+constexpr int kMaxSearchDepth = 12;
+
+std::string SearchDirectory(Korvex& app, const std::string& dir, int depth) {
+    if (IsSkippedSystemDirectory(dir) || !IsLocalDirectory(dir)) return {};
+    // The search takes a while; the status window is repainted meanwhile.
+    app.host.ProcessPendingEvents();
     for (const DirEntry& entry : ListDirectory(dir)) {
         if (IsGameExecutable(entry) && ConfirmFind(app, dir, entry.name)) return dir;
-        if (entry.isDirectory) {
-            std::string found = SearchDirectory(app, JoinPath(dir, entry.name));
+        if (entry.isDirectory && depth < kMaxSearchDepth) {
+            std::string found = SearchDirectory(app, JoinPath(dir, entry.name), depth + 1);
             if (!found.empty()) return found;
         }
     }
@@ -40,10 +43,7 @@ std::string SearchDirectory(Korvex& app, const std::string& dir) {
 
 bool IsQuakeDir(const std::string& dir) {
     if (dir.empty()) return false;
-    if (FileExists(JoinPath(dir, "QUAKE2.EXE"))) return true;
-    struct stat info {};
-    const std::string native = JoinPath(dir, "quake2");
-    return ::stat(native.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & S_IXUSR);
+    return FileExists(JoinPath(dir, "QUAKE2.EXE")) || IsExecutableFile(JoinPath(dir, "quake2"));
 }
 
 bool UseStoredQuakeDir(Korvex& app) {
@@ -77,7 +77,7 @@ std::string SearchQuakeDir(Korvex& app) {
     app.host.ShowStatus(StatusWindow::QuakeSearch, "Please stand by while I search for Quake II");
     std::string found;
     for (const std::string& root : app.quakeSearchRoots) {
-        found = SearchDirectory(app, WithoutTrailingSeparator(root));
+        found = SearchDirectory(app, WithoutTrailingSeparator(root), 0);
         if (!found.empty()) break;
     }
     app.host.CloseStatus(StatusWindow::QuakeSearch);

@@ -24,21 +24,36 @@ std::vector<std::string> MacroOutputLines(const MacroOutput& output) {
     return lines;
 }
 
+namespace {
+
+// What Korvex itself writes: 50 key requests, 50 console lines and a BIND line for each
+// key request, each line a command of 255 characters with its keys. Whatever a file holds
+// beyond that is damage, and reading it could take for ever.
+constexpr std::size_t kMaxOutLineLength = 1024;
+constexpr std::size_t kMaxOutCommands = kMaxMacroCommands + kMaxMacroKeys;
+
+std::string ReadOutLine(LineReader& reader) {
+    std::string line = reader.ReadLine();
+    if (line.size() > kMaxOutLineLength) line.resize(kMaxOutLineLength);
+    return line;
+}
+
+}  // namespace
+
 bool ReadMacroOutput(const std::string& path, MacroOutput& output) {
     LineReader reader;
     if (!reader.Open(path)) return false;
     output = {};
-    output.category = reader.ReadLine();
+    output.category = ReadOutLine(reader);
     const long long lastKey = TextToIntDef(reader.ReadLine());
-    // A key count beyond what the file can hold is a damaged file, not a reason to allocate.
-    for (long long i = 0; i <= lastKey && !reader.AtEnd(); ++i) {
+    for (long long i = 0; i <= lastKey && i < kMaxMacroKeys && !reader.AtEnd(); ++i) {
         TKey key;
-        key.Command = reader.ReadLine();
-        key.Description = reader.ReadLine();
-        key.BoundKeys = reader.ReadLine();
+        key.Command = ReadOutLine(reader);
+        key.Description = ReadOutLine(reader);
+        key.BoundKeys = ReadOutLine(reader);
         output.keys.push_back(std::move(key));
     }
-    while (!reader.AtEnd()) output.commands.push_back(reader.ReadLine());
+    while (!reader.AtEnd() && output.commands.size() < kMaxOutCommands) output.commands.push_back(ReadOutLine(reader));
     return true;
 }
 

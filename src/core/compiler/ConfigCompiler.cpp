@@ -77,6 +77,12 @@ bool CompileLoadedPlayer(Korvex& app, CompileJob& job) {
 
 bool CompilePlayerConfig(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
                          PrintFunction print) {
+    SavePlayerCFG(app);
+    return !app.shuttingDown && CompileStoredPlayer(app, playerName, outputDir, printOnly, std::move(print));
+}
+
+bool CompileStoredPlayer(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
+                         PrintFunction print) {
     CompileJob job;
     job.outputDir = WithoutTrailingSeparator(outputDir);
     job.printOnly = printOnly;
@@ -84,13 +90,17 @@ bool CompilePlayerConfig(Korvex& app, const std::string& playerName, const std::
     job.warnSharedKeysWithinCfg = app.options.warnMultipleFunctionsWithinCfg;
     job.warnSharedKeysByInheritance = app.options.warnMultipleFunctionsByInheritance;
 
-    SavePlayerCFG(app);
-    if (app.shuttingDown) return false;
-    const std::string previous = app.currentPlayerName;
+    PlayerCfg current = app.player;
+    const std::string currentName = app.currentPlayerName;
     LoadPlayerCFG(app, playerName);
-    const bool result = !app.shuttingDown && CompileLoadedPlayer(app, job);
-    // After a fatal report the program closes; nothing is loaded any more.
-    if (!app.shuttingDown) LoadPlayerCFG(app, previous);
+    // A Player-CFG with a file that could not be read would compile into wrong scripts.
+    const bool result = !app.shuttingDown && app.player.loaded && CompileLoadedPlayer(app, job);
+    // After a fatal report the program closes; nothing is shown any more.
+    if (app.shuttingDown) return false;
+    SetCurrentPlayer(app, currentName);
+    app.player = std::move(current);
+    app.macroLists.includedSelected.assign(app.player.includedMacros.size(), false);
+    app.host.PlayerCfgChanged();
     return result;
 }
 

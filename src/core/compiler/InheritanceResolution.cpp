@@ -10,9 +10,8 @@
 #include "platform/ListLookup.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
-#include "platform/TextFile.h"
 #include "players/PlayerCfg.h"
-#include "players/PlayerCfgFiles.h"
+#include "players/PlayerDataFiles.h"
 #include "players/PlayerDirs.h"
 
 namespace korvex {
@@ -55,25 +54,24 @@ private:
     }
 
     bool TakeOptions(const std::string& dir, const std::string& ancestor) {
-        LineReader reader;
-        if (!reader.Open(JoinPath(dir, "options.dat"))) return Fatal(Err::OptionsFileNotFound, ancestor);
-        OptionValues values;
-        const bool complete = ReadOptionValues(reader, values);
+        const auto options = ReadOptionsFile(JoinPath(dir, "options.dat"));
+        if (!options) return Fatal(Err::OptionsFileNotFound, ancestor);
         for (int line = 0; line < kOptionCount; ++line)
-            if (job_.Inherits(GroupOf(static_cast<Option>(line)))) job_.player.options[line] = values[line];
-        return complete || Fatal(Err::EndOfFileNotReached, "Inherit Options");
+            if (job_.Inherits(GroupOf(static_cast<Option>(line)))) job_.player.options[line] = options->values[line];
+        return options->complete || Fatal(Err::EndOfFileNotReached, "Inherit Options");
     }
 
     bool TakeBindings(const std::string& dir, const std::string& ancestor) {
         if (!job_.Inherits(InheritPart::KeyBindings)) return true;
-        LineReader reader;
-        if (!reader.Open(JoinPath(dir, "bindings.dat"))) return Fatal(Err::BindingsFileNotFound, ancestor);
-        if (!ReadCountedEntries(reader, [&] { return TakeMacro(reader, dir, ancestor); })) return false;
-        return reader.AtEnd() || Fatal(Err::EndOfFileNotReached, "Inherit Bindings");
+        const auto bindings = ReadBindingsFile(JoinPath(dir, "bindings.dat"));
+        if (!bindings) return Fatal(Err::BindingsFileNotFound, ancestor);
+        for (const BindingsEntry& entry : bindings->entries)
+            if (!TakeMacro(entry, dir, ancestor)) return false;
+        return bindings->complete || Fatal(Err::EndOfFileNotReached, "Inherit Bindings");
     }
 
-    bool TakeMacro(LineReader& reader, const std::string& dir, const std::string& ancestor) {
-        const std::string file = reader.ReadLine();
+    bool TakeMacro(const BindingsEntry& entry, const std::string& dir, const std::string& ancestor) {
+        const std::string& file = entry.fileName;
         const std::string outFile = file + ".out";
         std::vector<KeyEntry> entries = CollectKeyEntries(app_, ancestor, JoinPath(dir, outFile));
         const std::string description = MacroDescOf(app_, file);
@@ -95,11 +93,10 @@ private:
         }
         job_.keyEntries.insert(job_.keyEntries.end(), entries.begin(), entries.end());
 
-        if (!AddAncestorMacro(reader.ReadLine(), ancestor)) return false;
-        const std::string category = reader.ReadLine();
+        if (!AddAncestorMacro(entry.description, ancestor)) return false;
         if (leftOut || IsTaken(outFile)) return true;
         InsertOutFile(job_, WithTrailingSeparator(dir), outFile);
-        AddCategory(job_, category);
+        AddCategory(job_, entry.category);
         return true;
     }
 
@@ -140,22 +137,17 @@ private:
     }
 
     bool FollowChain(const std::string& dir, const std::string& ancestor) {
-        LineReader reader;
-        if (!reader.Open(JoinPath(dir, "special.dat"))) return Fatal(Err::SpecialFileNotFound, ancestor);
+        const auto special = ReadSpecialFile(JoinPath(dir, "special.dat"));
+        if (!special) return Fatal(Err::SpecialFileNotFound, ancestor);
         bool result = true;
-        if (TextToBool(reader.ReadLine())) {
-            const std::string next = reader.ReadLine();
+        if (special->special1) {
             // A group comes from further up only when every link of the chain takes it.
-            for (bool& inherits : job_.inherit)
-                if (!TextToBool(reader.ReadLine())) inherits = false;
-            result = Resolve(next);
+            for (int part = 0; part < kInheritPartCount; ++part)
+                if (!special->inherit[part]) job_.inherit[part] = false;
+            result = Resolve(special->inherit1);
             if (app_.shuttingDown) return false;
-        } else {
-            for (int line = 2; line <= 9; ++line) reader.ReadLine();
         }
-        reader.ReadLine();
-        ReadCountedLines(reader);
-        return (reader.AtEnd() || Fatal(Err::EndOfFileNotReached, "Inherit Specials")) && result;
+        return (special->complete || Fatal(Err::EndOfFileNotReached, "Inherit Specials")) && result;
     }
 
     Korvex& app_;

@@ -19,12 +19,33 @@ std::vector<std::string> SensitivityItems() {
     return items;
 }
 
-OptionControl Check(Option option, std::string caption) { return {option, ControlKind::CheckBox, std::move(caption), {}, {}}; }
+OptionControl Check(Option option, std::string caption) { return {option, ControlKind::CheckBox, std::move(caption), {}, {}, {}}; }
 
-OptionControl Edit(Option option, std::string caption) { return {option, ControlKind::Edit, std::move(caption), {}, {}}; }
+OptionControl Edit(Option option, std::string caption) { return {option, ControlKind::Edit, std::move(caption), {}, {}, {}}; }
 
 OptionControl Combo(Option option, std::string prompt, std::vector<std::string> items, std::string caption = {}) {
-    return {option, ControlKind::ComboBox, std::move(caption), std::move(prompt), std::move(items)};
+    return {option, ControlKind::ComboBox, std::move(caption), std::move(prompt), std::move(items), {}};
+}
+
+// Each row holds an item and its console value, so the two lists cannot drift apart.
+struct ItemValue {
+    const char* item;
+    const char* value;
+};
+
+OptionControl ValuedCombo(Option option, std::string prompt, std::initializer_list<ItemValue> rows) {
+    OptionControl control = Combo(option, std::move(prompt), {});
+    for (const ItemValue& row : rows) {
+        control.items.push_back(row.item);
+        control.values.push_back(row.value);
+    }
+    return control;
+}
+
+OptionControl VideoDriverCombo() {
+    OptionControl control = Combo(Option::Video1, kVideoDriverPrompt, {});
+    for (const VideoDriverRow& row : VideoDrivers()) control.items.push_back(row.item);
+    return control;
 }
 
 std::array<OptionControl, kOptionCount> BuildControls() {
@@ -34,8 +55,7 @@ std::array<OptionControl, kOptionCount> BuildControls() {
         Check(O::General2, "Allow switching to empty weapon"),
         Edit(O::General3, "Message-Display-Time"),
         Check(O::General4, "Disable Alt+Tab (Task-Switching)"),
-        Combo(O::Video1, kVideoDriverPrompt,
-              {"software", "software with 3dnow!", "OpenGL", "OpenGL with 3dnow!", "3dfx", "3dfx with 3dnow!"}),
+        VideoDriverCombo(),
         Combo(O::Video2, "Video mode",
               {"320x240", "400x300", "512x384", "640x480", "800x600", "960x720", "1024x768", "1152x864", "1280x960",
                "1600x1200"}),
@@ -64,10 +84,14 @@ std::array<OptionControl, kOptionCount> BuildControls() {
         Combo(O::Character2, "Skin", {}),
         Combo(O::Character3, "Crosshair",
               {"no crosshair", "\"cross\"-crosshair", "\"dot\"-crosshair", "\"angle\"-crosshair"}),
-        Combo(O::Character4, "Gender", {"no gender", "male gender", "female gender"}),
+        ValuedCombo(O::Character4, "Gender",
+                    {{"no gender", "gender \"none\""}, {"male gender", "gender \"male\""},
+                     {"female gender", "gender \"female\""}}),
         Check(O::Character5, "Always run"),
         Combo(O::Character6, "Handedness", {"right-handed", "left-handed", "center-handed"}),
-        Combo(O::Character7, "Connect Speed", {"28.8kbit/s", "33.6kbit/s", "Single ISDN", "Dual ISDN/Cable", "T1/LAN"}),
+        ValuedCombo(O::Character7, "Connect Speed",
+                    {{"28.8kbit/s", "rate \"2500\""}, {"33.6kbit/s", "rate \"3200\""}, {"Single ISDN", "rate \"5000\""},
+                     {"Dual ISDN/Cable", "rate \"10000\""}, {"T1/LAN", "rate \"25000\""}}),
         Edit(O::Character8, "Playername"),
         Edit(O::Server1, "Hostname"),
         Edit(O::Server2, "Maximum number of Players on Server"),
@@ -82,6 +106,18 @@ std::array<OptionControl, kOptionCount> BuildControls() {
 }
 
 }  // namespace
+
+const std::vector<VideoDriverRow>& VideoDrivers() {
+    static const std::vector<VideoDriverRow> drivers{
+        {"software", "vid_ref \"soft\"", "sw_allow_modex \"1\"", "sw_mode "},
+        {"software with 3dnow!", "vid_ref \"swam\"", "sw_allow_modex \"1\"", "sw_mode "},
+        {"OpenGL", "vid_ref \"gl\"", "gl_driver \"opengl32\"", "gl_mode "},
+        {"OpenGL with 3dnow!", "vid_ref \"glam\"", "gl_driver \"opengl32\"", "gl_mode "},
+        {"3dfx", "vid_ref \"gl\"", "gl_driver \"3dfxgl\"", "gl_mode "},
+        {"3dfx with 3dnow!", "vid_ref \"glam\"", "gl_driver \"3dfxglam\"", "gl_mode "},
+    };
+    return drivers;
+}
 
 std::vector<std::string> VideoTextureItems(bool softwareFamily) {
     if (softwareFamily) return {"software texturing: no stipple alpha", "software texturing: stipple alpha"};

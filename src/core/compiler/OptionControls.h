@@ -17,7 +17,18 @@ struct OptionControl {
     std::string caption;  // a check box's text, or the label beside an edit field or combo box
     std::string prompt;   // what a combo box shows while nothing is chosen
     std::vector<std::string> items;
+    // The console value of each item, for the combo boxes whose values are not their positions.
+    std::vector<std::string> values;
 };
+
+// A video driver as Video1 offers it and the console variables it sets.
+struct VideoDriverRow {
+    const char* item;
+    const char* renderer;
+    const char* glDriver;
+    const char* modePrefix;
+};
+const std::vector<VideoDriverRow>& VideoDrivers();
 
 struct OptionGroup {
     std::string caption;

@@ -13,21 +13,6 @@
 namespace korvex {
 namespace {
 
-struct DriverRow {
-    const char* renderer;
-    const char* glDriver;
-    const char* modePrefix;
-};
-
-constexpr DriverRow kDrivers[] = {
-    {"vid_ref \"soft\"", "sw_allow_modex \"1\"", "sw_mode "},
-    {"vid_ref \"swam\"", "sw_allow_modex \"1\"", "sw_mode "},
-    {"vid_ref \"gl\"", "gl_driver \"opengl32\"", "gl_mode "},
-    {"vid_ref \"glam\"", "gl_driver \"opengl32\"", "gl_mode "},
-    {"vid_ref \"gl\"", "gl_driver \"3dfxgl\"", "gl_mode "},
-    {"vid_ref \"glam\"", "gl_driver \"3dfxglam\"", "gl_mode "},
-};
-
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // Walks the values in their fixed order; every invalid one is reported on the spot.
@@ -64,6 +49,10 @@ private:
     }
     int Position(Option option, const std::string& detail) { return Position(option, ControlOf(option).items, detail); }
 
+    void SetValueOfItem(Option option, const std::string& detail) {
+        if (const int position = Position(option, detail); position >= 0) Set(option, ControlOf(option).values[position]);
+    }
+
     void CheckWhole(Option option, const std::string& detail) {
         if (!IsWholeNumber(job_.Text(option))) Report(detail);
     }
@@ -73,9 +62,10 @@ private:
         std::string modePrefix = "gl_mode ";
         const int driver = Position(Option::Video1, "video mode");
         if (driver >= 0) {
-            modePrefix = kDrivers[driver].modePrefix;
-            job_.glDriverText = kDrivers[driver].glDriver;
-            Set(Option::Video1, kDrivers[driver].renderer);
+            const VideoDriverRow& row = VideoDrivers()[driver];
+            modePrefix = row.modePrefix;
+            job_.glDriverText = row.glDriver;
+            Set(Option::Video1, row.renderer);
         }
         job_.softwareDriver = modePrefix.front() == 's';
         if (const int mode = Position(Option::Video2, "video resolution"); mode >= 0)
@@ -143,14 +133,10 @@ private:
             Set(Option::Character2, TextAfterColon(job_.Text(Option::Character2)) + "\"");
         if (const int crosshair = Position(Option::Character3, "crosshair"); crosshair >= 0)
             Set(Option::Character3, "crosshair " + Quoted(std::to_string(crosshair)));
-        static const char* const kGenders[] = {"gender \"none\"", "gender \"male\"", "gender \"female\""};
-        if (const int gender = Position(Option::Character4, "gender"); gender >= 0)
-            Set(Option::Character4, kGenders[gender]);
+        SetValueOfItem(Option::Character4, "gender");
         if (const int hand = Position(Option::Character6, "handedness"); hand >= 0)
             Set(Option::Character6, "hand " + Quoted(std::to_string(hand)));
-        static const char* const kRates[] = {"2500", "3200", "5000", "10000", "25000"};
-        if (const int speed = Position(Option::Character7, "connect speed"); speed >= 0)
-            Set(Option::Character7, "rate " + Quoted(kRates[speed]));
+        SetValueOfItem(Option::Character7, "connect speed");
     }
 
     static std::string TextAfterColon(const std::string& text) {
@@ -176,7 +162,7 @@ bool IsWholeNumber(const std::string& text) {
 VideoDriver ValidateVideoDriver(const std::string& text) {
     const int position = IndexIgnoringCase(ControlOf(Option::Video1).items, text);
     if (position < 0) return {};
-    return {true, std::string(kDrivers[position].modePrefix).front() == 's'};
+    return {true, std::string(VideoDrivers()[position].modePrefix).front() == 's'};
 }
 
 std::string FixedDecimals(double value, int decimals) {

@@ -26,7 +26,7 @@ ArchivePtr OpenZip(const std::string& file) {
     ArchivePtr reader(archive_read_new(), archive_read_free);
     archive_read_support_format_zip(reader.get());
     if (!RegularFileExists(file) ||
-        archive_read_open_filename(reader.get(), ResolveCase(file).c_str(), 64 * 1024) != ARCHIVE_OK)
+        archive_read_open_filename(reader.get(), NativePath(ResolveCase(file)).c_str(), 64 * 1024) != ARCHIVE_OK)
         return ArchivePtr(nullptr, archive_read_free);
     return reader;
 }
@@ -82,7 +82,7 @@ bool SurveyArchive(const std::string& file, ArchiveSurvey& survey) {
 
 std::uintmax_t FreeSpaceFor(const std::string& directory) {
     std::error_code error;
-    const auto space = fs::space(directory, error);
+    const auto space = fs::space(NativePath(directory), error);
     return error ? 0 : space.available;
 }
 
@@ -208,13 +208,14 @@ bool ExtractArchive(const std::string& file, const std::string& target, const Ex
     if (survey.declaredBytes > budget) return false;
 
     // Unpacked beside the target first, so that a refusal halfway leaves the target untouched.
-    const fs::path staging = directory + ".unpacking";
+    const fs::path staging = NativePath(directory + ".unpacking");
     std::error_code error;
     fs::remove_all(staging, error);
     if (!fs::create_directory(staging, error)) return false;
     // The archive is read from inside the staging directory: its path must not be relative.
-    const bool unpacked = UnpackInto(fs::absolute(ResolveCase(file)).string(), staging.string(), survey, budget, progress);
-    if (unpacked) MergeInto(staging, directory);
+    const bool unpacked = UnpackInto(Utf8ToCp1252(fs::absolute(NativePath(ResolveCase(file))).string()),
+                                     staging.string(), survey, budget, progress);
+    if (unpacked) MergeInto(staging, NativePath(directory));
     fs::remove_all(staging, error);
     return unpacked;
 }

@@ -132,8 +132,8 @@ void ListFilesBelow(const std::string& directory, std::vector<std::string>& file
 
 bool IsBelow(const std::string& path, const std::string& directory) {
     std::error_code error;
-    const auto real = std::filesystem::weakly_canonical(path, error).string();
-    const auto base = std::filesystem::weakly_canonical(directory, error).string();
+    const auto real = std::filesystem::weakly_canonical(NativePath(path), error).string();
+    const auto base = std::filesystem::weakly_canonical(NativePath(directory), error).string();
     return !error && !RelativeTo(real, base).empty();
 }
 

@@ -71,7 +71,7 @@ void ExtractIntoTemp(Korvex& app, const std::string& file) {
 
 bool IsOnPath(const std::string& program) {
     const char* path = std::getenv("PATH");
-    std::string directories = path ? path : "";
+    const std::string directories = Utf8ToCp1252(path ? path : "");
     std::size_t start = 0;
     while (start <= directories.size()) {
         auto end = directories.find(':', start);

@@ -4,8 +4,8 @@
 
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "macros/MacroDescriptions.h"
 #include "macros/MacroErrors.h"
-#include "macros/MacroInterpreter.h"
 #include "platform/FileSystem.h"
 #include "platform/ListLookup.h"
 #include "platform/Path.h"
@@ -14,8 +14,7 @@
 namespace korvex {
 namespace {
 
-void ReportDuplicates(Korvex& app, const std::string& fileName) {
-    const std::string& description = app.macroResults.MacroDesc;
+void ReportDuplicates(Korvex& app, const std::string& description, const std::string& fileName) {
     for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
         if (entry.MacroDesc == description)
             MacroLanguageError(app, 0, entry.MacroDesc + ": " + fileName, MacroErr::DescriptionFoundTwice);
@@ -43,6 +42,8 @@ std::vector<std::string> ListMacroFiles(const std::string& directory) {
 }
 
 void LoadMacroCatalogue(Korvex& app, const std::string& directory) {
+    // A second load replaces the catalogue; it never finds each macro twice.
+    app.macroCatalogue.entries.clear();
     std::vector<std::string> names = ListMacroFiles(directory);
     if (names.size() > kMaxCatalogueEntries) {
         names.resize(kMaxCatalogueEntries);
@@ -53,10 +54,10 @@ void LoadMacroCatalogue(Korvex& app, const std::string& directory) {
     }
     for (const std::string& name : names) {
         const std::string path = JoinPath(directory, name);
-        RunMacro(app, path, true);
-        ReportDuplicates(app, name);
-        const TMacroResults& results = app.macroResults;
-        app.macroCatalogue.entries.push_back({path, results.MacroCat, results.MacroDesc, results.MacroDetailDesc});
+        const MacroDescriptions read = ReadMacroDescriptions(path);
+        ReportDescriptionErrors(app, path, read);
+        ReportDuplicates(app, read.MacroDesc, name);
+        app.macroCatalogue.entries.push_back({path, read.MacroCat, read.MacroDesc, read.MacroDetailDesc});
     }
     FillCategories(app);
 }

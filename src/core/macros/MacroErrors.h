@@ -30,6 +30,8 @@ inline constexpr std::uint8_t DescriptionFoundTwice = 20;
 inline constexpr std::uint8_t UnevenQuotes = 21;
 // A run that jumps in circles is ended after a fixed number of lines.
 inline constexpr std::uint8_t TooManyStatements = 22;
+// A macro file larger than any macro needs is not read.
+inline constexpr std::uint8_t FileTooLarge = 23;
 inline constexpr std::uint8_t TooManyParametersExpected = 255;
 }  // namespace MacroErr
 

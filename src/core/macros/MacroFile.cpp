@@ -4,28 +4,31 @@
 
 namespace korvex {
 
-bool MacroFile::Open(const std::string& path) {
+MacroFile::OpenResult MacroFile::Open(const std::string& path) {
     Close();
-    if (!RegularFileExists(path)) return false;
-    stream_.open(ResolveCase(path), std::ios::binary);
-    return stream_.is_open();
+    const auto size = FileSizeOf(path);
+    if (!size) return OpenResult::NotFound;
+    if (*size > kMaxMacroFileSize) return OpenResult::TooLarge;
+    const auto bytes = ReadFileBytes(path, kMaxMacroFileSize);
+    if (!bytes) return OpenResult::NotFound;
+    std::size_t start = 0;
+    while (start < bytes->size()) {
+        std::size_t end = bytes->find('\n', start);
+        if (end == std::string::npos) end = bytes->size();
+        std::string line = bytes->substr(start, std::min(end - start, kMaxMacroLineLength + 1));
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.size() > kMaxMacroLineLength) line.resize(kMaxMacroLineLength);
+        lines_.push_back(std::move(line));
+        start = end + 1;
+    }
+    return OpenResult::Opened;
 }
 
 void MacroFile::Close() {
-    if (stream_.is_open()) stream_.close();
-    stream_.clear();
+    lines_.clear();
+    next_ = 0;
 }
 
-bool MacroFile::AtEnd() { return !stream_.is_open() || stream_.peek() == std::char_traits<char>::eof(); }
-
-std::string MacroFile::ReadLine() {
-    std::string line;
-    if (!stream_.is_open()) return line;
-    for (int c = stream_.get(); c != std::char_traits<char>::eof() && c != '\n'; c = stream_.get())
-        if (line.size() <= kMaxMacroLineLength) line.push_back(static_cast<char>(c));
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.size() > kMaxMacroLineLength) line.resize(kMaxMacroLineLength);
-    return line;
-}
+std::string MacroFile::ReadLine() { return AtEnd() ? std::string() : lines_[next_++]; }
 
 }  // namespace korvex

@@ -6,6 +6,7 @@
 #include "app/Messages.h"
 #include "macros/KeyCaptureHandover.h"
 #include "macros/MacroCatalogue.h"
+#include "macros/MacroDescriptions.h"
 #include "macros/MacroErrors.h"
 #include "macros/MacroLineReader.h"
 #include "platform/FileSystem.h"
@@ -64,9 +65,17 @@ void AddQuakeCommand(Korvex& app, const std::string& command) {
 }
 
 void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly) {
+    TMacroResults& results = app.macroResults;
+    if (descriptionsOnly) {
+        const MacroDescriptions read = ReadMacroDescriptions(path);
+        results.MacroDesc = read.MacroDesc;
+        results.MacroDetailDesc = read.MacroDetailDesc;
+        results.MacroCat = read.MacroCat;
+        ReportDescriptionErrors(app, path, read);
+        return;
+    }
     MacroInterpreter& state = app.interpreter;
     state.ReadyForNextMacro = false;
-    TMacroResults& results = app.macroResults;
     results.LastKey = -1;
     results.LastCommand = -1;
     results.MacroCat.clear();
@@ -75,14 +84,14 @@ void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly) {
     state.CurrentMacroFile = path;
     state.InputModeDesc.clear();
     state.reportedErrors.clear();
-    if (!state.file.Open(path)) {
-        ReportMacroError(app, 0, MacroErr::FileNotFound);
+    if (const std::uint8_t code = OpenMacroFile(state.file, path)) {
+        ReportMacroError(app, 0, code);
         return;
     }
     ClearMacroDialog(app);
     state.LineNumber = 0;
     ResetControlFlow(state);
-    const std::uint8_t result = ReadMacroLines(app, descriptionsOnly);
+    const std::uint8_t result = ReadMacroLines(app);
     if (result == MacroErr::InterruptedForInput) {
         state.MacroSuspended = true;
         return;
@@ -97,13 +106,14 @@ void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly) {
 std::string DescriptionOfMacro(Korvex& app, const std::string& directory, const std::string& fileName) {
     const std::string path = JoinPath(directory, fileName);
     if (fileName.empty() || fileName.find(kPathSeparator) != std::string::npos || !FileExists(path)) return {};
-    RunMacro(app, ResolveCase(path), true);
-    return app.macroResults.MacroDesc;
+    const MacroDescriptions read = ReadMacroDescriptions(ResolveCase(path));
+    ReportDescriptionErrors(app, ResolveCase(path), read);
+    return read.MacroDesc;
 }
 
 void ContinueMacro(Korvex& app) {
     MacroInterpreter& state = app.interpreter;
-    const std::uint8_t result = ReadMacroLines(app, false);
+    const std::uint8_t result = ReadMacroLines(app);
     if (result == MacroErr::InterruptedForInput) return;
     state.file.Close();
     state.MacroSuspended = false;

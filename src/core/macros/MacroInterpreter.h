@@ -1,6 +1,6 @@
 // The macro interpreter: one run at a time, its state owned by the application object.
-// A full run carries out every statement; a descriptions-only run only reads the three
-// descriptions, for the catalogue and for checks of included macros.
+// A full run carries out every statement. Reading only the three descriptions, for the
+// catalogue and for checks of included macros, needs none of this state (MacroDescriptions.h).
 #pragma once
 
 #include <array>
@@ -25,7 +25,6 @@ struct MacroInterpreter {
     std::string CurrentMacroFile;
     MacroFile file;
     int LineNumber = 0;
-    bool descriptionsOnly = false;
 
     int IfDepth = -1;
     bool SkippingIfBlock = false;
@@ -45,10 +44,12 @@ struct MacroInterpreter {
     MacroDialog dialog;
 };
 
-// Runs one macro file from its start; the output is app.macroResults.
+// Runs one macro file from its start; the output is app.macroResults. With descriptionsOnly
+// only the three descriptions are read into it, and the state of a run waiting for its
+// dialog stays as it is.
 void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly);
-// The description a macro file of directory yields in a descriptions-only run; empty text
-// when there is no such file or its name would lead out of the directory.
+// The description of a macro file of directory; empty text when there is no such file or
+// its name would lead out of the directory. It leaves the interpreter and its results alone.
 std::string DescriptionOfMacro(Korvex& app, const std::string& directory, const std::string& fileName);
 // Resumes a run that stopped at INPUTMODE.
 void ContinueMacro(Korvex& app);

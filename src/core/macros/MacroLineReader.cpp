@@ -110,13 +110,18 @@ std::uint8_t SubstituteVariables(Korvex& app, std::string& line) {
     }
 }
 
-std::uint8_t ParseParameters(Korvex& app, std::string line, std::string_view signature, std::size_t start,
+std::uint8_t ParseParameters(Korvex& app, const std::string& line, std::string_view signature, std::size_t start,
                              MacroParams& params) {
-    params = {};
     if (signature.size() >= kParameterSlots) {
+        params = {};
         ReportMacroError(app, app.interpreter.LineNumber, MacroErr::TooManyParametersExpected);
         return 0;
     }
+    return ParseParameterText(line, signature, start, params);
+}
+
+std::uint8_t ParseParameterText(std::string line, std::string_view signature, std::size_t start, MacroParams& params) {
+    params = {};
     line = line.substr(std::min(start, line.size())) + ' ';
     std::size_t pos = 0;
     for (std::size_t slot = 0; slot < signature.size(); ++slot) {
@@ -150,18 +155,15 @@ std::uint8_t ParseQuakeCommand(const std::string& line, std::size_t start, std::
     return 0;
 }
 
-std::uint8_t ReadMacroLines(Korvex& app, bool descriptionsOnly) {
+std::uint8_t ReadMacroLines(Korvex& app) {
     MacroInterpreter& state = app.interpreter;
-    state.descriptionsOnly = descriptionsOnly;
     std::uint8_t result = 0;
     for (int read = 0; !state.file.AtEnd(); ++read) {
         if (read == kMaxLinesPerReading) return MacroErr::TooManyStatements;
         ++state.LineNumber;
         std::string line = state.file.ReadLine();
-        if (!descriptionsOnly) {
-            const std::uint8_t code = SubstituteVariables(app, line);
-            if (code != 0) ReportMacroError(app, state.LineNumber, code);
-        }
+        if (const std::uint8_t code = SubstituteVariables(app, line); code != 0)
+            ReportMacroError(app, state.LineNumber, code);
         result = ExecuteMacroLine(app, line);
         if (result == MacroErr::InterruptedForInput) return result;
         if (result != 0) ReportMacroError(app, state.LineNumber, result);

@@ -23,7 +23,7 @@ using MacroParams = std::array<TMacroParam, kParameterSlots>;
 // Reads and carries out lines until the end of the file or until a statement asks for
 // input (result 3). Any other non-zero result is an error code of the last line or of the
 // end of the file.
-std::uint8_t ReadMacroLines(Korvex& app, bool descriptionsOnly);
+std::uint8_t ReadMacroLines(Korvex& app);
 
 // Replaces the variable references ("&<number>&") of a line: 0, or 9 for a bad reference.
 std::uint8_t SubstituteVariables(Korvex& app, std::string& line);
@@ -42,8 +42,10 @@ std::string FormatMacroNumber(double value);
 
 // Fills the slots from the line, starting at the index just after the keyword and its
 // space, after the signature of N (number) and S (string) letters: 0, 5, 8 (or 255).
-std::uint8_t ParseParameters(Korvex& app, std::string line, std::string_view signature, std::size_t start,
+std::uint8_t ParseParameters(Korvex& app, const std::string& line, std::string_view signature, std::size_t start,
                              MacroParams& params);
+// The same for a signature known to fit the slots.
+std::uint8_t ParseParameterText(std::string line, std::string_view signature, std::size_t start, MacroParams& params);
 // The command text of QUAKE_COMMAND: between the first and the last double quote.
 std::uint8_t ParseQuakeCommand(const std::string& line, std::size_t start, std::string& command);
 

@@ -83,12 +83,12 @@ std::uint8_t If(Statement& s) {
     return 0;
 }
 
-// A jump searches its label from the top of the file.
+// A jump searches its label from the first line on.
 void JumpTo(Statement& s, const std::string& label) {
     MacroInterpreter& state = s.state();
     state.SearchingLabel = true;
     state.SearchLabel = label;
-    state.file.Open(state.CurrentMacroFile);
+    state.file.Rewind();
     state.LineNumber = 0;
 }
 
@@ -235,7 +235,6 @@ std::uint8_t CarryOut(Statement& s, const std::string& upper) {
     if (is("MACRO_DETAILDESC ")) return SetDescription(s, &TMacroResults::MacroDetailDesc);
     if (is("MACRO_CAT ")) return SetDescription(s, &TMacroResults::MacroCat);
     const MacroInterpreter& state = s.state();
-    if (state.descriptionsOnly) return 0;
     if (is("LABEL ")) return Label(s);
     if (state.SearchingLabel) return 0;
     if (is("FI ")) return Fi(s);

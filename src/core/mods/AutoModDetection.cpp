@@ -135,7 +135,7 @@ bool CheckFileContains(Korvex& app, AutoModMatch& match, const std::string& dire
     if (!CheckFileSize(app, match, directory, file, '>', -1) || text.empty()) return false;
     const std::string path = ConditionPath(directory, file);
     std::ifstream stream;
-    if (RegularFileExists(path)) stream.open(ResolveCase(path), std::ios::binary);
+    if (RegularFileExists(path)) stream.open(NativePath(ResolveCase(path)), std::ios::binary);
     if (!stream.is_open()) {
         ShowError(app, Err::CouldntOpenFile, file);
         return false;

@@ -67,7 +67,7 @@ void RemoveGameFile(Korvex& app, const std::string& path) {
 
 bool IsWindowsProgram(const std::string& path) {
     if (!RegularFileExists(path)) return false;
-    std::ifstream stream(ResolveCase(path), std::ios::binary);
+    std::ifstream stream(NativePath(ResolveCase(path)), std::ios::binary);
     char magic[2] = {};
     return stream.read(magic, sizeof magic) && magic[0] == 'M' && magic[1] == 'Z';
 }

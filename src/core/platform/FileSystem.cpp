@@ -3,13 +3,14 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <optional>
 #include <fstream>
+#include <optional>
 
+#include "platform/AtomicFile.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 
@@ -20,37 +21,52 @@ namespace fs = std::filesystem;
 
 bool EntryExists(const std::string& path) {
     struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
+    return ::lstat(NativePath(path).c_str(), &info) == 0;
+}
+
+// The names of a directory's entries as Korvex names them, without "." and "..". A name that
+// Windows-1252 cannot spell is left out: Korvex could never open it again by that name.
+std::vector<std::string> EntryNames(const std::string& directory) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(directory.empty() ? "." : NativePath(directory).c_str());
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string native = entry->d_name;
+        if (native == "." || native == "..") continue;
+        if (const auto name = CoreName(native)) names.push_back(*name);
+    }
+    ::closedir(dir);
+    return names;
 }
 
 std::optional<std::string> FindNameIgnoringCase(const std::string& directory, const std::string& name) {
-    DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
-    if (!dir) return std::nullopt;
-    std::optional<std::string> found;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (EqualsIgnoringCase(entry->d_name, name)) {
-            found = entry->d_name;
-            break;
-        }
-    }
-    ::closedir(dir);
-    return found;
+    for (const std::string& entry : EntryNames(directory))
+        if (EqualsIgnoringCase(entry, name)) return entry;
+    return std::nullopt;
 }
 
 // The type and permission bits of what path names, following links; nothing when it does not exist.
 std::optional<mode_t> ModeOf(const std::string& path) {
     struct stat info {};
-    if (::stat(ResolveCase(path).c_str(), &info) != 0) return std::nullopt;
+    if (::stat(NativePath(ResolveCase(path)).c_str(), &info) != 0) return std::nullopt;
     return info.st_mode;
 }
 
 std::int64_t CreationTimeOf(const std::string& path) {
     struct statx info {};
-    if (::statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BTIME | STATX_CTIME, &info) != 0) return 0;
+    if (::statx(AT_FDCWD, NativePath(path).c_str(), AT_SYMLINK_NOFOLLOW, STATX_BTIME | STATX_CTIME, &info) != 0) return 0;
     return (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : info.stx_ctime.tv_sec;
 }
 
 }  // namespace
+
+std::string NativePath(const std::string& path) { return Cp1252ToUtf8(path); }
+
+std::optional<std::string> CoreName(const std::string& nativeName) {
+    std::string name = Utf8ToCp1252(nativeName);
+    if (Cp1252ToUtf8(name) != nativeName) return std::nullopt;
+    return name;
+}
 
 std::string ResolveCase(const std::string& path) {
     if (path.empty() || EntryExists(path)) return path;
@@ -102,7 +118,7 @@ bool RegularFileExists(const std::string& path) {
 std::optional<DirEntry> LookUpEntry(const std::string& path) {
     const std::string full = ResolveCase(path);
     struct stat info {};
-    if (::lstat(full.c_str(), &info) != 0) return std::nullopt;
+    if (::lstat(NativePath(full).c_str(), &info) != 0) return std::nullopt;
     DirEntry entry;
     entry.name = FileName(full);
     entry.isDirectory = S_ISDIR(info.st_mode);
@@ -116,57 +132,33 @@ std::optional<DirEntry> LookUpEntry(const std::string& path) {
 std::vector<DirEntry> ListDirectory(const std::string& directory) {
     const std::string resolved = ResolveCase(directory);
     std::vector<DirEntry> entries;
-    DIR* dir = ::opendir(resolved.c_str());
-    if (!dir) return entries;
-    while (const dirent* raw = ::readdir(dir)) {
-        const std::string name = raw->d_name;
-        if (name == "." || name == "..") continue;
+    for (const std::string& name : EntryNames(resolved)) {
         auto entry = LookUpEntry(JoinPath(resolved, name));
         if (!entry) continue;
         entry->name = name;
         entries.push_back(std::move(*entry));
     }
-    ::closedir(dir);
     return entries;
 }
 
-// The copy is written beside the target and renamed over it only when complete, so a full
-// disk never leaves half a file; it takes the source's permissions, so a read-only CONFIG.CFG
-// comes back read-only. A target that is a symbolic link keeps its link.
+// The copy takes the source's permissions, so a read-only CONFIG.CFG comes back read-only.
 bool CopyFileOver(const std::string& source, const std::string& target) {
-    if (!RegularFileExists(source)) return false;
-    const std::string from = ResolveCase(source);
-    std::error_code error;
-    const fs::path linked = fs::canonical(ResolveCase(target), error);
-    const std::string to = error ? ResolveCase(target) : linked.string();
-    if (DirectoryExists(to)) return false;
-    const std::string temporary = to + ".korvex-new";
-    {
-        std::ifstream in(from, std::ios::binary);
-        if (!in) return false;
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        // Inserting an empty buffer counts as a failure of the stream, an empty file is no failure.
-        if (in.peek() != std::char_traits<char>::eof()) out << in.rdbuf();
-        out.close();
-        if (out.fail() || in.bad()) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    fs::permissions(temporary, fs::status(from).permissions(), error);
-    if (std::rename(temporary.c_str(), to.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    const auto mode = ModeOf(source);
+    if (!mode || !S_ISREG(*mode)) return false;
+    std::ifstream in(NativePath(ResolveCase(source)), std::ios::binary);
+    AtomicFile out(target, ".korvex-new", AtomicFile::ReadOnlyTarget::Replace);
+    if (!in || !out.IsOpen()) return false;
+    out.SetMode(*mode & 07777);
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) out.Write({buffer, static_cast<std::size_t>(in.gcount())});
+    return !in.bad() && out.Commit();
 }
 
-bool RemoveFile(const std::string& path) { return ::unlink(ResolveCase(path).c_str()) == 0; }
+bool RemoveFile(const std::string& path) { return ::unlink(NativePath(ResolveCase(path)).c_str()) == 0; }
 
 bool ClearReadOnly(const std::string& path) {
     std::error_code error;
-    fs::permissions(ResolveCase(path), fs::perms::owner_write, fs::perm_options::add, error);
+    fs::permissions(NativePath(ResolveCase(path)), fs::perms::owner_write, fs::perm_options::add, error);
     return !error;
 }
 
@@ -175,15 +167,58 @@ bool IsReadOnlyFile(const std::string& path) {
     return mode && !S_ISDIR(*mode) && (*mode & S_IWUSR) == 0;
 }
 
-bool CreateOneDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0755) == 0; }
+bool CreateOneDirectory(const std::string& path) { return ::mkdir(NativePath(path).c_str(), 0755) == 0; }
 
-bool RemoveEmptyDirectory(const std::string& path) { return ::rmdir(ResolveCase(path).c_str()) == 0; }
+bool RemoveEmptyDirectory(const std::string& path) { return ::rmdir(NativePath(ResolveCase(path)).c_str()) == 0; }
 
 bool RenamePath(const std::string& from, const std::string& to) {
-    return ::rename(ResolveCase(from).c_str(), to.c_str()) == 0;
+    return ::rename(NativePath(ResolveCase(from)).c_str(), NativePath(to).c_str()) == 0;
+}
+
+bool IsExecutableFile(const std::string& path) {
+    const auto mode = ModeOf(path);
+    return mode && S_ISREG(*mode) && (*mode & S_IXUSR);
+}
+
+bool CreateEmptyFile(const std::string& path) {
+    const int fd = ::open(NativePath(ResolveCase(path)).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    return fd >= 0 && ::close(fd) == 0;
+}
+
+std::optional<std::uintmax_t> FileSizeOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(NativePath(ResolveCase(path)).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    return static_cast<std::uintmax_t>(info.st_size);
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path, std::uintmax_t maxSize) {
+    const auto mode = ModeOf(path);
+    if (!mode || !S_ISREG(*mode)) return std::nullopt;
+    std::ifstream in(NativePath(ResolveCase(path)), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > maxSize) return std::nullopt;
+    }
+    if (in.bad()) return std::nullopt;
+    return bytes;
 }
 
 std::vector<std::string> DefaultSearchRoots() { return {"/"}; }
+
+bool IsLocalDirectory(const std::string& path) {
+    struct statfs info {};
+    if (::statfs(NativePath(ResolveCase(path)).c_str(), &info) != 0) return false;
+    // Network file systems and FUSE mounts (sshfs, cloud drives) may hang or never end.
+    constexpr unsigned long kRemote[] = {0x6969 /* NFS */, 0x517B /* SMB */, 0xFF534D42 /* CIFS */,
+                                         0xFE534D42 /* SMB2 */, 0x65735546 /* FUSE */, 0x01021997 /* 9P */,
+                                         0x5346414F /* AFS */, 0x73757245 /* CODA */, 0x564C /* NCP */};
+    for (unsigned long type : kRemote)
+        if (static_cast<unsigned long>(info.f_type) == type) return false;
+    return true;
+}
 
 bool IsSkippedSystemDirectory(const std::string& path) {
     return path == "/proc" || path == "/sys" || path == "/dev" || path == "/run";

@@ -18,6 +18,12 @@ struct DirEntry {
     std::int64_t creationTime = 0;  // seconds since the epoch
 };
 
+// Korvex spells every name and path in Windows-1252, the file system in UTF-8. The two meet
+// here only: the functions of this layer take and return Korvex's spelling.
+std::string NativePath(const std::string& path);
+// Korvex's spelling of a name the file system lists; none when Windows-1252 cannot spell it.
+std::optional<std::string> CoreName(const std::string& nativeName);
+
 // The path of the existing entry that path names without regard to case; the components
 // that match nothing are kept as given, so a path to be created comes back unchanged.
 std::string ResolveCase(const std::string& path);
@@ -44,9 +50,19 @@ bool IsReadOnlyFile(const std::string& path);
 bool CreateOneDirectory(const std::string& path);
 bool RemoveEmptyDirectory(const std::string& path);
 bool RenamePath(const std::string& from, const std::string& to);
+// A plain file its owner may run.
+bool IsExecutableFile(const std::string& path);
+// Creates (or empties) a file.
+bool CreateEmptyFile(const std::string& path);
+// The size of a plain file; none when there is no such file.
+std::optional<std::uintmax_t> FileSizeOf(const std::string& path);
+// The whole content of a plain file; none when it cannot be read or holds more than maxSize bytes.
+std::optional<std::string> ReadFileBytes(const std::string& path, std::uintmax_t maxSize);
 
 // Where the search for the game starts: the local file systems.
 std::vector<std::string> DefaultSearchRoots();
+// A directory on a local file system: not a network share and no FUSE mount.
+bool IsLocalDirectory(const std::string& path);
 // Directories never entered by the search.
 bool IsSkippedSystemDirectory(const std::string& path);
 

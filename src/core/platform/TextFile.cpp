@@ -1,8 +1,5 @@
 #include "platform/TextFile.h"
 
-#include <cstdio>
-#include <unistd.h>
-
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 
@@ -11,7 +8,7 @@ namespace korvex {
 // Only regular files: opening a pipe would wait for a writer for ever, a device never ends.
 bool LineReader::Open(const std::string& path) {
     if (!RegularFileExists(path)) return false;
-    stream_.open(ResolveCase(path), std::ios::binary);
+    stream_.open(NativePath(ResolveCase(path)), std::ios::binary);
     return stream_.is_open();
 }
 
@@ -55,32 +52,11 @@ std::string ReadFirstLine(const std::string& path) {
 }
 
 AtomicTextWriter::AtomicTextWriter(const std::string& path, const std::string& temporarySuffix)
-    : target_(ResolveCase(path)), temporary_(target_ + temporarySuffix) {
-    // A rename would replace even a read-only file; such a file is kept, as the system keeps it.
-    if (DirectoryExists(target_) || IsReadOnlyFile(target_)) return;
-    stream_.open(temporary_, std::ios::binary | std::ios::trunc);
-}
+    : file_(path, temporarySuffix) {}
 
-AtomicTextWriter::~AtomicTextWriter() {
-    if (!committed_ && stream_.is_open()) {
-        stream_.close();
-        std::remove(temporary_.c_str());
-    }
-}
-
-void AtomicTextWriter::WriteLine(const std::string& line) { stream_ << line << "\r\n"; }
-
-bool AtomicTextWriter::Commit() {
-    if (!stream_.is_open()) return false;
-    stream_.flush();
-    const bool written = !stream_.fail();
-    stream_.close();
-    if (!written || stream_.fail() || std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        std::remove(temporary_.c_str());
-        return false;
-    }
-    committed_ = true;
-    return true;
+void AtomicTextWriter::WriteLine(const std::string& line) {
+    file_.Write(line);
+    file_.Write("\r\n");
 }
 
 bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines) {

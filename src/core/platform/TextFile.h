@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/AtomicFile.h"
+
 namespace korvex {
 
 // Reads line by line. A line read past the end of the file is empty text, so short
@@ -31,26 +33,18 @@ std::vector<std::string> ReadCountedLines(LineReader& reader);
 bool ReadAllLines(const std::string& path, std::vector<std::string>& lines);
 std::string ReadFirstLine(const std::string& path);
 
-// Writes a file beside its target and renames it over the target only when everything
-// was written, so a full disk or a crash never leaves half a file. A read-only target is
-// not replaced. The temporary file
-// is removed when the writer is dropped without a successful Commit.
+// Writes a text file through AtomicFile: nothing of it is seen before Commit succeeds, and a
+// read-only target is not replaced.
 class AtomicTextWriter {
 public:
     explicit AtomicTextWriter(const std::string& path, const std::string& temporarySuffix = ".korvex-new");
-    ~AtomicTextWriter();
-    AtomicTextWriter(const AtomicTextWriter&) = delete;
-    AtomicTextWriter& operator=(const AtomicTextWriter&) = delete;
 
-    bool IsOpen() const { return stream_.is_open(); }
+    bool IsOpen() const { return file_.IsOpen(); }
     void WriteLine(const std::string& line);
-    bool Commit();
+    bool Commit() { return file_.Commit(); }
 
 private:
-    std::string target_;
-    std::string temporary_;
-    std::ofstream stream_;
-    bool committed_ = false;
+    AtomicFile file_;
 };
 
 bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines);

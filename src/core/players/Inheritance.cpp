@@ -4,7 +4,7 @@
 #include "app/Messages.h"
 #include "platform/ListLookup.h"
 #include "platform/Path.h"
-#include "platform/TextFile.h"
+#include "players/PlayerDataFiles.h"
 #include "players/PlayerDirs.h"
 
 namespace korvex {
@@ -20,11 +20,10 @@ void ShowAdditionalCommands(Korvex& app) {
 bool InheritChainBroken(const Korvex& app, const std::string& name, std::vector<std::string>& visited) {
     if (ContainsIgnoringCase(visited, name)) return true;
     visited.push_back(name);
-    LineReader reader;
-    if (!reader.Open(JoinPath(JoinPath(app.dirs.players, name), "special.dat"))) return true;
-    if (!TextToBool(reader.ReadLine())) return false;
-    const std::string ancestor = reader.ReadLine();
-    return ancestor != kNoInheritText && InheritChainBroken(app, ancestor, visited);
+    const auto special = ReadSpecialFile(JoinPath(JoinPath(app.dirs.players, name), "special.dat"));
+    if (!special) return true;
+    if (!special->special1) return false;
+    return special->inherit1 != kNoInheritText && InheritChainBroken(app, special->inherit1, visited);
 }
 
 bool CannotInheritFrom(const Korvex& app, const std::string& name) {

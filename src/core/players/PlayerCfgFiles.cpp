@@ -13,6 +13,7 @@
 #include "platform/TextFile.h"
 #include "players/IncludedMacros.h"
 #include "players/Inheritance.h"
+#include "players/PlayerDataFiles.h"
 #include "players/PlayerDirs.h"
 
 namespace korvex {
@@ -20,47 +21,54 @@ namespace {
 
 std::string PlayerFile(const Korvex& app, const char* name) { return JoinPath(app.currentPlayerDir, name); }
 
-// An unopenable file is reported; loading goes on with the next one.
-bool OpenPlayerFile(Korvex& app, const char* name, LineReader& reader) {
+// An unopenable file is reported and marks the Player-CFG as not loaded; loading goes on
+// with the next one.
+template <typename File>
+std::optional<File> ReadPlayerFile(Korvex& app, const char* name, std::optional<File> (*read)(const std::string&)) {
     const std::string path = PlayerFile(app, name);
-    if (reader.Open(path)) return true;
+    std::optional<File> file = read(path);
+    if (file) return file;
     ShowError(app, Err::CouldntLoadFile, path);
-    return false;
+    app.player.loaded = false;
+    return std::nullopt;
+}
+
+// Every load starts from a blank Player-CFG; only the lists the program filled stay.
+void ClearPlayerCfg(PlayerCfg& cfg) {
+    PlayerCfgControls controls = std::move(cfg.controls);
+    cfg = DefaultPlayerCfg();
+    cfg.controls = std::move(controls);
+    cfg.loaded = true;
 }
 
 // A count that names more groups than the file holds stops at the file's end, so an
 // absurd count never runs away.
 void LoadBindings(Korvex& app) {
-    LineReader reader;
-    if (!OpenPlayerFile(app, "bindings.dat", reader)) return;
+    const auto file = ReadPlayerFile(app, "bindings.dat", ReadBindingsFile);
+    if (!file) return;
     PlayerCfg& cfg = app.player;
-    cfg.includedMacroFiles.clear();
-    cfg.includedMacros.clear();
-    ReadCountedEntries(reader, [&] {
-        const std::string fileName = reader.ReadLine();
-        const std::string description = reader.ReadLine();
-        reader.ReadLine();  // the category, looked up afresh when saving
-        const bool kept = MacroFileMatches(app, description, app.dirs.macros, fileName) &&
-                          FileExists(JoinPath(app.currentPlayerDir, fileName + ".out"));
-        if (app.shuttingDown) return false;
+    for (const BindingsEntry& entry : file->entries) {
+        // The category is looked up afresh when saving.
+        const bool kept = MacroFileMatches(app, entry.description, app.dirs.macros, entry.fileName) &&
+                          FileExists(JoinPath(app.currentPlayerDir, entry.fileName + ".out"));
+        if (app.shuttingDown) return;
         if (kept) {
-            cfg.includedMacroFiles.push_back(fileName);
-            cfg.includedMacros.push_back(description);
+            cfg.includedMacroFiles.push_back(entry.fileName);
+            cfg.includedMacros.push_back(entry.description);
         } else {
-            ShowError(app, Err::MacroFileMissing, description);
+            ShowError(app, Err::MacroFileMissing, entry.description);
         }
-        return true;
-    });
-    if (app.shuttingDown) return;
+    }
     SortAsListBox(cfg.includedMacros);
     app.macroLists.includedSelected.assign(cfg.includedMacros.size(), false);
 }
 
 // Returns false after the fatal report of extra lines.
 bool LoadOptions(Korvex& app) {
-    LineReader reader;
-    if (!OpenPlayerFile(app, "options.dat", reader)) return true;
-    if (!ReadOptionValues(reader, app.player.options)) {
+    const auto file = ReadPlayerFile(app, "options.dat", ReadOptionsFile);
+    if (!file) return true;
+    app.player.options = file->values;
+    if (!file->complete) {
         FatalError(app, Err::EndOfFileNotReached, "Inherit Options");
         return false;
     }
@@ -68,38 +76,23 @@ bool LoadOptions(Korvex& app) {
 }
 
 void LoadSpecial(Korvex& app) {
-    LineReader reader;
-    if (!OpenPlayerFile(app, "special.dat", reader)) return;
+    const auto file = ReadPlayerFile(app, "special.dat", ReadSpecialFile);
+    if (!file) return;
     PlayerCfg& cfg = app.player;
-    cfg.special1 = TextToBool(reader.ReadLine());
-    cfg.inherit1 = reader.ReadLine();
-    for (bool& part : cfg.inherit) part = TextToBool(reader.ReadLine());
-    cfg.additionalCommands = TextToBool(reader.ReadLine());
-    cfg.additionalCommandLines = ReadCountedLines(reader);
-    if (!cfg.additionalCommands) cfg.additionalCommandLines.clear();
+    cfg.special1 = file->special1;
+    cfg.inherit1 = file->inherit1;
+    cfg.inherit = file->inherit;
+    cfg.additionalCommands = file->additionalCommands;
+    cfg.additionalCommandLines = file->additionalCommandLines;
 }
 
-std::vector<std::string> BindingsLines(const Korvex& app) {
-    const PlayerCfg& cfg = app.player;
-    std::vector<std::string> lines{std::to_string(cfg.includedMacroFiles.size())};
-    for (const std::string& fileName : cfg.includedMacroFiles) {
+std::vector<BindingsEntry> BindingsEntries(const Korvex& app) {
+    std::vector<BindingsEntry> entries;
+    for (const std::string& fileName : app.player.includedMacroFiles) {
         const IncludedMacroLines macro = IncludedMacroLinesOf(app, fileName);
-        lines.insert(lines.end(), {fileName, macro.description, macro.category});
+        entries.push_back({fileName, macro.description, macro.category});
     }
-    return lines;
-}
-
-std::vector<std::string> SpecialLines(const PlayerCfg& cfg) {
-    std::vector<std::string> lines{BoolToText(cfg.special1), cfg.inherit1};
-    for (bool part : cfg.inherit) lines.push_back(BoolToText(part));
-    lines.push_back(BoolToText(cfg.additionalCommands));
-    if (!cfg.additionalCommands) {
-        lines.push_back("0");
-        return lines;
-    }
-    lines.push_back(std::to_string(cfg.additionalCommandLines.size()));
-    lines.insert(lines.end(), cfg.additionalCommandLines.begin(), cfg.additionalCommandLines.end());
-    return lines;
+    return entries;
 }
 
 // A line break inside a value would shift every later line of the file.
@@ -124,15 +117,6 @@ bool CurrentPlayerDirIsSound(const Korvex& app) {
 
 }  // namespace
 
-bool ReadOptionValues(LineReader& reader, OptionValues& values) {
-    for (int line = 0; line < kOptionCount; ++line) {
-        values[line] = reader.ReadLine();
-        // Check boxes hold exactly "TRUE" or "FALSE", whatever the file wrote.
-        if (IsFlagOption(static_cast<Option>(line))) values[line] = BoolToText(TextToBool(values[line]));
-    }
-    return reader.AtEnd();
-}
-
 void SetCurrentPlayer(Korvex& app, const std::string& name) {
     app.currentPlayerName = name;
     app.currentPlayerDir = JoinPath(app.dirs.players, name);
@@ -144,6 +128,8 @@ void SetCurrentPlayer(Korvex& app, const std::string& name) {
 
 void LoadPlayerCFG(Korvex& app, const std::string& name) {
     SetCurrentPlayer(app, name);
+    ClearPlayerCfg(app.player);
+    app.macroLists.includedSelected.clear();
     LoadBindings(app);
     if (app.shuttingDown || !LoadOptions(app)) return;
     LoadSpecial(app);
@@ -159,10 +145,11 @@ void SavePlayerCFG(Korvex& app) {
         FatalError(app, Err::InitializationFailed, "disk full?");
         return;
     }
+    if (!app.player.loaded) return;
     CleanPlayerDir(app);
-    SaveFile(app, "bindings.dat", BindingsLines(app));
-    SaveFile(app, "options.dat", {app.player.options.begin(), app.player.options.end()});
-    SaveFile(app, "special.dat", SpecialLines(app.player));
+    SaveFile(app, "bindings.dat", BindingsFileLines(BindingsEntries(app)));
+    SaveFile(app, "options.dat", OptionsFileLines(app.player.options));
+    SaveFile(app, "special.dat", SpecialFileLines(SpecialFileOf(app.player)));
 }
 
 void CleanPlayerDir(Korvex& app) {

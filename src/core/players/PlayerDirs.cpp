@@ -1,7 +1,6 @@
 #include "players/PlayerDirs.h"
 
 #include <cerrno>
-#include <fstream>
 
 #include "app/DirectoryTools.h"
 #include "app/Korvex.h"
@@ -58,8 +57,7 @@ bool StaysInPlayersDir(const std::string& name) {
 bool PlayerDirExists(const Korvex& app, const std::string& name) {
     if (!IsPortablePlayerName(name) || !DirectoryExists(PlayerDir(app, name))) return false;
     const std::string probe = JoinPath(ResolveCase(PlayerDir(app, name)), "CREATE.DAT");
-    if (!std::ofstream(probe, std::ios::binary | std::ios::trunc)) return false;
-    return RemoveFile(probe);
+    return CreateEmptyFile(probe) && RemoveFile(probe);
 }
 
 int CreatePlayerDir(const Korvex& app, const std::string& name) {

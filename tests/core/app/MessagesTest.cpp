@@ -6,17 +6,6 @@
 namespace korvex {
 namespace {
 
-TEST(Messages, ComposesTextBlankAndDetailInParenthesesAndTheLineOnlyWhenThereIsOne) {
-    EXPECT_EQ(ComposeError(Err::CouldntOpenFile, "C:/korvexoptions.dat"), "Couldn't open file. (C:/korvexoptions.dat)");
-    EXPECT_EQ(ComposeError(Err::CouldntSaveFile, ""), "Couldn't save file. ()");
-    EXPECT_EQ(ComposeError(Err::MacroIncludedByPredecessor, "x"),
-              "Macro already included in config by an predecessor.\n (x)");
-    EXPECT_EQ(ComposeMacroLanguageError(0, "Initialization", "Invalid installation directory"),
-              "MacroLanguage Error (Initialization): Invalid installation directory.");
-    EXPECT_EQ(ComposeMacroLanguageError(12, "ROCKET.MAC", "Unknown command"),
-              "MacroLanguage Error (ROCKET.MAC): Unknown command at line 12.");
-}
-
 TEST(Messages, FatalAndMacroLanguageReportsCloseTheProgram) {
     ProgramDirFixture dir;
     ShowError(dir.app(), Err::CouldntLoadFile, "a");

@@ -65,6 +65,19 @@ TEST(QuakeLocation, DecliningEveryFindEndsTheProgramWithMessage11) {
     EXPECT_FALSE(dir.Exists("quakepath.dat"));
 }
 
+TEST(QuakeLocation, TheSearchStopsAtADepthAndLetsTheWindowRepaint) {
+    ProgramDirFixture dir;
+    dir.Remove("quakepath.dat");
+    std::string deep = dir.root() + "/deep";
+    for (int level = 0; level < 13; ++level) deep += "/d";
+    WriteWholeFile(deep + "/QUAKE2.EXE", "");
+    dir.app().quakeSearchRoots = {dir.root() + "/deep"};
+    LoadQuakeDir(dir.app());
+    EXPECT_TRUE(dir.app().shuttingDown) << "no question about the game thirteen levels down";
+    EXPECT_GE(dir.host().pendingEventRuns, 13);
+    EXPECT_TRUE(IsLocalDirectory(dir.root()));
+}
+
 TEST(QuakeLocation, AnUnwritableLocationFileIsReportedAndTheFindStillUsed) {
     ProgramDirFixture dir;
     dir.Remove("quakepath.dat");

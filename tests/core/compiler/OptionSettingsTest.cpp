@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "compiler/CompileJob.h"
+#include "compiler/OptionControls.h"
 #include "compiler/OptionSettings.h"
 #include "compiler/OptionsCfg.h"
 #include "support/ProgramDirFixture.h"
@@ -53,6 +54,28 @@ protected:
 };
 
 // The complete player's other values are pinned by the layout test below.
+TEST_F(OptionSettings, EveryItemOfDriverGenderAndSpeedHasItsConsoleValue) {
+    const std::pair<Option, std::vector<std::string>> cases[] = {
+        {Option::Video1, {"set vid_ref \"soft\"", "set vid_ref \"swam\"", "set vid_ref \"gl\"", "set vid_ref \"glam\"",
+                          "set vid_ref \"gl\"", "set vid_ref \"glam\""}},
+        {Option::Character4, {"set gender \"none\"", "set gender \"male\"", "set gender \"female\""}},
+        {Option::Character7, {"set rate \"2500\"", "set rate \"3200\"", "set rate \"5000\"", "set rate \"10000\"",
+                              "set rate \"25000\""}},
+    };
+    for (const auto& [option, lines] : cases) {
+        const std::vector<std::string>& items = ControlOf(option).items;
+        ASSERT_EQ(items.size(), lines.size());
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            player = CompletePlayer();
+            player.SetText(option, items[i]);
+            if (option == Option::Video1 && i < 2) player.SetText(Option::Video5, VideoTextureItems(true)[0]);
+            const Compiled compiled = Convert();
+            EXPECT_TRUE(compiled.Has(lines[i])) << items[i];
+        }
+    }
+    EXPECT_TRUE(Boxes().empty()) << Boxes().front();
+}
+
 TEST_F(OptionSettings, MouseBrightnessAndTextureValues) {
     player.SetFlag(Option::Mouse4, true);
     Compiled cfg = Convert();

@@ -52,6 +52,14 @@ TEST_F(MacroCatalogueTest, LoadsInFileNameOrderAndListsCategoriesByFirstUse) {
     EXPECT_EQ(FindMacroByDescription(app(), "say bye"), nullptr);
 }
 
+TEST_F(MacroCatalogueTest, ASecondLoadReplacesTheCatalogue) {
+    WriteMacro("a.mac", "Zoom", "View");
+    Load();
+    Load();
+    EXPECT_EQ(Descriptions(), E{"Zoom"});
+    EXPECT_TRUE(dir.host().boxes.empty());
+}
+
 TEST_F(MacroCatalogueTest, ADuplicateDescriptionIsFatalAndStillAppended) {
     WriteMacro("JUMP1.MAC", "Rocket Jump", "Movement");
     WriteMacro("JUMP2.MAC", "Rocket Jump", "Movement");

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "mods/AutoModDetection.h"
 #include "platform/Path.h"
+#include "platform/Text.h"
 #include "support/ProgramDirFixture.h"
 
 namespace korvex {

@@ -70,3 +70,35 @@ TEST(Text, Windows1252SurvivesTheRoundTripThroughUtf8) {
 
 }  // namespace
 }  // namespace korvex
+
+namespace korvex {
+namespace {
+
+// Both ways of replacing a file write through a symbolic link and keep the file's mode.
+TEST(AtomicFile, WritingAndCopyingKeepLinksAndModes) {
+    ProgramDirFixture dir;
+    dir.Write("real/data.dat", "old\r\n");
+    dir.Write("real/copy.dat", "old\r\n");
+    dir.Write("source.dat", "copied\r\n");
+    namespace fs = std::filesystem;
+    for (const char* name : {"data.dat", "copy.dat"}) {
+        fs::create_symlink(dir.Path(std::string("real/") + name), dir.Path(std::string("link-") + name));
+        fs::permissions(dir.Path(std::string("real/") + name), fs::perms::owner_read | fs::perms::owner_write);
+    }
+    fs::permissions(dir.Path("source.dat"), fs::perms::owner_read | fs::perms::owner_write);
+
+    ASSERT_TRUE(WriteLinesAtomically(dir.Path("link-data.dat"), {"new"}));
+    ASSERT_TRUE(CopyFileOver(dir.Path("source.dat"), dir.Path("link-copy.dat")));
+    for (const char* name : {"data.dat", "copy.dat"}) {
+        EXPECT_TRUE(fs::is_symlink(dir.Path(std::string("link-") + name))) << name;
+        EXPECT_EQ(fs::status(dir.Path(std::string("real/") + name)).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write)
+            << name;
+    }
+    EXPECT_EQ(dir.Read("real/data.dat"), "new\r\n");
+    EXPECT_EQ(dir.Read("real/copy.dat"), "copied\r\n");
+    EXPECT_EQ(ListDirectory(dir.Path("real")).size(), 2u) << "no temporary file is left";
+}
+
+}  // namespace
+}  // namespace korvex

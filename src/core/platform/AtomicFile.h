@@ -1,0 +1,40 @@
+// Replaces a file as a whole: the new content goes to a temporary file beside the target and
+// is renamed over it only when everything was written and flushed to the disk, so a full
+// disk or a crash never leaves half a file. Every file Korvex writes goes through it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace korvex {
+
+class AtomicFile {
+public:
+    enum class ReadOnlyTarget { Keep, Replace };
+
+    // A target that is a symbolic link is written through the link, which stays. A read-only
+    // target is kept (nothing opens) unless Replace is asked for.
+    explicit AtomicFile(const std::string& path, const std::string& temporarySuffix = ".korvex-new",
+                        ReadOnlyTarget readOnly = ReadOnlyTarget::Keep);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    bool IsOpen() const { return fd_ >= 0; }
+    void Write(std::string_view bytes);
+    // The permissions the file gets; without a call, those of the file it replaces, or the
+    // usual ones of a new file.
+    void SetMode(mode_t mode) { mode_ = mode; }
+    bool Commit();
+
+private:
+    std::string target_;
+    std::string temporary_;
+    int fd_ = -1;
+    bool failed_ = false;
+    std::optional<mode_t> mode_;
+};
+
+}  // namespace korvex
