@@ -24,6 +24,8 @@ if $new_demo; then
   cp -r "$build_dir/sample-quake2" "$dest/quake2"
   # Korvex's files are Windows-1252; the path comes from the file system in UTF-8.
   printf '%s\r\n' "$dest/quake2" | iconv -f UTF-8 -t WINDOWS-1252 > "$dest/korvex/quakepath.dat"
+  # Detection files for the sample MODs, so that the first start's complete scan recognises them.
+  cp "$root/tests/fixtures/automod/"* "$dest/korvex/automod/"
   # A catalogue of the sample MODs with the delivered Player-CFG assigned, so a new user can launch at once.
   cli=("$dest/korvex/korvex-cli" --program-dir "$dest/korvex")
   "${cli[@]}" add-mod "Capture The Flag" ctf

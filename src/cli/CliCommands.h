@@ -62,5 +62,8 @@ int RunDeletePlayer(CliContext& context);
 int RunUse(CliContext& context);
 int RunOptions(CliContext& context);
 int RunSetOption(CliContext& context);
+int RunIdentify(CliContext& context);
+int RunScanMods(CliContext& context);
+int RunInstall(CliContext& context);
 
 }  // namespace korvex

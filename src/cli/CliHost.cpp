@@ -1,6 +1,9 @@
 #include "cli/CliHost.h"
 
+#include <algorithm>
+#include <chrono>
 #include <iostream>
+#include <thread>
 
 #include "platform/Text.h"
 
@@ -22,11 +25,42 @@ const char* ButtonName(Button button) {
 }  // namespace
 
 void CliHost::RunPosted() {
-    while (!posted_.empty() && !closeRequested_) {
+    while ((!posted_.empty() || timerTick_) && !closeRequested_) {
+        if (posted_.empty()) {
+            // A setup program runs: its step is watched once a second, as the window's timer does.
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            if (timerTick_) timerTick_();
+            continue;
+        }
         Step step = std::move(posted_.front());
         posted_.pop_front();
         step();
     }
+}
+
+void CliHost::SetModIdentity(const std::string& name, const std::string& directory) {
+    identity_ = {!name.empty() && !directory.empty(), name, directory};
+}
+
+void CliHost::ShowSetupRunning(std::function<void()>) {
+    std::cerr << "Waiting for the setup program and the programs it started to end...\n";
+}
+
+ModRootAnswer CliHost::AskForModRoot(const ModRootRequest& request) {
+    if (!identity_.confirmed || request.files.empty()) return {};
+    const auto depth = [](const std::string& file) { return std::count(file.begin(), file.end(), '/'); };
+    return {true, *std::min_element(request.files.begin(), request.files.end(),
+                                    [&](const auto& a, const auto& b) { return depth(a) < depth(b); })};
+}
+
+UpdatedModAnswer CliHost::AskUpdatedModName(const UpdatedModRequest&) {
+    return {identity_.confirmed, identity_.name};
+}
+
+UnclaimedFilesAnswer CliHost::AskUnclaimedFiles(const UnclaimedFilesRequest& request) {
+    std::cerr << Cp1252ToUtf8(request.caption) << ":\n";
+    for (const std::string& file : request.files) std::cerr << "  " << Cp1252ToUtf8(file) << '\n';
+    return {};
 }
 
 Button CliHost::Answer(Buttons buttons) const {
@@ -46,7 +80,9 @@ Button CliHost::Answer(Buttons buttons) const {
 Button CliHost::ShowMessage(Icon icon, const std::string& text, Buttons buttons) {
     if (icon == Icon::Error) errorReported_ = true;
     std::cerr << Cp1252ToUtf8(text) << '\n';
-    const Button answer = Answer(buttons);
+    Button answer = Answer(buttons);
+    for (const ScriptedAnswer& scripted : answers_)
+        if (text.starts_with(scripted.prefix)) answer = scripted.answer;
     if (buttons != Buttons::Ok && buttons != Buttons::Abort) std::cerr << "  -> " << ButtonName(answer) << '\n';
     return answer;
 }

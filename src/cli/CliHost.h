@@ -58,6 +58,29 @@ public:
     // The overview and the editor are the set-keys command's business, not a dialog's.
     void ShowBindingOverview(MacroOutput&) override {}
     bool ShowBindingEditor(BindingEditor&) override { return false; }
+    // A question whose text starts with prefix is answered with answer, whatever --yes says.
+    void AnswerQuestions(const std::string& prefix, Button answer) { answers_.push_back({prefix, answer}); }
+    // The name and directory that the identification dialogs answer with; empty: cancelled.
+    void SetModIdentity(const std::string& name, const std::string& directory);
+
+    // AutoMOD and installation: no dialogs; the command line decides instead.
+    UnknownModAnswer AskUnknownMod(const UnknownModRequest&) override { return {}; }
+    DistributionKind AskDistributionKind() override { return DistributionKind::Cancel; }
+    std::vector<std::string> ChooseInstallFiles(const InstallFilesRequest&) override { return {}; }
+    void ShowInstallWindow(InstallWindow, const std::string&, int, int) override {}
+    void CloseInstallWindow(InstallWindow) override {}
+    bool InstallWindowCancelled(InstallWindow) override { return false; }
+    void ShowSetupRunning(std::function<void()>) override;
+    void CloseSetupRunning() override {}
+    void StartInstallShieldTimer(std::function<void()> tick) override { timerTick_ = std::move(tick); }
+    void StopInstallShieldTimer() override { timerTick_ = nullptr; }
+    // The file nearest to the top of the installed tree names the MOD's root.
+    ModRootAnswer AskForModRoot(const ModRootRequest& request) override;
+    ModIdentityAnswer AskModIdentity(const ModIdentityRequest&) override { return identity_; }
+    UpdatedModAnswer AskUpdatedModName(const UpdatedModRequest&) override;
+    // Lists the files and leaves them where they are.
+    UnclaimedFilesAnswer AskUnclaimedFiles(const UnclaimedFilesRequest& request) override;
+    DirectoryAnswer ChooseDirectory(const DirectoryRequest&) override { return {}; }
 
 private:
     Button Answer(Buttons buttons) const;
@@ -71,6 +94,13 @@ private:
     bool keyMissing_ = false;
     IncludedMacroChoice includedChoice_ = IncludedMacroChoice::Cancel;
     bool includedAsked_ = false;
+    struct ScriptedAnswer {
+        std::string prefix;
+        Button answer;
+    };
+    std::vector<ScriptedAnswer> answers_;
+    ModIdentityAnswer identity_;
+    std::function<void()> timerTick_;
 };
 
 }  // namespace korvex

@@ -49,6 +49,9 @@ constexpr std::array kCommands = {
     CliCommand{"use", "use PLAYER", true, korvex::RunUse},
     CliCommand{"options", "options PLAYER", false, korvex::RunOptions},
     CliCommand{"set-option", "set-option PLAYER NAME VALUE", true, korvex::RunSetOption},
+    CliCommand{"identify", "identify DIRECTORY", false, korvex::RunIdentify},
+    CliCommand{"scan-mods", "scan-mods", true, korvex::RunScanMods},
+    CliCommand{"install", "install ARCHIVE... [--name NAME --dir DIRECTORY]", true, korvex::RunInstall},
 };
 
 int PrintUsage() {

@@ -45,7 +45,7 @@ launch_ctf_player() {
   sleep 0.3
   xdotool key Home Down Right Down 2>/dev/null || true
   sleep 0.3
-  xdotool mousemove --window "$window" 286 470 click 1 2>/dev/null || true
+  xdotool mousemove --window "$window" 286 442 click 1 2>/dev/null || true
   wait_until 5 game_started
 }
 

@@ -50,6 +50,10 @@ FakeHost::~FakeHost() {
         !renameModAnswers.empty())
         ADD_FAILURE() << "MOD dialog never shown";
     if (!exchangeFileAnswers.empty()) ADD_FAILURE() << "exchange file dialog never shown";
+    if (!unknownModAnswers.empty() || !distributionAnswers.empty() || !installFileAnswers.empty() ||
+        !modRootAnswers.empty() || !modIdentityAnswers.empty() || !updatedModAnswers.empty() ||
+        !unclaimedAnswers.empty() || !directoryAnswers.empty())
+        ADD_FAILURE() << "installation dialog never shown";
 }
 
 void FakeHost::Expect(Icon icon, std::string text, Button answer) {
@@ -124,6 +128,53 @@ RemoveModAnswer FakeHost::AskRemoveMod(const RemoveModRequest& request) {
 RenameModAnswer FakeHost::AskRenameMod(const RenameModRequest& request) {
     renameModRequests.push_back(request);
     return NextAnswer(renameModAnswers, "Rename MOD");
+}
+
+UnknownModAnswer FakeHost::AskUnknownMod(const UnknownModRequest& request) {
+    unknownModRequests.push_back(request);
+    return NextAnswer(unknownModAnswers, "Unknown Modification");
+}
+
+DistributionKind FakeHost::AskDistributionKind() {
+    if (distributionAnswers.empty()) {
+        ADD_FAILURE() << "unexpected dialog: Kind of Distribution";
+        return DistributionKind::Cancel;
+    }
+    return NextAnswer(distributionAnswers, "Kind of Distribution");
+}
+
+std::vector<std::string> FakeHost::ChooseInstallFiles(const InstallFilesRequest& request) {
+    installFileRequests.push_back(request);
+    return NextAnswer(installFileAnswers, "Install modification from files ...");
+}
+
+void FakeHost::ShowInstallWindow(InstallWindow window, const std::string& text, int, int) {
+    if (installWindows.empty() || installWindows.back() != window) installWindows.push_back(window);
+    statusTexts.push_back(text);
+    ++openInstallWindows;
+}
+
+void FakeHost::CloseInstallWindow(InstallWindow) { openInstallWindows = 0; }
+
+ModRootAnswer FakeHost::AskForModRoot(const ModRootRequest& request) {
+    modRootRequests.push_back(request);
+    return NextAnswer(modRootAnswers, "Localize modification");
+}
+
+ModIdentityAnswer FakeHost::AskModIdentity(const ModIdentityRequest&) {
+    return NextAnswer(modIdentityAnswers, "Identify Modification");
+}
+
+UpdatedModAnswer FakeHost::AskUpdatedModName(const UpdatedModRequest& request) {
+    return NextDialogAnswer(request, updatedModRequests, updatedModAnswers);
+}
+
+UnclaimedFilesAnswer FakeHost::AskUnclaimedFiles(const UnclaimedFilesRequest& request) {
+    return NextDialogAnswer(request, unclaimedRequests, unclaimedAnswers);
+}
+
+DirectoryAnswer FakeHost::ChooseDirectory(const DirectoryRequest& request) {
+    return NextAnswer(directoryAnswers, request.caption);
 }
 
 bool FakeHost::AskDisclaimer() {

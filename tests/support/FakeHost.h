@@ -94,6 +94,42 @@ public:
     std::vector<RemoveModRequest> removeModRequests;
     std::vector<RenameModRequest> renameModRequests;
 
+    // AutoMOD and installation dialogs: answered from these scripts in order.
+    UnknownModAnswer AskUnknownMod(const UnknownModRequest& request) override;
+    DistributionKind AskDistributionKind() override;
+    std::vector<std::string> ChooseInstallFiles(const InstallFilesRequest& request) override;
+    void ShowInstallWindow(InstallWindow window, const std::string& text, int done, int total) override;
+    void CloseInstallWindow(InstallWindow window) override;
+    bool InstallWindowCancelled(InstallWindow) override { return cancelSearch; }
+    void ShowSetupRunning(std::function<void()> wakeUp) override { setupRunning = std::move(wakeUp); }
+    void CloseSetupRunning() override { setupRunning = nullptr; }
+    void StartInstallShieldTimer(std::function<void()> tick) override { timerTick = std::move(tick); }
+    void StopInstallShieldTimer() override { timerTick = nullptr; }
+    ModRootAnswer AskForModRoot(const ModRootRequest& request) override;
+    ModIdentityAnswer AskModIdentity(const ModIdentityRequest& request) override;
+    UpdatedModAnswer AskUpdatedModName(const UpdatedModRequest& request) override;
+    UnclaimedFilesAnswer AskUnclaimedFiles(const UnclaimedFilesRequest& request) override;
+    DirectoryAnswer ChooseDirectory(const DirectoryRequest& request) override;
+    std::deque<UnknownModAnswer> unknownModAnswers;
+    std::deque<DistributionKind> distributionAnswers;
+    std::deque<std::vector<std::string>> installFileAnswers;
+    std::deque<ModRootAnswer> modRootAnswers;
+    std::deque<ModIdentityAnswer> modIdentityAnswers;
+    std::deque<UpdatedModAnswer> updatedModAnswers;
+    std::deque<UnclaimedFilesAnswer> unclaimedAnswers;
+    std::deque<DirectoryAnswer> directoryAnswers;
+    std::vector<UnknownModRequest> unknownModRequests;
+    std::vector<InstallFilesRequest> installFileRequests;
+    std::vector<ModRootRequest> modRootRequests;
+    std::vector<UpdatedModRequest> updatedModRequests;
+    std::vector<UnclaimedFilesRequest> unclaimedRequests;
+    // The windows opened, in order, and the one-second tick while the setup step runs.
+    std::vector<InstallWindow> installWindows;
+    int openInstallWindows = 0;
+    bool cancelSearch = false;
+    std::function<void()> setupRunning;  // "Wake up!" while the window is shown
+    std::function<void()> timerTick;
+
     std::vector<ShownBox> boxes;
     std::vector<bool> suspendCalls;
     std::deque<Step> posted;

@@ -33,6 +33,12 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return joined;
 }
 
+std::vector<std::string> ModTreeTexts(const ModTree& tree) {
+    std::vector<std::string> texts;
+    for (const ModNode& mod : tree.mods) texts.push_back(mod.text);
+    return texts;
+}
+
 ProgramDirFixture::ProgramDirFixture() {
     std::string pattern = (fs::temp_directory_path() / "korvex-test-XXXXXX").string();
     root_ = ::mkdtemp(pattern.data());

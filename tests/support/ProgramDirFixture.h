@@ -49,5 +49,7 @@ void WriteWholeFile(const std::string& path, const std::string& content);
 // Takes away the owner's write permission, as a read-only file has it.
 void SetReadOnly(const std::string& path);
 std::string JoinLines(const std::vector<std::string>& lines);  // with CR LF after each
+// The texts of the MOD tree's root nodes, in tree order.
+std::vector<std::string> ModTreeTexts(const ModTree& tree);
 
 }  // namespace korvex

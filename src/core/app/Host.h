@@ -7,6 +7,8 @@
 #include <string>
 
 #include "bindings/BindingDialogRequests.h"
+#include "install/InstallDialogRequests.h"
+#include "mods/AutoModDialogRequests.h"
 #include "mods/ModDialogRequests.h"
 #include "players/ExchangeRequests.h"
 #include "players/PlayerDialogRequests.h"
@@ -26,7 +28,7 @@ using Step = std::function<void()>;
 // game runs while Korvex waits for it.
 enum class StatusWindow { StartUp, QuakeSearch, CreatingCfgFiles, GameRunning };
 
-class Host : public BindingDialogs, public ModDialogHost {
+class Host : public BindingDialogs, public ModDialogHost, public AutoModDialogHost, public InstallDialogHost {
 public:
     ~Host() override = default;
 

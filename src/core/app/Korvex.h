@@ -9,6 +9,7 @@
 #include "app/ProgramOptions.h"
 #include "bindings/MacroInclusion.h"
 #include "compiler/OptionsView.h"
+#include "install/InstallState.h"
 #include "macros/MacroCatalogue.h"
 #include "macros/MacroInterpreter.h"
 #include "macros/MacroResults.h"
@@ -64,6 +65,7 @@ struct Korvex {
     // The MOD catalogue as the MOD-Launcher page shows it, and what a launch keeps.
     ModTree modTree;
     LaunchState launch;
+    InstallState install;
 };
 
 }  // namespace korvex

@@ -9,6 +9,7 @@
 #include "macros/MacroCatalogue.h"
 #include "macros/MacroErrors.h"
 #include "mods/ModCatalogue.h"
+#include "mods/ModIdentification.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
@@ -107,6 +108,7 @@ void LoadEverything(Korvex& app) {
     }
     app.host.CloseStatus(StatusWindow::StartUp);
     app.host.MainViewChanged();
+    if (app.firstRun) RunCompleteModScan(app, false);
 }
 
 void StartUp(Korvex& app) {

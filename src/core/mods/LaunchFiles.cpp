@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 
 #include "app/CfgBackup.h"
 #include "app/Korvex.h"
@@ -28,11 +29,6 @@ const char* MenuOption(long long menu) {
         case 6: return " +menu_startserver";
         default: return "";
     }
-}
-
-bool IsWindowsProgram(const std::string& path) {
-    LineReader reader;
-    return reader.Open(path) && reader.ReadLine().rfind("MZ", 0) == 0;
 }
 
 bool IsNativeExecutable(const std::string& path) {
@@ -68,6 +64,13 @@ void RemoveGameFile(Korvex& app, const std::string& path) {
 }
 
 }  // namespace
+
+bool IsWindowsProgram(const std::string& path) {
+    if (!RegularFileExists(path)) return false;
+    std::ifstream stream(NativePath(ResolveCase(path)), std::ios::binary);
+    char magic[2] = {};
+    return stream.read(magic, sizeof magic) && magic[0] == 'M' && magic[1] == 'Z';
+}
 
 std::string DefaultUserDataDir() {
     const char* home = std::getenv("HOME");

@@ -18,6 +18,8 @@ inline constexpr std::size_t kMaxCommandLine = 255;
 // $XDG_DATA_HOME/YamagiQ2 or ~/.local/share/YamagiQ2. Its config.cfg and autoexec.cfg
 // shadow those of the Quake II directory.
 std::string DefaultUserDataDir();
+// A file that starts like a Windows program; on POSIX such a program runs through wine.
+bool IsWindowsProgram(const std::string& path);
 
 // How the game starts: a native engine "quake2" in the Quake II directory is preferred;
 // otherwise QUAKE2.EXE, through wine when it is a Windows program. Quoted where it holds blanks.

@@ -115,20 +115,28 @@ bool RegularFileExists(const std::string& path) {
     return mode && S_ISREG(*mode);
 }
 
+std::optional<DirEntry> LookUpEntry(const std::string& path) {
+    const std::string full = ResolveCase(path);
+    struct stat info {};
+    if (::lstat(NativePath(full).c_str(), &info) != 0) return std::nullopt;
+    DirEntry entry;
+    entry.name = FileName(full);
+    entry.isDirectory = S_ISDIR(info.st_mode);
+    entry.isSymbolicLink = S_ISLNK(info.st_mode);
+    entry.readOnly = (info.st_mode & S_IWUSR) == 0;
+    entry.size = static_cast<std::uintmax_t>(info.st_size);
+    entry.creationTime = CreationTimeOf(full);
+    return entry;
+}
+
 std::vector<DirEntry> ListDirectory(const std::string& directory) {
     const std::string resolved = ResolveCase(directory);
     std::vector<DirEntry> entries;
     for (const std::string& name : EntryNames(resolved)) {
-        const std::string full = JoinPath(resolved, name);
-        struct stat info {};
-        if (::lstat(NativePath(full).c_str(), &info) != 0) continue;
-        DirEntry entry;
-        entry.name = name;
-        entry.isDirectory = S_ISDIR(info.st_mode);
-        entry.readOnly = (info.st_mode & S_IWUSR) == 0;
-        entry.size = static_cast<std::uintmax_t>(info.st_size);
-        entry.creationTime = CreationTimeOf(full);
-        entries.push_back(std::move(entry));
+        auto entry = LookUpEntry(JoinPath(resolved, name));
+        if (!entry) continue;
+        entry->name = name;
+        entries.push_back(std::move(*entry));
     }
     return entries;
 }

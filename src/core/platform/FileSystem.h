@@ -11,7 +11,8 @@ namespace korvex {
 
 struct DirEntry {
     std::string name;
-    bool isDirectory = false;
+    bool isDirectory = false;  // a symbolic link to a directory is none
+    bool isSymbolicLink = false;
     bool readOnly = false;
     std::uintmax_t size = 0;
     std::int64_t creationTime = 0;  // seconds since the epoch
@@ -33,6 +34,9 @@ bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 // A plain file: not a directory, a pipe or a device, whose reading could block or never end.
 bool RegularFileExists(const std::string& path);
+
+// The entry that path names, not following a final symbolic link; nothing when none exists.
+std::optional<DirEntry> LookUpEntry(const std::string& path);
 
 // Entries in the order the file system lists them, without "." and "..";
 // none when the directory cannot be listed.

@@ -33,6 +33,13 @@ std::string FileName(std::string_view path) {
     return cut == std::string::npos ? trimmed : trimmed.substr(cut + 1);
 }
 
+std::string WithPlatformSeparators(std::string_view path) {
+    std::string result(path);
+    for (char& c : result)
+        if (c == '\\') c = kPathSeparator;
+    return result;
+}
+
 std::string RelativeTo(std::string_view path, std::string_view directory) {
     const std::string prefix = WithTrailingSeparator(directory);
     if (path.size() <= prefix.size() || path.substr(0, prefix.size()) != prefix) return {};

@@ -15,6 +15,9 @@ std::string WithoutTrailingSeparator(std::string_view path);
 std::string ParentDirectory(std::string_view path);
 std::string FileName(std::string_view path);
 
+// A relative path as Korvex's files write it ("maps\\x.bsp") with the platform's separator.
+std::string WithPlatformSeparators(std::string_view path);
+
 // The part of path below directory, or empty text when path does not lie below it.
 std::string RelativeTo(std::string_view path, std::string_view directory);
 

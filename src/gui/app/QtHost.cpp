@@ -13,6 +13,9 @@
 #include "bindings/MacroAlreadyIncludedDialog.h"
 #include "mods/ModDialogs.h"
 #include "players/ExchangeDialogs.h"
+#include "install/InstallDialogs.h"
+#include "install/InstallWindows.h"
+#include "mods/UnknownModDialog.h"
 #include "players/PlayerDialogs.h"
 
 namespace korvex {
@@ -58,7 +61,15 @@ QtHost::QtHost()
     : statusWindows_{std::make_unique<StatusDialog>(StatusDialog::Style::StartUp),
                      std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Initializing")),
                      std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Please wait...")),
-                     std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Korvex"))} {}
+                     std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Korvex"))},
+      installWindows_{std::make_unique<InstallProgressWindow>(InstallWindow::Extracting),
+                      std::make_unique<InstallProgressWindow>(InstallWindow::Scanning),
+                      std::make_unique<InstallProgressWindow>(InstallWindow::Searching),
+                      std::make_unique<InstallProgressWindow>(InstallWindow::Copying)},
+      setupRunning_(std::make_unique<SetupRunningWindow>()),
+      installShieldTimer_(std::make_unique<QTimer>()) {
+    installShieldTimer_->setInterval(1000);
+}
 
 QtHost::~QtHost() = default;
 
@@ -153,5 +164,52 @@ ServerSideModAnswer QtHost::AskServerSideMod() { return RunServerSideModDialog()
 RemoveModAnswer QtHost::AskRemoveMod(const RemoveModRequest& request) { return RunRemoveModDialog(request); }
 
 RenameModAnswer QtHost::AskRenameMod(const RenameModRequest& request) { return RunRenameModDialog(request); }
+
+UnknownModAnswer QtHost::AskUnknownMod(const UnknownModRequest& request) { return RunUnknownModDialog(request); }
+
+DistributionKind QtHost::AskDistributionKind() { return RunDistributionDialog(); }
+
+std::vector<std::string> QtHost::ChooseInstallFiles(const InstallFilesRequest& request) {
+    return RunInstallFileDialog(request);
+}
+
+InstallProgressWindow& QtHost::InstallWindowFor(InstallWindow window) {
+    return *installWindows_.at(static_cast<std::size_t>(window));
+}
+
+void QtHost::ShowInstallWindow(InstallWindow window, const std::string& text, int done, int total) {
+    InstallWindowFor(window).ShowProgress(ToQString(text), done, total);
+}
+
+void QtHost::CloseInstallWindow(InstallWindow window) { InstallWindowFor(window).Close(); }
+
+bool QtHost::InstallWindowCancelled(InstallWindow window) { return InstallWindowFor(window).Cancelled(); }
+
+void QtHost::ShowSetupRunning(std::function<void()> wakeUp) { setupRunning_->ShowWith(std::move(wakeUp)); }
+
+void QtHost::CloseSetupRunning() { setupRunning_->hide(); }
+
+void QtHost::StartInstallShieldTimer(std::function<void()> tick) {
+    installShieldTimer_->disconnect();
+    QObject::connect(installShieldTimer_.get(), &QTimer::timeout, qApp, std::move(tick));
+    installShieldTimer_->start();
+}
+
+void QtHost::StopInstallShieldTimer() {
+    installShieldTimer_->stop();
+    installShieldTimer_->disconnect();
+}
+
+ModRootAnswer QtHost::AskForModRoot(const ModRootRequest& request) { return RunLocalizeModDialog(request); }
+
+ModIdentityAnswer QtHost::AskModIdentity(const ModIdentityRequest& request) { return RunIdentifyModDialog(request); }
+
+UpdatedModAnswer QtHost::AskUpdatedModName(const UpdatedModRequest& request) { return RunUpdatedModDialog(request); }
+
+UnclaimedFilesAnswer QtHost::AskUnclaimedFiles(const UnclaimedFilesRequest& request) {
+    return RunUnclaimedFilesDialog(request);
+}
+
+DirectoryAnswer QtHost::ChooseDirectory(const DirectoryRequest& request) { return RunDirectoryDialog(request); }
 
 }  // namespace korvex

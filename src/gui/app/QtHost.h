@@ -6,11 +6,15 @@
 
 #include "app/Host.h"
 
+class QTimer;
+
 namespace korvex {
 
 class MainWindow;
 class StatusDialog;
 class KeyBindingDialog;
+class InstallProgressWindow;
+class SetupRunningWindow;
 
 class QtHost : public Host {
 public:
@@ -53,14 +57,35 @@ public:
     RemoveModAnswer AskRemoveMod(const RemoveModRequest& request) override;
     RenameModAnswer AskRenameMod(const RenameModRequest& request) override;
 
+    // AutoMOD and installation.
+    UnknownModAnswer AskUnknownMod(const UnknownModRequest& request) override;
+    DistributionKind AskDistributionKind() override;
+    std::vector<std::string> ChooseInstallFiles(const InstallFilesRequest& request) override;
+    void ShowInstallWindow(InstallWindow window, const std::string& text, int done, int total) override;
+    void CloseInstallWindow(InstallWindow window) override;
+    bool InstallWindowCancelled(InstallWindow window) override;
+    void ShowSetupRunning(std::function<void()> wakeUp) override;
+    void CloseSetupRunning() override;
+    void StartInstallShieldTimer(std::function<void()> tick) override;
+    void StopInstallShieldTimer() override;
+    ModRootAnswer AskForModRoot(const ModRootRequest& request) override;
+    ModIdentityAnswer AskModIdentity(const ModIdentityRequest& request) override;
+    UpdatedModAnswer AskUpdatedModName(const UpdatedModRequest& request) override;
+    UnclaimedFilesAnswer AskUnclaimedFiles(const UnclaimedFilesRequest& request) override;
+    DirectoryAnswer ChooseDirectory(const DirectoryRequest& request) override;
+
 private:
     KeyBindingDialog& KeyDialog();
+    InstallProgressWindow& InstallWindowFor(InstallWindow window);
 
     StatusDialog& StatusDialogFor(StatusWindow window);
 
     MainWindow* mainWindow_ = nullptr;
     std::array<std::unique_ptr<StatusDialog>, 4> statusWindows_;  // by StatusWindow
     std::unique_ptr<KeyBindingDialog> keyDialog_;
+    std::array<std::unique_ptr<InstallProgressWindow>, 4> installWindows_;  // by InstallWindow
+    std::unique_ptr<SetupRunningWindow> setupRunning_;
+    std::unique_ptr<QTimer> installShieldTimer_;
 };
 
 }  // namespace korvex

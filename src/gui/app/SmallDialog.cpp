@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -31,6 +33,16 @@ QPushButton* AddButton(QBoxLayout& layout, const QString& caption, const char* n
     button->setToolTip(hint);
     layout.addWidget(button);
     return button;
+}
+
+QLineEdit* AddEdit(QBoxLayout& layout, const QString& label, const char* name, const QString& hint) {
+    layout.addWidget(new QLabel(label));
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setToolTip(hint);
+    edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 48);
+    layout.addWidget(edit);
+    return edit;
 }
 
 }  // namespace korvex

@@ -5,6 +5,7 @@
 #include <string>
 
 class QBoxLayout;
+class QLineEdit;
 class QPushButton;
 
 namespace korvex {
@@ -16,6 +17,9 @@ void CentreOnScreen(QDialog& dialog);
 void MoveToScreenCentre(QWidget& window);
 // A push button with a name for tests and a hint for the player.
 QPushButton* AddButton(QBoxLayout& layout, const QString& caption, const char* name, const QString& hint);
+
+// A label and below it a line edit wide enough for a name or a directory.
+QLineEdit* AddEdit(QBoxLayout& layout, const QString& label, const char* name, const QString& hint);
 
 // Shows the dialog modally, centred on the screen, and returns its answer.
 template <typename Dialog, typename... Request>

@@ -30,16 +30,6 @@ QPushButton* AddOkCancel(QDialog& dialog, QVBoxLayout& layout, const QString& co
     return ok;
 }
 
-QLineEdit* AddEdit(QVBoxLayout& layout, const QString& label, const char* name, const QString& hint) {
-    layout.addWidget(new QLabel(label));
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setToolTip(hint);
-    edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 48);
-    layout.addWidget(edit);
-    return edit;
-}
-
 }  // namespace
 
 AddPlayerCfgDialog::AddPlayerCfgDialog(const std::vector<std::string>& players, QWidget* parent)

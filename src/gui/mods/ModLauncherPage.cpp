@@ -13,6 +13,9 @@
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
 #include "mods/Launcher.h"
+#include "install/InstallIdentification.h"
+#include "install/ModInstallation.h"
+#include "mods/ModIdentification.h"
 #include "mods/ModMaintenance.h"
 
 namespace korvex {
@@ -63,6 +66,18 @@ ModLauncherPage::ModLauncherPage(Korvex& app, QWidget* parent) : QWidget(parent)
     AddActionButton(*maintenance, QStringLiteral("Rename MOD"), "RenameMODButton",
                    QStringLiteral("rename the name of the modifcation and/or the directory where it's located"),
                    RenameMODButtonClick);
+
+    auto* installation = new QHBoxLayout;
+    layout->addLayout(installation);
+    AddActionButton(*installation, QStringLiteral("Install new MOD"), "InstallNewMODButton",
+                    QStringLiteral("install a modification from ZIP or self-extracting archives or its setup program"),
+                    InstallNewMODButtonClick);
+    AddActionButton(*installation, QStringLiteral("Add existing MOD"), "AddExistingMODButton",
+                    QStringLiteral("identify a modification that is already on your disk and move it into place"),
+                    AddExistingMODBtnClick);
+    AddActionButton(*installation, QStringLiteral("Initiate Complete MOD-Scan"), "CompleteMODScanButton",
+                    QStringLiteral("scan for all known modifications in your Quake II - Directory"),
+                    [](Korvex& app) { RunCompleteModScan(app, true); });
 
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) { AvailMODsChange(current); });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { AvailMODsDblClick(); });

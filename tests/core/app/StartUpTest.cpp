@@ -73,12 +73,21 @@ TEST(StartUp, TheDisclaimerRejectedEndsSilentlyAndAcceptedWelcomesOnce) {
     EXPECT_FALSE(rejected.Exists("INKORVEX.INF"));
     EXPECT_EQ(rejected.Snapshot().size() + 1, before.size());  // only the marker went
 
+    // The first start scans the Quake II directory; the sample tree's detection files know its MODs.
     ProgramDirFixture accepted;
     accepted.Write("korvex.ini", "");
+    std::filesystem::copy(KORVEX_DATA_DIR "/../tests/fixtures/automod", accepted.Path("automod"));
+    for (const char* mod : {"arena/ as Arena (beta)", "ctf/ as Capture The Flag"})
+        accepted.host().Expect(Icon::Question,
+                               "Korvex identified the modification located in " + accepted.quakeDir() + "/" + mod +
+                                   ". Is this correct?",
+                               Button::Yes);
     StartUp(accepted.app());
     EXPECT_TRUE(accepted.app().firstRun);
     EXPECT_FALSE(accepted.Exists("korvex.ini"));
-    ASSERT_EQ(accepted.host().boxes.size(), 1u);
+    ASSERT_EQ(accepted.app().modTree.mods.size(), 2u);
+    EXPECT_EQ(accepted.app().modTree.mods[0].text, "Arena (beta) (ARENA)");
+    ASSERT_EQ(accepted.host().boxes.size(), 3u);
     EXPECT_EQ(accepted.host().boxes[0].icon, Icon::Information);
     EXPECT_EQ(accepted.host().boxes[0].text.rfind("Welcome to Korvex!\r\n\nYou have started Korvex for the first time", 0), 0u);
 

@@ -27,11 +27,7 @@ protected:
     void Select(const std::string& modText, std::optional<std::string> player = std::nullopt) {
         app.modTree.selected = ModSelection{modText, std::move(player)};
     }
-    Lines TreeTexts() const {
-        Lines texts;
-        for (const ModNode& mod : app.modTree.mods) texts.push_back(mod.text);
-        return texts;
-    }
+    std::vector<std::string> TreeTexts() { return ModTreeTexts(dir.app().modTree); }
     std::string Quake(const std::string& relative) const { return dir.quakeDir() + "/" + relative; }
 
     ProgramDirFixture dir;

@@ -1,0 +1,309 @@
+#include "install/InstallIdentification.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/DirectoryTools.h"
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "mods/ModCatalogue.h"
+#include "mods/ModIdentification.h"
+#include "mods/ModMaintenance.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+
+namespace korvex {
+namespace {
+
+bool AskYesNo(Korvex& app, const std::string& question) {
+    return app.host.ShowMessage(Icon::Question, question, Buttons::YesNo) == Button::Yes;
+}
+
+void Inform(Korvex& app, const std::string& text) { app.host.ShowMessage(Icon::Information, text, Buttons::Ok); }
+
+void Take(Identification& id, const IdentifiedMod& found, const std::string& root) {
+    id.modName = found.modName;
+    id.modDir = found.usualDirectory;
+    id.noEntry = found.noEntry;
+    id.modRoot = root;
+}
+
+// Depth first below base; relative is the path of the subdirectory below base.
+bool SearchSubdirectories(Korvex& app, const std::string& base, const std::string& relative, Identification& id) {
+    const std::string directory = relative.empty() ? base : JoinPath(base, relative);
+    for (const DirEntry& entry : ListDirectory(directory)) {
+        if (!entry.isDirectory) continue;
+        const std::string name = relative.empty() ? entry.name : JoinPath(relative, entry.name);
+        app.host.ShowInstallWindow(InstallWindow::Scanning, JoinPath(base, name));
+        app.host.ProcessPendingEvents();
+        const IdentifiedMod found = IdentifyModDirectory(app, base, name, false, false, false);
+        if (found.found) {
+            Take(id, found, JoinPath(base, name));
+            return true;
+        }
+        if (app.shuttingDown || SearchSubdirectories(app, base, name, id)) return true;
+    }
+    return false;
+}
+
+bool DetectInstalledMod(Korvex& app, Identification& id) {
+    app.host.ShowInstallWindow(InstallWindow::Scanning, "");
+    bool found = false;
+    for (const std::string& directory : app.install.installDirs) {
+        app.host.ShowInstallWindow(InstallWindow::Scanning, directory);
+        app.host.ProcessPendingEvents();
+        const IdentifiedMod here = IdentifyModDirectory(app, directory, ".", false, false, false);
+        if (here.found) Take(id, here, directory);
+        found = here.found || SearchSubdirectories(app, directory, "", id);
+        if (found || app.shuttingDown) break;
+    }
+    app.host.CloseInstallWindow(InstallWindow::Scanning);
+    return found;
+}
+
+// "Localize modification" and "Identify Modification"; false when either was cancelled.
+bool IdentifyManually(Korvex& app, Identification& id) {
+    const ModRootAnswer root = app.host.AskForModRoot({app.install.recentFiles});
+    if (!root.confirmed) {
+        Inform(app, "Localization aborted.");
+        return false;
+    }
+    id.modRoot = ParentDirectory(root.file);
+    ModIdentityRequest request;
+    request.readmeDirectory = id.modRoot;
+    request.viewReadme = [&app](const std::string& file) { ViewReadme(app, file); };
+    const ModIdentityAnswer identity = app.host.AskModIdentity(request);
+    if (!identity.confirmed) {
+        Inform(app, "Identification aborted.");
+        return false;
+    }
+    id.modName = identity.name;
+    id.modDir = identity.directory;
+    id.manual = true;
+    if (IsPlainModDirectory(id.modDir) &&
+        AskYesNo(app, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?"))
+        RememberModification(app, id.modRoot, id.modName, id.modDir);
+    return true;
+}
+
+void RememberUpdatedMod(Korvex& app, const Identification& id, const std::string& installed) {
+    const std::string directory = UpperCaseAscii(id.modDir);
+    const UpdatedModAnswer answer =
+        app.host.AskUpdatedModName({"Existing modification updated: " + id.modName + " (" + directory + ")"});
+    if (!answer.confirmed) {
+        Inform(app, "Modification's name has not been changed.");
+        return;
+    }
+    ReplaceModEntry(app, answer.name, directory);
+    if (AskYesNo(app, "Do you want Korvex to remember this installed modification, so that Korvex can detect it "
+                      "next time?"))
+        RememberModification(app, installed, answer.name, directory);
+}
+
+void RecordInstalledMod(Korvex& app, const Identification& id) {
+    const std::string installed = JoinPath(app.quakeDir, id.modDir);
+    app.install.installedModDir = id.modDir;
+    const IdentifiedMod found = IdentifyModDirectory(app, installed, ".", false, false, false);
+    const std::string directory = UpperCaseAscii(id.modDir);
+    // A MOD the player has just named keeps that name, whatever detection makes of it now.
+    if (id.manual)
+        ReplaceModEntry(app, id.modName, directory);
+    else if (!found.found && !found.noEntry)
+        RememberUpdatedMod(app, id, installed);
+    else if (found.found && !found.noEntry)
+        ReplaceModEntry(app, found.modName, directory);
+    if (!found.found || found.noEntry) {
+        const IdentifiedMod base = IdentifyModDirectory(app, app.quakeDir, "BASEQ2", false, false, true);
+        if (base.found) ReplaceModEntry(app, base.modName, "BASEQ2");
+    }
+    Inform(app, "Modification '" + id.modName + "' has been correctly installed.");
+}
+
+void ListFilesBelow(const std::string& directory, std::vector<std::string>& files) {
+    for (const DirEntry& entry : ListDirectory(directory)) {
+        const std::string path = JoinPath(directory, entry.name);
+        if (entry.isDirectory)
+            ListFilesBelow(path, files);
+        else
+            files.push_back(path);
+    }
+}
+
+bool IsBelow(const std::string& path, const std::string& directory) {
+    std::error_code error;
+    const auto real = std::filesystem::weakly_canonical(NativePath(path), error).string();
+    const auto base = std::filesystem::weakly_canonical(NativePath(directory), error).string();
+    return !error && !RelativeTo(real, base).empty();
+}
+
+// Creates the missing directories of path below existing, in lower case as Korvex names them.
+std::string MakeDirectories(const std::string& existing, const std::string& relative) {
+    std::string directory = ResolveCase(existing);
+    std::size_t start = 0;
+    while (start < relative.size()) {
+        auto end = relative.find(kPathSeparator, start);
+        if (end == std::string::npos) end = relative.size();
+        const std::string next = ResolveCase(JoinPath(directory, relative.substr(start, end - start)));
+        if (!DirectoryExists(next) && !MakeDirectory(next)) return {};
+        directory = ResolveCase(next);
+        start = end + 1;
+    }
+    return directory;
+}
+
+bool MoveFile(const std::string& source, const std::string& target) {
+    if (RenamePath(source, target)) return true;
+    return CopyFileOver(source, target) && RemoveFile(source);
+}
+
+bool MoveOneFile(Korvex& app, const std::string& file, const std::string& root, const std::string& target) {
+    const std::string relative = RelativeTo(file, root);
+    const std::string directory = MakeDirectories(target, ParentDirectory(relative));
+    if (directory.empty() || !IsBelow(JoinPath(directory, "x"), app.quakeDir)) return false;
+    const std::string destination = ResolveCase(JoinPath(directory, FileName(relative)));
+    if (DirectoryExists(destination)) return false;
+    if (PathExists(destination)) ClearReadOnly(destination);
+    return MoveFile(file, destination);
+}
+
+void MoveOrDeleteSelected(Korvex& app, const UnclaimedFilesAnswer& answer, std::vector<std::string>& files) {
+    if (answer.action == UnclaimedAction::Delete &&
+        !AskYesNo(app, "Do you really want to delete the selected files?"))
+        return;
+    for (const std::string& file : answer.selected) {
+        const auto at = std::find(files.begin(), files.end(), file);
+        if (at == files.end()) continue;  // only what the dialog listed
+        if (answer.action == UnclaimedAction::Delete) {
+            ClearReadOnly(file);
+            if (!RemoveFile(file)) {
+                ShowError(app, Err::CouldntDeleteFile, file);
+                continue;
+            }
+        } else {
+            const std::string destination = JoinPath(answer.target, FileName(file));
+            if (PathExists(destination) || !MoveFile(file, destination)) {
+                ShowError(app, Err::CouldntRenameFile, destination);
+                continue;
+            }
+        }
+        files.erase(at);
+    }
+}
+
+void EndIdentification(Korvex& app, const Identification& id, bool showUnclaimed, bool afterInstall) {
+    if (showUnclaimed) ShowUnclaimedFiles(app, afterInstall);
+    if (showUnclaimed && !id.modRoot.empty()) RemoveEmptyDirectoriesBelow(id.modRoot);
+    RemoveDirectoryTree(app, app.dirs.temp);
+    app.install.installDirs.clear();
+    app.install.recentFiles.clear();
+    app.install.running = false;
+}
+
+}  // namespace
+
+void CollectFiles(Korvex& app, const std::string& directory) {
+    auto& recent = app.install.recentFiles;
+    ListFilesBelow(directory, recent);
+    std::sort(recent.begin(), recent.end());
+    recent.erase(std::unique(recent.begin(), recent.end()), recent.end());
+}
+
+bool InstallModFiles(Korvex& app, const std::string& root, const std::string& target, bool& filesLeft) {
+    app.host.ShowInstallWindow(InstallWindow::Copying, "");
+    std::vector<std::string> files;
+    ListFilesBelow(root, files);
+    bool moved = IsBelow(JoinPath(target, "x"), app.quakeDir) && (DirectoryExists(target) || MakeDirectory(target));
+    for (std::size_t i = 0; moved && i < files.size(); ++i) {
+        if (IsBelow(files[i], target)) continue;  // already in place
+        app.host.ShowInstallWindow(InstallWindow::Copying, files[i], static_cast<int>(i + 1),
+                                   static_cast<int>(files.size()));
+        app.host.ProcessPendingEvents();
+        moved = MoveOneFile(app, files[i], root, target);
+        if (moved) std::erase(app.install.recentFiles, files[i]);
+    }
+    app.host.CloseInstallWindow(InstallWindow::Copying);
+    filesLeft = !app.install.recentFiles.empty();
+    return moved;
+}
+
+void ShowUnclaimedFiles(Korvex& app, bool afterInstall) {
+    std::vector<std::string> files = std::move(app.install.recentFiles);
+    app.install.recentFiles.clear();
+    UnclaimedFilesRequest request;
+    request.caption = afterInstall ? "Unknown files" : "Files in selected directory";
+    request.text = afterInstall
+                       ? "There are some files Korvex did not recognize. Below you can move and/or delete those. If "
+                         "you are not absolutely sure about a file, you better do not delete it, as it may result "
+                         "in serious damage to your system. Especially you shouldn't touch files installed into "
+                         "your windows directory unless you know exactly what you are doing."
+                       : "These files are in the directory you selected and belong to no modification. Below you "
+                         "can move and/or delete those. If you are not absolutely sure about a file, you better do "
+                         "not delete it.";
+    while (!files.empty()) {
+        std::sort(files.begin(), files.end());
+        request.files = files;
+        const UnclaimedFilesAnswer answer = app.host.AskUnclaimedFiles(request);
+        if (answer.action == UnclaimedAction::Done) return;
+        MoveOrDeleteSelected(app, answer, files);
+    }
+}
+
+void RemoveEmptyDirectoriesBelow(const std::string& root) {
+    for (const DirEntry& entry : ListDirectory(root)) {
+        if (!entry.isDirectory) continue;
+        const std::string path = JoinPath(root, entry.name);
+        RemoveEmptyDirectoriesBelow(path);
+        RemoveEmptyDirectory(path);
+    }
+}
+
+void IdentifyInstallation(Korvex& app, bool afterInstall) {
+    Identification id;
+    const bool detected = DetectInstalledMod(app, id);
+    if (app.shuttingDown) return;
+    const bool automatic =
+        detected && AskYesNo(app, "Korvex identified this modification as " + id.modName + ". Is this correct?");
+    if (!automatic) {
+        id = {};
+        CollectFiles(app, app.dirs.temp);
+        ShowError(app, Err::CouldntAutoDetectMod, "Autodetection failed");
+        if (app.install.recentFiles.empty()) return EndIdentification(app, id, false, afterInstall);
+        if (!AskYesNo(app, "Would you like to identify the modification yourself?"))
+            return EndIdentification(app, id, true, afterInstall);
+        if (!IdentifyManually(app, id)) return EndIdentification(app, id, true, afterInstall);
+    }
+    bool filesLeft = false;
+    if (!IsPlainModDirectory(id.modDir)) {
+        ShowError(app, Err::InvalidPath, id.modDir);
+        return EndIdentification(app, id, true, afterInstall);
+    }
+    if (!InstallModFiles(app, id.modRoot, JoinPath(app.quakeDir, LowerCaseAscii(id.modDir)), filesLeft)) {
+        ShowError(app, Err::ErrorCopyingFiles, "for: " + id.modName);
+        return EndIdentification(app, id, !automatic, afterInstall);
+    }
+    if (automatic && filesLeft) {
+        CollectFiles(app, app.dirs.temp);
+        ShowUnclaimedFiles(app, afterInstall);
+        RemoveEmptyDirectoriesBelow(id.modRoot);
+    }
+    RecordInstalledMod(app, id);
+    EndIdentification(app, id, !automatic, afterInstall);
+}
+
+void AddExistingMODBtnClick(Korvex& app) {
+    if (app.install.running) return;
+    RemoveDirectoryTree(app, app.dirs.temp);
+    app.install.installDirs.clear();
+    app.install.recentFiles.clear();
+    const DirectoryAnswer answer = app.host.ChooseDirectory({"Where's the mod?", app.quakeDir});
+    if (!answer.confirmed) return;
+    app.install.running = true;
+    app.install.installDirs.push_back(WithoutTrailingSeparator(answer.directory));
+    app.host.ShowInstallWindow(InstallWindow::Searching, answer.directory);
+    CollectFiles(app, answer.directory);
+    app.host.CloseInstallWindow(InstallWindow::Searching);
+    IdentifyInstallation(app, false);
+}
+
+}  // namespace korvex

@@ -1,0 +1,35 @@
+// After an installation: which MOD it was, moving its files into the Quake II directory,
+// recording it in the catalogue and offering the files no MOD claimed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korvex {
+
+struct Korvex;
+
+// The working values of one identification.
+struct Identification {
+    std::string modName;
+    std::string modDir;
+    std::string modRoot;
+    bool noEntry = false;
+    bool manual = false;  // named by the player, not recognised
+};
+
+// afterInstall: the end of the installation queue; false for "Add existing MOD".
+void IdentifyInstallation(Korvex& app, bool afterInstall);
+// "Add existing MOD".
+void AddExistingMODBtnClick(Korvex& app);
+
+// Every file below directory joins the installation's recent files, each once.
+void CollectFiles(Korvex& app, const std::string& directory);
+// Moves every file below root to the same place below target; false at the first file
+// that cannot be moved. Nothing is written outside quakeDir.
+bool InstallModFiles(Korvex& app, const std::string& root, const std::string& target, bool& filesLeft);
+void ShowUnclaimedFiles(Korvex& app, bool afterInstall);
+// Removes the empty directories below root, root itself kept.
+void RemoveEmptyDirectoriesBelow(const std::string& root);
+
+}  // namespace korvex

@@ -1,0 +1,200 @@
+#include "install/ModInstallation.h"
+
+#include <algorithm>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "app/DirectoryTools.h"
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "install/ArchiveExtraction.h"
+#include "install/InstallIdentification.h"
+#include "install/NewFileSearch.h"
+#include "mods/LaunchFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+
+namespace korvex {
+namespace {
+
+// A network path that no drive or mount point makes local.
+bool IsUnmappedNetworkPath(const std::string& file) {
+    return file.starts_with("\\\\") || file.starts_with("//") || file.find("://") != std::string::npos;
+}
+
+// False when the player cancelled the whole installation.
+bool ChooseFiles(Korvex& app, bool multiple) {
+    for (;;) {
+        const std::vector<std::string> chosen = app.host.ChooseInstallFiles({multiple});
+        if (chosen.empty()) return true;
+        for (const std::string& file : chosen) {
+            if (IsUnmappedNetworkPath(file))
+                app.host.ShowMessage(Icon::Error,
+                                     "You cannot install a modification from unmapped network drives: " + file + ".",
+                                     Buttons::Ok);
+            else
+                app.install.fileList.push_back(file);
+        }
+        if (!multiple) return true;
+        const Button more =
+            app.host.ShowMessage(Icon::Question, "Add more files to the installation list?", Buttons::YesNoCancel);
+        if (more == Button::Cancel) return false;
+        if (more == Button::No) return true;
+    }
+}
+
+void ContinueInstallQueue(Korvex& app) {
+    if (!app.install.fileList.empty())
+        app.host.Post([&app] { InstallNextFile(app); });
+    else
+        app.host.Post([&app] { IdentifyInstallation(app, true); });
+}
+
+void AddOnce(std::vector<std::string>& list, const std::string& item) {
+    if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
+}
+
+void ExtractIntoTemp(Korvex& app, const std::string& file) {
+    AddOnce(app.install.installDirs, app.dirs.temp);
+    app.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file));
+    app.host.ProcessPendingEvents();
+    const bool extracted = ExtractArchive(file, app.dirs.temp, [&](int done, int total) {
+        app.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file), done, total);
+        app.host.ProcessPendingEvents();
+    });
+    app.host.CloseInstallWindow(InstallWindow::Extracting);
+    if (!extracted) ShowError(app, Err::CouldntExtractArchive, file);
+}
+
+bool IsOnPath(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    const std::string directories = Utf8ToCp1252(path ? path : "");
+    std::size_t start = 0;
+    while (start <= directories.size()) {
+        auto end = directories.find(':', start);
+        if (end == std::string::npos) end = directories.size();
+        const std::string candidate = JoinPath(directories.substr(start, end - start), program);
+        if (end > start && RegularFileExists(candidate) && ::access(candidate.c_str(), X_OK) == 0) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+void SearchForNewFiles(Korvex& app) {
+    InstallState& install = app.install;
+    app.host.ShowInstallWindow(InstallWindow::Searching, "");
+    NewFiles found;
+    ScanForNewFiles(app.quakeSearchRoots, install.setupStartTime, found, [&app](const std::string& directory) {
+        app.host.ShowInstallWindow(InstallWindow::Searching, directory);
+        app.host.ProcessPendingEvents();
+        return !app.host.InstallWindowCancelled(InstallWindow::Searching);
+    });
+    app.host.CloseInstallWindow(InstallWindow::Searching);
+    for (const std::string& directory : found.directories) AddOnce(install.installDirs, directory);
+    auto& recent = install.recentFiles;
+    recent.insert(recent.end(), found.files.begin(), found.files.end());
+    std::sort(recent.begin(), recent.end());
+    recent.erase(std::unique(recent.begin(), recent.end()), recent.end());
+}
+
+}  // namespace
+
+void InstallNewMODButtonClick(Korvex& app) {
+    if (app.install.running) return;
+    RemoveDirectoryTree(app, app.dirs.temp);
+    app.install.fileList.clear();
+    const DistributionKind kind = app.host.AskDistributionKind();
+    if (kind == DistributionKind::Cancel) return;
+    if (!ChooseFiles(app, kind == DistributionKind::Multiple)) {
+        app.install.fileList.clear();
+        return;
+    }
+    StartInstallation(app);
+}
+
+bool StartInstallation(Korvex& app) {
+    InstallState& install = app.install;
+    if (DirectoryExists(app.dirs.temp) && !RemoveDirectoryTree(app, app.dirs.temp)) {
+        ShowError(app, Err::CouldntRemoveDirectory, app.dirs.temp);
+        return false;
+    }
+    if (!MakeDirectory(app.dirs.temp)) {
+        ShowError(app, Err::CouldntCreateDirectory, app.dirs.temp);
+        return false;
+    }
+    install.running = true;
+    install.installedModDir.clear();
+    install.installDirs.clear();
+    install.recentFiles.clear();
+    install.startTime = std::time(nullptr);
+    ContinueInstallQueue(app);
+    return true;
+}
+
+void InstallNextFile(Korvex& app) {
+    InstallState& install = app.install;
+    if (install.fileList.empty()) return ContinueInstallQueue(app);
+    const std::string file = install.fileList.front();
+    install.fileList.pop_front();
+    if (EndsWithIgnoringCase(file, ".exe") && !IsPlainArchive(file)) return RunSetupProgram(app, file);
+    ExtractIntoTemp(app, file);
+    ContinueInstallQueue(app);
+}
+
+std::string SetupCommandLine(const std::string& file) {
+    const std::string quoted = QuoteForCommandLine(ResolveCase(file));
+    return IsWindowsProgram(file) && IsOnPath("wine") ? "wine " + quoted : quoted;
+}
+
+void RunSetupProgram(Korvex& app, const std::string& file) {
+    InstallState& install = app.install;
+    const Button answer = app.host.ShowMessage(
+        Icon::Question,
+        "The file " + file + " is not a ZIP- or SFX-File. Maybe this is an InstallShield application. " +
+            "Korvex will now run the this file. If you are asked for a location, enter a path containing *NO* files "
+            "to help Korvex detecting what you've installed.",
+        Buttons::OkCancel);
+    install.setupStartTime = std::time(nullptr);
+    install.setupWokenUp = false;
+    install.setupOutcome = SetupOutcome::Declined;
+    if (answer == Button::Ok) {
+        TExecFile& exec = install.installShieldExecFile;
+        exec.CommandLine = SetupCommandLine(file);
+        exec.Parameters.clear();
+        exec.OnFail = [&app](TExecFile&) {
+            app.install.setupOutcome = SetupOutcome::Failed;
+            ShowError(app, Err::CouldntExecFile, "possibly no InstallShield");
+        };
+        install.setupOutcome = SetupOutcome::Started;
+        exec.Execute(app.host);
+    }
+    app.host.StartInstallShieldTimer([&app] { InstallShieldTimerTimer(app); });
+    app.host.ShowSetupRunning([&app] { WakeUpClick(app); });
+}
+
+void InstallShieldTimerTimer(Korvex& app) {
+    InstallState& install = app.install;
+    if (install.setupWokenUp) return FinishSetupProgram(app, true);
+    switch (install.setupOutcome) {
+        case SetupOutcome::Declined: return FinishSetupProgram(app, false);
+        case SetupOutcome::Started:
+            if (!install.installShieldExecFile.ProcessGroupRunning()) FinishSetupProgram(app, true);
+            return;
+        case SetupOutcome::Failed: return;
+    }
+}
+
+void WakeUpClick(Korvex& app) { app.install.setupWokenUp = true; }
+
+void FinishSetupProgram(Korvex& app, bool search) {
+    app.host.StopInstallShieldTimer();
+    app.host.CloseSetupRunning();
+    app.host.ProcessPendingEvents();
+    if (search) SearchForNewFiles(app);
+    ContinueInstallQueue(app);
+}
+
+}  // namespace korvex

@@ -1,0 +1,53 @@
+// AutoMOD: recognising which modification a game directory holds by the detection files of
+// the automod directory, and writing a new detection file for a MOD the player named.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korvex {
+
+struct Korvex;
+
+inline constexpr const char* kUnknownModName = "..unknown..";
+inline constexpr int kFirstAutoModSlot = 1001;
+inline constexpr int kLastAutoModSlot = 9999;
+
+struct AutoModResult {
+    bool found = false;
+    std::string modName = kUnknownModName;
+    std::string usualDirectory;  // line 1 of the matching detection file
+    bool noEntry = false;        // as the last detection file tried said
+};
+
+// The lower-cased paths of the files that the conditions of one detection file found.
+struct AutoModMatch {
+    std::vector<std::string> matchedFiles;  // sorted, each once, without .cfg/.aas files
+};
+
+bool IsCfgOrAasFile(const std::string& name);
+// A directory as the condition tests take it: no trailing separator, no trailing ".".
+std::string NormaliseAutoModDirectory(const std::string& directory);
+// The detection file's MOD name: its file name without a "#<slot>#" prefix.
+std::string ModNameOfDetectionFile(const std::string& fileName);
+bool IsIgnoredModName(const std::string& modName);
+
+// op is "<", "=" or ">"; "=" with -1 holds when the file is absent.
+bool CheckFileSize(Korvex& app, AutoModMatch& match, const std::string& directory, const std::string& file,
+                   char op, long long value);
+// The text within the first 32 768 bytes of the file, read in 8 192-byte blocks.
+bool CheckFileContains(Korvex& app, AutoModMatch& match, const std::string& directory, const std::string& file,
+                       const std::string& text);
+
+// The lower-cased paths of the directory's files, without .cfg/.aas files and subdirectories.
+std::vector<std::string> DirectoryFiles(const std::string& directory);
+// The detection files, in the order they are tried: the last in alphabetical order first.
+std::vector<std::string> DetectionFilesInTrialOrder(const std::string& autoModDir);
+
+AutoModResult DetectModByAutoModFiles(Korvex& app, const std::string& directory, bool forModScan);
+
+// Writes a numbered detection file that describes the directory's present files exactly.
+bool RememberModification(Korvex& app, const std::string& directory, const std::string& modName,
+                          const std::string& directoryName);
+
+}  // namespace korvex

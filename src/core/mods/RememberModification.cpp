@@ -1,0 +1,52 @@
+#include <algorithm>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "mods/AutoModDetection.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+
+namespace korvex {
+namespace {
+
+// One more than the highest slot of a "#<slot>#<name>" file, at least the first slot, so it
+// always has four digits; a slot that is not a number counts as 0.
+long long NextAutoModSlot(const std::string& autoModDir) {
+    long long highest = 0;
+    for (const DirEntry& entry : ListDirectory(autoModDir)) {
+        if (entry.isDirectory || !entry.name.starts_with('#')) continue;
+        const auto second = entry.name.find('#', 1);
+        if (second == std::string::npos) continue;
+        highest = std::max(highest, TextToIntDef(entry.name.substr(1, second - 1)));
+    }
+    return std::max<long long>(highest + 1, kFirstAutoModSlot);
+}
+
+}  // namespace
+
+bool RememberModification(Korvex& app, const std::string& directory, const std::string& modName,
+                          const std::string& directoryName) {
+    const std::string source = NormaliseAutoModDirectory(directory);
+    const long long slot = NextAutoModSlot(app.dirs.autoMod);
+    const std::string fileName = "#" + std::to_string(slot) + "#" + modName;
+    const std::string path = JoinPath(app.dirs.autoMod, fileName);
+    if (slot > kLastAutoModSlot) {
+        ShowError(app, Err::NoFreeAutoModSlots, "for: " + path);
+        return false;
+    }
+    // A name with a separator would be written into another directory.
+    const bool nameIsFileName = modName.find('/') == std::string::npos && modName.find('\\') == std::string::npos;
+    std::vector<std::string> lines = {LowerCaseAscii(directoryName), "nothingelse"};
+    for (const DirEntry& entry : ListDirectory(source))
+        if (!entry.isDirectory && !IsCfgOrAasFile(entry.name))
+            lines.push_back(LowerCaseAscii(entry.name) + "=" + std::to_string(entry.size));
+    if (!nameIsFileName || !WriteLinesAtomically(path, lines)) {
+        ShowError(app, Err::CouldntCreateFile, path);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace korvex

@@ -1,0 +1,42 @@
+// The windows an installation shows while it works: "Extracting", "Scanning", "Searching"
+// (with Cancel) and "Copying", and "InstallShield still running?" with its "Wake up!" button.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "install/InstallDialogRequests.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace korvex {
+
+class InstallProgressWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit InstallProgressWindow(InstallWindow window, QWidget* parent = nullptr);
+
+    // Shows the window centred on first use; total 0 hides the progress bar.
+    void ShowProgress(const QString& detail, int done, int total);
+    bool Cancelled() const { return cancelled_; }
+    void Close();
+
+private:
+    QLabel* detail_;
+    QProgressBar* progress_;
+    bool cancelled_ = false;
+};
+
+class SetupRunningWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit SetupRunningWindow(QWidget* parent = nullptr);
+    void ShowWith(std::function<void()> wakeUp);
+
+private:
+    std::function<void()> wakeUp_;
+};
+
+}  // namespace korvex

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <thread>
+
+#include "install/InstallIdentification.h"
+#include "install/ModInstallation.h"
+#include "mods/ModCatalogue.h"
+#include "platform/Path.h"
+#include "support/ProgramDirFixture.h"
+#include "support/ZipBuilder.h"
+
+namespace korvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* kAutodetectionFailed = "Couldn't auto-detect any modification. (Autodetection failed)";
+
+class InstallTest : public ::testing::Test {
+protected:
+    InstallTest() {
+        dir.Remove("automod");
+        fs::create_directories(dir.Path("automod"));
+        dir.app().quakeDir = dir.quakeDir();
+        dir.WriteLines("automod/Capture The Flag", {"ctf", "pak0.pak=4"});
+    }
+    std::string Download(const std::string& name) const { return JoinPath(dir.root(), "downloads/" + name); }
+    std::vector<std::string> TreeTexts() { return ModTreeTexts(dir.app().modTree); }
+    void Install(const std::vector<std::string>& files) {
+        dir.app().install.fileList.assign(files.begin(), files.end());
+        ASSERT_TRUE(StartInstallation(dir.app()));
+        host.RunPosted();
+    }
+    void ExpectCorrect(const std::string& mod, Button answer) {
+        host.Expect(Icon::Question, "Korvex identified this modification as " + mod + ". Is this correct?", answer);
+    }
+    void ExpectInstalled(const std::string& mod) {
+        host.Expect(Icon::Information, "Modification '" + mod + "' has been correctly installed.", Button::Ok);
+    }
+    bool TempGone() const { return !fs::exists(dir.Path("temp")); }
+
+    ProgramDirFixture dir;
+    FakeHost& host = dir.host();
+};
+
+TEST_F(InstallTest, ArchiveHoldingTheGameDirectoryIsFoundBelowTemp) {
+    WriteZip(Download("ctf.zip"), {ZipFile("ctf\\pak0.pak", "NEW!"), ZipFile("ctf/maps/new.bsp", "map")});
+    ExpectCorrect("Capture The Flag", Button::Yes);
+    ExpectInstalled("Capture The Flag");
+    Install({Download("ctf.zip")});
+    EXPECT_EQ(ReadWholeFile(dir.quakeDir() + "/ctf/pak0.pak"), "NEW!");
+    EXPECT_EQ(ReadWholeFile(dir.quakeDir() + "/ctf/maps/new.bsp"), "map");
+    EXPECT_TRUE(fs::exists(dir.quakeDir() + "/ctf/gamex86.dll"));  // what was there stays
+    EXPECT_EQ(TreeTexts(), std::vector<std::string>{"Capture The Flag (CTF)"});
+    EXPECT_TRUE(TempGone());
+    EXPECT_FALSE(dir.app().install.running);
+}
+
+TEST_F(InstallTest, TwoRoundsUnpackIntoOneTemporaryDirectory) {
+    dir.WriteLines("automod/Two Parts", {"two", "nothingelse", "pak0.pak=1", "pak1.pak=1"});
+    WriteZip(Download("part1.zip"), {ZipFile("pak0.pak", "0")});
+    WriteZip(Download("part2.zip"), {ZipFile("pak1.pak", "1")});
+    host.distributionAnswers = {DistributionKind::Multiple};
+    host.installFileAnswers = {{Download("part1.zip")}, {Download("part2.zip"), "//server/share/x.zip"}};
+    host.Expect(Icon::Question, "Add more files to the installation list?", Button::Yes);
+    host.Expect(Icon::Question, "Add more files to the installation list?", Button::No);
+    ExpectCorrect("Two Parts", Button::Yes);
+    ExpectInstalled("Two Parts");
+    InstallNewMODButtonClick(dir.app());
+    host.RunPosted();
+    EXPECT_TRUE(host.installFileRequests.at(0).multiSelect);
+    EXPECT_TRUE(fs::exists(dir.quakeDir() + "/two/pak0.pak"));
+    EXPECT_TRUE(fs::exists(dir.quakeDir() + "/two/pak1.pak"));
+    EXPECT_EQ(host.BoxTexts().at(1),
+              "You cannot install a modification from unmapped network drives: //server/share/x.zip.");
+}
+
+TEST_F(InstallTest, NothingChosenOrNothingUnpackedIdentifiesNothing) {
+    host.distributionAnswers = {DistributionKind::Single};
+    host.installFileAnswers = {{}};
+    InstallNewMODButtonClick(dir.app());
+    host.RunPosted();
+    EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{kAutodetectionFailed});
+
+    // A refused archive: its message, then nothing to identify, and temp/ is gone.
+    WriteZip(Download("evil.zip"), {ZipFile("pak0.pak", "PACK"), ZipFile("../../evil.txt", "x")});
+    Install({Download("evil.zip")});
+    EXPECT_EQ(host.BoxTexts().at(1), "Couldn't extract archive correctly. (" + Download("evil.zip") + ")");
+    EXPECT_EQ(host.BoxTexts().at(2), kAutodetectionFailed);
+    EXPECT_TRUE(TempGone());
+    EXPECT_TRUE(TreeTexts().empty());
+}
+
+TEST_F(InstallTest, NoToTheProposedNameLeadsToTheManualPath) {
+    WriteZip(Download("ctf.zip"), {ZipFile("ctf/pak0.pak", "NEW!"), ZipFile("readme.txt", "read me")});
+    ExpectCorrect("Capture The Flag", Button::No);
+    host.Expect(Icon::Question, "Would you like to identify the modification yourself?", Button::Yes);
+    host.modRootAnswers = {{true, dir.Path("temp/ctf/pak0.pak")}};
+    host.modIdentityAnswers = {{true, "My Flag", "MyFlag"}};
+    host.Expect(Icon::Question, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?",
+                Button::No);
+    ExpectInstalled("My Flag");
+    host.unclaimedAnswers = {{UnclaimedAction::Done, {}, {}}};
+    Install({Download("ctf.zip")});
+    EXPECT_EQ(host.BoxTexts().at(1), kAutodetectionFailed);
+    EXPECT_EQ(host.modRootRequests.at(0).files,
+              (std::vector<std::string>{dir.Path("temp/ctf/pak0.pak"), dir.Path("temp/readme.txt")}));
+    EXPECT_EQ(ReadWholeFile(dir.quakeDir() + "/myflag/pak0.pak"), "NEW!");
+    // The name the player gave wins over what detection makes of the installed directory.
+    EXPECT_EQ(TreeTexts(), std::vector<std::string>{"My Flag (MYFLAG)"});
+    ASSERT_EQ(host.unclaimedRequests.size(), 1u);
+    EXPECT_EQ(host.unclaimedRequests[0].caption, "Unknown files");
+    EXPECT_EQ(host.unclaimedRequests[0].files, std::vector<std::string>{dir.Path("temp/readme.txt")});
+    EXPECT_TRUE(TempGone());
+}
+
+TEST_F(InstallTest, UpdateThatDetectionNoLongerKnowsAsksForANewName) {
+    dir.WriteLines("automod/Arena", {"arena", "nothingelse", "gamex86.dll=5"});
+    WriteWholeFile(dir.quakeDir() + "/arena/old.pak", "old");
+    WriteZip(Download("arena.exe"), {ZipFile("arena/gamex86.dll", "v2.00")}, ProgramStub());
+    ExpectCorrect("Arena", Button::Yes);
+    host.updatedModAnswers = {{true, "Arena 2"}};
+    host.Expect(Icon::Question,
+                "Do you want Korvex to remember this installed modification, so that Korvex can detect it next time?",
+                Button::Yes);
+    ExpectInstalled("Arena");
+    Install({Download("arena.exe")});
+    EXPECT_EQ(host.updatedModRequests.at(0).caption, "Existing modification updated: Arena (ARENA)");
+    EXPECT_EQ(TreeTexts(), std::vector<std::string>{"Arena 2 (ARENA)"});
+    EXPECT_EQ(dir.Read("automod/#1001#Arena 2"), JoinLines({"arena", "nothingelse", "gamex86.dll=5", "old.pak=3"}));
+}
+
+// A setup program: Cancel skips it; a program that is no archive, or an archive holding
+// SETUP.EXE, is run; the files it created are identified, the ones outside the MOD offered.
+TEST_F(InstallTest, SetupProgramsRunAndWhatTheyCreatedIsFound) {
+    const std::string drive = JoinPath(dir.root(), "drive");
+    fs::create_directories(drive);
+    dir.app().quakeSearchRoots = {drive};
+    const std::string setup = Download("setup.exe");
+    WriteWholeFile(setup, "#!/bin/sh\nmkdir -p '" + drive + "/games/ctf' '" + drive + "/windows'\n" +
+                              "printf NEW! > '" + drive + "/games/ctf/pak0.pak'\n" + "printf x > '" + drive +
+                              "/windows/ctf.dll'\n" + "(sleep 0.2; printf y > '" + drive + "/windows/late.txt') &\n");
+    fs::permissions(setup, fs::perms::owner_exec, fs::perm_options::add);
+    WriteZip(Download("sfx.exe"), {ZipFile("SETUP.EXE", "MZ"), ZipFile("data.cab", "x")}, ProgramStub());
+    const auto question = [](const std::string& file) {
+        return "The file " + file + " is not a ZIP- or SFX-File. Maybe this is an InstallShield application. " +
+               "Korvex will now run the this file. If you are asked for a location, enter a path containing *NO* " +
+               "files to help Korvex detecting what you've installed.";
+    };
+    // Creation times count in seconds: nothing the fixture made may look new.
+    const std::time_t made = std::time(nullptr);
+    while (std::time(nullptr) <= made) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+
+    host.Expect(Icon::Question, question(Download("sfx.exe")), Button::Cancel);
+    host.Expect(Icon::Question, question(setup), Button::Ok);
+    ExpectCorrect("Capture The Flag", Button::Yes);
+    host.unclaimedAnswers = {{UnclaimedAction::Delete, {drive + "/windows/ctf.dll"}, {}}, {}};
+    host.Expect(Icon::Question, "Do you really want to delete the selected files?", Button::Yes);
+    ExpectInstalled("Capture The Flag");
+    dir.app().install.fileList = {Download("sfx.exe"), setup};
+    ASSERT_TRUE(StartInstallation(dir.app()));
+    host.RunPosted();
+    while (host.timerTick) {
+        host.timerTick();  // the window's one-second timer
+        host.RunPosted();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_EQ(ReadWholeFile(dir.quakeDir() + "/ctf/pak0.pak"), "NEW!");
+    EXPECT_FALSE(fs::exists(drive + "/games/ctf/pak0.pak"));
+    ASSERT_EQ(host.unclaimedRequests.size(), 2u);
+    EXPECT_EQ(host.unclaimedRequests[0].files,
+              (std::vector<std::string>{drive + "/windows/ctf.dll", drive + "/windows/late.txt"}));
+    EXPECT_EQ(host.unclaimedRequests[1].files, std::vector<std::string>{drive + "/windows/late.txt"});
+    EXPECT_FALSE(fs::exists(drive + "/windows/ctf.dll"));
+    EXPECT_TRUE(fs::exists(drive + "/windows/late.txt"));  // deleted is only what was selected
+}
+
+}  // namespace
+}  // namespace korvex

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "mods/AutoModDetection.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+#include "support/ProgramDirFixture.h"
+
+namespace korvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A program directory whose automod directory holds only what a test writes, and a game
+// directory "mod" below the Quake II directory to identify.
+class AutoModTest : public ::testing::Test {
+protected:
+    AutoModTest() {
+        dir.Remove("automod");
+        fs::create_directories(dir.Path("automod"));
+        fs::create_directories(ModDir());
+    }
+    std::string ModDir() const { return JoinPath(dir.quakeDir(), "mod"); }
+    void WriteModFile(const std::string& relative, const std::string& content) const {
+        WriteWholeFile(JoinPath(ModDir(), relative), content);
+    }
+    void WriteDetection(const std::string& name, const std::vector<std::string>& lines) const {
+        dir.WriteLines("automod/" + name, lines);
+    }
+    AutoModResult Detect(bool forModScan = false) {
+        return DetectModByAutoModFiles(dir.app(), ModDir(), forModScan);
+    }
+
+    ProgramDirFixture dir;
+};
+
+TEST_F(AutoModTest, ConditionsDecideTheMatch) {
+    WriteModFile("pak0.pak", std::string(100, 'x'));
+    WriteModFile("server.cfg", "set x 1");
+    fs::create_directories(JoinPath(ModDir(), "maps"));
+    struct Case {
+        std::vector<std::string> lines;
+        bool found;
+    };
+    const std::vector<Case> cases = {
+        {{"mod"}, true},
+        {{"mod", "nothingelse"}, false},  // pak0.pak is not named
+        {{"mod", "nothingelse", "PAK0.PAK=100"}, true},  // .cfg files and subdirectories do not count
+        {{"mod", "pak0.pak=-1"}, false},
+        {{"mod", "pak1.pak=-1"}, true},
+        {{"mod", "pak0.pak>99", "pak0.pak<101"}, true},
+        {{"mod", "pak0.pak>100"}, false},
+        {{"mod", "pak0.pak#xxx"}, true},
+        {{"mod", "pak0.pak#xy"}, false},
+        {{"mod", "pak0.pak#a=b"}, false},  // "=" comes first: file "pak0.pak#a", size "b" = 0
+        {{"mod", "NOENTRY", "pak0.pak>0"}, true},
+    };
+    for (const Case& c : cases) {
+        WriteDetection("Test Mod", c.lines);
+        const AutoModResult result = Detect();
+        EXPECT_EQ(result.found, c.found) << c.lines.back();
+        EXPECT_EQ(result.modName, c.found ? "Test Mod" : kUnknownModName) << c.lines.back();
+    }
+    EXPECT_TRUE(Detect().noEntry);
+    EXPECT_TRUE(dir.host().boxes.empty());
+
+    fs::remove(JoinPath(ModDir(), "pak0.pak"));
+    WriteDetection("Test Mod", {"mod", "nothingelse"});
+    EXPECT_TRUE(Detect().found);
+}
+
+TEST_F(AutoModTest, BackslashPathsResolveWithoutRegardToCase) {
+    WriteModFile("Maps/Sub1.BSP", "1234");
+    WriteDetection("#1001#Maps Mod", {"maps", "maps\\sub1.bsp=4", "MAPS\\SUB1.bsp#23"});
+    const AutoModResult result = DetectModByAutoModFiles(dir.app(), ModDir() + "/.", false);
+    EXPECT_TRUE(result.found);
+    EXPECT_EQ(result.modName, "Maps Mod");
+    EXPECT_EQ(result.usualDirectory, "maps");
+}
+
+TEST_F(AutoModTest, TextSearchReadsOnlyTheFirstBlocks) {
+    std::string content(100 * 1024, '.');
+    content.replace(8190, 6, "BORDER");     // across the first block border
+    content.replace(40 * 1024, 5, "LATER");  // past what is searched
+    WriteModFile("gamex86.dll", content);
+    AutoModMatch match;
+    EXPECT_TRUE(CheckFileContains(dir.app(), match, ModDir(), "gamex86.dll", "BORDER"));
+    EXPECT_FALSE(CheckFileContains(dir.app(), match, ModDir(), "gamex86.dll", "LATER"));
+    EXPECT_FALSE(CheckFileContains(dir.app(), match, ModDir(), "gamex86.dll", "border"));
+    EXPECT_FALSE(CheckFileContains(dir.app(), match, ModDir(), "gamex86.dll", ""));
+    EXPECT_EQ(match.matchedFiles, std::vector<std::string>{LowerCaseAscii(JoinPath(ModDir(), "gamex86.dll"))});
+
+    // A huge file costs only the blocks read.
+    {
+        std::ofstream big(JoinPath(ModDir(), "pak9.pak"), std::ios::binary);
+        big.seekp(1LL << 30);
+        big.put('x');
+    }
+    EXPECT_FALSE(CheckFileContains(dir.app(), match, ModDir(), "pak9.pak", "x"));
+}
+
+TEST_F(AutoModTest, LaterListedFileWinsAndOnlyForModScanNeedsTheScan) {
+    WriteModFile("pak0.pak", "x");
+    WriteDetection("Alpha", {"alpha"});
+    WriteDetection("beta", {"beta", "pak0.pak=1"});
+    EXPECT_EQ(Detect().modName, "beta");
+
+    WriteDetection("zulu", {"zulu", "onlyformodscan"});
+    EXPECT_EQ(Detect(false).modName, "beta");
+    EXPECT_EQ(Detect(true).modName, "zulu");
+    EXPECT_EQ(DetectionFilesInTrialOrder(dir.Path("automod")), (std::vector<std::string>{"zulu", "beta", "Alpha"}));
+}
+
+TEST_F(AutoModTest, MalformedDetectionFilesEndTheProgramWithTheirOwnMessage) {
+    WriteDetection("Broken", {"mod", "no operator here"});
+    EXPECT_FALSE(Detect().found);
+    EXPECT_TRUE(dir.app().shuttingDown);
+    EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{"Invalid Auto-MOD file. (Broken)"});
+}
+
+TEST_F(AutoModTest, RememberedModIsDetectedNextTime) {
+    WriteModFile("PAK0.PAK", "12345");
+    WriteModFile("autoexec.cfg", "exec x");
+    WriteDetection("#1005#Old", {"old", "pak0.pak=-1"});
+    WriteDetection("#abc#Odd", {"odd", "pak0.pak=-1"});
+    ASSERT_TRUE(RememberModification(dir.app(), ModDir(), "New Mod", "NEWMOD"));
+    EXPECT_EQ(dir.Read("automod/#1006#New Mod"), JoinLines({"newmod", "nothingelse", "pak0.pak=5"}));
+    AutoModResult result = Detect();
+    EXPECT_EQ(result.modName, "New Mod");
+    EXPECT_EQ(result.usualDirectory, "newmod");
+
+    WriteModFile("pak1.pak", "");
+    EXPECT_FALSE(Detect().found);  // the remembered files describe the directory exactly
+
+    EXPECT_FALSE(RememberModification(dir.app(), ModDir(), "../escape", "x"));
+    EXPECT_FALSE(fs::exists(dir.Path("escape")));
+}
+
+TEST_F(AutoModTest, NoSlotPastTheLast) {
+    for (int slot = kFirstAutoModSlot; slot <= kLastAutoModSlot; ++slot)
+        WriteWholeFile(dir.Path("automod/#" + std::to_string(slot) + "#M"), "");
+    EXPECT_FALSE(RememberModification(dir.app(), ModDir(), "One Too Many", "many"));
+    EXPECT_EQ(dir.host().BoxTexts(),
+              std::vector<std::string>{"No free slots for more AutoMOD detection files. (for: " +
+                                       dir.Path("automod/#10000#One Too Many") + ")"});
+}
+
+}  // namespace
+}  // namespace korvex

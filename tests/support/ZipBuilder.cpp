@@ -1,0 +1,77 @@
+#include "support/ZipBuilder.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <cstring>
+#include <stdexcept>
+
+#include "support/ProgramDirFixture.h"
+
+namespace korvex {
+namespace {
+
+int Collect(archive*, void* data, const void* buffer, size_t length) {
+    static_cast<std::string*>(data)->append(static_cast<const char*>(buffer), length);
+    return ARCHIVE_OK;
+}
+
+la_ssize_t CollectWrite(archive* a, void* data, const void* buffer, size_t length) {
+    Collect(a, data, buffer, length);
+    return static_cast<la_ssize_t>(length);
+}
+
+}  // namespace
+
+std::string BuildZip(const std::vector<ZipEntry>& entries, const std::string& stub) {
+    std::string zip;
+    archive* writer = archive_write_new();
+    archive_write_set_format_zip(writer);
+    archive_write_set_bytes_in_last_block(writer, 1);
+    archive_write_open(writer, &zip, nullptr, CollectWrite, nullptr);
+    for (const ZipEntry& item : entries) {
+        archive_entry* entry = archive_entry_new();
+        archive_entry_set_pathname(entry, item.name.c_str());
+        if (item.directory) {
+            archive_entry_set_filetype(entry, AE_IFDIR);
+            archive_entry_set_perm(entry, 0755);
+        } else if (!item.linkTarget.empty()) {
+            archive_entry_set_filetype(entry, AE_IFLNK);
+            archive_entry_set_symlink(entry, item.linkTarget.c_str());
+            archive_entry_set_perm(entry, 0777);
+        } else {
+            archive_entry_set_filetype(entry, AE_IFREG);
+            archive_entry_set_perm(entry, 0644);
+            archive_entry_set_size(entry, static_cast<la_int64_t>(item.content.size()));
+        }
+        archive_write_header(writer, entry);
+        if (!item.content.empty()) archive_write_data(writer, item.content.data(), item.content.size());
+        archive_entry_free(entry);
+    }
+    archive_write_close(writer);
+    archive_write_free(writer);
+    return stub + zip;
+}
+
+void WriteZip(const std::string& path, const std::vector<ZipEntry>& entries, const std::string& stub) {
+    WriteWholeFile(path, BuildZip(entries, stub));
+}
+
+std::string ProgramStub(std::size_t size) {
+    std::string stub(size, '\0');
+    stub[0] = 'M';
+    stub[1] = 'Z';
+    return stub;
+}
+
+void ClaimUncompressedSize(std::string& zip, std::uint32_t size) {
+    auto patch = [&](const char* signature, std::size_t offset) {
+        for (auto at = zip.find(signature); at != std::string::npos; at = zip.find(signature, at + 4))
+            std::memcpy(zip.data() + at + offset, &size, sizeof size);
+    };
+    patch("PK\x01\x02", 24);  // central directory
+    patch("PK\x03\x04", 22);  // local headers
+    patch("PK\x07\x08", 12);  // data descriptors
+}
+
+}  // namespace korvex
