@@ -26,10 +26,13 @@ struct CliCommand {
 
 // The exit status of a command that reported through the host.
 int ExitStatus(const CliContext& context);
+// Whether player (as stored) names a Player-CFG; if not, says so with the name as typed.
+bool IsPlayerCfg(const Korvex& app, const std::string& player, const std::string& typedName);
 
 int RunCheck(CliContext& context);
 int RunPlayers(CliContext& context);
 int RunCompile(CliContext& context);
+int RunKeymap(CliContext& context);
 int RunMacros(CliContext& context);
 int RunRunMacro(CliContext& context);
 

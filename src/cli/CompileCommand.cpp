@@ -14,6 +14,12 @@
 
 namespace korvex {
 
+bool IsPlayerCfg(const Korvex& app, const std::string& player, const std::string& typedName) {
+    if (StaysInPlayersDir(player) && DirectoryExists(JoinPath(app.dirs.players, player))) return true;
+    std::cerr << "There is no Player-CFG named " << typedName << ".\n";
+    return false;
+}
+
 // The compile the launcher runs, into a directory of the caller's choice. The last
 // Player-CFG is loaded first, as at start-up, and is the current one again afterwards.
 int RunCompile(CliContext& context) {
@@ -26,10 +32,7 @@ int RunCompile(CliContext& context) {
     const std::string outputDir = context.args[1];
 
     if (!UseStoredQuakeDir(app)) return 1;
-    if (!StaysInPlayersDir(player) || !DirectoryExists(JoinPath(app.dirs.players, player))) {
-        std::cerr << "There is no Player-CFG named " << context.args[0] << ".\n";
-        return 1;
-    }
+    if (!IsPlayerCfg(app, player, context.args[0])) return 1;
     LoadProgramOptions(app);
     LoadMacroCatalogue(app, app.dirs.macros);
     LoadLastPlayer(app);

@@ -20,6 +20,7 @@ constexpr std::array kCommands = {
     CliCommand{"check", "check", false, korvex::RunCheck},
     CliCommand{"players", "players", false, korvex::RunPlayers},
     CliCommand{"compile", "compile PLAYER OUTDIR", true, korvex::RunCompile},
+    CliCommand{"keymap", "keymap PLAYER", false, korvex::RunKeymap},
     CliCommand{"macros", "macros", false, korvex::RunMacros},
     CliCommand{"run-macro", "run-macro FILE [--input N=TEXT]... [--key NAME]...", false, korvex::RunRunMacro},
 };

@@ -19,7 +19,8 @@ namespace {
 // compileAborted (the remaining macros are still gone through).
 void AddIncludedMacros(Korvex& app, CompileJob& job) {
     for (const std::string& file : app.player.includedMacroFiles) {
-        job.macroEntries.push_back({MacroDescOf(app, file), app.currentPlayerName});
+        const MacroEntry macro{MacroDescOf(app, file), app.currentPlayerName};
+        job.macroEntries.push_back(macro);
         if (app.shuttingDown) return;
         const std::string outFile = file + ".out";
         std::vector<KeyEntry> entries = CollectKeyEntries(app, app.currentPlayerName, JoinPath(app.currentPlayerDir, outFile));
@@ -36,7 +37,7 @@ void AddIncludedMacros(Korvex& app, CompileJob& job) {
         }
         job.keyEntries.insert(job.keyEntries.end(), entries.begin(), entries.end());
         if (leftOut) continue;
-        InsertOutFile(job, WithTrailingSeparator(app.currentPlayerDir), outFile);
+        InsertOutFile(job, WithTrailingSeparator(app.currentPlayerDir), outFile, macro);
         AddCatalogueCategories(app, job, file);
     }
 }
@@ -69,20 +70,22 @@ bool CompileLoadedPlayer(Korvex& app, CompileJob& job) {
     // A fatal report (a broken macro file) closes the program; nothing more is written.
     if (job.compileAborted || app.shuttingDown) return false;
     if (app.player.special1 && !ResolveInheritance(app, job, app.player.inherit1)) return false;
-    if (app.shuttingDown || !WriteAdditionalCommands(app, app.player)) return false;
+    if (app.shuttingDown || (!job.mapOnly && !WriteAdditionalCommands(app, app.player))) return false;
     return WriteConfigFiles(app, job) == 0;
 }
 
 }  // namespace
 
 bool CompilePlayerConfig(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
-                         PrintFunction print) {
+                         PrintFunction print, KeyMap* keyMap) {
     CompileJob job;
     job.outputDir = WithoutTrailingSeparator(outputDir);
     job.printOnly = printOnly;
     job.print = std::move(print);
+    job.keyMap = keyMap;
     job.warnSharedKeysWithinCfg = app.options.warnMultipleFunctionsWithinCfg;
     job.warnSharedKeysByInheritance = app.options.warnMultipleFunctionsByInheritance;
+    if (keyMap) *keyMap = {playerName, {}};
 
     SavePlayerCFG(app);
     if (app.shuttingDown) return false;
@@ -91,6 +94,25 @@ bool CompilePlayerConfig(Korvex& app, const std::string& playerName, const std::
     const bool result = !app.shuttingDown && CompileLoadedPlayer(app, job);
     // After a fatal report the program closes; nothing is loaded any more.
     if (!app.shuttingDown) LoadPlayerCFG(app, previous);
+    if (!result && keyMap) keyMap->keys.clear();
+    return result;
+}
+
+bool CompileKeyMap(Korvex& app, const std::string& playerName, KeyMap& map) {
+    CompileJob job;
+    job.mapOnly = true;
+    job.keyMap = &map;
+    map = {playerName, {}};
+    const std::string previous = app.currentPlayerName;
+    const bool other = playerName != previous;
+    if (other) {
+        if (!previous.empty()) SavePlayerCFG(app);
+        if (app.shuttingDown) return false;
+        LoadPlayerCFG(app, playerName);
+    }
+    const bool result = !app.shuttingDown && CompileLoadedPlayer(app, job);
+    if (other && !previous.empty() && !app.shuttingDown) LoadPlayerCFG(app, previous);
+    if (!result) map.keys.clear();
     return result;
 }
 

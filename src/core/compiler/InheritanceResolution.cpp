@@ -98,7 +98,7 @@ private:
         if (!AddAncestorMacro(reader.ReadLine(), ancestor)) return false;
         const std::string category = reader.ReadLine();
         if (leftOut || IsTaken(outFile)) return true;
-        InsertOutFile(job_, WithTrailingSeparator(dir), outFile);
+        InsertOutFile(job_, WithTrailingSeparator(dir), outFile, {description, ancestor});
         AddCategory(job_, category);
         return true;
     }

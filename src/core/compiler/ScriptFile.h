@@ -29,6 +29,9 @@ private:
     std::unordered_set<std::string> upperCaseLines_;
 };
 
+// Writes the script, unless the compile only maps the keys.
+bool SaveScript(Korvex& app, const CompileJob& job, const ScriptFile& script);
+
 // Expands the option placeholders and "BINDS", then adds the line; with onlyIfNew only
 // when the script does not hold it yet.
 void WriteConfigLine(const CompileJob& job, ScriptFile& file, const std::string& line, bool onlyIfNew);
