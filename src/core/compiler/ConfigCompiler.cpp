@@ -74,9 +74,33 @@ bool CompileLoadedPlayer(Korvex& app, CompileJob& job) {
     return WriteConfigFiles(app, job) == 0;
 }
 
+// The current Player-CFG stays in memory as it was, unsaved changes included.
+bool CompileFromFiles(Korvex& app, const std::string& playerName, CompileJob& job) {
+    if (job.keyMap) *job.keyMap = {playerName, {}};
+    PlayerCfg current = app.player;
+    const std::string currentName = app.currentPlayerName;
+    LoadPlayerCFG(app, playerName);
+    // A Player-CFG with a file that could not be read would compile into wrong scripts.
+    const bool result = !app.shuttingDown && app.player.loaded && CompileLoadedPlayer(app, job);
+    if (!result && job.keyMap) job.keyMap->keys.clear();
+    // After a fatal report the program closes; nothing is shown any more.
+    if (app.shuttingDown) return false;
+    SetCurrentPlayer(app, currentName);
+    app.player = std::move(current);
+    app.macroLists.includedSelected.assign(app.player.includedMacros.size(), false);
+    app.host.PlayerCfgChanged();
+    return result;
+}
+
 }  // namespace
 
 bool CompilePlayerConfig(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
+                         PrintFunction print, KeyMap* keyMap) {
+    SavePlayerCFG(app);
+    return !app.shuttingDown && CompileStoredPlayer(app, playerName, outputDir, printOnly, std::move(print), keyMap);
+}
+
+bool CompileStoredPlayer(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
                          PrintFunction print, KeyMap* keyMap) {
     CompileJob job;
     job.outputDir = WithoutTrailingSeparator(outputDir);
@@ -85,35 +109,14 @@ bool CompilePlayerConfig(Korvex& app, const std::string& playerName, const std::
     job.keyMap = keyMap;
     job.warnSharedKeysWithinCfg = app.options.warnMultipleFunctionsWithinCfg;
     job.warnSharedKeysByInheritance = app.options.warnMultipleFunctionsByInheritance;
-    if (keyMap) *keyMap = {playerName, {}};
-
-    SavePlayerCFG(app);
-    if (app.shuttingDown) return false;
-    const std::string previous = app.currentPlayerName;
-    LoadPlayerCFG(app, playerName);
-    const bool result = !app.shuttingDown && CompileLoadedPlayer(app, job);
-    // After a fatal report the program closes; nothing is loaded any more.
-    if (!app.shuttingDown) LoadPlayerCFG(app, previous);
-    if (!result && keyMap) keyMap->keys.clear();
-    return result;
+    return CompileFromFiles(app, playerName, job);
 }
 
 bool CompileKeyMap(Korvex& app, const std::string& playerName, KeyMap& map) {
     CompileJob job;
     job.mapOnly = true;
     job.keyMap = &map;
-    map = {playerName, {}};
-    const std::string previous = app.currentPlayerName;
-    const bool other = playerName != previous;
-    if (other) {
-        if (!previous.empty()) SavePlayerCFG(app);
-        if (app.shuttingDown) return false;
-        LoadPlayerCFG(app, playerName);
-    }
-    const bool result = !app.shuttingDown && CompileLoadedPlayer(app, job);
-    if (other && !previous.empty() && !app.shuttingDown) LoadPlayerCFG(app, previous);
-    if (!result) map.keys.clear();
-    return result;
+    return CompileFromFiles(app, playerName, job);
 }
 
 }  // namespace korvex

@@ -19,7 +19,24 @@
 namespace korvex {
 namespace {
 
-// Old scripts go; files of other kinds and names starting with "." stay.
+bool IsGeneratedScript(const std::string& path) { return ReadFirstLine(path) == kGeneratedMarker; }
+
+// The names of the scripts every compile writes, and the start of the hotkey scripts' names.
+constexpr const char* kFixedScriptNames[] = {"main", "options", "Shared Bindings and Hotkeys", "Initialize Hotkeys"};
+constexpr const char* kHotkeyScriptPrefixes[] = {"p_hk_", "m_hk_"};
+constexpr const char* kRenamedCategorySuffix = " (category)";
+
+bool CategoryClashes(const std::string& category) {
+    for (const char* name : kFixedScriptNames)
+        if (EqualsIgnoringCase(category, name)) return true;
+    for (const char* prefix : kHotkeyScriptPrefixes)
+        if (StartsWithIgnoringCase(category, prefix)) return true;
+    // A category named like a renamed one is renamed too, so no two categories share a script.
+    return EndsWithIgnoringCase(category, kRenamedCategorySuffix);
+}
+
+// Old scripts go; files of other kinds, names starting with "." and scripts that Korvex did
+// not write stay.
 bool PrepareOutputDir(Korvex& app, const std::string& outputDir) {
     if (!DirectoryExists(outputDir)) {
         if (!CreateOneDirectory(outputDir)) {
@@ -31,6 +48,7 @@ bool PrepareOutputDir(Korvex& app, const std::string& outputDir) {
     for (const DirEntry& entry : ListDirectory(outputDir)) {
         if (entry.isDirectory || entry.name.front() == '.' || !EndsWithIgnoringCase(entry.name, ".CFG")) continue;
         const std::string path = JoinPath(ResolveCase(outputDir), entry.name);
+        if (!IsGeneratedScript(path)) continue;
         if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);
     }
     return true;
@@ -132,16 +150,28 @@ private:
 };
 
 bool WriteScript(Korvex& app, const CompileJob& job, const std::string& path, const std::vector<std::string>& lines) {
-    if (job.mapOnly || WriteLinesAtomically(path, lines)) return true;
-    ShowError(app, Err::CouldntCreateFile, path);
-    return false;
+    return job.mapOnly || WriteGeneratedScript(app, path, lines);
 }
 
 }  // namespace
 
+std::string CategoryScriptName(const std::string& category) {
+    return (CategoryClashes(category) ? category + kRenamedCategorySuffix : category) + ".cfg";
+}
+
+std::vector<std::string> ForeignScriptsIn(const std::string& directory) {
+    std::vector<std::string> foreign;
+    for (const DirEntry& entry : ListDirectory(directory)) {
+        if (entry.isDirectory || !EndsWithIgnoringCase(entry.name, ".CFG")) continue;
+        if (!IsGeneratedScript(JoinPath(ResolveCase(directory), entry.name))) foreign.push_back(entry.name);
+    }
+    return foreign;
+}
+
 std::vector<std::string> MainCfgLines(const CompileJob& job) {
-    std::vector<std::string> lines{kGeneratedMarker, "", "unbindall", "exec \"../korvex/options.cfg\""};
-    for (const std::string& category : job.categories) lines.push_back("exec \"../korvex/" + category + ".cfg\"");
+    std::vector<std::string> lines{"", "unbindall", "exec \"../korvex/options.cfg\""};
+    for (const std::string& category : job.categories)
+        lines.push_back("exec \"../korvex/" + CategoryScriptName(category) + "\"");
     lines.push_back("exec \"../korvex/Shared Bindings and Hotkeys.CFG\"");
     lines.push_back("exec \"../korvex/Initialize Hotkeys.CFG\"");
     return lines;
@@ -165,7 +195,7 @@ MessageCode WriteConfigFiles(Korvex& app, CompileJob& job) {
 
     BindingPass pass;
     for (const std::string& category : job.categories)
-        pass.categoryScripts.emplace_back(JoinPath(job.outputDir, category + ".cfg"));
+        pass.categoryScripts.emplace_back(JoinPath(job.outputDir, CategoryScriptName(category)));
     if (const MessageCode result = BindingPassWriter(app, job, pass).Run(); result != 0) return result;
     for (const ScriptFile& script : pass.categoryScripts)
         if (!SaveScript(app, job, script)) return Err::CouldntCreateFile;

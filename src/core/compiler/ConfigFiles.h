@@ -25,6 +25,13 @@ struct BindingPass {
 // 0 when every file was written, otherwise the code of the last error reported.
 MessageCode WriteConfigFiles(Korvex& app, CompileJob& job);
 
+// main.cfg without the first line that marks every script as Korvex's.
 std::vector<std::string> MainCfgLines(const CompileJob& job);
+
+// The script of a category; a category named like one of the scripts every compile writes
+// (letter case ignored) gets a name of its own.
+std::string CategoryScriptName(const std::string& category);
+// The .cfg files of a directory that Korvex did not write: their first line is not its mark.
+std::vector<std::string> ForeignScriptsIn(const std::string& directory);
 
 }  // namespace korvex

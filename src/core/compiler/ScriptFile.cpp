@@ -1,5 +1,6 @@
 #include "compiler/ScriptFile.h"
 
+#include "app/CfgBackup.h"
 #include "app/Messages.h"
 #include "compiler/CompileJob.h"
 #include "compiler/OptionSettings.h"
@@ -40,9 +41,13 @@ void ScriptFile::Add(const std::string& line) {
 
 bool ScriptFile::Contains(const std::string& line) const { return upperCaseLines_.contains(UpperCaseAscii(line)); }
 
-bool ScriptFile::Save(Korvex& app) const {
-    if (WriteLinesAtomically(path_, lines_)) return true;
-    ShowError(app, Err::CouldntCreateFile, path_);
+bool ScriptFile::Save(Korvex& app) const { return WriteGeneratedScript(app, path_, lines_); }
+
+bool WriteGeneratedScript(Korvex& app, const std::string& path, const std::vector<std::string>& lines) {
+    std::vector<std::string> marked{kGeneratedMarker};
+    marked.insert(marked.end(), lines.begin(), lines.end());
+    if (WriteLinesAtomically(path, marked)) return true;
+    ShowError(app, Err::CouldntCreateFile, path);
     return false;
 }
 

@@ -20,7 +20,7 @@ public:
     void Add(const std::string& line);
     // Whether an equal line (letter case ignored) was written already.
     bool Contains(const std::string& line) const;
-    // Writes the file; a failure is reported with message 22 and the path.
+    // Writes the file as WriteGeneratedScript does.
     bool Save(Korvex& app) const;
 
 private:
@@ -28,6 +28,10 @@ private:
     std::vector<std::string> lines_;
     std::unordered_set<std::string> upperCaseLines_;
 };
+
+// Writes a script with the mark that tells Korvex's scripts from others as its first line;
+// a failure is reported with message 22 and the path.
+bool WriteGeneratedScript(Korvex& app, const std::string& path, const std::vector<std::string>& lines);
 
 // Writes the script, unless the compile only maps the keys.
 bool SaveScript(Korvex& app, const CompileJob& job, const ScriptFile& script);

@@ -60,6 +60,9 @@ struct PlayerCfg {
     std::vector<std::string> additionalCommandLines;
 
     PlayerCfgControls controls;
+    // False after a load that could not read one of the three files: saving such a
+    // Player-CFG would replace the player's files with what the load left blank.
+    bool loaded = false;
 
     const std::string& Text(Option option) const { return options[static_cast<int>(option)]; }
     void SetText(Option option, std::string text) { options[static_cast<int>(option)] = std::move(text); }

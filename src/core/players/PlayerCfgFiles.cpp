@@ -20,12 +20,22 @@ namespace {
 
 std::string PlayerFile(const Korvex& app, const char* name) { return JoinPath(app.currentPlayerDir, name); }
 
-// An unopenable file is reported; loading goes on with the next one.
+// An unopenable file is reported and marks the Player-CFG as not loaded; loading goes on
+// with the next one.
 bool OpenPlayerFile(Korvex& app, const char* name, LineReader& reader) {
     const std::string path = PlayerFile(app, name);
     if (reader.Open(path)) return true;
     ShowError(app, Err::CouldntLoadFile, path);
+    app.player.loaded = false;
     return false;
+}
+
+// Every load starts from a blank Player-CFG; only the lists the program filled stay.
+void ClearPlayerCfg(PlayerCfg& cfg) {
+    PlayerCfgControls controls = std::move(cfg.controls);
+    cfg = DefaultPlayerCfg();
+    cfg.controls = std::move(controls);
+    cfg.loaded = true;
 }
 
 // A count that names more groups than the file holds stops at the file's end, so an
@@ -34,8 +44,6 @@ void LoadBindings(Korvex& app) {
     LineReader reader;
     if (!OpenPlayerFile(app, "bindings.dat", reader)) return;
     PlayerCfg& cfg = app.player;
-    cfg.includedMacroFiles.clear();
-    cfg.includedMacros.clear();
     ReadCountedEntries(reader, [&] {
         const std::string fileName = reader.ReadLine();
         const std::string description = reader.ReadLine();
@@ -144,6 +152,8 @@ void SetCurrentPlayer(Korvex& app, const std::string& name) {
 
 void LoadPlayerCFG(Korvex& app, const std::string& name) {
     SetCurrentPlayer(app, name);
+    ClearPlayerCfg(app.player);
+    app.macroLists.includedSelected.clear();
     LoadBindings(app);
     if (app.shuttingDown || !LoadOptions(app)) return;
     LoadSpecial(app);
@@ -159,6 +169,7 @@ void SavePlayerCFG(Korvex& app) {
         FatalError(app, Err::InitializationFailed, "disk full?");
         return;
     }
+    if (!app.player.loaded) return;
     CleanPlayerDir(app);
     SaveFile(app, "bindings.dat", BindingsLines(app));
     SaveFile(app, "options.dat", {app.player.options.begin(), app.player.options.end()});

@@ -18,7 +18,8 @@ bool ReadOptionValues(LineReader& reader, OptionValues& values);
 
 void SetCurrentPlayer(Korvex& app, const std::string& name);
 void LoadPlayerCFG(Korvex& app, const std::string& name);
-// Writes each file atomically: a failed write keeps the old file and is reported.
+// Writes each file atomically: a failed write keeps the old file and is reported. A
+// Player-CFG whose load failed is not saved: its directory stays as it is.
 void SavePlayerCFG(Korvex& app);
 // Deletes what does not belong in the current Player-CFG's directory.
 void CleanPlayerDir(Korvex& app);

@@ -59,6 +59,8 @@ void CreatePlayerFromTemplate(Korvex& app, const std::string& name) {
     LoadPlayerCFG(app, kTemplatePlayerName);
     if (app.shuttingDown) return;
     SetCurrentPlayer(app, name);
+    // The new directory is empty: a template that did not load leaves its blank values.
+    app.player.loaded = true;
     SavePlayerCFG(app);
 }
 

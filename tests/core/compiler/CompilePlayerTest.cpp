@@ -40,7 +40,7 @@ protected:
     bool Compile(const std::string& player) {
         return CompilePlayerConfig(dir.app(), player, dir.quakeDir() + "/korvex", false);
     }
-    Lines Script(const std::string& name) { return LinesOf(dir, "../quake2/korvex/" + name); }
+    Lines Script(const std::string& name) { return ScriptLines(dir, name); }
     bool HasLine(const std::string& script, const std::string& line) {
         const Lines lines = Script(script);
         return std::find(lines.begin(), lines.end(), line) != lines.end();

@@ -34,5 +34,8 @@ std::vector<std::string> OutFileLines(const TestMacro& macro);
 
 // The lines of a file below the program directory; none when it does not exist.
 std::vector<std::string> LinesOf(const ProgramDirFixture& dir, const std::string& relative);
+// The lines of a compiled script in the sample game's korvex directory, after the mark that
+// every script Korvex writes starts with.
+std::vector<std::string> ScriptLines(const ProgramDirFixture& dir, const std::string& name);
 
 }  // namespace korvex

@@ -108,6 +108,29 @@ TEST(PlayerCfgFiles, BrokenFilesLoadWithoutRunawayOrCrash) {
     EXPECT_EQ(dir.host().boxes.back().text, "Couldn't load file. (" + dir.Path("players/Player/bindings.dat") + ")");
 }
 
+TEST(PlayerCfgFiles, AFailedLoadStartsBlankAndItsSaveTouchesNothing) {
+    ProgramDirFixture dir;
+    dir.WriteLines("players/Other/bindings.dat", {"1", "A.MAC", "A", "Cat"});
+    dir.Write("players/Other/A.MAC.out", "Cat\r\n-1\r\n");
+    dir.WriteLines("players/Other/special.dat", WithMemo("TRUE", "1", {"echo other"}));
+    dir.app().player.includedMacroFiles = {"W_FIRE.MAC"};
+    dir.app().player.includedMacros = {"Fire"};
+    dir.app().player.additionalCommandLines = {"echo old"};
+    LoadPlayerCFG(dir.app(), "Other");
+    EXPECT_EQ(dir.host().BoxTexts().size(), 2u) << "the missing macro and the missing options.dat";
+    EXPECT_FALSE(dir.app().player.loaded);
+    EXPECT_TRUE(dir.app().player.includedMacroFiles.empty()) << "nothing of the Player-CFG shown before stays";
+    EXPECT_EQ(dir.app().player.additionalCommandLines, std::vector<std::string>{"echo other"});
+
+    const auto before = dir.Snapshot();
+    SavePlayerCFG(dir.app());
+    EXPECT_EQ(dir.Snapshot(), before) << "A.MAC.out stays, and no file is written";
+    EXPECT_EQ(dir.host().BoxTexts().size(), 2u);
+
+    LoadPlayerCFG(dir.app(), "Player");
+    EXPECT_TRUE(dir.app().player.loaded);
+}
+
 TEST(PlayerCfgFiles, AFailedWriteKeepsTheOldFileAndIsReported) {
     ProgramDirFixture dir;
     LoadPlayerCFG(dir.app(), "Player");
