@@ -35,5 +35,9 @@ int RunCompile(CliContext& context);
 int RunKeymap(CliContext& context);
 int RunMacros(CliContext& context);
 int RunRunMacro(CliContext& context);
+int RunAddMacro(CliContext& context);
+int RunRemoveMacro(CliContext& context);
+int RunBindings(CliContext& context);
+int RunSetKeys(CliContext& context);
 
 }  // namespace korvex

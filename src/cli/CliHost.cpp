@@ -37,6 +37,7 @@ Button CliHost::Answer(Buttons buttons) const {
         case Buttons::YesNo: return answerYes_ ? Button::Yes : Button::No;
         case Buttons::YesNoCancel: return answerYes_ ? Button::Yes : Button::Cancel;
         case Buttons::Cancel: return Button::Cancel;
+        case Buttons::OkCancel: return answerYes_ ? Button::Ok : Button::Cancel;
     }
     return Button::Cancel;
 }
@@ -47,6 +48,26 @@ Button CliHost::ShowMessage(Icon icon, const std::string& text, Buttons buttons)
     const Button answer = Answer(buttons);
     if (buttons != Buttons::Ok && buttons != Buttons::Abort) std::cerr << "  -> " << ButtonName(answer) << '\n';
     return answer;
+}
+
+std::string CliHost::AskForKey() {
+    if (keys_.empty()) {
+        std::cerr << "korvex-cli: no key given for: " << Cp1252ToUtf8(keyPrompt_) << '\n';
+        keyMissing_ = true;
+        errorReported_ = true;
+        return {};
+    }
+    std::string key = keys_.front();
+    keys_.pop_front();
+    return key;
+}
+
+IncludedMacroChoice CliHost::AskMacroAlreadyIncluded(const std::string& description) {
+    includedAsked_ = true;
+    if (includedChoice_ == IncludedMacroChoice::Cancel)
+        std::cerr << "The macro is already included: " << Cp1252ToUtf8(description)
+                  << " (--add-key adds keys, --overwrite adds it afresh)\n";
+    return includedChoice_;
 }
 
 }  // namespace korvex

@@ -5,8 +5,8 @@
 #include "app/Korvex.h"
 #include "bindings/MacroOutputFile.h"
 #include "cli/CliCommands.h"
+#include "cli/MacroInput.h"
 #include "macros/MacroCatalogue.h"
-#include "macros/MacroDialog.h"
 #include "macros/MacroInterpreter.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -15,27 +15,11 @@
 namespace korvex {
 namespace {
 
-// A macro that keeps asking (for example because the given text is refused) ends here.
-constexpr int kMaxDialogs = 100;
-
-struct TypedInput {
-    int variable;
-    std::string text;
-};
-
 struct RunMacroArgs {
     std::string file;
     std::vector<TypedInput> inputs;
     std::vector<std::string> keys;
 };
-
-std::optional<TypedInput> ParseInput(const std::string& word) {
-    const std::size_t equals = word.find('=');
-    if (equals == 0 || equals == std::string::npos || equals > 2) return std::nullopt;
-    for (std::size_t i = 0; i < equals; ++i)
-        if (word[i] < '0' || word[i] > '9') return std::nullopt;
-    return TypedInput{std::stoi(word.substr(0, equals)), Utf8ToCp1252(word.substr(equals + 1))};
-}
 
 std::optional<RunMacroArgs> ParseRunMacroArgs(const std::vector<std::string>& args) {
     RunMacroArgs parsed;
@@ -56,17 +40,6 @@ std::optional<RunMacroArgs> ParseRunMacroArgs(const std::vector<std::string>& ar
     }
     if (parsed.file.empty()) return std::nullopt;
     return parsed;
-}
-
-// The values given for a variable are typed into every control bound to it.
-void TypeInputs(Korvex& app, const std::vector<TypedInput>& inputs) {
-    for (const TypedInput& input : inputs) {
-        const MacroDialog& dialog = app.interpreter.dialog;
-        for (std::size_t i = 0; i < dialog.inputFields.size(); ++i)
-            if (dialog.inputFields[i].variable == input.variable) TypeIntoInputField(app, i, input.text);
-        for (std::size_t i = 0; i < dialog.inputCombos.size(); ++i)
-            if (dialog.inputCombos[i].variable == input.variable) TypeIntoInputCombo(app, i, input.text);
-    }
 }
 
 void BindKeys(Korvex& app, const std::vector<std::string>& keys) {
@@ -105,14 +78,9 @@ int RunRunMacro(CliContext& context) {
     // No Config-Editor is open here, so showing the dialog page must not save a Player-CFG.
     app.view.page = Page::AboutAndCredits;
     RunMacro(app, MacroPathOf(app, args->file), false);
-    for (int dialogs = 0; app.interpreter.MacroSuspended && !app.shuttingDown; ++dialogs) {
-        if (dialogs == kMaxDialogs) {
-            std::cerr << "korvex-cli: the macro asked for input " << kMaxDialogs << " times; given up.\n";
-            return 1;
-        }
-        TypeInputs(app, args->inputs);
-        Button1Click(app);
-    }
+    if (!AnswerMacroDialogs(app, args->inputs)) return 1;
+    // The output is printed, not stored: the key capture step the run posted does not run.
+    context.host.DropPosted();
     if (!app.shuttingDown) BindKeys(app, args->keys);
     if (app.shuttingDown) return 1;
     for (const std::string& line : MacroOutputLines(MacroOutputOf(app.macroResults))) std::cout << line << "\r\n";

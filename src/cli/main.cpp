@@ -23,6 +23,11 @@ constexpr std::array kCommands = {
     CliCommand{"keymap", "keymap PLAYER", false, korvex::RunKeymap},
     CliCommand{"macros", "macros", false, korvex::RunMacros},
     CliCommand{"run-macro", "run-macro FILE [--input N=TEXT]... [--key NAME]...", false, korvex::RunRunMacro},
+    CliCommand{"add-macro", "add-macro PLAYER MACRO [--input N=TEXT]... [--key KEYS]... [--add-key | --overwrite]",
+               true, korvex::RunAddMacro},
+    CliCommand{"remove-macro", "remove-macro PLAYER MACRO", true, korvex::RunRemoveMacro},
+    CliCommand{"bindings", "bindings PLAYER", false, korvex::RunBindings},
+    CliCommand{"set-keys", "set-keys PLAYER MACRO N KEYS", true, korvex::RunSetKeys},
 };
 
 int PrintUsage() {

@@ -14,6 +14,7 @@ Button SafeAnswer(Buttons buttons) {
         case Buttons::YesNo: return Button::No;
         case Buttons::YesNoCancel: return Button::Cancel;
         case Buttons::Cancel: return Button::Cancel;
+        case Buttons::OkCancel: return Button::Cancel;
     }
     return Button::Cancel;
 }
@@ -38,6 +39,8 @@ FakeHost::~FakeHost() {
     for (const auto& left : expected_) ADD_FAILURE() << "question never asked: " << left.text;
     if (!playerListAnswers.empty()) ADD_FAILURE() << "Player-CFG list dialog never shown";
     if (!playerNameAnswers.empty()) ADD_FAILURE() << "Player-CFG name dialog never shown";
+    for (const auto& key : keyAnswers) ADD_FAILURE() << "key never asked for: " << key;
+    if (!includedChoices.empty()) ADD_FAILURE() << "\"Macro Already Included\" never asked";
 }
 
 void FakeHost::Expect(Icon icon, std::string text, Button answer) {
@@ -89,5 +92,34 @@ bool FakeHost::AskDisclaimer() {
     ++disclaimerShown;
     return disclaimerAccepted;
 }
+
+std::string FakeHost::AskForKey() {
+    keyRequests.push_back(keyPrompt);
+    if (keyAnswers.empty()) {
+        ADD_FAILURE() << "unexpected key request: " << keyPrompt;
+        return {};
+    }
+    std::string key = keyAnswers.front();
+    keyAnswers.pop_front();
+    return key;
+}
+
+IncludedMacroChoice FakeHost::AskMacroAlreadyIncluded(const std::string& description) {
+    includedQuestions.push_back(description);
+    if (includedChoices.empty()) {
+        ADD_FAILURE() << "unexpected \"Macro Already Included\": " << description;
+        return IncludedMacroChoice::Cancel;
+    }
+    const IncludedMacroChoice choice = includedChoices.front();
+    includedChoices.pop_front();
+    return choice;
+}
+
+void FakeHost::ShowBindingOverview(MacroOutput& overview) {
+    ++overviewsShown;
+    if (onOverview) onOverview(overview);
+}
+
+bool FakeHost::ShowBindingEditor(BindingEditor& editor) { return onEditor && onEditor(editor); }
 
 }  // namespace korvex

@@ -46,6 +46,26 @@ public:
         if (onViewChanged) onViewChanged();
     }
     void ModTreeChanged() override {}
+
+    // Key bindings: keys are answered from keyAnswers in order (an unscripted request fails
+    // and gives no key); every request records the prompt shown at that moment.
+    std::string AskForKey() override;
+    void SetKeyPrompt(const std::string& prompt) override { keyPrompt = prompt; }
+    void HideKeyDialog() override { ++keyDialogHidden; }
+    IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
+    void ShowBindingOverview(MacroOutput& overview) override;
+    bool ShowBindingEditor(BindingEditor& editor) override;
+    std::deque<std::string> keyAnswers;
+    std::vector<std::string> keyRequests;
+    std::string keyPrompt;
+    int keyDialogHidden = 0;
+    std::deque<IncludedMacroChoice> includedChoices;
+    std::vector<std::string> includedQuestions;
+    // What the person does in the overview and the editor; without one, the dialog is closed.
+    std::function<void(MacroOutput&)> onOverview;
+    std::function<bool(BindingEditor&)> onEditor;
+    int overviewsShown = 0;
+
     std::deque<PlayerListAnswer> playerListAnswers;
     std::deque<PlayerNameAnswer> playerNameAnswers;
     std::vector<PlayerListRequest> playerListRequests;

@@ -5,13 +5,14 @@
 #include <functional>
 #include <string>
 
+#include "bindings/BindingDialogRequests.h"
 #include "players/PlayerDialogRequests.h"
 
 namespace korvex {
 
 enum class Icon { Error, Warning, Information, Question };
 enum class Button { Ok, Cancel, Abort, Ignore, Yes, No };
-enum class Buttons { Ok, Abort, CancelIgnore, YesNo, YesNoCancel, Cancel };
+enum class Buttons { Ok, Abort, CancelIgnore, YesNo, YesNoCancel, Cancel, OkCancel };
 
 // A step of a chained operation, run later from the event loop.
 using Step = std::function<void()>;
@@ -19,9 +20,9 @@ using Step = std::function<void()>;
 // Small windows that show what Korvex is busy with.
 enum class StatusWindow { StartUp, QuakeSearch };
 
-class Host {
+class Host : public BindingDialogs {
 public:
-    virtual ~Host() = default;
+    ~Host() override = default;
 
     // A modal message box; returns the button that was pressed.
     virtual Button ShowMessage(Icon icon, const std::string& text, Buttons buttons) = 0;

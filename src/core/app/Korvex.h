@@ -7,6 +7,7 @@
 #include "app/Host.h"
 #include "app/MainView.h"
 #include "app/ProgramOptions.h"
+#include "bindings/MacroInclusion.h"
 #include "compiler/OptionsView.h"
 #include "macros/MacroCatalogue.h"
 #include "macros/MacroInterpreter.h"
@@ -53,6 +54,8 @@ struct Korvex {
     TMacroResults macroResults;
     MacroCatalogue macroCatalogue;
     MacroBindingsView macroLists;
+    // Key bindings: the macros waiting to be included.
+    MacroInclusion inclusion;
 
     // Config compiler: the Options tab's Video controls.
     OptionsView optionsView = DefaultOptionsView();

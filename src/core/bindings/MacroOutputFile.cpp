@@ -1,7 +1,9 @@
 #include "bindings/MacroOutputFile.h"
 
+#include <algorithm>
+
 #include "platform/TextFile.h"
-#include "players/PlayerCfg.h"
+#include "platform/Text.h"
 
 namespace korvex {
 
@@ -44,6 +46,19 @@ bool ReadMacroOutput(const std::string& path, MacroOutput& output) {
 
 std::string BindLine(const std::string& keys, const std::string& command) {
     return "BIND " + keys + " \"" + command + "\"";
+}
+
+bool IsKeyBindingLine(const std::string& line) {
+    if (!StartsWithIgnoringCase(line, "BIND ")) return false;
+    const auto blank = line.find(' ', 5);
+    if (blank == std::string::npos || blank == 5 || line.find('"') < blank) return false;
+    return line.size() >= blank + 3 && line[blank + 1] == '"' && line.back() == '"';
+}
+
+void DropKeyBindingLines(MacroOutput& output) { std::erase_if(output.commands, IsKeyBindingLine); }
+
+void AppendBindLines(MacroOutput& output) {
+    for (const TKey& key : output.keys) output.commands.push_back(BindLine(key.BoundKeys, key.Command));
 }
 
 }  // namespace korvex

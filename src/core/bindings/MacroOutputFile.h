@@ -23,5 +23,14 @@ bool ReadMacroOutput(const std::string& path, MacroOutput& output);
 
 // "BIND <keys> \"<command>\"".
 std::string BindLine(const std::string& keys, const std::string& command);
+// A line of that form: "BIND", a blank, a key list without blanks, a blank and a command in
+// double quotes. Only such lines are key bindings; a console command that itself starts with
+// "bind " is none and passes through unchanged.
+bool IsKeyBindingLine(const std::string& line);
+
+// The output without its key-binding lines, and with the BIND line of every key request
+// appended in request order.
+void DropKeyBindingLines(MacroOutput& output);
+void AppendBindLines(MacroOutput& output);
 
 }  // namespace korvex

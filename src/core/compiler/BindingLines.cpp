@@ -50,7 +50,6 @@ std::string ReleaseListOf(const std::string& text) {
 }
 
 std::vector<std::string> SplitKeyList(std::string line) {
-    if (UpperCaseAscii(line).find("BIND") == std::string::npos) return {line};
     std::vector<std::string> parts;
     while (!line.empty()) {
         const auto mark = line.find(kKeySeparator);

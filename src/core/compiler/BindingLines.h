@@ -21,7 +21,7 @@ void AppendCommand(std::string& line, const std::string& command);
 // "-attack; -moveup" for a command text holding "+attack; +moveup" after its first quote.
 std::string ReleaseListOf(const std::string& text);
 
-// One line of macro output as single bindings: "BIND a°b \"x\"" gives one line per key.
+// A key-binding line of macro output as single bindings: "BIND a°b \"x\"" gives one line per key.
 std::vector<std::string> SplitKeyList(std::string line);
 
 }  // namespace korvex

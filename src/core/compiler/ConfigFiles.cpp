@@ -69,15 +69,6 @@ bool IsMalformedBinding(const std::string& line) {
     return bar == 0 || bar + 1 == key.size() || key.find('|', bar + 1) != std::string::npos;
 }
 
-// A binding without its double quotes gets them, so that merging keeps one command.
-std::string WithQuotedCommand(const std::string& line) {
-    if (std::count(line.begin(), line.end(), '"') >= 2) return line;
-    const std::string key = BindingKeyOf(line);
-    std::string command = line.substr(std::min(line.size(), 5 + key.size() + 1));
-    std::erase(command, '"');
-    return "BIND " + key + " \"" + command + "\"";
-}
-
 class BindingPassWriter {
 public:
     BindingPassWriter(Korvex& app, CompileJob& job, BindingPass& pass) : app_(app), job_(job), pass_(pass) {}
@@ -107,23 +98,25 @@ private:
                      ? KeyMapMacro{{}, {}, output.category}
                      : KeyMapMacro{owner->second.description, owner->second.player, output.category};
         categoryIndex_ = index;
-        for (const std::string& command : output.commands)
-            for (const std::string& part : SplitKeyList(command)) WritePart(pass_.categoryScripts[index], part);
+        ScriptFile& script = pass_.categoryScripts[index];
+        for (const std::string& command : output.commands) {
+            // A console line that merely starts with "bind " is written as it is.
+            if (!IsKeyBindingLine(command)) {
+                WriteConfigLine(job_, script, command, false);
+                continue;
+            }
+            for (const std::string& part : SplitKeyList(command)) WriteBinding(script, part);
+        }
         return 0;
     }
 
     void NoteBinding(const std::string& line) { pass_.macroBindings.push_back({line, macro_, categoryIndex_}); }
 
-    void WritePart(ScriptFile& script, std::string part) {
-        if (!IsBindingLine(part)) {
-            WriteConfigLine(job_, script, part, false);
-            return;
-        }
+    void WriteBinding(ScriptFile& script, std::string part) {
         if (IsMalformedBinding(part)) {
             script.Add("// " + part);
             return;
         }
-        part = WithQuotedCommand(part);
         NoteBinding(part);
         if (BindingKeyOf(part).find('|') != std::string::npos) {
             pass_.chords.push_back(part);

@@ -1,11 +1,14 @@
 #include "macros/KeyCaptureHandover.h"
 
 #include "app/Korvex.h"
+#include "bindings/MacroInclusion.h"
 
 namespace korvex {
 
 void HandOverToKeyCapture(Korvex& app) {
-    app.host.Post([&app] { app.interpreter.ReadyForNextMacro = true; });
+    const TMacroResults& results = app.macroResults;
+    if (results.LastKey > -1) app.host.SetKeyPrompt(results.Keys[0].Description);
+    app.host.Post([&app] { CaptureNextKey(app); });
 }
 
 }  // namespace korvex

@@ -5,9 +5,8 @@ namespace korvex {
 
 struct Korvex;
 
-// Posts the step that captures the keys of app.macroResults and stores the results. Until
-// key capture exists, that step only makes the interpreter ready for the next macro, which
-// is what it does for a run without key requests.
+// The key request dialog gets the first request's description as its prompt, and the step
+// that captures the keys of app.macroResults and stores the results is posted.
 void HandOverToKeyCapture(Korvex& app);
 
 }  // namespace korvex

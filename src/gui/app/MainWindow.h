@@ -20,6 +20,7 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(Korvex& app);
 
+    Korvex& App() { return app_; }
     void ShowCentred();
     void SyncFromCore();
 

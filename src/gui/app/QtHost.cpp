@@ -8,6 +8,9 @@
 #include "app/MainWindow.h"
 #include "app/StatusDialog.h"
 #include "app/TextCodec.h"
+#include "bindings/KeyBindingDialog.h"
+#include "bindings/KeyBindingDialogs.h"
+#include "bindings/MacroAlreadyIncludedDialog.h"
 #include "players/PlayerDialogs.h"
 
 namespace korvex {
@@ -31,6 +34,7 @@ QMessageBox::StandardButtons ToQtButtons(Buttons buttons) {
         case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
         case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         case Buttons::Cancel: return QMessageBox::Cancel;
+        case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -99,5 +103,33 @@ PlayerNameAnswer QtHost::AskPlayerName(const PlayerNameRequest& request) { retur
 void QtHost::PlayerCfgChanged() { MainViewChanged(); }
 
 void QtHost::ModTreeChanged() { MainViewChanged(); }
+
+KeyBindingDialog& QtHost::KeyDialog() {
+    if (!keyDialog_) keyDialog_ = std::make_unique<KeyBindingDialog>();
+    return *keyDialog_;
+}
+
+std::string QtHost::AskForKey() { return KeyDialog().AskForKey(); }
+
+void QtHost::SetKeyPrompt(const std::string& prompt) {
+    KeyDialog().SetPrompt(ToQString(prompt));
+    if (mainWindow_) mainWindow_->repaint();
+}
+
+void QtHost::HideKeyDialog() {
+    if (keyDialog_) keyDialog_->hide();
+}
+
+IncludedMacroChoice QtHost::AskMacroAlreadyIncluded(const std::string& description) {
+    return AskMacroAlreadyIncludedDialog(description);
+}
+
+void QtHost::ShowBindingOverview(MacroOutput& overview) {
+    if (mainWindow_) RunOverviewDialog(mainWindow_->App(), overview);
+}
+
+bool QtHost::ShowBindingEditor(BindingEditor& editor) {
+    return mainWindow_ && RunEditorDialog(mainWindow_->App(), editor);
+}
 
 }  // namespace korvex

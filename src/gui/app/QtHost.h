@@ -9,6 +9,7 @@ namespace korvex {
 
 class MainWindow;
 class StatusDialog;
+class KeyBindingDialog;
 
 class QtHost : public Host {
 public:
@@ -34,12 +35,23 @@ public:
     void PlayerCfgChanged() override;
     void ModTreeChanged() override;
 
+    // Key bindings.
+    std::string AskForKey() override;
+    void SetKeyPrompt(const std::string& prompt) override;
+    void HideKeyDialog() override;
+    IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
+    void ShowBindingOverview(MacroOutput& overview) override;
+    bool ShowBindingEditor(BindingEditor& editor) override;
+
 private:
+    KeyBindingDialog& KeyDialog();
+
     StatusDialog& StatusDialogFor(StatusWindow window);
 
     MainWindow* mainWindow_ = nullptr;
     std::unique_ptr<StatusDialog> startUpWindow_;
     std::unique_ptr<StatusDialog> searchWindow_;
+    std::unique_ptr<KeyBindingDialog> keyDialog_;
 };
 
 }  // namespace korvex

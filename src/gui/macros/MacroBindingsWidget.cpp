@@ -10,6 +10,8 @@
 
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
+#include "bindings/BindingOverview.h"
+#include "bindings/MacroInclusion.h"
 #include "macros/MacroCatalogue.h"
 
 namespace korvex {
@@ -45,10 +47,19 @@ std::vector<bool> SelectionOf(const QListWidget& list) {
 MacroBindingsWidget::MacroBindingsWidget(Korvex& app, QWidget* parent)
     : QWidget(parent), app_(app), MacroCat(new QComboBox(this)), AvailMacros(NewMacroList("AvailMacros", this)),
       IncludedMacros(NewMacroList("IncludedMacros", this)),
-      BitBtn18(new QPushButton(QStringLiteral("Macro Information"), this)) {
+      BitBtn18(new QPushButton(QStringLiteral("Macro Information"), this)),
+      BitBtn13(new QPushButton(QStringLiteral("Add to Config"), this)),
+      BitBtn14(new QPushButton(QStringLiteral("Remove from Config"), this)),
+      BitBtn15(new QPushButton(QStringLiteral("Key Binding Information"), this)) {
     MacroCat->setObjectName(QStringLiteral("MacroCat"));
     MacroCat->setPlaceholderText(QString::fromLatin1(kChooseCategoryText));
     BitBtn18->setObjectName(QStringLiteral("BitBtn18"));
+    BitBtn13->setObjectName(QStringLiteral("BitBtn13"));
+    BitBtn13->setToolTip(QStringLiteral("Add the selected macros to this Player-CFG and bind their functions to keys"));
+    BitBtn14->setObjectName(QStringLiteral("BitBtn14"));
+    BitBtn14->setToolTip(QStringLiteral("Take the selected included macros out of this Player-CFG"));
+    BitBtn15->setObjectName(QStringLiteral("BitBtn15"));
+    BitBtn15->setToolTip(QStringLiteral("Show and change the keys of the selected included macros"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(MacroCat, 0, 0);
@@ -56,12 +67,21 @@ MacroBindingsWidget::MacroBindingsWidget(Korvex& app, QWidget* parent)
     layout->addWidget(AvailMacros, 1, 0);
     layout->addWidget(IncludedMacros, 1, 1);
     layout->addWidget(BitBtn18, 2, 0);
+    auto* inclusion = new QGridLayout;
+    inclusion->addWidget(BitBtn13, 0, 0);
+    inclusion->addWidget(BitBtn14, 0, 1);
+    inclusion->addWidget(BitBtn15, 1, 0, 1, 2);
+    layout->addLayout(inclusion, 2, 1, 2, 1);
 
     connect(MacroCat, &QComboBox::currentIndexChanged, this, &MacroBindingsWidget::MacroCatChange);
     connect(AvailMacros, &QListWidget::itemSelectionChanged, this, &MacroBindingsWidget::StoreAvailSelection);
     connect(IncludedMacros, &QListWidget::itemSelectionChanged, this, &MacroBindingsWidget::StoreIncludedSelection);
     connect(AvailMacros, &QListWidget::itemDoubleClicked, this, &MacroBindingsWidget::BitBtn18Click);
     connect(BitBtn18, &QPushButton::clicked, this, &MacroBindingsWidget::BitBtn18Click);
+    connect(BitBtn13, &QPushButton::clicked, this, &MacroBindingsWidget::BitBtn13Click);
+    connect(BitBtn14, &QPushButton::clicked, this, &MacroBindingsWidget::BitBtn14Click);
+    connect(BitBtn15, &QPushButton::clicked, this, &MacroBindingsWidget::BitBtn15Click);
+    connect(IncludedMacros, &QListWidget::itemDoubleClicked, this, &MacroBindingsWidget::BitBtn15Click);
     AvailMacros->installEventFilter(this);
     IncludedMacros->installEventFilter(this);
 }
@@ -105,6 +125,21 @@ void MacroBindingsWidget::StoreIncludedSelection() {
 
 void MacroBindingsWidget::BitBtn18Click() {
     ShowMacroInformation(app_);
+    SyncFromCore();
+}
+
+void MacroBindingsWidget::BitBtn13Click() {
+    AddToConfig(app_);
+    SyncFromCore();
+}
+
+void MacroBindingsWidget::BitBtn14Click() {
+    RemoveFromConfig(app_);
+    SyncFromCore();
+}
+
+void MacroBindingsWidget::BitBtn15Click() {
+    ShowKeyBindingOverview(app_);
     SyncFromCore();
 }
 

@@ -26,12 +26,18 @@ private:
     void StoreAvailSelection();
     void StoreIncludedSelection();
     void BitBtn18Click();
+    void BitBtn13Click();
+    void BitBtn14Click();
+    void BitBtn15Click();
 
     Korvex& app_;
     QComboBox* MacroCat;
     QListWidget* AvailMacros;
     QListWidget* IncludedMacros;
     QPushButton* BitBtn18;
+    QPushButton* BitBtn13;
+    QPushButton* BitBtn14;
+    QPushButton* BitBtn15;
     bool syncing_ = false;
 };
 

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/Centring.h"
 #include "app/TextCodec.h"
 
 namespace korvex {
@@ -41,7 +41,7 @@ auto RunCentred(const Request& request) {
     Dialog dialog(request);
     dialog.adjustSize();
     dialog.setFixedSize(dialog.size());
-    dialog.move(QApplication::primaryScreen()->availableGeometry().center() - dialog.rect().center());
+    CentreOnScreen(dialog);
     dialog.exec();
     return dialog.Answer();
 }

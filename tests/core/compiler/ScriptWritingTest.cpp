@@ -70,11 +70,12 @@ TEST_F(ScriptWriting, KeyListsPlaceholdersAndRepeatedBindings) {
 TEST_F(ScriptWriting, BadOutputLinesGiveWellFormedScripts) {
     const TestMacro bad{"BAD.MAC", "Bad", "Misc", {},
                         {"BIND", "BIND ", "BIND c +jump", "BIND \xB0\xB0|\xB0 \"+use\"", "BIND q|a|b \"x\"",
-                         "echo a|b", "say $FOV_abc$ $FOV_2", "BIND d \"say one"}};
+                         "echo a|b", "say $FOV_abc$ $FOV_2", "BIND d \"say one", "bind k +forward; bind l +back"}};
     ASSERT_EQ(Write({bad}), 0);
-    EXPECT_EQ(Script("Misc.cfg"), (Lines{"BIND", "// BIND ", "BIND c \"+jump\"", "// BIND  \"+use\"", "// BIND  \"+use\"",
+    // Only "BIND <keys> \"<command>\"" is a key binding; every other line is written as it is.
+    EXPECT_EQ(Script("Misc.cfg"), (Lines{"BIND", "BIND ", "BIND c +jump", "// BIND  \"+use\"", "// BIND  \"+use\"",
                                          "// BIND | \"+use\"", "// BIND  \"+use\"", "// BIND q|a|b \"x\"", "echo a|b",
-                                         "say 0.00000 $FOV_2", "BIND d \"say one\""}));
+                                         "say 0.00000 $FOV_2", "BIND d \"say one", "bind k +forward; bind l +back"}));
     EXPECT_EQ(Script("Initialize Hotkeys.CFG"), Lines{});
 
     // A key count beyond the end of the file skips all of it.

@@ -81,9 +81,11 @@ TEST_F(MacroTest, AFinishedRunHandsOverAndBecomesReadyAgain) {
     Run({"NECESSARY_KEY \"+attack\" \"Fire\""});
     EXPECT_FALSE(app().interpreter.ReadyForNextMacro);
     ASSERT_EQ(host().posted.size(), 1u);
-    host().RunPosted();
-    EXPECT_TRUE(app().interpreter.ReadyForNextMacro);
     EXPECT_EQ(app().interpreter.CurrentKeyIndex, -1);
+    host().keyAnswers = {"MOUSE1"};
+    host().RunPosted();
+    EXPECT_EQ(host().keyRequests, std::vector<std::string>{"Fire"});
+    EXPECT_TRUE(app().interpreter.ReadyForNextMacro);
 }
 
 }  // namespace

@@ -1,0 +1,171 @@
+// korvex-cli add-macro, remove-macro, bindings and set-keys: macro inclusion and the
+// key-binding editor on a Player-CFG on disk, as the Bindings tab does them.
+#include <iostream>
+
+#include "app/Korvex.h"
+#include "bindings/BindingOverview.h"
+#include "bindings/MacroInclusion.h"
+#include "cli/CliCommands.h"
+#include "cli/MacroInput.h"
+#include "macros/MacroCatalogue.h"
+#include "platform/FileSystem.h"
+#include "platform/ListLookup.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+#include "players/PlayerCfgFiles.h"
+#include "players/PlayerDirs.h"
+
+namespace korvex {
+namespace {
+
+// The catalogue and the Player-CFG named on the command line; false after a message.
+bool LoadPlayer(Korvex& app, const std::string& name) {
+    const std::string player = Utf8ToCp1252(name);
+    if (!StaysInPlayersDir(player) || !DirectoryExists(JoinPath(app.dirs.players, player))) {
+        std::cerr << "There is no Player-CFG named " << name << ".\n";
+        return false;
+    }
+    LoadMacroCatalogue(app, app.dirs.macros);
+    if (!app.shuttingDown) LoadPlayerCFG(app, player);
+    // No Config-Editor is open here, so showing the dialog page must not save the Player-CFG.
+    app.view.page = Page::AboutAndCredits;
+    return !app.shuttingDown;
+}
+
+// MACRO is a file name as "macros" prints it or a description.
+const MacroCatalogueEntry* FindMacro(const Korvex& app, const std::string& macro) {
+    const std::string text = Utf8ToCp1252(macro);
+    if (const MacroCatalogueEntry* entry = FindMacroByDescription(app, text)) return entry;
+    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+        if (EqualsIgnoringCase(FileName(entry.Path), text)) return &entry;
+    std::cerr << "There is no macro " << macro << ".\n";
+    return nullptr;
+}
+
+// The IncludedMacros index of MACRO, or -1 after a message.
+int FindIncluded(const Korvex& app, const std::string& macro) {
+    const MacroCatalogueEntry* entry = FindMacro(app, macro);
+    if (!entry) return -1;
+    const int index = IndexIgnoringCase(app.player.includedMacros, entry->MacroDesc);
+    if (index < 0) std::cerr << "The macro " << macro << " is not included in this Player-CFG.\n";
+    return index;
+}
+
+struct AddMacroArgs {
+    std::string player;
+    std::string macro;
+    std::vector<TypedInput> inputs;
+    std::vector<std::string> keys;
+    IncludedMacroChoice included = IncludedMacroChoice::Cancel;
+};
+
+bool ParseAddMacroArgs(const std::vector<std::string>& args, AddMacroArgs& parsed) {
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (word == "--input" && hasValue) {
+            const auto input = ParseInput(args[++i]);
+            if (!input) return false;
+            parsed.inputs.push_back(*input);
+        } else if (word == "--key" && hasValue) {
+            parsed.keys.push_back(Utf8ToCp1252(args[++i]));
+        } else if ((word == "--add-key" || word == "--overwrite") && parsed.included == IncludedMacroChoice::Cancel) {
+            parsed.included = word == "--add-key" ? IncludedMacroChoice::AddKeyBinding : IncludedMacroChoice::Overwrite;
+        } else if (word.rfind("--", 0) != 0) {
+            words.push_back(word);
+        } else {
+            return false;
+        }
+    }
+    if (words.size() != 2) return false;
+    parsed.player = words[0];
+    parsed.macro = words[1];
+    return true;
+}
+
+// The inclusion chain as the window runs it, with the macro dialog answered from the command line.
+bool RunInclusionChain(Korvex& app, CliHost& host, const std::vector<TypedInput>& inputs) {
+    for (;;) {
+        host.RunPosted();
+        if (!app.interpreter.MacroSuspended || app.shuttingDown) return !app.shuttingDown;
+        if (!AnswerMacroDialogs(app, inputs)) return false;
+    }
+}
+
+}  // namespace
+
+int RunAddMacro(CliContext& context) {
+    AddMacroArgs args;
+    if (!ParseAddMacroArgs(context.args, args)) return 2;
+    Korvex& app = context.app;
+    if (!LoadPlayer(app, args.player)) return 1;
+    const MacroCatalogueEntry* entry = FindMacro(app, args.macro);
+    if (!entry) return 1;
+    context.host.GiveKeys(args.keys);
+    context.host.SetIncludedChoice(args.included);
+    app.macroLists.availMacros = {entry->MacroDesc};
+    app.macroLists.availSelected = {true};
+    AddToConfig(app);
+    if (!RunInclusionChain(app, context.host, args.inputs)) return 1;
+    if (context.host.KeyMissing()) return 1;  // nothing is saved
+    if (context.host.IncludedAsked() && args.included == IncludedMacroChoice::Cancel) return 1;
+    if (context.host.KeysLeft()) std::cerr << "korvex-cli: more keys given than the macro asked for.\n";
+    SavePlayerCFG(app);
+    return ExitStatus(context);
+}
+
+int RunRemoveMacro(CliContext& context) {
+    if (context.args.size() != 2) return 2;
+    Korvex& app = context.app;
+    if (!LoadPlayer(app, context.args[0])) return 1;
+    const int index = FindIncluded(app, context.args[1]);
+    if (index < 0) return 1;
+    app.macroLists.includedSelected.assign(app.player.includedMacros.size(), false);
+    app.macroLists.includedSelected[index] = true;
+    RemoveFromConfig(app);
+    if (app.shuttingDown) return 1;
+    SavePlayerCFG(app);
+    return ExitStatus(context);
+}
+
+int RunBindings(CliContext& context) {
+    if (context.args.size() != 1) return 2;
+    Korvex& app = context.app;
+    if (!LoadPlayer(app, context.args[0])) return 1;
+    for (const std::string& description : app.player.includedMacros) {
+        std::cout << Cp1252ToUtf8(description) << '\n';
+        const MacroCatalogueEntry* entry = FindMacroByDescription(app, description);
+        MacroOutput overview;
+        if (!entry || !ReadBindingOverview(MacroOutputPath(app, entry->Path), overview)) continue;
+        for (const TKey& request : overview.keys) std::cout << "  " << Cp1252ToUtf8(OverviewLine(request)) << '\n';
+    }
+    return ExitStatus(context);
+}
+
+int RunSetKeys(CliContext& context) {
+    if (context.args.size() != 4) return 2;
+    Korvex& app = context.app;
+    if (!LoadPlayer(app, context.args[0])) return 1;
+    const int index = FindIncluded(app, context.args[1]);
+    if (index < 0) return 1;
+    const std::string outputFile =
+        MacroOutputPath(app, FindMacroByDescription(app, app.player.includedMacros[index])->Path);
+    MacroOutput overview;
+    if (!ReadBindingOverview(outputFile, overview)) {
+        std::cerr << "Cannot read " << Cp1252ToUtf8(outputFile) << ".\n";
+        return 1;
+    }
+    const long long request = TextToIntDef(context.args[2]);
+    if (request < 1 || static_cast<std::size_t>(request) > overview.keys.size()) {
+        std::cerr << "The macro has " << overview.keys.size() << " key requests; there is no request "
+                  << context.args[2] << ".\n";
+        return 1;
+    }
+    SetFunctionKeys(overview, request - 1, SplitKeyNames(Utf8ToCp1252(context.args[3])));
+    if (StoreBindingOverview(app, index, outputFile, overview) == OverviewResult::Failed) return 1;
+    SavePlayerCFG(app);
+    return ExitStatus(context);
+}
+
+}  // namespace korvex

@@ -1,0 +1,48 @@
+#include "cli/MacroInput.h"
+
+#include <iostream>
+
+#include "app/Korvex.h"
+#include "macros/MacroDialog.h"
+#include "platform/Text.h"
+
+namespace korvex {
+namespace {
+
+// A macro that keeps asking (for example because the given text is refused) ends here.
+constexpr int kMaxDialogs = 100;
+
+// The values given for a variable are typed into every control bound to it.
+void TypeInputs(Korvex& app, const std::vector<TypedInput>& inputs) {
+    for (const TypedInput& input : inputs) {
+        const MacroDialog& dialog = app.interpreter.dialog;
+        for (std::size_t i = 0; i < dialog.inputFields.size(); ++i)
+            if (dialog.inputFields[i].variable == input.variable) TypeIntoInputField(app, i, input.text);
+        for (std::size_t i = 0; i < dialog.inputCombos.size(); ++i)
+            if (dialog.inputCombos[i].variable == input.variable) TypeIntoInputCombo(app, i, input.text);
+    }
+}
+
+}  // namespace
+
+std::optional<TypedInput> ParseInput(const std::string& word) {
+    const std::size_t equals = word.find('=');
+    if (equals == 0 || equals == std::string::npos || equals > 2) return std::nullopt;
+    for (std::size_t i = 0; i < equals; ++i)
+        if (word[i] < '0' || word[i] > '9') return std::nullopt;
+    return TypedInput{std::stoi(word.substr(0, equals)), Utf8ToCp1252(word.substr(equals + 1))};
+}
+
+bool AnswerMacroDialogs(Korvex& app, const std::vector<TypedInput>& inputs) {
+    for (int dialogs = 0; app.interpreter.MacroSuspended && !app.shuttingDown; ++dialogs) {
+        if (dialogs == kMaxDialogs) {
+            std::cerr << "korvex-cli: the macro asked for input " << kMaxDialogs << " times; given up.\n";
+            return false;
+        }
+        TypeInputs(app, inputs);
+        Button1Click(app);
+    }
+    return true;
+}
+
+}  // namespace korvex

@@ -1,0 +1,41 @@
+// What the key-binding dialogs ask and show: the key request dialog, the "Macro Already
+// Included" choice, the overview of a macro's bindings and the editor of one function.
+// Host gathers these; QtHost shows them as windows, CliHost and FakeHost answer from scripts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "bindings/MacroOutputFile.h"
+
+namespace korvex {
+
+enum class IncludedMacroChoice { AddKeyBinding, Overwrite, Cancel };
+
+// The keys of one function while the editor is open: key names, sorted without regard to case.
+struct BindingEditor {
+    std::string title;
+    std::vector<std::string> keys;
+};
+
+class BindingDialogs {
+public:
+    virtual ~BindingDialogs() = default;
+
+    // Shows the key request dialog until a key or chord is captured; returns its name. An
+    // empty name means no key was given, and the step that asked leaves everything as it was.
+    virtual std::string AskForKey() = 0;
+    virtual void SetKeyPrompt(const std::string& prompt) = 0;
+    virtual void HideKeyDialog() = 0;
+
+    // The macro with this description is included already.
+    virtual IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) = 0;
+
+    // The overview of one macro's key requests; overview.commands hold the lines that are
+    // not key bindings. Returns when the person closes it, however that is done.
+    virtual void ShowBindingOverview(MacroOutput& overview) = 0;
+    // The editor of one function; true when it was closed with OK.
+    virtual bool ShowBindingEditor(BindingEditor& editor) = 0;
+};
+
+}  // namespace korvex

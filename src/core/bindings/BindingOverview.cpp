@@ -1,0 +1,162 @@
+#include "bindings/BindingOverview.h"
+
+#include <algorithm>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "bindings/KeyListText.h"
+#include "bindings/MacroInclusion.h"
+#include "macros/MacroCatalogue.h"
+#include "platform/ListLookup.h"
+#include "platform/ListOrder.h"
+#include "platform/TextFile.h"
+
+namespace korvex {
+namespace {
+
+constexpr char kKeyListSeparator = '\xB0';
+
+void SortKeyNames(std::vector<std::string>& keys) { SortAsListBox(keys); }
+
+// One macro's overview; the selection of its IncludedMacros item is cleared.
+OverviewResult ShowOverviewOf(Korvex& app, std::size_t index, const std::string& outputFile) {
+    app.macroLists.includedSelected[index] = false;
+    MacroOutput overview;
+    if (!ReadBindingOverview(outputFile, overview)) {
+        FatalError(app, Err::MacroFileNotFound, outputFile);
+        return OverviewResult::Failed;
+    }
+    if (overview.keys.empty()) {
+        app.host.ShowMessage(Icon::Information,
+                             "There a no bindings available for this macro. (" + app.player.includedMacros[index] + ")",
+                             Buttons::Ok);
+        return OverviewResult::Kept;
+    }
+    app.host.ShowBindingOverview(overview);
+    return StoreBindingOverview(app, index, outputFile, overview);
+}
+
+}  // namespace
+
+std::vector<std::string> SplitKeyNames(const std::string& keys) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    for (auto mark = keys.find(kKeyListSeparator); !keys.empty(); mark = keys.find(kKeyListSeparator, start)) {
+        names.push_back(keys.substr(start, mark == std::string::npos ? std::string::npos : mark - start));
+        if (mark == std::string::npos) break;
+        start = mark + 1;
+    }
+    return names;
+}
+
+std::string JoinKeyNames(const std::vector<std::string>& keys) {
+    std::string list;
+    for (const std::string& key : keys) list += (list.empty() ? "" : std::string(1, kKeyListSeparator)) + key;
+    return list;
+}
+
+bool ReadBindingOverview(const std::string& outputFile, MacroOutput& overview) {
+    if (!ReadMacroOutput(outputFile, overview)) return false;
+    DropKeyBindingLines(overview);
+    return true;
+}
+
+bool WriteBindingOverview(const std::string& outputFile, const MacroOutput& overview) {
+    MacroOutput output = overview;
+    AppendBindLines(output);
+    return WriteLinesAtomically(outputFile, MacroOutputLines(output));
+}
+
+std::string OverviewLine(const TKey& request) {
+    return request.Description + " has been bound to " + FormatKeyNames(request.BoundKeys);
+}
+
+OverviewResult StoreBindingOverview(Korvex& app, std::size_t index, const std::string& outputFile,
+                                    const MacroOutput& overview) {
+    if (!WriteBindingOverview(outputFile, overview)) {
+        FatalError(app, Err::CouldntCreateFile, outputFile);
+        return OverviewResult::Failed;
+    }
+    if (!overview.keys.empty()) return OverviewResult::Kept;
+    app.host.ShowMessage(Icon::Information,
+                         "As there is no function left to bind any key to, the macro will be removed from the "
+                         "included macros list.",
+                         Buttons::Ok);
+    return RemoveIncludedMacro(app, index) ? OverviewResult::Removed : OverviewResult::Failed;
+}
+
+void ShowKeyBindingOverview(Korvex& app) {
+    PlayerCfg& cfg = app.player;
+    app.macroLists.includedSelected.resize(cfg.includedMacros.size());
+    for (std::size_t i = 0; i < cfg.includedMacros.size();) {
+        if (!app.macroLists.includedSelected[i]) {
+            ++i;
+            continue;
+        }
+        const MacroCatalogueEntry* entry = FindMacroByDescription(app, cfg.includedMacros[i]);
+        if (!entry) {
+            FatalError(app, Err::MacroFileNotFound, "in list: " + cfg.includedMacros[i]);
+            return;
+        }
+        const OverviewResult result = ShowOverviewOf(app, i, MacroOutputPath(app, entry->Path));
+        if (result == OverviewResult::Failed) return;
+        if (result == OverviewResult::Kept) ++i;  // a removed macro's place is taken by the next one
+    }
+    app.host.PlayerCfgChanged();
+}
+
+void SetFunctionKeys(MacroOutput& overview, std::size_t index, std::vector<std::string> keys) {
+    if (index >= overview.keys.size()) return;
+    SortKeyNames(keys);
+    if (keys.empty()) {
+        overview.keys.erase(overview.keys.begin() + static_cast<std::ptrdiff_t>(index));
+        return;
+    }
+    overview.keys[index].BoundKeys = JoinKeyNames(keys);
+}
+
+void EditSelectedBinding(Korvex& app, MacroOutput& overview, int selected) {
+    if (selected < 0 || static_cast<std::size_t>(selected) >= overview.keys.size()) {
+        ShowError(app, Err::NothingSelected, "Key Bindings");
+        return;
+    }
+    const TKey& request = overview.keys[selected];
+    BindingEditor editor;
+    SetupBindingEditor(editor, request.Description, SplitKeyNames(request.BoundKeys));
+    if (app.host.ShowBindingEditor(editor)) SetFunctionKeys(overview, selected, editor.keys);
+}
+
+void SetupBindingEditor(BindingEditor& editor, const std::string& title, std::vector<std::string> keys) {
+    editor.title = title;
+    SortKeyNames(keys);
+    editor.keys = std::move(keys);
+}
+
+void AddEditorKey(Korvex& app, BindingEditor& editor) {
+    app.host.SetKeyPrompt(editor.title);
+    const std::string key = app.host.AskForKey();
+    if (key.empty()) return;
+    if (ContainsIgnoringCase(editor.keys, key)) {
+        ShowError(app, Err::CommandAlreadyBound, key);
+        return;
+    }
+    editor.keys.push_back(key);
+    SortKeyNames(editor.keys);
+}
+
+void RemoveEditorKeys(BindingEditor& editor, const std::vector<bool>& selected) {
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < editor.keys.size(); ++i)
+        if (i >= selected.size() || !selected[i]) kept.push_back(editor.keys[i]);
+    editor.keys = std::move(kept);
+}
+
+bool ConfirmEditor(Korvex& app, const BindingEditor& editor) {
+    if (!editor.keys.empty()) return true;
+    return app.host.ShowMessage(Icon::Question,
+                                "There is no key left to bind a function to. If you choose OK this function "
+                                "will be deleted.",
+                                Buttons::OkCancel) == Button::Ok;
+}
+
+}  // namespace korvex

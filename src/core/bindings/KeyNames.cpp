@@ -1,0 +1,56 @@
+#include "bindings/KeyNames.h"
+
+#include <map>
+
+namespace korvex {
+namespace {
+
+std::string ExtendedKeyName(int key) {
+    static const std::map<int, const char*> names = {
+        {13, "KP_ENTER"}, {17, "CTRL"},      {18, "ALT"},        {33, "PGUP"},      {34, "PGDN"},
+        {35, "END"},      {36, "HOME"},      {37, "LEFTARROW"},  {38, "UPARROW"},   {39, "RIGHTARROW"},
+        {40, "DOWNARROW"}, {45, "INS"},      {46, "DEL"},        {111, "KP_SLASH"}, {144, "PAUSE"},
+    };
+    const auto found = names.find(key);
+    return found == names.end() ? kNoKeyName : found->second;
+}
+
+std::string PlainKeyName(int key) {
+    static const std::map<int, const char*> names = {
+        {8, "BACKSPACE"},   {9, "TAB"},         {12, "KP_5"},       {101, "KP_5"},      {13, "ENTER"},
+        {16, "SHIFT"},      {17, "CTRL"},       {18, "ALT"},        {19, "PAUSE"},      {32, "SPACE"},
+        {33, "KP_PGUP"},    {105, "KP_PGUP"},   {34, "KP_PGDN"},    {99, "KP_PGDN"},    {35, "KP_END"},
+        {97, "KP_END"},     {36, "KP_HOME"},    {103, "KP_HOME"},   {37, "KP_LEFTARROW"}, {100, "KP_LEFTARROW"},
+        {38, "KP_UPARROW"}, {104, "KP_UPARROW"}, {39, "KP_RIGHTARROW"}, {102, "KP_RIGHTARROW"},
+        {40, "KP_DOWNARROW"}, {98, "KP_DOWNARROW"}, {45, "KP_INS"}, {96, "KP_INS"},     {46, "KP_DEL"},
+        {110, "KP_DEL"},    {89, "z"},          {90, "y"},          {106, "*"},         {107, "KP_PLUS"},
+        {109, "KP_MINUS"},  {186, "["},         {187, "]"},         {188, ","},         {189, "/"},
+        {190, "."},         {191, "\\"},        {192, ";"},         {219, "-"},         {220, "~"},
+        {221, "="},         {222, "'"},
+    };
+    if (const auto found = names.find(key); found != names.end()) return found->second;
+    if (key >= 48 && key <= 57) return std::string(1, static_cast<char>(key));
+    if (key >= 65 && key <= 88) return std::string(1, static_cast<char>(key + 32));
+    if (key >= 112 && key <= 123) return "F" + std::to_string(key - 111);
+    return kNoKeyName;
+}
+
+std::string MouseButtonName(int button) {
+    static const std::array<const char*, kMouseButtons> names = {"MOUSE1", "MOUSE2", "MOUSE3", "MWHEELUP",
+                                                                  "MWHEELDOWN"};
+    return button >= 1 && button <= kMouseButtons ? names[button - 1] : kNoKeyName;
+}
+
+}  // namespace
+
+std::string KeyNameOf(const KeySlot& slot) {
+    switch (slot.kind) {
+        case InputKind::Keyboard:
+            return (slot.flags & kExtendedKeyFlag) ? ExtendedKeyName(slot.virtualKey) : PlainKeyName(slot.virtualKey);
+        case InputKind::Mouse: return MouseButtonName(slot.button);
+        case InputKind::Joystick: return "JOY" + std::to_string(slot.button);
+    }
+    return kNoKeyName;
+}
+
+}  // namespace korvex

@@ -1,0 +1,34 @@
+// Quake II's names of keys, mouse buttons, the wheel and joystick buttons, and the inputs a
+// key request captures. The virtual-key codes are those of a German-layout Windows keyboard,
+// named by key position the way Quake II names keys.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace korvex {
+
+inline constexpr const char* kNoKeyName = "NA";
+// Bit 24 of a key message's flag word: the key lies in the extended block (arrow keys,
+// keypad Enter, the right CTRL and ALT, ...).
+inline constexpr std::uint32_t kExtendedKeyFlag = 1u << 24;
+
+enum class InputKind { Keyboard, Mouse, Joystick };
+
+inline constexpr int kMouseButtons = 5;     // 1 left, 2 right, 3 middle, 4 wheel up, 5 wheel down
+inline constexpr int kJoystickButtons = 4;  // joystick 1, buttons 1 to 4
+
+struct KeySlot {
+    InputKind kind = InputKind::Keyboard;
+    std::uint32_t flags = 0;
+    int virtualKey = 0;
+    int button = 0;
+    // Indexed by button number; index 0 is unused.
+    std::array<bool, kMouseButtons + 1> mousePressed{};
+    std::array<bool, kJoystickButtons + 1> joystickPressed{};
+};
+
+std::string KeyNameOf(const KeySlot& slot);
+
+}  // namespace korvex

@@ -1,0 +1,239 @@
+#include "bindings/MacroInclusion.h"
+
+#include <algorithm>
+
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "bindings/KeyListText.h"
+#include "bindings/MacroOutputFile.h"
+#include "macros/MacroCatalogue.h"
+#include "platform/FileSystem.h"
+#include "platform/ListLookup.h"
+#include "platform/ListOrder.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
+
+namespace korvex {
+namespace {
+
+constexpr char kKeyListSeparator = '\xB0';
+
+void PostNextMacro(Korvex& app) {
+    app.host.Post([&app] { RunNextPendingMacro(app); });
+}
+
+// The selections follow their lists, whatever size the GUI left them at.
+void FitSelections(Korvex& app) {
+    app.macroLists.availSelected.resize(app.macroLists.availMacros.size());
+    app.macroLists.includedSelected.resize(app.player.includedMacros.size());
+}
+
+bool HoldsKey(const std::string& boundKeys, const std::string& key) {
+    const std::string list = kKeyListSeparator + boundKeys + kKeyListSeparator;
+    return list.find(kKeyListSeparator + key + kKeyListSeparator) != std::string::npos;
+}
+
+// The number of key requests minus one that an included macro's output file records.
+bool ReadLastKey(const std::string& outputFile, long long& lastKey) {
+    LineReader reader;
+    if (!reader.Open(outputFile)) return false;
+    reader.ReadLine();
+    lastKey = TextToIntDef(reader.ReadLine());
+    return true;
+}
+
+// One included macro of the selection; false when "Add to Config" is to end.
+bool AddIncludedMacroAgain(Korvex& app, const std::string& description) {
+    const MacroCatalogueEntry* entry = FindMacroByDescription(app, description);
+    if (!entry) {
+        FatalError(app, Err::MacroFileNotFound, "in list: " + description);
+        return false;
+    }
+    const std::string outputFile = MacroOutputPath(app, entry->Path);
+    long long lastKey = 0;
+    if (!ReadLastKey(outputFile, lastKey)) {
+        FatalError(app, Err::MacroFileNotFound, "on harddisk: " + outputFile);
+        return false;
+    }
+    if (lastKey <= -1) {
+        ShowError(app, Err::MacroAlreadyIncluded, description);
+        return false;
+    }
+    switch (app.host.AskMacroAlreadyIncluded(description)) {
+        case IncludedMacroChoice::AddKeyBinding: return AddKeyBindings(app, outputFile);
+        case IncludedMacroChoice::Overwrite: {
+            const int index = IndexIgnoringCase(app.player.includedMacros, description);
+            if (index < 0) {
+                FatalError(app, Err::MacroFileNotFound, "in list: " + description);
+                return false;
+            }
+            if (!RemoveIncludedMacro(app, index)) return false;
+            QueueMacroFiles(app, description);
+            return true;
+        }
+        case IncludedMacroChoice::Cancel: return true;
+    }
+    return true;
+}
+
+// A key request that was not answered: the run is dropped and nothing is stored.
+void AbandonCapture(Korvex& app) {
+    app.host.HideKeyDialog();
+    app.macroResults.LastKey = -1;
+    app.macroResults.LastCommand = -1;
+    app.inclusion.PendingMacros.clear();
+    app.interpreter.ReadyForNextMacro = true;
+}
+
+void StoreMacroResults(Korvex& app) {
+    TMacroResults& results = app.macroResults;
+    const std::string macroFile = app.interpreter.CurrentMacroFile;
+    const std::string outputFile = MacroOutputPath(app, macroFile);
+    const bool written = WriteLinesAtomically(outputFile, MacroOutputLines(MacroOutputOf(results)));
+    results.LastCommand = -1;
+    results.LastKey = -1;
+    app.interpreter.ReadyForNextMacro = true;
+    if (!written) {
+        ShowError(app, Err::CouldntCreateFile, outputFile);
+        return;
+    }
+    PlayerCfg& cfg = app.player;
+    cfg.includedMacroFiles.push_back(FileName(macroFile));
+    FitSelections(app);
+    MacroBindingsView& lists = app.macroLists;
+    for (std::size_t i = 0; i < lists.availMacros.size(); ++i)
+        if (lists.availMacros[i] == results.MacroDesc) lists.availSelected[i] = false;
+    cfg.includedMacros.push_back(results.MacroDesc);
+    SortAsListBox(cfg.includedMacros);
+    lists.includedSelected.assign(cfg.includedMacros.size(), false);
+    app.host.PlayerCfgChanged();
+}
+
+}  // namespace
+
+std::string MacroOutputPath(const Korvex& app, const std::string& macroPath) {
+    return JoinPath(app.currentPlayerDir, FileName(macroPath) + ".out");
+}
+
+void QueueMacroFiles(Korvex& app, const std::string& description) {
+    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+        if (entry.MacroDesc == description) app.inclusion.PendingMacros.push_back(entry.Path);
+}
+
+void AddToConfig(Korvex& app) {
+    app.inclusion.PendingMacros.clear();
+    FitSelections(app);
+    const MacroBindingsView& lists = app.macroLists;
+    for (std::size_t i = 0; i < lists.availMacros.size(); ++i) {
+        if (!lists.availSelected[i]) continue;
+        const std::string description = lists.availMacros[i];
+        if (IndexIgnoringCase(app.player.includedMacros, description) < 0) {
+            QueueMacroFiles(app, description);
+        } else if (!AddIncludedMacroAgain(app, description)) {
+            app.host.PlayerCfgChanged();
+            return;
+        }
+    }
+    app.host.PlayerCfgChanged();
+    PostNextMacro(app);
+}
+
+bool RemoveIncludedMacro(Korvex& app, std::size_t index) {
+    PlayerCfg& cfg = app.player;
+    const std::string description = cfg.includedMacros.at(index);
+    const MacroCatalogueEntry* entry = FindMacroByDescription(app, description);
+    if (!entry) {
+        FatalError(app, Err::MacroToDeleteMissing, description);
+        return false;
+    }
+    const int file = IndexIgnoringCase(cfg.includedMacroFiles, FileName(entry->Path));
+    if (file >= 0) cfg.includedMacroFiles.erase(cfg.includedMacroFiles.begin() + file);
+    FitSelections(app);
+    const auto at = static_cast<std::ptrdiff_t>(index);
+    cfg.includedMacros.erase(cfg.includedMacros.begin() + at);
+    app.macroLists.includedSelected.erase(app.macroLists.includedSelected.begin() + at);
+    return true;
+}
+
+void RemoveFromConfig(Korvex& app) {
+    FitSelections(app);
+    for (std::size_t i = 0; i < app.player.includedMacros.size();) {
+        if (!app.macroLists.includedSelected[i]) {
+            ++i;
+        } else if (!RemoveIncludedMacro(app, i)) {
+            return;
+        }
+    }
+    app.host.PlayerCfgChanged();
+}
+
+void RunNextPendingMacro(Korvex& app) {
+    auto& pending = app.inclusion.PendingMacros;
+    if (pending.empty() || !app.interpreter.ReadyForNextMacro || app.shuttingDown) return;
+    const std::string path = pending.front();
+    pending.erase(pending.begin());
+    RunMacro(app, path, false);
+}
+
+void CaptureNextKey(Korvex& app) {
+    if (app.shuttingDown) return;
+    TMacroResults& results = app.macroResults;
+    const int i = ++app.interpreter.CurrentKeyIndex;
+    if (i <= results.LastKey) {
+        const std::string key = app.host.AskForKey();
+        if (key.empty()) {
+            AbandonCapture(app);
+            return;
+        }
+        TKey& request = results.Keys[i];
+        request.BoundKeys = key;
+        AddQuakeCommand(app, BindLine(key, request.Command));
+        if (app.shuttingDown) return;
+        if (i >= results.LastKey) app.host.HideKeyDialog();
+        else app.host.SetKeyPrompt(results.Keys[i + 1].Description);
+    }
+    const bool allCaptured = i >= results.LastKey;
+    if (results.LastKey < i) app.interpreter.ReadyForNextMacro = true;
+    if (allCaptured && results.LastCommand > -1) StoreMacroResults(app);
+    if (!allCaptured) app.host.Post([&app] { CaptureNextKey(app); });
+    PostNextMacro(app);
+}
+
+bool AddKeyBindings(Korvex& app, const std::string& outputFile) {
+    MacroOutput output;
+    if (!ReadMacroOutput(outputFile, output)) {
+        FatalError(app, Err::MacroFileNotFound, "on harddisk: " + outputFile);
+        return false;
+    }
+    // The old file is replaced only when the new one is complete; a read-only one stays.
+    if (IsReadOnlyFile(outputFile)) {
+        ShowError(app, Err::CouldntDeleteFile, outputFile);
+        return false;
+    }
+    const std::string temporary = outputFile + ".TMP";
+    AtomicTextWriter writer(outputFile, ".TMP");
+    if (!writer.IsOpen()) {
+        ShowError(app, Err::CouldntCreateFile, temporary);
+        return false;
+    }
+    DropKeyBindingLines(output);
+    for (TKey& request : output.keys) {
+        app.host.SetKeyPrompt(request.Description);
+        const std::string key = app.host.AskForKey();
+        if (key.empty()) return false;
+        if (!HoldsKey(request.BoundKeys, key) && request.BoundKeys.size() <= kMaxBoundKeysLength) {
+            request.BoundKeys += kKeyListSeparator + key;
+        } else {
+            const bool tooMany = request.BoundKeys.size() > kMaxBoundKeysLength;
+            ShowError(app, tooMany ? Err::TooManyKeysForCommand : Err::CommandAlreadyBound,
+                      FormatKeyNames(request.BoundKeys));
+        }
+    }
+    AppendBindLines(output);
+    for (const std::string& line : MacroOutputLines(output)) writer.WriteLine(line);
+    if (!writer.Commit()) ShowError(app, Err::CouldntRenameFile, temporary);
+    return true;
+}
+
+}  // namespace korvex

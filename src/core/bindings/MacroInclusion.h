@@ -1,0 +1,45 @@
+// Including macros into the current Player-CFG: "Add to Config" runs each chosen macro,
+// captures one key per key request and stores the result in "<macro file>.out" in the
+// Player-CFG's directory; "Remove from Config" takes macros out again. The steps are chained
+// through Host::Post so that the macro dialog and the key request dialog can show between them.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace korvex {
+
+struct Korvex;
+
+struct MacroInclusion {
+    // Macro file paths waiting to be run, in order.
+    std::vector<std::string> PendingMacros;
+};
+
+// A key list may grow while it holds at most this many characters.
+inline constexpr std::size_t kMaxBoundKeysLength = 80;
+
+// The output file of the macro file at macroPath for the current Player-CFG.
+std::string MacroOutputPath(const Korvex& app, const std::string& macroPath);
+
+// "Add to Config": the selected macros of AvailMacros, in list order.
+void AddToConfig(Korvex& app);
+// "Remove from Config": every selected macro of IncludedMacros; no question is asked.
+void RemoveFromConfig(Korvex& app);
+// Takes the macro at an IncludedMacros index out of both lists; false after the fatal report
+// of a macro the catalogue does not know.
+bool RemoveIncludedMacro(Korvex& app, std::size_t index);
+
+// Appends the paths of the catalogue's macros with this description to PendingMacros.
+void QueueMacroFiles(Korvex& app, const std::string& description);
+// The posted steps: start the next queued macro once the previous one is stored; capture
+// the next key of the finished run, or store its results.
+void RunNextPendingMacro(Korvex& app);
+void CaptureNextKey(Korvex& app);
+
+// "Add a key-binding": one more key for every key request of an included macro's output
+// file. False when the whole "Add to Config" is to end.
+bool AddKeyBindings(Korvex& app, const std::string& outputFile);
+
+}  // namespace korvex

@@ -1,0 +1,133 @@
+#include "bindings/KeyBindingDialogs.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Centring.h"
+#include "app/TextCodec.h"
+#include "bindings/BindingOverview.h"
+#include "bindings/KeyListText.h"
+
+namespace korvex {
+namespace {
+
+void SetUpDialog(QDialog& dialog, const QString& caption, const char* name) {
+    dialog.setObjectName(QString::fromLatin1(name));
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    dialog.setWindowTitle(caption);
+    dialog.setModal(true);
+}
+
+QPushButton* NewButton(QDialog& dialog, const char* caption, const char* name, const char* hint) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), &dialog);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QString::fromLatin1(hint));
+    button->setAutoDefault(false);
+    return button;
+}
+
+int RunCentred(QDialog& dialog, int width, int height) {
+    dialog.resize(width, height);
+    dialog.setMinimumSize(width, height);
+    CentreOnScreen(dialog);
+    return dialog.exec();
+}
+
+}  // namespace
+
+OverviewKeyBindingsDialog::OverviewKeyBindingsDialog(Korvex& app, MacroOutput& overview, QWidget* parent)
+    : QDialog(parent), app_(app), overview_(overview), OverviewKeyBindingsListBox(new QListWidget(this)) {
+    SetUpDialog(*this, QStringLiteral("Bindings"), "OverviewKeyBindingsDialog");
+    OverviewKeyBindingsListBox->setObjectName(QStringLiteral("OverviewKeyBindingsListBox"));
+    OverviewKeyBindingsListBox->setToolTip(QStringLiteral("The functions of the macro and their keys; "
+                                                          "double-click one to change its keys"));
+    OverviewKeyBindingsListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* edit = NewButton(*this, "Edit Bindings", "EditBtn", "Change the keys of the selected function");
+    auto* ok = NewButton(*this, "OK", "OkBtn", "Close the overview and keep the changes");
+    ok->setDefault(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Overview: Key Bindings")));
+    layout->addWidget(OverviewKeyBindingsListBox);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(edit);
+    row->addWidget(ok);
+    layout->addLayout(row);
+    connect(edit, &QPushButton::clicked, this, &OverviewKeyBindingsDialog::EditBtnClick);
+    connect(OverviewKeyBindingsListBox, &QListWidget::itemDoubleClicked, this,
+            &OverviewKeyBindingsDialog::EditBtnClick);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    ShowLines();
+    ok->setFocus();
+}
+
+void OverviewKeyBindingsDialog::ShowLines() {
+    OverviewKeyBindingsListBox->clear();
+    for (const TKey& request : overview_.keys) OverviewKeyBindingsListBox->addItem(ToQString(OverviewLine(request)));
+}
+
+void OverviewKeyBindingsDialog::EditBtnClick() {
+    const auto selected = OverviewKeyBindingsListBox->selectedItems();
+    const int row = selected.isEmpty() ? -1 : OverviewKeyBindingsListBox->row(selected.first());
+    EditSelectedBinding(app_, overview_, row);
+    ShowLines();
+}
+
+KeyBindingEditorDialog::KeyBindingEditorDialog(Korvex& app, BindingEditor& editor, QWidget* parent)
+    : QDialog(parent), app_(app), editor_(editor), BoundKeysListbox(new QListWidget(this)) {
+    SetUpDialog(*this, ToQString(editor.title), "KeyBindingEditorDialog");
+    BoundKeysListbox->setObjectName(QStringLiteral("BoundKeysListbox"));
+    BoundKeysListbox->setToolTip(QStringLiteral("The keys bound to this function; select the ones to remove"));
+    BoundKeysListbox->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    auto* add = NewButton(*this, "Add a key", "AddKeyBtn", "Press a further key for this function");
+    auto* remove = NewButton(*this, "Remove key", "RemoveKeyBtn", "Remove the selected keys");
+    auto* cancel = NewButton(*this, "Cancel", "CancelBtn", "Close the editor without changing the keys");
+    auto* ok = NewButton(*this, "OK", "OkBtn", "Keep these keys for the function");
+    ok->setDefault(true);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Bound keys")), 0, 0);
+    layout->addWidget(BoundKeysListbox, 1, 0, 4, 1);
+    layout->addWidget(add, 1, 1);
+    layout->addWidget(remove, 2, 1);
+    layout->addWidget(cancel, 3, 1);
+    layout->addWidget(ok, 4, 1);
+    connect(add, &QPushButton::clicked, this, [this] {
+        AddEditorKey(app_, editor_);
+        ShowKeys();
+    });
+    connect(remove, &QPushButton::clicked, this, [this] {
+        std::vector<bool> selected;
+        for (int i = 0; i < BoundKeysListbox->count(); ++i) selected.push_back(BoundKeysListbox->item(i)->isSelected());
+        RemoveEditorKeys(editor_, selected);
+        ShowKeys();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (ConfirmEditor(app_, editor_)) accept();
+    });
+    ShowKeys();
+}
+
+void KeyBindingEditorDialog::ShowKeys() {
+    BoundKeysListbox->clear();
+    for (const std::string& key : editor_.keys) BoundKeysListbox->addItem(ToQString(FormatKeyNames(key)));
+}
+
+void RunOverviewDialog(Korvex& app, MacroOutput& overview) {
+    OverviewKeyBindingsDialog dialog(app, overview);
+    RunCentred(dialog, 592, 173);
+}
+
+bool RunEditorDialog(Korvex& app, BindingEditor& editor) {
+    BindingEditor edited = editor;
+    KeyBindingEditorDialog dialog(app, edited);
+    if (RunCentred(dialog, 266, 159) != QDialog::Accepted) return false;
+    editor = edited;
+    return true;
+}
+
+}  // namespace korvex
