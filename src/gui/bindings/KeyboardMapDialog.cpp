@@ -15,6 +15,15 @@
 namespace korvex {
 namespace {
 
+// Keys sort as korvex-cli keymap sorts them: without regard to letter case.
+class KeyMapItem : public QTableWidgetItem {
+public:
+    using QTableWidgetItem::QTableWidgetItem;
+    bool operator<(const QTableWidgetItem& other) const override {
+        return text().compare(other.text(), Qt::CaseInsensitive) < 0;
+    }
+};
+
 constexpr const char* kPointingHint = "Point at a key to see what it does; click it to select its macros.";
 
 QString SummaryOf(const KeyMap& map) {
@@ -81,7 +90,7 @@ void KeyboardMapDialog::FillTable() {
         const KeyMapKey& key = map_.keys[row];
         const QString cells[] = {ToQString(key.key), ToQString(key.command), ToQString(MacroListOf(key))};
         for (int column = 0; column < 3; ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
+            auto* item = new KeyMapItem(cells[column]);
             if (column == 0) item->setBackground(keyboard_->TintOf(KeyKindOf(map_, key)));
             table_->setItem(row, column, item);
         }
@@ -95,12 +104,14 @@ void KeyboardMapDialog::FillTable() {
 void KeyboardMapDialog::ShowHovered(const QString& name) {
     if (name.isEmpty()) {
         keyLine_->setText(QString::fromLatin1(kPointingHint));
+        keyboard_->setToolTip(QString::fromLatin1(kPointingHint));
         return;
     }
     const KeyOnBoard board = KeyOnBoardOf(map_, FromQString(name));
     QString text = ToQString(KeyLineText(FromQString(name), board.binding));
-    if (!board.chords.empty()) text += QStringLiteral("; modifier of %1 chords").arg(board.chords.size());
+    if (!board.chords.empty()) text += QStringLiteral("; modifier of chords (%1, click to list them)").arg(board.chords.size());
     keyLine_->setText(text);
+    keyboard_->setToolTip(text);
 }
 
 void KeyboardMapDialog::SelectKey(const QString& name) {

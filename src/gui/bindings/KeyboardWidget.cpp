@@ -1,5 +1,6 @@
 #include "bindings/KeyboardWidget.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -46,7 +47,7 @@ KeyboardWidget::KeyboardWidget(const KeyMap& map, QWidget* parent) : QWidget(par
     setObjectName(QStringLiteral("Keyboard"));
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
-    setToolTip(QStringLiteral("Point at a key to see what it does; click it to select its macros in the included macros"));
+    setToolTip(QStringLiteral("Point at a key to see what it does; click it to select its macros."));
 }
 
 QSize KeyboardWidget::sizeHint() const {
@@ -129,7 +130,10 @@ void KeyboardWidget::PaintCap(QPainter& painter, const QRectF& rect, const QStri
 
     QFont text = font();
     text.setBold(selected);
-    if (label.size() > 4) text.setPointSizeF(font().pointSizeF() * 0.8);
+    // A long name is set smaller until it fits its cap.
+    const double room = rect.width() - 4;
+    const double needed = QFontMetricsF(text).horizontalAdvance(label);
+    if (needed > room) text.setPointSizeF(std::max(5.0, text.pointSizeF() * room / needed));
     painter.setFont(text);
     painter.setPen(colours.color(look.bound ? QPalette::Text : QPalette::ButtonText));
     painter.drawText(rect.adjusted(2, 0, -2, -rect.height() * 0.2), Qt::AlignCenter, label);

@@ -15,12 +15,12 @@
 namespace korvex {
 namespace {
 
-// P binds A with two macros, F1 with one, q under SHIFT and inherits z from B.
+// P binds a with two macros, F1 with one, q under SHIFT and inherits z from B.
 KeyMap SampleMap() {
     const KeyMapMacro fire{"Test Fire", "P", "Weapons"}, jump{"Test Jump", "P", "Moves"};
     const KeyMapMacro talk{"Test Talk", "P", "Talk"}, duck{"Test Duck", "P", "Moves"}, zoom{"Test Zoom", "B", "View"};
     return {"P",
-            {{"A", "+moveup; +attack", {jump, fire}},
+            {{"a", "+moveup; +attack", {jump, fire}},
              {"F1", "say hi", {talk}},
              {"q|SHIFT", "+movedown", {duck}},
              {"z", "fov 45.00000", {zoom}}}};
@@ -79,11 +79,11 @@ TEST_F(KeyboardMapDialogTest, ClickingAKeySelectsItsMacrosAndAModifierListsItsCh
     EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("Test Jump (P); Test Fire (P)"));
 
     QTest::mouseMove(keyboard, keyboard->CapRect(QStringLiteral("a")).center());
-    EXPECT_EQ(line->text(), QStringLiteral("A runs \"+moveup; +attack\", bound by Test Jump (P); Test Fire (P)"));
+    EXPECT_EQ(line->text(), QStringLiteral("a runs \"+moveup; +attack\", bound by Test Jump (P); Test Fire (P)"));
     Click("a");
     EXPECT_EQ(app.macroLists.includedSelected, (std::vector<bool>{false, true, true, false}));
     EXPECT_EQ(table->selectionModel()->selectedRows().size(), 1);
-    EXPECT_EQ(table->item(table->selectionModel()->selectedRows().first().row(), 0)->text(), QStringLiteral("A"));
+    EXPECT_EQ(table->item(table->selectionModel()->selectedRows().first().row(), 0)->text(), QStringLiteral("a"));
 
     Click("SHIFT");
     EXPECT_EQ(app.macroLists.includedSelected, (std::vector<bool>{true, false, false, false}));
