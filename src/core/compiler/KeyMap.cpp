@@ -121,6 +121,15 @@ std::vector<std::string> SharedKeysAcrossCategories(const KeyMap& map) {
     return keys;
 }
 
+std::string SharedKeysNotice(const KeyMap& map) {
+    const std::vector<std::string> keys = SharedKeysAcrossCategories(map);
+    if (keys.empty()) return {};
+    std::string notice = keys.size() == 1 ? "1 key is shared by macros of different categories: "
+                                          : std::to_string(keys.size()) + " keys are shared by macros of different categories: ";
+    for (std::size_t i = 0; i < keys.size(); ++i) notice += (i ? ", " : "") + keys[i];
+    return notice;
+}
+
 std::vector<std::string> ChordModifiersOf(const KeyMap& map) {
     std::vector<std::string> modifiers;
     for (const KeyMapKey& key : map.keys)

@@ -54,6 +54,9 @@ std::string KeyMapLine(const KeyMapKey& key);
 
 // The keys that macros of different categories bind, in map order.
 std::vector<std::string> SharedKeysAcrossCategories(const KeyMap& map);
+// What the launch says about them before the game starts: "2 keys are shared by macros of
+// different categories: A, MOUSE1"; empty when there are none.
+std::string SharedKeysNotice(const KeyMap& map);
 // The modifiers of the map's chords, each once, in map order.
 std::vector<std::string> ChordModifiersOf(const KeyMap& map);
 // The plain key or chord of that name (letter case ignored); null when nothing binds it.

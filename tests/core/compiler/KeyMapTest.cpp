@@ -57,6 +57,7 @@ TEST_F(KeyMapOfPlayer, FollowsTheMergeChordsKeyListsAndTheChainOfAncestors) {
     const KeyKind kinds[] = {KeyKind::Shared, KeyKind::Own, KeyKind::Own, KeyKind::Own, KeyKind::Inherited};
     for (std::size_t i = 0; i < map.keys.size(); ++i) EXPECT_EQ(KeyKindOf(map, map.keys[i]), kinds[i]) << map.keys[i].key;
     EXPECT_EQ(SharedKeysAcrossCategories(map), Lines{"A"});
+    EXPECT_EQ(SharedKeysNotice(map), "1 key is shared by macros of different categories: A");
     EXPECT_EQ(ChordModifiersOf(map), Lines{"SHIFT"});
 
     // The compile that writes the scripts gives the same map; its shared-key question is kept.
@@ -87,6 +88,7 @@ TEST_F(KeyMapOfPlayer, ShownPlayerKeepsItsChangesAndABrokenOneGivesNoMap) {
     WritePlayer(dir, "Broken", {kFire}, options);
     EXPECT_FALSE(CompileKeyMap(dir.app(), "Broken", map));
     EXPECT_TRUE(map.keys.empty());
+    EXPECT_EQ(SharedKeysNotice(map), "");
     EXPECT_EQ(dir.host().BoxTexts(), Lines{"Invalid input. (video resolution)"});
 }
 
