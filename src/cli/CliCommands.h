@@ -26,9 +26,8 @@ struct CliCommand {
 
 // The exit status of a command that reported through the host.
 int ExitStatus(const CliContext& context);
-// Before a compile: the stored game location, the program options, the macro catalogue and,
-// as at start-up, the last Player-CFG, which is the current one again afterwards.
-// False, with a message, when player does not exist or something is missing.
+// Before a compile: the stored game location, the program options and the macro catalogue.
+// False, with a message, when the argument names no Player-CFG or something is missing.
 bool PrepareCompile(CliContext& context, const std::string& argument, std::string& player);
 
 // The Player-CFG an argument names, in the letter case of its directory; reports when
@@ -38,6 +37,7 @@ bool FindPlayerArgument(const CliContext& context, const std::string& argument, 
 int RunCheck(CliContext& context);
 int RunPlayers(CliContext& context);
 int RunCompile(CliContext& context);
+int RunKeymap(CliContext& context);
 int RunMacros(CliContext& context);
 int RunRunMacro(CliContext& context);
 int RunAddMacro(CliContext& context);

@@ -21,6 +21,7 @@ constexpr std::array kCommands = {
     CliCommand{"check", "check", false, korvex::RunCheck},
     CliCommand{"players", "players", false, korvex::RunPlayers},
     CliCommand{"compile", "compile PLAYER OUTDIR", true, korvex::RunCompile},
+    CliCommand{"keymap", "keymap PLAYER", false, korvex::RunKeymap},
     CliCommand{"macros", "macros", false, korvex::RunMacros},
     CliCommand{"export", "export FILE PLAYER...", false, korvex::RunExport},
     CliCommand{"import", "import FILE [PLAYER...]", true, korvex::RunImport},

@@ -51,10 +51,13 @@ std::string MacroDescOf(Korvex& app, const std::string& macroFileName) {
     return DescriptionOfMacro(app, app.dirs.macros, macroFileName);
 }
 
-void InsertOutFile(CompileJob& job, const std::string& directory, const std::string& fileName) {
+void InsertOutFile(CompileJob& job, const std::string& directory, const std::string& fileName,
+                   const MacroEntry& macro) {
     const auto later = std::find_if(job.outFiles.begin(), job.outFiles.end(),
                                     [&](const std::string& path) { return FileName(path) > fileName; });
-    job.outFiles.insert(later, JoinPath(directory, fileName));
+    const std::string path = JoinPath(directory, fileName);
+    job.outFiles.insert(later, path);
+    job.macroOfOutFile[path] = macro;
 }
 
 void AddCategory(CompileJob& job, const std::string& category) {

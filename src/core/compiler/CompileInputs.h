@@ -28,7 +28,9 @@ Button AskSharedKeys(Korvex& app, const std::string& lead, const std::vector<std
 // The description of a macro file of the macros directory; empty when there is no such file.
 std::string MacroDescOf(Korvex& app, const std::string& macroFileName);
 // Keeps the job's .out files ordered by file name; equal names keep their order of insertion.
-void InsertOutFile(CompileJob& job, const std::string& directory, const std::string& fileName);
+// The file is the output of macro.
+void InsertOutFile(CompileJob& job, const std::string& directory, const std::string& fileName,
+                   const MacroEntry& macro);
 void AddCategory(CompileJob& job, const std::string& category);
 // The category of the catalogue's macro in that file.
 void AddCatalogueCategories(const Korvex& app, CompileJob& job, const std::string& macroFileName);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ struct MacroEntry {
     std::string player;
 };
 
+struct KeyMap;
 struct CompileJob;
 using PrintFunction = std::function<void(const CompileJob&)>;
 
@@ -31,6 +33,9 @@ struct CompileJob {
     std::string outputDir;
     bool printOnly = false;
     PrintFunction print;
+    // Filled with the keyboard map when set; with mapOnly nothing at all is written.
+    KeyMap* keyMap = nullptr;
+    bool mapOnly = false;
 
     bool warnSharedKeysWithinCfg = false;
     bool warnSharedKeysByInheritance = false;
@@ -48,6 +53,7 @@ struct CompileJob {
 
     std::vector<std::string> categories;  // sorted without regard to case, no duplicates
     std::vector<std::string> outFiles;    // full paths, ordered by file name
+    std::map<std::string, MacroEntry> macroOfOutFile;  // by full path
     std::vector<MacroEntry> macroEntries;
     std::vector<KeyEntry> keyEntries;
     std::vector<MacroEntry> ancestorMacros;

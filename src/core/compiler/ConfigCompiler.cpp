@@ -19,7 +19,8 @@ namespace {
 // compileAborted (the remaining macros are still gone through).
 void AddIncludedMacros(Korvex& app, CompileJob& job) {
     for (const std::string& file : app.player.includedMacroFiles) {
-        job.macroEntries.push_back({MacroDescOf(app, file), app.currentPlayerName});
+        const MacroEntry macro{MacroDescOf(app, file), app.currentPlayerName};
+        job.macroEntries.push_back(macro);
         if (app.shuttingDown) return;
         const std::string outFile = file + ".out";
         std::vector<KeyEntry> entries = CollectKeyEntries(app, app.currentPlayerName, JoinPath(app.currentPlayerDir, outFile));
@@ -36,7 +37,7 @@ void AddIncludedMacros(Korvex& app, CompileJob& job) {
         }
         job.keyEntries.insert(job.keyEntries.end(), entries.begin(), entries.end());
         if (leftOut) continue;
-        InsertOutFile(job, WithTrailingSeparator(app.currentPlayerDir), outFile);
+        InsertOutFile(job, WithTrailingSeparator(app.currentPlayerDir), outFile, macro);
         AddCatalogueCategories(app, job, file);
     }
 }
@@ -69,32 +70,19 @@ bool CompileLoadedPlayer(Korvex& app, CompileJob& job) {
     // A fatal report (a broken macro file) closes the program; nothing more is written.
     if (job.compileAborted || app.shuttingDown) return false;
     if (app.player.special1 && !ResolveInheritance(app, job, app.player.inherit1)) return false;
-    if (app.shuttingDown || !WriteAdditionalCommands(app, app.player)) return false;
+    if (app.shuttingDown || (!job.mapOnly && !WriteAdditionalCommands(app, app.player))) return false;
     return WriteConfigFiles(app, job) == 0;
 }
 
-}  // namespace
-
-bool CompilePlayerConfig(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
-                         PrintFunction print) {
-    SavePlayerCFG(app);
-    return !app.shuttingDown && CompileStoredPlayer(app, playerName, outputDir, printOnly, std::move(print));
-}
-
-bool CompileStoredPlayer(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
-                         PrintFunction print) {
-    CompileJob job;
-    job.outputDir = WithoutTrailingSeparator(outputDir);
-    job.printOnly = printOnly;
-    job.print = std::move(print);
-    job.warnSharedKeysWithinCfg = app.options.warnMultipleFunctionsWithinCfg;
-    job.warnSharedKeysByInheritance = app.options.warnMultipleFunctionsByInheritance;
-
+// The current Player-CFG stays in memory as it was, unsaved changes included.
+bool CompileFromFiles(Korvex& app, const std::string& playerName, CompileJob& job) {
+    if (job.keyMap) *job.keyMap = {playerName, {}};
     PlayerCfg current = app.player;
     const std::string currentName = app.currentPlayerName;
     LoadPlayerCFG(app, playerName);
     // A Player-CFG with a file that could not be read would compile into wrong scripts.
     const bool result = !app.shuttingDown && app.player.loaded && CompileLoadedPlayer(app, job);
+    if (!result && job.keyMap) job.keyMap->keys.clear();
     // After a fatal report the program closes; nothing is shown any more.
     if (app.shuttingDown) return false;
     SetCurrentPlayer(app, currentName);
@@ -102,6 +90,33 @@ bool CompileStoredPlayer(Korvex& app, const std::string& playerName, const std::
     app.macroLists.includedSelected.assign(app.player.includedMacros.size(), false);
     app.host.PlayerCfgChanged();
     return result;
+}
+
+}  // namespace
+
+bool CompilePlayerConfig(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
+                         PrintFunction print, KeyMap* keyMap) {
+    SavePlayerCFG(app);
+    return !app.shuttingDown && CompileStoredPlayer(app, playerName, outputDir, printOnly, std::move(print), keyMap);
+}
+
+bool CompileStoredPlayer(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
+                         PrintFunction print, KeyMap* keyMap) {
+    CompileJob job;
+    job.outputDir = WithoutTrailingSeparator(outputDir);
+    job.printOnly = printOnly;
+    job.print = std::move(print);
+    job.keyMap = keyMap;
+    job.warnSharedKeysWithinCfg = app.options.warnMultipleFunctionsWithinCfg;
+    job.warnSharedKeysByInheritance = app.options.warnMultipleFunctionsByInheritance;
+    return CompileFromFiles(app, playerName, job);
+}
+
+bool CompileKeyMap(Korvex& app, const std::string& playerName, KeyMap& map) {
+    CompileJob job;
+    job.mapOnly = true;
+    job.keyMap = &map;
+    return CompileFromFiles(app, playerName, job);
 }
 
 }  // namespace korvex

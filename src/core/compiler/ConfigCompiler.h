@@ -5,17 +5,26 @@
 #include <string>
 
 #include "compiler/CompileJob.h"
+#include "compiler/KeyMap.h"
 
 namespace korvex {
 
 struct Korvex;
 
 // True when every file was written (or, with printOnly, when printing went ahead).
-// The current Player-CFG is saved first, as before every compile the window starts.
+// The current Player-CFG is saved first, as before every compile the window starts. With a
+// keyMap the compile also fills it with the keys the written scripts bind.
 bool CompilePlayerConfig(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
-                         PrintFunction print = {});
+                         PrintFunction print = {}, KeyMap* keyMap = nullptr);
 // The same without saving anything: the current Player-CFG stays in memory as it was.
 bool CompileStoredPlayer(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
-                         PrintFunction print = {});
+                         PrintFunction print = {}, KeyMap* keyMap = nullptr);
+
+// The keyboard map of a Player-CFG from a compile of its files that writes nothing and saves
+// nothing (the window saves the shown Player-CFG first, as before every compile). The
+// shared-key questions are not asked: every macro takes part, and the map shows the keys
+// they share. False, with an empty map, when the Player-CFG does not compile; the reasons
+// were reported.
+bool CompileKeyMap(Korvex& app, const std::string& playerName, KeyMap& map);
 
 }  // namespace korvex

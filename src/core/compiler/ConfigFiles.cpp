@@ -93,6 +93,11 @@ private:
             FatalError(app_, Err::WrongCategoryInOutput, path);
             return Err::CouldntCreateFile;
         }
+        const auto owner = job_.macroOfOutFile.find(path);
+        macro_ = owner == job_.macroOfOutFile.end()
+                     ? KeyMapMacro{{}, {}, output.category}
+                     : KeyMapMacro{owner->second.description, owner->second.player, output.category};
+        categoryIndex_ = index;
         ScriptFile& script = pass_.categoryScripts[index];
         for (const std::string& command : output.commands) {
             // A console line that merely starts with "bind " is written as it is.
@@ -105,11 +110,14 @@ private:
         return 0;
     }
 
+    void NoteBinding(const std::string& line) { pass_.macroBindings.push_back({line, macro_, categoryIndex_}); }
+
     void WriteBinding(ScriptFile& script, std::string part) {
         if (IsMalformedBinding(part)) {
             script.Add("// " + part);
             return;
         }
+        NoteBinding(part);
         if (BindingKeyOf(part).find('|') != std::string::npos) {
             pass_.chords.push_back(part);
             const std::string modifier = ChordModifierOf(part);
@@ -129,7 +137,14 @@ private:
     CompileJob& job_;
     BindingPass& pass_;
     std::vector<std::string> seenKeys_;
+    // The .out file being read: whose output it is and the index of its category script.
+    KeyMapMacro macro_;
+    int categoryIndex_ = 0;
 };
+
+bool WriteScript(Korvex& app, const CompileJob& job, const std::string& path, const std::vector<std::string>& lines) {
+    return job.mapOnly || WriteGeneratedScript(app, path, lines);
+}
 
 }  // namespace
 
@@ -157,28 +172,30 @@ std::vector<std::string> MainCfgLines(const CompileJob& job) {
 }
 
 MessageCode WriteConfigFiles(Korvex& app, CompileJob& job) {
-    if (!PrepareOutputDir(app, job.outputDir)) return Err::CouldntCreateDirectory;
+    if (!job.mapOnly && !PrepareOutputDir(app, job.outputDir)) return Err::CouldntCreateDirectory;
     for (const std::string& category : job.categories) {
         if (!IsSafeCategory(category)) {
             ShowError(app, Err::WrongCategoryInOutput, category);
             return Err::CouldntCreateFile;
         }
     }
-    if (!WriteGeneratedScript(app, JoinPath(job.outputDir, "main.cfg"), MainCfgLines(job))) return Err::CouldntCreateFile;
+    if (!WriteScript(app, job, JoinPath(job.outputDir, "main.cfg"), MainCfgLines(job))) return Err::CouldntCreateFile;
     if (ConvertOptionsToCvars(app, job, !job.printOnly) != 0) return Err::CouldntCreateFile;
     if (job.printOnly) {
         if (job.print) job.print(job);
         return 0;
     }
-    if (!WriteGeneratedScript(app, JoinPath(job.outputDir, "options.cfg"), OptionsCfgLines(job))) return Err::CouldntCreateFile;
+    if (!WriteScript(app, job, JoinPath(job.outputDir, "options.cfg"), OptionsCfgLines(job))) return Err::CouldntCreateFile;
 
     BindingPass pass;
     for (const std::string& category : job.categories)
         pass.categoryScripts.emplace_back(JoinPath(job.outputDir, CategoryScriptName(category)));
     if (const MessageCode result = BindingPassWriter(app, job, pass).Run(); result != 0) return result;
     for (const ScriptFile& script : pass.categoryScripts)
-        if (!script.Save(app)) return Err::CouldntCreateFile;
-    return WriteSharedAndHotkeyScripts(app, job, pass);
+        if (!SaveScript(app, job, script)) return Err::CouldntCreateFile;
+    const MessageCode result = WriteSharedAndHotkeyScripts(app, job, pass);
+    if (result == 0 && job.keyMap) *job.keyMap = KeyMapOf(job, pass);
+    return result;
 }
 
 }  // namespace korvex

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Messages.h"
+#include "compiler/KeyMap.h"
 #include "compiler/ScriptFile.h"
 
 namespace korvex {
@@ -18,6 +19,7 @@ struct BindingPass {
     std::vector<ScriptFile> categoryScripts;  // indexed like the job's categories
     std::vector<std::string> repeatedKeys;    // keys bound more than once
     std::vector<std::string> chords;          // "BIND <key>|<modifier> \"<command>\"", in the order met
+    std::vector<MacroBinding> macroBindings;  // every binding a macro makes, in the order met
 };
 
 // 0 when every file was written, otherwise the code of the last error reported.

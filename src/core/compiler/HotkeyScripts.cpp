@@ -13,37 +13,6 @@
 namespace korvex {
 namespace {
 
-// One chord key under a modifier and the numbered alias it runs.
-struct ChordAlias {
-    std::string key;
-    std::string name;  // "hk_<modifier><n>"
-    std::string command;
-};
-
-// The merged binding of every key that more than one binding line uses.
-std::vector<std::string> MergedBindings(const BindingPass& pass) {
-    std::vector<std::string> keys;
-    std::vector<std::string> lines;
-    for (const ScriptFile& script : pass.categoryScripts) {
-        for (const std::string& line : script.Lines()) {
-            const std::string key = BindingKeyOf(line);
-            if (key == line || !ContainsIgnoringCase(pass.repeatedKeys, key)) continue;
-            const int known = IndexIgnoringCase(keys, key);
-            if (known < 0) {
-                keys.push_back(key);
-                lines.push_back(line);
-                continue;
-            }
-            std::string& merged = lines[known];
-            if (merged.find(QuotedCommandOf(line)) != std::string::npos) continue;
-            std::string command = line.substr(line.find('"') + 1);
-            if (!command.empty() && command.back() == '"') command.pop_back();
-            AppendCommand(merged, command);
-        }
-    }
-    return lines;
-}
-
 // A merged command with "+" actions runs through "+bk_<key>", whose release runs their "-" forms.
 void WriteMergedBinding(const CompileJob& job, ScriptFile& shared, const std::string& line) {
     const std::string rest = line.substr(std::min<std::size_t>(5, line.size()));
@@ -79,38 +48,23 @@ public:
 
     MessageCode Run() {
         ScriptFile shared(JoinPath(job_.outputDir, "Shared Bindings and Hotkeys.CFG"));
-        for (const std::string& line : MergedBindings(pass_)) WriteMergedBinding(job_, shared, line);
+        for (const std::string& line : MergedBindingLines(pass_.categoryScripts, pass_.repeatedKeys))
+            WriteMergedBinding(job_, shared, line);
 
         std::vector<std::string> chords = pass_.chords;
         while (!chords.empty()) {
             const std::string modifier = ChordModifierOf(chords.front());
-            std::vector<ChordAlias> aliases;
-            std::erase_if(chords, [&](const std::string& chord) {
-                if (ChordModifierOf(chord) != modifier) return false;
-                AddChord(aliases, modifier, chord);
-                return true;
-            });
+            std::vector<ChordAlias> aliases = ChordAliasesOf(chords, modifier);
+            for (ChordAlias& alias : aliases) alias.name = "hk_" + modifier + std::to_string(++chordCount_);
+            std::erase_if(chords, [&](const std::string& chord) { return ChordModifierOf(chord) == modifier; });
             WriteConfigLine(job_, shared, "alias +hk_" + modifier + " \"exec ../korvex/p_hk_" + modifier + ".cfg\"", false);
             WriteConfigLine(job_, shared, "alias -hk_" + modifier + " \"exec ../korvex/m_hk_" + modifier + ".cfg\"", false);
             if (!WriteModifierScripts(modifier, aliases)) return Err::CouldntCreateFile;
         }
-        return shared.Save(app_) && init_.Save(app_) ? 0 : Err::CouldntCreateFile;
+        return SaveScript(app_, job_, shared) && SaveScript(app_, job_, init_) ? 0 : Err::CouldntCreateFile;
     }
 
 private:
-    // Two chords on the same key share one alias that runs both commands.
-    void AddChord(std::vector<ChordAlias>& aliases, const std::string& modifier, const std::string& chord) {
-        const std::string key = ChordKeyOf(chord);
-        const std::string command = QuotedCommandOf(chord);
-        const auto same = std::find_if(aliases.begin(), aliases.end(),
-                                       [&](const ChordAlias& alias) { return EqualsIgnoringCase(alias.key, key); });
-        if (same != aliases.end()) {
-            same->command += "; " + command;
-            return;
-        }
-        aliases.push_back({key, "hk_" + modifier + std::to_string(++chordCount_), command});
-    }
-
     bool WriteModifierScripts(const std::string& modifier, const std::vector<ChordAlias>& aliases) {
         ScriptFile press(JoinPath(job_.outputDir, "p_hk_" + modifier + ".cfg"));
         ScriptFile release(JoinPath(job_.outputDir, "m_hk_" + modifier + ".cfg"));
@@ -133,7 +87,7 @@ private:
             ShowError(app_, Err::CouldntCreateFile, press.Path());
             return false;
         }
-        return press.Save(app_) && release.Save(app_);
+        return SaveScript(app_, job_, press) && SaveScript(app_, job_, release);
     }
 
     Korvex& app_;
@@ -144,6 +98,43 @@ private:
 };
 
 }  // namespace
+
+std::vector<std::string> MergedBindingLines(const std::vector<ScriptFile>& scripts, const std::vector<std::string>& keys) {
+    std::vector<std::string> mergedKeys;
+    std::vector<std::string> lines;
+    for (const ScriptFile& script : scripts) {
+        for (const std::string& line : script.Lines()) {
+            const std::string key = BindingKeyOf(line);
+            if (key == line || !ContainsIgnoringCase(keys, key)) continue;
+            const int known = IndexIgnoringCase(mergedKeys, key);
+            if (known < 0) {
+                mergedKeys.push_back(key);
+                lines.push_back(line);
+                continue;
+            }
+            std::string& merged = lines[known];
+            if (merged.find(QuotedCommandOf(line)) != std::string::npos) continue;
+            std::string command = line.substr(line.find('"') + 1);
+            if (!command.empty() && command.back() == '"') command.pop_back();
+            AppendCommand(merged, command);
+        }
+    }
+    return lines;
+}
+
+std::vector<ChordAlias> ChordAliasesOf(const std::vector<std::string>& chords, const std::string& modifier) {
+    std::vector<ChordAlias> aliases;
+    for (const std::string& chord : chords) {
+        if (ChordModifierOf(chord) != modifier) continue;
+        const std::string key = ChordKeyOf(chord);
+        const std::string command = QuotedCommandOf(chord);
+        const auto same = std::find_if(aliases.begin(), aliases.end(),
+                                       [&](const ChordAlias& alias) { return EqualsIgnoringCase(alias.key, key); });
+        if (same != aliases.end()) same->command += "; " + command;
+        else aliases.push_back({key, command, {}});
+    }
+    return aliases;
+}
 
 MessageCode WriteSharedAndHotkeyScripts(Korvex& app, const CompileJob& job, const BindingPass& pass) {
     return HotkeyWriter(app, job, pass).Run();

@@ -3,6 +3,9 @@
 // chords work; "Initialize Hotkeys.CFG" starts their release aliases empty.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "app/Messages.h"
 
 namespace korvex {
@@ -10,6 +13,21 @@ namespace korvex {
 struct Korvex;
 struct CompileJob;
 struct BindingPass;
+class ScriptFile;
+
+// One chord key under a modifier and the numbered alias it runs.
+struct ChordAlias {
+    std::string key;
+    std::string command;
+    std::string name;  // "hk_<modifier><n>"
+};
+
+// The merged binding of each of keys: the commands of all lines binding it, in script order,
+// each once.
+std::vector<std::string> MergedBindingLines(const std::vector<ScriptFile>& scripts, const std::vector<std::string>& keys);
+// The chord keys under modifier in the order met, without names; two chords on the same key
+// share one alias that runs both commands.
+std::vector<ChordAlias> ChordAliasesOf(const std::vector<std::string>& chords, const std::string& modifier);
 
 // 0, or the code of the error last reported (22 or 24).
 MessageCode WriteSharedAndHotkeyScripts(Korvex& app, const CompileJob& job, const BindingPass& pass);

@@ -95,7 +95,7 @@ private:
 
         if (!AddAncestorMacro(entry.description, ancestor)) return false;
         if (leftOut || IsTaken(outFile)) return true;
-        InsertOutFile(job_, WithTrailingSeparator(dir), outFile);
+        InsertOutFile(job_, WithTrailingSeparator(dir), outFile, {entry.description, ancestor});
         AddCategory(job_, entry.category);
         return true;
     }

@@ -51,6 +51,10 @@ bool WriteGeneratedScript(Korvex& app, const std::string& path, const std::vecto
     return false;
 }
 
+bool SaveScript(Korvex& app, const CompileJob& job, const ScriptFile& script) {
+    return job.mapOnly || script.Save(app);
+}
+
 std::string ExpandConfigLine(const CompileJob& job, std::string line) {
     ExpandPlaceholder(line, "$MOUSEPITCH_", TextToFloatDef(WithoutQuotes(job.Text(Option::Mouse2))));
     ExpandPlaceholder(line, "$MOUSEYAW_", TextToFloatDef(WithoutQuotes(job.Text(Option::Mouse3))));

@@ -33,6 +33,9 @@ private:
 // a failure is reported with message 22 and the path.
 bool WriteGeneratedScript(Korvex& app, const std::string& path, const std::vector<std::string>& lines);
 
+// Writes the script, unless the compile only maps the keys.
+bool SaveScript(Korvex& app, const CompileJob& job, const ScriptFile& script);
+
 // Expands the option placeholders and "BINDS", then adds the line; with onlyIfNew only
 // when the script does not hold it yet.
 void WriteConfigLine(const CompileJob& job, ScriptFile& file, const std::string& line, bool onlyIfNew);

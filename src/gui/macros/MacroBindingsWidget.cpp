@@ -10,6 +10,7 @@
 
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
+#include "bindings/KeyboardMapDialog.h"
 #include "bindings/BindingOverview.h"
 #include "bindings/MacroInclusion.h"
 #include "macros/MacroCatalogue.h"
@@ -50,7 +51,8 @@ MacroBindingsWidget::MacroBindingsWidget(Korvex& app, QWidget* parent)
       BitBtn18(new QPushButton(QStringLiteral("Macro Information"), this)),
       BitBtn13(new QPushButton(QStringLiteral("Add to Config"), this)),
       BitBtn14(new QPushButton(QStringLiteral("Remove from Config"), this)),
-      BitBtn15(new QPushButton(QStringLiteral("Key Binding Information"), this)) {
+      BitBtn15(new QPushButton(QStringLiteral("Key Binding Information"), this)),
+      KeyboardMapBtn(new QPushButton(QStringLiteral("Keyboard map"), this)) {
     MacroCat->setObjectName(QStringLiteral("MacroCat"));
     MacroCat->setPlaceholderText(QString::fromLatin1(kChooseCategoryText));
     MacroCat->setToolTip(QStringLiteral("choose a category to list the macros it holds"));
@@ -65,6 +67,9 @@ MacroBindingsWidget::MacroBindingsWidget(Korvex& app, QWidget* parent)
     BitBtn14->setToolTip(QStringLiteral("Take the selected included macros out of this Player-CFG"));
     BitBtn15->setObjectName(QStringLiteral("BitBtn15"));
     BitBtn15->setToolTip(QStringLiteral("Show and change the keys of the selected included macros"));
+    KeyboardMapBtn->setObjectName(QStringLiteral("KeyboardMapBtn"));
+    KeyboardMapBtn->setToolTip(QStringLiteral("Show every key this Player-CFG binds on a drawn keyboard, with the "
+                                              "macros each key comes from"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(MacroCat, 0, 0);
@@ -75,7 +80,8 @@ MacroBindingsWidget::MacroBindingsWidget(Korvex& app, QWidget* parent)
     auto* inclusion = new QGridLayout;
     inclusion->addWidget(BitBtn13, 0, 0);
     inclusion->addWidget(BitBtn14, 0, 1);
-    inclusion->addWidget(BitBtn15, 1, 0, 1, 2);
+    inclusion->addWidget(BitBtn15, 1, 0);
+    inclusion->addWidget(KeyboardMapBtn, 1, 1);
     layout->addLayout(inclusion, 2, 1, 2, 1);
 
     connect(MacroCat, &QComboBox::currentIndexChanged, this, &MacroBindingsWidget::MacroCatChange);
@@ -86,6 +92,7 @@ MacroBindingsWidget::MacroBindingsWidget(Korvex& app, QWidget* parent)
     connect(BitBtn13, &QPushButton::clicked, this, &MacroBindingsWidget::BitBtn13Click);
     connect(BitBtn14, &QPushButton::clicked, this, &MacroBindingsWidget::BitBtn14Click);
     connect(BitBtn15, &QPushButton::clicked, this, &MacroBindingsWidget::BitBtn15Click);
+    connect(KeyboardMapBtn, &QPushButton::clicked, this, &MacroBindingsWidget::KeyboardMapClick);
     connect(IncludedMacros, &QListWidget::itemDoubleClicked, this, &MacroBindingsWidget::BitBtn15Click);
     AvailMacros->installEventFilter(this);
     IncludedMacros->installEventFilter(this);
@@ -146,6 +153,11 @@ void MacroBindingsWidget::BitBtn14Click() {
 
 void MacroBindingsWidget::BitBtn15Click() {
     ShowKeyBindingOverview(app_);
+    SyncFromCore();
+}
+
+void MacroBindingsWidget::KeyboardMapClick() {
+    ShowKeyboardMap(app_, this);
     SyncFromCore();
 }
 

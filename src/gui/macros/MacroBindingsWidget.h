@@ -29,6 +29,7 @@ private:
     void BitBtn13Click();
     void BitBtn14Click();
     void BitBtn15Click();
+    void KeyboardMapClick();
 
     Korvex& app_;
     QComboBox* MacroCat;
@@ -38,6 +39,7 @@ private:
     QPushButton* BitBtn13;
     QPushButton* BitBtn14;
     QPushButton* BitBtn15;
+    QPushButton* KeyboardMapBtn;
     bool syncing_ = false;
 };
 

@@ -1,0 +1,45 @@
+#include "bindings/KeyboardMap.h"
+
+#include <algorithm>
+
+#include "app/Korvex.h"
+#include "compiler/ConfigCompiler.h"
+#include "platform/Text.h"
+#include "players/PlayerCfgFiles.h"
+
+namespace korvex {
+
+bool KeyMapOfShownPlayer(Korvex& app, KeyMap& map) {
+    SavePlayerCFG(app);
+    return !app.shuttingDown && CompileKeyMap(app, app.currentPlayerName, map);
+}
+
+KeyOnBoard KeyOnBoardOf(const KeyMap& map, const std::string& name) {
+    KeyOnBoard board;
+    for (const KeyMapKey& key : map.keys) {
+        if (!key.IsChord() && EqualsIgnoringCase(key.key, name)) board.binding = &key;
+        if (key.IsChord() && EqualsIgnoringCase(key.Modifier(), name)) board.chords.push_back(&key);
+    }
+    return board;
+}
+
+std::string KeyLineText(const std::string& name, const KeyMapKey* key) {
+    if (!key) return name + " is not bound";
+    return key->key + " runs \"" + key->command + "\", bound by " + MacroListOf(*key);
+}
+
+void SelectMacrosOfKeys(Korvex& app, const KeyMap& map, const std::vector<const KeyMapKey*>& keys) {
+    const std::vector<std::string>& included = app.player.includedMacros;
+    std::vector<bool>& selected = app.macroLists.includedSelected;
+    selected.assign(included.size(), false);
+    for (const KeyMapKey* key : keys) {
+        for (const KeyMapMacro& macro : key->macros) {
+            if (macro.player != map.player) continue;
+            const auto at = std::find(included.begin(), included.end(), macro.description);
+            if (at != included.end()) selected[at - included.begin()] = true;
+        }
+    }
+    app.host.PlayerCfgChanged();
+}
+
+}  // namespace korvex

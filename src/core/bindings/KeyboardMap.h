@@ -1,0 +1,32 @@
+// The keyboard map dialog's core: the map of the shown Player-CFG, what a key's line says,
+// and choosing the macros of a key in the included macros of the Bindings tab.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "compiler/KeyMap.h"
+
+namespace korvex {
+
+struct Korvex;
+
+// The shown Player-CFG is saved first, as before every compile; false when it does not compile.
+bool KeyMapOfShownPlayer(Korvex& app, KeyMap& map);
+
+// The map's entries for one input of the drawn keyboard: its plain binding and, for a
+// chord modifier, the chords under it.
+struct KeyOnBoard {
+    const KeyMapKey* binding = nullptr;
+    std::vector<const KeyMapKey*> chords;
+};
+KeyOnBoard KeyOnBoardOf(const KeyMap& map, const std::string& name);
+
+// "F1 runs \"say hi\", bound by Say hello (Tester)"; "F2 is not bound" without a binding.
+std::string KeyLineText(const std::string& name, const KeyMapKey* key);
+
+// Selects in the included macros those of the shown Player-CFG that bind the keys; the
+// other macros are deselected. An inherited macro is not in that list.
+void SelectMacrosOfKeys(Korvex& app, const KeyMap& map, const std::vector<const KeyMapKey*>& keys);
+
+}  // namespace korvex
