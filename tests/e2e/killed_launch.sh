@@ -29,8 +29,6 @@ mkdir "$work/before"
 cp -p "$quake/ctf/CONFIG.CFG" "$quake/ctf/AUTOEXEC.CFG" "$quake/baseq2/config.cfg" "$work/before/"
 cp -p "$home/.yq2/ctf/config.cfg" "$work/before/user-config.cfg"
 
-find_window() { window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$window" ]; }
-caption_is() { [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$1" ]; }
 game_started() { test -s "$quake/quake2-stub.log"; }
 restored() { [ ! -e "$program/backup" ]; }
 # The boxes at start-up (the second-copy question, then the restore question) are answered

@@ -19,15 +19,6 @@ cp -r "$program/players/Player" "$program/players/J"$'\xc3\xbc'"rgen"
 printf 'J\xfcrgen\r\n' > "$program/players/lastplayer.dat"
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-caption_is() { [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$1" ]; }
-find_window() { window=$(xdotool search --onlyvisible --name 'Korvex v0\.855' 2>/dev/null | head -n 1) && [ -n "$window" ]; }
-korvex_ended() { ! kill -0 "$pid" 2>/dev/null; }
-# The Exit button sits at the bottom of the button column on the right. A click that came
-# before the window took input is simply repeated.
-press_exit() {
-  xdotool mousemove --window "$window" 628 507 click 1 2>/dev/null || true
-  wait_until 5 korvex_ended
-}
 
 "$program/korvex" &
 pid=$!
