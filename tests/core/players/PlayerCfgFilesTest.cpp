@@ -3,7 +3,10 @@
 #include "PlayerTestData.h"
 #include "app/Korvex.h"
 #include "app/MainView.h"
+#include "macros/MacroCatalogue.h"
 #include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "players/PlayerDataFiles.h"
 #include "players/PlayerCfgFiles.h"
 
 namespace korvex {
@@ -167,7 +170,6 @@ TEST(PlayerCfgFiles, SavingOutsideThePlayersDirectoryIsRefused) {
     EXPECT_EQ(dir.Snapshot(), before);
 }
 
-
 TEST(PlayerCfgFiles, LeavingTheConfigEditorSavesAndOtherSwitchesWriteNothing) {
     ProgramDirFixture dir;
     LoadPlayerCFG(dir.app(), "Player");
@@ -185,6 +187,73 @@ TEST(PlayerCfgFiles, LeavingTheConfigEditorSavesAndOtherSwitchesWriteNothing) {
     ShowMainPage(dir.app(), Page::ModLauncher);
     EXPECT_FALSE(dir.Exists("players/Player/options.dat"));
     EXPECT_TRUE(dir.host().boxes.empty());
+}
+
+void WriteMacro(const ProgramDirFixture& dir, const std::string& file, const std::string& description,
+                const std::string& category) {
+    dir.WriteLines("macros/" + file, {"MACRO_DESC \"" + description + "\"", "MACRO_DETAILDESC \"help\"",
+                                      "MACRO_CAT \"" + category + "\""});
+}
+
+TEST(IncludedMacros, KeptOnlyWithTheirFileDescriptionAndOutput) {
+    ProgramDirFixture dir;
+    dir.Remove("macros");  // only the macros written here
+    WriteMacro(dir, "JUMP.MAC", "Jump", "Movement");
+    WriteMacro(dir, "ROCKETJUMP.MAC", "Rocket Jump", "Weapons");
+    WriteMacro(dir, "Renamed.MAC", "New Name", "Misc");
+    LoadMacroCatalogue(dir.app(), dir.Path("macros"));
+    for (const char* out : {"JUMP.MAC.out", "ROCKETJUMP.MAC.out", "Renamed.MAC.out"})
+        dir.Write(std::string("players/Player/") + out, "x\r\n");
+    dir.WriteLines("players/Player/bindings.dat", {"5", "ROCKETJUMP.MAC", "Rocket Jump", "Weapons", "JUMP.MAC", "Jump",
+                                                   "Old", "Renamed.MAC", "Old Name", "Misc", "Gone.MAC", "Gone", "X",
+                                                   "jump.mac", "Jump", "Movement"});
+    LoadPlayerCFG(dir.app(), "Player");
+    const PlayerCfg& cfg = dir.app().player;
+    EXPECT_EQ(cfg.includedMacroFiles, (std::vector<std::string>{"ROCKETJUMP.MAC", "JUMP.MAC", "jump.mac"}));
+    EXPECT_EQ(cfg.includedMacros, (std::vector<std::string>{"Jump", "Jump", "Rocket Jump"}));
+    const std::string dropped = "Couldn't find macro file. Maybe the existing macro has another description. The "
+                                "macro will be removed from the included macros list. (";
+    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{dropped + "Old Name)", dropped + "Gone)"}));
+
+    // Saving keeps only the outputs of included macros, in any letter case, and no stray file.
+    dir.app().player.includedMacroFiles = {"JUMP.MAC", "ROCKET.mac"};
+    dir.Write("players/Player/Rocket.MAC.out", "Weapons\r\n");
+    dir.Write("players/Player/notes.txt", "x");
+    SavePlayerCFG(dir.app());
+    EXPECT_EQ(dir.Read("players/Player/bindings.dat"),
+              JoinLines({"2", "JUMP.MAC", "Jump", "Movement", "ROCKET.mac", "Error", "Error"}));
+    for (const char* gone : {"Renamed.MAC.out", "ROCKETJUMP.MAC.out", "notes.txt"})
+        EXPECT_FALSE(dir.Exists(std::string("players/Player/") + gone)) << gone;
+    EXPECT_TRUE(dir.Exists("players/Player/JUMP.MAC.out"));
+    EXPECT_TRUE(dir.Exists("players/Player/Rocket.MAC.out"));
+}
+
+TEST(PlayerDataFiles, WhatIsWrittenReadsBackAndALineTooManyIsNoticed) {
+    ProgramDirFixture dir;
+    SpecialFile special;
+    special.special1 = true;
+    special.inherit1 = "Ancestor";
+    special.inherit = {true, false, true, false, true, false, true};
+    special.additionalCommands = true;
+    special.additionalCommandLines = {"echo one", ""};
+    ASSERT_TRUE(WriteLinesAtomically(dir.Path("special.dat"), SpecialFileLines(special)));
+    auto read = ReadSpecialFile(dir.Path("special.dat"));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->inherit1, "Ancestor");
+    EXPECT_EQ(read->inherit, special.inherit);
+    EXPECT_EQ(read->additionalCommandLines, special.additionalCommandLines);
+    EXPECT_TRUE(read->complete);
+    ASSERT_TRUE(AppendLineAtomically(dir.Path("special.dat"), "stray"));
+    EXPECT_FALSE(ReadSpecialFile(dir.Path("special.dat"))->complete);
+
+    const std::vector<BindingsEntry> entries{{"A.MAC", "A", "Cat"}, {"B.MAC", "B", "Other"}};
+    ASSERT_TRUE(WriteLinesAtomically(dir.Path("bindings.dat"), BindingsFileLines(entries)));
+    const auto bindings = ReadBindingsFile(dir.Path("bindings.dat"));
+    ASSERT_TRUE(bindings);
+    ASSERT_EQ(bindings->entries.size(), 2u);
+    EXPECT_EQ(bindings->entries[1].category, "Other");
+    EXPECT_TRUE(bindings->complete);
+    EXPECT_FALSE(ReadOptionsFile(dir.Path("missing.dat")));
 }
 
 }  // namespace
