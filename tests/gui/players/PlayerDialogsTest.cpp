@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "players/PlayerDialogs.h"
+
+namespace korvex {
+namespace {
+
+// The message box that the dialog opens next is closed, its text kept in shown.
+void CloseNextBox(QString& shown) {
+    QTimer::singleShot(0, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+}
+
+TEST(PlayerDialogs, TheListRefusesAnEmptySelectionConfirmsByDoubleClickAndEscapeCancels) {
+    PlayerListDialog dialog({"Select Player-CFGs to export", "Available Player-CFG's", {"a", "b"}, true, "Export",
+                             "You must select at least one Player-CFG.", "exports"});
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Player-CFGs to export"));
+    EXPECT_EQ(dialog.findChild<QLabel*>()->text(), QStringLiteral("Available Player-CFG's"));
+    QString shown;
+    CloseNextBox(shown);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ConfirmButton")), Qt::LeftButton);
+    EXPECT_EQ(shown, QStringLiteral("You must select at least one Player-CFG."));
+    EXPECT_TRUE(dialog.isVisible());
+
+    auto* list = dialog.findChild<QListWidget*>();
+    list->item(1)->setSelected(true);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.Answer().confirmed);
+
+    // A double-click on a chosen name confirms with it still chosen.
+    dialog.show();
+    shown.clear();
+    CloseNextBox(shown);
+    const QPoint first = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+    EXPECT_TRUE(shown.isEmpty()) << shown.toStdString();
+    EXPECT_TRUE(dialog.Answer().confirmed);
+    EXPECT_EQ(dialog.Answer().selected, std::vector<std::string>{"b"});
+    list->item(0)->setSelected(true);  // the answer keeps the list's order
+    dialog.accept();
+    EXPECT_EQ(dialog.Answer().selected, (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(PlayerDialogs, TheNameIsPresetReturnConfirmsAndAnEmptyOneCannotBeConfirmed) {
+    PlayerNameDialog rename({"Rename Player-CFG", "New name", "Player", "Rename", "renames"});
+    auto* name = rename.findChild<QLineEdit*>();
+    auto* confirm = rename.findChild<QPushButton*>(QStringLiteral("ConfirmButton"));
+    EXPECT_EQ(name->selectedText(), QStringLiteral("Player"));
+    EXPECT_EQ(confirm->text(), QStringLiteral("Rename"));
+    rename.show();
+    QTest::keyClick(&rename, Qt::Key_Escape);
+    EXPECT_FALSE(rename.Answer().confirmed);
+
+    rename.show();
+    for (const QString& blank : {QString(), QStringLiteral("   ")}) {
+        name->setText(blank);
+        EXPECT_FALSE(confirm->isEnabled());
+        EXPECT_TRUE(confirm->toolTip().contains(QStringLiteral("cannot be empty")));
+        QTest::keyClick(name, Qt::Key_Return);
+        EXPECT_TRUE(rename.isVisible());
+    }
+    name->clear();
+    QTest::keyClicks(name, QStringLiteral("Neu"));
+    EXPECT_EQ(confirm->toolTip(), QStringLiteral("renames"));
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_TRUE(rename.Answer().confirmed);
+    EXPECT_EQ(rename.Answer().name, "Neu");
+}
+
+}  // namespace
+}  // namespace korvex
