@@ -3,24 +3,20 @@
 #include "app/Korvex.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModTree.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-class Catalogue : public ::testing::Test {
+class Catalogue : public ProgramDirTest {
 protected:
     std::vector<std::pair<std::string, Lines>> Tree() const {
         std::vector<std::pair<std::string, Lines>> nodes;
         for (const ModNode& mod : app.modTree.mods) nodes.push_back({mod.text, mod.players});
         return nodes;
     }
-
-    ProgramDirFixture dir;
-    Korvex& app = dir.app();
-    FakeHost& host = dir.host();
 };
 
 TEST(ModTreeText, SplitsAtTheLastParenthesis) {

@@ -8,7 +8,7 @@
 #include "mods/ModDialogRequests.h"
 #include "mods/ModMaintenance.h"
 #include "mods/ModTree.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-class Maintenance : public ::testing::Test {
+class Maintenance : public ProgramDirTest {
 protected:
     Maintenance() {
         app.quakeDir = dir.quakeDir();
@@ -27,12 +27,7 @@ protected:
     void Select(const std::string& modText, std::optional<std::string> player = std::nullopt) {
         app.modTree.selected = ModSelection{modText, std::move(player)};
     }
-    std::vector<std::string> TreeTexts() { return ModTreeTexts(dir.app().modTree); }
-    std::string Quake(const std::string& relative) const { return dir.quakeDir() + "/" + relative; }
-
-    ProgramDirFixture dir;
-    Korvex& app = dir.app();
-    FakeHost& host = dir.host();
+    std::vector<std::string> TreeTexts() { return ModTreeTexts(app.modTree); }
 };
 
 TEST_F(Maintenance, OptionsAreSavedOnOkOnlyAndAPlayerCfgMayBeListedTwice) {
