@@ -9,7 +9,7 @@
 #include "install/ModInstallation.h"
 #include "mods/ModCatalogue.h"
 #include "platform/Path.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 #include "support/ZipBuilder.h"
 
 namespace korvex {
@@ -19,19 +19,19 @@ namespace fs = std::filesystem;
 
 const char* kAutodetectionFailed = "Couldn't auto-detect any modification. (Autodetection failed)";
 
-class InstallTest : public ::testing::Test {
+class InstallTest : public ProgramDirTest {
 protected:
     InstallTest() {
         dir.Remove("automod");
         fs::create_directories(dir.Path("automod"));
-        dir.app().quakeDir = dir.quakeDir();
+        app.quakeDir = dir.quakeDir();
         dir.WriteLines("automod/Capture The Flag", {"ctf", "pak0.pak=4"});
     }
     std::string Download(const std::string& name) const { return JoinPath(dir.root(), "downloads/" + name); }
-    std::vector<std::string> TreeTexts() { return ModTreeTexts(dir.app().modTree); }
+    std::vector<std::string> TreeTexts() { return ModTreeTexts(app.modTree); }
     void Install(const std::vector<std::string>& files) {
-        dir.app().install.fileList.assign(files.begin(), files.end());
-        ASSERT_TRUE(StartInstallation(dir.app()));
+        app.install.fileList.assign(files.begin(), files.end());
+        ASSERT_TRUE(StartInstallation(app));
         host.RunPosted();
     }
     void ExpectCorrect(const std::string& mod, Button answer) {
@@ -41,9 +41,6 @@ protected:
         host.Expect(Icon::Information, "Modification '" + mod + "' has been correctly installed.", Button::Ok);
     }
     bool TempGone() const { return !fs::exists(dir.Path("temp")); }
-
-    ProgramDirFixture dir;
-    FakeHost& host = dir.host();
 };
 
 TEST_F(InstallTest, ArchiveHoldingTheGameDirectoryIsFoundBelowTemp) {
@@ -56,7 +53,7 @@ TEST_F(InstallTest, ArchiveHoldingTheGameDirectoryIsFoundBelowTemp) {
     EXPECT_TRUE(fs::exists(dir.quakeDir() + "/ctf/gamex86.dll"));  // what was there stays
     EXPECT_EQ(TreeTexts(), std::vector<std::string>{"Capture The Flag (CTF)"});
     EXPECT_TRUE(TempGone());
-    EXPECT_FALSE(dir.app().install.running);
+    EXPECT_FALSE(app.install.running);
 }
 
 TEST_F(InstallTest, TwoRoundsUnpackIntoOneTemporaryDirectory) {
@@ -69,7 +66,7 @@ TEST_F(InstallTest, TwoRoundsUnpackIntoOneTemporaryDirectory) {
     host.Expect(Icon::Question, "Add more files to the installation list?", Button::No);
     ExpectCorrect("Two Parts", Button::Yes);
     ExpectInstalled("Two Parts");
-    InstallNewMODButtonClick(dir.app());
+    InstallNewMODButtonClick(app);
     host.RunPosted();
     EXPECT_TRUE(host.installFileRequests.at(0).multiSelect);
     EXPECT_TRUE(fs::exists(dir.quakeDir() + "/two/pak0.pak"));
@@ -81,7 +78,7 @@ TEST_F(InstallTest, TwoRoundsUnpackIntoOneTemporaryDirectory) {
 TEST_F(InstallTest, NothingChosenOrNothingUnpackedIdentifiesNothing) {
     host.distributionAnswers = {DistributionKind::Single};
     host.installFileAnswers = {{}};
-    InstallNewMODButtonClick(dir.app());
+    InstallNewMODButtonClick(app);
     host.RunPosted();
     EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{kAutodetectionFailed});
 
@@ -138,7 +135,7 @@ TEST_F(InstallTest, UpdateThatDetectionNoLongerKnowsAsksForANewName) {
 TEST_F(InstallTest, SetupProgramsRunAndWhatTheyCreatedIsFound) {
     const std::string drive = JoinPath(dir.root(), "drive");
     fs::create_directories(drive);
-    dir.app().quakeSearchRoots = {drive};
+    app.quakeSearchRoots = {drive};
     const std::string setup = Download("setup.exe");
     WriteWholeFile(setup, "#!/bin/sh\nmkdir -p '" + drive + "/games/ctf' '" + drive + "/windows'\n" +
                               "printf NEW! > '" + drive + "/games/ctf/pak0.pak'\n" + "printf x > '" + drive +
@@ -160,8 +157,8 @@ TEST_F(InstallTest, SetupProgramsRunAndWhatTheyCreatedIsFound) {
     host.unclaimedAnswers = {{UnclaimedAction::Delete, {drive + "/windows/ctf.dll"}, {}}, {}};
     host.Expect(Icon::Question, "Do you really want to delete the selected files?", Button::Yes);
     ExpectInstalled("Capture The Flag");
-    dir.app().install.fileList = {Download("sfx.exe"), setup};
-    ASSERT_TRUE(StartInstallation(dir.app()));
+    app.install.fileList = {Download("sfx.exe"), setup};
+    ASSERT_TRUE(StartInstallation(app));
     host.RunPosted();
     while (host.timerTick) {
         host.timerTick();  // the window's one-second timer

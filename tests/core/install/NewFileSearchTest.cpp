@@ -7,15 +7,16 @@
 #include "install/NewFileSearch.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
 
+using NewFileSearch = ProgramDirTest;
+
 namespace fs = std::filesystem;
 
-TEST(NewFileSearch, FindsFilesCreatedSinceTheStartBelowEveryRoot) {
-    ProgramDirFixture dir;
+TEST_F(NewFileSearch, FindsFilesCreatedSinceTheStartBelowEveryRoot) {
     const std::string drive = JoinPath(dir.root(), "drive");
     WriteWholeFile(JoinPath(drive, "old/old.txt"), "old");
     const std::int64_t before = LookUpEntry(JoinPath(drive, "old/old.txt"))->creationTime;
