@@ -1,25 +1,26 @@
 #include <gtest/gtest.h>
 
 #include "app/Messages.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
 
-TEST(Messages, FatalAndMacroLanguageReportsCloseTheProgram) {
-    ProgramDirFixture dir;
-    ShowError(dir.app(), Err::CouldntLoadFile, "a");
-    EXPECT_FALSE(dir.app().shuttingDown);
-    EXPECT_EQ(dir.host().closeRequests, 0);
+using Messages = ProgramDirTest;
 
-    FatalError(dir.app(), Err::InitializationFailed, "disk full?");
-    EXPECT_TRUE(dir.app().shuttingDown);
-    EXPECT_EQ(dir.host().closeRequests, 1);
+TEST_F(Messages, FatalAndMacroLanguageReportsCloseTheProgram) {
+    ShowError(app, Err::CouldntLoadFile, "a");
+    EXPECT_FALSE(app.shuttingDown);
+    EXPECT_EQ(host.closeRequests, 0);
 
-    MacroLanguageError(dir.app(), 3, "X.MAC", 11);
-    EXPECT_EQ(dir.host().BoxTexts().back(), "MacroLanguage Error (X.MAC): Unknown command at line 3.");
-    EXPECT_EQ(dir.host().boxes.back().buttons, Buttons::Abort);
-    EXPECT_EQ(dir.host().closeRequests, 2);
+    FatalError(app, Err::InitializationFailed, "disk full?");
+    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_EQ(host.closeRequests, 1);
+
+    MacroLanguageError(app, 3, "X.MAC", 11);
+    EXPECT_EQ(host.BoxTexts().back(), "MacroLanguage Error (X.MAC): Unknown command at line 3.");
+    EXPECT_EQ(host.boxes.back().buttons, Buttons::Abort);
+    EXPECT_EQ(host.closeRequests, 2);
 }
 
 }  // namespace
