@@ -6,7 +6,7 @@
 #include "compiler/OptionControls.h"
 #include "compiler/OptionSettings.h"
 #include "compiler/OptionsCfg.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
@@ -38,18 +38,17 @@ struct Compiled {
     }
 };
 
-class OptionSettings : public ::testing::Test {
+class OptionSettings : public ProgramDirTest {
 protected:
     Compiled Convert() {
-        dir.app().quakeDir = dir.quakeDir();
+        app.quakeDir = dir.quakeDir();
         CompileJob job;
         job.player = player;
-        const MessageCode result = ConvertOptionsToCvars(dir.app(), job, true);
+        const MessageCode result = ConvertOptionsToCvars(app, job, true);
         return {result, OptionsCfgLines(job)};
     }
-    std::vector<std::string> Boxes() { return dir.host().BoxTexts(); }
+    std::vector<std::string> Boxes() { return host.BoxTexts(); }
 
-    ProgramDirFixture dir;
     PlayerCfg player = CompletePlayer();
 };
 
@@ -136,7 +135,7 @@ TEST_F(OptionSettings, TextureTextOfTheOtherFamily) {
 
     player.SetFlag(Option::Video10, true);
     EXPECT_EQ(Convert().result, 0);
-    EXPECT_EQ(dir.host().boxes.size(), 1u);
+    EXPECT_EQ(host.boxes.size(), 1u);
 }
 
 // Without Alt+Tab disabled there is no win_noalttab line.
