@@ -12,14 +12,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// special.dat of a Player-CFG inheriting from ancestor; parts are Inherit2..Inherit8.
-Lines Inheriting(const std::string& ancestor, const std::string& parts) {
-    Lines lines{"TRUE", ancestor};
-    for (char part : parts) lines.push_back(part == '1' ? "TRUE" : "FALSE");
-    lines.insert(lines.end(), {"FALSE", "0"});
-    return lines;
-}
-
 Lines WithOption(Lines options, Option option, const std::string& value) {
     options[static_cast<int>(option)] = value;
     return options;

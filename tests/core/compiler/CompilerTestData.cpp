@@ -44,6 +44,13 @@ void WritePlayer(ProgramDirFixture& dir, const std::string& player, const std::v
     dir.WriteLines(base + "special.dat", special);
 }
 
+std::vector<std::string> Inheriting(const std::string& ancestor, const std::string& parts) {
+    std::vector<std::string> lines{"TRUE", ancestor};
+    for (char part : parts) lines.push_back(part == '1' ? "TRUE" : "FALSE");
+    lines.insert(lines.end(), {"FALSE", "0"});
+    return lines;
+}
+
 std::vector<std::string> LinesOf(const ProgramDirFixture& dir, const std::string& relative) {
     std::vector<std::string> lines;
     ReadAllLines(dir.Path(relative), lines);

@@ -12,10 +12,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines InheritingBindings(const std::string& ancestor) {
-    return {"TRUE", ancestor, "TRUE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "0"};
-}
-
 // Fire comes before Jump by file name, but "Moves" before "Weapons": the merge follows the categories.
 const TestMacro kFire{"TFIRE.MAC", "Test Fire", "Weapons", {"+attack", "Fire", "a"}, {"BIND a \"+attack\""}};
 const TestMacro kJump{"TJUMP.MAC", "Test Jump", "Moves", {"+moveup", "Jump", "A"}, {"BIND A \"+moveup\""}};
@@ -39,8 +35,8 @@ protected:
 
 TEST_F(KeyMapOfPlayer, FollowsTheMergeChordsKeyListsAndTheChainOfAncestors) {
     WritePlayer(dir, "B", {kZoom});
-    WritePlayer(dir, "A", {}, CompleteOptionLines(), InheritingBindings("B"));
-    WritePlayer(dir, "P", {kFire, kJump, kDuck, kTalk}, CompleteOptionLines(), InheritingBindings("A"));
+    WritePlayer(dir, "A", {}, CompleteOptionLines(), Inheriting("B", "1000000"));
+    WritePlayer(dir, "P", {kFire, kJump, kDuck, kTalk}, CompleteOptionLines(), Inheriting("A", "1000000"));
     const auto before = dir.Snapshot();
 
     KeyMap map;
