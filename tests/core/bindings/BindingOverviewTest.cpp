@@ -15,9 +15,7 @@ class OverviewTest : public ProgramDirTest {
 protected:
     OverviewTest() {
         dir.Remove("macros");
-        for (const char* name : {"MOVE", "NAME"})
-            dir.WriteLines(std::string("macros/") + name + ".MAC",
-                           {std::string("MACRO_DESC \"") + name + "\"", "MACRO_DETAILDESC \"x\"", "MACRO_CAT \"Tests\""});
+        for (const char* name : {"MOVE", "NAME"}) dir.WriteMacro(std::string(name) + ".MAC", name, "Tests");
         LoadMacroCatalogue(app, dir.Path("macros"));
         host.RunPosted();
         app.currentPlayerDir = dir.Path("players/Bob");

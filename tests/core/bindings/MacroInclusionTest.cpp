@@ -15,22 +15,18 @@ class InclusionTest : public ProgramDirTest {
 protected:
     InclusionTest() {
         dir.Remove("macros");
-        Macro("FIRE.MAC", "Fire", {"QUAKE_COMMAND \"alias +shoot \"+attack\"\"", "NECESSARY_KEY \"+shoot\" \"Shoot\""});
-        Macro("MOVE.MAC", "Move", {"QUAKE_COMMAND \"bind k +forward; bind l +back\"",
-                                   "NECESSARY_KEY \"+forward\" \"Forward\"", "NECESSARY_KEY \"+back\" \"Back\""});
-        Macro("NAME.MAC", "Name", {"QUAKE_COMMAND \"name Bob\""});
-        Macro("NOTHING.MAC", "Nothing", {});
+        dir.WriteMacro("FIRE.MAC", "Fire", "Tests",
+                       {"QUAKE_COMMAND \"alias +shoot \"+attack\"\"", "NECESSARY_KEY \"+shoot\" \"Shoot\""});
+        dir.WriteMacro("MOVE.MAC", "Move", "Tests",
+                       {"QUAKE_COMMAND \"bind k +forward; bind l +back\"", "NECESSARY_KEY \"+forward\" \"Forward\"",
+                        "NECESSARY_KEY \"+back\" \"Back\""});
+        dir.WriteMacro("NAME.MAC", "Name", "Tests", {"QUAKE_COMMAND \"name Bob\""});
+        dir.WriteMacro("NOTHING.MAC", "Nothing", "Tests");
         LoadMacroCatalogue(app, dir.Path("macros"));
         app.currentPlayerName = "Bob";
         app.currentPlayerDir = dir.Path("players/Bob");
         dir.Write("players/Bob/bindings.dat", "0\r\n");
         ShowMacrosOfCategory(app, "Tests");
-    }
-
-    void Macro(const std::string& file, const std::string& description, std::vector<std::string> body) {
-        body.insert(body.begin(), {"MACRO_DESC \"" + description + "\"", "MACRO_DETAILDESC \"help\"",
-                                   "MACRO_CAT \"Tests\""});
-        dir.WriteLines("macros/" + file, body);
     }
 
     // Selects these macros of AvailMacros, presses "Add to Config" and runs the chain.

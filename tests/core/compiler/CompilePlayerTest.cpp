@@ -25,7 +25,7 @@ class CompilePlayer : public ProgramDirTest {
 protected:
     CompilePlayer() {
         app.quakeDir = dir.quakeDir();
-        for (const TestMacro& macro : {kFire, kJump, kTalk}) WriteMacroFile(dir, macro);
+        for (const TestMacro& macro : {kFire, kJump, kTalk}) dir.WriteMacro(macro.file, macro.description, macro.category);
         LoadMacroCatalogue(app, app.dirs.macros);
         WritePlayer(dir, "Shown", {});
         LoadPlayerCFG(app, "Shown");

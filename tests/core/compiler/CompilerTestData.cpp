@@ -18,12 +18,6 @@ std::vector<std::string> CompleteOptionLines() {
             "90"};
 }
 
-void WriteMacroFile(ProgramDirFixture& dir, const TestMacro& macro) {
-    dir.WriteLines("macros/" + macro.file, {"MACRO_DESC \"" + macro.description + "\"",
-                                            "MACRO_DETAILDESC \"" + macro.description + "\"",
-                                            "MACRO_CAT \"" + macro.category + "\""});
-}
-
 std::vector<std::string> OutFileLines(const TestMacro& macro) {
     std::vector<std::string> lines{macro.category, std::to_string(static_cast<int>(macro.keyGroups.size() / 3) - 1)};
     lines.insert(lines.end(), macro.keyGroups.begin(), macro.keyGroups.end());

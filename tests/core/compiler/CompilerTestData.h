@@ -21,8 +21,6 @@ struct TestMacro {
     std::vector<std::string> commands;   // console lines and BIND lines
 };
 
-// Writes the macro file into the macros directory and adds it to the catalogue.
-void WriteMacroFile(ProgramDirFixture& dir, const TestMacro& macro);
 // Writes players/<player>: bindings.dat with the macros, options.dat, special.dat and
 // the .out file of every macro.
 void WritePlayer(ProgramDirFixture& dir, const std::string& player, const std::vector<TestMacro>& macros,

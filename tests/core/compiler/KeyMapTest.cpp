@@ -23,7 +23,7 @@ class KeyMapOfPlayer : public ProgramDirTest {
 protected:
     KeyMapOfPlayer() {
         app.quakeDir = dir.quakeDir();
-        for (const TestMacro& macro : {kFire, kJump, kDuck, kTalk, kZoom}) WriteMacroFile(dir, macro);
+        for (const TestMacro& macro : {kFire, kJump, kDuck, kTalk, kZoom}) dir.WriteMacro(macro.file, macro.description, macro.category);
         LoadMacroCatalogue(app, app.dirs.macros);
     }
     static Lines MapLines(const KeyMap& map) {

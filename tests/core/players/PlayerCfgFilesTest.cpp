@@ -186,17 +186,11 @@ TEST_F(PlayerCfgFiles, LeavingTheConfigEditorSavesAndOtherSwitchesWriteNothing) 
     EXPECT_TRUE(host.boxes.empty());
 }
 
-void WriteMacro(const ProgramDirFixture& dir, const std::string& file, const std::string& description,
-                const std::string& category) {
-    dir.WriteLines("macros/" + file, {"MACRO_DESC \"" + description + "\"", "MACRO_DETAILDESC \"help\"",
-                                      "MACRO_CAT \"" + category + "\""});
-}
-
 TEST_F(IncludedMacros, KeptOnlyWithTheirFileDescriptionAndOutput) {
     dir.Remove("macros");  // only the macros written here
-    WriteMacro(dir, "JUMP.MAC", "Jump", "Movement");
-    WriteMacro(dir, "ROCKETJUMP.MAC", "Rocket Jump", "Weapons");
-    WriteMacro(dir, "Renamed.MAC", "New Name", "Misc");
+    dir.WriteMacro("JUMP.MAC", "Jump", "Movement");
+    dir.WriteMacro("ROCKETJUMP.MAC", "Rocket Jump", "Weapons");
+    dir.WriteMacro("Renamed.MAC", "New Name", "Misc");
     LoadMacroCatalogue(app, dir.Path("macros"));
     for (const char* out : {"JUMP.MAC.out", "ROCKETJUMP.MAC.out", "Renamed.MAC.out"})
         dir.Write(std::string("players/Player/") + out, "x\r\n");
