@@ -114,13 +114,16 @@ TEST_F(StartUpTest, MissingLastPlayerIsFatalAndNothingIsSaved) {
     EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
 }
 
-// The plain round trip is the normal run's; here the letter case and a short file.
-TEST_F(StartUpTest, ProgramOptionsTakeTrueInAnyCaseAndAShortFileLeavesTheRestUnchecked) {
-    dir.WriteLines("korvexoptions.dat", {"true", "TrUe"});
-    LoadProgramOptions(app);
-    dir.Remove("korvexoptions.dat");
-    SaveProgramOptions(app);
-    EXPECT_EQ(dir.Read("korvexoptions.dat"), "TRUE\r\nTRUE\r\nFALSE\r\nFALSE\r\n");
+TEST_F(StartUpTest, ProgramOptionsRoundTripAndAShortFileLeavesTheRestUnchecked) {
+    const std::pair<Texts, std::string> cases[] = {{{"true", "TrUe"}, "TRUE\r\nTRUE\r\nFALSE\r\nFALSE\r\n"},
+                                                   {{"FALSE", "TRUE", "FALSE", "TRUE"}, "FALSE\r\nTRUE\r\nFALSE\r\nTRUE\r\n"}};
+    for (const auto& [lines, saved] : cases) {
+        dir.WriteLines("korvexoptions.dat", lines);
+        LoadProgramOptions(app);
+        dir.Remove("korvexoptions.dat");
+        SaveProgramOptions(app);
+        EXPECT_EQ(dir.Read("korvexoptions.dat"), saved);
+    }
 }
 
 TEST_F(StartUpTest, MissingOrUnwritableOptionsFileIsReportedAndDefaultsStay) {
