@@ -1,15 +1,17 @@
 # What the end-to-end tests share: a fresh demo program directory, polling waits and the
 # main window. Sourced with the build directory and the demo lay-out script as $1 and $2;
-# sets work, program, pid and window.
+# sets work, program, pid and window. A script that walks the first start sets
+# first_start=true before, so that the installation's first-run marker stays.
 build_dir=$1
 lay_out_demo=$2
 
 work=$(mktemp -d)
 pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+helpers=()
+trap 'for helper in $pid "${helpers[@]}"; do kill "$helper" 2>/dev/null; done; rm -rf "$work"' EXIT
 bash "$lay_out_demo" "$build_dir" "$work" >/dev/null
 program=$work/korvex
-rm -f "$program/korvex.ini"
+${first_start:-false} || rm -f "$program/korvex.ini"
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 # Starts korvex and waits until its main window shows the last Player-CFG.
@@ -26,4 +28,28 @@ exit_korvex() {
   wait_until 60 press_exit || fail "korvex did not end after Exit"
   wait "$pid" || fail "korvex ended with an error"
   pid=""
+}
+# A window manager gives each new dialog the keyboard focus and draws the captions that the
+# pictures show.
+start_window_manager() {
+  openbox >/dev/null 2>&1 &
+  helpers+=($!)
+  wait_until 30 window_manager_runs || fail "openbox did not start"
+}
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+
+# picture NAME [WINDOW]: saves the window (the main window by default) with its frame as
+# $pictures/NN-NAME.png, numbered in the order taken, once two looks in a row are the same.
+picture_count=0
+picture() {
+  local id=${2:-$window} deadline=$((SECONDS + 10))
+  picture_count=$((picture_count + 1))
+  import -frame -window "$id" "$work/before.ppm"
+  import -frame -window "$id" "$work/look.ppm"
+  until cmp -s "$work/before.ppm" "$work/look.ppm" || [ "$SECONDS" -ge "$deadline" ]; do
+    mv "$work/look.ppm" "$work/before.ppm"
+    sleep 0.2
+    import -frame -window "$id" "$work/look.ppm"
+  done
+  convert "$work/look.ppm" -strip "$pictures/$(printf %02d "$picture_count")-$1.png"
 }
