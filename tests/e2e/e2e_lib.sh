@@ -2,10 +2,18 @@
 # main window. Sourced with the build directory and the demo lay-out script as $1 and $2;
 # sets work, program, pid and window. A script that walks the first start sets
 # first_start=true before, so that the installation's first-run marker stays.
+# KORVEX_E2E_DIR names the directory to work in (made anew, removed at the end), so that
+# paths on the pictures stay the same from run to run; by default it is a fresh temporary one.
 build_dir=$1
 lay_out_demo=$2
 
-work=$(mktemp -d)
+if [ -n "${KORVEX_E2E_DIR:-}" ]; then
+  work=$KORVEX_E2E_DIR
+  rm -rf "$work"
+  mkdir -p "$work"
+else
+  work=$(mktemp -d)
+fi
 pid=""
 helpers=()
 trap 'for helper in $pid "${helpers[@]}"; do kill "$helper" 2>/dev/null; done; rm -rf "$work"' EXIT
