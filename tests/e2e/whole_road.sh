@@ -197,7 +197,8 @@ xdotool type --delay 20 "echo road config line"
 picture edit-mod-options-advanced "$dialog"
 click 438 675 "$dialog"                                   # OK
 wait_until 20 window_gone "$edit_mod" || fail "the MOD's options dialog stayed open"
-grep -qx $'Newcomer\r' "$program/mods/ctf" || fail "Newcomer was not assigned to CTF: $(cat "$program/mods/ctf")"
+assigned() { grep -qx $'Newcomer\r' "$program/mods/ctf"; }
+wait_until 20 assigned || fail "Newcomer was not assigned to CTF: $(cat "$program/mods/ctf")"
 
 # Launch: select Newcomer below CTF and press the launch button.
 click 29 75                                               # open CTF
