@@ -28,55 +28,6 @@ fi
 export HOME=$work/home
 start_window_manager
 
-# click X Y [WINDOW]: a left click at that point of the main window (or of WINDOW); then the
-# pointer leaves the window, so that no hint covers what comes next.
-click() {
-  xdotool mousemove --window "${3:-$window}" "$1" "$2" click 1
-  xdotool mousemove 0 0
-}
-# choose X Y ITEM_X ITEM_Y: opens the list of the box at X,Y and picks the entry at ITEM_X,ITEM_Y.
-choose() {
-  click "$1" "$2"
-  wait_until 10 list_open || fail "the list of the box at $1,$2 did not open"
-  click "$3" "$4"
-  wait_until 10 list_closed || fail "the list of the box at $1,$2 did not close"
-}
-# A drop-down list is a window of korvex's without a caption of its own.
-list_open() {
-  local id
-  for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = korvex ] && return 0
-  done
-  return 1
-}
-list_closed() { ! list_open; }
-# open_dialog X Y PATTERN [WINDOW]: clicks the button at X,Y and waits for the dialog it opens.
-open_dialog() {
-  click "$1" "$2" "${4:-$window}"
-  wait_until 20 focused "$3" || fail "no dialog '$3' after the click at $1,$2"
-}
-# close_dialog KEY: answers the dialog with the key and waits until it has gone.
-close_dialog() {
-  local closing=$dialog
-  xdotool key "$1"
-  wait_until 20 window_gone "$closing" || fail "the dialog stayed open after $1"
-}
-window_gone() { ! xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1"; }
-page_shows() {
-  wait_until 20 caption_is "Korvex v0.855ß - $1" || fail "the page '$1' did not show: '$(xdotool getwindowname "$window")'"
-}
-exists() { [ -e "$1" ]; }
-
-# Every Key Binding Request is a window of its own: the next one has another id.
-answered_request=""
-answer_key_request() {
-  wait_until 20 new_key_request || fail "no Key Binding Request after '$answered_request'"
-  [ -n "$answered_request" ] || picture key-binding-request "$dialog"
-  xdotool key "$1"
-  answered_request=$dialog
-}
-new_key_request() { focused '^Korvex$' && [ "$dialog" != "$answered_request" ]; }
-
 # The first start: the disclaimer, the welcome message, then the scan asks about each MOD.
 "$program/korvex" >"$work/korvex.log" 2>&1 &
 pid=$!
@@ -122,6 +73,8 @@ xdotool key ctrl+a
 xdotool type --delay 20 "Bye from the road"
 picture macro-dialog
 click 286 488                                             # OK
+wait_until 20 new_key_request || fail "no Key Binding Request"
+picture key-binding-request "$dialog"
 answer_key_request F5
 answer_key_request F6
 wait_until 20 exists "$program/players/Player/C_TWOSAY.MAC.out" || fail "the macro was not included"
