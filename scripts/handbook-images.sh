@@ -28,6 +28,8 @@ xvfb_pid=$!
 openbox >/dev/null 2>&1 &
 wm_pid=$!
 bash "$root/scripts/lay-out-demo.sh" "$build_dir" "$work" --fresh
+# The pictures begin with the first start after installation: disclaimer, welcome, MOD scan.
+: > "$work/korvex/korvex.ini"
 mkdir -p "$images"
 
 fail() { echo "handbook-images: $*" >&2; exit 1; }

@@ -9,7 +9,6 @@ pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 bash "$lay_out_demo" "$build_dir" "$work" >/dev/null
 program=$work/korvex
-rm -f "$program/korvex.ini"
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 # Starts korvex and waits until its main window shows the last Player-CFG.
