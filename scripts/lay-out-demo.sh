@@ -30,7 +30,7 @@ if $new_demo; then
   # before it, so the demo runs that scan here, assigns the delivered Player-CFG to the sample
   # MODs and counts as started once: a new user can launch at once.
   cli=("$dest/korvex/korvex-cli" --program-dir "$dest/korvex")
-  "${cli[@]}" scan-mods >/dev/null
+  "${cli[@]}" scan-mods >/dev/null 2>&1 || { echo "lay-out-demo: the complete MOD scan failed" >&2; exit 1; }
   "${cli[@]}" assign ctf Player
   "${cli[@]}" assign arena Player
   rm -f "$dest/korvex/korvex.ini"
