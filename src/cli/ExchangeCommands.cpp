@@ -60,18 +60,15 @@ int RunImport(CliContext& context) {
     }
     Korvex& app = context.app;
     const std::string path = Utf8ToCp1252(context.args[0]);
-    if (!RegularFileExists(path)) {
-        ShowError(app, Err::CouldntOpenFile, path);
-        return 1;
-    }
-    const std::vector<ExchangeBlock> blocks = IndexExchangeFile(path);
+    const std::optional<std::vector<ExchangeBlock>> blocks = IndexExistingExchangeFile(app, path);
+    if (!blocks) return 1;
     std::vector<std::string> inFile;
-    for (const ExchangeBlock& block : blocks) inFile.push_back(block.name);
+    for (const ExchangeBlock& block : *blocks) inFile.push_back(block.name);
     std::vector<std::string> players = NamesOf({context.args.begin() + 1, context.args.end()});
     if (players.empty()) players = inFile;
     if (!SpellAsListed(inFile, players, " in " + context.args[0])) return 1;
     SetCurrentPlayer(app, ReadFirstLine(LastPlayerFile(app)));
-    const bool done = ImportFromFile(app, path, BlocksInListOrder(blocks, players));
+    const bool done = ImportFromFile(app, path, BlocksInListOrder(*blocks, players));
     return done ? ExitStatus(context) : 1;
 }
 

@@ -21,12 +21,12 @@ std::vector<std::string> SensitivityItems() {
     return items;
 }
 
-OptionControl Check(Option option, std::string caption) { return {option, ControlKind::CheckBox, std::move(caption), {}, {}, {}}; }
+OptionControl Check(Option option, std::string caption) { return {option, ControlKind::CheckBox, std::move(caption), {}, {}, {}, {}}; }
 
-OptionControl Edit(Option option, std::string caption) { return {option, ControlKind::Edit, std::move(caption), {}, {}, {}}; }
+OptionControl Edit(Option option, std::string caption) { return {option, ControlKind::Edit, std::move(caption), {}, {}, {}, {}}; }
 
 OptionControl Combo(Option option, std::string prompt, std::vector<std::string> items, std::string caption = {}) {
-    return {option, ControlKind::ComboBox, std::move(caption), std::move(prompt), std::move(items), {}};
+    return {option, ControlKind::ComboBox, std::move(caption), std::move(prompt), std::move(items), {}, {}};
 }
 
 // Each row holds an item and its console value, so the two lists cannot drift apart.

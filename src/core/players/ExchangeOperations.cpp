@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/Korvex.h"
+#include "app/Messages.h"
+#include "platform/FileSystem.h"
 #include "platform/ListOrder.h"
 #include "platform/Path.h"
 #include "players/Inheritance.h"
@@ -53,14 +55,23 @@ void ExportPlayerCFGs(Korvex& app) {
 void ImportPlayerCFGs(Korvex& app) {
     const ExchangeFileAnswer file = app.host.ChooseExchangeFile({false, app.dirs.program, ""});
     if (!file.confirmed) return;
-    const std::vector<ExchangeBlock> blocks = IndexExchangeFile(file.path);
+    const std::optional<std::vector<ExchangeBlock>> blocks = IndexExistingExchangeFile(app, file.path);
+    if (!blocks) return;
     std::vector<std::string> list;
-    for (const ExchangeBlock& block : blocks) list.push_back(block.name);
+    for (const ExchangeBlock& block : *blocks) list.push_back(block.name);
     SortAsListBox(list);
     const PlayerListAnswer answer = ChooseForExchange(app, "Select Player-CFGs to import", list, "Import",
                                                         "adds the selected Player-CFGs of the exchange file to yours");
     if (!answer.confirmed) return;
-    ImportFromFile(app, file.path, BlocksInListOrder(blocks, answer.selected));
+    ImportFromFile(app, file.path, BlocksInListOrder(*blocks, answer.selected));
+}
+
+std::optional<std::vector<ExchangeBlock>> IndexExistingExchangeFile(Korvex& app, const std::string& path) {
+    if (!RegularFileExists(path)) {
+        ShowError(app, Err::CouldntOpenFile, path);
+        return std::nullopt;
+    }
+    return IndexExchangeFile(path);
 }
 
 std::vector<ExchangeBlock> BlocksInListOrder(const std::vector<ExchangeBlock>& blocks,

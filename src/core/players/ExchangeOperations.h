@@ -1,6 +1,7 @@
 // The "Export Player-CFG" and "Import Player-CFG" buttons of the Config-Editor.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ void BitBtn1Click(Korvex& app);  // "Import Player-CFG"
 
 void ExportPlayerCFGs(Korvex& app);
 void ImportPlayerCFGs(Korvex& app);
+
+// The blocks of an exchange file; a file that is not there is reported and gives none.
+std::optional<std::vector<ExchangeBlock>> IndexExistingExchangeFile(Korvex& app, const std::string& path);
 
 // The blocks that carry one of names, in the order the import list shows them; a name
 // that several blocks carry brings each of them, in file order.

@@ -86,6 +86,14 @@ TEST_F(Exchange, ImportSkipsTheCurrentPlayerAndReadsABlockWithoutFiles) {
     // Files the block does not carry stay; the next save cleans them.
     EXPECT_TRUE(dir.Exists("players/Other/options.dat"));
     EXPECT_FALSE(dir.Exists("temp/import"));
+
+    // A file that is not there is reported instead of offering an empty list.
+    host.boxes.clear();
+    AnswerFile(dir.Path("gone.kxp"));
+    BitBtn1Click(app);
+    EXPECT_EQ(host.playerListRequests.size(), 1u);
+    ASSERT_EQ(host.BoxTexts().size(), 1u);
+    EXPECT_NE(host.BoxTexts()[0].find("gone.kxp"), std::string::npos) << host.BoxTexts()[0];
 }
 
 TEST_F(Exchange, ReimportAfterYesGivesBackEveryFileByteForByte) {
