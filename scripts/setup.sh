@@ -9,7 +9,7 @@ KORVEX_CMAKE_OPTIONS=("${KORVEX_CMAKE_OPTIONS[@]}")
 BUILD_DIR=${BUILD_DIR:-$KORVEX_ROOT/build}
 
 packages=(g++ make cmake ninja-build ccache pkg-config libgtest-dev qt6-base-dev qt6-qpa-plugins libgl-dev libarchive-dev libsdl2-dev
-          xvfb xauth xdotool poppler-utils imagemagick openbox)
+          libbenchmark-dev xvfb xauth xdotool x11-utils poppler-utils imagemagick openbox)
 
 missing=()
 for package in "${packages[@]}"; do

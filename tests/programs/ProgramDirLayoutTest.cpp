@@ -2,11 +2,13 @@
 
 #include <filesystem>
 
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 #include "support/RunProgram.h"
 
 namespace korvex {
 namespace {
+
+using ProgramDirLayout = ProgramDirTest;
 
 namespace fs = std::filesystem;
 
@@ -17,8 +19,7 @@ ProgramRun LayOut(const std::string& programDir) {
                       ".");
 }
 
-TEST(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerChanged) {
-    ProgramDirFixture dir;
+TEST_F(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerChanged) {
     const std::string program = dir.root() + "/installed";
     ASSERT_EQ(LayOut(program).exitStatus, 0);
     for (const char* entry : {"korvex.ini", "korvexoptions.dat", "players/lastplayer.dat", "players/bindings.dat",
@@ -45,27 +46,29 @@ ProgramRun LayOutDemo(const std::string& dest, const std::string& option = "") {
                       ".");
 }
 
-TEST(ProgramDirLayout, TheDemoKeepsWhatThePlayerMadeUntilLaidOutFresh) {
-    ProgramDirFixture dir;
+TEST_F(ProgramDirLayout, TheDemoKeepsWhatThePlayerMadeUntilLaidOutFresh) {
     const std::string demo = dir.root() + "/demo";
+    // Past its first start: the sample MODs scanned, the delivered Player-CFG assigned to them.
+    const std::string scanned = JoinLines({"Capture The Flag (CTF)", "1", "Player", "TRUE", "TRUE", "", "", "0"});
     ASSERT_EQ(LayOutDemo(demo).exitStatus, 0);
-    EXPECT_TRUE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_FALSE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_EQ(ReadWholeFile(demo + "/korvex/mods/ctf"), scanned);
     EXPECT_TRUE(fs::exists(demo + "/quake2/baseq2"));
     EXPECT_EQ(ReadWholeFile(demo + "/korvex/quakepath.dat"), demo + "/quake2\r\n");
 
-    fs::remove(demo + "/korvex/korvex.ini");
+    WriteWholeFile(demo + "/korvex/mods/ctf", "mine");
     WriteWholeFile(demo + "/korvex/players/Mine/options.dat", "mine");
     fs::remove(demo + "/korvex/korvex-cli");
     fs::remove(demo + "/korvex/macros/W_FIRE.MAC");
     ASSERT_EQ(LayOutDemo(demo).exitStatus, 0);
-    EXPECT_FALSE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_EQ(ReadWholeFile(demo + "/korvex/mods/ctf"), "mine");
     EXPECT_EQ(ReadWholeFile(demo + "/korvex/players/Mine/options.dat"), "mine");
     // The programs and the delivered files are the newly built ones.
     EXPECT_TRUE(fs::exists(demo + "/korvex/korvex-cli"));
     EXPECT_TRUE(fs::exists(demo + "/korvex/macros/W_FIRE.MAC"));
 
     ASSERT_EQ(LayOutDemo(demo, "--fresh").exitStatus, 0);
-    EXPECT_TRUE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_EQ(ReadWholeFile(demo + "/korvex/mods/ctf"), scanned);
     EXPECT_FALSE(fs::exists(demo + "/korvex/players/Mine"));
 }
 
