@@ -69,7 +69,7 @@ TEST_F(CfgBackupTest, RestorePutsFilesBackAsTheyWereAndNumberingRestarts) {
 }
 
 TEST_F(CfgBackupTest, AfterACrashTheNextStartOffersTheRestoreByteForByte) {
-    const std::string original("bind \xB0 \"say hi\"\r\nbinary \x01\x02\r\n", 30);
+    const std::string original = "bind \xB0 \"say hi\"\r\nbinary \x01\x02\r\n";
     WriteGame("baseq2/config.cfg", original);
     ASSERT_TRUE(Backup("baseq2/config.cfg"));
     WriteGame("baseq2/config.cfg", kGenerated + "written by the launch\r\n");
