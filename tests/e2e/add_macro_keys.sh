@@ -6,30 +6,21 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 
-key_dialog_open() { xdotool search --onlyvisible --name '^Korvex$' >/dev/null 2>&1; }
-key_dialog_closed() { ! key_dialog_open; }
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
 bound() { tr -d '\r' < "$work/out/Movement.cfg" | grep -qxF "$1"; }
 
+start_window_manager
 start_korvex
-sleep 1  # the window takes input a moment after it shows
 
-# The category combo box, its third category (Movement), the first macro, then the last one
-# of the list (Strafe left and right), then "Add to Config".
-click 120 80
-click 76 123
+# The third category (Movement), its first macro, then the last one of the list (Strafe left
+# and right), then "Add to Config".
+choose 120 80 81 123
 click 60 105
 xdotool key End
-sleep 0.3
-click 350 414
-wait_until 20 key_dialog_open || fail "no key request dialog"
-xdotool key q
-# The second request opens the dialog anew.
-sleep 1
-wait_until 20 key_dialog_open || fail "no second key request"
-xdotool key KP_Enter
-wait_until 20 key_dialog_closed || fail "the key request dialog stayed open"
-sleep 0.5
+click 343 414
+answer_key_request q
+# The second request is a dialog of its own.
+answer_key_request KP_Enter
+wait_until 20 exists "$program/players/Player/M_STRAFE.MAC.out" || fail "the macro was not included"
 
 exit_korvex
 

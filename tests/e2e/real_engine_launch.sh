@@ -11,18 +11,13 @@ engine_scripts=$3
 engine_dir=$4
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-[ -x "$engine_dir/quake2" ] && [ -f "$engine_dir/baseq2/pics/16to8.dat" ] ||
-  fail "no Quake II engine in $engine_dir: scripts/test.sh builds it with $engine_scripts/build.sh (its output: $build_dir/yq2-build.log)"
-[ -f "$engine_scripts/quake2-wrapper.sh" ] || fail "no engine wrapper script in $engine_scripts"
-
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 bash "$lay_out_demo" "$build_dir" "$work" >/dev/null
 program=$work/korvex
 quake=$work/quake2
 cli=("$program/korvex-cli" --program-dir "$program")
-cp "$engine_scripts/quake2-wrapper.sh" "$quake/quake2"
-chmod +x "$quake/quake2"
+use_real_engine "$quake" "$engine_scripts" "$engine_dir"
 
 # Three delivered macros, one of them bound to a chord, included as "Add to Config" would.
 include() { "${cli[@]}" run-macro "$@" > "$program/players/Player/$1.out"; }
@@ -33,13 +28,13 @@ printf '%s\r\n' 3 W_FIRE.MAC Fire Weapons V_ZOOM.MAC "Zoom while held" "View and
   > "$program/players/Player/bindings.dat"
 
 mkdir -p "$work/home"
-command_line=$(HOME=$work/home YQ2_DIR=$engine_dir YQ2_EXTRA="+bindlist +alias +cvarlist +quit" \
+command_line=$(HOME=$work/home YQ2_EXTRA="+bindlist +alias +cvarlist +quit" \
   "${cli[@]}" launch ctf Player) || fail "the launch failed"
 [ "$command_line" = "$quake/quake2 +set game ctf +set gamedir ctf +set deathmatch 1 " ] ||
   fail "started '$command_line'"
 log=$quake/engine.log
 [ -f "$log" ] || fail "the engine wrote no console output"
-expect() { grep -qF -- "$1" "$log" || fail "'$1' is not in the engine's console output:$(echo; cat "$log")"; }
+expect() { record_has "$log" "$1"; }
 expect "execing ../korvex/main.cfg."
 expect 'MOUSE1 "+attack"'
 expect 'z "+zoom"'

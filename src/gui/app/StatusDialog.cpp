@@ -43,7 +43,8 @@ StatusDialog::StatusDialog(Style style, const QString& caption) : style_(style),
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto* layout = new QVBoxLayout(this);
     if (style == Style::StartUp) {
-        setWindowTitle(QStringLiteral("Korvex"));
+        // A caption of its own, so that it is not mistaken for one of Korvex's questions.
+        setWindowTitle(QStringLiteral("Starting Korvex"));
         setFixedSize(400, 256);
         setStyleSheet(QStringLiteral("background: black;"));
         label_->setObjectName(QStringLiteral("ActionLabel"));

@@ -7,6 +7,9 @@ namespace korvex {
 JoystickButtons::JoystickButtons() {
     // The dialog has the focus, not an SDL window: events must count without one.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    // SDL would otherwise catch SIGINT and SIGTERM for events nobody reads: Korvex could no
+    // longer be ended by a signal once a key had been asked for.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     available_ = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
 }
 

@@ -79,7 +79,12 @@ ModLauncherPage::ModLauncherPage(Korvex& app, QWidget* parent) : QWidget(parent)
                     QStringLiteral("scan for all known modifications in your Quake II - Directory"),
                     [](Korvex& app) { RunCompleteModScan(app, true); });
 
-    connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) { AvailMODsChange(current); });
+    // The selection counts, not the current node: the tree makes its first node current,
+    // unselected, when it takes the focus.
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+        AvailMODsChange(selected.isEmpty() ? nullptr : selected.front());
+    });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { AvailMODsDblClick(); });
     SyncFromCore();
 }

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <SDL.h>
+#include <signal.h>
 
 #include "bindings/KeyBindingDialog.h"
 #include "bindings/KeyEventTranslation.h"
@@ -139,6 +140,10 @@ TEST_F(KeyDialogTest, JoystickButtonsThroughSdl) {
     EXPECT_EQ(Closed(), "JOY3");
     SDL_JoystickClose(joystick);
     SDL_JoystickDetachVirtual(device);
+    // SDL leaves the signals alone, so that a SIGTERM still ends Korvex.
+    struct sigaction action {};
+    sigaction(SIGTERM, nullptr, &action);
+    EXPECT_EQ(action.sa_handler, SIG_DFL);
 }
 
 TEST(KeyPositions, ScanCodesNameKeysByPosition) {

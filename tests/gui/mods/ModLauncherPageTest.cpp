@@ -52,6 +52,9 @@ TEST_F(ModLauncherPageTest, ShowsTheSortedTreeAndTheButtonOfTheSelectedNode) {
     ASSERT_EQ(ctf->childCount(), 1);
     EXPECT_FALSE(Button("EditMODOptionsButton")->isVisible());
     EXPECT_FALSE(Button("LaunchQuakeIIButton")->isVisible());
+    // Taking the focus, the tree makes its first node current without selecting it.
+    tree->selectionModel()->setCurrentIndex(tree->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    EXPECT_FALSE(Button("EditMODOptionsButton")->isVisible());
 
     ClickItem(ctf, Qt::RightButton);
     EXPECT_EQ(tree->currentItem(), ctf);
