@@ -34,22 +34,27 @@ namespace {
 constexpr std::size_t kMaxOutLineLength = 1024;
 constexpr std::size_t kMaxOutCommands = kMaxMacroCommands + kMaxMacroKeys;
 // A BIND line carries a whole key list and a whole command.
-constexpr std::size_t kMaxOutCommandLength = 2 * kMaxOutLineLength + 16;
+constexpr std::size_t kMaxOutBindLineLength = 2 * kMaxOutLineLength + 16;
 
-std::string ReadOutLine(LineReader& reader, std::size_t maxLength = kMaxOutLineLength) {
+std::string ReadOutLine(LineReader& reader) {
     std::string line = reader.ReadLine();
-    if (line.size() > maxLength) line.resize(maxLength);
+    if (line.size() > kMaxOutLineLength) line.resize(kMaxOutLineLength);
     return line;
 }
 
-// At most 50 console lines that are no key bindings are kept: rewritten with a BIND line for
-// each of up to 50 key requests, the file still reads back whole.
+// At most 50 console lines that are no key bindings are kept, and no binding longer than
+// Korvex writes one: rewritten with a BIND line for each of up to 50 key requests, the file
+// still reads back whole.
 void ReadOutCommands(LineReader& reader, std::vector<std::string>& commands) {
     std::size_t consoleLines = 0;
     for (std::size_t read = 0; read < kMaxOutCommands && !reader.AtEnd(); ++read) {
-        std::string line = ReadOutLine(reader, kMaxOutCommandLength);
-        if (!IsKeyBindingLine(line) && consoleLines++ >= kMaxMacroCommands) continue;
-        commands.push_back(std::move(line));
+        std::string line = reader.ReadLine();
+        if (IsKeyBindingLine(line)) {
+            if (line.size() <= kMaxOutBindLineLength) commands.push_back(std::move(line));
+        } else if (consoleLines++ < kMaxMacroCommands) {
+            if (line.size() > kMaxOutLineLength) line.resize(kMaxOutLineLength);
+            commands.push_back(std::move(line));
+        }
     }
 }
 

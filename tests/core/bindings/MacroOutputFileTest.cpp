@@ -30,8 +30,10 @@ TEST(MacroOutputFileTest, ADamagedFileRewrittenWithItsBindingsReadsBackWhole) {
     std::vector<std::string> lines = {"Tests", "1", "+attack", "Fire", "MOUSE1", "+jump", "Jump", ""};
     for (int i = 0; i < 60; ++i) lines.push_back("echo " + std::to_string(i));
     lines.push_back("BIND MOUSE1 \"+attack\"");
+    lines.push_back("BIND " + std::string(3000, 'k') + " \"+jump\"");
     const std::vector<std::string> written = RewriteAndReadBack(dir, JoinLines(lines));
-    // Fifty console lines stay, the request with keys gets its binding, the one without none.
+    // Fifty console lines stay, the request with keys gets its binding, the one without none,
+    // and a binding longer than Korvex writes is dropped, not cut into a console line.
     ASSERT_EQ(written.size(), 8u + 50 + 1);
     EXPECT_EQ(written[8 + 49], "echo 49");
     EXPECT_EQ(written.back(), "BIND MOUSE1 \"+attack\"");
