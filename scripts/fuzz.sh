@@ -14,17 +14,8 @@ FUZZ_JOBS=${FUZZ_JOBS:-1}
 
 # The fuzz build needs clang and its fuzzer runtime on top of what the program needs.
 packages=(clang libclang-rt-14-dev cmake ninja-build ccache libgtest-dev libarchive-dev)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+source "$KORVEX_ROOT/scripts/packages.sh"
+install_packages "${packages[@]}"
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
