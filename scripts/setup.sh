@@ -7,7 +7,7 @@ KORVEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$KORVEX_ROOT/build}
 
 packages=(g++ make cmake ninja-build ccache pkg-config libgtest-dev qt6-base-dev qt6-qpa-plugins libgl-dev libarchive-dev libsdl2-dev
-          xvfb xauth xdotool x11-utils poppler-utils imagemagick openbox)
+          libbenchmark-dev xvfb xauth xdotool x11-utils poppler-utils imagemagick openbox)
 
 source "$KORVEX_ROOT/scripts/packages.sh"
 install_packages "${packages[@]}"

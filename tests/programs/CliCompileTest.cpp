@@ -1,11 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <map>
 
 #include "programs/CliCommandLine.h"
-#include "support/ProgramDirFixture.h"
-#include "support/RunProgram.h"
 
 namespace korvex {
 namespace {
@@ -24,10 +20,10 @@ Lines SplitLines(const std::string& text) {
 
 // The delivered Player-CFG "Player" (every option chosen) with delivered macros included
 // through korvex-cli run-macro, which prints the macro's output file.
-class CliCompile : public ::testing::Test {
+class CliCompile : public CliTest {
 protected:
     void Include(const std::string& macro, const std::string& arguments) {
-        const ProgramRun run = RunProgram(Cli(dir, "run-macro " + macro + " " + arguments), dir.root());
+        const ProgramRun run = Run("run-macro " + macro + " " + arguments);
         ASSERT_EQ(run.exitStatus, 0) << run.errors;
         dir.Write("players/Player/" + macro + ".out", run.output);
     }
@@ -40,7 +36,7 @@ protected:
                         "M_JUMP.MAC", "Jump", "Movement"});
     }
     ProgramRun Compile(const std::string& options = {}) {
-        return RunProgram(Cli(dir, options + "compile Player '" + dir.quakeDir() + "/korvex'"), dir.root());
+        return Run(options + "compile Player '" + dir.quakeDir() + "/korvex'");
     }
     // A script's lines after the mark that every script Korvex writes starts with.
     Lines Script(const std::string& name) {
@@ -54,8 +50,6 @@ protected:
         std::erase_if(files, [&](const auto& file) { return file.first.rfind(dir.Path("players"), 0) != 0; });
         return files;
     }
-
-    ProgramDirFixture dir;
 };
 
 TEST_F(CliCompile, WritesTheScriptsThatTheGameThenRuns) {
@@ -178,8 +172,8 @@ TEST_F(CliCompile, AnyReportedErrorGivesStatusOne) {
 }
 
 TEST_F(CliCompile, UnknownPlayerAndWrongUsage) {
-    EXPECT_EQ(RunProgram(Cli(dir, "compile Player"), dir.root()).exitStatus, 2);
-    const ProgramRun run = RunProgram(Cli(dir, "compile ../players '" + dir.quakeDir() + "/korvex'"), dir.root());
+    EXPECT_EQ(Run("compile Player").exitStatus, 2);
+    const ProgramRun run = Run("compile ../players '" + dir.quakeDir() + "/korvex'");
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_FALSE(dir.Exists("../quake2/korvex"));
 }

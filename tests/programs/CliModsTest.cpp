@@ -1,23 +1,41 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
 #include "programs/CliCommandLine.h"
-#include "support/ProgramDirFixture.h"
-#include "support/RunProgram.h"
+#include "support/ZipBuilder.h"
 
 namespace korvex {
 namespace {
 
 namespace fs = std::filesystem;
 
-class CliMods : public ::testing::Test {
+// HOME points into the test's directory: a launch must leave the player's own game data alone.
+class CliMods : public CliTest {
 protected:
     ProgramRun Run(const std::string& args) { return RunProgram("HOME='" + dir.root() + "/home' " + Cli(dir, args), dir.root()); }
-    std::string Quake(const std::string& relative) const { return dir.quakeDir() + "/" + relative; }
-
-    ProgramDirFixture dir;
 };
+
+TEST_F(CliMods, CheckPrintsTheDirectoriesTheGameAndTheOptions) {
+    dir.WriteLines("backup/backup.dat", {"/a/config.cfg", "/b/config.cfg"});
+    const ProgramRun run = Run("check");
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_NE(run.output.find("players\t" + dir.Path("players") + "\n"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("quake2\t" + dir.quakeDir() + "\n"), std::string::npos);
+    EXPECT_NE(run.output.find("options\tTRUE FALSE TRUE TRUE\n"), std::string::npos);
+    EXPECT_NE(run.output.find("pending-restore\t2\n"), std::string::npos);
+    EXPECT_TRUE(run.errors.empty()) << run.errors;
+
+    EXPECT_EQ(Run("no-such-command").exitStatus, 2);
+    EXPECT_EQ(Run("--bogus check").exitStatus, 2);
+    EXPECT_EQ(RunProgram(std::string(KORVEX_CLI), dir.root()).exitStatus, 2);
+
+    // A missing game exits with 1 without searching for it.
+    dir.WriteLines("quakepath.dat", {dir.root() + "/nowhere"});
+    const auto before = dir.Snapshot();
+    const ProgramRun missing = Run("check");
+    EXPECT_EQ(missing.exitStatus, 1);
+    EXPECT_EQ(missing.errors, "Quake II path not available. (Install Quake II first.)\n");
+    EXPECT_EQ(dir.Snapshot(), before);
+}
 
 TEST_F(CliMods, KeepTheCatalogueAsTheMODDialogsDo) {
     EXPECT_EQ(Run("add-mod 'Capture The Flag' ctf").exitStatus, 0);
@@ -62,7 +80,7 @@ TEST_F(CliMods, ADryRunShowsTheLaunchAndWritesNothingInTheGameTree) {
               std::string::npos)
         << run.output;
     for (const auto& [path, content] : dir.Snapshot())
-        if (path.rfind(dir.quakeDir(), 0) == 0) EXPECT_EQ(before.count(path), 1u) << path;
+        EXPECT_TRUE(path.rfind(dir.quakeDir(), 0) != 0 || before.count(path) == 1) << path;
     EXPECT_FALSE(fs::exists(dir.root() + "/home/.yq2"));
 }
 
@@ -82,6 +100,34 @@ TEST_F(CliMods, CheckWithYesRestoresWhatAKilledLaunchLeft) {
     EXPECT_EQ(ReadWholeFile(Quake("ctf/CONFIG.CFG")), "saved\r\n");
     EXPECT_FALSE(fs::exists(Quake("ctf/autoexec.cfg")));
     EXPECT_FALSE(dir.Exists("backup"));
+}
+
+TEST_F(CliMods, IdentifyScanAndInstallWithTheSampleDetectionFiles) {
+    fs::copy(KORVEX_DATA_DIR "/../tests/fixtures/automod", dir.Path("automod"));
+    EXPECT_EQ(Run("identify '" + Quake("ctf") + "'").output, "Capture The Flag\tctf\n");
+    EXPECT_EQ(Run("identify '" + Quake("baseq2") + "'").output, "..unknown..\n");
+    const ProgramRun scan = Run("scan-mods");
+    EXPECT_EQ(scan.exitStatus, 0) << scan.errors;
+    EXPECT_EQ(scan.output, "Arena (beta) (ARENA)\nCapture The Flag (CTF)\n");
+    EXPECT_EQ(Run("mods").output, "Arena (beta) (ARENA)\nCapture The Flag (CTF)\n");
+
+    const std::string ctf = dir.root() + "/ctf.zip";
+    WriteZip(ctf, {ZipFile("ctf/pak0.pak", "PACK new"), ZipFile("ctf/gamex86.dll", "sample game library 2")});
+    EXPECT_EQ(Run("install '" + ctf + "'").exitStatus, 1);  // "Is this correct?" answered No, no name given
+    const ProgramRun yes = Run("--yes install '" + ctf + "'");
+    EXPECT_EQ(yes.exitStatus, 0) << yes.errors;
+    EXPECT_EQ(yes.output, "Capture The Flag (CTF)\n");
+    EXPECT_EQ(ReadWholeFile(Quake("ctf/pak0.pak")), "PACK new");
+
+    const std::string rocket = dir.root() + "/rocket.exe";
+    WriteZip(rocket, {ZipFile("rocket/maps/r1.bsp", "map"), ZipFile("rocket/readme.txt", "hi")}, ProgramStub());
+    const ProgramRun named = Run("install '" + rocket + "' --name 'Rocket Arena' --dir rocket");
+    EXPECT_EQ(named.exitStatus, 0) << named.errors;
+    EXPECT_EQ(named.output, "Rocket Arena (ROCKET)\n");
+    EXPECT_EQ(ReadWholeFile(Quake("rocket/maps/r1.bsp")), "map");
+    EXPECT_FALSE(fs::exists(dir.Path("temp")));
+
+    EXPECT_EQ(Run("install '" + rocket + "' --name Half").exitStatus, 2);
 }
 
 }  // namespace

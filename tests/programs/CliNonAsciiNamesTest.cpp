@@ -2,15 +2,16 @@
 
 #include <filesystem>
 
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 #include "support/RunProgram.h"
 
 namespace korvex {
 namespace {
 
+using CliNonAsciiNames = ProgramDirTest;
+
 // Names on disk are UTF-8; inside Korvex, and in the files it writes, they are Windows-1252.
-TEST(CliNonAsciiNames, APlayerCfgAMacroAndTheProgramDirectoryWithUmlauts) {
-    ProgramDirFixture dir;
+TEST_F(CliNonAsciiNames, APlayerCfgAMacroAndTheProgramDirectoryWithUmlauts) {
     const std::string program = dir.root() + "/J\xC3\xBCrgen/";
     std::filesystem::rename(dir.programDir(), program);
     const auto cli = [&](const std::string& args) {

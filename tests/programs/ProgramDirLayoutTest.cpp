@@ -2,11 +2,13 @@
 
 #include <filesystem>
 
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 #include "support/RunProgram.h"
 
 namespace korvex {
 namespace {
+
+using ProgramDirLayout = ProgramDirTest;
 
 namespace fs = std::filesystem;
 
@@ -17,8 +19,7 @@ ProgramRun LayOut(const std::string& programDir) {
                       ".");
 }
 
-TEST(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerChanged) {
-    ProgramDirFixture dir;
+TEST_F(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerChanged) {
     const std::string program = dir.root() + "/installed";
     ASSERT_EQ(LayOut(program).exitStatus, 0);
     for (const char* entry : {"korvex.ini", "korvexoptions.dat", "players/lastplayer.dat", "players/bindings.dat",
@@ -45,8 +46,7 @@ ProgramRun LayOutDemo(const std::string& dest, const std::string& option = "") {
                       ".");
 }
 
-TEST(ProgramDirLayout, TheDemoKeepsWhatThePlayerMadeUntilLaidOutFresh) {
-    ProgramDirFixture dir;
+TEST_F(ProgramDirLayout, TheDemoKeepsWhatThePlayerMadeUntilLaidOutFresh) {
     const std::string demo = dir.root() + "/demo";
     ASSERT_EQ(LayOutDemo(demo).exitStatus, 0);
     EXPECT_TRUE(fs::exists(demo + "/korvex/korvex.ini"));

@@ -21,11 +21,12 @@ Button SafeAnswer(Buttons buttons) {
 
 bool IsQuestion(Buttons buttons) { return buttons != Buttons::Ok && buttons != Buttons::Abort; }
 
+// The next scripted answer; a dialog nobody scripted fails the test and gets fallback.
 template <typename Answer>
-Answer NextAnswer(std::deque<Answer>& answers, const std::string& caption) {
+Answer NextAnswer(std::deque<Answer>& answers, const std::string& caption, Answer fallback = {}) {
     if (answers.empty()) {
         ADD_FAILURE() << "unexpected dialog: " << caption;
-        return {};
+        return fallback;
     }
     Answer answer = answers.front();
     answers.pop_front();
@@ -136,11 +137,7 @@ UnknownModAnswer FakeHost::AskUnknownMod(const UnknownModRequest& request) {
 }
 
 DistributionKind FakeHost::AskDistributionKind() {
-    if (distributionAnswers.empty()) {
-        ADD_FAILURE() << "unexpected dialog: Kind of Distribution";
-        return DistributionKind::Cancel;
-    }
-    return NextAnswer(distributionAnswers, "Kind of Distribution");
+    return NextAnswer(distributionAnswers, "Kind of Distribution", DistributionKind::Cancel);
 }
 
 std::vector<std::string> FakeHost::ChooseInstallFiles(const InstallFilesRequest& request) {
@@ -184,24 +181,12 @@ bool FakeHost::AskDisclaimer() {
 
 std::string FakeHost::AskForKey() {
     keyRequests.push_back(keyPrompt);
-    if (keyAnswers.empty()) {
-        ADD_FAILURE() << "unexpected key request: " << keyPrompt;
-        return {};
-    }
-    std::string key = keyAnswers.front();
-    keyAnswers.pop_front();
-    return key;
+    return NextAnswer(keyAnswers, "key request " + keyPrompt);
 }
 
 IncludedMacroChoice FakeHost::AskMacroAlreadyIncluded(const std::string& description) {
     includedQuestions.push_back(description);
-    if (includedChoices.empty()) {
-        ADD_FAILURE() << "unexpected \"Macro Already Included\": " << description;
-        return IncludedMacroChoice::Cancel;
-    }
-    const IncludedMacroChoice choice = includedChoices.front();
-    includedChoices.pop_front();
-    return choice;
+    return NextAnswer(includedChoices, "Macro Already Included " + description, IncludedMacroChoice::Cancel);
 }
 
 void FakeHost::ShowBindingOverview(MacroOutput& overview) {

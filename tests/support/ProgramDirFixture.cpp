@@ -68,6 +68,14 @@ void ProgramDirFixture::WriteLines(const std::string& relative, const std::vecto
     Write(relative, JoinLines(lines));
 }
 
+void ProgramDirFixture::WriteMacro(const std::string& file, const std::string& description,
+                                   const std::string& category, const std::vector<std::string>& body) const {
+    std::vector<std::string> lines{"MACRO_DESC \"" + description + "\"", "MACRO_DETAILDESC \"help\"",
+                                   "MACRO_CAT \"" + category + "\""};
+    lines.insert(lines.end(), body.begin(), body.end());
+    WriteLines("macros/" + file, lines);
+}
+
 std::string ProgramDirFixture::Read(const std::string& relative) const { return ReadWholeFile(Path(relative)); }
 
 bool ProgramDirFixture::Exists(const std::string& relative) const { return fs::exists(Path(relative)); }

@@ -31,6 +31,9 @@ public:
     // Writes a file below the program directory; lines end with CR LF.
     void Write(const std::string& relative, const std::string& content) const;
     void WriteLines(const std::string& relative, const std::vector<std::string>& lines) const;
+    // Writes macros/<file>: its description, a help text and its category, then body.
+    void WriteMacro(const std::string& file, const std::string& description, const std::string& category,
+                    const std::vector<std::string>& body = {}) const;
     std::string Read(const std::string& relative) const;
     bool Exists(const std::string& relative) const;
     void Remove(const std::string& relative) const;

@@ -11,13 +11,8 @@
 namespace korvex {
 namespace {
 
-int Collect(archive*, void* data, const void* buffer, size_t length) {
+la_ssize_t Collect(archive*, void* data, const void* buffer, size_t length) {
     static_cast<std::string*>(data)->append(static_cast<const char*>(buffer), length);
-    return ARCHIVE_OK;
-}
-
-la_ssize_t CollectWrite(archive* a, void* data, const void* buffer, size_t length) {
-    Collect(a, data, buffer, length);
     return static_cast<la_ssize_t>(length);
 }
 
@@ -28,7 +23,7 @@ std::string BuildZip(const std::vector<ZipEntry>& entries, const std::string& st
     archive* writer = archive_write_new();
     archive_write_set_format_zip(writer);
     archive_write_set_bytes_in_last_block(writer, 1);
-    archive_write_open(writer, &zip, nullptr, CollectWrite, nullptr);
+    archive_write_open(writer, &zip, nullptr, Collect, nullptr);
     for (const ZipEntry& item : entries) {
         archive_entry* entry = archive_entry_new();
         archive_entry_set_pathname(entry, item.name.c_str());

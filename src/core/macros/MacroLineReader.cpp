@@ -39,11 +39,13 @@ bool DescriptionMissing(const TMacroResults& results) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\0'; }
 
-std::string TrimLeadingBlanks(std::string_view line) {
+std::size_t BlankPrefixLength(std::string_view line) {
     std::size_t start = 0;
     while (start < line.size() && IsBlank(line[start])) ++start;
-    return std::string(line.substr(start));
+    return start;
 }
+
+std::string TrimLeadingBlanks(std::string_view line) { return std::string(line.substr(BlankPrefixLength(line))); }
 
 std::string StripComment(std::string_view line) { return std::string(line.substr(0, line.find("//"))); }
 
@@ -73,9 +75,9 @@ std::optional<double> ParseMacroNumber(std::string_view text) {
     }
     if (pos != text.size()) return std::nullopt;
     // from_chars reads neither a leading plus nor a lone point before digits as written here.
-    std::string plain(text[0] == '+' ? text.substr(1) : text);
+    std::string_view plain = text[0] == '+' ? text.substr(1) : text;
     const bool negative = !plain.empty() && plain[0] == '-';
-    if (negative) plain.erase(0, 1);
+    if (negative) plain.remove_prefix(1);
     double value = 0;
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) return std::nullopt;
@@ -93,7 +95,7 @@ std::string FormatMacroNumber(double value) {
 }
 
 std::uint8_t SubstituteVariables(Korvex& app, std::string& line) {
-    line = TrimLeadingBlanks(line);
+    line.erase(0, BlankPrefixLength(line));
     if (app.interpreter.SkippingIfBlock) return 0;
     for (int expanded = 0;; ++expanded) {
         std::size_t p = line.find('&');
@@ -120,9 +122,16 @@ std::uint8_t ParseParameters(Korvex& app, const std::string& line, std::string_v
     return ParseParameterText(line, signature, start, params);
 }
 
-std::uint8_t ParseParameterText(std::string line, std::string_view signature, std::size_t start, MacroParams& params) {
-    params = {};
-    line = line.substr(std::min(start, line.size())) + ' ';
+std::uint8_t ParseParameterText(std::string_view text, std::string_view signature, std::size_t start,
+                                MacroParams& params) {
+    for (TMacroParam& param : params) {
+        param.Text.clear();
+        param.Value = 0;
+    }
+    text.remove_prefix(std::min(start, text.size()));
+    std::string line;
+    line.reserve(text.size() + 1);
+    line.append(text).push_back(' ');
     std::size_t pos = 0;
     for (std::size_t slot = 0; slot < signature.size(); ++slot) {
         while (pos < line.size() && IsBlank(line[pos])) ++pos;

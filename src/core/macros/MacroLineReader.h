@@ -31,6 +31,8 @@ std::uint8_t SubstituteVariables(Korvex& app, std::string& line);
 // Blanks are the space, the tab and the NUL character.
 bool IsBlank(char c);
 std::string TrimLeadingBlanks(std::string_view line);
+// The count of blanks a line starts with.
+std::size_t BlankPrefixLength(std::string_view line);
 // A comment starts at the first "//", also inside quotes.
 std::string StripComment(std::string_view line);
 int CountChar(char c, std::string_view text);
@@ -45,7 +47,8 @@ std::string FormatMacroNumber(double value);
 std::uint8_t ParseParameters(Korvex& app, const std::string& line, std::string_view signature, std::size_t start,
                              MacroParams& params);
 // The same for a signature known to fit the slots.
-std::uint8_t ParseParameterText(std::string line, std::string_view signature, std::size_t start, MacroParams& params);
+std::uint8_t ParseParameterText(std::string_view text, std::string_view signature, std::size_t start,
+                                MacroParams& params);
 // The command text of QUAKE_COMMAND: between the first and the last double quote.
 std::uint8_t ParseQuakeCommand(const std::string& line, std::size_t start, std::string& command);
 

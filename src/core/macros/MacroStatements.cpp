@@ -1,6 +1,7 @@
 #include "macros/MacroStatements.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -176,17 +177,19 @@ std::uint8_t ShowMessage(Statement& s) {
     return 0;
 }
 
-using Compute = std::function<std::optional<double>(Statement&, const std::vector<double>&)>;
+// At most two operands: the last parameter names the target variable.
+using Operands = std::array<double, 2>;
+using Compute = std::function<std::optional<double>(Statement&, const Operands&)>;
 
 // TAN, ADD, MULT, DIV and REAL2INT: operand variables in, one target variable out.
 std::uint8_t Numeric(Statement& s, std::string_view signature, const Compute& compute) {
     if (const auto code = s.Parse(signature)) return code;
     const std::size_t operands = signature.size() - 1;
-    std::vector<double> values;
+    Operands values{};
     for (std::size_t i = 0; i < operands; ++i) {
         const auto value = ParseMacroNumber(GetMacroVariable(s.app, s.p[i].Value));
         if (!value) return MacroErr::WrongType;
-        values.push_back(*value);
+        values[i] = *value;
     }
     const auto result = compute(s, values);
     if (!result) return 0;
@@ -197,7 +200,7 @@ std::uint8_t Numeric(Statement& s, std::string_view signature, const Compute& co
 
 std::uint8_t Tan(Statement& s) {
     bool cosineZero = false;
-    const auto code = Numeric(s, "NN", [&](Statement&, const std::vector<double>& v) -> std::optional<double> {
+    const auto code = Numeric(s, "NN", [&](Statement&, const Operands& v) -> std::optional<double> {
         if (std::cos(v[0]) == 0) {
             cosineZero = true;
             return std::nullopt;
@@ -208,7 +211,7 @@ std::uint8_t Tan(Statement& s) {
 }
 
 std::uint8_t Div(Statement& s) {
-    return Numeric(s, "NNN", [](Statement& st, const std::vector<double>& v) -> std::optional<double> {
+    return Numeric(s, "NNN", [](Statement& st, const Operands& v) -> std::optional<double> {
         if (v[1] == 0) {
             ReportMacroError(st.app, st.LineNumber(), MacroErr::DivisionByZero);
             return std::nullopt;
@@ -225,7 +228,7 @@ std::uint8_t QuakeCommand(Statement& s) {
     return 0;
 }
 
-std::uint8_t CarryOut(Statement& s, const std::string& upper) {
+std::uint8_t CarryOut(Statement& s, std::string_view upper) {
     const auto is = [&](std::string_view keyword) {
         if (upper.compare(0, keyword.size(), keyword) != 0) return false;
         s.start = keyword.size();
@@ -262,10 +265,18 @@ std::uint8_t CarryOut(Statement& s, const std::string& upper) {
 }  // namespace
 
 std::uint8_t ExecuteMacroLine(Korvex& app, const std::string& line) {
-    const std::string prepared = TrimLeadingBlanks(StripComment(line)) + ' ';
-    if (prepared == " ") return 0;
+    std::string_view text = std::string_view(line).substr(0, line.find("//"));
+    text.remove_prefix(BlankPrefixLength(text));
+    if (text.empty()) return 0;
+    std::string prepared;
+    prepared.reserve(text.size() + 1);
+    prepared.append(text).push_back(' ');
+    // The keywords are compared in capitals; the longest with its space is "MACRO_DETAILDESC ".
+    std::array<char, 24> keyword{};
+    const std::size_t keywordLength = std::min(prepared.size(), keyword.size());
+    for (std::size_t i = 0; i < keywordLength; ++i) keyword[i] = UpperChar(prepared[i]);
     Statement statement{app, prepared, 0};
-    return CarryOut(statement, UpperCaseAscii(prepared));
+    return CarryOut(statement, std::string_view(keyword.data(), keywordLength));
 }
 
 }  // namespace korvex

@@ -54,24 +54,19 @@ bool ParseCondition(const std::string& line, Condition& condition) {
     return false;
 }
 
-struct DetectionFile {
-    std::string fileName;
-    std::string modName;
-};
-
 // One detection file against the directory; false when one of its lines fails.
-bool TryDetectionFile(Korvex& app, const std::string& path, const std::string& directory,
+bool TryDetectionFile(Korvex& app, const DetectionFile& file, const std::string& directory,
                       const std::vector<std::string>& directoryFiles, bool forModScan, AutoModResult& result) {
-    LineReader reader;
-    if (!reader.Open(path)) {
-        FatalError(app, Err::CouldntOpenFile, FileName(path));
+    if (!file.lines) {
+        FatalError(app, Err::CouldntOpenFile, file.fileName);
         return false;
     }
+    const std::vector<std::string>& lines = *file.lines;
     AutoModMatch match;
     bool nothingElse = false;
-    result.usualDirectory = reader.ReadLine();
-    while (!reader.AtEnd()) {
-        const std::string line = reader.ReadLine();
+    result.usualDirectory = lines.empty() ? std::string() : lines.front();
+    for (std::size_t next = 1; next < lines.size(); ++next) {
+        const std::string& line = lines[next];
         if (EqualsIgnoringCase(line, "nothingelse")) {
             nothingElse = true;
         } else if (EqualsIgnoringCase(line, "noentry")) {
@@ -81,7 +76,7 @@ bool TryDetectionFile(Korvex& app, const std::string& path, const std::string& d
         } else {
             Condition condition;
             if (!ParseCondition(line, condition)) {
-                FatalError(app, Err::InvalidAutoModFile, FileName(path));
+                FatalError(app, Err::InvalidAutoModFile, file.fileName);
                 return false;
             }
             const bool holds = condition.op == '#'
@@ -175,18 +170,32 @@ std::vector<std::string> DetectionFilesInTrialOrder(const std::string& autoModDi
     return names;
 }
 
+std::vector<DetectionFile> ReadDetectionFiles(const std::string& autoModDir) {
+    std::vector<DetectionFile> files;
+    for (const std::string& fileName : DetectionFilesInTrialOrder(autoModDir)) {
+        DetectionFile& file = files.emplace_back();
+        file.fileName = fileName;
+        if (std::vector<std::string> lines; ReadAllLines(JoinPath(autoModDir, fileName), lines)) file.lines = std::move(lines);
+    }
+    return files;
+}
+
 AutoModResult DetectModByAutoModFiles(Korvex& app, const std::string& directory, bool forModScan) {
+    return DetectModByAutoModFiles(app, ReadDetectionFiles(app.dirs.autoMod), directory, forModScan);
+}
+
+AutoModResult DetectModByAutoModFiles(Korvex& app, const std::vector<DetectionFile>& detectionFiles,
+                                      const std::string& directory, bool forModScan) {
     const std::vector<std::string> directoryFiles = DirectoryFiles(directory);
     AutoModResult result;
-    for (const std::string& fileName : DetectionFilesInTrialOrder(app.dirs.autoMod)) {
+    for (const DetectionFile& file : detectionFiles) {
         AutoModResult attempt;
-        const bool matches = TryDetectionFile(app, JoinPath(app.dirs.autoMod, fileName), directory, directoryFiles,
-                                              forModScan, attempt);
+        const bool matches = TryDetectionFile(app, file, directory, directoryFiles, forModScan, attempt);
         result.noEntry = attempt.noEntry;
         if (app.shuttingDown) return result;
         if (matches) {
             result.found = true;
-            result.modName = ModNameOfDetectionFile(fileName);
+            result.modName = ModNameOfDetectionFile(file.fileName);
             result.usualDirectory = attempt.usualDirectory;
             return result;
         }

@@ -2,6 +2,7 @@
 // the automod directory, and writing a new detection file for a MOD the player named.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,19 @@ std::vector<std::string> DirectoryFiles(const std::string& directory);
 // The detection files, in the order they are tried: the last in alphabetical order first.
 std::vector<std::string> DetectionFilesInTrialOrder(const std::string& autoModDir);
 
+// A detection file as detection tries it: its lines, or none when it could not be read (which
+// ends the program when it is tried).
+struct DetectionFile {
+    std::string fileName;
+    std::optional<std::vector<std::string>> lines;
+};
+// The detection files of the automod directory in trial order, each read once.
+std::vector<DetectionFile> ReadDetectionFiles(const std::string& autoModDir);
+
 AutoModResult DetectModByAutoModFiles(Korvex& app, const std::string& directory, bool forModScan);
+// The same against detection files read before: a scan reads them once for all its directories.
+AutoModResult DetectModByAutoModFiles(Korvex& app, const std::vector<DetectionFile>& detectionFiles,
+                                      const std::string& directory, bool forModScan);
 
 // Writes a numbered detection file that describes the directory's present files exactly.
 bool RememberModification(Korvex& app, const std::string& directory, const std::string& modName,

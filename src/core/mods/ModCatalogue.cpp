@@ -14,12 +14,10 @@ bool IsIgnoredMod(const std::string& name, const std::string& directory) {
     return LowerCaseAscii(name) == "..unknown.." || (!directory.empty() && directory.back() == '.');
 }
 
-bool WriteNewEntry(Korvex& app, const std::string& name, const std::string& directory) {
+// path: the existing entry file, or where a new one goes.
+bool WriteNewEntry(Korvex& app, const std::string& name, const std::string& directory, const std::string& path) {
     ModEntry entry;
     entry.treeText = ModTreeText(name, directory);
-    const std::string path = FileExists(ModEntryPath(app.dirs, directory))
-                                 ? ModEntryPath(app.dirs, directory)
-                                 : JoinPath(app.dirs.mods, LowerCaseAscii(directory));
     if (WriteModEntry(path, entry)) return true;
     ShowError(app, Err::CouldntCreateFile, JoinPath(app.dirs.mods, directory));
     return false;
@@ -66,11 +64,12 @@ void LoadModCatalogue(Korvex& app) {
 
 bool AddModToCatalogue(Korvex& app, const std::string& name, const std::string& directory) {
     if (IsIgnoredMod(name, directory) || !AcceptModDirectory(app, directory)) return false;
-    if (FileExists(ModEntryPath(app.dirs, directory))) {
+    // A look-up that ignores case lists the mods directory: once here, not for every step.
+    if (FileExists(JoinPath(app.dirs.mods, directory))) {
         ShowError(app, Err::ModAlreadyAvailable, directory);
         return false;
     }
-    if (!WriteNewEntry(app, name, directory)) return false;
+    if (!WriteNewEntry(app, name, directory, JoinPath(app.dirs.mods, LowerCaseAscii(directory)))) return false;
     app.modTree.mods.push_back({ModTreeText(name, directory), {}});
     SortModTree(app.modTree);
     app.host.ModTreeChanged();
@@ -80,11 +79,12 @@ bool AddModToCatalogue(Korvex& app, const std::string& name, const std::string& 
 // The Player-CFGs the rewritten file no longer lists are dropped from the tree at once.
 void ReplaceModEntry(Korvex& app, const std::string& name, const std::string& directory) {
     if (IsIgnoredMod(name, directory) || !AcceptModDirectory(app, directory)) return;
-    if (!FileExists(ModEntryPath(app.dirs, directory))) {
+    const std::string path = ModEntryPath(app.dirs, directory);
+    if (!FileExists(path)) {
         AddModToCatalogue(app, name, directory);
         return;
     }
-    if (!WriteNewEntry(app, name, directory)) return;
+    if (!WriteNewEntry(app, name, directory, path)) return;
     for (ModNode& mod : app.modTree.mods) {
         if (!EqualsIgnoringCase(ModDirOfNodeText(mod.text), directory)) continue;
         mod.text = ModTreeText(name, UpperCaseAscii(directory));

@@ -15,28 +15,36 @@ bool AskYesNo(Korvex& app, const std::string& question) {
     return app.host.ShowMessage(Icon::Question, question, Buttons::YesNo) == Button::Yes;
 }
 
-void NameUnknownMod(Korvex& app, const std::string& base, const std::string& name, bool noEntry) {
+// True when a new detection file was written for the directory.
+bool NameUnknownMod(Korvex& app, const std::string& base, const std::string& name, bool noEntry) {
     const std::string directory = JoinPath(base, name);
     UnknownModRequest request;
     request.directoryName = name;
     request.readmeDirectory = directory;
     request.viewReadme = [&app](const std::string& file) { ViewReadme(app, file); };
     const UnknownModAnswer answer = app.host.AskUnknownMod(request);
-    if (!answer.confirmed) return;
+    if (!answer.confirmed) return false;
     if (!noEntry) AddModToCatalogue(app, answer.name, UpperCaseAscii(name));
     if (!AskYesNo(app, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?"))
-        return;
-    if (!RememberModification(app, directory, answer.name, name))
-        app.host.ShowMessage(Icon::Error, "Couldn't save information about this modification. (" + name + ")",
-                             Buttons::Ok);
+        return false;
+    if (RememberModification(app, directory, answer.name, name)) return true;
+    app.host.ShowMessage(Icon::Error, "Couldn't save information about this modification. (" + name + ")",
+                         Buttons::Ok);
+    return false;
 }
 
 }  // namespace
 
 IdentifiedMod IdentifyModDirectory(Korvex& app, const std::string& base, const std::string& name, bool interactive,
                                    bool confirm, bool forModScan) {
+    return IdentifyModDirectory(app, ReadDetectionFiles(app.dirs.autoMod), base, name, interactive, confirm, forModScan);
+}
+
+IdentifiedMod IdentifyModDirectory(Korvex& app, const std::vector<DetectionFile>& detectionFiles,
+                                   const std::string& base, const std::string& name, bool interactive, bool confirm,
+                                   bool forModScan) {
     const std::string directory = JoinPath(base, name);
-    const AutoModResult detected = DetectModByAutoModFiles(app, directory, forModScan);
+    const AutoModResult detected = DetectModByAutoModFiles(app, detectionFiles, directory, forModScan);
     IdentifiedMod result{false, detected.modName, detected.usualDirectory, detected.noEntry};
     if (app.shuttingDown) return result;
     if (detected.found) {
@@ -50,7 +58,7 @@ IdentifiedMod IdentifyModDirectory(Korvex& app, const std::string& base, const s
             return result;
         }
     }
-    if (interactive) NameUnknownMod(app, base, name, detected.noEntry);
+    if (interactive) result.remembered = NameUnknownMod(app, base, name, detected.noEntry);
     return result;
 }
 
@@ -65,8 +73,12 @@ void RunCompleteModScan(Korvex& app, bool ask) {
         if (entry.isDirectory) directories.push_back(entry.name);
     // The questions come in alphabetical order, whatever order the file system lists.
     SortAsListBox(directories);
+    // Read once for the whole scan, and again when the scan remembered a MOD: the directories
+    // after it are tried against its new detection file too.
+    std::vector<DetectionFile> detectionFiles = ReadDetectionFiles(app.dirs.autoMod);
     for (const std::string& name : directories) {
-        IdentifyModDirectory(app, app.quakeDir, name, true, true, true);
+        if (IdentifyModDirectory(app, detectionFiles, app.quakeDir, name, true, true, true).remembered)
+            detectionFiles = ReadDetectionFiles(app.dirs.autoMod);
         if (app.shuttingDown) return;
     }
 }

@@ -17,12 +17,17 @@ struct IdentifiedMod {
     std::string modName = kUnknownModName;
     std::string usualDirectory;
     bool noEntry = false;
+    bool remembered = false;  // a new detection file was written for the directory
 };
 
 // Identifies base/name. Interactive: a recognised MOD enters the catalogue, an unknown one
 // is named in the "Unknown Modification" dialog; confirm asks whether the match is right.
 IdentifiedMod IdentifyModDirectory(Korvex& app, const std::string& base, const std::string& name, bool interactive,
                                    bool confirm, bool forModScan);
+// The same against detection files read before (ReadDetectionFiles).
+IdentifiedMod IdentifyModDirectory(Korvex& app, const std::vector<DetectionFile>& detectionFiles,
+                                   const std::string& base, const std::string& name, bool interactive, bool confirm,
+                                   bool forModScan);
 
 // Empties the catalogue and identifies every directory of the Quake II directory; ask puts
 // the question first when the catalogue holds MODs.

@@ -52,10 +52,20 @@ std::optional<mode_t> ModeOf(const std::string& path) {
     return info.st_mode;
 }
 
-std::int64_t CreationTimeOf(const std::string& path) {
+// What path names exactly, not following a final symbolic link, in one call; nothing when
+// it does not exist.
+std::optional<DirEntry> StatEntry(const std::string& path) {
     struct statx info {};
-    if (::statx(AT_FDCWD, NativePath(path).c_str(), AT_SYMLINK_NOFOLLOW, STATX_BTIME | STATX_CTIME, &info) != 0) return 0;
-    return (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : info.stx_ctime.tv_sec;
+    if (::statx(AT_FDCWD, NativePath(path).c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS | STATX_BTIME, &info) != 0)
+        return std::nullopt;
+    DirEntry entry;
+    entry.name = FileName(path);
+    entry.isDirectory = S_ISDIR(info.stx_mode);
+    entry.isSymbolicLink = S_ISLNK(info.stx_mode);
+    entry.readOnly = (info.stx_mode & S_IWUSR) == 0;
+    entry.size = static_cast<std::uintmax_t>(info.stx_size);
+    entry.creationTime = (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : info.stx_ctime.tv_sec;
+    return entry;
 }
 
 }  // namespace
@@ -116,24 +126,17 @@ bool RegularFileExists(const std::string& path) {
 }
 
 std::optional<DirEntry> LookUpEntry(const std::string& path) {
+    if (auto exact = StatEntry(path)) return exact;
     const std::string full = ResolveCase(path);
-    struct stat info {};
-    if (::lstat(NativePath(full).c_str(), &info) != 0) return std::nullopt;
-    DirEntry entry;
-    entry.name = FileName(full);
-    entry.isDirectory = S_ISDIR(info.st_mode);
-    entry.isSymbolicLink = S_ISLNK(info.st_mode);
-    entry.readOnly = (info.st_mode & S_IWUSR) == 0;
-    entry.size = static_cast<std::uintmax_t>(info.st_size);
-    entry.creationTime = CreationTimeOf(full);
-    return entry;
+    return full == path ? std::nullopt : StatEntry(full);
 }
 
+// The names come from the listing itself: each is looked up as it is spelt.
 std::vector<DirEntry> ListDirectory(const std::string& directory) {
     const std::string resolved = ResolveCase(directory);
     std::vector<DirEntry> entries;
     for (const std::string& name : EntryNames(resolved)) {
-        auto entry = LookUpEntry(JoinPath(resolved, name));
+        auto entry = StatEntry(JoinPath(resolved, name));
         if (!entry) continue;
         entry->name = name;
         entries.push_back(std::move(*entry));

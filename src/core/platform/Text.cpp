@@ -7,7 +7,6 @@
 namespace korvex {
 namespace {
 
-char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Code points of the bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
@@ -38,7 +37,16 @@ char CodePointToCp1252(char32_t cp) {
     return '?';
 }
 
+// Plain ASCII is spelt the same in both encodings; most names are.
+bool IsAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<std::uint8_t>(c) >= 0x80) return false;
+    return true;
+}
+
 }  // namespace
+
+char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 std::string UpperCaseAscii(std::string_view text) {
     std::string result(text);
@@ -77,6 +85,7 @@ std::string TrimBlanksAndNuls(std::string_view text) {
 }
 
 std::string Cp1252ToUtf8(std::string_view text) {
+    if (IsAscii(text)) return std::string(text);
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
@@ -87,6 +96,7 @@ std::string Cp1252ToUtf8(std::string_view text) {
 }
 
 std::string Utf8ToCp1252(std::string_view text) {
+    if (IsAscii(text)) return std::string(text);
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {

@@ -7,6 +7,7 @@
 namespace korvex {
 
 // Only the ASCII letters change; every other byte stays as it is.
+char UpperChar(char c);  // a-z to A-Z, anything else as it is
 std::string UpperCaseAscii(std::string_view text);
 std::string LowerCaseAscii(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);

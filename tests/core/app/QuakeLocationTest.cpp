@@ -6,36 +6,35 @@
 #include "app/QuakeLocation.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
 
+using QuakeLocation = ProgramDirTest;
+
 std::string Question(const std::string& exe) { return "Is this your Quake II directory?\r\n\n" + exe; }
 
-TEST(QuakeLocation, AStoredValidDirectoryStartsWithoutASearchWhateverTheGamesLetterCase) {
-    ProgramDirFixture dir;
+TEST_F(QuakeLocation, AStoredValidDirectoryStartsWithoutASearchWhateverTheGamesLetterCase) {
     std::filesystem::rename(dir.quakeDir() + "/QUAKE2.EXE", dir.quakeDir() + "/Quake2.exe");
-    LoadQuakeDir(dir.app());
-    EXPECT_EQ(dir.app().quakeDir, dir.quakeDir());
-    EXPECT_TRUE(dir.host().statusTexts.empty());
-    EXPECT_TRUE(dir.host().boxes.empty());
+    LoadQuakeDir(app);
+    EXPECT_EQ(app.quakeDir, dir.quakeDir());
+    EXPECT_TRUE(host.statusTexts.empty());
+    EXPECT_TRUE(host.boxes.empty());
     EXPECT_FALSE(IsQuakeDir(dir.quakeDir() + "/baseq2"));
 }
 
-TEST(QuakeLocation, AStaleDirectoryIsSearchedAgainAndReplacedAfterConfirmation) {
-    ProgramDirFixture dir;
+TEST_F(QuakeLocation, AStaleDirectoryIsSearchedAgainAndReplacedAfterConfirmation) {
     dir.WriteLines("quakepath.dat", {dir.root() + "/gone"});
-    dir.host().Expect(Icon::Question, Question(dir.quakeDir() + "/QUAKE2.EXE"), Button::Yes);
-    LoadQuakeDir(dir.app());
-    EXPECT_EQ(dir.app().quakeDir, dir.quakeDir());
+    host.Expect(Icon::Question, Question(dir.quakeDir() + "/QUAKE2.EXE"), Button::Yes);
+    LoadQuakeDir(app);
+    EXPECT_EQ(app.quakeDir, dir.quakeDir());
     EXPECT_EQ(dir.Read("quakepath.dat"), dir.quakeDir() + "\r\n");
-    EXPECT_EQ(dir.host().statusTexts, std::vector<std::string>{"Please stand by while I search for Quake II"});
-    EXPECT_FALSE(dir.host().statusOpen);
+    EXPECT_EQ(host.statusTexts, std::vector<std::string>{"Please stand by while I search for Quake II"});
+    EXPECT_FALSE(host.statusOpen);
 }
 
-TEST(QuakeLocation, ASecondGameInTheSameTreeIsOfferedOnlyAfterTheFirstWasDeclined) {
-    ProgramDirFixture dir;
+TEST_F(QuakeLocation, ASecondGameInTheSameTreeIsOfferedOnlyAfterTheFirstWasDeclined) {
     dir.Remove("quakepath.dat");
     const std::string top = dir.quakeDir() + "/QUAKE2.EXE";
     const std::string deeper = dir.quakeDir() + "/ctf/old/quake2.exe";
@@ -47,46 +46,43 @@ TEST(QuakeLocation, ASecondGameInTheSameTreeIsOfferedOnlyAfterTheFirstWasDecline
                           })->name == "QUAKE2.EXE";
     const std::string first = topFirst ? top : deeper;
     const std::string second = topFirst ? deeper : top;
-    dir.host().Expect(Icon::Question, Question(first), Button::No);
-    dir.host().Expect(Icon::Question, Question(second), Button::Yes);
-    LoadQuakeDir(dir.app());
-    EXPECT_EQ(dir.app().quakeDir, ParentDirectory(second));
+    host.Expect(Icon::Question, Question(first), Button::No);
+    host.Expect(Icon::Question, Question(second), Button::Yes);
+    LoadQuakeDir(app);
+    EXPECT_EQ(app.quakeDir, ParentDirectory(second));
     EXPECT_EQ(dir.Read("quakepath.dat"), ParentDirectory(second) + "\r\n");
 }
 
-TEST(QuakeLocation, DecliningEveryFindEndsTheProgramWithMessage11) {
-    ProgramDirFixture dir;
+TEST_F(QuakeLocation, DecliningEveryFindEndsTheProgramWithMessage11) {
     dir.Remove("quakepath.dat");
-    dir.host().Expect(Icon::Question, Question(dir.quakeDir() + "/QUAKE2.EXE"), Button::No);
-    LoadQuakeDir(dir.app());
-    EXPECT_TRUE(dir.app().quakeDir.empty());
-    EXPECT_TRUE(dir.app().shuttingDown);
-    EXPECT_EQ(dir.host().BoxTexts().back(), "Quake II path not available. (Install Quake II first.)");
+    host.Expect(Icon::Question, Question(dir.quakeDir() + "/QUAKE2.EXE"), Button::No);
+    LoadQuakeDir(app);
+    EXPECT_TRUE(app.quakeDir.empty());
+    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_EQ(host.BoxTexts().back(), "Quake II path not available. (Install Quake II first.)");
     EXPECT_FALSE(dir.Exists("quakepath.dat"));
 }
 
-TEST(QuakeLocation, TheSearchStopsAtADepthAndLetsTheWindowRepaint) {
-    ProgramDirFixture dir;
+TEST_F(QuakeLocation, TheSearchStopsAtADepthAndLetsTheWindowRepaint) {
     dir.Remove("quakepath.dat");
     std::string deep = dir.root() + "/deep";
     for (int level = 0; level < 13; ++level) deep += "/d";
     WriteWholeFile(deep + "/QUAKE2.EXE", "");
-    dir.app().quakeSearchRoots = {dir.root() + "/deep"};
-    LoadQuakeDir(dir.app());
-    EXPECT_TRUE(dir.app().shuttingDown) << "no question about the game thirteen levels down";
-    EXPECT_GE(dir.host().pendingEventRuns, 13);
+    app.quakeSearchRoots = {dir.root() + "/deep"};
+    LoadQuakeDir(app);
+    EXPECT_TRUE(app.shuttingDown) << "no question about the game thirteen levels down";
+    EXPECT_GE(host.pendingEventRuns, 13);
     EXPECT_TRUE(IsLocalDirectory(dir.root()));
 }
 
-TEST(QuakeLocation, AnUnwritableLocationFileIsReportedAndTheFindStillUsed) {
-    ProgramDirFixture dir;
+TEST_F(QuakeLocation, AnUnwritableLocationFileIsReportedAndTheFindStillUsed) {
     dir.Remove("quakepath.dat");
     std::filesystem::create_directories(dir.Path("quakepath.dat"));
-    dir.host().Expect(Icon::Question, Question(dir.quakeDir() + "/QUAKE2.EXE"), Button::Yes);
-    LoadQuakeDir(dir.app());
-    EXPECT_EQ(dir.app().quakeDir, dir.quakeDir());
-    EXPECT_EQ(dir.host().BoxTexts().back(), "Couldn't create file. (" + dir.Path("quakepath.dat") + ")");
-    EXPECT_FALSE(dir.app().shuttingDown);
+    host.Expect(Icon::Question, Question(dir.quakeDir() + "/QUAKE2.EXE"), Button::Yes);
+    LoadQuakeDir(app);
+    EXPECT_EQ(app.quakeDir, dir.quakeDir());
+    EXPECT_EQ(host.BoxTexts().back(), "Couldn't create file. (" + dir.Path("quakepath.dat") + ")");
+    EXPECT_FALSE(app.shuttingDown);
 }
 
 }  // namespace

@@ -3,28 +3,31 @@
 #include <filesystem>
 
 #include "app/InstanceGuard.h"
+#include "app/Messages.h"
 #include "app/StartUp.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
 
+using StartUpTest = ProgramDirTest;
+
 using Texts = std::vector<std::string>;
+using Messages = ProgramDirTest;
 
 const std::string kSecondCopy =
     "Cannot run a second copy of Korvex. (If no second copy is active your system might be crashed before. "
     "Then please select Ignore.)";
 
-TEST(StartUp, ASecondInstanceCancelledTouchesNothingAndIgnoredStartsAndRemovesTheMarkerAtExit) {
-    ProgramDirFixture cancelled;
-    cancelled.Write("INKORVEX.INF", "");
-    cancelled.WriteLines("backup/backup.dat", {"/somewhere/config.cfg"});
-    cancelled.WriteLines("backup/delete.dat", {"/somewhere/autoexec.cfg"});
-    cancelled.WriteLines("korvexoptions.dat", {"FALSE", "TRUE", "FALSE", "TRUE"});
-    const auto before = cancelled.Snapshot();
-    cancelled.host().Expect(Icon::Error, kSecondCopy, Button::Cancel);
-    EXPECT_FALSE(RunInstanceGuard(cancelled.app()));
-    EXPECT_EQ(cancelled.Snapshot(), before);
+TEST_F(StartUpTest, ASecondInstanceCancelledTouchesNothingAndIgnoredStartsAndRemovesTheMarkerAtExit) {
+    dir.Write("INKORVEX.INF", "");
+    dir.WriteLines("backup/backup.dat", {"/somewhere/config.cfg"});
+    dir.WriteLines("backup/delete.dat", {"/somewhere/autoexec.cfg"});
+    dir.WriteLines("korvexoptions.dat", {"FALSE", "TRUE", "FALSE", "TRUE"});
+    const auto before = dir.Snapshot();
+    host.Expect(Icon::Error, kSecondCopy, Button::Cancel);
+    EXPECT_FALSE(RunInstanceGuard(app));
+    EXPECT_EQ(dir.Snapshot(), before);
 
     ProgramDirFixture ignored;
     ignored.Write("INKORVEX.INF", "");
@@ -37,41 +40,39 @@ TEST(StartUp, ASecondInstanceCancelledTouchesNothingAndIgnoredStartsAndRemovesTh
     EXPECT_EQ(ignored.host().boxes.size(), 1u);
 }
 
-TEST(StartUp, NormalRunShowsTheLoadingStepsInOrderAndSavesAtExit) {
-    ProgramDirFixture dir;
+TEST_F(StartUpTest, NormalRunShowsTheLoadingStepsInOrderAndSavesAtExit) {
     dir.WriteLines("korvexoptions.dat", {"TRUE", "FALSE", "TRUE", "TRUE"});
-    ASSERT_TRUE(RunInstanceGuard(dir.app()));
+    ASSERT_TRUE(RunInstanceGuard(app));
     EXPECT_TRUE(dir.Exists("INKORVEX.INF"));
-    StartUp(dir.app());
-    EXPECT_EQ(dir.host().statusTexts,
+    StartUp(app);
+    EXPECT_EQ(host.statusTexts,
               (Texts{"Adding macros...", "Loading Player-CFG...", "Adding Player-Models...", "Adding modifications..."}));
-    EXPECT_FALSE(dir.host().statusOpen);
-    EXPECT_EQ(dir.app().currentPlayerName, "Player");
-    EXPECT_TRUE(dir.host().boxes.empty());
+    EXPECT_FALSE(host.statusOpen);
+    EXPECT_EQ(app.currentPlayerName, "Player");
+    EXPECT_TRUE(host.boxes.empty());
 
     dir.Remove("players/lastplayer.dat");
-    dir.app().options.quitAfterLaunching = true;
-    ExitProgram(dir.app());
+    app.options.quitAfterLaunching = true;
+    ExitProgram(app);
     EXPECT_EQ(dir.Read("players/lastplayer.dat"), "Player\r\n");
     EXPECT_EQ(dir.Read("korvexoptions.dat"), "TRUE\r\nTRUE\r\nTRUE\r\nTRUE\r\n");
     EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
 }
 
-TEST(StartUp, TheDisclaimerRejectedEndsSilentlyAndAcceptedWelcomesOnce) {
-    ProgramDirFixture rejected;
-    rejected.Write("korvex.ini", "");
-    rejected.host().disclaimerAccepted = false;
-    RunInstanceGuard(rejected.app());
-    StartUp(rejected.app());
-    EXPECT_EQ(rejected.host().disclaimerShown, 1);
-    EXPECT_EQ(rejected.host().closeRequests, 1);
-    EXPECT_FALSE(rejected.host().mainWindowShown);
-    EXPECT_TRUE(rejected.host().boxes.empty());
-    const auto before = rejected.Snapshot();
-    ExitProgram(rejected.app());
-    EXPECT_TRUE(rejected.Exists("korvex.ini"));
-    EXPECT_FALSE(rejected.Exists("INKORVEX.INF"));
-    EXPECT_EQ(rejected.Snapshot().size() + 1, before.size());  // only the marker went
+TEST_F(StartUpTest, TheDisclaimerRejectedEndsSilentlyAndAcceptedWelcomesOnce) {
+    dir.Write("korvex.ini", "");
+    host.disclaimerAccepted = false;
+    RunInstanceGuard(app);
+    StartUp(app);
+    EXPECT_EQ(host.disclaimerShown, 1);
+    EXPECT_EQ(host.closeRequests, 1);
+    EXPECT_FALSE(host.mainWindowShown);
+    EXPECT_TRUE(host.boxes.empty());
+    const auto before = dir.Snapshot();
+    ExitProgram(app);
+    EXPECT_TRUE(dir.Exists("korvex.ini"));
+    EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
+    EXPECT_EQ(dir.Snapshot().size() + 1, before.size());  // only the marker went
 
     // The first start scans the Quake II directory; the sample tree's detection files know its MODs.
     ProgramDirFixture accepted;
@@ -100,63 +101,73 @@ TEST(StartUp, TheDisclaimerRejectedEndsSilentlyAndAcceptedWelcomesOnce) {
     EXPECT_TRUE(secondHost.boxes.empty());
 }
 
-TEST(StartUp, MissingLastPlayerIsFatalAndNothingIsSaved) {
-    ProgramDirFixture dir;
+TEST_F(StartUpTest, MissingLastPlayerIsFatalAndNothingIsSaved) {
     dir.WriteLines("korvexoptions.dat", {"FALSE", "FALSE", "FALSE", "FALSE"});
     dir.Remove("players/lastplayer.dat");
-    RunInstanceGuard(dir.app());
-    StartUp(dir.app());
-    EXPECT_EQ(dir.host().BoxTexts(), Texts{"Initialization failed. (You should re-install the program.)"});
-    EXPECT_TRUE(dir.app().shuttingDown);
-    ExitProgram(dir.app());
+    RunInstanceGuard(app);
+    StartUp(app);
+    EXPECT_EQ(host.BoxTexts(), Texts{"Initialization failed. (You should re-install the program.)"});
+    EXPECT_TRUE(app.shuttingDown);
+    ExitProgram(app);
     EXPECT_EQ(dir.Read("korvexoptions.dat"), "FALSE\r\nFALSE\r\nFALSE\r\nFALSE\r\n");
     EXPECT_FALSE(dir.Exists("players/lastplayer.dat"));
     EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
 }
 
-TEST(StartUp, ProgramOptionsRoundTripAndAShortFileLeavesTheRestUnchecked) {
-    ProgramDirFixture dir;
+TEST_F(StartUpTest, ProgramOptionsRoundTripAndAShortFileLeavesTheRestUnchecked) {
     const std::pair<Texts, std::string> cases[] = {{{"true", "TrUe"}, "TRUE\r\nTRUE\r\nFALSE\r\nFALSE\r\n"},
                                                    {{"FALSE", "TRUE", "FALSE", "TRUE"}, "FALSE\r\nTRUE\r\nFALSE\r\nTRUE\r\n"}};
     for (const auto& [lines, saved] : cases) {
         dir.WriteLines("korvexoptions.dat", lines);
-        LoadProgramOptions(dir.app());
+        LoadProgramOptions(app);
         dir.Remove("korvexoptions.dat");
-        SaveProgramOptions(dir.app());
+        SaveProgramOptions(app);
         EXPECT_EQ(dir.Read("korvexoptions.dat"), saved);
     }
 }
 
-TEST(StartUp, MissingOrUnwritableOptionsFileIsReportedAndDefaultsStay) {
-    ProgramDirFixture dir;
+TEST_F(StartUpTest, MissingOrUnwritableOptionsFileIsReportedAndDefaultsStay) {
     dir.Remove("korvexoptions.dat");
-    LoadProgramOptions(dir.app());
-    EXPECT_EQ(dir.host().BoxTexts().back(), "Couldn't open file. (" + dir.Path("korvexoptions.dat") + ")");
-    EXPECT_TRUE(dir.app().options.showHints);
-    EXPECT_FALSE(dir.app().options.quitAfterLaunching);
+    LoadProgramOptions(app);
+    EXPECT_EQ(host.BoxTexts().back(), "Couldn't open file. (" + dir.Path("korvexoptions.dat") + ")");
+    EXPECT_TRUE(app.options.showHints);
+    EXPECT_FALSE(app.options.quitAfterLaunching);
 
     // A directory standing where the file belongs cannot be replaced.
     std::filesystem::create_directories(dir.Path("korvexoptions.dat"));
-    SaveProgramOptions(dir.app());
-    EXPECT_EQ(dir.host().BoxTexts().back(), "Couldn't create file. (" + dir.Path("korvexoptions.dat") + ")");
+    SaveProgramOptions(app);
+    EXPECT_EQ(host.BoxTexts().back(), "Couldn't create file. (" + dir.Path("korvexoptions.dat") + ")");
 }
 
-TEST(StartUp, UncreatableModsDirectoryIsFatal) {
-    ProgramDirFixture dir;
+TEST_F(StartUpTest, UncreatableModsDirectoryIsFatal) {
     dir.Remove("mods");
     dir.Write("mods", "a file where the directory belongs");
-    StartUp(dir.app());
-    EXPECT_TRUE(dir.app().shuttingDown);
-    EXPECT_EQ(dir.host().BoxTexts(), Texts{"Couldn't create directory. (" + dir.Path("mods") + ")"});
-    EXPECT_FALSE(dir.host().mainWindowShown);
+    StartUp(app);
+    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_EQ(host.BoxTexts(), Texts{"Couldn't create directory. (" + dir.Path("mods") + ")"});
+    EXPECT_FALSE(host.mainWindowShown);
 }
 
-TEST(StartUp, ExecutablePathWithoutSeparatorIsAMacroLanguageError) {
-    ProgramDirFixture dir;
-    dir.app().executablePath = "korvex";
-    StartUp(dir.app());
-    EXPECT_EQ(dir.host().BoxTexts(), Texts{"MacroLanguage Error (Initialization): Invalid installation directory."});
-    EXPECT_TRUE(dir.app().shuttingDown);
+TEST_F(StartUpTest, ExecutablePathWithoutSeparatorIsAMacroLanguageError) {
+    app.executablePath = "korvex";
+    StartUp(app);
+    EXPECT_EQ(host.BoxTexts(), Texts{"MacroLanguage Error (Initialization): Invalid installation directory."});
+    EXPECT_TRUE(app.shuttingDown);
+}
+
+TEST_F(Messages, FatalAndMacroLanguageReportsCloseTheProgram) {
+    ShowError(app, Err::CouldntLoadFile, "a");
+    EXPECT_FALSE(app.shuttingDown);
+    EXPECT_EQ(host.closeRequests, 0);
+
+    FatalError(app, Err::InitializationFailed, "disk full?");
+    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_EQ(host.closeRequests, 1);
+
+    MacroLanguageError(app, 3, "X.MAC", 11);
+    EXPECT_EQ(host.BoxTexts().back(), "MacroLanguage Error (X.MAC): Unknown command at line 3.");
+    EXPECT_EQ(host.boxes.back().buttons, Buttons::Abort);
+    EXPECT_EQ(host.closeRequests, 2);
 }
 
 }  // namespace

@@ -4,98 +4,92 @@
 #include "bindings/BindingOverview.h"
 #include "bindings/MacroInclusion.h"
 #include "macros/MacroCatalogue.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
 
 const std::string kDeg = "\xB0";
 
-class OverviewTest : public ::testing::Test {
+class OverviewTest : public ProgramDirTest {
 protected:
     OverviewTest() {
         dir.Remove("macros");
-        for (const char* name : {"MOVE", "NAME"})
-            dir.WriteLines(std::string("macros/") + name + ".MAC",
-                           {std::string("MACRO_DESC \"") + name + "\"", "MACRO_DETAILDESC \"x\"", "MACRO_CAT \"Tests\""});
-        LoadMacroCatalogue(app(), dir.Path("macros"));
-        host().RunPosted();
-        app().currentPlayerDir = dir.Path("players/Bob");
+        for (const char* name : {"MOVE", "NAME"}) dir.WriteMacro(std::string(name) + ".MAC", name, "Tests");
+        LoadMacroCatalogue(app, dir.Path("macros"));
+        host.RunPosted();
+        app.currentPlayerDir = dir.Path("players/Bob");
         dir.WriteLines("players/Bob/MOVE.MAC.out",
                        {"Tests", "1", "+attack", "Fire", "MOUSE1" + kDeg + "SHIFT|a", "+moveup", "Jump", "SPACE",
                         "bind k +forward", "BIND MOUSE1" + kDeg + "SHIFT|a \"+attack\"", "BIND SPACE \"+moveup\""});
         dir.WriteLines("players/Bob/NAME.MAC.out", {"Tests", "-1", "name Bob"});
-        app().player.includedMacroFiles = {"MOVE.MAC", "NAME.MAC"};
-        app().player.includedMacros = {"MOVE", "NAME"};
+        app.player.includedMacroFiles = {"MOVE.MAC", "NAME.MAC"};
+        app.player.includedMacros = {"MOVE", "NAME"};
     }
     void Select(std::vector<bool> selected) {
-        app().macroLists.includedSelected = std::move(selected);
-        ShowKeyBindingOverview(app());
+        app.macroLists.includedSelected = std::move(selected);
+        ShowKeyBindingOverview(app);
     }
     std::string Move() { return dir.Read("players/Bob/MOVE.MAC.out"); }
-
-    Korvex& app() { return dir.app(); }
-    FakeHost& host() { return dir.host(); }
-    ProgramDirFixture dir;
 };
 
 TEST_F(OverviewTest, OneLinePerFunctionAndEditsWrittenHoweverItCloses) {
     std::vector<std::string> lines;
-    host().onOverview = [&](MacroOutput& overview) {
+    host.onOverview = [&](MacroOutput& overview) {
         for (const TKey& request : overview.keys) lines.push_back(OverviewLine(request));
-        EditSelectedBinding(app(), overview, -1);  // nothing selected
-        EditSelectedBinding(app(), overview, 1);
+        EditSelectedBinding(app, overview, -1);  // nothing selected
+        EditSelectedBinding(app, overview, 1);
     };
-    host().onEditor = [&](BindingEditor& editor) {
+    host.onEditor = [&](BindingEditor& editor) {
         EXPECT_EQ(editor.title, "Jump");
-        host().keyAnswers = {"SPACE", "MOUSE2"};
-        AddEditorKey(app(), editor);  // already there
-        AddEditorKey(app(), editor);
+        host.keyAnswers = {"SPACE", "MOUSE2"};
+        AddEditorKey(app, editor);  // already there
+        AddEditorKey(app, editor);
         EXPECT_EQ(editor.keys, (std::vector<std::string>{"MOUSE2", "SPACE"}));
         return true;  // the overview is then closed with Escape: still written
     };
     Select({true, false});
     EXPECT_EQ(lines, (std::vector<std::string>{"Fire has been bound to MOUSE1, SHIFT with a pressed",
                                                "Jump has been bound to SPACE"}));
-    EXPECT_EQ(host().BoxTexts(),
+    EXPECT_EQ(host.BoxTexts(),
               (std::vector<std::string>{"You can't perform this action without having selected anything. (Key Bindings)",
                                         "Command already bound to that key. (SPACE)"}));
-    EXPECT_EQ(host().keyRequests, (std::vector<std::string>{"Jump", "Jump"}));
+    EXPECT_EQ(host.keyRequests, (std::vector<std::string>{"Jump", "Jump"}));
     EXPECT_EQ(Move(), JoinLines({"Tests", "1", "+attack", "Fire", "MOUSE1" + kDeg + "SHIFT|a", "+moveup", "Jump",
                                  "MOUSE2" + kDeg + "SPACE", "bind k +forward",
                                  "BIND MOUSE1" + kDeg + "SHIFT|a \"+attack\"", "BIND MOUSE2" + kDeg + "SPACE \"+moveup\""}));
-    EXPECT_EQ(app().macroLists.includedSelected, (std::vector<bool>{false, false}));
+    EXPECT_EQ(app.macroLists.includedSelected, (std::vector<bool>{false, false}));
 }
 
 TEST_F(OverviewTest, FunctionsWithoutKeysGoAndTheLastTakesTheMacro) {
     const std::string question =
         "There is no key left to bind a function to. If you choose OK this function will be deleted.";
-    host().onOverview = [&](MacroOutput& overview) { EditSelectedBinding(app(), overview, 0); };
-    host().onEditor = [&](BindingEditor& editor) {
+    host.onOverview = [&](MacroOutput& overview) { EditSelectedBinding(app, overview, 0); };
+    host.onEditor = [&](BindingEditor& editor) {
         RemoveEditorKeys(editor, {true, true});
-        return ConfirmEditor(app(), editor);
+        return ConfirmEditor(app, editor);
     };
-    host().Expect(Icon::Question, question, Button::Cancel);  // kept open: nothing changes yet
-    host().Expect(Icon::Question, question, Button::Ok);
+    host.Expect(Icon::Question, question, Button::Cancel);  // kept open: nothing changes yet
+    host.Expect(Icon::Question, question, Button::Ok);
     Select({true, false});
     Select({true, false});
     // Its console line stays; its BIND line is gone.
     EXPECT_EQ(Move(), JoinLines({"Tests", "0", "+moveup", "Jump", "SPACE", "bind k +forward", "BIND SPACE \"+moveup\""}));
 
-    host().Expect(Icon::Question, question, Button::Ok);
+    host.Expect(Icon::Question, question, Button::Ok);
     Select({true, false});
-    EXPECT_EQ(host().BoxTexts().back(), "As there is no function left to bind any key to, the macro will be removed "
+    EXPECT_EQ(host.BoxTexts().back(), "As there is no function left to bind any key to, the macro will be removed "
                                         "from the included macros list.");
     EXPECT_EQ(Move(), JoinLines({"Tests", "-1", "bind k +forward"}));
-    EXPECT_EQ(app().player.includedMacros, (std::vector<std::string>{"NAME"}));
-    EXPECT_EQ(app().player.includedMacroFiles, (std::vector<std::string>{"NAME.MAC"}));
+    EXPECT_EQ(app.player.includedMacros, (std::vector<std::string>{"NAME"}));
+    EXPECT_EQ(app.player.includedMacroFiles, (std::vector<std::string>{"NAME.MAC"}));
 }
 
 TEST_F(OverviewTest, MacroWithoutKeyRequestsAndDamagedFiles) {
     const std::string before = dir.Read("players/Bob/NAME.MAC.out");
     Select({false, true});
-    EXPECT_EQ(host().BoxTexts(), (std::vector<std::string>{"There a no bindings available for this macro. (NAME)"}));
-    EXPECT_EQ(host().overviewsShown, 0);
+    EXPECT_EQ(host.BoxTexts(), (std::vector<std::string>{"There a no bindings available for this macro. (NAME)"}));
+    EXPECT_EQ(host.overviewsShown, 0);
     EXPECT_EQ(dir.Read("players/Bob/NAME.MAC.out"), before);
 
     // A count of 99 with one request, binary bytes and a huge key list read without harm and

@@ -107,27 +107,23 @@ TEST(KeyCapture, KeysAndChords) {
     Capture nothing;
     nothing.Up(kA);
     EXPECT_EQ(nothing.last, CloseDecision::StayOpen);
-}
 
-TEST(KeyCapture, KeyHeldBeforeOpeningDoesNotBlock) {
+    // A key held before opening does not block; an input without a name starts afresh.
     KeyboardState held;
     held.set(kShift);
-    Capture capture(held);
-    capture.Down(kEnter, true).Up(kEnter);
-    EXPECT_EQ(capture.last, CloseDecision::Close);
-    EXPECT_EQ(capture.Name(), "KP_ENTER");
+    Capture before(held);
+    before.Down(kEnter, true).Up(kEnter);
+    EXPECT_EQ(before.last, CloseDecision::Close);
+    EXPECT_EQ(before.Name(), "KP_ENTER");
+    Capture unnamed;
+    unnamed.Down(kCapsLock).Up(kCapsLock);
+    EXPECT_EQ(unnamed.last, CloseDecision::Restart);
+    Capture unnamedChord;
+    unnamedChord.Down(kShift).Down(27).Up(27).Up(kShift);
+    EXPECT_EQ(unnamedChord.last, CloseDecision::Restart);
 }
 
-TEST(KeyCapture, UnnamedInputRestarts) {
-    Capture capture;
-    capture.Down(kCapsLock).Up(kCapsLock);
-    EXPECT_EQ(capture.last, CloseDecision::Restart);
-    Capture chord;
-    chord.Down(kShift).Down(27).Up(27).Up(kShift);
-    EXPECT_EQ(chord.last, CloseDecision::Restart);
-}
-
-TEST(KeyCapture, MouseButtonsAndWheel) {
+TEST(KeyCapture, MouseJoystickAndWheel) {
     Capture wheel;
     wheel.Wheel(120);
     EXPECT_EQ(wheel.last, CloseDecision::Close);
@@ -146,17 +142,15 @@ TEST(KeyCapture, MouseButtonsAndWheel) {
     buttons.Mouse(2, false);
     EXPECT_EQ(buttons.last, CloseDecision::Close);
     EXPECT_EQ(buttons.Name(), "MOUSE2|MOUSE1");
-}
 
-TEST(KeyCapture, JoystickButtons) {
-    KeyCapture capture;
-    capture.Start({});
-    capture.JoystickButtonDown(3);
-    capture.JoystickButtonDown(3);
-    EXPECT_EQ(capture.CheckClose({}), CloseDecision::StayOpen);
-    capture.JoystickButtonUp(3);
-    EXPECT_EQ(capture.CheckClose({}), CloseDecision::Close);
-    EXPECT_EQ(capture.GetCapturedKeyName(), "JOY3");
+    KeyCapture joystick;  // a repeated press counts once
+    joystick.Start({});
+    joystick.JoystickButtonDown(3);
+    joystick.JoystickButtonDown(3);
+    EXPECT_EQ(joystick.CheckClose({}), CloseDecision::StayOpen);
+    joystick.JoystickButtonUp(3);
+    EXPECT_EQ(joystick.CheckClose({}), CloseDecision::Close);
+    EXPECT_EQ(joystick.GetCapturedKeyName(), "JOY3");
 }
 
 }  // namespace

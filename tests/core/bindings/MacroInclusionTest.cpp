@@ -3,7 +3,7 @@
 #include "app/Korvex.h"
 #include "bindings/MacroInclusion.h"
 #include "macros/MacroCatalogue.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
@@ -11,51 +11,43 @@ namespace {
 const std::string kDeg = "\xB0";
 
 // A program directory with macros written by the test and the Player-CFG "Bob".
-class InclusionTest : public ::testing::Test {
+class InclusionTest : public ProgramDirTest {
 protected:
     InclusionTest() {
         dir.Remove("macros");
-        Macro("FIRE.MAC", "Fire", {"QUAKE_COMMAND \"alias +shoot \"+attack\"\"", "NECESSARY_KEY \"+shoot\" \"Shoot\""});
-        Macro("MOVE.MAC", "Move", {"QUAKE_COMMAND \"bind k +forward; bind l +back\"",
-                                   "NECESSARY_KEY \"+forward\" \"Forward\"", "NECESSARY_KEY \"+back\" \"Back\""});
-        Macro("NAME.MAC", "Name", {"QUAKE_COMMAND \"name Bob\""});
-        Macro("NOTHING.MAC", "Nothing", {});
-        LoadMacroCatalogue(app(), dir.Path("macros"));
-        app().currentPlayerName = "Bob";
-        app().currentPlayerDir = dir.Path("players/Bob");
+        dir.WriteMacro("FIRE.MAC", "Fire", "Tests",
+                       {"QUAKE_COMMAND \"alias +shoot \"+attack\"\"", "NECESSARY_KEY \"+shoot\" \"Shoot\""});
+        dir.WriteMacro("MOVE.MAC", "Move", "Tests",
+                       {"QUAKE_COMMAND \"bind k +forward; bind l +back\"", "NECESSARY_KEY \"+forward\" \"Forward\"",
+                        "NECESSARY_KEY \"+back\" \"Back\""});
+        dir.WriteMacro("NAME.MAC", "Name", "Tests", {"QUAKE_COMMAND \"name Bob\""});
+        dir.WriteMacro("NOTHING.MAC", "Nothing", "Tests");
+        LoadMacroCatalogue(app, dir.Path("macros"));
+        app.currentPlayerName = "Bob";
+        app.currentPlayerDir = dir.Path("players/Bob");
         dir.Write("players/Bob/bindings.dat", "0\r\n");
-        ShowMacrosOfCategory(app(), "Tests");
-    }
-
-    void Macro(const std::string& file, const std::string& description, std::vector<std::string> body) {
-        body.insert(body.begin(), {"MACRO_DESC \"" + description + "\"", "MACRO_DETAILDESC \"help\"",
-                                   "MACRO_CAT \"Tests\""});
-        dir.WriteLines("macros/" + file, body);
+        ShowMacrosOfCategory(app, "Tests");
     }
 
     // Selects these macros of AvailMacros, presses "Add to Config" and runs the chain.
     void Add(const std::vector<std::string>& descriptions) {
-        MacroBindingsView& lists = app().macroLists;
+        MacroBindingsView& lists = app.macroLists;
         lists.availSelected.assign(lists.availMacros.size(), false);
         for (std::size_t i = 0; i < lists.availMacros.size(); ++i)
             for (const std::string& d : descriptions)
                 if (lists.availMacros[i] == d) lists.availSelected[i] = true;
-        AddToConfig(app());
-        host().RunPosted();
+        AddToConfig(app);
+        host.RunPosted();
     }
-    void Keys(std::initializer_list<const char*> keys) { host().keyAnswers.assign(keys.begin(), keys.end()); }
+    void Keys(std::initializer_list<const char*> keys) { host.keyAnswers.assign(keys.begin(), keys.end()); }
     std::string Out(const std::string& file) { return dir.Read("players/Bob/" + file + ".out"); }
-
-    Korvex& app() { return dir.app(); }
-    FakeHost& host() { return dir.host(); }
-    ProgramDirFixture dir;
 };
 
 TEST_F(InclusionTest, NewMacrosRunInListOrderWithTheirOwnKeys) {
     Keys({"MOUSE1", "w", "s"});
     Add({"Move", "Fire", "Name", "Nothing"});
     // Two key requests give two prompts in statement order; BIND lines follow the commands.
-    EXPECT_EQ(host().keyRequests, (std::vector<std::string>{"Shoot", "Forward", "Back"}));
+    EXPECT_EQ(host.keyRequests, (std::vector<std::string>{"Shoot", "Forward", "Back"}));
     EXPECT_EQ(Out("MOVE.MAC"), JoinLines({"Tests", "1", "+forward", "Forward", "w", "+back", "Back", "s",
                                           "bind k +forward; bind l +back", "BIND w \"+forward\"",
                                           "BIND s \"+back\""}));
@@ -64,42 +56,42 @@ TEST_F(InclusionTest, NewMacrosRunInListOrderWithTheirOwnKeys) {
     EXPECT_EQ(Out("NAME.MAC"), JoinLines({"Tests", "-1", "name Bob"}));
     // A macro with neither keys nor commands is never included.
     EXPECT_FALSE(dir.Exists("players/Bob/NOTHING.MAC.out"));
-    EXPECT_EQ(app().player.includedMacros, (std::vector<std::string>{"Fire", "Move", "Name"}));
-    EXPECT_EQ(app().player.includedMacroFiles, (std::vector<std::string>{"FIRE.MAC", "MOVE.MAC", "NAME.MAC"}));
-    EXPECT_TRUE(app().interpreter.ReadyForNextMacro);
+    EXPECT_EQ(app.player.includedMacros, (std::vector<std::string>{"Fire", "Move", "Name"}));
+    EXPECT_EQ(app.player.includedMacroFiles, (std::vector<std::string>{"FIRE.MAC", "MOVE.MAC", "NAME.MAC"}));
+    EXPECT_TRUE(app.interpreter.ReadyForNextMacro);
     // Only a stored macro is deselected.
-    EXPECT_EQ(app().macroLists.availSelected, (std::vector<bool>{false, false, false, true}));
+    EXPECT_EQ(app.macroLists.availSelected, (std::vector<bool>{false, false, false, true}));
 }
 
 TEST_F(InclusionTest, NoSecondRunStartsWhileKeysAreCaptured) {
-    host().RunPosted();  // what loading the catalogue left
-    QueueMacroFiles(app(), "Fire");
-    QueueMacroFiles(app(), "Move");
-    RunNextPendingMacro(app());
-    RunNextPendingMacro(app());  // Fire still waits for its key
-    EXPECT_EQ(app().inclusion.PendingMacros.size(), 1u);
-    EXPECT_EQ(app().macroResults.MacroDesc, "Fire");
+    host.RunPosted();  // what loading the catalogue left
+    QueueMacroFiles(app, "Fire");
+    QueueMacroFiles(app, "Move");
+    RunNextPendingMacro(app);
+    RunNextPendingMacro(app);  // Fire still waits for its key
+    EXPECT_EQ(app.inclusion.PendingMacros.size(), 1u);
+    EXPECT_EQ(app.macroResults.MacroDesc, "Fire");
     Keys({"MOUSE1", "w", "s"});
-    host().RunPosted();
-    EXPECT_TRUE(app().inclusion.PendingMacros.empty());
-    EXPECT_EQ(app().player.includedMacros, (std::vector<std::string>{"Fire", "Move"}));
+    host.RunPosted();
+    EXPECT_TRUE(app.inclusion.PendingMacros.empty());
+    EXPECT_EQ(app.player.includedMacros, (std::vector<std::string>{"Fire", "Move"}));
 }
 
 TEST_F(InclusionTest, AnIncludedMacroCancelledTheOthersRun) {
     Keys({"MOUSE1"});
     Add({"Fire"});
-    host().includedChoices = {IncludedMacroChoice::Cancel};
+    host.includedChoices = {IncludedMacroChoice::Cancel};
     Keys({"w", "s"});
     Add({"Fire", "Move", "Name"});
-    EXPECT_EQ(host().includedQuestions, (std::vector<std::string>{"Fire"}));
-    EXPECT_EQ(host().keyRequests, (std::vector<std::string>{"Shoot", "Forward", "Back"}));
-    EXPECT_EQ(app().player.includedMacros, (std::vector<std::string>{"Fire", "Move", "Name"}));
+    EXPECT_EQ(host.includedQuestions, (std::vector<std::string>{"Fire"}));
+    EXPECT_EQ(host.keyRequests, (std::vector<std::string>{"Shoot", "Forward", "Back"}));
+    EXPECT_EQ(app.player.includedMacros, (std::vector<std::string>{"Fire", "Move", "Name"}));
 }
 
 TEST_F(InclusionTest, AddingKeysToAnIncludedMacro) {
     Keys({"F1"});
     Add({"Fire"});
-    host().includedChoices = {IncludedMacroChoice::AddKeyBinding};
+    host.includedChoices = {IncludedMacroChoice::AddKeyBinding};
     Keys({"SHIFT|a"});
     Add({"Fire"});
     // The key list is one word of the BIND line; the console line stays in place.
@@ -108,25 +100,25 @@ TEST_F(InclusionTest, AddingKeysToAnIncludedMacro) {
     EXPECT_FALSE(dir.Exists("players/Bob/FIRE.MAC.out.TMP"));
 
     const std::string before = Out("FIRE.MAC");
-    host().includedChoices = {IncludedMacroChoice::AddKeyBinding};
+    host.includedChoices = {IncludedMacroChoice::AddKeyBinding};
     Keys({"F1"});
     Add({"Fire"});
-    EXPECT_EQ(host().BoxTexts().back(), "Command already bound to that key. (F1, SHIFT with a pressed)");
+    EXPECT_EQ(host.BoxTexts().back(), "Command already bound to that key. (F1, SHIFT with a pressed)");
     EXPECT_EQ(Out("FIRE.MAC"), before);
 
     // A list over 80 characters takes no further key, even a new one.
     std::string longList = "F1";
     while (longList.size() <= kMaxBoundKeysLength) longList += kDeg + "MOUSE1";
     dir.WriteLines("players/Bob/FIRE.MAC.out", {"Tests", "0", "+shoot", "Shoot", longList, "BIND x \"y\""});
-    host().includedChoices = {IncludedMacroChoice::AddKeyBinding};
+    host.includedChoices = {IncludedMacroChoice::AddKeyBinding};
     Keys({"F7"});
     Add({"Fire"});
-    EXPECT_EQ(host().BoxTexts().back().rfind("You want to bind too many keys to one command. (F1, MOUSE1", 0), 0u);
+    EXPECT_EQ(host.BoxTexts().back().rfind("You want to bind too many keys to one command. (F1, MOUSE1", 0), 0u);
     EXPECT_EQ(Out("FIRE.MAC"), JoinLines({"Tests", "0", "+shoot", "Shoot", longList, "BIND " + longList + " \"+shoot\""}));
 
     // A request whose list was emptied by hand gets the key alone, without a separator before it.
     dir.WriteLines("players/Bob/FIRE.MAC.out", {"Tests", "0", "+shoot", "Shoot", ""});
-    host().includedChoices = {IncludedMacroChoice::AddKeyBinding};
+    host.includedChoices = {IncludedMacroChoice::AddKeyBinding};
     Keys({"F7"});
     Add({"Fire"});
     EXPECT_EQ(Out("FIRE.MAC"), JoinLines({"Tests", "0", "+shoot", "Shoot", "F7", "BIND F7 \"+shoot\""}));
@@ -135,24 +127,24 @@ TEST_F(InclusionTest, AddingKeysToAnIncludedMacro) {
 TEST_F(InclusionTest, OverwriteRunsTheMacroAgainFromScratch) {
     Keys({"w", "s"});
     Add({"Move"});
-    host().includedChoices = {IncludedMacroChoice::Overwrite};
+    host.includedChoices = {IncludedMacroChoice::Overwrite};
     Keys({"UPARROW", "DOWNARROW"});
     Add({"Move"});
-    EXPECT_EQ(host().keyRequests.size(), 4u);
+    EXPECT_EQ(host.keyRequests.size(), 4u);
     EXPECT_EQ(Out("MOVE.MAC"), JoinLines({"Tests", "1", "+forward", "Forward", "UPARROW", "+back", "Back", "DOWNARROW",
                                           "bind k +forward; bind l +back", "BIND UPARROW \"+forward\"",
                                           "BIND DOWNARROW \"+back\""}));
-    EXPECT_EQ(app().player.includedMacros, (std::vector<std::string>{"Move"}));
-    EXPECT_EQ(app().player.includedMacroFiles, (std::vector<std::string>{"MOVE.MAC"}));
+    EXPECT_EQ(app.player.includedMacros, (std::vector<std::string>{"Move"}));
+    EXPECT_EQ(app.player.includedMacroFiles, (std::vector<std::string>{"MOVE.MAC"}));
 }
 
 TEST_F(InclusionTest, AMacroWithoutKeysCannotGetMore) {
     Keys({"MOUSE1"});
     Add({"Name", "Fire"});
-    host().boxes.clear();
+    host.boxes.clear();
     Add({"Name", "Move"});  // the handler ends at once: Move is not run
-    EXPECT_EQ(host().BoxTexts(), (std::vector<std::string>{"Macro already included. (Name)"}));
-    EXPECT_EQ(app().player.includedMacros, (std::vector<std::string>{"Fire", "Name"}));
+    EXPECT_EQ(host.BoxTexts(), (std::vector<std::string>{"Macro already included. (Name)"}));
+    EXPECT_EQ(app.player.includedMacros, (std::vector<std::string>{"Fire", "Name"}));
 }
 
 TEST_F(InclusionTest, FailuresKeepTheOldStateAndReport) {
@@ -160,34 +152,34 @@ TEST_F(InclusionTest, FailuresKeepTheOldStateAndReport) {
     dir.Write("players/Bob/NAME.MAC.out", "");
     SetReadOnly(dir.Path("players/Bob/NAME.MAC.out"));
     Add({"Name"});
-    EXPECT_EQ(host().BoxTexts().back(), "Couldn't create file. (" + dir.Path("players/Bob/NAME.MAC.out") + ")");
-    EXPECT_TRUE(app().player.includedMacros.empty());
-    EXPECT_TRUE(app().interpreter.ReadyForNextMacro);
+    EXPECT_EQ(host.BoxTexts().back(), "Couldn't create file. (" + dir.Path("players/Bob/NAME.MAC.out") + ")");
+    EXPECT_TRUE(app.player.includedMacros.empty());
+    EXPECT_TRUE(app.interpreter.ReadyForNextMacro);
 
     // A read-only output file of an included macro is left as it is.
     Keys({"F1"});
     Add({"Fire"});
     const std::string before = Out("FIRE.MAC");
     SetReadOnly(dir.Path("players/Bob/FIRE.MAC.out"));
-    host().includedChoices = {IncludedMacroChoice::AddKeyBinding};
+    host.includedChoices = {IncludedMacroChoice::AddKeyBinding};
     Add({"Fire"});
-    EXPECT_EQ(host().BoxTexts().back(), "Couldn't delete file. (" + dir.Path("players/Bob/FIRE.MAC.out") + ")");
+    EXPECT_EQ(host.BoxTexts().back(), "Couldn't delete file. (" + dir.Path("players/Bob/FIRE.MAC.out") + ")");
     EXPECT_EQ(Out("FIRE.MAC"), before);
 
     // A key request nobody answers stores nothing and lets the next "Add to Config" run.
     Keys({""});
     Add({"Move"});
-    EXPECT_TRUE(app().interpreter.ReadyForNextMacro);
+    EXPECT_TRUE(app.interpreter.ReadyForNextMacro);
     EXPECT_FALSE(dir.Exists("players/Bob/MOVE.MAC.out"));
 }
 
 TEST_F(InclusionTest, RemoveFromConfigTakesTheSelectedMacrosOut) {
     Keys({"MOUSE1"});
     Add({"Fire", "Name"});
-    app().macroLists.includedSelected = {true, true};
-    RemoveFromConfig(app());
-    EXPECT_TRUE(app().player.includedMacros.empty());
-    EXPECT_TRUE(app().player.includedMacroFiles.empty());
+    app.macroLists.includedSelected = {true, true};
+    RemoveFromConfig(app);
+    EXPECT_TRUE(app.player.includedMacros.empty());
+    EXPECT_TRUE(app.player.includedMacroFiles.empty());
     EXPECT_TRUE(dir.Exists("players/Bob/FIRE.MAC.out"));  // saving the Player-CFG decides
 }
 

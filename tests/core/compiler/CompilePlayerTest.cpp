@@ -5,19 +5,12 @@
 #include "compiler/InheritanceResolution.h"
 #include "macros/MacroCatalogue.h"
 #include "players/PlayerCfgFiles.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// special.dat of a Player-CFG inheriting from ancestor; parts are Inherit2..Inherit8.
-Lines Inheriting(const std::string& ancestor, const std::string& parts) {
-    Lines lines{"TRUE", ancestor};
-    for (char part : parts) lines.push_back(part == '1' ? "TRUE" : "FALSE");
-    lines.insert(lines.end(), {"FALSE", "0"});
-    return lines;
-}
 
 Lines WithOption(Lines options, Option option, const std::string& value) {
     options[static_cast<int>(option)] = value;
@@ -28,25 +21,23 @@ const TestMacro kFire{"TFIRE.MAC", "Test Fire", "Weapons", {"+attack", "Fire", "
 const TestMacro kJump{"TJUMP.MAC", "Test Jump", "Moves", {"+moveup", "Jump", "a"}, {"BIND a \"+moveup\""}};
 const TestMacro kTalk{"TTALK.MAC", "Test Talk", "Talk", {"say hi", "Talk", "t"}, {"BIND t \"say hi\""}};
 
-class CompilePlayer : public ::testing::Test {
+class CompilePlayer : public ProgramDirTest {
 protected:
     CompilePlayer() {
-        dir.app().quakeDir = dir.quakeDir();
-        for (const TestMacro& macro : {kFire, kJump, kTalk}) WriteMacroFile(dir, macro);
-        LoadMacroCatalogue(dir.app(), dir.app().dirs.macros);
+        app.quakeDir = dir.quakeDir();
+        for (const TestMacro& macro : {kFire, kJump, kTalk}) dir.WriteMacro(macro.file, macro.description, macro.category);
+        LoadMacroCatalogue(app, app.dirs.macros);
         WritePlayer(dir, "Shown", {});
-        LoadPlayerCFG(dir.app(), "Shown");
+        LoadPlayerCFG(app, "Shown");
     }
     bool Compile(const std::string& player) {
-        return CompilePlayerConfig(dir.app(), player, dir.quakeDir() + "/korvex", false);
+        return CompilePlayerConfig(app, player, dir.quakeDir() + "/korvex", false);
     }
     Lines Script(const std::string& name) { return ScriptLines(dir, name); }
     bool HasLine(const std::string& script, const std::string& line) {
         const Lines lines = Script(script);
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
-
-    ProgramDirFixture dir;
 };
 
 // The scripts of the macros are pinned by korvex-cli's compile test.
@@ -54,10 +45,10 @@ TEST_F(CompilePlayer, AdditionalCommandsAndTheShownPlayerStays) {
     WritePlayer(dir, "P", {kTalk}, CompleteOptionLines(),
                 {"FALSE", "Player to inherit settings from", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
                  "FALSE", "TRUE", "2", "echo one", "echo two"});
-    ASSERT_TRUE(Compile("P")) << testing::PrintToString(dir.host().BoxTexts());
+    ASSERT_TRUE(Compile("P")) << testing::PrintToString(host.BoxTexts());
     EXPECT_EQ(LinesOf(dir, "temp/addcomm.tmp"), (Lines{"", "// Additional Commands from Player-CFG", "echo one", "echo two"}));
-    EXPECT_EQ(dir.app().currentPlayerName, "Shown");
-    EXPECT_TRUE(dir.host().boxes.empty());
+    EXPECT_EQ(app.currentPlayerName, "Shown");
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(CompilePlayer, VideoTravelsAlongTheChain) {
@@ -90,7 +81,7 @@ TEST_F(CompilePlayer, FieldOfViewComesWithTheServerGroup) {
 TEST_F(CompilePlayer, AncestorMacroTwiceOrSharingAKey) {
     WritePlayer(dir, "A", {kTalk});
     WritePlayer(dir, "P", {kTalk}, CompleteOptionLines(), Inheriting("A", "1000000"));
-    dir.host().Expect(Icon::Error,
+    host.Expect(Icon::Error,
                       "You cannot add the macro Test Talk twice. This is not allowed neither within a single player-cfg "
                       "nor through a series of inheritance. The conflicting player-cfgs are P and A.",
                       Button::Cancel);
@@ -99,7 +90,7 @@ TEST_F(CompilePlayer, AncestorMacroTwiceOrSharingAKey) {
 
     WritePlayer(dir, "A", {kJump});
     WritePlayer(dir, "P", {kFire}, CompleteOptionLines(), Inheriting("A", "1000000"));
-    dir.host().Expect(Icon::Question,
+    host.Expect(Icon::Question,
                       "Because of the inheritance process two macros share the same keys:\n\n"
                       "a: Jump [A] <-> Fire [P]\n\n"
                       "Would you like to temporarily remove the conflicting macro on the left from the player-cfg A?",
@@ -132,7 +123,7 @@ TEST_F(CompilePlayer, SameStoredDescriptionInTwoAncestors) {
     WritePlayer(dir, "A", {first}, CompleteOptionLines(), Inheriting("B", "1000000"));
     WritePlayer(dir, "P", {}, CompleteOptionLines(), Inheriting("A", "1000000"));
     EXPECT_FALSE(Compile("P"));
-    EXPECT_EQ(dir.host().BoxTexts(),
+    EXPECT_EQ(host.BoxTexts(),
               (Lines{"Macro already included in config by an predecessor.\n (Macro Greeting is included in [B] "
                      "(ancestor) and  [A] (predecessor).)"}));
 }
@@ -143,8 +134,8 @@ TEST_F(CompilePlayer, AncestorFilesWithExtraLinesEndTheProgram) {
     WritePlayer(dir, "A", {}, options);
     WritePlayer(dir, "P", {}, CompleteOptionLines(), Inheriting("A", "0000000"));
     EXPECT_FALSE(Compile("P"));
-    EXPECT_TRUE(dir.app().shuttingDown);
-    EXPECT_EQ(dir.host().boxes.back().text, "Programmer: end of file not reached, check file format. (Inherit Options)");
+    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_EQ(host.boxes.back().text, "Programmer: end of file not reached, check file format. (Inherit Options)");
 }
 
 // A fatal report closes the program: nothing is written after it.
@@ -155,7 +146,7 @@ TEST_F(CompilePlayer, BrokenMacroOfAnAncestorEndsTheProgramBeforeAnyScript) {
     dir.WriteLines("players/A/BROKEN.MAC.out", {"Misc", "-1", "echo broken"});
     WritePlayer(dir, "P", {kTalk}, CompleteOptionLines(), Inheriting("A", "1000000"));
     EXPECT_FALSE(Compile("P"));
-    EXPECT_TRUE(dir.app().shuttingDown);
+    EXPECT_TRUE(app.shuttingDown);
     EXPECT_FALSE(dir.Exists("../quake2/korvex/main.cfg"));
     EXPECT_FALSE(dir.Exists("temp/addcomm.tmp"));
 }
@@ -164,11 +155,11 @@ TEST_F(CompilePlayer, BrokenChainsStop) {
     WritePlayer(dir, "A", {}, CompleteOptionLines(), Inheriting("B", "0000000"));
     WritePlayer(dir, "B", {}, CompleteOptionLines(), Inheriting("A", "0000000"));
     CompileJob job;
-    EXPECT_FALSE(ResolveInheritance(dir.app(), job, "A"));
+    EXPECT_FALSE(ResolveInheritance(app, job, "A"));
     dir.Remove("players/B/special.dat");
     CompileJob missing;
-    EXPECT_FALSE(ResolveInheritance(dir.app(), missing, "B"));
-    EXPECT_EQ(dir.host().BoxTexts(), (Lines{"Programmer: Player inherits options although this was previously checked. (A)",
+    EXPECT_FALSE(ResolveInheritance(app, missing, "B"));
+    EXPECT_EQ(host.BoxTexts(), (Lines{"Programmer: Player inherits options although this was previously checked. (A)",
                                             "Special-file not found. (B)"}));
 
     ProgramDirFixture other;

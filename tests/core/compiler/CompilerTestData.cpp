@@ -18,12 +18,6 @@ std::vector<std::string> CompleteOptionLines() {
             "90"};
 }
 
-void WriteMacroFile(ProgramDirFixture& dir, const TestMacro& macro) {
-    dir.WriteLines("macros/" + macro.file, {"MACRO_DESC \"" + macro.description + "\"",
-                                            "MACRO_DETAILDESC \"" + macro.description + "\"",
-                                            "MACRO_CAT \"" + macro.category + "\""});
-}
-
 std::vector<std::string> OutFileLines(const TestMacro& macro) {
     std::vector<std::string> lines{macro.category, std::to_string(static_cast<int>(macro.keyGroups.size() / 3) - 1)};
     lines.insert(lines.end(), macro.keyGroups.begin(), macro.keyGroups.end());
@@ -42,6 +36,13 @@ void WritePlayer(ProgramDirFixture& dir, const std::string& player, const std::v
     dir.WriteLines(base + "bindings.dat", bindings);
     dir.WriteLines(base + "options.dat", options);
     dir.WriteLines(base + "special.dat", special);
+}
+
+std::vector<std::string> Inheriting(const std::string& ancestor, const std::string& parts) {
+    std::vector<std::string> lines{"TRUE", ancestor};
+    for (char part : parts) lines.push_back(part == '1' ? "TRUE" : "FALSE");
+    lines.insert(lines.end(), {"FALSE", "0"});
+    return lines;
 }
 
 std::vector<std::string> LinesOf(const ProgramDirFixture& dir, const std::string& relative) {

@@ -21,8 +21,6 @@ struct TestMacro {
     std::vector<std::string> commands;   // console lines and BIND lines
 };
 
-// Writes the macro file into the macros directory and adds it to the catalogue.
-void WriteMacroFile(ProgramDirFixture& dir, const TestMacro& macro);
 // Writes players/<player>: bindings.dat with the macros, options.dat, special.dat and
 // the .out file of every macro.
 void WritePlayer(ProgramDirFixture& dir, const std::string& player, const std::vector<TestMacro>& macros,
@@ -31,6 +29,8 @@ void WritePlayer(ProgramDirFixture& dir, const std::string& player, const std::v
                                                             "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
                                                             "FALSE", "0"});
 std::vector<std::string> OutFileLines(const TestMacro& macro);
+// special.dat of a Player-CFG inheriting from ancestor; parts are Inherit2..Inherit8 as "0" and "1".
+std::vector<std::string> Inheriting(const std::string& ancestor, const std::string& parts);
 
 // The lines of a file below the program directory; none when it does not exist.
 std::vector<std::string> LinesOf(const ProgramDirFixture& dir, const std::string& relative);

@@ -5,15 +5,12 @@
 #include "compiler/KeyMap.h"
 #include "macros/MacroCatalogue.h"
 #include "players/PlayerCfgFiles.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-Lines InheritingBindings(const std::string& ancestor) {
-    return {"TRUE", ancestor, "TRUE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "0"};
-}
 
 // Fire comes before Jump by file name, but "Moves" before "Weapons": the merge follows the categories.
 const TestMacro kFire{"TFIRE.MAC", "Test Fire", "Weapons", {"+attack", "Fire", "a"}, {"BIND a \"+attack\""}};
@@ -22,30 +19,28 @@ const TestMacro kDuck{"TDUCK.MAC", "Test Duck", "Moves", {"+movedown", "Duck", "
 const TestMacro kTalk{"TTALK.MAC", "Test Talk", "Talk", {"say hi", "Talk", "t\xB0" "F1"}, {"BIND t\xB0" "F1 \"say hi\""}};
 const TestMacro kZoom{"TZOOM.MAC", "Test Zoom", "View", {"fov", "Zoom", "z"}, {"BIND z \"fov $FOV_0.5$\""}};
 
-class KeyMapOfPlayer : public ::testing::Test {
+class KeyMapOfPlayer : public ProgramDirTest {
 protected:
     KeyMapOfPlayer() {
-        dir.app().quakeDir = dir.quakeDir();
-        for (const TestMacro& macro : {kFire, kJump, kDuck, kTalk, kZoom}) WriteMacroFile(dir, macro);
-        LoadMacroCatalogue(dir.app(), dir.app().dirs.macros);
+        app.quakeDir = dir.quakeDir();
+        for (const TestMacro& macro : {kFire, kJump, kDuck, kTalk, kZoom}) dir.WriteMacro(macro.file, macro.description, macro.category);
+        LoadMacroCatalogue(app, app.dirs.macros);
     }
     static Lines MapLines(const KeyMap& map) {
         Lines lines;
         for (const KeyMapKey& key : map.keys) lines.push_back(KeyMapLine(key));
         return lines;
     }
-
-    ProgramDirFixture dir;
 };
 
 TEST_F(KeyMapOfPlayer, FollowsTheMergeChordsKeyListsAndTheChainOfAncestors) {
     WritePlayer(dir, "B", {kZoom});
-    WritePlayer(dir, "A", {}, CompleteOptionLines(), InheritingBindings("B"));
-    WritePlayer(dir, "P", {kFire, kJump, kDuck, kTalk}, CompleteOptionLines(), InheritingBindings("A"));
+    WritePlayer(dir, "A", {}, CompleteOptionLines(), Inheriting("B", "1000000"));
+    WritePlayer(dir, "P", {kFire, kJump, kDuck, kTalk}, CompleteOptionLines(), Inheriting("A", "1000000"));
     const auto before = dir.Snapshot();
 
     KeyMap map;
-    ASSERT_TRUE(CompileKeyMap(dir.app(), "P", map)) << testing::PrintToString(dir.host().BoxTexts());
+    ASSERT_TRUE(CompileKeyMap(app, "P", map)) << testing::PrintToString(host.BoxTexts());
     EXPECT_EQ(MapLines(map), (Lines{"A\t+moveup; +attack\tTest Jump (P); Test Fire (P)",
                                    "F1\tsay hi\tTest Talk (P)",
                                    "q|SHIFT\t+movedown\tTest Duck (P)",
@@ -61,35 +56,35 @@ TEST_F(KeyMapOfPlayer, FollowsTheMergeChordsKeyListsAndTheChainOfAncestors) {
     EXPECT_EQ(ChordModifiersOf(map), Lines{"SHIFT"});
 
     // The compile that writes the scripts gives the same map; its shared-key question is kept.
-    dir.host().Expect(Icon::Question,
+    host.Expect(Icon::Question,
                       "Two macros share the same keys:\n\nA: Jump [P] <-> Fire [P]\n\nWould you like to temporarily "
                       "remove the conflicting macro on the left from the player-cfg P?",
                       Button::No);
     KeyMap written;
-    LoadPlayerCFG(dir.app(), "P");
-    ASSERT_TRUE(CompilePlayerConfig(dir.app(), "P", dir.quakeDir() + "/korvex", false, {}, &written));
+    LoadPlayerCFG(app, "P");
+    ASSERT_TRUE(CompilePlayerConfig(app, "P", dir.quakeDir() + "/korvex", false, {}, &written));
     EXPECT_EQ(MapLines(written), MapLines(map));
     EXPECT_EQ(LinesOf(dir, "../quake2/korvex/Shared Bindings and Hotkeys.CFG").at(2), "alias +bk_A \"+moveup; +attack\"");
 }
 
 TEST_F(KeyMapOfPlayer, ShownPlayerKeepsItsChangesAndABrokenOneGivesNoMap) {
     WritePlayer(dir, "P", {kFire, kJump});
-    LoadPlayerCFG(dir.app(), "P");
-    dir.app().player.includedMacroFiles = {kJump.file};  // removed on screen, not yet saved
+    LoadPlayerCFG(app, "P");
+    app.player.includedMacroFiles = {kJump.file};  // removed on screen, not yet saved
     const auto before = dir.Snapshot();
     KeyMap map;
-    ASSERT_TRUE(CompileKeyMap(dir.app(), "P", map));
+    ASSERT_TRUE(CompileKeyMap(app, "P", map));
     EXPECT_EQ(MapLines(map), Lines{"A\t+moveup; +attack\tTest Jump (P); Test Fire (P)"}) << "as stored";
-    EXPECT_EQ(dir.app().player.includedMacroFiles, Lines{kJump.file});
+    EXPECT_EQ(app.player.includedMacroFiles, Lines{kJump.file});
     EXPECT_EQ(dir.Snapshot(), before);
 
     Lines options = CompleteOptionLines();
     options[static_cast<int>(Option::Video2)] = "Resolution";
     WritePlayer(dir, "Broken", {kFire}, options);
-    EXPECT_FALSE(CompileKeyMap(dir.app(), "Broken", map));
+    EXPECT_FALSE(CompileKeyMap(app, "Broken", map));
     EXPECT_TRUE(map.keys.empty());
     EXPECT_EQ(SharedKeysNotice(map), "");
-    EXPECT_EQ(dir.host().BoxTexts(), Lines{"Invalid input. (video resolution)"});
+    EXPECT_EQ(host.BoxTexts(), Lines{"Invalid input. (video resolution)"});
 }
 
 }  // namespace

@@ -2,29 +2,26 @@
 
 #include <algorithm>
 
+#include "CompilerTestData.h"
 #include "compiler/CompileJob.h"
 #include "compiler/OptionControls.h"
 #include "compiler/OptionSettings.h"
 #include "compiler/OptionsCfg.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
 
-// A Player-CFG with every choice made: OpenGL, sight improvement off.
+// The compiler tests' complete Player-CFG with the sight improvement off, so that brightness,
+// texture quality and light intensity count.
 PlayerCfg CompletePlayer() {
     PlayerCfg player = DefaultPlayerCfg();
+    const std::vector<std::string> lines = CompleteOptionLines();
+    std::copy(lines.begin(), lines.end(), player.options.begin());
     const std::pair<Option, const char*> choices[] = {
-        {Option::Video1, "OpenGL"}, {Option::Video2, "640x480"}, {Option::Video3, "100% screen size"},
         {Option::Video4, "20% brightness"}, {Option::Video5, "100% texture quality"},
         {Option::Video6, "100% GL light intensity"}, {Option::Video10, "FALSE"},
-        {Option::Sound1, "50% effects volume"}, {Option::Sound2, "high sound quality"},
-        {Option::Sound3, "max performance"}, {Option::Mouse1, "10% sensitivity"},
-        {Option::Mouse2, "100% pitch speed"}, {Option::Mouse3, "10% yaw speed"},
-        {Option::Character1, "Model: male"}, {Option::Character2, "Skin: grunt"},
-        {Option::Character3, "\"dot\"-crosshair"}, {Option::Character4, "male gender"},
-        {Option::Character6, "left-handed"}, {Option::Character7, "T1/LAN"}, {Option::Character8, "Bob"},
-    };
+        {Option::Mouse3, "10% yaw speed"}, {Option::Character6, "left-handed"}};
     for (const auto& [option, text] : choices) player.SetText(option, text);
     return player;
 }
@@ -38,18 +35,17 @@ struct Compiled {
     }
 };
 
-class OptionSettings : public ::testing::Test {
+class OptionSettings : public ProgramDirTest {
 protected:
     Compiled Convert() {
-        dir.app().quakeDir = dir.quakeDir();
+        app.quakeDir = dir.quakeDir();
         CompileJob job;
         job.player = player;
-        const MessageCode result = ConvertOptionsToCvars(dir.app(), job, true);
+        const MessageCode result = ConvertOptionsToCvars(app, job, true);
         return {result, OptionsCfgLines(job)};
     }
-    std::vector<std::string> Boxes() { return dir.host().BoxTexts(); }
+    std::vector<std::string> Boxes() { return host.BoxTexts(); }
 
-    ProgramDirFixture dir;
     PlayerCfg player = CompletePlayer();
 };
 
@@ -136,7 +132,7 @@ TEST_F(OptionSettings, TextureTextOfTheOtherFamily) {
 
     player.SetFlag(Option::Video10, true);
     EXPECT_EQ(Convert().result, 0);
-    EXPECT_EQ(dir.host().boxes.size(), 1u);
+    EXPECT_EQ(host.boxes.size(), 1u);
 }
 
 // Without Alt+Tab disabled there is no win_noalttab line.

@@ -7,6 +7,7 @@
 #include "compiler/ScriptFile.h"
 #include "platform/ListLookup.h"
 #include "platform/Path.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
@@ -14,18 +15,18 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // Writes the macros' .out files into players/P and runs the script writing on them.
-class ScriptWriting : public ::testing::Test {
+class ScriptWriting : public ProgramDirTest {
 protected:
     MessageCode Write(const std::vector<TestMacro>& macros) {
         job.outputDir = dir.quakeDir() + "/korvex";
-        dir.app().quakeDir = dir.quakeDir();
+        app.quakeDir = dir.quakeDir();
         for (std::size_t i = 0; i < CompleteOptionLines().size(); ++i) job.player.options[i] = CompleteOptionLines()[i];
         for (const TestMacro& macro : macros) {
             dir.WriteLines("players/P/" + macro.file + ".out", OutFileLines(macro));
             job.outFiles.push_back(dir.Path("players/P/" + macro.file + ".out"));
             if (!ContainsIgnoringCase(job.categories, macro.category)) job.categories.push_back(macro.category);
         }
-        return WriteConfigFiles(dir.app(), job);
+        return WriteConfigFiles(app, job);
     }
     Lines Script(const std::string& name) { return ScriptLines(dir, name); }
     // Forgets the macros written so far, to start the next case afresh.
@@ -34,7 +35,6 @@ protected:
         dir.Remove("../quake2/korvex");
     }
 
-    ProgramDirFixture dir;
     CompileJob job;
 };
 
@@ -102,20 +102,20 @@ TEST_F(ScriptWriting, AnOutputFileIsReadOnlyAsFarAsKorvexWritesOne) {
 
 TEST_F(ScriptWriting, HostileCategoriesAndModifiersNeverWriteOutsideTheOutputDir) {
     EXPECT_NE(Write({{"X.MAC", "X", "../x", {}, {"echo hi"}}}), 0);
-    EXPECT_EQ(dir.host().BoxTexts(), (Lines{"Programmer: no or wrong category in output. (../x)"}));
+    EXPECT_EQ(host.BoxTexts(), (Lines{"Programmer: no or wrong category in output. (../x)"}));
     EXPECT_FALSE(dir.Exists("../quake2/x.cfg"));
     EXPECT_FALSE(dir.Exists("../quake2/korvex/main.cfg"));
 
     Reset();
     EXPECT_EQ(Write({{"A.MAC", "A", "Weapons", {}, {"BIND q|../../x \"+attack\""}}}), Err::CouldntCreateFile);
-    EXPECT_EQ(dir.host().boxes.size(), 2u);
+    EXPECT_EQ(host.boxes.size(), 2u);
     EXPECT_FALSE(dir.Exists("../x.cfg"));
 
     Reset();
     job.categories.push_back("Misc");
     EXPECT_NE(Write({{"E.MAC", "E", "", {}, {"echo hi"}}}), 0);
-    EXPECT_TRUE(dir.app().shuttingDown);
-    EXPECT_EQ(dir.host().boxes.back().text,
+    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_EQ(host.boxes.back().text,
               "Programmer: no or wrong category in output. (" + dir.Path("players/P/E.MAC.out") + ")");
 }
 
@@ -126,7 +126,7 @@ TEST_F(ScriptWriting, CategoriesNamedLikeTheFixedScriptsGetScriptsOfTheirOwn) {
     for (std::size_t i = 0; i < std::size(fixedNames); ++i)
         macros.push_back({"M" + std::to_string(i) + ".MAC", "M", fixedNames[i], {}, {"echo " + fixedNames[i]}});
     ASSERT_EQ(Write(macros), 0);
-    EXPECT_TRUE(dir.host().boxes.empty());
+    EXPECT_TRUE(host.boxes.empty());
     EXPECT_EQ(Script("main.cfg")[2], "exec \"../korvex/options.cfg\"");
     EXPECT_EQ(Script("main.cfg").size(), 2u + 1 + 8 + 2);
     EXPECT_NE(Script("options.cfg").size(), 1u);
@@ -183,7 +183,7 @@ TEST_F(ScriptWriting, Chords) {
         ASSERT_EQ(Write({{"A.MAC", "A", "Weapons", {}, c.first}, {"B.MAC", "B", "Talk", {}, c.second}}), 0);
         EXPECT_EQ(Script(c.script), c.expected) << c.first[0];
     }
-    EXPECT_TRUE(dir.host().boxes.empty());
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 }  // namespace

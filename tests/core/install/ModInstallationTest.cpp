@@ -7,31 +7,34 @@
 
 #include "install/InstallIdentification.h"
 #include "install/ModInstallation.h"
+#include "install/NewFileSearch.h"
 #include "mods/ModCatalogue.h"
+#include "platform/FileSystem.h"
 #include "platform/Path.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 #include "support/ZipBuilder.h"
 
 namespace korvex {
 namespace {
 
 namespace fs = std::filesystem;
+using NewFileSearch = ProgramDirTest;
 
 const char* kAutodetectionFailed = "Couldn't auto-detect any modification. (Autodetection failed)";
 
-class InstallTest : public ::testing::Test {
+class InstallTest : public ProgramDirTest {
 protected:
     InstallTest() {
         dir.Remove("automod");
         fs::create_directories(dir.Path("automod"));
-        dir.app().quakeDir = dir.quakeDir();
+        app.quakeDir = dir.quakeDir();
         dir.WriteLines("automod/Capture The Flag", {"ctf", "pak0.pak=4"});
     }
     std::string Download(const std::string& name) const { return JoinPath(dir.root(), "downloads/" + name); }
-    std::vector<std::string> TreeTexts() { return ModTreeTexts(dir.app().modTree); }
+    std::vector<std::string> TreeTexts() { return ModTreeTexts(app.modTree); }
     void Install(const std::vector<std::string>& files) {
-        dir.app().install.fileList.assign(files.begin(), files.end());
-        ASSERT_TRUE(StartInstallation(dir.app()));
+        app.install.fileList.assign(files.begin(), files.end());
+        ASSERT_TRUE(StartInstallation(app));
         host.RunPosted();
     }
     void ExpectCorrect(const std::string& mod, Button answer) {
@@ -41,9 +44,6 @@ protected:
         host.Expect(Icon::Information, "Modification '" + mod + "' has been correctly installed.", Button::Ok);
     }
     bool TempGone() const { return !fs::exists(dir.Path("temp")); }
-
-    ProgramDirFixture dir;
-    FakeHost& host = dir.host();
 };
 
 TEST_F(InstallTest, ArchiveHoldingTheGameDirectoryIsFoundBelowTemp) {
@@ -56,7 +56,7 @@ TEST_F(InstallTest, ArchiveHoldingTheGameDirectoryIsFoundBelowTemp) {
     EXPECT_TRUE(fs::exists(dir.quakeDir() + "/ctf/gamex86.dll"));  // what was there stays
     EXPECT_EQ(TreeTexts(), std::vector<std::string>{"Capture The Flag (CTF)"});
     EXPECT_TRUE(TempGone());
-    EXPECT_FALSE(dir.app().install.running);
+    EXPECT_FALSE(app.install.running);
 }
 
 TEST_F(InstallTest, TwoRoundsUnpackIntoOneTemporaryDirectory) {
@@ -69,7 +69,7 @@ TEST_F(InstallTest, TwoRoundsUnpackIntoOneTemporaryDirectory) {
     host.Expect(Icon::Question, "Add more files to the installation list?", Button::No);
     ExpectCorrect("Two Parts", Button::Yes);
     ExpectInstalled("Two Parts");
-    InstallNewMODButtonClick(dir.app());
+    InstallNewMODButtonClick(app);
     host.RunPosted();
     EXPECT_TRUE(host.installFileRequests.at(0).multiSelect);
     EXPECT_TRUE(fs::exists(dir.quakeDir() + "/two/pak0.pak"));
@@ -81,7 +81,7 @@ TEST_F(InstallTest, TwoRoundsUnpackIntoOneTemporaryDirectory) {
 TEST_F(InstallTest, NothingChosenOrNothingUnpackedIdentifiesNothing) {
     host.distributionAnswers = {DistributionKind::Single};
     host.installFileAnswers = {{}};
-    InstallNewMODButtonClick(dir.app());
+    InstallNewMODButtonClick(app);
     host.RunPosted();
     EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{kAutodetectionFailed});
 
@@ -138,7 +138,7 @@ TEST_F(InstallTest, UpdateThatDetectionNoLongerKnowsAsksForANewName) {
 TEST_F(InstallTest, SetupProgramsRunAndWhatTheyCreatedIsFound) {
     const std::string drive = JoinPath(dir.root(), "drive");
     fs::create_directories(drive);
-    dir.app().quakeSearchRoots = {drive};
+    app.quakeSearchRoots = {drive};
     const std::string setup = Download("setup.exe");
     WriteWholeFile(setup, "#!/bin/sh\nmkdir -p '" + drive + "/games/ctf' '" + drive + "/windows'\n" +
                               "printf NEW! > '" + drive + "/games/ctf/pak0.pak'\n" + "printf x > '" + drive +
@@ -160,8 +160,8 @@ TEST_F(InstallTest, SetupProgramsRunAndWhatTheyCreatedIsFound) {
     host.unclaimedAnswers = {{UnclaimedAction::Delete, {drive + "/windows/ctf.dll"}, {}}, {}};
     host.Expect(Icon::Question, "Do you really want to delete the selected files?", Button::Yes);
     ExpectInstalled("Capture The Flag");
-    dir.app().install.fileList = {Download("sfx.exe"), setup};
-    ASSERT_TRUE(StartInstallation(dir.app()));
+    app.install.fileList = {Download("sfx.exe"), setup};
+    ASSERT_TRUE(StartInstallation(app));
     host.RunPosted();
     while (host.timerTick) {
         host.timerTick();  // the window's one-second timer
@@ -176,6 +176,42 @@ TEST_F(InstallTest, SetupProgramsRunAndWhatTheyCreatedIsFound) {
     EXPECT_EQ(host.unclaimedRequests[1].files, std::vector<std::string>{drive + "/windows/late.txt"});
     EXPECT_FALSE(fs::exists(drive + "/windows/ctf.dll"));
     EXPECT_TRUE(fs::exists(drive + "/windows/late.txt"));  // deleted is only what was selected
+}
+
+TEST_F(NewFileSearch, FindsFilesCreatedSinceTheStartBelowEveryRoot) {
+    const std::string drive = JoinPath(dir.root(), "drive");
+    WriteWholeFile(JoinPath(drive, "old/old.txt"), "old");
+    const std::int64_t before = LookUpEntry(JoinPath(drive, "old/old.txt"))->creationTime;
+    // Creation times count in whole seconds: the new files come a second later.
+    while (std::time(nullptr) <= before) std::this_thread::yield();
+    const std::int64_t since = before + 1;
+    WriteWholeFile(JoinPath(drive, "games/newmod/pak0.pak"), "p");
+    WriteWholeFile(JoinPath(drive, "games/newmod/sub/a.txt"), "a");
+    WriteWholeFile(JoinPath(drive, "windows/system.dll"), "d");
+    WriteWholeFile(JoinPath(drive, ".hidden/skipped.txt"), "h");
+    fs::create_directory_symlink(drive, JoinPath(drive, "games/loop"));  // never followed
+
+    NewFiles found;
+    std::vector<std::string> visited;
+    EXPECT_TRUE(ScanForNewFiles({drive, JoinPath(dir.root(), "no such drive")}, since, found,
+                                [&](const std::string& directory) {
+                                    visited.push_back(directory);
+                                    return true;
+                                }));
+    EXPECT_EQ(found.files, (std::vector<std::string>{JoinPath(drive, "games/newmod/pak0.pak"),
+                                                     JoinPath(drive, "games/newmod/sub/a.txt"),
+                                                     JoinPath(drive, "windows/system.dll")}));
+    // Subdirectories are searched before the files of their directory.
+    const auto& dirs = found.directories;
+    ASSERT_EQ(dirs.size(), 3u);
+    EXPECT_LT(std::find(dirs.begin(), dirs.end(), JoinPath(drive, "games/newmod/sub")),
+              std::find(dirs.begin(), dirs.end(), JoinPath(drive, "games/newmod")));
+    EXPECT_NE(std::find(dirs.begin(), dirs.end(), JoinPath(drive, "windows")), dirs.end());
+    EXPECT_EQ(std::count(visited.begin(), visited.end(), drive), 1);
+
+    NewFiles cancelled;
+    EXPECT_FALSE(ScanForNewFiles({drive}, since, cancelled, [](const std::string&) { return false; }));
+    EXPECT_TRUE(cancelled.files.empty());
 }
 
 }  // namespace

@@ -17,11 +17,6 @@ protected:
         std::filesystem::create_directories(dir.Path("macros"));
     }
 
-    void WriteMacro(const std::string& name, const std::string& description, const std::string& category,
-                    const std::string& help = "Help") {
-        dir.WriteLines("macros/" + name, {"MACRO_DESC \"" + description + "\"", "MACRO_DETAILDESC \"" + help + "\"",
-                                          "MACRO_CAT \"" + category + "\""});
-    }
     void Load() { LoadMacroCatalogue(app(), dir.Path("macros")); }
     E Descriptions() {
         E list;
@@ -31,11 +26,11 @@ protected:
 };
 
 TEST_F(MacroCatalogueTest, LoadsInFileNameOrderAndListsCategoriesByFirstUse) {
-    WriteMacro("zulu.mac", "Zoom", "View");
-    WriteMacro("ALPHA.MAC", "Say hello & more", "Chat");
-    WriteMacro("beta.Mac", "Rocket jump", "Movement");
-    WriteMacro("Gamma.MAC", "Say bye", "chat");
-    WriteMacro("delta.MAC", "Strafe jump", "Movement");
+    dir.WriteMacro("zulu.mac", "Zoom", "View");
+    dir.WriteMacro("ALPHA.MAC", "Say hello & more", "Chat");
+    dir.WriteMacro("beta.Mac", "Rocket jump", "Movement");
+    dir.WriteMacro("Gamma.MAC", "Say bye", "chat");
+    dir.WriteMacro("delta.MAC", "Strafe jump", "Movement");
     dir.Write("macros/notes.txt", "not a macro");
     Load();
     EXPECT_EQ(Boxes(), E{});
@@ -53,7 +48,7 @@ TEST_F(MacroCatalogueTest, LoadsInFileNameOrderAndListsCategoriesByFirstUse) {
 }
 
 TEST_F(MacroCatalogueTest, ASecondLoadReplacesTheCatalogue) {
-    WriteMacro("a.mac", "Zoom", "View");
+    dir.WriteMacro("a.mac", "Zoom", "View");
     Load();
     Load();
     EXPECT_EQ(Descriptions(), E{"Zoom"});
@@ -61,8 +56,8 @@ TEST_F(MacroCatalogueTest, ASecondLoadReplacesTheCatalogue) {
 }
 
 TEST_F(MacroCatalogueTest, ADuplicateDescriptionIsFatalAndStillAppended) {
-    WriteMacro("JUMP1.MAC", "Rocket Jump", "Movement");
-    WriteMacro("JUMP2.MAC", "Rocket Jump", "Movement");
+    dir.WriteMacro("JUMP1.MAC", "Rocket Jump", "Movement");
+    dir.WriteMacro("JUMP2.MAC", "Rocket Jump", "Movement");
     Load();
     EXPECT_EQ(Boxes(), E{"MacroLanguage Error (Rocket Jump: JUMP2.MAC): Macro Description found twice."});
     EXPECT_TRUE(app().shuttingDown);
@@ -71,7 +66,7 @@ TEST_F(MacroCatalogueTest, ADuplicateDescriptionIsFatalAndStillAppended) {
 }
 
 TEST_F(MacroCatalogueTest, OnlyOneOfTheTwoListsHasASelection) {
-    WriteMacro("A.MAC", "First", "Cat");
+    dir.WriteMacro("A.MAC", "First", "Cat");
     Load();
     ShowMacrosOfCategory(app(), "Cat");
     app().player.includedMacros = {"Old one"};
@@ -96,7 +91,7 @@ TEST_F(MacroCatalogueTest, KeepsAtMost500MacrosAndSaysSoOnce) {
     for (int i = 0; i < 502; ++i) {
         char name[16];
         std::snprintf(name, sizeof name, "M%03d.MAC", i);
-        WriteMacro(name, "Macro " + std::to_string(i), "Cat");
+        dir.WriteMacro(name, "Macro " + std::to_string(i), "Cat");
     }
     Load();
     EXPECT_EQ(app().macroCatalogue.entries.size(), kMaxCatalogueEntries);

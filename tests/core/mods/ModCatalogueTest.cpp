@@ -1,26 +1,28 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "app/Korvex.h"
 #include "mods/ModCatalogue.h"
+#include "mods/ModDialogRequests.h"
+#include "mods/ModMaintenance.h"
 #include "mods/ModTree.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
 
 using Lines = std::vector<std::string>;
+namespace fs = std::filesystem;
 
-class Catalogue : public ::testing::Test {
+class Catalogue : public ProgramDirTest {
 protected:
     std::vector<std::pair<std::string, Lines>> Tree() const {
         std::vector<std::pair<std::string, Lines>> nodes;
         for (const ModNode& mod : app.modTree.mods) nodes.push_back({mod.text, mod.players});
         return nodes;
     }
-
-    ProgramDirFixture dir;
-    Korvex& app = dir.app();
-    FakeHost& host = dir.host();
 };
 
 TEST(ModTreeText, SplitsAtTheLastParenthesis) {
@@ -83,6 +85,130 @@ TEST_F(Catalogue, ReplaceResetsOptionsAndPlayerCfgsAndClearEmptiesEverything) {
     EXPECT_TRUE(Tree().empty());
     EXPECT_FALSE(dir.Exists("mods/ctf"));
     EXPECT_FALSE(dir.Exists("mods/rocket"));
+}
+
+class Maintenance : public ProgramDirTest {
+protected:
+    Maintenance() {
+        app.quakeDir = dir.quakeDir();
+        dir.WriteLines("mods/ctf", {"Capture The Flag (CTF)", "1", "Player", "TRUE", "TRUE", "", "", "0"});
+        dir.WriteLines("mods/arena", {"Arena (beta) (arena)", "0", "TRUE", "TRUE", "", "", "0"});
+        LoadModCatalogue(app);
+    }
+    void Select(const std::string& modText, std::optional<std::string> player = std::nullopt) {
+        app.modTree.selected = ModSelection{modText, std::move(player)};
+    }
+    std::vector<std::string> TreeTexts() { return ModTreeTexts(app.modTree); }
+};
+
+TEST_F(Maintenance, OptionsAreSavedOnOkOnlyAndAPlayerCfgMayBeListedTwice) {
+    Select("Capture The Flag (CTF)");
+    const auto before = dir.Snapshot();
+    host.editModAnswers.push_back({});
+    EXPECT_FALSE(EditModOptions(app));
+    EXPECT_EQ(dir.Snapshot(), before);
+    ASSERT_EQ(host.editModRequests.size(), 1u);
+    const EditModOptionsRequest& request = host.editModRequests[0];
+    EXPECT_EQ(request.caption, "Edit MOD's Options and assign players to MOD (Capture The Flag)");
+    EXPECT_EQ(request.entry.playerCfgs, Lines{"Player"});
+    EXPECT_EQ(request.availablePlayers, Lines{"Player"});
+    EXPECT_EQ(request.mapsDirectory, Quake("ctf"));
+
+    ModEntry changed = request.entry;
+    changed.playerCfgs = {"Player", "Player"};
+    changed.deathmatch = false;
+    changed.mapName = "q2ctf2";
+    changed.configLines = {"set a 1"};
+    host.editModAnswers.push_back({true, changed});
+    EXPECT_TRUE(EditModOptions(app));
+    EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "2", "Player", "Player", "TRUE", "FALSE",
+                                               "q2ctf2", "", "0", "1", "set a 1"}));
+    EXPECT_EQ(FindModNode(app.modTree, "Capture The Flag (CTF)")->players, (Lines{"Player", "Player"}));
+
+    // A read-me nothing can open is reported with its name.
+    WriteWholeFile(Quake("ctf/readme.txt"), "read me\n");
+    const std::string path = std::getenv("PATH");
+    ::setenv("PATH", dir.root().c_str(), 1);
+    host.editModRequests.at(0).viewReadme(Quake("ctf/readme.txt"));
+    ::setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(host.BoxTexts().back(), "No viewer configured for this filetype. (readme.txt)");
+
+    EXPECT_EQ(MapNameOfFile("q2dm1.bsp"), "q2dm1");
+    EXPECT_EQ(MapNameOfFile("Q2DM1.BSP"), "");
+}
+
+TEST_F(Maintenance, RemovingKeepsOrDeletesTheGameDirectoryAndNeverLeavesIt) {
+    Select("Capture The Flag (CTF)", "Player");
+    RemoveMODButtonClick(app);
+    EXPECT_EQ(host.BoxTexts(), Lines{kNoModText});
+
+    Select("Capture The Flag (CTF)");
+    host.removeModAnswers.push_back({true, false});
+    RemoveMODButtonClick(app);
+    EXPECT_EQ(host.removeModRequests.at(0).caption, "Remove MOD Capture The Flag (CTF) ?");
+    EXPECT_FALSE(dir.Exists("mods/ctf"));
+    EXPECT_TRUE(fs::exists(Quake("ctf/pak0.pak")));
+    EXPECT_EQ(TreeTexts(), Lines{"Arena (beta) (arena)"});
+
+    Select("Arena (beta) (arena)");
+    host.removeModAnswers.push_back({true, true});
+    RemoveMODButtonClick(app);
+    EXPECT_EQ(host.BoxTexts().back(), "The MOD has been deleted.");
+    EXPECT_FALSE(fs::exists(Quake("arena")));
+    EXPECT_TRUE(TreeTexts().empty());
+    EXPECT_FALSE(EditModOptionsButtonVisible(app.modTree));
+    EXPECT_FALSE(LaunchQuakeIIButtonVisible(app.modTree));
+
+    dir.WriteLines("mods/odd", {"Odd (..)", "0"});
+    LoadModCatalogue(app);
+    EXPECT_FALSE(RemoveMod(app, "Odd (..)", true));
+    EXPECT_EQ(host.BoxTexts().back(), "Invalid path. (..)");
+    EXPECT_TRUE(fs::exists(Quake("ctf")));
+    EXPECT_TRUE(dir.Exists("mods/odd"));
+}
+
+TEST_F(Maintenance, RenamingMovesDirectoryAndEntryButNeverOntoAnotherMod) {
+    fs::rename(Quake("ctf"), Quake("CTF"));
+    Select("Capture The Flag (CTF)");
+    host.renameModAnswers.push_back({true, "CTF Classic", "CTF"});
+    RenameMODButtonClick(app);
+    EXPECT_EQ(host.renameModRequests.at(0).name, "Capture The Flag");
+    EXPECT_EQ(host.renameModRequests.at(0).directory, "CTF");
+    // A name-only rename still gives the game directory its lower-case name.
+    EXPECT_TRUE(fs::exists(Quake("ctf/pak0.pak")));
+    EXPECT_FALSE(fs::exists(Quake("CTF")));
+    EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"CTF Classic (CTF)", "1", "Player", "TRUE", "TRUE", "", "", "0"}));
+    EXPECT_EQ(app.modTree.selected->modText, "CTF Classic (CTF)");
+
+    EXPECT_FALSE(RenameMod(app, "CTF Classic (CTF)", "Arena", "arena"));
+    EXPECT_EQ(host.BoxTexts().back(), "Directory already exists. (" + dir.Path("mods/ARENA") + ")");
+    EXPECT_FALSE(RenameMod(app, "CTF Classic (CTF)", "Up", "../up"));
+    EXPECT_EQ(host.BoxTexts().back(), "Invalid path. (../UP)");
+    EXPECT_TRUE(fs::exists(Quake("ctf/pak0.pak")));
+
+    // The same directory in other letters is no other MOD.
+    EXPECT_TRUE(RenameMod(app, "CTF Classic (CTF)", "Flags", "ctf"));
+    EXPECT_TRUE(RenameMod(app, "Flags (CTF)", "Flags", "threewave"));
+    EXPECT_TRUE(fs::exists(Quake("threewave/pak0.pak")));
+    EXPECT_FALSE(dir.Exists("mods/ctf"));
+    EXPECT_EQ(dir.Read("mods/threewave"), JoinLines({"Flags (THREEWAVE)", "1", "Player", "TRUE", "TRUE", "", "", "0"}));
+    EXPECT_EQ(TreeTexts(), (Lines{"Arena (beta) (arena)", "Flags (THREEWAVE)"}));
+}
+
+TEST_F(Maintenance, AServerSideOnlyModIsStoredUpperCasedAndADoubleClickEditsAnEmptyMod) {
+    host.serverSideAnswers.push_back({true, "Rocket Arena", "ra2"});
+    ServerSideButtonClick(app);
+    EXPECT_EQ(dir.Read("mods/ra2"), JoinLines({"Rocket Arena (RA2)", "0", "TRUE", "TRUE", "", "", "0"}));
+    EXPECT_FALSE(fs::exists(Quake("ra2")));
+    EXPECT_TRUE(ServerSideModComplete("x", "y"));
+    EXPECT_FALSE(ServerSideModComplete("x", ""));
+
+    Select("Capture The Flag (CTF)");
+    EXPECT_FALSE(AvailMODsDblClick(app));  // it has Player-CFGs: the tree only expands
+    Select("Rocket Arena (RA2)");
+    host.editModAnswers.push_back({});
+    EXPECT_TRUE(AvailMODsDblClick(app));
+    EXPECT_EQ(host.editModRequests.size(), 1u);
 }
 
 }  // namespace

@@ -7,13 +7,15 @@
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
 
-TEST(TextFile, LinesPastTheEndReadAsEmptyText) {
-    ProgramDirFixture dir;
+using TextFile = ProgramDirTest;
+using AtomicFile = ProgramDirTest;
+
+TEST_F(TextFile, LinesPastTheEndReadAsEmptyText) {
     dir.Write("short.dat", "one\r\ntwo\nthree");
     LineReader reader;
     ASSERT_TRUE(reader.Open(dir.Path("short.dat")));
@@ -29,8 +31,7 @@ TEST(TextFile, LinesPastTheEndReadAsEmptyText) {
     EXPECT_FALSE(LineReader().Open(dir.Path("pipe.dat")));  // returns at once instead of waiting for a writer
 }
 
-TEST(TextFile, AtomicWritesReplaceWholeOrLeaveTheOldFile) {
-    ProgramDirFixture dir;
+TEST_F(TextFile, AtomicWritesReplaceWholeOrLeaveTheOldFile) {
     dir.Write("data.dat", "old\r\n");
     ASSERT_TRUE(WriteLinesAtomically(dir.Path("data.dat"), {"a", "b\xB0"}));
     EXPECT_EQ(dir.Read("data.dat"), "a\r\nb\xB0\r\n");
@@ -46,8 +47,7 @@ TEST(TextFile, AtomicWritesReplaceWholeOrLeaveTheOldFile) {
     EXPECT_EQ(dir.Read("data.dat"), "a\r\nb\xB0\r\n");
 }
 
-TEST(TextFile, ExistingEntriesAreFoundWithoutRegardToCase) {
-    ProgramDirFixture dir;
+TEST_F(TextFile, ExistingEntriesAreFoundWithoutRegardToCase) {
     const std::string game = dir.quakeDir();
     EXPECT_EQ(ResolveCase(game + "/BASEQ2/PLAYERS/Male/GRUNT_I.PCX"), game + "/baseq2/players/male/grunt_i.pcx");
     EXPECT_EQ(ResolveCase(game + "/BASEQ2/New/Thing.cfg"), game + "/baseq2/New/Thing.cfg");
@@ -75,8 +75,7 @@ namespace korvex {
 namespace {
 
 // Both ways of replacing a file write through a symbolic link and keep the file's mode.
-TEST(AtomicFile, WritingAndCopyingKeepLinksAndModes) {
-    ProgramDirFixture dir;
+TEST_F(AtomicFile, WritingAndCopyingKeepLinksAndModes) {
     dir.Write("real/data.dat", "old\r\n");
     dir.Write("real/copy.dat", "old\r\n");
     dir.Write("source.dat", "copied\r\n");

@@ -3,11 +3,19 @@
 #include "PlayerTestData.h"
 #include "app/Korvex.h"
 #include "app/MainView.h"
+#include "macros/MacroCatalogue.h"
 #include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "players/PlayerDataFiles.h"
 #include "players/PlayerCfgFiles.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
+
+using PlayerCfgFiles = ProgramDirTest;
+using IncludedMacros = ProgramDirTest;
+using PlayerDataFiles = ProgramDirTest;
 
 std::vector<std::string> WithMemo(const std::string& flag, const std::string& count,
                                   const std::vector<std::string>& memo) {
@@ -18,20 +26,19 @@ std::vector<std::string> WithMemo(const std::string& flag, const std::string& co
     return lines;
 }
 
-TEST(PlayerCfgFiles, SavesTheThreeFilesInTheirLineLayoutsWithTrueInAnyLetterCaseChecked) {
-    ProgramDirFixture dir;
+TEST_F(PlayerCfgFiles, SavesTheThreeFilesInTheirLineLayoutsWithTrueInAnyLetterCaseChecked) {
     std::vector<std::string> options = TemplateOptionLines();
     options[0] = "true";
     options[1] = "True";
     options[10] = "yes";
     options[11] = "";
     dir.WriteLines("players/Player/options.dat", options);
-    LoadPlayerCFG(dir.app(), "Player");
-    EXPECT_TRUE(dir.host().boxes.empty());
-    EXPECT_TRUE(dir.app().player.Flag(Option::General1) && dir.app().player.Flag(Option::General2));
-    EXPECT_FALSE(dir.app().player.Flag(Option::Video7) || dir.app().player.Flag(Option::Video8));
-    dir.app().player.SetText(Option::General5, "110");
-    SavePlayerCFG(dir.app());
+    LoadPlayerCFG(app, "Player");
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_TRUE(app.player.Flag(Option::General1) && app.player.Flag(Option::General2));
+    EXPECT_FALSE(app.player.Flag(Option::Video7) || app.player.Flag(Option::Video8));
+    app.player.SetText(Option::General5, "110");
+    SavePlayerCFG(app);
     EXPECT_EQ(dir.Read("players/Player/bindings.dat"), "0\r\n");
     options[0] = options[1] = "TRUE";
     options[10] = options[11] = "FALSE";
@@ -40,151 +47,202 @@ TEST(PlayerCfgFiles, SavesTheThreeFilesInTheirLineLayoutsWithTrueInAnyLetterCase
     EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(SpecialLines("")));
 }
 
-TEST(PlayerCfgFiles, ShortOptionsLoadAndExtraLinesAreFatal) {
-    ProgramDirFixture dir;
+TEST_F(PlayerCfgFiles, ShortOptionsLoadAndExtraLinesAreFatal) {
     std::vector<std::string> options = TemplateOptionLines();
     options.pop_back();
     dir.WriteLines("players/Player/options.dat", options);
-    LoadPlayerCFG(dir.app(), "Player");
-    EXPECT_TRUE(dir.host().boxes.empty());
-    EXPECT_EQ(dir.app().player.Text(Option::General5), "");
-    EXPECT_EQ(dir.app().player.Text(Option::Server7), "FALSE");
+    LoadPlayerCFG(app, "Player");
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(app.player.Text(Option::General5), "");
+    EXPECT_EQ(app.player.Text(Option::Server7), "FALSE");
 
     options.push_back("90");
     options.push_back("");
     dir.WriteLines("players/Player/options.dat", options);
-    LoadPlayerCFG(dir.app(), "Player");
-    EXPECT_TRUE(dir.app().shuttingDown);
-    EXPECT_EQ(dir.host().BoxTexts().back(), "Programmer: end of file not reached, check file format. (Inherit Options)");
+    LoadPlayerCFG(app, "Player");
+    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_EQ(host.BoxTexts().back(), "Programmer: end of file not reached, check file format. (Inherit Options)");
 }
 
-TEST(PlayerCfgFiles, AdditionalCommandsSurviveRepeatedCycles) {
-    ProgramDirFixture dir;
+TEST_F(PlayerCfgFiles, AdditionalCommandsSurviveRepeatedCycles) {
     dir.WriteLines("players/Player/special.dat", WithMemo("FALSE", "0", {}));
-    LoadPlayerCFG(dir.app(), "Player");
-    EXPECT_FALSE(dir.app().player.additionalCommands);
-    EXPECT_FALSE(dir.app().player.controls.additionalCommandsVisible);
-    EXPECT_TRUE(dir.app().player.additionalCommandLines.empty());
+    LoadPlayerCFG(app, "Player");
+    EXPECT_FALSE(app.player.additionalCommands);
+    EXPECT_FALSE(app.player.controls.additionalCommandsVisible);
+    EXPECT_TRUE(app.player.additionalCommandLines.empty());
 
     const std::vector<std::string> memo = {"set fov 100", "", "echo \"hi\""};
-    dir.app().player.additionalCommands = true;
-    dir.app().player.additionalCommandLines = memo;
+    app.player.additionalCommands = true;
+    app.player.additionalCommandLines = memo;
     for (int cycle = 0; cycle < 3; ++cycle) {
-        SavePlayerCFG(dir.app());
+        SavePlayerCFG(app);
         EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(WithMemo("TRUE", "3", memo)));
-        LoadPlayerCFG(dir.app(), "Player");
-        EXPECT_EQ(dir.app().player.additionalCommandLines, memo);
-        EXPECT_TRUE(dir.app().player.controls.additionalCommandsVisible);
+        LoadPlayerCFG(app, "Player");
+        EXPECT_EQ(app.player.additionalCommandLines, memo);
+        EXPECT_TRUE(app.player.controls.additionalCommandsVisible);
     }
-    dir.app().player.additionalCommands = false;
-    SavePlayerCFG(dir.app());
+    app.player.additionalCommands = false;
+    SavePlayerCFG(app);
     EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(WithMemo("FALSE", "0", {})));
 }
 
-TEST(PlayerCfgFiles, BrokenFilesLoadWithoutRunawayOrCrash) {
-    ProgramDirFixture dir;
+TEST_F(PlayerCfgFiles, BrokenFilesLoadWithoutRunawayOrCrash) {
     dir.WriteLines("players/Player/bindings.dat", {"2000000000", "A.MAC", "A", "Cat"});
     dir.WriteLines("players/Player/special.dat", WithMemo("TRUE", "-5", {"echo"}));
     dir.Write("players/Player/options.dat", "TRUE\r\nyes\r\n" + std::string("\0\x01\xff", 3));
-    LoadPlayerCFG(dir.app(), "Player");
-    EXPECT_FALSE(dir.app().shuttingDown);
-    EXPECT_EQ(dir.host().BoxTexts().front(),
+    LoadPlayerCFG(app, "Player");
+    EXPECT_FALSE(app.shuttingDown);
+    EXPECT_EQ(host.BoxTexts().front(),
               "Couldn't find macro file. Maybe the existing macro has another description. The macro will be removed "
               "from the included macros list. (A)");
-    EXPECT_TRUE(dir.app().player.includedMacroFiles.empty());
-    EXPECT_TRUE(dir.app().player.additionalCommandLines.empty());
-    EXPECT_EQ(dir.app().player.Text(Option::General2), "FALSE");
-    EXPECT_EQ(dir.app().player.Text(Option::General3), std::string("\0\x01\xff", 3));
-    EXPECT_EQ(dir.app().player.Text(Option::General5), "");
+    EXPECT_TRUE(app.player.includedMacroFiles.empty());
+    EXPECT_TRUE(app.player.additionalCommandLines.empty());
+    EXPECT_EQ(app.player.Text(Option::General2), "FALSE");
+    EXPECT_EQ(app.player.Text(Option::General3), std::string("\0\x01\xff", 3));
+    EXPECT_EQ(app.player.Text(Option::General5), "");
 
     dir.WriteLines("players/Player/special.dat", WithMemo("TRUE", "2000000000", {"a", "b"}));
-    LoadPlayerCFG(dir.app(), "Player");
-    EXPECT_EQ(dir.app().player.additionalCommandLines, (std::vector<std::string>{"a", "b"}));
+    LoadPlayerCFG(app, "Player");
+    EXPECT_EQ(app.player.additionalCommandLines, (std::vector<std::string>{"a", "b"}));
 
     dir.Remove("players/Player/bindings.dat");
-    const auto before = dir.host().boxes.size();
-    LoadPlayerCFG(dir.app(), "Player");
-    ASSERT_EQ(dir.host().boxes.size(), before + 1);
-    EXPECT_EQ(dir.host().boxes.back().text, "Couldn't load file. (" + dir.Path("players/Player/bindings.dat") + ")");
+    const auto before = host.boxes.size();
+    LoadPlayerCFG(app, "Player");
+    ASSERT_EQ(host.boxes.size(), before + 1);
+    EXPECT_EQ(host.boxes.back().text, "Couldn't load file. (" + dir.Path("players/Player/bindings.dat") + ")");
 }
 
-TEST(PlayerCfgFiles, AFailedLoadStartsBlankAndItsSaveTouchesNothing) {
-    ProgramDirFixture dir;
+TEST_F(PlayerCfgFiles, AFailedLoadStartsBlankAndItsSaveTouchesNothing) {
     dir.WriteLines("players/Other/bindings.dat", {"1", "A.MAC", "A", "Cat"});
     dir.Write("players/Other/A.MAC.out", "Cat\r\n-1\r\n");
     dir.WriteLines("players/Other/special.dat", WithMemo("TRUE", "1", {"echo other"}));
-    dir.app().player.includedMacroFiles = {"W_FIRE.MAC"};
-    dir.app().player.includedMacros = {"Fire"};
-    dir.app().player.additionalCommandLines = {"echo old"};
-    LoadPlayerCFG(dir.app(), "Other");
-    EXPECT_EQ(dir.host().BoxTexts().size(), 2u) << "the missing macro and the missing options.dat";
-    EXPECT_FALSE(dir.app().player.loaded);
-    EXPECT_TRUE(dir.app().player.includedMacroFiles.empty()) << "nothing of the Player-CFG shown before stays";
-    EXPECT_EQ(dir.app().player.additionalCommandLines, std::vector<std::string>{"echo other"});
+    app.player.includedMacroFiles = {"W_FIRE.MAC"};
+    app.player.includedMacros = {"Fire"};
+    app.player.additionalCommandLines = {"echo old"};
+    LoadPlayerCFG(app, "Other");
+    EXPECT_EQ(host.BoxTexts().size(), 2u) << "the missing macro and the missing options.dat";
+    EXPECT_FALSE(app.player.loaded);
+    EXPECT_TRUE(app.player.includedMacroFiles.empty()) << "nothing of the Player-CFG shown before stays";
+    EXPECT_EQ(app.player.additionalCommandLines, std::vector<std::string>{"echo other"});
 
     const auto before = dir.Snapshot();
-    SavePlayerCFG(dir.app());
+    SavePlayerCFG(app);
     EXPECT_EQ(dir.Snapshot(), before) << "A.MAC.out stays, and no file is written";
-    EXPECT_EQ(dir.host().BoxTexts().size(), 2u);
+    EXPECT_EQ(host.BoxTexts().size(), 2u);
 
-    LoadPlayerCFG(dir.app(), "Player");
-    EXPECT_TRUE(dir.app().player.loaded);
+    LoadPlayerCFG(app, "Player");
+    EXPECT_TRUE(app.player.loaded);
 }
 
-TEST(PlayerCfgFiles, AFailedWriteKeepsTheOldFileAndIsReported) {
-    ProgramDirFixture dir;
-    LoadPlayerCFG(dir.app(), "Player");
+TEST_F(PlayerCfgFiles, AFailedWriteKeepsTheOldFileAndIsReported) {
+    LoadPlayerCFG(app, "Player");
     const std::string oldOptions = dir.Read("players/Player/options.dat");
     dir.Write("players/Player/options.dat.korvex-new/blocker", "");
-    dir.app().player.SetText(Option::General3, "9");
-    dir.app().player.special1 = false;
-    dir.app().player.additionalCommands = true;
-    SavePlayerCFG(dir.app());
+    app.player.SetText(Option::General3, "9");
+    app.player.special1 = false;
+    app.player.additionalCommands = true;
+    SavePlayerCFG(app);
     EXPECT_EQ(dir.Read("players/Player/options.dat"), oldOptions);
-    EXPECT_EQ(dir.host().BoxTexts(),
+    EXPECT_EQ(host.BoxTexts(),
               std::vector<std::string>{"Couldn't save file. (" + dir.Path("players/Player/options.dat") + ")"});
     EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(WithMemo("TRUE", "0", {})));
 
     // A read-only file is not replaced behind the player's back.
     const std::string oldSpecial = dir.Read("players/Player/special.dat");
     SetReadOnly(dir.Path("players/Player/special.dat"));
-    dir.app().player.additionalCommands = false;
-    SavePlayerCFG(dir.app());
+    app.player.additionalCommands = false;
+    SavePlayerCFG(app);
     EXPECT_EQ(dir.Read("players/Player/special.dat"), oldSpecial);
-    EXPECT_EQ(dir.host().BoxTexts().back(), "Couldn't save file. (" + dir.Path("players/Player/special.dat") + ")");
+    EXPECT_EQ(host.BoxTexts().back(), "Couldn't save file. (" + dir.Path("players/Player/special.dat") + ")");
     EXPECT_FALSE(dir.Exists("players/Player/special.dat.korvex-new"));
 }
 
-TEST(PlayerCfgFiles, SavingOutsideThePlayersDirectoryIsRefused) {
-    ProgramDirFixture dir;
-    LoadPlayerCFG(dir.app(), "Player");
+TEST_F(PlayerCfgFiles, SavingOutsideThePlayersDirectoryIsRefused) {
+    LoadPlayerCFG(app, "Player");
     const auto before = dir.Snapshot();
-    dir.app().currentPlayerName = "..";
-    dir.app().currentPlayerDir = dir.Path("players/..");
-    SavePlayerCFG(dir.app());
-    EXPECT_TRUE(dir.app().shuttingDown);
-    EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{"Initialization failed. (disk full?)"});
+    app.currentPlayerName = "..";
+    app.currentPlayerDir = dir.Path("players/..");
+    SavePlayerCFG(app);
+    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{"Initialization failed. (disk full?)"});
     EXPECT_EQ(dir.Snapshot(), before);
 }
 
-
-TEST(PlayerCfgFiles, LeavingTheConfigEditorSavesAndOtherSwitchesWriteNothing) {
-    ProgramDirFixture dir;
-    LoadPlayerCFG(dir.app(), "Player");
+TEST_F(PlayerCfgFiles, LeavingTheConfigEditorSavesAndOtherSwitchesWriteNothing) {
+    LoadPlayerCFG(app, "Player");
     const auto removeFiles = [&] {
         for (const char* file : {"bindings.dat", "options.dat", "special.dat"}) dir.Remove(std::string("players/Player/") + file);
     };
     removeFiles();
-    ShowMainPage(dir.app(), Page::ConfigEditor);
+    ShowMainPage(app, Page::ConfigEditor);
     EXPECT_FALSE(dir.Exists("players/Player/options.dat"));
-    ShowMainPage(dir.app(), Page::Options);
+    ShowMainPage(app, Page::Options);
     EXPECT_EQ(dir.Read("players/Player/bindings.dat") + dir.Read("players/Player/special.dat"),
               "0\r\n" + JoinLines(SpecialLines("")));
     EXPECT_TRUE(dir.Exists("players/Player/options.dat"));
     removeFiles();
-    ShowMainPage(dir.app(), Page::ModLauncher);
+    ShowMainPage(app, Page::ModLauncher);
     EXPECT_FALSE(dir.Exists("players/Player/options.dat"));
-    EXPECT_TRUE(dir.host().boxes.empty());
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(IncludedMacros, KeptOnlyWithTheirFileDescriptionAndOutput) {
+    dir.Remove("macros");  // only the macros written here
+    dir.WriteMacro("JUMP.MAC", "Jump", "Movement");
+    dir.WriteMacro("ROCKETJUMP.MAC", "Rocket Jump", "Weapons");
+    dir.WriteMacro("Renamed.MAC", "New Name", "Misc");
+    LoadMacroCatalogue(app, dir.Path("macros"));
+    for (const char* out : {"JUMP.MAC.out", "ROCKETJUMP.MAC.out", "Renamed.MAC.out"})
+        dir.Write(std::string("players/Player/") + out, "x\r\n");
+    dir.WriteLines("players/Player/bindings.dat", {"5", "ROCKETJUMP.MAC", "Rocket Jump", "Weapons", "JUMP.MAC", "Jump",
+                                                   "Old", "Renamed.MAC", "Old Name", "Misc", "Gone.MAC", "Gone", "X",
+                                                   "jump.mac", "Jump", "Movement"});
+    LoadPlayerCFG(app, "Player");
+    const PlayerCfg& cfg = app.player;
+    EXPECT_EQ(cfg.includedMacroFiles, (std::vector<std::string>{"ROCKETJUMP.MAC", "JUMP.MAC", "jump.mac"}));
+    EXPECT_EQ(cfg.includedMacros, (std::vector<std::string>{"Jump", "Jump", "Rocket Jump"}));
+    const std::string dropped = "Couldn't find macro file. Maybe the existing macro has another description. The "
+                                "macro will be removed from the included macros list. (";
+    EXPECT_EQ(host.BoxTexts(), (std::vector<std::string>{dropped + "Old Name)", dropped + "Gone)"}));
+
+    // Saving keeps only the outputs of included macros, in any letter case, and no stray file.
+    app.player.includedMacroFiles = {"JUMP.MAC", "ROCKET.mac"};
+    dir.Write("players/Player/Rocket.MAC.out", "Weapons\r\n");
+    dir.Write("players/Player/notes.txt", "x");
+    SavePlayerCFG(app);
+    EXPECT_EQ(dir.Read("players/Player/bindings.dat"),
+              JoinLines({"2", "JUMP.MAC", "Jump", "Movement", "ROCKET.mac", "Error", "Error"}));
+    for (const char* gone : {"Renamed.MAC.out", "ROCKETJUMP.MAC.out", "notes.txt"})
+        EXPECT_FALSE(dir.Exists(std::string("players/Player/") + gone)) << gone;
+    EXPECT_TRUE(dir.Exists("players/Player/JUMP.MAC.out"));
+    EXPECT_TRUE(dir.Exists("players/Player/Rocket.MAC.out"));
+}
+
+TEST_F(PlayerDataFiles, WhatIsWrittenReadsBackAndALineTooManyIsNoticed) {
+    SpecialFile special;
+    special.special1 = true;
+    special.inherit1 = "Ancestor";
+    special.inherit = {true, false, true, false, true, false, true};
+    special.additionalCommands = true;
+    special.additionalCommandLines = {"echo one", ""};
+    ASSERT_TRUE(WriteLinesAtomically(dir.Path("special.dat"), SpecialFileLines(special)));
+    auto read = ReadSpecialFile(dir.Path("special.dat"));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->inherit1, "Ancestor");
+    EXPECT_EQ(read->inherit, special.inherit);
+    EXPECT_EQ(read->additionalCommandLines, special.additionalCommandLines);
+    EXPECT_TRUE(read->complete);
+    ASSERT_TRUE(AppendLineAtomically(dir.Path("special.dat"), "stray"));
+    EXPECT_FALSE(ReadSpecialFile(dir.Path("special.dat"))->complete);
+
+    const std::vector<BindingsEntry> entries{{"A.MAC", "A", "Cat"}, {"B.MAC", "B", "Other"}};
+    ASSERT_TRUE(WriteLinesAtomically(dir.Path("bindings.dat"), BindingsFileLines(entries)));
+    const auto bindings = ReadBindingsFile(dir.Path("bindings.dat"));
+    ASSERT_TRUE(bindings);
+    ASSERT_EQ(bindings->entries.size(), 2u);
+    EXPECT_EQ(bindings->entries[1].category, "Other");
+    EXPECT_TRUE(bindings->complete);
+    EXPECT_FALSE(ReadOptionsFile(dir.Path("missing.dat")));
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST_F(Operations, ListsAreSortedWhateverTheDirectoryOrder) {
     EXPECT_EQ(ListDialog(0), (Names{"Change Player-CFG", "Available Player-CFG's", "single", "Change To"}));
     EXPECT_EQ(host.playerListRequests[0].names, (Names{"alpha", "Bravo", "Charlie", "Player", "zulu"}));
 
-    dir.app().player.SetText(Option::General3, "12");
+    app.player.SetText(Option::General3, "12");
     AnswerList({"Bravo"});
     BitBtn4Click(app);
     EXPECT_EQ(app.currentPlayerName, "Bravo");

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 
@@ -18,10 +18,7 @@ std::vector<std::string> SpecialLines(const std::string& ancestor);
 void WritePlayer(const ProgramDirFixture& dir, const std::string& name, const std::string& ancestor = "");
 
 // A program directory whose delivered Player-CFG "Player" is current.
-struct PlayerStoreTest : ::testing::Test {
-    ProgramDirFixture dir;
-    Korvex& app = dir.app();
-    FakeHost& host = dir.host();
+struct PlayerStoreTest : ProgramDirTest {
 
     void SetUp() override;
     // The Player-CFG list dialog is confirmed with these names selected.

@@ -7,6 +7,7 @@
 #include "players/PrintLayout.h"
 #include "players/PrintPlayerCfg.h"
 #include "support/RecordingCanvas.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
@@ -15,9 +16,7 @@ using Names = std::vector<std::string>;
 constexpr int kMargin = 40;   // four default font heights
 constexpr int kAdvance = 90;  // 1.5 heights of a 12 point font
 
-struct Printing : ::testing::Test {
-    ProgramDirFixture dir;
-    Korvex& app = dir.app();
+struct Printing : ProgramDirTest {
     CompileJob job;
 
     Printing() {
@@ -116,7 +115,7 @@ TEST_F(Printing, KeyBindingsPerCategoryOnceWithTheKeysOfOneFunctionCloser) {
     EXPECT_EQ((&fire[1])->y - fire->y, kAdvance - 18);
     EXPECT_EQ((&fire[2])->y - (&fire[1])->y, kAdvance - 18);
     EXPECT_EQ((&fire[3])->y - (&fire[2])->y, kAdvance);
-    EXPECT_EQ(dir.host().BoxTexts(), Names{"Couldn't open file. (" + dir.Path("macros/GONE.MAC") + ")"});
+    EXPECT_EQ(host.BoxTexts(), Names{"Couldn't open file. (" + dir.Path("macros/GONE.MAC") + ")"});
 }
 
 TEST_F(Printing, LongListingsBreakPagesAndAStoppedOneIsNotPrinted) {
@@ -143,7 +142,7 @@ TEST_F(Printing, LongListingsBreakPagesAndAStoppedOneIsNotPrinted) {
     EXPECT_FALSE(PrintPlayerCFG(app, job, stopped));
     EXPECT_TRUE(stopped.lines.empty());
     EXPECT_EQ(stopped.ended, 0);
-    EXPECT_EQ(dir.host().BoxTexts().back(),
+    EXPECT_EQ(host.BoxTexts().back(),
               "Programmer: no or wrong category in output. (" + dir.Path("players/Player/BAD.MAC.out") + ")");
 }
 
@@ -155,7 +154,6 @@ struct KeptCanvas : RecordingCanvas {
 };
 
 TEST_F(Printing, ThePrintButtonPrintsOnlyWhatTheCompileValidated) {
-    FakeHost& host = dir.host();
     app.quakeDir = dir.quakeDir();  // where the models are checked
     LoadPlayerCFG(app, "Player");
     host.printer = [] { return nullptr; };

@@ -4,9 +4,11 @@
 #include <fstream>
 
 #include "mods/AutoModDetection.h"
+#include "mods/ModCatalogue.h"
+#include "mods/ModIdentification.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
-#include "support/ProgramDirFixture.h"
+#include "support/ProgramDirTest.h"
 
 namespace korvex {
 namespace {
@@ -15,7 +17,7 @@ namespace fs = std::filesystem;
 
 // A program directory whose automod directory holds only what a test writes, and a game
 // directory "mod" below the Quake II directory to identify.
-class AutoModTest : public ::testing::Test {
+class AutoModTest : public ProgramDirTest {
 protected:
     AutoModTest() {
         dir.Remove("automod");
@@ -30,10 +32,8 @@ protected:
         dir.WriteLines("automod/" + name, lines);
     }
     AutoModResult Detect(bool forModScan = false) {
-        return DetectModByAutoModFiles(dir.app(), ModDir(), forModScan);
+        return DetectModByAutoModFiles(app, ModDir(), forModScan);
     }
-
-    ProgramDirFixture dir;
 };
 
 TEST_F(AutoModTest, ConditionsDecideTheMatch) {
@@ -64,7 +64,7 @@ TEST_F(AutoModTest, ConditionsDecideTheMatch) {
         EXPECT_EQ(result.modName, c.found ? "Test Mod" : kUnknownModName) << c.lines.back();
     }
     EXPECT_TRUE(Detect().noEntry);
-    EXPECT_TRUE(dir.host().boxes.empty());
+    EXPECT_TRUE(host.boxes.empty());
 
     fs::remove(JoinPath(ModDir(), "pak0.pak"));
     WriteDetection("Test Mod", {"mod", "nothingelse"});
@@ -74,7 +74,7 @@ TEST_F(AutoModTest, ConditionsDecideTheMatch) {
 TEST_F(AutoModTest, BackslashPathsResolveWithoutRegardToCase) {
     WriteModFile("Maps/Sub1.BSP", "1234");
     WriteDetection("#1001#Maps Mod", {"maps", "maps\\sub1.bsp=4", "MAPS\\SUB1.bsp#23"});
-    const AutoModResult result = DetectModByAutoModFiles(dir.app(), ModDir() + "/.", false);
+    const AutoModResult result = DetectModByAutoModFiles(app, ModDir() + "/.", false);
     EXPECT_TRUE(result.found);
     EXPECT_EQ(result.modName, "Maps Mod");
     EXPECT_EQ(result.usualDirectory, "maps");
@@ -86,10 +86,10 @@ TEST_F(AutoModTest, TextSearchReadsOnlyTheFirstBlocks) {
     content.replace(40 * 1024, 5, "LATER");  // past what is searched
     WriteModFile("gamex86.dll", content);
     AutoModMatch match;
-    EXPECT_TRUE(CheckFileContains(dir.app(), match, ModDir(), "gamex86.dll", "BORDER"));
-    EXPECT_FALSE(CheckFileContains(dir.app(), match, ModDir(), "gamex86.dll", "LATER"));
-    EXPECT_FALSE(CheckFileContains(dir.app(), match, ModDir(), "gamex86.dll", "border"));
-    EXPECT_FALSE(CheckFileContains(dir.app(), match, ModDir(), "gamex86.dll", ""));
+    EXPECT_TRUE(CheckFileContains(app, match, ModDir(), "gamex86.dll", "BORDER"));
+    EXPECT_FALSE(CheckFileContains(app, match, ModDir(), "gamex86.dll", "LATER"));
+    EXPECT_FALSE(CheckFileContains(app, match, ModDir(), "gamex86.dll", "border"));
+    EXPECT_FALSE(CheckFileContains(app, match, ModDir(), "gamex86.dll", ""));
     EXPECT_EQ(match.matchedFiles, std::vector<std::string>{LowerCaseAscii(JoinPath(ModDir(), "gamex86.dll"))});
 
     // A huge file costs only the blocks read.
@@ -98,7 +98,7 @@ TEST_F(AutoModTest, TextSearchReadsOnlyTheFirstBlocks) {
         big.seekp(1LL << 30);
         big.put('x');
     }
-    EXPECT_FALSE(CheckFileContains(dir.app(), match, ModDir(), "pak9.pak", "x"));
+    EXPECT_FALSE(CheckFileContains(app, match, ModDir(), "pak9.pak", "x"));
 }
 
 TEST_F(AutoModTest, LaterListedFileWinsAndOnlyForModScanNeedsTheScan) {
@@ -116,8 +116,8 @@ TEST_F(AutoModTest, LaterListedFileWinsAndOnlyForModScanNeedsTheScan) {
 TEST_F(AutoModTest, MalformedDetectionFilesEndTheProgramWithTheirOwnMessage) {
     WriteDetection("Broken", {"mod", "no operator here"});
     EXPECT_FALSE(Detect().found);
-    EXPECT_TRUE(dir.app().shuttingDown);
-    EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{"Invalid Auto-MOD file. (Broken)"});
+    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{"Invalid Auto-MOD file. (Broken)"});
 }
 
 TEST_F(AutoModTest, RememberedModIsDetectedNextTime) {
@@ -125,7 +125,7 @@ TEST_F(AutoModTest, RememberedModIsDetectedNextTime) {
     WriteModFile("autoexec.cfg", "exec x");
     WriteDetection("#1005#Old", {"old", "pak0.pak=-1"});
     WriteDetection("#abc#Odd", {"odd", "pak0.pak=-1"});
-    ASSERT_TRUE(RememberModification(dir.app(), ModDir(), "New Mod", "NEWMOD"));
+    ASSERT_TRUE(RememberModification(app, ModDir(), "New Mod", "NEWMOD"));
     EXPECT_EQ(dir.Read("automod/#1006#New Mod"), JoinLines({"newmod", "nothingelse", "pak0.pak=5"}));
     AutoModResult result = Detect();
     EXPECT_EQ(result.modName, "New Mod");
@@ -134,17 +134,67 @@ TEST_F(AutoModTest, RememberedModIsDetectedNextTime) {
     WriteModFile("pak1.pak", "");
     EXPECT_FALSE(Detect().found);  // the remembered files describe the directory exactly
 
-    EXPECT_FALSE(RememberModification(dir.app(), ModDir(), "../escape", "x"));
+    EXPECT_FALSE(RememberModification(app, ModDir(), "../escape", "x"));
     EXPECT_FALSE(fs::exists(dir.Path("escape")));
 }
 
 TEST_F(AutoModTest, NoSlotPastTheLast) {
     for (int slot = kFirstAutoModSlot; slot <= kLastAutoModSlot; ++slot)
         WriteWholeFile(dir.Path("automod/#" + std::to_string(slot) + "#M"), "");
-    EXPECT_FALSE(RememberModification(dir.app(), ModDir(), "One Too Many", "many"));
-    EXPECT_EQ(dir.host().BoxTexts(),
+    EXPECT_FALSE(RememberModification(app, ModDir(), "One Too Many", "many"));
+    EXPECT_EQ(host.BoxTexts(),
               std::vector<std::string>{"No free slots for more AutoMOD detection files. (for: " +
                                        dir.Path("automod/#10000#One Too Many") + ")"});
+}
+
+// The sample Quake II tree (baseq2, ctf, arena) with detection files of the test's own.
+class ModScanTest : public ProgramDirTest {
+protected:
+    ModScanTest() {
+        dir.Remove("automod");
+        fs::create_directories(dir.Path("automod"));
+        app.quakeDir = dir.quakeDir();
+        dir.WriteLines("automod/IGNORE.Quake II", {"baseq2", "onlyformodscan", "pak0.pak>0", "gamex86.dll=-1"});
+        dir.WriteLines("automod/Capture The Flag", {"ctf", "pak0.pak>0", "gamex86.dll>0"});
+    }
+    std::vector<std::string> TreeTexts() { return ModTreeTexts(app.modTree); }
+    std::string Question(const std::string& name, const std::string& mod) const {
+        return "Korvex identified the modification located in " + JoinPath(dir.quakeDir(), name) + "/ as " + mod +
+               ". Is this correct?";
+    }
+};
+
+TEST_F(ModScanTest, CompleteScanEntersWhatThePlayerConfirms) {
+    // An empty tree is scanned without the question; baseq2 is ignored without a question.
+    host.unknownModAnswers.push_back({true, "Arena"});
+    host.Expect(Icon::Question, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?",
+                Button::Yes);
+    host.Expect(Icon::Question, Question("ctf", "Capture The Flag"), Button::Yes);
+    RunCompleteModScan(app, true);
+    EXPECT_EQ(TreeTexts(), (std::vector<std::string>{"Arena (ARENA)", "Capture The Flag (CTF)"}));
+    ASSERT_EQ(host.unknownModRequests.size(), 1u);
+    EXPECT_EQ(host.unknownModRequests[0].directoryName, "arena");
+    EXPECT_EQ(dir.Read("automod/#1001#Arena"), JoinLines({"arena", "nothingelse", "gamex86.dll=" +
+                                                          std::to_string(fs::file_size(dir.quakeDir() + "/arena/gamex86.dll"))}));
+
+    // With MODs in the tree the scan asks first; No keeps the tree.
+    host.Expect(Icon::Question,
+                "Do you really want to make a complete MOD-Scan? This will overwrite all entries in the available "
+                "MOD's tree.",
+                Button::No);
+    RunCompleteModScan(app, true);
+    EXPECT_EQ(TreeTexts().size(), 2u);
+}
+
+TEST_F(ModScanTest, NonInteractiveIdentificationAsksNothingAndEntersNothing) {
+    const IdentifiedMod ctf = IdentifyModDirectory(app, JoinPath(dir.quakeDir(), "ctf"), ".", false, false, false);
+    EXPECT_TRUE(ctf.found);
+    EXPECT_EQ(ctf.usualDirectory, "ctf");
+    const IdentifiedMod base = IdentifyModDirectory(app, dir.quakeDir(), "baseq2", true, true, true);
+    EXPECT_FALSE(base.found);  // "IGNORE." gives no question and no entry
+    EXPECT_FALSE(IdentifyModDirectory(app, dir.quakeDir(), "baseq2", false, false, false).found);
+    EXPECT_TRUE(TreeTexts().empty());
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,10 +24,12 @@ void CloseNextBox(QString& shown) {
     });
 }
 
-TEST(ExchangeSelection, AnEmptySelectionIsRefusedAndEscapeInTheListCancels) {
+TEST(PlayerDialogs, TheListRefusesAnEmptySelectionConfirmsByDoubleClickAndEscapeCancels) {
     PlayerListDialog dialog({"Select Player-CFGs to export", "Available Player-CFG's", {"a", "b"}, true, "Export",
-                             "You must select at least one Player-CFG."});
+                             "You must select at least one Player-CFG.", "exports"});
     dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Player-CFGs to export"));
+    EXPECT_EQ(dialog.findChild<QLabel*>()->text(), QStringLiteral("Available Player-CFG's"));
     QString shown;
     CloseNextBox(shown);
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ConfirmButton")), Qt::LeftButton);
@@ -49,6 +53,35 @@ TEST(ExchangeSelection, AnEmptySelectionIsRefusedAndEscapeInTheListCancels) {
     EXPECT_TRUE(shown.isEmpty()) << shown.toStdString();
     EXPECT_TRUE(dialog.Answer().confirmed);
     EXPECT_EQ(dialog.Answer().selected, std::vector<std::string>{"b"});
+    list->item(0)->setSelected(true);  // the answer keeps the list's order
+    dialog.accept();
+    EXPECT_EQ(dialog.Answer().selected, (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(PlayerDialogs, TheNameIsPresetReturnConfirmsAndAnEmptyOneCannotBeConfirmed) {
+    PlayerNameDialog rename({"Rename Player-CFG", "New name", "Player", "Rename", "renames"});
+    auto* name = rename.findChild<QLineEdit*>();
+    auto* confirm = rename.findChild<QPushButton*>(QStringLiteral("ConfirmButton"));
+    EXPECT_EQ(name->selectedText(), QStringLiteral("Player"));
+    EXPECT_EQ(confirm->text(), QStringLiteral("Rename"));
+    rename.show();
+    QTest::keyClick(&rename, Qt::Key_Escape);
+    EXPECT_FALSE(rename.Answer().confirmed);
+
+    rename.show();
+    for (const QString& blank : {QString(), QStringLiteral("   ")}) {
+        name->setText(blank);
+        EXPECT_FALSE(confirm->isEnabled());
+        EXPECT_TRUE(confirm->toolTip().contains(QStringLiteral("cannot be empty")));
+        QTest::keyClick(name, Qt::Key_Return);
+        EXPECT_TRUE(rename.isVisible());
+    }
+    name->clear();
+    QTest::keyClicks(name, QStringLiteral("Neu"));
+    EXPECT_EQ(confirm->toolTip(), QStringLiteral("renames"));
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_TRUE(rename.Answer().confirmed);
+    EXPECT_EQ(rename.Answer().name, "Neu");
 }
 
 }  // namespace

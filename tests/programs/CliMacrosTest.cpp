@@ -1,26 +1,51 @@
-#include <gtest/gtest.h>
-
 #include "programs/CliCommandLine.h"
-#include "support/ProgramDirFixture.h"
-#include "support/RunProgram.h"
 
 namespace korvex {
 namespace {
 
-// The delivered Player-CFG "Player" with macros added from the command line.
-class CliBindings : public ::testing::Test {
-protected:
-    ProgramRun Run(const std::string& args) { return RunProgram(Cli(dir, args), dir.root()); }
-    std::string Out(const std::string& file) { return dir.Read("players/Player/" + file + ".out"); }
-    ProgramDirFixture dir;
-};
+using CliMacros = CliTest;
 
-TEST_F(CliBindings, AddKeysListAndRemove) {
+TEST_F(CliMacros, ListsTheCatalogueTabSeparatedInFileNameOrder) {
+    const ProgramRun run = Run("macros");
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_EQ(run.output.rfind("Communication\tGesture\tC_GESTURE.MAC\n", 0), 0u) << run.output;
+    EXPECT_NE(run.output.find("View and Zoom\tZoom while held\tV_ZOOM.MAC\n"), std::string::npos);
+
+    dir.Remove("macros");
+    const ProgramRun empty = Run("macros");
+    EXPECT_EQ(empty.exitStatus, 0);
+    EXPECT_EQ(empty.output, "");
+}
+
+TEST_F(CliMacros, RunMacroTypesInputsAnswersKeysAndPrintsTheOutputFileLayout) {
+    const ProgramRun run = Run("run-macro T_CALLS.MAC --input 2='red base' --key F6");
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_EQ(run.output, JoinLines({"Team Play", "0", "say_team Incoming - red base",
+                                     "Press the key that tells your team: Incoming - red base", "F6",
+                                     "BIND F6 \"say_team Incoming - red base\""}));
+
+    // A macro that never stops asking is given up.
+    const ProgramRun endless = Run("run-macro C_SAY.MAC --input 1=''");
+    EXPECT_EQ(endless.exitStatus, 1);
+    EXPECT_NE(endless.errors.find("given up"), std::string::npos);
+}
+
+TEST_F(CliMacros, AMacroLanguageErrorGoesToStandardErrorWithStatus1) {
+    dir.WriteLines("macros/BAD.MAC", {"MACRO_DESC \"Bad\"", "MACRO_DETAILDESC \"d\"", "MACRO_CAT \"c\"", "BOGUS"});
+    const ProgramRun run = Run("run-macro BAD.MAC");
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_EQ(run.output, "");
+    EXPECT_NE(run.errors.find("MacroLanguage Error (" + dir.Path("macros/BAD.MAC") + "): Unknown command at line 4.\n"),
+              std::string::npos)
+        << run.errors;
+    EXPECT_EQ(Run("run-macro").exitStatus, 2);
+    EXPECT_EQ(Run("run-macro X.MAC --input x=1").exitStatus, 2);
+}
+
+// The delivered Player-CFG "Player" with macros added from the command line.
+TEST_F(CliMacros, AddKeysListAndRemove) {
     EXPECT_EQ(Run("add-macro Player T_CALLS.MAC --input 2='red base' --key F6").exitStatus, 0);
     EXPECT_EQ(Run("add-macro Player 'Rocket jump' --key 'SHIFT|a'").exitStatus, 0);
-    EXPECT_EQ(Out("T_CALLS.MAC"), JoinLines({"Team Play", "0", "say_team Incoming - red base",
-                                             "Press the key that tells your team: Incoming - red base", "F6",
-                                             "BIND F6 \"say_team Incoming - red base\""}));
 
     // Included already: nothing changes without an option.
     const ProgramRun again = Run("add-macro Player 'Rocket jump' --key F1");
@@ -40,7 +65,7 @@ TEST_F(CliBindings, AddKeysListAndRemove) {
 
     // The editor holds the keys sorted; an empty list deletes the function and then the macro.
     EXPECT_EQ(Run("set-keys Player R_BASIC.MAC 1 'SHIFT|a\xC2\xB0" "F1'").exitStatus, 0);
-    EXPECT_NE(Out("R_BASIC.MAC").find("BIND F1\xB0SHIFT|a \"+rjump\""), std::string::npos);
+    EXPECT_NE(dir.Read("players/Player/R_BASIC.MAC.out").find("BIND F1\xB0SHIFT|a \"+rjump\""), std::string::npos);
     const ProgramRun cleared = Run("set-keys Player R_BASIC.MAC 1 ''");
     EXPECT_EQ(cleared.exitStatus, 0) << cleared.errors;
     EXPECT_FALSE(dir.Exists("players/Player/R_BASIC.MAC.out"));
@@ -49,7 +74,7 @@ TEST_F(CliBindings, AddKeysListAndRemove) {
     EXPECT_EQ(Run("bindings Player").output, "");
 }
 
-TEST_F(CliBindings, RefusalsAndMissingKeys) {
+TEST_F(CliMacros, RefusalsAndMissingKeys) {
     EXPECT_EQ(Run("add-macro Player R_BASIC.MAC").exitStatus, 1);  // no key given: nothing saved
     EXPECT_EQ(dir.Read("players/Player/bindings.dat").find("R_BASIC"), std::string::npos);
     EXPECT_EQ(Run("add-macro Nobody R_BASIC.MAC --key a").exitStatus, 1);
