@@ -33,16 +33,7 @@ public:
 
 Button FuzzHost::ShowMessage(Icon icon, const std::string& text, Buttons buttons) {
     boxes.push_back({icon, text, buttons});
-    switch (buttons) {
-        case Buttons::YesNo:
-        case Buttons::YesNoCancel: return Button::Yes;
-        case Buttons::CancelIgnore: return Button::Ignore;
-        case Buttons::Abort: return Button::Abort;
-        case Buttons::Cancel: return Button::Cancel;
-        case Buttons::Ok:
-        case Buttons::OkCancel: return Button::Ok;
-    }
-    return Button::Ok;
+    return GoAheadAnswer(buttons);
 }
 
 std::string FuzzHost::AskForKey() {

@@ -11,7 +11,7 @@
 
 namespace korvex {
 
-// Goes on wherever it is asked: Yes, Ok or Ignore to a question, a key for every key request.
+// Goes on wherever it is asked (GoAheadAnswer), and gives a key for every key request.
 // What is shown is recorded by FakeHost.
 class FuzzHost : public FakeHost {
 public:
