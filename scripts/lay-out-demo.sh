@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Lays out a demo below DEST: a newly installed program directory DEST/korvex (the built
-# programs and the delivered data, nothing of what build/bin has been through) and the sample
-# Quake II tree DEST/quake2, stored as the game's location in quakepath.dat.
+# Lays out a demo below DEST: a program directory DEST/korvex (the built programs and the
+# delivered data, nothing of what build/bin has been through) past its first start, and the
+# sample Quake II tree DEST/quake2, stored as the game's location in quakepath.dat.
 # A demo that exists already is kept as the player left it (Player-CFGs, options, MODs, the
 # game tree); only the programs, macros, detection files and the handbook are brought up to
 # date. --fresh throws it away and lays it out anew.
@@ -24,12 +24,14 @@ if $new_demo; then
   cp -r "$build_dir/sample-quake2" "$dest/quake2"
   # Korvex's files are Windows-1252; the path comes from the file system in UTF-8.
   printf '%s\r\n' "$dest/quake2" | iconv -f UTF-8 -t WINDOWS-1252 > "$dest/korvex/quakepath.dat"
-  # Detection files for the sample MODs, so that the first start's complete scan recognises them.
+  # Detection files for the sample MODs, so that the complete MOD scan recognises them.
   cp "$root/tests/fixtures/automod/"* "$dest/korvex/automod/"
-  # A catalogue of the sample MODs with the delivered Player-CFG assigned, so a new user can launch at once.
+  # The first start's complete MOD scan rebuilds the catalogue and would drop assignments made
+  # before it, so the demo runs that scan here, assigns the delivered Player-CFG to the sample
+  # MODs and counts as started once: a new user can launch at once.
   cli=("$dest/korvex/korvex-cli" --program-dir "$dest/korvex")
-  "${cli[@]}" add-mod "Capture The Flag" ctf
-  "${cli[@]}" add-mod "Arena (beta)" arena
+  "${cli[@]}" scan-mods >/dev/null 2>&1 || { echo "lay-out-demo: the complete MOD scan failed" >&2; exit 1; }
   "${cli[@]}" assign ctf Player
   "${cli[@]}" assign arena Player
+  rm -f "$dest/korvex/korvex.ini"
 fi

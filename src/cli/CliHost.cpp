@@ -87,6 +87,9 @@ Button CliHost::ShowMessage(Icon icon, const std::string& text, Buttons buttons)
     return answer;
 }
 
+// On stdout, ahead of what the launch prints: it belongs to the launch's own account.
+void CliHost::ShowLaunchNotice(const std::string& text) { std::cout << Cp1252ToUtf8(text) << '\n'; }
+
 std::string CliHost::AskForKey() {
     if (keys_.empty()) {
         std::cerr << "korvex-cli: no key given for: " << Cp1252ToUtf8(keyPrompt_) << '\n';

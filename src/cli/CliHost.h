@@ -27,6 +27,7 @@ public:
     void RequestClose() override { closeRequested_ = true; }
     void ShowStatus(StatusWindow, const std::string&) override {}
     void CloseStatus(StatusWindow) override {}
+    void ShowLaunchNotice(const std::string& text) override;
     bool AskDisclaimer() override { return answerYes_; }
     void ShowMainWindow() override {}
     void MainViewChanged() override {}

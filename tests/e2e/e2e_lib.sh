@@ -1,7 +1,7 @@
 # What the end-to-end tests share: a fresh demo program directory, polling waits and the
 # main window. Sourced with the build directory and the demo lay-out script as $1 and $2;
 # sets work, program, pid and window. A script that walks the first start sets
-# first_start=true before, so that the installation's first-run marker stays.
+# first_start=true before, so that the installation's first-run marker is there.
 # KORVEX_E2E_DIR names the directory to work in (made anew, removed at the end), so that
 # paths on the pictures stay the same from run to run; by default it is a fresh temporary one.
 build_dir=$1
@@ -19,7 +19,8 @@ helpers=()
 trap 'for helper in $pid "${helpers[@]}"; do kill "$helper" 2>/dev/null; done; rm -rf "$work"' EXIT
 bash "$lay_out_demo" "$build_dir" "$work" >/dev/null
 program=$work/korvex
-${first_start:-false} || rm -f "$program/korvex.ini"
+# The demo is laid out past its first start; a walk of the first start puts the marker back.
+if ${first_start:-false}; then : > "$program/korvex.ini"; fi
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 # Starts korvex and waits until its main window shows the last Player-CFG.

@@ -15,7 +15,6 @@ bash "$lay_out_demo" "$build_dir" "$work" >/dev/null
 program=$work/korvex
 quake=$work/quake2
 home=$work/home
-rm -f "$program/korvex.ini"
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 

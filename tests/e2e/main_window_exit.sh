@@ -14,7 +14,6 @@ trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 top="$work/J"$'\xc3\xbc'"rgen"
 bash "$lay_out_demo" "$build_dir" "$top" >/dev/null
 program=$top/korvex
-rm -f "$program/korvex.ini"
 cp -r "$program/players/Player" "$program/players/J"$'\xc3\xbc'"rgen"
 printf 'J\xfcrgen\r\n' > "$program/players/lastplayer.dat"
 

@@ -84,6 +84,33 @@ TEST_F(CliMods, ADryRunShowsTheLaunchAndWritesNothingInTheGameTree) {
     EXPECT_FALSE(fs::exists(dir.root() + "/home/.yq2"));
 }
 
+// With the warnings off, nothing asks about the key two categories share: the launch names
+// it before the game starts and goes on.
+TEST_F(CliMods, ADryRunNamesTheKeysSharedAcrossCategoriesAndStillLaunches) {
+    dir.WriteLines("korvexoptions.dat", {"TRUE", "FALSE", "FALSE", "FALSE"});
+    dir.WriteLines("mods/ctf", {"Capture The Flag (CTF)", "1", "Player", "FALSE", "TRUE", "", "", "1"});
+    const auto run = [&] { return Run("launch CTF Player --dry-run"); };
+    const std::string commandLine = Quake("QUAKE2.EXE") + " +set game ctf +set gamedir ctf +set deathmatch 1  +menu_main\n";
+    EXPECT_EQ(run().output.substr(0, commandLine.size()), commandLine);
+
+    std::vector<std::string> bindings{"2"};
+    for (const auto& [file, description, category, command] :
+         {std::tuple{"A_HELLO.MAC", "Say hello", "Talk", "say hi"}, std::tuple{"B_FIRE.MAC", "Fire twice", "Fight", "+attack"}}) {
+        const std::string desc = std::string("\"") + description + "\"";
+        dir.WriteLines(std::string("macros/") + file,
+                       {"MACRO_DESC " + desc, "MACRO_DETAILDESC " + desc, "MACRO_CAT \"" + std::string(category) + "\""});
+        dir.WriteLines(std::string("players/Player/") + file + ".out",
+                       {category, "0", command, "Press the key", "F1", std::string("BIND F1 \"") + command + "\""});
+        bindings.insert(bindings.end(), {file, description, category});
+    }
+    dir.WriteLines("players/Player/bindings.dat", bindings);
+    const ProgramRun shared = run();
+    EXPECT_EQ(shared.exitStatus, 0) << shared.errors;
+    EXPECT_EQ(shared.output.substr(0, shared.output.find(".EXE")),
+              "1 key is shared by macros of different categories: F1\n" + Quake("QUAKE2"));
+    EXPECT_NE(shared.output.find(commandLine + "== " + Quake("ctf/autoexec.cfg") + "\n"), std::string::npos);
+}
+
 TEST_F(CliMods, CheckWithYesRestoresWhatAKilledLaunchLeft) {
     WriteWholeFile(Quake("ctf/CONFIG.CFG"), "mine\r\n");
     dir.WriteLines("backup/backup.dat", {Quake("ctf/CONFIG.CFG")});

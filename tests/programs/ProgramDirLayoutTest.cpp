@@ -48,24 +48,27 @@ ProgramRun LayOutDemo(const std::string& dest, const std::string& option = "") {
 
 TEST_F(ProgramDirLayout, TheDemoKeepsWhatThePlayerMadeUntilLaidOutFresh) {
     const std::string demo = dir.root() + "/demo";
+    // Past its first start: the sample MODs scanned, the delivered Player-CFG assigned to them.
+    const std::string scanned = JoinLines({"Capture The Flag (CTF)", "1", "Player", "TRUE", "TRUE", "", "", "0"});
     ASSERT_EQ(LayOutDemo(demo).exitStatus, 0);
-    EXPECT_TRUE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_FALSE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_EQ(ReadWholeFile(demo + "/korvex/mods/ctf"), scanned);
     EXPECT_TRUE(fs::exists(demo + "/quake2/baseq2"));
     EXPECT_EQ(ReadWholeFile(demo + "/korvex/quakepath.dat"), demo + "/quake2\r\n");
 
-    fs::remove(demo + "/korvex/korvex.ini");
+    WriteWholeFile(demo + "/korvex/mods/ctf", "mine");
     WriteWholeFile(demo + "/korvex/players/Mine/options.dat", "mine");
     fs::remove(demo + "/korvex/korvex-cli");
     fs::remove(demo + "/korvex/macros/W_FIRE.MAC");
     ASSERT_EQ(LayOutDemo(demo).exitStatus, 0);
-    EXPECT_FALSE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_EQ(ReadWholeFile(demo + "/korvex/mods/ctf"), "mine");
     EXPECT_EQ(ReadWholeFile(demo + "/korvex/players/Mine/options.dat"), "mine");
     // The programs and the delivered files are the newly built ones.
     EXPECT_TRUE(fs::exists(demo + "/korvex/korvex-cli"));
     EXPECT_TRUE(fs::exists(demo + "/korvex/macros/W_FIRE.MAC"));
 
     ASSERT_EQ(LayOutDemo(demo, "--fresh").exitStatus, 0);
-    EXPECT_TRUE(fs::exists(demo + "/korvex/korvex.ini"));
+    EXPECT_EQ(ReadWholeFile(demo + "/korvex/mods/ctf"), scanned);
     EXPECT_FALSE(fs::exists(demo + "/korvex/players/Mine"));
 }
 

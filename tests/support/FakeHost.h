@@ -38,6 +38,7 @@ public:
     void RequestClose() override { ++closeRequests; }
     void ShowStatus(StatusWindow window, const std::string& text) override;
     void CloseStatus(StatusWindow window) override;
+    void ShowLaunchNotice(const std::string& text) override { launchNotices.push_back(text); }
     bool AskDisclaimer() override;
     void ShowMainWindow() override { mainWindowShown = true; }
     void MainViewChanged() override {
@@ -138,6 +139,7 @@ public:
     std::vector<bool> suspendCalls;
     std::deque<Step> posted;
     std::vector<std::string> statusTexts;  // every text a status window showed, in order
+    std::vector<std::string> launchNotices;
     bool disclaimerAccepted = true;
     int disclaimerShown = 0;
     int closeRequests = 0;

@@ -43,6 +43,9 @@ public:
     // Opens the window when it is not shown yet; otherwise changes its text.
     virtual void ShowStatus(StatusWindow window, const std::string& text) = 0;
     virtual void CloseStatus(StatusWindow window) = 0;
+    // What the launch tells the player before the game starts (keys shared across
+    // categories); the player acknowledges it, the launch goes on.
+    virtual void ShowLaunchNotice(const std::string& text) = 0;
 
     // The first-run disclaimer; true when the person accepted it.
     virtual bool AskDisclaimer() = 0;

@@ -9,9 +9,15 @@
 
 namespace korvex {
 
-bool KeyMapOfShownPlayer(Korvex& app, KeyMap& map) {
+bool KeyMapOfShownPlayer(Korvex& app, KeyMap& map, MapClicks clicks) {
+    const std::vector<bool> selected = app.macroLists.includedSelected;
     SavePlayerCFG(app);
-    return !app.shuttingDown && CompileKeyMap(app, app.currentPlayerName, map);
+    const bool compiled = !app.shuttingDown && CompileKeyMap(app, app.currentPlayerName, map);
+    if (clicks == MapClicks::HighlightOnly && !app.shuttingDown) {
+        app.macroLists.includedSelected = selected;
+        app.host.PlayerCfgChanged();
+    }
+    return compiled;
 }
 
 KeyOnBoard KeyOnBoardOf(const KeyMap& map, const std::string& name) {

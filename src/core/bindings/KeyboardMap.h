@@ -11,8 +11,14 @@ namespace korvex {
 
 struct Korvex;
 
+// What a click on the map does to the included macros of the Bindings tab: select the
+// macros of the key, or nothing. From the bindings overview the map only highlights, since
+// the overview goes through the selected macros one by one.
+enum class MapClicks { SelectMacros, HighlightOnly };
+
 // The shown Player-CFG is saved first, as before every compile; false when it does not compile.
-bool KeyMapOfShownPlayer(Korvex& app, KeyMap& map);
+// With HighlightOnly the selection of the included macros is the same afterwards.
+bool KeyMapOfShownPlayer(Korvex& app, KeyMap& map, MapClicks clicks);
 
 // The map's entries for one input of the drawn keyboard: its plain binding and, for a
 // chord modifier, the chords under it.

@@ -19,8 +19,13 @@ namespace {
 
 void CloseWaitWindow(Korvex& app) { app.host.CloseStatus(StatusWindow::CreatingCfgFiles); }
 
-bool CompileInto(Korvex& app, const std::string& player, const std::string& directory) {
-    if (CompilePlayerConfig(app, player, directory, false)) return true;
+// The compile of the launch; its key map gives what the launch says about shared keys.
+bool CompileInto(Korvex& app, const std::string& player, const std::string& directory, std::string& sharedKeys) {
+    KeyMap map;
+    if (CompilePlayerConfig(app, player, directory, false, {}, &map)) {
+        sharedKeys = SharedKeysNotice(map);
+        return true;
+    }
     CloseWaitWindow(app);
     if (!app.shuttingDown) ShowError(app, Err::CouldntCreateFile, "Config for MOD couldn't be compiled.");
     return false;
@@ -48,6 +53,10 @@ bool AcceptLaunchDirectory(Korvex& app, const std::string& directory) {
     if (IsPlainModDirectory(directory)) return true;
     ShowError(app, Err::InvalidPath, directory);
     return false;
+}
+
+void TellSharedKeys(Korvex& app, const std::string& sharedKeys) {
+    if (!sharedKeys.empty()) app.host.ShowLaunchNotice(sharedKeys);
 }
 
 bool RunGame(Korvex& app, TExecFile& game) {
@@ -79,7 +88,8 @@ bool LaunchPlayer(Korvex& app, const std::string& modText, const std::string& pl
         FatalError(app, Err::CouldntCreateDirectory, korvexDir);
         return false;
     }
-    if (!CompileInto(app, player, korvexDir)) return false;
+    std::string sharedKeys;
+    if (!CompileInto(app, player, korvexDir, sharedKeys)) return false;
     std::string modDirPath = ResolveCase(JoinPath(app.quakeDir, directory));
     if (!DirectoryExists(modDirPath)) {
         if (MakeDirectory(modDirPath)) {
@@ -96,6 +106,7 @@ bool LaunchPlayer(Korvex& app, const std::string& modText, const std::string& pl
     }
     CloseWaitWindow(app);
     app.host.MainViewChanged();
+    TellSharedKeys(app, sharedKeys);
     return StartQuake(app, modText);
 }
 
@@ -131,7 +142,9 @@ bool PreviewLaunch(Korvex& app, const std::string& modText, const std::string& p
     const std::string previewDir = JoinPath(app.dirs.temp, "preview");
     if (!DirectoryExists(app.dirs.temp)) MakeDirectory(app.dirs.temp);
     if (!DirectoryExists(previewDir)) MakeDirectory(previewDir);
-    if (!CompileInto(app, player, previewDir)) return false;
+    std::string sharedKeys;
+    if (!CompileInto(app, player, previewDir, sharedKeys)) return false;
+    TellSharedKeys(app, sharedKeys);
     return BuildAutoexec(app, directory, autoexec) && CommandLineOf(app, directory, commandLine);
 }
 

@@ -15,8 +15,9 @@ namespace {
 constexpr const char* kSelectAtLeastOne = "You must select at least one Player-CFG.";
 
 PlayerListAnswer ChooseForExchange(Korvex& app, const char* caption, std::vector<std::string> names,
-                                   const char* confirm) {
-    return app.host.ChoosePlayers({caption, kAvailablePlayersLabel, std::move(names), true, confirm, kSelectAtLeastOne});
+                                   const char* confirm, const char* hint) {
+    return app.host.ChoosePlayers(
+        {caption, kAvailablePlayersLabel, std::move(names), true, confirm, kSelectAtLeastOne, hint});
 }
 
 // "Alpha has been exported." or "Alpha, Bravo have been imported."
@@ -41,7 +42,8 @@ void BitBtn1Click(Korvex& app) {
 
 void ExportPlayerCFGs(Korvex& app) {
     const std::vector<std::string> list = FillPlayerList(app);
-    const PlayerListAnswer answer = ChooseForExchange(app, "Select Player-CFGs to export", list, "Export");
+    const PlayerListAnswer answer = ChooseForExchange(app, "Select Player-CFGs to export", list, "Export",
+                                                        "writes the selected Player-CFGs into an exchange file you choose next");
     const std::vector<std::string> players = SelectedInListOrder(list, answer.selected);
     if (!answer.confirmed || players.empty()) return;
     const ExchangeFileAnswer file = app.host.ChooseExchangeFile({true, app.dirs.program, JoinPlayerNames(players)});
@@ -55,7 +57,8 @@ void ImportPlayerCFGs(Korvex& app) {
     std::vector<std::string> list;
     for (const ExchangeBlock& block : blocks) list.push_back(block.name);
     SortAsListBox(list);
-    const PlayerListAnswer answer = ChooseForExchange(app, "Select Player-CFGs to import", list, "Import");
+    const PlayerListAnswer answer = ChooseForExchange(app, "Select Player-CFGs to import", list, "Import",
+                                                        "adds the selected Player-CFGs of the exchange file to yours");
     if (!answer.confirmed) return;
     ImportFromFile(app, file.path, BlocksInListOrder(blocks, answer.selected));
 }

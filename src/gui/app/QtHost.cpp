@@ -102,6 +102,13 @@ void QtHost::ShowStatus(StatusWindow window, const std::string& text) {
 
 void QtHost::CloseStatus(StatusWindow window) { StatusDialogFor(window).hide(); }
 
+void QtHost::ShowLaunchNotice(const std::string& text) {
+    ShowMessage(Icon::Information,
+                text + ".\n\nQuake II starts with these keys as they are; the Keyboard map on the Bindings tab "
+                       "shows which macros bind them.",
+                Buttons::Ok);
+}
+
 bool QtHost::AskDisclaimer() {
     DisclaimerDialog dialog;
     return dialog.exec() == QDialog::Accepted;

@@ -31,6 +31,7 @@ public:
     void RequestClose() override;
     void ShowStatus(StatusWindow window, const std::string& text) override;
     void CloseStatus(StatusWindow window) override;
+    void ShowLaunchNotice(const std::string& text) override;
     bool AskDisclaimer() override;
     void ShowMainWindow() override;
     void MainViewChanged() override;

@@ -11,6 +11,7 @@
 #include "app/TextCodec.h"
 #include "bindings/BindingOverview.h"
 #include "bindings/KeyListText.h"
+#include "bindings/KeyboardMapDialog.h"
 
 namespace korvex {
 namespace {
@@ -47,12 +48,16 @@ OverviewKeyBindingsDialog::OverviewKeyBindingsDialog(Korvex& app, MacroOutput& o
                                                           "double-click one to change its keys"));
     OverviewKeyBindingsListBox->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* edit = NewButton(*this, "Edit Bindings", "EditBtn", "Change the keys of the selected function");
+    auto* map = NewButton(*this, "Keyboard map", "KeyboardMapBtn",
+                          "Show every key this Player-CFG binds on a drawn keyboard, with the macros each key comes "
+                          "from (changes made here show once the overview is closed)");
     auto* ok = NewButton(*this, "OK", "OkBtn", "Close the overview and keep the changes");
     ok->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Overview: Key Bindings")));
     layout->addWidget(OverviewKeyBindingsListBox);
     auto* row = new QHBoxLayout;
+    row->addWidget(map);
     row->addStretch();
     row->addWidget(edit);
     row->addWidget(ok);
@@ -60,6 +65,7 @@ OverviewKeyBindingsDialog::OverviewKeyBindingsDialog(Korvex& app, MacroOutput& o
     connect(edit, &QPushButton::clicked, this, &OverviewKeyBindingsDialog::EditBtnClick);
     connect(OverviewKeyBindingsListBox, &QListWidget::itemDoubleClicked, this,
             &OverviewKeyBindingsDialog::EditBtnClick);
+    connect(map, &QPushButton::clicked, this, [this] { ShowKeyboardMap(app_, this, MapClicks::HighlightOnly); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ShowLines();
     ok->setFocus();

@@ -24,7 +24,10 @@ public:
     }
 };
 
-constexpr const char* kPointingHint = "Point at a key to see what it does; click it to select its macros.";
+QString PointingHint(MapClicks clicks) {
+    return clicks == MapClicks::SelectMacros ? QStringLiteral("Point at a key to see what it does; click it to select its macros.")
+                                             : QStringLiteral("Point at a key to see what it does; click it to mark it.");
+}
 
 QString SummaryOf(const KeyMap& map) {
     int shared = 0;
@@ -35,9 +38,9 @@ QString SummaryOf(const KeyMap& map) {
 
 }  // namespace
 
-KeyboardMapDialog::KeyboardMapDialog(Korvex& app, KeyMap map, QWidget* parent)
-    : QDialog(parent), app_(app), map_(std::move(map)), keyboard_(new KeyboardWidget(map_, this)),
-      keyLine_(new QLabel(QString::fromLatin1(kPointingHint), this)), chordList_(new QLabel(this)),
+KeyboardMapDialog::KeyboardMapDialog(Korvex& app, KeyMap map, MapClicks clicks, QWidget* parent)
+    : QDialog(parent), app_(app), map_(std::move(map)), clicks_(clicks), keyboard_(new KeyboardWidget(map_, this)),
+      keyLine_(new QLabel(PointingHint(clicks), this)), chordList_(new QLabel(this)),
       table_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("KeyboardMapDialog"));
     setWindowTitle(QStringLiteral("Keyboard map - ") + ToQString(map_.player));
@@ -49,8 +52,11 @@ KeyboardMapDialog::KeyboardMapDialog(Korvex& app, KeyMap map, QWidget* parent)
     chordList_->hide();
 
     table_->setObjectName(QStringLiteral("KeyMapTable"));
-    table_->setToolTip(QStringLiteral("Every bound key with what it runs and the macros that bind it; "
-                                      "click a heading to sort, a line to select its macros"));
+    table_->setToolTip(clicks_ == MapClicks::SelectMacros
+                           ? QStringLiteral("Every bound key with what it runs and the macros that bind it; "
+                                            "click a heading to sort, a line to select its macros")
+                           : QStringLiteral("Every bound key with what it runs and the macros that bind it; "
+                                            "click a heading to sort"));
     table_->setColumnCount(3);
     table_->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Command"), QStringLiteral("Macros")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -103,8 +109,8 @@ void KeyboardMapDialog::FillTable() {
 
 void KeyboardMapDialog::ShowHovered(const QString& name) {
     if (name.isEmpty()) {
-        keyLine_->setText(QString::fromLatin1(kPointingHint));
-        keyboard_->setToolTip(QString::fromLatin1(kPointingHint));
+        keyLine_->setText(PointingHint(clicks_));
+        keyboard_->setToolTip(PointingHint(clicks_));
         return;
     }
     const KeyOnBoard board = KeyOnBoardOf(map_, FromQString(name));
@@ -119,7 +125,7 @@ void KeyboardMapDialog::SelectKey(const QString& name) {
     std::vector<const KeyMapKey*> keys = board.chords;
     if (board.binding) keys.insert(keys.begin(), board.binding);
     keyboard_->SetSelected(name);
-    SelectMacrosOfKeys(app_, map_, keys);
+    SelectMacros(keys);
 
     QStringList chords;
     for (const KeyMapKey* chord : board.chords) chords << ToQString(KeyLineText(chord->key, chord));
@@ -147,17 +153,21 @@ void KeyboardMapDialog::TableSelectionChanged() {
     selecting_ = true;
     if (mapped && mapped->IsChord()) {
         keyboard_->SetSelected(ToQString(mapped->Modifier()));
-        SelectMacrosOfKeys(app_, map_, {mapped});
+        SelectMacros({mapped});
     } else {
         SelectKey(ToQString(key));
     }
     selecting_ = false;
 }
 
-void ShowKeyboardMap(Korvex& app, QWidget* parent) {
+void KeyboardMapDialog::SelectMacros(const std::vector<const KeyMapKey*>& keys) {
+    if (clicks_ == MapClicks::SelectMacros) SelectMacrosOfKeys(app_, map_, keys);
+}
+
+void ShowKeyboardMap(Korvex& app, QWidget* parent, MapClicks clicks) {
     KeyMap map;
-    if (!KeyMapOfShownPlayer(app, map)) return;
-    KeyboardMapDialog dialog(app, std::move(map), parent);
+    if (!KeyMapOfShownPlayer(app, map, clicks)) return;
+    KeyboardMapDialog dialog(app, std::move(map), clicks, parent);
     MoveToScreenCentre(dialog);
     dialog.exec();
 }

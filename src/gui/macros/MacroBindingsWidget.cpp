@@ -157,7 +157,7 @@ void MacroBindingsWidget::BitBtn15Click() {
 }
 
 void MacroBindingsWidget::KeyboardMapClick() {
-    ShowKeyboardMap(app_, this);
+    ShowKeyboardMap(app_, this, MapClicks::SelectMacros);
     SyncFromCore();
 }
 

@@ -74,6 +74,7 @@ TEST_F(Launch, RunsTheCompiledPlayerCfgAndPutsEveryFileBack) {
 
     ASSERT_TRUE(LaunchPlayer(app, "Capture The Flag (CTF)", "Player"));
     EXPECT_EQ(host.BoxTexts(), Lines{});
+    EXPECT_EQ(host.launchNotices, Lines{}) << "no key is shared";
     const std::string log = StubLog();
     // The directory is spelled as on disk for the engine.
     EXPECT_NE(log.find("args: +set game ctf +set gamedir ctf +set deathmatch 1 +map q2ctf1\n"), std::string::npos) << log;

@@ -19,6 +19,17 @@
 #include "app/DisclaimerDialog.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
+#include "app/StatusDialog.h"
+#include "bindings/KeyBindingDialog.h"
+#include "bindings/KeyBindingDialogs.h"
+#include "bindings/KeyboardMapDialog.h"
+#include "bindings/MacroAlreadyIncludedDialog.h"
+#include "install/InstallDialogs.h"
+#include "install/InstallWindows.h"
+#include "mods/EditModOptionsDialog.h"
+#include "mods/ModDialogs.h"
+#include "mods/UnknownModDialog.h"
+#include "players/ExchangeOperations.h"
 #include "players/PlayerDialogs.h"
 #include "players/PlayerOperations.h"
 #include "support/ProgramDirFixture.h"
@@ -39,6 +50,19 @@ PlayerNameRequest NameRequestOf(ProgramDirFixture& dir, void (*button)(Korvex&))
     return dir.host().playerNameRequests.back();
 }
 
+// The overview and the editor work on records that outlive their dialogs.
+MacroOutput& SampleOverview() {
+    static MacroOutput overview{"Tests", {{"+attack", "Fire", "MOUSE1"}}, {}};
+    return overview;
+}
+
+BindingEditor& SampleEditor() {
+    static BindingEditor editor{"Fire", {"MOUSE1"}};
+    return editor;
+}
+
+KeyMap SampleKeyMap() { return {"Player", {{"F1", "say hi", {{"Say hello", "Player", "Talk"}}}}}; }
+
 using DialogFactory = std::function<std::unique_ptr<QWidget>(ProgramDirFixture&)>;
 
 const std::pair<const char*, DialogFactory> kDialogs[] = {
@@ -53,6 +77,46 @@ const std::pair<const char*, DialogFactory> kDialogs[] = {
      [](ProgramDirFixture& dir) { return std::make_unique<PlayerNameDialog>(NameRequestOf(dir, BitBtn8Click)); }},
     {"Copy Player-CFG",
      [](ProgramDirFixture& dir) { return std::make_unique<PlayerNameDialog>(NameRequestOf(dir, BitBtn9Click)); }},
+    {"Export Player-CFG",
+     [](ProgramDirFixture& dir) { return std::make_unique<PlayerListDialog>(ListRequestOf(dir, BitBtn2Click)); }},
+    {"Import Player-CFG",
+     [](ProgramDirFixture& dir) {
+         // Import asks for the exchange file first; one that is not there lists no Player-CFG.
+         dir.host().exchangeFileAnswers.push_back({true, dir.Path("missing.kxp")});
+         return std::make_unique<PlayerListDialog>(ListRequestOf(dir, BitBtn1Click));
+     }},
+    {"Status", [](ProgramDirFixture&) { return std::make_unique<StatusDialog>(StatusDialog::Style::StartUp); }},
+    {"Key", [](ProgramDirFixture&) { return std::make_unique<KeyBindingDialog>(); }},
+    {"Macro Already Included", [](ProgramDirFixture&) { return std::make_unique<MacroAlreadyIncludedDialog>("Say hello"); }},
+    {"Bindings overview",
+     [](ProgramDirFixture& dir) { return std::make_unique<OverviewKeyBindingsDialog>(dir.app(), SampleOverview()); }},
+    {"Bindings editor",
+     [](ProgramDirFixture& dir) { return std::make_unique<KeyBindingEditorDialog>(dir.app(), SampleEditor()); }},
+    {"Keyboard map", [](ProgramDirFixture& dir) { return std::make_unique<KeyboardMapDialog>(dir.app(), SampleKeyMap()); }},
+    {"Keyboard map of the overview",
+     [](ProgramDirFixture& dir) {
+         return std::make_unique<KeyboardMapDialog>(dir.app(), SampleKeyMap(), MapClicks::HighlightOnly);
+     }},
+    {"Edit MOD's Options",
+     [](ProgramDirFixture&) {
+         return std::make_unique<EditModOptionsDialog>(EditModOptionsRequest{"Edit", {}, {"Player"}, "/", "/", {}});
+     }},
+    {"Add a Player-CFG", [](ProgramDirFixture&) { return std::make_unique<AddPlayerCfgDialog>(std::vector<std::string>{"Player"}); }},
+    {"Server-side MOD", [](ProgramDirFixture&) { return std::make_unique<ServerSideModDialog>(); }},
+    {"Remove MOD", [](ProgramDirFixture&) { return std::make_unique<RemoveModDialog>(RemoveModRequest{"Remove"}); }},
+    {"Rename MOD", [](ProgramDirFixture&) { return std::make_unique<RenameModDialog>(RenameModRequest{"CTF", "ctf"}); }},
+    {"Unknown MOD", [](ProgramDirFixture&) { return std::make_unique<UnknownModDialog>(UnknownModRequest{"ctf", "/", {}}); }},
+    {"Kind of distribution", [](ProgramDirFixture&) { return std::make_unique<DistributionDialog>(); }},
+    {"Localize MOD",
+     [](ProgramDirFixture&) { return std::make_unique<LocalizeModDialog>(ModRootRequest{{"ctf/gamex86.so"}}); }},
+    {"Identify MOD", [](ProgramDirFixture&) { return std::make_unique<IdentifyModDialog>(ModIdentityRequest{"/", {}}); }},
+    {"Updated MOD", [](ProgramDirFixture&) { return std::make_unique<UpdatedModDialog>(UpdatedModRequest{"CTF"}); }},
+    {"Unclaimed files",
+     [](ProgramDirFixture&) {
+         return std::make_unique<UnclaimedFilesDialog>(UnclaimedFilesRequest{"Unclaimed", "Files", {"a.txt"}});
+     }},
+    {"Installing", [](ProgramDirFixture&) { return std::make_unique<InstallProgressWindow>(InstallWindow::Extracting); }},
+    {"InstallShield still running?", [](ProgramDirFixture&) { return std::make_unique<SetupRunningWindow>(); }},
 };
 
 // Pieces of another control (a combo box's edit field and list, a list's header, the scroll

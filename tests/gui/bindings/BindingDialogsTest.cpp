@@ -5,9 +5,16 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
+#include "app/Korvex.h"
+#include "app/StartUp.h"
+#include "bindings/BindingOverview.h"
 #include "bindings/KeyBindingDialogs.h"
+#include "bindings/KeyboardMapDialog.h"
 #include "bindings/MacroAlreadyIncludedDialog.h"
+#include "macros/MacroCatalogue.h"
+#include "players/CharacterLists.h"
 #include "support/ProgramDirFixture.h"
 #include "support/gui/FindWidget.h"
 
@@ -53,6 +60,50 @@ TEST(OverviewKeyBindingsDialog, ShowsOneLinePerFunctionAndEditsThroughTheCore) {
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("Jump has been bound to F1"));
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+// The overview goes through the selected macros one by one; the map opened from it only marks
+// keys, and its compile leaves that selection as it was.
+TEST(OverviewKeyBindingsDialog, ItsKeyboardMapLeavesTheWalkThroughTheSelectedMacros) {
+    ProgramDirFixture dir;
+    Korvex& app = dir.app();
+    std::vector<std::string> bindings{"3"};
+    for (const auto& [name, key] : {std::pair{"ALPHA", "F1"}, std::pair{"BETA", "F2"}, std::pair{"GAMMA", "F1"}}) {
+        const std::string file = std::string(name) + ".MAC";
+        const std::string desc = std::string("\"") + name + "\"";
+        dir.WriteLines("macros/" + file, {"MACRO_DESC " + desc, "MACRO_DETAILDESC " + desc, "MACRO_CAT \"Tests\""});
+        dir.WriteLines("players/Player/" + file + ".out",
+                       {"Tests", "0", "say hi", std::string("Press ") + name, key, std::string("BIND ") + key + " \"say hi\""});
+        bindings.insert(bindings.end(), {file, name, "Tests"});
+    }
+    dir.WriteLines("players/Player/bindings.dat", bindings);
+    LoadMacroCatalogue(app, dir.Path("macros"));
+    dir.host().RunPosted();
+    app.quakeDir = dir.quakeDir();
+    FillModelList(app);  // the options name a model and skin of the game
+    LoadLastPlayer(app);
+    ASSERT_EQ(app.player.includedMacros.size(), 3u);
+
+    std::vector<std::string> walked;
+    int mapsShown = 0;
+    dir.host().onOverview = [&](MacroOutput& overview) {
+        walked.push_back(overview.keys.front().Description);
+        OverviewKeyBindingsDialog dialog(app, overview);
+        dialog.show();
+        QTimer::singleShot(0, [&] {
+            auto* map = qobject_cast<KeyboardMapDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(map, nullptr);
+            map->SelectKey(QStringLiteral("F2"));  // the key of the macro left out of the walk
+            ++mapsShown;
+            map->accept();
+        });
+        FindNamed<QPushButton>(dialog, "KeyboardMapBtn")->click();
+    };
+    app.macroLists.includedSelected = {true, false, true};
+    ShowKeyBindingOverview(app);
+    EXPECT_EQ(mapsShown, 2)  << ::testing::PrintToString(dir.host().BoxTexts());
+    EXPECT_EQ(walked, (std::vector<std::string>{"Press ALPHA", "Press GAMMA"}));
+    EXPECT_EQ(app.macroLists.includedSelected, (std::vector<bool>(3, false)));
 }
 
 TEST(KeyBindingEditorDialog, RemovesSelectedKeysAndAsksBeforeTheLastGoes) {
