@@ -14,16 +14,7 @@ Button BenchHost::ShowMessage(Icon icon, const std::string& text, Buttons button
         ++errors;
         lastError = text;
     }
-    switch (buttons) {
-        case Buttons::YesNo: return Button::Yes;
-        case Buttons::YesNoCancel: return Button::No;
-        case Buttons::CancelIgnore: return Button::Ignore;
-        case Buttons::Abort: return Button::Abort;
-        case Buttons::Cancel: return Button::Cancel;
-        case Buttons::Ok:
-        case Buttons::OkCancel: return Button::Ok;
-    }
-    return Button::Ok;
+    return GoAheadAnswer(buttons);
 }
 
 BenchApp::BenchApp(const ProgramDirFixture& dir) {

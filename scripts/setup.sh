@@ -11,17 +11,8 @@ BUILD_DIR=${BUILD_DIR:-$KORVEX_ROOT/build}
 packages=(g++ make cmake ninja-build ccache pkg-config libgtest-dev qt6-base-dev qt6-qpa-plugins libgl-dev libarchive-dev libsdl2-dev
           libbenchmark-dev xvfb xauth xdotool x11-utils poppler-utils imagemagick openbox)
 
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+source "$KORVEX_ROOT/scripts/packages.sh"
+install_packages "${packages[@]}"
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -41,6 +41,19 @@ Answer NextDialogAnswer(const Request& request, std::vector<Request>& requests, 
 
 }  // namespace
 
+Button GoAheadAnswer(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::YesNo: return Button::Yes;
+        case Buttons::YesNoCancel: return Button::No;
+        case Buttons::CancelIgnore: return Button::Ignore;
+        case Buttons::Abort: return Button::Abort;
+        case Buttons::Cancel: return Button::Cancel;
+        case Buttons::Ok:
+        case Buttons::OkCancel: return Button::Ok;
+    }
+    return Button::Ok;
+}
+
 FakeHost::~FakeHost() {
     for (const auto& left : expected_) ADD_FAILURE() << "question never asked: " << left.text;
     if (!playerListAnswers.empty()) ADD_FAILURE() << "Player-CFG list dialog never shown";

@@ -16,6 +16,10 @@ struct ShownBox {
     Buttons buttons;
 };
 
+// The answer of a player who goes ahead: Yes to a yes/no question, No where Cancel is offered
+// as well (asked to remove a conflicting macro, both stay), Ignore rather than Cancel, Ok.
+Button GoAheadAnswer(Buttons buttons);
+
 class FakeHost : public Host {
 public:
     ~FakeHost() override;

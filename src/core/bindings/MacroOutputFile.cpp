@@ -33,11 +33,29 @@ namespace {
 // beyond that is damage, and reading it could take for ever.
 constexpr std::size_t kMaxOutLineLength = 1024;
 constexpr std::size_t kMaxOutCommands = kMaxMacroCommands + kMaxMacroKeys;
+// A BIND line carries a whole key list and a whole command.
+constexpr std::size_t kMaxOutBindLineLength = 2 * kMaxOutLineLength + 16;
 
 std::string ReadOutLine(LineReader& reader) {
     std::string line = reader.ReadLine();
     if (line.size() > kMaxOutLineLength) line.resize(kMaxOutLineLength);
     return line;
+}
+
+// At most 50 console lines that are no key bindings are kept, and no binding longer than
+// Korvex writes one: rewritten with a BIND line for each of up to 50 key requests, the file
+// still reads back whole.
+void ReadOutCommands(LineReader& reader, std::vector<std::string>& commands) {
+    std::size_t consoleLines = 0;
+    for (std::size_t read = 0; read < kMaxOutCommands && !reader.AtEnd(); ++read) {
+        std::string line = reader.ReadLine();
+        if (IsKeyBindingLine(line)) {
+            if (line.size() <= kMaxOutBindLineLength) commands.push_back(std::move(line));
+        } else if (consoleLines++ < kMaxMacroCommands) {
+            if (line.size() > kMaxOutLineLength) line.resize(kMaxOutLineLength);
+            commands.push_back(std::move(line));
+        }
+    }
 }
 
 }  // namespace
@@ -55,7 +73,7 @@ bool ReadMacroOutput(const std::string& path, MacroOutput& output) {
         key.BoundKeys = ReadOutLine(reader);
         output.keys.push_back(std::move(key));
     }
-    while (!reader.AtEnd() && output.commands.size() < kMaxOutCommands) output.commands.push_back(ReadOutLine(reader));
+    ReadOutCommands(reader, output.commands);
     return true;
 }
 
@@ -73,7 +91,11 @@ bool IsKeyBindingLine(const std::string& line) {
 void DropKeyBindingLines(MacroOutput& output) { std::erase_if(output.commands, IsKeyBindingLine); }
 
 void AppendBindLines(MacroOutput& output) {
-    for (const TKey& key : output.keys) output.commands.push_back(BindLine(key.BoundKeys, key.Command));
+    for (const TKey& key : output.keys) {
+        // A request without keys binds nothing; its line would be read back as a console line.
+        std::string line = BindLine(key.BoundKeys, key.Command);
+        if (IsKeyBindingLine(line)) output.commands.push_back(std::move(line));
+    }
 }
 
 }  // namespace korvex

@@ -29,7 +29,7 @@ std::string BindLine(const std::string& keys, const std::string& command);
 bool IsKeyBindingLine(const std::string& line);
 
 // The output without its key-binding lines, and with the BIND line of every key request
-// appended in request order.
+// that has keys appended in request order.
 void DropKeyBindingLines(MacroOutput& output);
 void AppendBindLines(MacroOutput& output);
 

@@ -1,0 +1,7 @@
+Base
+0
+FALSE
+TRUE
+base1
+
+6

@@ -1,0 +1,8 @@
+Arena
+-2
+maybe
+TRUE
+
+
+abc
+-1

@@ -1,0 +1,3 @@
+Arena
+7
+Player
