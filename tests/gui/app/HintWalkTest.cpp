@@ -81,8 +81,9 @@ const std::pair<const char*, DialogFactory> kDialogs[] = {
      [](ProgramDirFixture& dir) { return std::make_unique<PlayerListDialog>(ListRequestOf(dir, BitBtn2Click)); }},
     {"Import Player-CFG",
      [](ProgramDirFixture& dir) {
-         // Import asks for the exchange file first; one that is not there lists no Player-CFG.
-         dir.host().exchangeFileAnswers.push_back({true, dir.Path("missing.kxp")});
+         // Import asks for the exchange file first; an empty one lists no Player-CFG.
+         dir.Write("empty.kxp", "");
+         dir.host().exchangeFileAnswers.push_back({true, dir.Path("empty.kxp")});
          return std::make_unique<PlayerListDialog>(ListRequestOf(dir, BitBtn1Click));
      }},
     {"Status", [](ProgramDirFixture&) { return std::make_unique<StatusDialog>(StatusDialog::Style::StartUp); }},
