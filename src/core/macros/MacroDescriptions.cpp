@@ -31,7 +31,7 @@ MacroDescriptions ReadMacroDescriptions(const std::string& path) {
         {"MACRO_CAT ", &MacroDescriptions::MacroCat},
     };
     for (int lineNumber = 1; !file.AtEnd(); ++lineNumber) {
-        const std::string line = TrimLeadingBlanks(StripComment(file.ReadLine())) + ' ';
+        const std::string line = StatementText(file.ReadLine());
         const std::string upper = UpperCaseAscii(line);
         for (const auto& [keyword, field] : keywords) {
             if (upper.compare(0, keyword.size(), keyword) != 0) continue;

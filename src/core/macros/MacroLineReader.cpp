@@ -47,7 +47,14 @@ std::size_t BlankPrefixLength(std::string_view line) {
 
 std::string TrimLeadingBlanks(std::string_view line) { return std::string(line.substr(BlankPrefixLength(line))); }
 
-std::string StripComment(std::string_view line) { return std::string(line.substr(0, line.find("//"))); }
+std::string StatementText(std::string_view line) {
+    std::string_view text = line.substr(0, line.find("//"));
+    text.remove_prefix(BlankPrefixLength(text));
+    std::string statement;
+    statement.reserve(text.size() + 1);
+    statement.append(text).push_back(' ');
+    return statement;
+}
 
 int CountChar(char c, std::string_view text) {
     int count = 0;

@@ -33,8 +33,9 @@ bool IsBlank(char c);
 std::string TrimLeadingBlanks(std::string_view line);
 // The count of blanks a line starts with.
 std::size_t BlankPrefixLength(std::string_view line);
-// A comment starts at the first "//", also inside quotes.
-std::string StripComment(std::string_view line);
+// The text a statement is read from: the line without its comment (from the first "//", also
+// inside quotes) and its leading blanks, with one space after it.
+std::string StatementText(std::string_view line);
 int CountChar(char c, std::string_view text);
 
 // A decimal number: optional sign, digits, optional fraction and exponent; nothing else.

@@ -265,12 +265,8 @@ std::uint8_t CarryOut(Statement& s, std::string_view upper) {
 }  // namespace
 
 std::uint8_t ExecuteMacroLine(Korvex& app, const std::string& line) {
-    std::string_view text = std::string_view(line).substr(0, line.find("//"));
-    text.remove_prefix(BlankPrefixLength(text));
-    if (text.empty()) return 0;
-    std::string prepared;
-    prepared.reserve(text.size() + 1);
-    prepared.append(text).push_back(' ');
+    const std::string prepared = StatementText(line);
+    if (prepared == " ") return 0;
     // The keywords are compared in capitals; the longest with its space is "MACRO_DETAILDESC ".
     std::array<char, 24> keyword{};
     const std::size_t keywordLength = std::min(prepared.size(), keyword.size());
