@@ -32,8 +32,8 @@ void FillCategories(Korvex& app) {
 
 std::vector<std::string> ListMacroFiles(const std::string& directory) {
     std::vector<std::string> names;
-    for (const DirEntry& entry : ListDirectory(directory))
-        if (!entry.isDirectory && EndsWithIgnoringCase(entry.name, ".MAC")) names.push_back(entry.name);
+    for (std::string& name : ListNames(directory, EntryKind::File))
+        if (EndsWithIgnoringCase(name, ".MAC")) names.push_back(std::move(name));
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const std::string lowerA = LowerCaseAscii(a), lowerB = LowerCaseAscii(b);
         return lowerA != lowerB ? lowerA < lowerB : a < b;

@@ -23,6 +23,12 @@ std::string ConditionPath(const std::string& directory, const std::string& file)
     return JoinPath(NormaliseAutoModDirectory(directory), WithPlatformSeparators(file));
 }
 
+const std::optional<DirEntry>& LookUpOnce(AutoModMatch& match, const std::string& path) {
+    const auto known = match.entries.find(path);
+    if (known != match.entries.end()) return known->second;
+    return match.entries.emplace(path, LookUpEntry(path)).first->second;
+}
+
 void RecordMatchedFile(AutoModMatch& match, const std::string& path) {
     if (IsCfgOrAasFile(path)) return;
     const std::string lower = LowerCaseAscii(path);
@@ -56,13 +62,14 @@ bool ParseCondition(const std::string& line, Condition& condition) {
 
 // One detection file against the directory; false when one of its lines fails.
 bool TryDetectionFile(Korvex& app, const DetectionFile& file, const std::string& directory,
-                      const std::vector<std::string>& directoryFiles, bool forModScan, AutoModResult& result) {
+                      const std::vector<std::string>& directoryFiles, bool forModScan, AutoModMatch& match,
+                      AutoModResult& result) {
     if (!file.lines) {
         FatalError(app, Err::CouldntOpenFile, file.fileName);
         return false;
     }
     const std::vector<std::string>& lines = *file.lines;
-    AutoModMatch match;
+    match.matchedFiles.clear();
     bool nothingElse = false;
     result.usualDirectory = lines.empty() ? std::string() : lines.front();
     for (std::size_t next = 1; next < lines.size(); ++next) {
@@ -113,7 +120,7 @@ bool IsIgnoredModName(const std::string& modName) { return StartsWithIgnoringCas
 bool CheckFileSize(Korvex& app, AutoModMatch& match, const std::string& directory, const std::string& file,
                    char op, long long value) {
     const std::string path = ConditionPath(directory, file);
-    const auto entry = LookUpEntry(path);
+    const auto& entry = LookUpOnce(match, path);
     if (!entry) return op == '=' && value == -1;
     RecordMatchedFile(match, path);
     const long long size = entry->isDirectory ? 0 : static_cast<long long>(entry->size);
@@ -128,9 +135,9 @@ bool CheckFileSize(Korvex& app, AutoModMatch& match, const std::string& director
 bool CheckFileContains(Korvex& app, AutoModMatch& match, const std::string& directory, const std::string& file,
                        const std::string& text) {
     if (!CheckFileSize(app, match, directory, file, '>', -1) || text.empty()) return false;
-    const std::string path = ConditionPath(directory, file);
+    const std::string path = ResolveCase(ConditionPath(directory, file));
     std::ifstream stream;
-    if (RegularFileExists(path)) stream.open(NativePath(ResolveCase(path)), std::ios::binary);
+    if (RegularFileExists(path)) stream.open(NativePath(path), std::ios::binary);
     if (!stream.is_open()) {
         ShowError(app, Err::CouldntOpenFile, file);
         return false;
@@ -154,17 +161,14 @@ bool CheckFileContains(Korvex& app, AutoModMatch& match, const std::string& dire
 std::vector<std::string> DirectoryFiles(const std::string& directory) {
     const std::string normalised = NormaliseAutoModDirectory(directory);
     std::vector<std::string> files;
-    for (const DirEntry& entry : ListDirectory(normalised))
-        if (!entry.isDirectory && !IsCfgOrAasFile(entry.name))
-            files.push_back(LowerCaseAscii(JoinPath(normalised, entry.name)));
+    for (const std::string& name : ListNames(normalised, EntryKind::File))
+        if (!IsCfgOrAasFile(name)) files.push_back(LowerCaseAscii(JoinPath(normalised, name)));
     std::sort(files.begin(), files.end());
     return files;
 }
 
 std::vector<std::string> DetectionFilesInTrialOrder(const std::string& autoModDir) {
-    std::vector<std::string> names;
-    for (const DirEntry& entry : ListDirectory(autoModDir))
-        if (!entry.isDirectory) names.push_back(entry.name);
+    std::vector<std::string> names = ListNames(autoModDir, EntryKind::File);
     SortAsListBox(names);
     std::reverse(names.begin(), names.end());
     return names;
@@ -188,9 +192,10 @@ AutoModResult DetectModByAutoModFiles(Korvex& app, const std::vector<DetectionFi
                                       const std::string& directory, bool forModScan) {
     const std::vector<std::string> directoryFiles = DirectoryFiles(directory);
     AutoModResult result;
+    AutoModMatch match;
     for (const DetectionFile& file : detectionFiles) {
         AutoModResult attempt;
-        const bool matches = TryDetectionFile(app, file, directory, directoryFiles, forModScan, attempt);
+        const bool matches = TryDetectionFile(app, file, directory, directoryFiles, forModScan, match, attempt);
         result.noEntry = attempt.noEntry;
         if (app.shuttingDown) return result;
         if (matches) {

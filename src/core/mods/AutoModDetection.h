@@ -2,9 +2,12 @@
 // the automod directory, and writing a new detection file for a MOD the player named.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/FileSystem.h"
 
 namespace korvex {
 
@@ -21,9 +24,11 @@ struct AutoModResult {
     bool noEntry = false;        // as the last detection file tried said
 };
 
-// The lower-cased paths of the files that the conditions of one detection file found.
+// What the conditions of one detection file found in a directory. The entries they look up are
+// kept for the next detection file tried on the same directory: each is looked up once.
 struct AutoModMatch {
-    std::vector<std::string> matchedFiles;  // sorted, each once, without .cfg/.aas files
+    std::vector<std::string> matchedFiles;  // lower-cased paths, sorted, each once, without .cfg/.aas files
+    std::map<std::string, std::optional<DirEntry>> entries;
 };
 
 bool IsCfgOrAasFile(const std::string& name);

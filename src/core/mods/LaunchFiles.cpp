@@ -38,8 +38,8 @@ bool IsNativeExecutable(const std::string& path) {
 // Every entry of directory named name in any letter case; the lower-case name when none exists.
 std::vector<std::string> SpellingsOf(const std::string& directory, const std::string& name) {
     std::vector<std::string> paths;
-    for (const DirEntry& entry : ListDirectory(directory))
-        if (!entry.isDirectory && EqualsIgnoringCase(entry.name, name)) paths.push_back(JoinPath(directory, entry.name));
+    for (const std::string& file : ListNames(directory, EntryKind::File))
+        if (EqualsIgnoringCase(file, name)) paths.push_back(JoinPath(directory, file));
     if (paths.empty()) paths.push_back(JoinPath(directory, LowerCaseAscii(name)));
     return paths;
 }

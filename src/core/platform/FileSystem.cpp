@@ -24,24 +24,29 @@ bool EntryExists(const std::string& path) {
     return ::lstat(NativePath(path).c_str(), &info) == 0;
 }
 
+struct ListedName {
+    std::string name;
+    unsigned char type;  // DT_DIR, DT_REG, ...; DT_UNKNOWN where the file system does not tell
+};
+
 // The names of a directory's entries as Korvex names them, without "." and "..". A name that
 // Windows-1252 cannot spell is left out: Korvex could never open it again by that name.
-std::vector<std::string> EntryNames(const std::string& directory) {
-    std::vector<std::string> names;
+std::vector<ListedName> EntryNames(const std::string& directory) {
+    std::vector<ListedName> names;
     DIR* dir = ::opendir(directory.empty() ? "." : NativePath(directory).c_str());
     if (!dir) return names;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string native = entry->d_name;
         if (native == "." || native == "..") continue;
-        if (const auto name = CoreName(native)) names.push_back(*name);
+        if (auto name = CoreName(native)) names.push_back({std::move(*name), entry->d_type});
     }
     ::closedir(dir);
     return names;
 }
 
 std::optional<std::string> FindNameIgnoringCase(const std::string& directory, const std::string& name) {
-    for (const std::string& entry : EntryNames(directory))
-        if (EqualsIgnoringCase(entry, name)) return entry;
+    for (ListedName& entry : EntryNames(directory))
+        if (EqualsIgnoringCase(entry.name, name)) return std::move(entry.name);
     return std::nullopt;
 }
 
@@ -135,13 +140,29 @@ std::optional<DirEntry> LookUpEntry(const std::string& path) {
 std::vector<DirEntry> ListDirectory(const std::string& directory) {
     const std::string resolved = ResolveCase(directory);
     std::vector<DirEntry> entries;
-    for (const std::string& name : EntryNames(resolved)) {
-        auto entry = StatEntry(JoinPath(resolved, name));
+    for (ListedName& listed : EntryNames(resolved)) {
+        auto entry = StatEntry(JoinPath(resolved, listed.name));
         if (!entry) continue;
-        entry->name = name;
+        entry->name = std::move(listed.name);
         entries.push_back(std::move(*entry));
     }
     return entries;
+}
+
+// Most file systems tell the kind in the listing; the others are asked entry by entry.
+std::vector<std::string> ListNames(const std::string& directory, EntryKind kind) {
+    const std::string resolved = ResolveCase(directory);
+    std::vector<std::string> names;
+    for (ListedName& listed : EntryNames(resolved)) {
+        bool isDirectory = listed.type == DT_DIR;
+        if (listed.type == DT_UNKNOWN) {
+            const auto entry = StatEntry(JoinPath(resolved, listed.name));
+            if (!entry) continue;
+            isDirectory = entry->isDirectory;
+        }
+        if (isDirectory == (kind == EntryKind::Directory)) names.push_back(std::move(listed.name));
+    }
+    return names;
 }
 
 // The copy takes the source's permissions, so a read-only CONFIG.CFG comes back read-only.

@@ -42,6 +42,10 @@ std::optional<DirEntry> LookUpEntry(const std::string& path);
 // none when the directory cannot be listed.
 std::vector<DirEntry> ListDirectory(const std::string& directory);
 
+enum class EntryKind { File, Directory };  // a symbolic link is a file, as in DirEntry
+// The names of the entries of one kind, in the order ListDirectory gives them.
+std::vector<std::string> ListNames(const std::string& directory, EntryKind kind);
+
 bool CopyFileOver(const std::string& source, const std::string& target);
 bool RemoveFile(const std::string& path);
 bool ClearReadOnly(const std::string& path);

@@ -36,9 +36,7 @@ std::string PlayerDir(const Korvex& app, const std::string& name) { return JoinP
 }  // namespace
 
 std::vector<std::string> FillPlayerList(const Korvex& app) {
-    std::vector<std::string> names;
-    for (const DirEntry& entry : ListDirectory(app.dirs.players))
-        if (entry.isDirectory) names.push_back(entry.name);
+    std::vector<std::string> names = ListNames(app.dirs.players, EntryKind::Directory);
     SortAsListBox(names);
     return names;
 }
