@@ -24,7 +24,7 @@ int RunIdentify(CliContext& context) {
         std::cerr << "usage: korvex-cli identify DIRECTORY\n";
         return 2;
     }
-    const IdentifiedMod mod = IdentifyModDirectory(context.app, Utf8ToCp1252(context.args[0]), ".", false, false, false);
+    const IdentifiedMod mod = IdentifyModDirectory(context.app, Utf8ToCp1252(context.args[0]), ".", false);
     if (context.app.shuttingDown) return 1;
     std::cout << Cp1252ToUtf8(mod.found ? mod.modName + "\t" + mod.usualDirectory : std::string(kUnknownModName))
               << '\n';

@@ -32,12 +32,11 @@ void Take(Identification& id, const IdentifiedMod& found, const std::string& roo
 // Depth first below base; relative is the path of the subdirectory below base.
 bool SearchSubdirectories(Korvex& app, const std::string& base, const std::string& relative, Identification& id) {
     const std::string directory = relative.empty() ? base : JoinPath(base, relative);
-    for (const DirEntry& entry : ListDirectory(directory)) {
-        if (!entry.isDirectory) continue;
-        const std::string name = relative.empty() ? entry.name : JoinPath(relative, entry.name);
+    for (const std::string& subdirectory : ListNames(directory, EntryKind::Directory)) {
+        const std::string name = relative.empty() ? subdirectory : JoinPath(relative, subdirectory);
         app.host.ShowInstallWindow(InstallWindow::Scanning, JoinPath(base, name));
         app.host.ProcessPendingEvents();
-        const IdentifiedMod found = IdentifyModDirectory(app, base, name, false, false, false);
+        const IdentifiedMod found = IdentifyModDirectory(app, base, name, false);
         if (found.found) {
             Take(id, found, JoinPath(base, name));
             return true;
@@ -53,7 +52,7 @@ bool DetectInstalledMod(Korvex& app, Identification& id) {
     for (const std::string& directory : app.install.installDirs) {
         app.host.ShowInstallWindow(InstallWindow::Scanning, directory);
         app.host.ProcessPendingEvents();
-        const IdentifiedMod here = IdentifyModDirectory(app, directory, ".", false, false, false);
+        const IdentifiedMod here = IdentifyModDirectory(app, directory, ".", false);
         if (here.found) Take(id, here, directory);
         found = here.found || SearchSubdirectories(app, directory, "", id);
         if (found || app.shuttingDown) break;
@@ -104,7 +103,7 @@ void RememberUpdatedMod(Korvex& app, const Identification& id, const std::string
 void RecordInstalledMod(Korvex& app, const Identification& id) {
     const std::string installed = JoinPath(app.quakeDir, id.modDir);
     app.install.installedModDir = id.modDir;
-    const IdentifiedMod found = IdentifyModDirectory(app, installed, ".", false, false, false);
+    const IdentifiedMod found = IdentifyModDirectory(app, installed, ".", false);
     const std::string directory = UpperCaseAscii(id.modDir);
     // A MOD the player has just named keeps that name, whatever detection makes of it now.
     if (id.manual)
@@ -114,7 +113,7 @@ void RecordInstalledMod(Korvex& app, const Identification& id) {
     else if (found.found && !found.noEntry)
         ReplaceModEntry(app, found.modName, directory);
     if (!found.found || found.noEntry) {
-        const IdentifiedMod base = IdentifyModDirectory(app, app.quakeDir, "BASEQ2", false, false, true);
+        const IdentifiedMod base = IdentifyModDirectory(app, app.quakeDir, "BASEQ2", true);
         if (base.found) ReplaceModEntry(app, base.modName, "BASEQ2");
     }
     Inform(app, "Modification '" + id.modName + "' has been correctly installed.");
@@ -250,9 +249,8 @@ void ShowUnclaimedFiles(Korvex& app, bool afterInstall) {
 }
 
 void RemoveEmptyDirectoriesBelow(const std::string& root) {
-    for (const DirEntry& entry : ListDirectory(root)) {
-        if (!entry.isDirectory) continue;
-        const std::string path = JoinPath(root, entry.name);
+    for (const std::string& directory : ListNames(root, EntryKind::Directory)) {
+        const std::string path = JoinPath(root, directory);
         RemoveEmptyDirectoriesBelow(path);
         RemoveEmptyDirectory(path);
     }

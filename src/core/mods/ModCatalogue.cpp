@@ -1,11 +1,14 @@
 #include "mods/ModCatalogue.h"
 
+#include <iterator>
+
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
+#include "platform/TextFile.h"
 
 namespace korvex {
 namespace {
@@ -14,13 +17,28 @@ bool IsIgnoredMod(const std::string& name, const std::string& directory) {
     return LowerCaseAscii(name) == "..unknown.." || (!directory.empty() && directory.back() == '.');
 }
 
-// path: the existing entry file, or where a new one goes.
-bool WriteNewEntry(Korvex& app, const std::string& name, const std::string& directory, const std::string& path) {
+ModEntry NewEntry(const std::string& name, const std::string& directory) {
     ModEntry entry;
     entry.treeText = ModTreeText(name, directory);
-    if (WriteModEntry(path, entry)) return true;
+    return entry;
+}
+
+// path: the existing entry file, or where a new one goes.
+bool WriteNewEntry(Korvex& app, const std::string& name, const std::string& directory, const std::string& path) {
+    if (WriteModEntry(path, NewEntry(name, directory))) return true;
     ShowError(app, Err::CouldntCreateFile, JoinPath(app.dirs.mods, directory));
     return false;
+}
+
+void ShowNewMod(Korvex& app, const std::string& name, const std::string& directory) {
+    app.modTree.mods.push_back({ModTreeText(name, directory), {}});
+    SortModTree(app.modTree);
+    app.host.ModTreeChanged();
+}
+
+void DeleteEntryFile(Korvex& app, const std::string& fileName) {
+    const std::string path = JoinPath(app.dirs.mods, fileName);
+    if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);
 }
 
 // Only plain directory names become entries; anything else is refused before a file is touched.
@@ -70,9 +88,7 @@ bool AddModToCatalogue(Korvex& app, const std::string& name, const std::string& 
         return false;
     }
     if (!WriteNewEntry(app, name, directory, JoinPath(app.dirs.mods, LowerCaseAscii(directory)))) return false;
-    app.modTree.mods.push_back({ModTreeText(name, directory), {}});
-    SortModTree(app.modTree);
-    app.host.ModTreeChanged();
+    ShowNewMod(app, name, directory);
     return true;
 }
 
@@ -95,14 +111,50 @@ void ReplaceModEntry(Korvex& app, const std::string& name, const std::string& di
     app.host.ModTreeChanged();
 }
 
-void ClearModCatalogue(Korvex& app) {
+CatalogueRewrite::CatalogueRewrite(Korvex& app) : app_(app) {
     app.modTree = {};
     app.host.ModTreeChanged();
-    for (const DirEntry& file : ListDirectory(app.dirs.mods)) {
-        if (file.isDirectory) continue;
-        const std::string path = JoinPath(app.dirs.mods, file.name);
-        if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);
+    for (DirEntry& file : ListDirectory(app.dirs.mods))
+        if (!file.isDirectory) previous_.emplace(LowerCaseAscii(file.name), std::move(file));
+}
+
+bool CatalogueRewrite::Add(const std::string& name, const std::string& directory) {
+    if (IsIgnoredMod(name, directory) || !AcceptModDirectory(app_, directory)) return false;
+    const std::string fileName = LowerCaseAscii(directory);
+    if (entered_.contains(fileName)) {
+        ShowError(app_, Err::ModAlreadyAvailable, directory);
+        return false;
     }
+    if (!KeepPrevious(fileName, ModEntryLines(NewEntry(name, directory)))) {
+        DeletePrevious(fileName);
+        if (!WriteNewEntry(app_, name, directory, JoinPath(app_.dirs.mods, fileName))) return false;
+    }
+    entered_.insert(fileName);
+    ShowNewMod(app_, name, directory);
+    return true;
+}
+
+void CatalogueRewrite::Finish() {
+    for (const auto& [lowerName, file] : previous_) DeleteEntryFile(app_, file.name);
+    previous_.clear();
+}
+
+// A read-only file or a link is written anew, as a plain file the player may change.
+bool CatalogueRewrite::KeepPrevious(const std::string& fileName, const std::vector<std::string>& lines) {
+    const auto [first, last] = previous_.equal_range(fileName);
+    if (first == last || std::next(first) != last) return false;
+    const DirEntry& file = first->second;
+    if (file.name != fileName || file.readOnly || file.isSymbolicLink ||
+        !FileHoldsLines(JoinPath(app_.dirs.mods, file.name), lines))
+        return false;
+    previous_.erase(first);
+    return true;
+}
+
+void CatalogueRewrite::DeletePrevious(const std::string& fileName) {
+    const auto [first, last] = previous_.equal_range(fileName);
+    for (auto file = first; file != last; ++file) DeleteEntryFile(app_, file->second.name);
+    previous_.erase(first, last);
 }
 
 void SaveModEntry(Korvex& app, const std::string& directory, const std::string& treeText, ModEntry entry) {

@@ -1,9 +1,13 @@
 // The MOD catalogue: one entry file per MOD in the mods directory, mirrored by the MOD tree.
 #pragma once
 
+#include <map>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "mods/ModEntry.h"
+#include "platform/FileSystem.h"
 
 namespace korvex {
 
@@ -22,8 +26,25 @@ void LoadModCatalogue(Korvex& app);
 bool AddModToCatalogue(Korvex& app, const std::string& name, const std::string& directory);
 // Makes the entry for directory carry name, with the default options and no Player-CFGs.
 void ReplaceModEntry(Korvex& app, const std::string& name, const std::string& directory);
-// Empties the tree and deletes every entry file.
-void ClearModCatalogue(Korvex& app);
+// The complete MOD scan's new catalogue. It starts with an empty tree; each MOD the scan
+// enters gets its entry with the default options, and an entry file that already holds
+// exactly that is kept as it is. Finish deletes the entry files of the MODs not entered
+// again; a scan that stops before keeps them, so it loses no entry.
+class CatalogueRewrite {
+public:
+    explicit CatalogueRewrite(Korvex& app);
+    // As AddModToCatalogue; "already available" means entered since the rewrite began.
+    bool Add(const std::string& name, const std::string& directory);
+    void Finish();
+
+private:
+    bool KeepPrevious(const std::string& fileName, const std::vector<std::string>& lines);
+    void DeletePrevious(const std::string& fileName);
+
+    Korvex& app_;
+    std::multimap<std::string, DirEntry> previous_;  // the files before the rewrite, by lower-cased name
+    std::set<std::string> entered_;                  // the lower-cased entry file names written or kept
+};
 // Writes the complete entry of the options dialog; a failure ends the program.
 void SaveModEntry(Korvex& app, const std::string& directory, const std::string& treeText, ModEntry entry);
 // The entry the options dialog shows; a file that cannot be opened ends the program.

@@ -20,20 +20,21 @@ bool ReadModEntry(const std::string& path, ModEntry& entry, bool& atEnd) {
     return true;
 }
 
+std::vector<std::string> ModEntryLines(const ModEntry& entry) {
+    std::vector<std::string> lines = {entry.treeText, std::to_string(entry.playerCfgs.size())};
+    lines.insert(lines.end(), entry.playerCfgs.begin(), entry.playerCfgs.end());
+    lines.insert(lines.end(), {BoolToText(entry.disableDemo), BoolToText(entry.deathmatch), entry.mapName,
+                               entry.commandLineParameters, std::to_string(entry.menuOnStartup)});
+    if (!entry.configLines.empty()) {
+        lines.push_back(std::to_string(entry.configLines.size()));
+        lines.insert(lines.end(), entry.configLines.begin(), entry.configLines.end());
+    }
+    return lines;
+}
+
 bool WriteModEntry(const std::string& path, const ModEntry& entry, const std::string& temporarySuffix) {
     AtomicTextWriter writer(path, temporarySuffix);
-    writer.WriteLine(entry.treeText);
-    writer.WriteLine(std::to_string(entry.playerCfgs.size()));
-    for (const std::string& name : entry.playerCfgs) writer.WriteLine(name);
-    writer.WriteLine(BoolToText(entry.disableDemo));
-    writer.WriteLine(BoolToText(entry.deathmatch));
-    writer.WriteLine(entry.mapName);
-    writer.WriteLine(entry.commandLineParameters);
-    writer.WriteLine(std::to_string(entry.menuOnStartup));
-    if (!entry.configLines.empty()) {
-        writer.WriteLine(std::to_string(entry.configLines.size()));
-        for (const std::string& line : entry.configLines) writer.WriteLine(line);
-    }
+    for (const std::string& line : ModEntryLines(entry)) writer.WriteLine(line);
     return writer.Commit();
 }
 

@@ -26,8 +26,10 @@ struct ModEntry {
 // False when the file cannot be opened. atEnd tells whether nothing follows the last
 // expected line.
 bool ReadModEntry(const std::string& path, ModEntry& entry, bool& atEnd);
-// The config-line count and its lines are written only when there are config lines. The file
-// is written under path + temporarySuffix first and renamed over path when complete.
+// The lines of the entry file. The config-line count and its lines are there only when there
+// are config lines.
+std::vector<std::string> ModEntryLines(const ModEntry& entry);
+// The file is written under path + temporarySuffix first and renamed over path when complete.
 bool WriteModEntry(const std::string& path, const ModEntry& entry,
                    const std::string& temporarySuffix = ".korvex-new");
 

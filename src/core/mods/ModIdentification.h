@@ -10,27 +10,21 @@ namespace korvex {
 
 struct Korvex;
 
-// found: detection recognised the directory and the answer to the question was Yes; an
-// "IGNORE." match is never found. The values come from the detection files.
+// found: detection recognised the directory, and not as an "IGNORE." MOD. The values come
+// from the detection files.
 struct IdentifiedMod {
     bool found = false;
     std::string modName = kUnknownModName;
     std::string usualDirectory;
     bool noEntry = false;
-    bool remembered = false;  // a new detection file was written for the directory
 };
 
-// Identifies base/name. Interactive: a recognised MOD enters the catalogue, an unknown one
-// is named in the "Unknown Modification" dialog; confirm asks whether the match is right.
-IdentifiedMod IdentifyModDirectory(Korvex& app, const std::string& base, const std::string& name, bool interactive,
-                                   bool confirm, bool forModScan);
-// The same against detection files read before (ReadDetectionFiles).
-IdentifiedMod IdentifyModDirectory(Korvex& app, const std::vector<DetectionFile>& detectionFiles,
-                                   const std::string& base, const std::string& name, bool interactive, bool confirm,
-                                   bool forModScan);
+// Identifies base/name without a question; nothing enters the catalogue.
+IdentifiedMod IdentifyModDirectory(Korvex& app, const std::string& base, const std::string& name, bool forModScan);
 
-// Empties the catalogue and identifies every directory of the Quake II directory; ask puts
-// the question first when the catalogue holds MODs.
+// Rebuilds the catalogue from every directory of the Quake II directory, asking the player to
+// confirm each MOD found and to name each unknown one; ask puts the question first when the
+// catalogue holds MODs.
 void RunCompleteModScan(Korvex& app, bool ask);
 
 }  // namespace korvex

@@ -65,6 +65,13 @@ bool WriteLinesAtomically(const std::string& path, const std::vector<std::string
     return writer.Commit();
 }
 
+bool FileHoldsLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string expected;
+    for (const auto& line : lines) expected += line + "\r\n";
+    const auto bytes = ReadFileBytes(path, expected.size());
+    return bytes && *bytes == expected;
+}
+
 bool AppendLineAtomically(const std::string& path, const std::string& line) {
     std::vector<std::string> lines;
     if (!ReadAllLines(path, lines)) return false;

@@ -48,6 +48,8 @@ private:
 };
 
 bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines);
+// True when the file holds exactly what writing lines would give it.
+bool FileHoldsLines(const std::string& path, const std::vector<std::string>& lines);
 bool AppendLineAtomically(const std::string& path, const std::string& line);
 
 }  // namespace korvex

@@ -186,13 +186,42 @@ TEST_F(ModScanTest, CompleteScanEntersWhatThePlayerConfirms) {
     EXPECT_EQ(TreeTexts().size(), 2u);
 }
 
+TEST_F(ModScanTest, RescanRewritesEveryEntryAndDropsTheMissing) {
+    dir.WriteLines("mods/ctf", {"Capture The Flag (CTF)", "1", "Player", "FALSE", "FALSE", "q2ctf1", "", "3"});
+    dir.WriteLines("mods/CTF", {"Old Spelling (CTF)", "0", "TRUE", "TRUE", "", "", "0"});
+    dir.WriteLines("mods/gone", {"Gone (GONE)", "1", "Player", "TRUE", "TRUE", "", "", "0"});
+    LoadModCatalogue(app);
+    host.Expect(Icon::Question,
+                "Do you really want to make a complete MOD-Scan? This will overwrite all entries in the available "
+                "MOD's tree.",
+                Button::Yes);
+    host.unknownModAnswers.push_back({false, ""});
+    host.Expect(Icon::Question, Question("ctf", "Capture The Flag"), Button::Yes);
+    RunCompleteModScan(app, true);
+    EXPECT_EQ(TreeTexts(), std::vector<std::string>{"Capture The Flag (CTF)"});
+    EXPECT_EQ(host.BoxTexts().size(), 2u);  // the two questions, no error
+    EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "0", "TRUE", "TRUE", "", "", "0"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path("mods")), fs::directory_iterator()), 1);
+    // The same scan again keeps the entry as it is.
+    const auto written = fs::last_write_time(dir.Path("mods/ctf"));
+    host.Expect(Icon::Question,
+                "Do you really want to make a complete MOD-Scan? This will overwrite all entries in the available "
+                "MOD's tree.",
+                Button::Yes);
+    host.unknownModAnswers.push_back({false, ""});
+    host.Expect(Icon::Question, Question("ctf", "Capture The Flag"), Button::Yes);
+    RunCompleteModScan(app, true);
+    EXPECT_EQ(TreeTexts(), std::vector<std::string>{"Capture The Flag (CTF)"});
+    EXPECT_EQ(fs::last_write_time(dir.Path("mods/ctf")), written);
+}
+
 TEST_F(ModScanTest, NonInteractiveIdentificationAsksNothingAndEntersNothing) {
-    const IdentifiedMod ctf = IdentifyModDirectory(app, JoinPath(dir.quakeDir(), "ctf"), ".", false, false, false);
+    const IdentifiedMod ctf = IdentifyModDirectory(app, JoinPath(dir.quakeDir(), "ctf"), ".", false);
     EXPECT_TRUE(ctf.found);
     EXPECT_EQ(ctf.usualDirectory, "ctf");
-    const IdentifiedMod base = IdentifyModDirectory(app, dir.quakeDir(), "baseq2", true, true, true);
+    const IdentifiedMod base = IdentifyModDirectory(app, dir.quakeDir(), "baseq2", true);
     EXPECT_FALSE(base.found);  // "IGNORE." gives no question and no entry
-    EXPECT_FALSE(IdentifyModDirectory(app, dir.quakeDir(), "baseq2", false, false, false).found);
+    EXPECT_FALSE(IdentifyModDirectory(app, dir.quakeDir(), "baseq2", false).found);
     EXPECT_TRUE(TreeTexts().empty());
     EXPECT_TRUE(host.boxes.empty());
 }
