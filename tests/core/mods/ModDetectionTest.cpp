@@ -158,6 +158,12 @@ protected:
         dir.WriteLines("automod/Capture The Flag", {"ctf", "pak0.pak>0", "gamex86.dll>0"});
     }
     std::vector<std::string> TreeTexts() { return ModTreeTexts(app.modTree); }
+    void ExpectScanQuestion(Button answer) {
+        host.Expect(Icon::Question,
+                    "Do you really want to make a complete MOD-Scan? This will overwrite all entries in the available "
+                    "MOD's tree.",
+                    answer);
+    }
     std::string Question(const std::string& name, const std::string& mod) const {
         return "Korvex identified the modification located in " + JoinPath(dir.quakeDir(), name) + "/ as " + mod +
                ". Is this correct?";
@@ -178,10 +184,7 @@ TEST_F(ModScanTest, CompleteScanEntersWhatThePlayerConfirms) {
                                                           std::to_string(fs::file_size(dir.quakeDir() + "/arena/gamex86.dll"))}));
 
     // With MODs in the tree the scan asks first; No keeps the tree.
-    host.Expect(Icon::Question,
-                "Do you really want to make a complete MOD-Scan? This will overwrite all entries in the available "
-                "MOD's tree.",
-                Button::No);
+    ExpectScanQuestion(Button::No);
     RunCompleteModScan(app, true);
     EXPECT_EQ(TreeTexts().size(), 2u);
 }
@@ -191,27 +194,19 @@ TEST_F(ModScanTest, RescanRewritesEveryEntryAndDropsTheMissing) {
     dir.WriteLines("mods/CTF", {"Old Spelling (CTF)", "0", "TRUE", "TRUE", "", "", "0"});
     dir.WriteLines("mods/gone", {"Gone (GONE)", "1", "Player", "TRUE", "TRUE", "", "", "0"});
     LoadModCatalogue(app);
-    host.Expect(Icon::Question,
-                "Do you really want to make a complete MOD-Scan? This will overwrite all entries in the available "
-                "MOD's tree.",
-                Button::Yes);
-    host.unknownModAnswers.push_back({false, ""});
-    host.Expect(Icon::Question, Question("ctf", "Capture The Flag"), Button::Yes);
-    RunCompleteModScan(app, true);
-    EXPECT_EQ(TreeTexts(), std::vector<std::string>{"Capture The Flag (CTF)"});
+    const auto rescan = [this] {
+        ExpectScanQuestion(Button::Yes);
+        host.unknownModAnswers.push_back({false, ""});  // arena stays unnamed
+        host.Expect(Icon::Question, Question("ctf", "Capture The Flag"), Button::Yes);
+        RunCompleteModScan(app, true);
+        EXPECT_EQ(TreeTexts(), std::vector<std::string>{"Capture The Flag (CTF)"});
+    };
+    rescan();
     EXPECT_EQ(host.BoxTexts().size(), 2u);  // the two questions, no error
     EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "0", "TRUE", "TRUE", "", "", "0"}));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path("mods")), fs::directory_iterator()), 1);
-    // The same scan again keeps the entry as it is.
     const auto written = fs::last_write_time(dir.Path("mods/ctf"));
-    host.Expect(Icon::Question,
-                "Do you really want to make a complete MOD-Scan? This will overwrite all entries in the available "
-                "MOD's tree.",
-                Button::Yes);
-    host.unknownModAnswers.push_back({false, ""});
-    host.Expect(Icon::Question, Question("ctf", "Capture The Flag"), Button::Yes);
-    RunCompleteModScan(app, true);
-    EXPECT_EQ(TreeTexts(), std::vector<std::string>{"Capture The Flag (CTF)"});
+    rescan();  // an entry that would come out the same is kept as it is
     EXPECT_EQ(fs::last_write_time(dir.Path("mods/ctf")), written);
 }
 
