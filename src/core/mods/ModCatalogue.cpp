@@ -135,7 +135,7 @@ bool CatalogueRewrite::Add(const std::string& name, const std::string& directory
 }
 
 void CatalogueRewrite::Finish() {
-    for (const auto& [lowerName, file] : previous_) DeleteEntryFile(app_, file.name);
+    for (const auto& previous : previous_) DeleteEntryFile(app_, previous.second.name);
     previous_.clear();
 }
 
