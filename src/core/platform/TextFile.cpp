@@ -4,6 +4,12 @@
 #include "platform/Text.h"
 
 namespace korvex {
+namespace {
+
+// Every text file Korvex writes ends its lines as Windows does.
+constexpr std::string_view kLineEnd = "\r\n";
+
+}  // namespace
 
 // Only regular files: opening a pipe would wait for a writer for ever, a device never ends.
 bool LineReader::Open(const std::string& path) {
@@ -56,7 +62,7 @@ AtomicTextWriter::AtomicTextWriter(const std::string& path, const std::string& t
 
 void AtomicTextWriter::WriteLine(const std::string& line) {
     file_.Write(line);
-    file_.Write("\r\n");
+    file_.Write(kLineEnd);
 }
 
 bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines) {
@@ -67,7 +73,7 @@ bool WriteLinesAtomically(const std::string& path, const std::vector<std::string
 
 bool FileHoldsLines(const std::string& path, const std::vector<std::string>& lines) {
     std::string expected;
-    for (const auto& line : lines) expected += line + "\r\n";
+    for (const auto& line : lines) expected.append(line).append(kLineEnd);
     const auto bytes = ReadFileBytes(path, expected.size());
     return bytes && *bytes == expected;
 }
