@@ -13,7 +13,7 @@ pictures=$build_dir/e2e-output/whole_road-stub
 
 if [ -n "${KORVEX_IMAGES_DISPLAY:-}" ]; then screen=(-n "${KORVEX_IMAGES_DISPLAY#:}"); else screen=(-a); fi
 # The same place every time, so that the paths the pictures show do not change.
-KORVEX_E2E_DIR=/tmp/korvex-handbook xvfb-run "${screen[@]}" -s "-screen 0 1024x768x24" \
+KORVEX_E2E_DIR=/tmp/korvex-handbook xvfb-run "${screen[@]}" -s "-screen 0 1024x768x24 -noreset" \
   bash "$root/tests/e2e/whole_road.sh" "$build_dir" "$root/scripts/lay-out-demo.sh" "$pictures" >/dev/null ||
   { echo "handbook-images: the walk failed; what the screen showed is in $pictures/failure.png" >&2; exit 1; }
 
