@@ -61,13 +61,12 @@ bool IsPlainModDirectory(const std::string& directory) {
 
 void LoadModCatalogue(Korvex& app) {
     app.modTree = {};
-    for (const DirEntry& file : ListDirectory(app.dirs.mods)) {
-        if (file.isDirectory) continue;
-        const std::string path = JoinPath(app.dirs.mods, file.name);
+    for (const std::string& file : ListNames(app.dirs.mods, EntryKind::File)) {
+        const std::string path = JoinPath(app.dirs.mods, file);
         ModEntry entry;
         bool atEnd = false;
         if (!ReadModEntry(path, entry, atEnd)) {
-            FatalError(app, Err::CouldntOpenFile, file.name);
+            FatalError(app, Err::CouldntOpenFile, file);
             return;
         }
         app.modTree.mods.push_back({entry.treeText, entry.playerCfgs});

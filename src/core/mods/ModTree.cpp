@@ -12,9 +12,9 @@ namespace korvex {
 
 ModTree ReadModTree(const std::string& modsDir) {
     ModTree tree;
-    for (const DirEntry& entry : ListDirectory(modsDir)) {
+    for (const std::string& file : ListNames(modsDir, EntryKind::File)) {
         LineReader reader;
-        if (entry.isDirectory || !reader.Open(JoinPath(modsDir, entry.name))) continue;
+        if (!reader.Open(JoinPath(modsDir, file))) continue;
         ModNode mod{reader.ReadLine(), {}};
         mod.players = ReadCountedLines(reader);
         tree.mods.push_back(std::move(mod));

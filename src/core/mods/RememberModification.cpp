@@ -15,11 +15,11 @@ namespace {
 // always has four digits; a slot that is not a number counts as 0.
 long long NextAutoModSlot(const std::string& autoModDir) {
     long long highest = 0;
-    for (const DirEntry& entry : ListDirectory(autoModDir)) {
-        if (entry.isDirectory || !entry.name.starts_with('#')) continue;
-        const auto second = entry.name.find('#', 1);
+    for (const std::string& file : ListNames(autoModDir, EntryKind::File)) {
+        if (!file.starts_with('#')) continue;
+        const auto second = file.find('#', 1);
         if (second == std::string::npos) continue;
-        highest = std::max(highest, TextToIntDef(entry.name.substr(1, second - 1)));
+        highest = std::max(highest, TextToIntDef(file.substr(1, second - 1)));
     }
     return std::max<long long>(highest + 1, kFirstAutoModSlot);
 }

@@ -23,8 +23,8 @@ void FillModelList(Korvex& app) {
     PlayerCfgControls& controls = app.player.controls;
     controls.modelItems.clear();
     controls.skinItems.clear();
-    for (const DirEntry& entry : ListDirectory(PlayerModelsDir(app)))
-        if (entry.isDirectory) controls.modelItems.push_back(kModelPrefix + entry.name);
+    for (const std::string& model : ListNames(PlayerModelsDir(app), EntryKind::Directory))
+        controls.modelItems.push_back(kModelPrefix + model);
     SortAsListBox(controls.modelItems);
     app.host.PlayerCfgChanged();
 }

@@ -40,11 +40,11 @@ struct ImportedFile {
 
 // The files of a Player-CFG directory that an exchange file carries; false after a fatal report.
 bool CollectExportedFiles(Korvex& app, const std::string& directory, std::vector<ExportedFile>& files) {
-    for (const DirEntry& entry : ListDirectory(directory)) {
-        if (entry.isDirectory || entry.name.starts_with('.')) continue;
-        const long long lines = CountLines(app, JoinPath(directory, entry.name));
+    for (const std::string& file : ListNames(directory, EntryKind::File)) {
+        if (file.starts_with('.')) continue;
+        const long long lines = CountLines(app, JoinPath(directory, file));
         if (lines < 0) return false;
-        files.push_back({entry.name, lines});
+        files.push_back({file, lines});
     }
     return true;
 }

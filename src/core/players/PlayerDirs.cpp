@@ -110,10 +110,10 @@ void CopyMacroOutputs(Korvex& app, const std::string& fromName, const std::strin
     const std::string to = ResolveCase(PlayerDir(app, toName));
     // Copying a directory onto itself would empty every file it copies.
     if (from == to) return;
-    for (const DirEntry& entry : ListDirectory(from)) {
-        if (entry.isDirectory || !EndsWithIgnoringCase(entry.name, ".out")) continue;
-        const std::string source = JoinPath(from, entry.name);
-        if (!CopyFileOver(source, JoinPath(to, entry.name))) ShowError(app, Err::CopyingFileFailed, source);
+    for (const std::string& file : ListNames(from, EntryKind::File)) {
+        if (!EndsWithIgnoringCase(file, ".out")) continue;
+        const std::string source = JoinPath(from, file);
+        if (!CopyFileOver(source, JoinPath(to, file))) ShowError(app, Err::CopyingFileFailed, source);
     }
 }
 
