@@ -44,11 +44,15 @@ int RunAddExisting(CliContext& context) {
         context.host.AnswerQuestions("Would you like to identify the modification yourself?", Button::Yes);
     }
     AddExistingMod(app, directory);
+    // Message 31 on the way to a MOD named on the command line is no failure: the entry counts.
     const std::string added = app.install.installedModDir;
-    for (const ModNode& mod : app.modTree.mods)
-        if (!added.empty() && EqualsIgnoringCase(ModDirOfNodeText(mod.text), added))
-            std::cout << Cp1252ToUtf8(mod.text) << '\n';
-    return added.empty() ? 1 : 0;
+    bool recorded = false;
+    for (const ModNode& mod : app.modTree.mods) {
+        if (added.empty() || !EqualsIgnoringCase(ModDirOfNodeText(mod.text), added)) continue;
+        std::cout << Cp1252ToUtf8(mod.text) << '\n';
+        recorded = true;
+    }
+    return recorded ? 0 : 1;
 }
 
 }  // namespace korvex
