@@ -12,6 +12,19 @@
 #include "platform/Text.h"
 
 namespace korvex {
+namespace {
+
+// DIRECTORY, then --name and --dir both or neither.
+bool ParseArguments(const std::vector<std::string>& args, std::string& name, std::string& modDir) {
+    bool wellFormed = !args.empty() && !args[0].starts_with("--");
+    for (std::size_t i = 1; wellFormed && i < args.size(); i += 2) {
+        wellFormed = (args[i] == "--name" || args[i] == "--dir") && i + 1 < args.size();
+        if (wellFormed) (args[i] == "--name" ? name : modDir) = Utf8ToCp1252(args[i + 1]);
+    }
+    return wellFormed && name.empty() == modDir.empty();
+}
+
+}  // namespace
 
 // add-existing DIRECTORY [--name NAME --dir DIRECTORY]: a recognised MOD is taken as
 // recognised, an unknown one needs its name and directory. The files that belong to no MOD are
@@ -20,12 +33,7 @@ int RunAddExisting(CliContext& context) {
     const auto& args = context.args;
     std::string name;
     std::string modDir;
-    bool wellFormed = !args.empty() && !args[0].starts_with("--");
-    for (std::size_t i = 1; wellFormed && i < args.size(); i += 2) {
-        wellFormed = (args[i] == "--name" || args[i] == "--dir") && i + 1 < args.size();
-        if (wellFormed) (args[i] == "--name" ? name : modDir) = Utf8ToCp1252(args[i + 1]);
-    }
-    if (!wellFormed || name.empty() != modDir.empty()) {
+    if (!ParseArguments(args, name, modDir)) {
         std::cerr << "usage: korvex-cli add-existing DIRECTORY [--name NAME --dir DIRECTORY]\n";
         return 2;
     }
