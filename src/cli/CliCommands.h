@@ -65,5 +65,6 @@ int RunSetOption(CliContext& context);
 int RunIdentify(CliContext& context);
 int RunScanMods(CliContext& context);
 int RunInstall(CliContext& context);
+int RunAddExisting(CliContext& context);
 
 }  // namespace korvex

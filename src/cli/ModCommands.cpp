@@ -8,6 +8,7 @@
 #include "mods/ModCatalogue.h"
 #include "mods/ModMaintenance.h"
 #include "mods/ModTree.h"
+#include "platform/ListOrder.h"
 #include "platform/Text.h"
 #include "players/PlayerDirs.h"
 
@@ -92,6 +93,8 @@ int ChangeAssignment(CliContext& context, bool assign, const char* usage) {
     if (assign) {
         if (!KnownPlayer(app, context.args[1])) return 1;
         entry.playerCfgs.push_back(player);
+        // The options dialog's sorted list writes them in this order too.
+        SortAsListBox(entry.playerCfgs);
     } else if (std::erase(entry.playerCfgs, player) == 0) {
         std::cerr << context.args[1] << " is not assigned to " << Cp1252ToUtf8(mod->text) << ".\n";
         return 1;

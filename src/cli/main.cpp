@@ -53,6 +53,7 @@ constexpr std::array kCommands = {
     CliCommand{"identify", "identify DIRECTORY", false, korvex::RunIdentify},
     CliCommand{"scan-mods", "scan-mods", true, korvex::RunScanMods},
     CliCommand{"install", "install ARCHIVE... [--name NAME --dir DIRECTORY]", true, korvex::RunInstall},
+    CliCommand{"add-existing", "add-existing DIRECTORY [--name NAME --dir DIRECTORY]", true, korvex::RunAddExisting},
 };
 
 int PrintUsage() {

@@ -157,5 +157,48 @@ TEST_F(CliMods, IdentifyScanAndInstallWithTheSampleDetectionFiles) {
     EXPECT_EQ(Run("install '" + rocket + "' --name Half").exitStatus, 2);
 }
 
+// add-existing records a MOD where it is and deletes nothing; assign keeps the Player-CFGs
+// sorted; a later scan keeps what was set and the MODs whose directory is not there.
+TEST_F(CliMods, AddExistingAssignAndRescanKeepWhatIsThere) {
+    fs::copy(KORVEX_DATA_DIR "/../tests/fixtures/automod", dir.Path("automod"));
+    fs::create_directories(Quake("ctf/save"));
+    const ProgramRun inPlace = Run("add-existing '" + Quake("ctf") + "/'");
+    EXPECT_EQ(inPlace.exitStatus, 0) << inPlace.errors;
+    EXPECT_EQ(inPlace.output, "Capture The Flag (CTF)\n");
+    EXPECT_EQ(inPlace.errors.find("Files in selected directory"), std::string::npos) << inPlace.errors;
+    EXPECT_TRUE(fs::exists(Quake("ctf/save")));
+
+    // From outside the game tree the MOD moves in; what belongs to no MOD is listed and stays.
+    const std::string pack = dir.root() + "/download/pack";
+    WriteWholeFile(pack + "/ctf/pak0.pak", ReadWholeFile(Quake("ctf/pak0.pak")));
+    WriteWholeFile(pack + "/ctf/gamex86.dll", ReadWholeFile(Quake("ctf/gamex86.dll")));
+    WriteWholeFile(pack + "/readme.txt", "read me");
+    const ProgramRun moved = Run("add-existing '" + pack + "'");
+    EXPECT_EQ(moved.exitStatus, 0) << moved.errors;
+    EXPECT_NE(moved.errors.find("Files in selected directory:\n  " + pack + "/readme.txt\n"), std::string::npos)
+        << moved.errors;
+    EXPECT_TRUE(fs::exists(pack + "/readme.txt"));
+    EXPECT_FALSE(fs::exists(pack + "/ctf/pak0.pak"));
+
+    const ProgramRun unknown = Run("add-existing '" + dir.root() + "/download'");
+    EXPECT_EQ(unknown.exitStatus, 1);  // nothing recognised and no name given
+    EXPECT_TRUE(fs::exists(pack + "/readme.txt"));
+    EXPECT_EQ(Run("add-existing '" + dir.root() + "/nowhere'").exitStatus, 1);
+    EXPECT_EQ(Run("add-existing " + pack + " --name Half").exitStatus, 2);
+
+    for (const char* player : {"Zed", "alpha"}) fs::create_directories(dir.Path(std::string("players/") + player));
+    for (const char* player : {"Zed", "alpha", "Player"}) EXPECT_EQ(Run(std::string("assign ctf ") + player).exitStatus, 0);
+    EXPECT_EQ(Run("mod-options ctf --map q2ctf1").exitStatus, 0);
+    EXPECT_EQ(Run("add-mod 'Server Only' srv").exitStatus, 0);
+    const std::string ctf = JoinLines({"Capture The Flag (CTF)", "3", "alpha", "Player", "Zed", "TRUE", "TRUE", "q2ctf1",
+                                       "", "0"});
+    EXPECT_EQ(dir.Read("mods/ctf"), ctf);
+
+    const ProgramRun scan = Run("scan-mods");
+    EXPECT_EQ(scan.exitStatus, 0) << scan.errors;
+    EXPECT_EQ(scan.output, "Arena (beta) (ARENA)\nCapture The Flag (CTF)\nServer Only (SRV)\n");
+    EXPECT_EQ(dir.Read("mods/ctf"), ctf);
+}
+
 }  // namespace
 }  // namespace korvex

@@ -136,6 +136,12 @@ bool IsBelow(const std::string& path, const std::string& directory) {
     return !error && !RelativeTo(real, base).empty();
 }
 
+// Folders emptied by the move go, but only outside the Quake II directory: inside it an empty
+// folder may be a MOD's own (save, maps), and a MOD that was already in its place moved nothing.
+void RemoveEmptyDirectoriesLeft(Korvex& app, const std::string& modRoot) {
+    if (!modRoot.empty() && !IsBelow(JoinPath(modRoot, "x"), app.quakeDir)) RemoveEmptyDirectoriesBelow(modRoot);
+}
+
 // Creates the missing directories of path below existing, in lower case as Korvex names them.
 std::string MakeDirectories(const std::string& existing, const std::string& relative) {
     std::string directory = ResolveCase(existing);
@@ -192,7 +198,7 @@ void MoveOrDeleteSelected(Korvex& app, const UnclaimedFilesAnswer& answer, std::
 
 void EndIdentification(Korvex& app, const Identification& id, bool showUnclaimed, bool afterInstall) {
     if (showUnclaimed) ShowUnclaimedFiles(app, afterInstall);
-    if (showUnclaimed && !id.modRoot.empty()) RemoveEmptyDirectoriesBelow(id.modRoot);
+    if (showUnclaimed) RemoveEmptyDirectoriesLeft(app, id.modRoot);
     RemoveDirectoryTree(app, app.dirs.temp);
     app.install.installDirs.clear();
     app.install.recentFiles.clear();
@@ -214,11 +220,13 @@ bool InstallModFiles(Korvex& app, const std::string& root, const std::string& ta
     ListFilesBelow(root, files);
     bool moved = IsBelow(JoinPath(target, "x"), app.quakeDir) && (DirectoryExists(target) || MakeDirectory(target));
     for (std::size_t i = 0; moved && i < files.size(); ++i) {
-        if (IsBelow(files[i], target)) continue;  // already in place
-        app.host.ShowInstallWindow(InstallWindow::Copying, files[i], static_cast<int>(i + 1),
-                                   static_cast<int>(files.size()));
-        app.host.ProcessPendingEvents();
-        moved = MoveOneFile(app, files[i], root, target);
+        // A file already in the MOD's directory is installed as it is.
+        if (!IsBelow(files[i], target)) {
+            app.host.ShowInstallWindow(InstallWindow::Copying, files[i], static_cast<int>(i + 1),
+                                       static_cast<int>(files.size()));
+            app.host.ProcessPendingEvents();
+            moved = MoveOneFile(app, files[i], root, target);
+        }
         if (moved) std::erase(app.install.recentFiles, files[i]);
     }
     app.host.CloseInstallWindow(InstallWindow::Copying);
@@ -283,7 +291,7 @@ void IdentifyInstallation(Korvex& app, bool afterInstall) {
     if (automatic && filesLeft) {
         CollectFiles(app, app.dirs.temp);
         ShowUnclaimedFiles(app, afterInstall);
-        RemoveEmptyDirectoriesBelow(id.modRoot);
+        RemoveEmptyDirectoriesLeft(app, id.modRoot);
     }
     RecordInstalledMod(app, id);
     EndIdentification(app, id, !automatic, afterInstall);
@@ -291,15 +299,20 @@ void IdentifyInstallation(Korvex& app, bool afterInstall) {
 
 void AddExistingMODBtnClick(Korvex& app) {
     if (app.install.running) return;
-    RemoveDirectoryTree(app, app.dirs.temp);
-    app.install.installDirs.clear();
-    app.install.recentFiles.clear();
     const DirectoryAnswer answer = app.host.ChooseDirectory({"Where's the mod?", app.quakeDir});
-    if (!answer.confirmed) return;
+    if (answer.confirmed) AddExistingMod(app, answer.directory);
+}
+
+// The files are collected below the same spelling of the directory that identification lists
+// them from, so that each moved or already installed file leaves the list.
+void AddExistingMod(Korvex& app, const std::string& directory) {
+    const std::string root = WithoutTrailingSeparator(directory);
+    RemoveDirectoryTree(app, app.dirs.temp);
     app.install.running = true;
-    app.install.installDirs.push_back(WithoutTrailingSeparator(answer.directory));
-    app.host.ShowInstallWindow(InstallWindow::Searching, answer.directory);
-    CollectFiles(app, answer.directory);
+    app.install.installDirs = {root};
+    app.install.recentFiles.clear();
+    app.host.ShowInstallWindow(InstallWindow::Searching, directory);
+    CollectFiles(app, root);
     app.host.CloseInstallWindow(InstallWindow::Searching);
     IdentifyInstallation(app, false);
 }

@@ -22,6 +22,8 @@ struct Identification {
 void IdentifyInstallation(Korvex& app, bool afterInstall);
 // "Add existing MOD".
 void AddExistingMODBtnClick(Korvex& app);
+// "Add existing MOD" for the directory chosen.
+void AddExistingMod(Korvex& app, const std::string& directory);
 
 // Every file below directory joins the installation's recent files, each once.
 void CollectFiles(Korvex& app, const std::string& directory);

@@ -1,7 +1,5 @@
 #include "mods/ModCatalogue.h"
 
-#include <iterator>
-
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "mods/ModTree.h"
@@ -24,14 +22,14 @@ ModEntry NewEntry(const std::string& name, const std::string& directory) {
 }
 
 // path: the existing entry file, or where a new one goes.
-bool WriteNewEntry(Korvex& app, const std::string& name, const std::string& directory, const std::string& path) {
-    if (WriteModEntry(path, NewEntry(name, directory))) return true;
+bool WriteEntry(Korvex& app, const ModEntry& entry, const std::string& directory, const std::string& path) {
+    if (WriteModEntry(path, entry)) return true;
     ShowError(app, Err::CouldntCreateFile, JoinPath(app.dirs.mods, directory));
     return false;
 }
 
-void ShowNewMod(Korvex& app, const std::string& name, const std::string& directory) {
-    app.modTree.mods.push_back({ModTreeText(name, directory), {}});
+void ShowMod(Korvex& app, ModNode node) {
+    app.modTree.mods.push_back(std::move(node));
     SortModTree(app.modTree);
     app.host.ModTreeChanged();
 }
@@ -40,6 +38,8 @@ void DeleteEntryFile(Korvex& app, const std::string& fileName) {
     const std::string path = JoinPath(app.dirs.mods, fileName);
     if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);
 }
+
+bool IsBlocking(const DirEntry& file) { return file.readOnly || file.isSymbolicLink; }
 
 // Only plain directory names become entries; anything else is refused before a file is touched.
 bool AcceptModDirectory(Korvex& app, const std::string& directory) {
@@ -86,8 +86,9 @@ bool AddModToCatalogue(Korvex& app, const std::string& name, const std::string& 
         ShowError(app, Err::ModAlreadyAvailable, directory);
         return false;
     }
-    if (!WriteNewEntry(app, name, directory, JoinPath(app.dirs.mods, LowerCaseAscii(directory)))) return false;
-    ShowNewMod(app, name, directory);
+    if (!WriteEntry(app, NewEntry(name, directory), directory, JoinPath(app.dirs.mods, LowerCaseAscii(directory))))
+        return false;
+    ShowMod(app, {ModTreeText(name, directory), {}});
     return true;
 }
 
@@ -99,7 +100,7 @@ void ReplaceModEntry(Korvex& app, const std::string& name, const std::string& di
         AddModToCatalogue(app, name, directory);
         return;
     }
-    if (!WriteNewEntry(app, name, directory, path)) return;
+    if (!WriteEntry(app, NewEntry(name, directory), directory, path)) return;
     for (ModNode& mod : app.modTree.mods) {
         if (!EqualsIgnoringCase(ModDirOfNodeText(mod.text), directory)) continue;
         mod.text = ModTreeText(name, UpperCaseAscii(directory));
@@ -124,36 +125,79 @@ bool CatalogueRewrite::Add(const std::string& name, const std::string& directory
         ShowError(app_, Err::ModAlreadyAvailable, directory);
         return false;
     }
-    if (!KeepPrevious(fileName, ModEntryLines(NewEntry(name, directory)))) {
-        DeletePrevious(fileName);
-        if (!WriteNewEntry(app_, name, directory, JoinPath(app_.dirs.mods, fileName))) return false;
+    ModEntry entry = PreviousEntry(fileName);
+    entry.treeText = ModTreeText(name, directory);
+    if (!KeepPrevious(fileName, ModEntryLines(entry))) {
+        DeleteBlockingPrevious(fileName);
+        if (!WriteEntry(app_, entry, directory, JoinPath(app_.dirs.mods, fileName))) {
+            // What the entry held before stays, on disk and in the tree.
+            const auto [first, last] = previous_.equal_range(fileName);
+            for (auto file = first; file != last; ++file) KeepInTree(file->second);
+            previous_.erase(first, last);
+            return false;
+        }
     }
+    DeletePrevious(fileName);
     entered_.insert(fileName);
-    ShowNewMod(app_, name, directory);
+    ShowMod(app_, {entry.treeText, entry.playerCfgs});
     return true;
 }
 
-void CatalogueRewrite::Finish() {
-    for (const auto& previous : previous_) DeleteEntryFile(app_, previous.second.name);
+void CatalogueRewrite::Finish(const std::vector<std::string>& scannedDirectories) {
+    std::set<std::string> scanned;
+    for (const std::string& directory : scannedDirectories) scanned.insert(LowerCaseAscii(directory));
+    for (const auto& [fileName, file] : previous_) {
+        if (scanned.contains(fileName))
+            DeleteEntryFile(app_, file.name);
+        else
+            KeepInTree(file);
+    }
     previous_.clear();
 }
 
-// A read-only file or a link is written anew, as a plain file the player may change.
-bool CatalogueRewrite::KeepPrevious(const std::string& fileName, const std::vector<std::string>& lines) {
+// The entry file of the lower-case name, the one new entries get; nullptr when there is none.
+const DirEntry* CatalogueRewrite::LowerCaseFile(const std::string& fileName) const {
     const auto [first, last] = previous_.equal_range(fileName);
-    if (first == last || std::next(first) != last) return false;
-    const DirEntry& file = first->second;
-    if (file.name != fileName || file.readOnly || file.isSymbolicLink ||
-        !FileHoldsLines(JoinPath(app_.dirs.mods, file.name), lines))
-        return false;
-    previous_.erase(first);
-    return true;
+    for (auto file = first; file != last; ++file)
+        if (file->second.name == fileName) return &file->second;
+    return nullptr;
 }
 
+// The entry of a MOD found again: the file of the lower-case name, else another spelling of it.
+ModEntry CatalogueRewrite::PreviousEntry(const std::string& fileName) const {
+    const DirEntry* file = LowerCaseFile(fileName);
+    const auto other = previous_.find(fileName);
+    if (!file && other != previous_.end()) file = &other->second;
+    ModEntry entry;
+    bool atEnd = false;
+    if (!file || !ReadModEntry(JoinPath(app_.dirs.mods, file->name), entry, atEnd)) return {};
+    return entry;
+}
+
+bool CatalogueRewrite::KeepPrevious(const std::string& fileName, const std::vector<std::string>& lines) const {
+    const DirEntry* file = LowerCaseFile(fileName);
+    return file && !IsBlocking(*file) && FileHoldsLines(JoinPath(app_.dirs.mods, file->name), lines);
+}
+
+// A read-only entry file would keep the new one out and a link would lead it elsewhere: they go
+// first, so that the entry is written anew as a plain file the player may change.
+void CatalogueRewrite::DeleteBlockingPrevious(const std::string& fileName) {
+    const DirEntry* file = LowerCaseFile(fileName);
+    if (file && IsBlocking(*file)) DeleteEntryFile(app_, file->name);
+}
+
+// Once the entry file of the lower-case name holds the entry, the other spellings go.
 void CatalogueRewrite::DeletePrevious(const std::string& fileName) {
     const auto [first, last] = previous_.equal_range(fileName);
-    for (auto file = first; file != last; ++file) DeleteEntryFile(app_, file->second.name);
+    for (auto file = first; file != last; ++file)
+        if (file->second.name != fileName) DeleteEntryFile(app_, file->second.name);
     previous_.erase(first, last);
+}
+
+void CatalogueRewrite::KeepInTree(const DirEntry& file) {
+    ModEntry entry;
+    bool atEnd = false;
+    if (ReadModEntry(JoinPath(app_.dirs.mods, file.name), entry, atEnd)) ShowMod(app_, {entry.treeText, entry.playerCfgs});
 }
 
 void SaveModEntry(Korvex& app, const std::string& directory, const std::string& treeText, ModEntry entry) {

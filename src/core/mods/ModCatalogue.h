@@ -26,20 +26,27 @@ void LoadModCatalogue(Korvex& app);
 bool AddModToCatalogue(Korvex& app, const std::string& name, const std::string& directory);
 // Makes the entry for directory carry name, with the default options and no Player-CFGs.
 void ReplaceModEntry(Korvex& app, const std::string& name, const std::string& directory);
-// The complete MOD scan's new catalogue. It starts with an empty tree; each MOD the scan
-// enters gets its entry with the default options, and an entry file that already holds
-// exactly that is kept as it is. Finish deletes the entry files of the MODs not entered
-// again; a scan that stops before keeps them, so it loses no entry.
+// The complete MOD scan's new catalogue. It starts with an empty tree. A MOD the scan enters
+// again in the same game directory keeps its Player-CFGs and options under the name found now;
+// a new one gets the default options. An entry file that already holds what would be written is
+// kept as it is. Finish deletes the entries of the scanned directories that were not entered
+// again and keeps those of directories the scan did not see (server-side-only MODs); a scan that
+// stops before keeps every entry, so it loses none.
 class CatalogueRewrite {
 public:
     explicit CatalogueRewrite(Korvex& app);
     // As AddModToCatalogue; "already available" means entered since the rewrite began.
     bool Add(const std::string& name, const std::string& directory);
-    void Finish();
+    // scannedDirectories: the directories of the Quake II directory the scan looked at.
+    void Finish(const std::vector<std::string>& scannedDirectories);
 
 private:
-    bool KeepPrevious(const std::string& fileName, const std::vector<std::string>& lines);
+    const DirEntry* LowerCaseFile(const std::string& fileName) const;
+    ModEntry PreviousEntry(const std::string& fileName) const;
+    bool KeepPrevious(const std::string& fileName, const std::vector<std::string>& lines) const;
+    void DeleteBlockingPrevious(const std::string& fileName);
     void DeletePrevious(const std::string& fileName);
+    void KeepInTree(const DirEntry& file);
 
     Korvex& app_;
     std::multimap<std::string, DirEntry> previous_;  // the files before the rewrite, by lower-cased name

@@ -11,6 +11,12 @@
 namespace korvex {
 namespace {
 
+constexpr const char* kCompleteModScanQuestion =
+    "Do you really want to make a complete MOD-Scan? Korvex looks at every directory of your Quake II - directory "
+    "again. A MOD found again in its directory keeps its Player-CFGs and options. A MOD whose directory is not "
+    "there (a server-side-only MOD) stays in the list. A MOD whose directory holds no modification you confirm or "
+    "name is removed from the list.";
+
 bool AskYesNo(Korvex& app, const std::string& question) {
     return app.host.ShowMessage(Icon::Question, question, Buttons::YesNo) == Button::Yes;
 }
@@ -62,6 +68,17 @@ bool ScanDirectory(ModScan& scan, const std::string& name) {
     return NameUnknownMod(scan, name, detected.noEntry);
 }
 
+// The directories of the Quake II directory, links to directories among them, in alphabetical
+// order: the questions come in that order, whatever order the file system lists.
+std::vector<std::string> GameDirectories(const std::string& quakeDir) {
+    std::vector<std::string> directories;
+    for (const DirEntry& entry : ListDirectory(quakeDir))
+        if (entry.isDirectory || (entry.isSymbolicLink && DirectoryExists(JoinPath(quakeDir, entry.name))))
+            directories.push_back(entry.name);
+    SortAsListBox(directories);
+    return directories;
+}
+
 }  // namespace
 
 IdentifiedMod IdentifyModDirectory(Korvex& app, const std::string& base, const std::string& name, bool forModScan) {
@@ -71,19 +88,15 @@ IdentifiedMod IdentifyModDirectory(Korvex& app, const std::string& base, const s
 }
 
 void RunCompleteModScan(Korvex& app, bool ask) {
-    if (ask && !app.modTree.mods.empty() &&
-        !AskYesNo(app, "Do you really want to make a complete MOD-Scan? This will overwrite all entries in the "
-                       "available MOD's tree."))
-        return;
-    std::vector<std::string> directories = ListNames(app.quakeDir, EntryKind::Directory);
-    // The questions come in alphabetical order, whatever order the file system lists.
-    SortAsListBox(directories);
+    if (ask && !app.modTree.mods.empty() && !AskYesNo(app, kCompleteModScanQuestion)) return;
+    const std::vector<std::string> directories = GameDirectories(app.quakeDir);
     ModScan scan(app);
     for (const std::string& name : directories) {
+        if (EqualsIgnoringCase(name, kScriptDirectoryName)) continue;
         if (ScanDirectory(scan, name)) scan.detectionFiles = ReadDetectionFiles(app.dirs.autoMod);
         if (app.shuttingDown) return;
     }
-    scan.catalogue.Finish();
+    scan.catalogue.Finish(directories);
 }
 
 }  // namespace korvex

@@ -10,6 +10,9 @@ namespace korvex {
 
 struct Korvex;
 
+// Korvex's own directory beside baseq2, which the launch fills with the compiled scripts: no MOD.
+inline constexpr const char* kScriptDirectoryName = "korvex";
+
 // found: detection recognised the directory, and not as an "IGNORE." MOD. The values come
 // from the detection files.
 struct IdentifiedMod {
@@ -24,7 +27,8 @@ IdentifiedMod IdentifyModDirectory(Korvex& app, const std::string& base, const s
 
 // Rebuilds the catalogue from every directory of the Quake II directory, asking the player to
 // confirm each MOD found and to name each unknown one; ask puts the question first when the
-// catalogue holds MODs.
+// catalogue holds MODs. What the player set for a MOD found again stays, and so do the MODs
+// whose directory is not there.
 void RunCompleteModScan(Korvex& app, bool ask);
 
 }  // namespace korvex

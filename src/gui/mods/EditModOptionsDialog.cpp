@@ -17,6 +17,7 @@
 #include "app/SmallDialog.h"
 #include "app/TextCodec.h"
 #include "mods/ModDialogs.h"
+#include "mods/PlayerCfgList.h"
 
 namespace korvex {
 namespace {
@@ -77,7 +78,7 @@ QWidget* EditModOptionsDialog::BuildPlayerCfgGroup() {
     players_->setToolTip(QStringLiteral("the Player-CFGs you can launch this MOD with"));
     players_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     players_->setSortingEnabled(true);
-    players_->addItems(ToQStringList(request_.entry.playerCfgs));
+    AddPlayerCfgItems(*players_, request_.entry.playerCfgs);
     layout->addWidget(players_);
     QPushButton* add = AddButton(*layout, QStringLiteral("&Add a Player-CFG"), "AddCFGButton",
                                  QStringLiteral("choose Player-CFGs to use with this MOD"));
@@ -151,7 +152,7 @@ QWidget* EditModOptionsDialog::BuildAdditionalGroup() {
 }
 
 void EditModOptionsDialog::AddPlayerCfgs(const std::vector<std::string>& names) {
-    players_->addItems(ToQStringList(names));
+    AddPlayerCfgItems(*players_, names);
 }
 
 // The dialog grows or shrinks around its centre, so the additional group stays on the screen.

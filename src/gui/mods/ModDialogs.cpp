@@ -12,6 +12,7 @@
 #include "app/SmallDialog.h"
 #include "app/TextCodec.h"
 #include "mods/EditModOptionsDialog.h"
+#include "mods/PlayerCfgList.h"
 
 namespace korvex {
 namespace {
@@ -41,7 +42,7 @@ AddPlayerCfgDialog::AddPlayerCfgDialog(const std::vector<std::string>& players, 
     list_->setToolTip(QStringLiteral("select the Player-CFGs to use with this MOD"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setSortingEnabled(true);
-    list_->addItems(ToQStringList(players));
+    AddPlayerCfgItems(*list_, players);
     layout->addWidget(list_);
     add_ = AddOkCancel(*this, *layout, QStringLiteral("Add"), QStringLiteral("assign the selected Player-CFGs to this MOD"));
     add_->setEnabled(false);

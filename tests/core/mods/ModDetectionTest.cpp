@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "install/InstallIdentification.h"
 #include "mods/AutoModDetection.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModIdentification.h"
+#include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 #include "support/ProgramDirTest.h"
@@ -160,8 +162,10 @@ protected:
     std::vector<std::string> TreeTexts() { return ModTreeTexts(app.modTree); }
     void ExpectScanQuestion(Button answer) {
         host.Expect(Icon::Question,
-                    "Do you really want to make a complete MOD-Scan? This will overwrite all entries in the available "
-                    "MOD's tree.",
+                    "Do you really want to make a complete MOD-Scan? Korvex looks at every directory of your Quake II "
+                    "- directory again. A MOD found again in its directory keeps its Player-CFGs and options. A MOD "
+                    "whose directory is not there (a server-side-only MOD) stays in the list. A MOD whose directory "
+                    "holds no modification you confirm or name is removed from the list.",
                     answer);
     }
     std::string Question(const std::string& name, const std::string& mod) const {
@@ -189,25 +193,57 @@ TEST_F(ModScanTest, CompleteScanEntersWhatThePlayerConfirms) {
     EXPECT_EQ(TreeTexts().size(), 2u);
 }
 
-TEST_F(ModScanTest, RescanRewritesEveryEntryAndDropsTheMissing) {
-    dir.WriteLines("mods/ctf", {"Capture The Flag (CTF)", "1", "Player", "FALSE", "FALSE", "q2ctf1", "", "3"});
+// A rescan keeps what the player set for each MOD found again and the MODs whose directory is
+// not there; it drops the entries of directories that hold no MOD now. Korvex's own script
+// directory is never offered, and a linked MOD directory is scanned like any other.
+TEST_F(ModScanTest, RescanKeepsWhatThePlayerSet) {
+    const std::vector<std::string> ctf = {"Capture The Flag (CTF)", "1", "Player", "FALSE", "FALSE", "q2ctf1",
+                                          "+set maxclients 8", "3", "1", "set timelimit 20"};
+    dir.WriteLines("mods/ctf", ctf);
     dir.WriteLines("mods/CTF", {"Old Spelling (CTF)", "0", "TRUE", "TRUE", "", "", "0"});
-    dir.WriteLines("mods/gone", {"Gone (GONE)", "1", "Player", "TRUE", "TRUE", "", "", "0"});
+    dir.WriteLines("mods/rocket", {"Rocket Arena (ROCKET)", "1", "Player", "TRUE", "TRUE", "", "", "0"});
+    dir.WriteLines("mods/arena", {"Arena (ARENA)", "1", "Player", "TRUE", "TRUE", "", "", "0"});
+    dir.WriteLines("mods/korvex", {"Scripts (KORVEX)", "0", "TRUE", "TRUE", "", "", "0"});
+    WriteWholeFile(Quake("korvex/main.cfg"), "exec options.cfg\r\n");
+    WriteWholeFile(Quake("korvex/readme.txt"), "generated");
+    WriteWholeFile(JoinPath(dir.root(), "elsewhere/flag2/pak0.pak"), "PACK");
+    WriteWholeFile(JoinPath(dir.root(), "elsewhere/flag2/gamex86.dll"), "dll");
+    fs::create_directory_symlink(JoinPath(dir.root(), "elsewhere/flag2"), Quake("flag2"));
     LoadModCatalogue(app);
-    const auto rescan = [this] {
-        ExpectScanQuestion(Button::Yes);
-        host.unknownModAnswers.push_back({false, ""});  // arena stays unnamed
-        host.Expect(Icon::Question, Question("ctf", "Capture The Flag"), Button::Yes);
-        RunCompleteModScan(app, true);
-        EXPECT_EQ(TreeTexts(), std::vector<std::string>{"Capture The Flag (CTF)"});
-    };
-    rescan();
-    EXPECT_EQ(host.BoxTexts().size(), 2u);  // the two questions, no error
-    EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "0", "TRUE", "TRUE", "", "", "0"}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path("mods")), fs::directory_iterator()), 1);
     const auto written = fs::last_write_time(dir.Path("mods/ctf"));
-    rescan();  // an entry that would come out the same is kept as it is
-    EXPECT_EQ(fs::last_write_time(dir.Path("mods/ctf")), written);
+
+    ExpectScanQuestion(Button::Yes);
+    host.Expect(Icon::Question, Question("ctf", "Capture The Flag"), Button::Yes);
+    host.Expect(Icon::Question, Question("flag2", "Capture The Flag"), Button::Yes);
+    host.unknownModAnswers.push_back({false, ""});  // arena stays unnamed
+    RunCompleteModScan(app, true);
+    EXPECT_EQ(TreeTexts(), (std::vector<std::string>{"Capture The Flag (CTF)", "Capture The Flag (FLAG2)",
+                                                     "Rocket Arena (ROCKET)"}));
+    ASSERT_EQ(host.unknownModRequests.size(), 1u);
+    EXPECT_EQ(host.unknownModRequests[0].directoryName, "arena");
+    EXPECT_EQ(app.modTree.mods[0].players, std::vector<std::string>{"Player"});
+    EXPECT_EQ(dir.Read("mods/ctf"), JoinLines(ctf));
+    EXPECT_EQ(fs::last_write_time(dir.Path("mods/ctf")), written);  // it already held that
+    EXPECT_FALSE(dir.Exists("mods/CTF"));
+    EXPECT_FALSE(dir.Exists("mods/arena"));
+    EXPECT_FALSE(dir.Exists("mods/korvex"));
+    EXPECT_EQ(dir.Read("mods/rocket"), JoinLines({"Rocket Arena (ROCKET)", "1", "Player", "TRUE", "TRUE", "", "", "0"}));
+
+    // A MOD the player names anew keeps its settings under the new name, in a file he may change.
+    SetReadOnly(dir.Path("mods/ctf"));
+    ExpectScanQuestion(Button::Yes);
+    host.Expect(Icon::Question, Question("ctf", "Capture The Flag"), Button::No);
+    host.unknownModAnswers = {{false, ""}, {true, "My Flag"}};
+    host.Expect(Icon::Question, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?",
+                Button::No);
+    host.Expect(Icon::Question, Question("flag2", "Capture The Flag"), Button::Yes);
+    RunCompleteModScan(app, true);
+    std::vector<std::string> renamed = ctf;
+    renamed[0] = "My Flag (CTF)";
+    EXPECT_EQ(dir.Read("mods/ctf"), JoinLines(renamed));
+    EXPECT_FALSE(IsReadOnlyFile(dir.Path("mods/ctf")));
+    EXPECT_EQ(TreeTexts().front(), "Capture The Flag (FLAG2)");
+    EXPECT_EQ(host.BoxTexts().size(), 7u);  // the questions only, no error
 }
 
 TEST_F(ModScanTest, NonInteractiveIdentificationAsksNothingAndEntersNothing) {
@@ -219,6 +255,32 @@ TEST_F(ModScanTest, NonInteractiveIdentificationAsksNothingAndEntersNothing) {
     EXPECT_FALSE(IdentifyModDirectory(app, dir.quakeDir(), "baseq2", false).found);
     EXPECT_TRUE(TreeTexts().empty());
     EXPECT_TRUE(host.boxes.empty());
+}
+
+// "Add existing MOD" on a MOD in its place, recognised or named by the player: its files count as
+// installed, none is offered as a file of no modification, and its empty folders stay.
+TEST_F(ModScanTest, AddingAnExistingModLeavesItsFilesAndFolders) {
+    fs::create_directories(Quake("ctf/save"));
+    fs::create_directories(Quake("arena/save"));
+    host.directoryAnswers = {{true, Quake("ctf")}, {true, Quake("arena") + "/"}};
+    host.Expect(Icon::Question, "Korvex identified this modification as Capture The Flag. Is this correct?", Button::Yes);
+    host.Expect(Icon::Information, "Modification 'Capture The Flag' has been correctly installed.", Button::Ok);
+    AddExistingMODBtnClick(app);
+
+    host.Expect(Icon::Error, "Couldn't auto-detect any modification. (Autodetection failed)", Button::Ok);
+    host.Expect(Icon::Question, "Would you like to identify the modification yourself?", Button::Yes);
+    host.modRootAnswers = {{true, Quake("arena/gamex86.dll")}};
+    host.modIdentityAnswers = {{true, "Arena", "arena"}};
+    host.Expect(Icon::Question, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?",
+                Button::No);
+    host.Expect(Icon::Information, "Modification 'Arena' has been correctly installed.", Button::Ok);
+    AddExistingMODBtnClick(app);
+
+    EXPECT_TRUE(host.unclaimedRequests.empty());
+    EXPECT_TRUE(fs::exists(Quake("ctf/save")));
+    EXPECT_TRUE(fs::exists(Quake("arena/save")));
+    EXPECT_TRUE(fs::exists(Quake("arena/gamex86.dll")));
+    EXPECT_EQ(TreeTexts(), (std::vector<std::string>{"Arena (ARENA)", "Capture The Flag (CTF)"}));
 }
 
 }  // namespace

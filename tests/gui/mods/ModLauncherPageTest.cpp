@@ -103,9 +103,9 @@ TEST(ModDialogs, ReturnWhatThePlayerEntered) {
     QTest::mouseClick(FindNamed<QPushButton>(rename, "CancelButton"), Qt::LeftButton);
     EXPECT_FALSE(rename.Answer().confirmed);
 
-    AddPlayerCfgDialog add({"Zed", "Ace"});
+    AddPlayerCfgDialog add({"Zed", "ace"});  // letters sort without regard to case
     auto* list = FindNamed<QListWidget>(add, "SubDlgAddPlayerCFGListBox");
-    EXPECT_EQ(list->item(0)->text(), "Ace");
+    EXPECT_EQ(list->item(0)->text(), "ace");
     EXPECT_FALSE(FindNamed<QPushButton>(add, "OKButton")->isEnabled());
     list->item(1)->setSelected(true);
     EXPECT_TRUE(FindNamed<QPushButton>(add, "OKButton")->isEnabled());
@@ -130,15 +130,15 @@ TEST(EditModOptionsDialogTest, ShowsTheEntryAndReturnsTheChanges) {
     EXPECT_EQ(advanced->text(), "<< Hide");
     EXPECT_GT(dialog.height(), normalHeight);
 
-    dialog.AddPlayerCfgs({"Ace"});
-    players->item(2)->setSelected(true);  // "Zed"
+    dialog.AddPlayerCfgs({"Ace", "bob"});
+    players->item(3)->setSelected(true);  // "Zed", after "bob"
     QTest::mouseClick(FindNamed<QPushButton>(dialog, "RemoveCFGButton"), Qt::LeftButton);
     ClickCheckBox(FindNamed<QCheckBox>(dialog, "enableDeathmatchCheckBox"));
     QTest::keyClicks(FindNamed<QLineEdit>(dialog, "MapNameEdit"), "q2dm1");
     QTest::mouseClick(FindNamed<QPushButton>(dialog, "OKButton"), Qt::LeftButton);
     const EditModOptionsAnswer answer = dialog.Answer();
     EXPECT_TRUE(answer.confirmed);
-    EXPECT_EQ(answer.entry.playerCfgs, (std::vector<std::string>{"Ace", "Ace"}));
+    EXPECT_EQ(answer.entry.playerCfgs, (std::vector<std::string>{"Ace", "Ace", "bob"}));
     EXPECT_FALSE(answer.entry.deathmatch);
     EXPECT_EQ(answer.entry.mapName, "q2dm1");
     EXPECT_EQ(answer.entry.menuOnStartup, 3);
