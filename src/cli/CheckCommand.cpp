@@ -4,6 +4,7 @@
 #include "app/Korvex.h"
 #include "app/ProgramOptions.h"
 #include "app/QuakeLocation.h"
+#include "app/Recovery.h"
 #include "cli/CliCommands.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -45,7 +46,10 @@ int RunCheck(CliContext& context) {
                              BoolToText(options.warnMultipleFunctionsWithinCfg) + " " +
                              BoolToText(options.warnMultipleFunctionsByInheritance));
 
-    if (context.host.AnswersYes()) RestoreCfgBackup(app, true);
+    if (context.host.AnswersYes()) {
+        RestoreCfgBackup(app, true);
+        FinishInterruptedWork(app);
+    }
     PrintLine("pending-restore", std::to_string(CountLines(JoinPath(dirs.backup, "backup.dat"))));
     PrintLine("pending-delete", std::to_string(CountLines(JoinPath(dirs.backup, "delete.dat"))));
     return ExitStatus(context);

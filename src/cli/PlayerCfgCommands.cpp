@@ -50,10 +50,6 @@ bool LoadForEditing(CliContext& context, const std::string& argument) {
     return !app.shuttingDown;
 }
 
-bool IsLastPlayer(const Korvex& app, const std::string& name) {
-    return EqualsIgnoringCase(ReadFirstLine(LastPlayerFile(app)), name);
-}
-
 // The chosen ancestor, as the Special tab would offer it to the new Player-CFG.
 bool InheritFrom(Korvex& app, const std::string& ancestor) {
     FillInheritCombo(app);
@@ -66,7 +62,6 @@ bool InheritFrom(Korvex& app, const std::string& ancestor) {
     app.player.special1 = true;
     app.player.inherit1 = app.player.controls.inherit1Items[position];
     UpdateInheritControls(app, false);
-    SavePlayerCFG(app);
     return true;
 }
 
@@ -100,8 +95,8 @@ int RunNewPlayer(CliContext& context) {
     if (!TakeNewName(args[0], name)) return 1;
     if (args.size() == 3 && !FindPlayerArgument(context, args[2], ancestor)) return 1;
     LoadMacroCatalogue(app, app.dirs.macros);
-    if (app.shuttingDown || !CreatePlayerFromTemplate(app, name)) return 1;
-    if (!ancestor.empty() && !InheritFrom(app, ancestor)) return 1;
+    const auto inherit = [&ancestor](Korvex& created) { return ancestor.empty() || InheritFrom(created, ancestor); };
+    if (app.shuttingDown || !CreatePlayerFromTemplate(app, name, inherit)) return 1;
     return ExitStatus(context);
 }
 
@@ -117,10 +112,8 @@ int RunRenamePlayer(CliContext& context) {
     Korvex& app = context.app;
     std::string newName;
     if (!TakeNewName(context.args[1], newName) || !LoadForEditing(context, context.args[0])) return 1;
-    const bool wasLast = IsLastPlayer(app, app.currentPlayerName);
     app.modTree = ReadModTree(app.dirs.mods);
     if (!RenameCurrentPlayer(app, newName)) return 1;
-    if (wasLast) SaveLastPlayer(app, newName);
     return ExitStatus(context);
 }
 

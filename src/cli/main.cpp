@@ -7,6 +7,7 @@
 
 #include "app/InstanceGuard.h"
 #include "app/Korvex.h"
+#include "app/Recovery.h"
 #include "app/StartUp.h"
 #include "cli/CliCommands.h"
 #include "cli/CliHost.h"
@@ -108,6 +109,7 @@ int main(int argc, char* argv[]) {
         std::cerr << "Korvex is running on this program directory; close it first.\n";
         return 1;
     }
+    if (command->writes) korvex::FinishInterruptedWork(app);
     korvex::CliContext context{app, host, ArgumentsFrom(next + 1, argc, argv)};
     const int status = command->run(context);
     host.RunPosted();

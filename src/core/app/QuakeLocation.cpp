@@ -46,6 +46,11 @@ bool IsQuakeDir(const std::string& dir) {
     return FileExists(JoinPath(dir, "QUAKE2.EXE")) || IsExecutableFile(JoinPath(dir, "quake2"));
 }
 
+std::string StoredQuakeDir(const Korvex& app) {
+    const std::string stored = ReadFirstLine(QuakePathFile(app));
+    return IsQuakeDir(stored) ? stored : std::string();
+}
+
 bool UseStoredQuakeDir(Korvex& app) {
     app.quakeDir = ReadFirstLine(QuakePathFile(app));
     if (IsQuakeDir(app.quakeDir)) return true;

@@ -11,6 +11,8 @@ bool IsQuakeDir(const std::string& dir);
 // Takes the directory stored in quakepath.dat without searching; reports message 11 and
 // returns false when it holds no game.
 bool UseStoredQuakeDir(Korvex& app);
+// The directory stored in quakepath.dat when it holds the game; empty text otherwise.
+std::string StoredQuakeDir(const Korvex& app);
 // Establishes app.quakeDir at start-up; ends the program when no game is found.
 void LoadQuakeDir(Korvex& app);
 void AskForQuakeDir(Korvex& app);

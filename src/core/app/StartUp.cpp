@@ -6,6 +6,7 @@
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "app/QuakeLocation.h"
+#include "app/Recovery.h"
 #include "macros/MacroCatalogue.h"
 #include "macros/MacroErrors.h"
 #include "mods/ModCatalogue.h"
@@ -60,6 +61,7 @@ void InitProgramPaths(Korvex& app) {
     if (app.shuttingDown) return;
     LoadProgramOptions(app);
     RestoreCfgBackup(app, true);
+    FinishInterruptedWork(app);
 }
 
 bool CheckFirstRun(Korvex& app) {
@@ -131,8 +133,10 @@ void LoadLastPlayer(Korvex& app) {
     if (reader.Open(LastPlayerFile(app))) LoadPlayerCFG(app, reader.ReadLine());
 }
 
-void SaveLastPlayer(Korvex& app, const std::string& name) {
-    if (!WriteLinesAtomically(LastPlayerFile(app), {name})) ShowError(app, Err::CouldntSaveFile, LastPlayerFile(app));
+bool SaveLastPlayer(Korvex& app, const std::string& name) {
+    if (WriteLinesAtomically(LastPlayerFile(app), {name})) return true;
+    ShowError(app, Err::CouldntSaveFile, LastPlayerFile(app));
+    return false;
 }
 
 void ExitProgram(Korvex& app) {

@@ -22,7 +22,7 @@ std::string HandbookPath(const Korvex& app);
 // "lastplayer.dat": the Player-CFG that was current at the last exit.
 std::string LastPlayerFile(const Korvex& app);
 void LoadLastPlayer(Korvex& app);
-void SaveLastPlayer(Korvex& app, const std::string& name);
+bool SaveLastPlayer(Korvex& app, const std::string& name);
 
 // What closing the main window does; saves nothing once a fatal report was made.
 void ExitProgram(Korvex& app);

@@ -212,7 +212,7 @@ bool AddKeyBindings(Korvex& app, const std::string& outputFile) {
         return false;
     }
     const std::string temporary = outputFile + ".TMP";
-    AtomicTextWriter writer(outputFile, ".TMP");
+    AtomicTextWriter writer(outputFile);
     if (!writer.IsOpen()) {
         ShowError(app, Err::CouldntCreateFile, temporary);
         return false;

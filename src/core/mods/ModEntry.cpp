@@ -32,8 +32,8 @@ std::vector<std::string> ModEntryLines(const ModEntry& entry) {
     return lines;
 }
 
-bool WriteModEntry(const std::string& path, const ModEntry& entry, const std::string& temporarySuffix) {
-    AtomicTextWriter writer(path, temporarySuffix);
+bool WriteModEntry(const std::string& path, const ModEntry& entry) {
+    AtomicTextWriter writer(path);
     for (const std::string& line : ModEntryLines(entry)) writer.WriteLine(line);
     return writer.Commit();
 }

@@ -29,8 +29,7 @@ bool ReadModEntry(const std::string& path, ModEntry& entry, bool& atEnd);
 // The lines of the entry file. The config-line count and its lines are there only when there
 // are config lines.
 std::vector<std::string> ModEntryLines(const ModEntry& entry);
-// The file is written under path + temporarySuffix first and renamed over path when complete.
-bool WriteModEntry(const std::string& path, const ModEntry& entry,
-                   const std::string& temporarySuffix = ".korvex-new");
+// Replaces the file atomically (platform/AtomicFile.h).
+bool WriteModEntry(const std::string& path, const ModEntry& entry);
 
 }  // namespace korvex

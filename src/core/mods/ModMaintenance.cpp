@@ -5,6 +5,7 @@
 #include "app/DirectoryTools.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/PendingOperation.h"
 #include "mods/Launcher.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModDialogRequests.h"
@@ -12,6 +13,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
+#include "platform/WorkInProgress.h"
 #include "players/PlayerDirs.h"
 
 namespace korvex {
@@ -43,10 +45,22 @@ std::string GameDirectoryPath(const Korvex& app, const std::string& directory) {
 }
 
 // A MOD directory that is a link is removed as a link: what it points to lies outside the game.
-bool RemoveModFiles(Korvex& app, const std::string& directory) {
-    const std::string path = GameDirectoryPath(app, directory);
+bool RemoveModFiles(Korvex& app, const std::string& path) {
     if (IsSymbolicLink(path)) return RemoveFile(path);
     return RemoveDirectoryTree(app, path);
+}
+
+bool RemoveModEntryFile(Korvex& app, const std::string& directory) {
+    const std::string entryPath = ModEntryPath(app.dirs, directory);
+    if (!FileExists(entryPath) || RemoveFile(entryPath)) return true;
+    FatalError(app, Err::CouldntDeleteFile, entryPath);
+    return false;
+}
+
+void DropFromTree(Korvex& app, const std::string& modText) {
+    std::erase_if(app.modTree.mods, [&](const ModNode& mod) { return mod.text == modText; });
+    if (app.modTree.selected && app.modTree.selected->modText == modText) app.modTree.selected.reset();
+    TreeChanged(app);
 }
 
 // The entry moves to its new file; the old one goes only once the new one is complete.
@@ -62,7 +76,6 @@ bool MoveModEntry(Korvex& app, const std::string& oldDirectory, const std::strin
     }
     if (newPath == oldPath || RemoveFile(oldPath)) return true;
     ShowError(app, Err::CouldntDeleteFile, oldPath);
-    RemoveFile(newPath);
     return false;
 }
 
@@ -110,19 +123,33 @@ void RemoveMODButtonClick(Korvex& app) {
     if (answer.confirmed) RemoveMod(app, modText, answer.deleteFiles);
 }
 
+// The game directory steps aside first, so that no half of it stays under its name. The
+// removal is complete once the entry is gone: what is left aside the next start clears away.
+Carried CarryOutModRemoval(Korvex& app, const PendingOperation& operation) {
+    if (app.quakeDir.empty()) return Carried::Partly;
+    const std::string& directory = operation.arguments.at(0);
+    const std::string path = GameDirectoryPath(app, directory);
+    const std::string aside = DiscardedName(path);
+    if (PathExists(path) && !RenamePath(path, aside)) return Carried::NotAtAll;
+    if (!RemoveModEntryFile(app, directory)) return Carried::Partly;
+    if (PathExists(aside)) RemoveModFiles(app, aside);
+    return Carried::Completely;
+}
+
 bool RemoveMod(Korvex& app, const std::string& modText, bool deleteFiles) {
     const std::string directory = ModDirOfNodeText(modText);
     if (!IsPlainModDirectory(directory)) return RefusePath(app, directory);
-    const std::string entryPath = ModEntryPath(app.dirs, directory);
-    if (!RemoveFile(entryPath)) {
-        FatalError(app, Err::CouldntDeleteFile, entryPath);
+    if (deleteFiles) RunRecorded(app, {"remove-mod", {directory}}, CarryOutModRemoval);
+    else RemoveModEntryFile(app, directory);
+    if (FileExists(ModEntryPath(app.dirs, directory))) {
+        if (deleteFiles && !app.shuttingDown)
+            app.host.ShowMessage(Icon::Error, "Couldn't delete all components of MOD.", Buttons::Ok);
         return false;
     }
-    std::erase_if(app.modTree.mods, [&](const ModNode& mod) { return mod.text == modText; });
-    if (app.modTree.selected && app.modTree.selected->modText == modText) app.modTree.selected.reset();
-    TreeChanged(app);
+    DropFromTree(app, modText);
     if (!deleteFiles) return true;
-    if (RemoveModFiles(app, directory))
+    const std::string path = GameDirectoryPath(app, directory);
+    if (!PathExists(path) && !PathExists(DiscardedName(path)))
         app.host.ShowMessage(Icon::Information, "The MOD has been deleted.", Buttons::Ok);
     else
         app.host.ShowMessage(Icon::Error, "Couldn't delete all components of MOD.", Buttons::Ok);
@@ -150,26 +177,37 @@ bool RenameMod(Korvex& app, const std::string& modText, const std::string& newNa
         return false;
     }
     if (newName == oldName && directory == oldDirectory) return false;
-    const std::string oldGamePath = GameDirectoryPath(app, oldDirectory);
-    const std::string newGamePath = JoinPath(app.quakeDir, LowerCaseAscii(directory));
-    if (!RenamePath(oldGamePath, newGamePath)) {
+    if (!PathExists(GameDirectoryPath(app, oldDirectory))) {
         ShowError(app, Err::CouldntRenameDirectory, JoinPath(app.dirs.mods, oldDirectory));
         return false;
     }
+    if (!RunRecorded(app, {"rename-mod", {oldDirectory, directory, newName}}, CarryOutModRename)) return false;
+    SetModText(app, modText, ModTreeText(newName, directory));
+    return true;
+}
+
+Carried CarryOutModRename(Korvex& app, const PendingOperation& operation) {
+    if (app.quakeDir.empty()) return Carried::Partly;
+    const std::string& oldDirectory = operation.arguments.at(0);
+    const std::string& directory = operation.arguments.at(1);
+    const std::string oldGamePath = GameDirectoryPath(app, oldDirectory);
+    const std::string newGamePath = JoinPath(app.quakeDir, LowerCaseAscii(directory));
+    // Moved already when the old directory is gone or the new one is another.
+    const bool moved = !PathExists(oldGamePath) || (PathExists(newGamePath) && ResolveCase(newGamePath) != oldGamePath);
+    if (!moved && oldGamePath != newGamePath && !RenamePath(oldGamePath, newGamePath)) {
+        ShowError(app, Err::CouldntRenameDirectory, JoinPath(app.dirs.mods, oldDirectory));
+        return Carried::NotAtAll;
+    }
+    const std::string oldEntry = ModEntryPath(app.dirs, oldDirectory);
+    if (!FileExists(oldEntry)) return Carried::Completely;
     ModEntry entry;
     bool atEnd = false;
-    if (!ReadModEntry(ModEntryPath(app.dirs, oldDirectory), entry, atEnd)) {
+    if (!ReadModEntry(oldEntry, entry, atEnd)) {
         FatalError(app, Err::CouldntOpenFile, JoinPath(app.dirs.mods, oldDirectory));
-        return false;
+        return Carried::Partly;
     }
-    entry.treeText = ModTreeText(newName, directory);
-    if (!MoveModEntry(app, oldDirectory, directory, entry)) {
-        if (!app.shuttingDown && !RenamePath(newGamePath, oldGamePath))
-            FatalError(app, Err::CouldntRenameDirectory, newGamePath);
-        return false;
-    }
-    SetModText(app, modText, entry.treeText);
-    return true;
+    entry.treeText = ModTreeText(operation.arguments.at(2), directory);
+    return MoveModEntry(app, oldDirectory, directory, entry) ? Carried::Completely : Carried::Partly;
 }
 
 void ViewReadme(Korvex& app, const std::string& file) {

@@ -10,6 +10,8 @@
 namespace korvex {
 
 struct Korvex;
+struct PendingOperation;
+enum class Carried;
 
 inline constexpr const char* kNoModText =
     "This is no MOD. Use \"Edit MOD's options and assign Players to MOD\"-Button to remove the player-cfg from that "
@@ -25,6 +27,11 @@ void RenameMODButtonClick(Korvex& app);
 // The work behind the dialogs, for korvex-cli as well; false when nothing changed.
 bool RemoveMod(Korvex& app, const std::string& modText, bool deleteFiles);
 bool RenameMod(Korvex& app, const std::string& modText, const std::string& newName, const std::string& newDirectory);
+// The steps of a rename ("rename-mod", old directory, new directory, new name) and of a removal
+// with the files ("remove-mod", directory) that a recorded operation carries out; each finishes
+// what an interrupted run of itself began. Without a Quake II directory nothing is done.
+Carried CarryOutModRename(Korvex& app, const PendingOperation& operation);
+Carried CarryOutModRemoval(Korvex& app, const PendingOperation& operation);
 // Opens a read-me with its viewer; message 41 when there is none.
 void ViewReadme(Korvex& app, const std::string& file);
 

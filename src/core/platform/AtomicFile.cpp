@@ -10,6 +10,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
+#include "platform/WorkInProgress.h"
 
 namespace korvex {
 namespace {
@@ -33,8 +34,8 @@ bool SyncDirectory(const std::string& nativeDirectory) {
 
 }  // namespace
 
-AtomicFile::AtomicFile(const std::string& path, const std::string& temporarySuffix, ReadOnlyTarget readOnly)
-    : target_(LinkTarget(NativePath(ResolveCase(path)))), temporary_(target_ + NativePath(temporarySuffix)) {
+AtomicFile::AtomicFile(const std::string& path, ReadOnlyTarget readOnly)
+    : target_(LinkTarget(NativePath(ResolveCase(path)))), temporary_(BuildingName(target_)) {
     struct stat info {};
     if (::stat(target_.c_str(), &info) == 0) {
         // A rename would replace even a read-only file; such a file is kept, as the system keeps it.
@@ -69,8 +70,7 @@ bool AtomicFile::Commit() {
         ::unlink(temporary_.c_str());
         return false;
     }
-    SyncDirectory(ParentDirectory(target_));
-    return true;
+    return SyncDirectory(ParentDirectory(target_));
 }
 
 }  // namespace korvex

@@ -16,8 +16,8 @@ public:
 
     // A target that is a symbolic link is written through the link, which stays. A read-only
     // target is kept (nothing opens) unless Replace is asked for.
-    explicit AtomicFile(const std::string& path, const std::string& temporarySuffix = ".korvex-new",
-                        ReadOnlyTarget readOnly = ReadOnlyTarget::Keep);
+    // The temporary file carries the name of work in progress (platform/WorkInProgress.h).
+    explicit AtomicFile(const std::string& path, ReadOnlyTarget readOnly = ReadOnlyTarget::Keep);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
@@ -27,6 +27,7 @@ public:
     // The permissions the file gets; without a call, those of the file it replaces, or the
     // usual ones of a new file.
     void SetMode(mode_t mode) { mode_ = mode; }
+    // False when anything failed, the flush of the directory after the rename included.
     bool Commit();
 
 private:

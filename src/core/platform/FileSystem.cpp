@@ -2,10 +2,12 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -13,6 +15,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
+#include "platform/WorkInProgress.h"
 
 namespace korvex {
 namespace {
@@ -154,6 +157,7 @@ std::vector<std::string> ListNames(const std::string& directory, EntryKind kind)
     const std::string resolved = ResolveCase(directory);
     std::vector<std::string> names;
     for (ListedName& listed : EntryNames(resolved)) {
+        if (IsWorkInProgress(listed.name)) continue;
         bool isDirectory = listed.type == DT_DIR;
         if (listed.type == DT_UNKNOWN) {
             const auto entry = StatEntry(JoinPath(resolved, listed.name));
@@ -165,12 +169,19 @@ std::vector<std::string> ListNames(const std::string& directory, EntryKind kind)
     return names;
 }
 
+std::vector<std::string> ListWorkInProgress(const std::string& directory) {
+    std::vector<std::string> names;
+    for (ListedName& listed : EntryNames(ResolveCase(directory)))
+        if (IsWorkInProgress(listed.name)) names.push_back(std::move(listed.name));
+    return names;
+}
+
 // The copy takes the source's permissions, so a read-only CONFIG.CFG comes back read-only.
 bool CopyFileOver(const std::string& source, const std::string& target) {
     const auto mode = ModeOf(source);
     if (!mode || !S_ISREG(*mode)) return false;
     std::ifstream in(NativePath(ResolveCase(source)), std::ios::binary);
-    AtomicFile out(target, ".korvex-new", AtomicFile::ReadOnlyTarget::Replace);
+    AtomicFile out(target, AtomicFile::ReadOnlyTarget::Replace);
     if (!in || !out.IsOpen()) return false;
     out.SetMode(*mode & 07777);
     char buffer[65536];
@@ -197,6 +208,23 @@ bool RemoveEmptyDirectory(const std::string& path) { return ::rmdir(NativePath(R
 
 bool RenamePath(const std::string& from, const std::string& to) {
     return ::rename(NativePath(ResolveCase(from)).c_str(), NativePath(to).c_str()) == 0;
+}
+
+bool SwapInDirectory(const std::string& built, const std::string& target) {
+    const std::string from = NativePath(ResolveCase(built));
+    const std::string to = NativePath(ResolveCase(target));
+    if (!EntryExists(ResolveCase(target))) return ::rename(from.c_str(), to.c_str()) == 0;
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_EXCHANGE) == 0) return true;
+    if (errno != EINVAL) return false;
+    // A file system that cannot exchange: the old directory steps aside under a name that the
+    // next start puts back should the new one not have arrived.
+    const std::string aside = SetAsideName(to);
+    if (::rename(to.c_str(), aside.c_str()) != 0) return false;
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        ::rename(aside.c_str(), to.c_str());
+        return false;
+    }
+    return ::rename(aside.c_str(), from.c_str()) == 0;
 }
 
 bool IsExecutableFile(const std::string& path) {

@@ -43,8 +43,11 @@ std::optional<DirEntry> LookUpEntry(const std::string& path);
 std::vector<DirEntry> ListDirectory(const std::string& directory);
 
 enum class EntryKind { File, Directory };  // a symbolic link is a file, as in DirEntry
-// The names of the entries of one kind, in the order ListDirectory gives them.
+// The names of the entries of one kind, in the order ListDirectory gives them, without
+// Korvex's work in progress (platform/WorkInProgress.h): the listing of data.
 std::vector<std::string> ListNames(const std::string& directory, EntryKind kind);
+// The names of Korvex's work in progress in a directory.
+std::vector<std::string> ListWorkInProgress(const std::string& directory);
 
 bool CopyFileOver(const std::string& source, const std::string& target);
 bool RemoveFile(const std::string& path);
@@ -54,6 +57,9 @@ bool IsReadOnlyFile(const std::string& path);
 bool CreateOneDirectory(const std::string& path);
 bool RemoveEmptyDirectory(const std::string& path);
 bool RenamePath(const std::string& from, const std::string& to);
+// Puts the directory built at `built` in the place of `target` in one step. Where target
+// exists the two change places, so that `built` then holds what target held.
+bool SwapInDirectory(const std::string& built, const std::string& target);
 // A plain file its owner may run.
 bool IsExecutableFile(const std::string& path);
 // Creates (or empties) a file.

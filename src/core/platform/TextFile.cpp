@@ -57,8 +57,7 @@ std::string ReadFirstLine(const std::string& path) {
     return reader.Open(path) ? reader.ReadLine() : std::string();
 }
 
-AtomicTextWriter::AtomicTextWriter(const std::string& path, const std::string& temporarySuffix)
-    : file_(path, temporarySuffix) {}
+AtomicTextWriter::AtomicTextWriter(const std::string& path) : file_(path) {}
 
 void AtomicTextWriter::WriteLine(const std::string& line) {
     file_.Write(line);

@@ -37,7 +37,7 @@ std::string ReadFirstLine(const std::string& path);
 // read-only target is not replaced.
 class AtomicTextWriter {
 public:
-    explicit AtomicTextWriter(const std::string& path, const std::string& temporarySuffix = ".korvex-new");
+    explicit AtomicTextWriter(const std::string& path);
 
     bool IsOpen() const { return file_.IsOpen(); }
     void WriteLine(const std::string& line);

@@ -1,48 +1,41 @@
 #include "players/ModAssignments.h"
 
+#include <algorithm>
+
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
-#include "players/PlayerCfg.h"
 
 namespace korvex {
 namespace {
 
-void RewriteModEntry(Korvex& app, const std::string& modDir, const std::string& oldName, bool renaming,
-                     const std::string& newName) {
-    const std::string path = ModEntryPath(app.dirs, modDir);
-    ModEntry entry;
-    bool atEnd = false;
-    if (!ReadModEntry(path, entry, atEnd)) return;
-    std::vector<std::string> names;
-    for (std::string& name : entry.playerCfgs) {
-        if (name != oldName) names.push_back(std::move(name));
-        else if (renaming) names.push_back(newName);
-    }
-    entry.playerCfgs = std::move(names);
-    if (!WriteModEntry(path, entry, ".TMP")) ShowError(app, Err::CouldntCreateFile, path + ".TMP");
+void RenameIn(std::vector<std::string>& names, const std::string& oldName, const std::string& newName) {
+    if (newName.empty()) std::erase(names, oldName);
+    else std::replace(names.begin(), names.end(), oldName, newName);
 }
 
 }  // namespace
 
-void UpdateModAssignments(Korvex& app, bool renaming, const std::string& newName) {
-    for (ModNode& mod : app.modTree.mods) {
-        for (auto player = mod.players.begin(); player != mod.players.end();) {
-            if (DirectoryExists(JoinPath(app.dirs.players, *player))) {
-                ++player;
-                continue;
-            }
-            RewriteModEntry(app, ModDirOfNodeText(mod.text), *player, renaming, newName);
-            if (renaming) {
-                *player++ = newName;
-            } else {
-                player = mod.players.erase(player);
-            }
-        }
+bool RenameInModEntries(Korvex& app, const std::string& oldName, const std::string& newName) {
+    for (const std::string& file : ListNames(app.dirs.mods, EntryKind::File)) {
+        const std::string path = JoinPath(app.dirs.mods, file);
+        ModEntry entry;
+        bool atEnd = false;
+        if (!ReadModEntry(path, entry, atEnd)) continue;
+        if (std::find(entry.playerCfgs.begin(), entry.playerCfgs.end(), oldName) == entry.playerCfgs.end()) continue;
+        RenameIn(entry.playerCfgs, oldName, newName);
+        if (WriteModEntry(path, entry)) continue;
+        ShowError(app, Err::CouldntCreateFile, path + ".TMP");
+        return false;
     }
+    return true;
+}
+
+void RenameInModTree(Korvex& app, const std::string& oldName, const std::string& newName) {
+    for (ModNode& mod : app.modTree.mods) RenameIn(mod.players, oldName, newName);
     SortModTree(app.modTree);
     app.host.ModTreeChanged();
 }

@@ -7,8 +7,10 @@ namespace korvex {
 
 struct Korvex;
 
-// Every assignment whose Player-CFG directory no longer exists is renamed to newName
-// (renaming) or removed (deleting), in the MOD's file and in the MOD tree.
-void UpdateModAssignments(Korvex& app, bool renaming, const std::string& newName);
+// Every MOD entry file that assigns oldName assigns newName instead, or nothing when newName
+// is empty. Reports a file it cannot write and returns false; running it again finishes it.
+bool RenameInModEntries(Korvex& app, const std::string& oldName, const std::string& newName);
+// The MOD tree follows: oldName becomes newName, or goes when newName is empty.
+void RenameInModTree(Korvex& app, const std::string& oldName, const std::string& newName);
 
 }  // namespace korvex

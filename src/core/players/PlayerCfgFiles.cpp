@@ -1,6 +1,7 @@
 #include "players/PlayerCfgFiles.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/Korvex.h"
 #include "app/Messages.h"
@@ -101,11 +102,13 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-void SaveFile(Korvex& app, const char* name, const std::vector<std::string>& lines) {
+bool SaveFile(Korvex& app, const char* name, const std::vector<std::string>& lines) {
     const std::string path = PlayerFile(app, name);
     AtomicTextWriter writer(path);
     for (const std::string& line : lines) writer.WriteLine(OneLine(line));
-    if (!writer.Commit()) ShowError(app, Err::CouldntSaveFile, path);
+    if (writer.Commit()) return true;
+    ShowError(app, Err::CouldntSaveFile, path);
+    return false;
 }
 
 // The current directory must lie in the players directory; anything else means the
@@ -140,16 +143,25 @@ void LoadPlayerCFG(Korvex& app, const std::string& name) {
     app.host.PlayerCfgChanged();
 }
 
-void SavePlayerCFG(Korvex& app) {
+bool SavePlayerCFG(Korvex& app) {
     if (!CurrentPlayerDirIsSound(app)) {
         FatalError(app, Err::InitializationFailed, "disk full?");
-        return;
+        return false;
     }
-    if (!app.player.loaded) return;
+    if (!app.player.loaded) return true;
     CleanPlayerDir(app);
-    SaveFile(app, "bindings.dat", BindingsFileLines(BindingsEntries(app)));
-    SaveFile(app, "options.dat", OptionsFileLines(app.player.options));
-    SaveFile(app, "special.dat", SpecialFileLines(SpecialFileOf(app.player)));
+    // Each file that can be written is, whatever happened to the others.
+    const bool bindings = SaveFile(app, "bindings.dat", BindingsFileLines(BindingsEntries(app)));
+    const bool options = SaveFile(app, "options.dat", OptionsFileLines(app.player.options));
+    const bool special = SaveFile(app, "special.dat", SpecialFileLines(SpecialFileOf(app.player)));
+    return bindings && options && special;
+}
+
+bool SavePlayerCfgInto(Korvex& app, const std::string& directory) {
+    const std::string current = std::exchange(app.currentPlayerDir, directory);
+    const bool saved = SavePlayerCFG(app);
+    app.currentPlayerDir = current;
+    return saved;
 }
 
 void CleanPlayerDir(Korvex& app) {

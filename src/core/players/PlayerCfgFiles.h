@@ -14,9 +14,11 @@ inline constexpr const char* kTemplatePlayerName = ".";
 
 void SetCurrentPlayer(Korvex& app, const std::string& name);
 void LoadPlayerCFG(Korvex& app, const std::string& name);
-// Writes each file atomically: a failed write keeps the old file and is reported. A
-// Player-CFG whose load failed is not saved: its directory stays as it is.
-void SavePlayerCFG(Korvex& app);
+// Writes each file atomically: a failed write keeps the old file, is reported and makes the
+// answer false. A Player-CFG whose load failed is not saved: its directory stays as it is.
+bool SavePlayerCFG(Korvex& app);
+// Saves the current Player-CFG into another directory (one being built).
+bool SavePlayerCfgInto(Korvex& app, const std::string& directory);
 // Deletes what does not belong in the current Player-CFG's directory.
 void CleanPlayerDir(Korvex& app);
 

@@ -10,6 +10,7 @@
 #include "platform/ListOrder.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
+#include "platform/WorkInProgress.h"
 
 namespace korvex {
 namespace {
@@ -30,8 +31,6 @@ int AnswerForErrno(int error) {
         default: return kAccessDenied;
     }
 }
-
-std::string PlayerDir(const Korvex& app, const std::string& name) { return JoinPath(app.dirs.players, name); }
 
 }  // namespace
 
@@ -69,52 +68,53 @@ bool StaysInPlayersDir(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
+std::string PlayerDir(const Korvex& app, const std::string& name) { return JoinPath(app.dirs.players, name); }
+
 bool PlayerDirExists(const Korvex& app, const std::string& name) {
-    if (!IsPortablePlayerName(name) || !DirectoryExists(PlayerDir(app, name))) return false;
-    const std::string probe = JoinPath(ResolveCase(PlayerDir(app, name)), "CREATE.DAT");
-    return CreateEmptyFile(probe) && RemoveFile(probe);
+    return IsPortablePlayerName(name) && DirectoryExists(PlayerDir(app, name));
 }
 
-int CreatePlayerDir(const Korvex& app, const std::string& name) {
+std::string BuildingPlayerDir(const Korvex& app, const std::string& name) {
+    return BuildingName(JoinPath(app.dirs.players, name));
+}
+
+int CreateBuildingPlayerDir(Korvex& app, const std::string& name, bool replacing) {
     if (!IsPortablePlayerName(name)) return kPathNotFound;
-    if (PathExists(PlayerDir(app, name))) return kAlreadyExists;
-    return CreateOneDirectory(PlayerDir(app, name)) ? kDirCreated : AnswerForErrno(errno);
+    if (!replacing && PathExists(PlayerDir(app, name))) return kAlreadyExists;
+    const std::string building = BuildingPlayerDir(app, name);
+    if (!RemoveDirectoryTree(app, building)) return kAccessDenied;
+    return CreateOneDirectory(building) ? kDirCreated : AnswerForErrno(errno);
 }
 
-int RenamePlayerDir(const Korvex& app, const std::string& newName) {
+bool MovePlayerDirIntoPlace(Korvex& app, const std::string& name) {
+    const std::string building = BuildingPlayerDir(app, name);
+    if (!SwapInDirectory(building, PlayerDir(app, name))) {
+        ShowError(app, Err::CouldntCreatePlayer, name);
+        RemoveDirectoryTree(app, building);
+        return false;
+    }
+    // After a swap the building directory holds the Player-CFG that was replaced.
+    return RemoveDirectoryTree(app, building);
+}
+
+int CheckPlayerRename(const Korvex& app, const std::string& newName) {
     if (!IsPortablePlayerName(newName)) return kPathNotFound;
-    const std::string from = ResolveCase(app.currentPlayerDir);
     const std::string to = PlayerDir(app, newName);
     // Another Player-CFG of that name in another letter case is taken, too.
-    if (PathExists(to) && ResolveCase(to) != from) return kAlreadyExists;
-    return RenamePath(from, to) ? kDirCreated : AnswerForErrno(errno);
+    if (PathExists(to) && ResolveCase(to) != ResolveCase(app.currentPlayerDir)) return kAlreadyExists;
+    return kDirCreated;
 }
 
-bool DeletePlayerDir(Korvex& app, const std::string& path) {
-    const std::string directory = ResolveCase(path);
-    bool complete = true;
-    for (const DirEntry& entry : ListDirectory(directory)) {
-        const std::string full = JoinPath(directory, entry.name);
-        if (!entry.isDirectory) ClearReadOnly(full);
-        if (entry.isDirectory ? RemoveDirectoryTree(app, full) : RemoveFile(full)) continue;
-        ShowError(app, Err::CouldntDeleteFile, full);
-        complete = false;
-    }
-    if (RemoveEmptyDirectory(directory)) return complete;
-    ShowError(app, Err::CouldntRemoveDirectory, directory);
-    return false;
-}
-
-void CopyMacroOutputs(Korvex& app, const std::string& fromName, const std::string& toName) {
+bool CopyMacroOutputs(Korvex& app, const std::string& fromName, const std::string& toDirectory) {
     const std::string from = ResolveCase(PlayerDir(app, fromName));
-    const std::string to = ResolveCase(PlayerDir(app, toName));
-    // Copying a directory onto itself would empty every file it copies.
-    if (from == to) return;
     for (const std::string& file : ListNames(from, EntryKind::File)) {
         if (!EndsWithIgnoringCase(file, ".out")) continue;
         const std::string source = JoinPath(from, file);
-        if (!CopyFileOver(source, JoinPath(to, file))) ShowError(app, Err::CopyingFileFailed, source);
+        if (CopyFileOver(source, JoinPath(toDirectory, file))) continue;
+        ShowError(app, Err::CopyingFileFailed, source);
+        return false;
     }
+    return true;
 }
 
 }  // namespace korvex

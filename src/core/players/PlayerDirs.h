@@ -34,11 +34,22 @@ bool IsPortablePlayerName(const std::string& name);
 // The name of a directory directly below the players directory (the template "." aside).
 bool StaysInPlayersDir(const std::string& name);
 
+std::string PlayerDir(const Korvex& app, const std::string& name);
 bool PlayerDirExists(const Korvex& app, const std::string& name);
-int CreatePlayerDir(const Korvex& app, const std::string& name);
-// Renames the current Player-CFG's directory.
-int RenamePlayerDir(const Korvex& app, const std::string& newName);
-bool DeletePlayerDir(Korvex& app, const std::string& path);
-void CopyMacroOutputs(Korvex& app, const std::string& fromName, const std::string& toName);
+
+// A new or copied Player-CFG is built in a directory of its own beside the others, which no
+// listing takes for a Player-CFG, and moves into its place in one step when complete.
+std::string BuildingPlayerDir(const Korvex& app, const std::string& name);
+// Makes the empty building directory of a Player-CFG that may be made under that name (an
+// existing one only when replacing); answers kDirCreated or why not.
+int CreateBuildingPlayerDir(Korvex& app, const std::string& name, bool replacing);
+// Moves the building directory into the Player-CFG's place. A Player-CFG that was there is
+// thrown away; nothing of it mixes with the new one.
+bool MovePlayerDirIntoPlace(Korvex& app, const std::string& name);
+// Whether the current Player-CFG may take that name; answers kDirCreated or why not.
+int CheckPlayerRename(const Korvex& app, const std::string& newName);
+// Copies the macro output files of a Player-CFG into a directory; false after a failed copy,
+// which is reported.
+bool CopyMacroOutputs(Korvex& app, const std::string& fromName, const std::string& toDirectory);
 
 }  // namespace korvex

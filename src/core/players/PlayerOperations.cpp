@@ -1,9 +1,15 @@
 #include "players/PlayerOperations.h"
 
+#include "app/DirectoryTools.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/PendingOperation.h"
+#include "app/StartUp.h"
+#include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
+#include "platform/TextFile.h"
+#include "platform/WorkInProgress.h"
 #include "players/Inheritance.h"
 #include "players/ModAssignments.h"
 #include "players/PlayerCfgFiles.h"
@@ -92,15 +98,31 @@ void BitBtn9Click(Korvex& app) {
     if (answer.confirmed) CopyCurrentPlayer(app, answer.name);
 }
 
-bool CreatePlayerFromTemplate(Korvex& app, const std::string& name) {
-    if (!ReportCreateFailure(app, CreatePlayerDir(app, name), name)) return false;
+bool CreatePlayerFromTemplate(Korvex& app, const std::string& name, const std::function<bool(Korvex&)>& prepare) {
+    if (!ReportCreateFailure(app, CreateBuildingPlayerDir(app, name, false), name)) return false;
     LoadPlayerCFG(app, kTemplatePlayerName);
     if (app.shuttingDown) return false;
     SetCurrentPlayer(app, name);
     // The new directory is empty: a template that did not load leaves its blank values.
     app.player.loaded = true;
-    SavePlayerCFG(app);
-    return !app.shuttingDown;
+    if ((prepare && !prepare(app)) || !SavePlayerCfgInto(app, BuildingPlayerDir(app, name))) {
+        RemoveDirectoryTree(app, BuildingPlayerDir(app, name));
+        return false;
+    }
+    return MovePlayerDirIntoPlace(app, name) && !app.shuttingDown;
+}
+
+Carried CarryOutPlayerDeletion(Korvex& app, const PendingOperation& operation) {
+    const std::string& name = operation.arguments.at(0);
+    const std::string aside = DiscardedName(ResolveCase(PlayerDir(app, name)));
+    if (DirectoryExists(PlayerDir(app, name)) && !RenamePath(PlayerDir(app, name), aside)) {
+        ShowError(app, Err::CouldntRemoveDirectory, PlayerDir(app, name));
+        return Carried::NotAtAll;
+    }
+    // A Player-CFG made anew under that name since keeps its assignments.
+    const bool done = (DirectoryExists(PlayerDir(app, name)) || RenameInModEntries(app, name, "")) &&
+                      RemoveDirectoryTree(app, aside);
+    return done ? Carried::Completely : Carried::Partly;
 }
 
 void DeletePlayers(Korvex& app, const std::vector<std::string>& names) {
@@ -112,9 +134,9 @@ void DeletePlayers(Korvex& app, const std::vector<std::string>& names) {
             ShowError(app, Err::CannotDeleteCurrentPlayer, app.currentPlayerName);
             continue;
         }
-        const bool removed = DeletePlayerDir(app, JoinPath(app.dirs.players, name));
+        const bool removed = RunRecorded(app, {"delete-player", {name}}, CarryOutPlayerDeletion);
         UpdateInheritControls(app, true);
-        UpdateModAssignments(app, false, "");
+        if (!DirectoryExists(PlayerDir(app, name))) RenameInModTree(app, name, "");
         (removed ? deleted : failed).push_back(name);
     }
     if (!deleted.empty()) {
@@ -130,38 +152,53 @@ void DeletePlayers(Korvex& app, const std::vector<std::string>& names) {
     }
 }
 
-bool RenameCurrentPlayer(Korvex& app, const std::string& newName) {
-    const int result = RenamePlayerDir(app, newName);
-    if (result == kAlreadyExists) {
-        ShowError(app, Err::PlayerAlreadyExists, newName);
-        return false;
-    }
-    if (result != kDirCreated) {
+Carried CarryOutPlayerRename(Korvex& app, const PendingOperation& operation) {
+    const std::string& oldName = operation.arguments.at(0);
+    const std::string& newName = operation.arguments.at(1);
+    const std::string from = ResolveCase(PlayerDir(app, oldName));
+    const std::string to = PlayerDir(app, newName);
+    const bool moved = !DirectoryExists(from) || (PathExists(to) && ResolveCase(to) != from) || from == to;
+    if (!moved && !RenamePath(from, to)) {
         ShowError(app, Err::CouldntRenamePlayer, "to " + newName);
+        return Carried::NotAtAll;
+    }
+    const bool done = RenameInModEntries(app, oldName, newName) &&
+                      (!EqualsIgnoringCase(ReadFirstLine(LastPlayerFile(app)), oldName) || SaveLastPlayer(app, newName));
+    return done ? Carried::Completely : Carried::Partly;
+}
+
+bool RenameCurrentPlayer(Korvex& app, const std::string& newName) {
+    const int result = CheckPlayerRename(app, newName);
+    if (result != kDirCreated) {
+        if (result == kAlreadyExists) ShowError(app, Err::PlayerAlreadyExists, newName);
+        else ShowError(app, Err::CouldntRenamePlayer, "to " + newName);
         return false;
     }
+    const std::string oldName = app.currentPlayerName;
+    const bool complete = RunRecorded(app, {"rename-player", {oldName, newName}}, CarryOutPlayerRename);
+    // Once the directory has moved, the window goes on with the new name; what failed after
+    // that was reported, and the next start finishes it.
+    if (!DirectoryExists(PlayerDir(app, newName)) || app.shuttingDown) return false;
     LoadPlayerCFG(app, newName);
     if (app.shuttingDown) return false;
     ShowInformation(app, "Renamed current Player-CFG to " + newName + ".");
-    UpdateModAssignments(app, true, newName);
-    return true;
+    RenameInModTree(app, oldName, newName);
+    return complete;
 }
 
 bool CopyCurrentPlayer(Korvex& app, const std::string& target) {
-    if (PlayerDirExists(app, target)) {
-        if (app.host.ShowMessage(Icon::Question, "Player-CFG already exists. Overwrite?", Buttons::YesNo) !=
-            Button::Yes)
-            return false;
-    } else {
-        const int result = CreatePlayerDir(app, target);
-        if (result != kAlreadyExists && !ReportCreateFailure(app, result, target)) return false;
-    }
-    const std::string source = app.currentPlayerName;
-    SetCurrentPlayer(app, target);
-    SavePlayerCFG(app);
-    SetCurrentPlayer(app, source);
+    const bool replacing = PlayerDirExists(app, target);
+    if (replacing &&
+        app.host.ShowMessage(Icon::Question, "Player-CFG already exists. Overwrite?", Buttons::YesNo) != Button::Yes)
+        return false;
+    if (!ReportCreateFailure(app, CreateBuildingPlayerDir(app, target, replacing), target)) return false;
+    const bool built = SavePlayerCfgInto(app, BuildingPlayerDir(app, target));
     if (app.shuttingDown) return false;
-    CopyMacroOutputs(app, source, target);
+    if (!built || !CopyMacroOutputs(app, app.currentPlayerName, BuildingPlayerDir(app, target)) ||
+        !MovePlayerDirIntoPlace(app, target)) {
+        RemoveDirectoryTree(app, BuildingPlayerDir(app, target));
+        return false;
+    }
     ShowInformation(app, "Current Player-CFG copied to " + target + ".");
     return true;
 }

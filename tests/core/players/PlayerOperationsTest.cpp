@@ -4,6 +4,7 @@
 
 #include "PlayerTestData.h"
 #include "app/Korvex.h"
+#include "app/Recovery.h"
 #include "macros/MacroCatalogue.h"
 #include "compiler/ConfigCompiler.h"
 #include "players/PlayerCfgFiles.h"
@@ -190,7 +191,8 @@ TEST_F(Operations, RenameKeepsEveryModAssignmentInStep) {
     EXPECT_EQ(dir.Read("mods/ctf"),
               JoinLines({"Capture The Flag (CTF)", "2", "Ace", "Other", "TRUE", "FALSE", "", "", "0", "1", "bind x y"}));
     EXPECT_EQ(dir.Read("mods/arena"), JoinLines({"Arena (beta) (arena)", "1", "Ace", "FALSE", "TRUE", "", "", "2"}));
-    EXPECT_FALSE(dir.Exists("mods/ctf.TMP"));
+    EXPECT_FALSE(dir.Exists("mods/ctf.korvex-new"));
+    EXPECT_FALSE(dir.Exists("pending.dat"));
     ASSERT_EQ(app.modTree.mods.size(), 2u);
     EXPECT_EQ(app.modTree.mods[0].text, "Arena (beta) (arena)");
     EXPECT_EQ(app.modTree.mods[0].players, Names{"Ace"});
@@ -200,13 +202,47 @@ TEST_F(Operations, RenameKeepsEveryModAssignmentInStep) {
     BitBtn8Click(app);
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't rename player. (to a/b)");
 
-    // A MOD file that cannot be rewritten keeps its content and says so.
-    std::filesystem::create_directories(dir.Path("mods/arena.TMP"));
+    // A MOD file that cannot be rewritten keeps its content and says so; the next start
+    // finishes the rename, and a start after that has nothing left to do.
+    std::filesystem::create_directories(dir.Path("mods/arena.korvex-new/blocked"));
     AnswerName("Bo");
     BitBtn8Click(app);
-    EXPECT_EQ(host.BoxTexts()[host.BoxTexts().size() - 2], "Renamed current Player-CFG to Bo.");
-    EXPECT_EQ(host.BoxTexts().back(), "Couldn't create file. (" + dir.Path("mods/arena.TMP") + ")");
+    EXPECT_EQ(host.BoxTexts()[host.BoxTexts().size() - 2], "Couldn't create file. (" + dir.Path("mods/arena.TMP") + ")");
+    EXPECT_EQ(host.BoxTexts().back(), "Renamed current Player-CFG to Bo.");
     EXPECT_EQ(dir.Read("mods/arena"), JoinLines({"Arena (beta) (arena)", "1", "Ace", "FALSE", "TRUE", "", "", "2"}));
+    EXPECT_EQ(app.currentPlayerName, "Bo");
+
+    FinishInterruptedWork(app);
+    EXPECT_EQ(host.BoxTexts().back(),
+              "Korvex was stopped while renaming the Player-CFG Ace to Bo. That has now been finished.");
+    EXPECT_EQ(dir.Read("mods/arena"), JoinLines({"Arena (beta) (arena)", "1", "Bo", "FALSE", "TRUE", "", "", "2"}));
+    EXPECT_FALSE(dir.Exists("mods/arena.korvex-new"));
+    const auto boxes = host.boxes.size();
+    const auto finished = dir.Snapshot();
+    FinishInterruptedWork(app);
+    EXPECT_EQ(host.boxes.size(), boxes);
+    EXPECT_EQ(dir.Snapshot(), finished);
+}
+
+// What a kill leaves in the middle of an operation: its record, and entries being built,
+// thrown away or set aside. The next start finishes the operation and clears the rest.
+TEST_F(Operations, TheNextStartFinishesAnInterruptedDeletionAndClearsWorkInProgress) {
+    WritePlayer(dir, "Spare");
+    WriteMod("ctf", {"Capture The Flag (CTF)", "2", "Player", "Spare", "TRUE", "FALSE", "", "", "0"});
+    dir.WriteLines("pending.dat", {"delete-player", "Spare"});
+    WritePlayer(dir, "Half.korvex-new");
+    WritePlayer(dir, "Moved.korvex-aside");
+    WritePlayer(dir, "Player.korvex-aside");
+    dir.Write("mods/arena.korvex-new", "Arena");
+    dir.Write("players/Player/options.dat.korvex-new", "");
+
+    FinishInterruptedWork(app);
+    EXPECT_EQ(host.BoxTexts(), Names{"Korvex was stopped while deleting the Player-CFG Spare. That has now been finished."});
+    EXPECT_EQ(FillPlayerList(app), (Names{"Moved", "Player"}));
+    EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "1", "Player", "TRUE", "FALSE", "", "", "0"}));
+    for (const char* gone : {"pending.dat", "players/Spare.korvex-old", "players/Half.korvex-new", "players/Player.korvex-aside",
+                             "mods/arena.korvex-new", "players/Player/options.dat.korvex-new"})
+        EXPECT_FALSE(dir.Exists(gone)) << gone;
 }
 
 }  // namespace
