@@ -38,14 +38,28 @@ fresh_tree() {
   cp -a "$work/prepared" "$tree"
 }
 
+# A macro's output file that bindings.dat does not name is no part of its Player-CFG: Korvex
+# never reads it, and the Player-CFG's next save removes it. (A macro is included by writing
+# its output file first and bindings.dat last.)
+unnamed_outputs() {
+  local out
+  for out in korvex/players/*/*.out; do
+    [ -f "$out" ] || continue
+    tr -d '\r' < "$(dirname "$out")/bindings.dat" 2>/dev/null | grep -qixF -- "$(basename "$out" .out)" || echo "$out"
+  done
+}
+
 # One line per item, its name, a tab and all that lies below it (names, kinds, modes, links and
 # digests of the bytes). An item is a Player-CFG, a MOD entry, a detection file, a macro, a game
 # directory's entry, an entry of the per-user directory, an exchange file, or any other file.
 snapshot() {
+  (cd "$tree" && unnamed_outputs > "$work/unnamed")
   (cd "$tree" && {
     find korvex quake2 home exchange -mindepth 1 -printf 'E\t%p\t%y%m%l\n'
     find korvex quake2 home exchange -type f -exec sha256sum {} + | sed -E 's/^([0-9a-f]{16})[0-9a-f]*  (.*)$/H\t\2\t\1/'
   }) | awk -F'\t' '
+    FILENAME != "-" { unnamed[$0]; next }
+    $2 in unnamed { next }
     $2 ~ /^(korvex\/temp|quake2\/quake2-stub\.log|quake2\/korvex)(\/|$)/ || $2 ~ /^exchange\/.*\.korvex-new$/ { next }
     {
       n = split($2, part, "/")
@@ -53,7 +67,7 @@ snapshot() {
       item = part[1]; for (i = 2; i <= depth && i <= n; i++) item = item "/" part[i]
       value[item] = value[item] " " $2 ":" $3
     }
-    END { for (item in value) print item "\t" value[item] }' | LC_ALL=C sort
+    END { for (item in value) print item "\t" value[item] }' "$work/unnamed" - | LC_ALL=C sort
 }
 
 # Korvex's temporary files, which no state of its own directories may keep. One beside a file

@@ -40,9 +40,13 @@ prepare_install-update() {
 }
 operation_install-update() { OPERATION_ARGS=(install "$tree/exchange/ctf.zip"); }
 
+# The scan finds Arena in another directory, renames Capture The Flag in its read-only entry,
+# drops the entry of a directory that holds no MOD any more, and keeps the server-side-only one.
 prepare_scan-mods() {
-  prepare_common && korvex mod-options ctf --map q2ctf1 --config-line "set timelimit 20" &&
-    korvex add-mod "Server Only" SERVERONLY && rm -r "$tree/quake2/arena"
+  prepare_common && korvex add-mod "Server Only" SERVERONLY && korvex add-mod Junk JUNK &&
+    mkdir "$tree/quake2/junk" && echo notes > "$tree/quake2/junk/readme.txt" &&
+    mv "$tree/quake2/arena" "$tree/quake2/arena2" &&
+    sed -i '1s/.*/Old Flag (CTF)\r/' "$tree/korvex/mods/ctf" && chmod 444 "$tree/korvex/mods/ctf"
 }
 operation_scan-mods() { OPERATION_ARGS=(scan-mods); }
 

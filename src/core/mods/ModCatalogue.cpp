@@ -22,8 +22,9 @@ ModEntry NewEntry(const std::string& name, const std::string& directory) {
 }
 
 // path: the existing entry file, or where a new one goes.
-bool WriteEntry(Korvex& app, const ModEntry& entry, const std::string& directory, const std::string& path) {
-    if (WriteModEntry(path, entry)) return true;
+bool WriteEntry(Korvex& app, const ModEntry& entry, const std::string& directory, const std::string& path,
+                AtomicFile::ExistingTarget existing = AtomicFile::ExistingTarget::Keep) {
+    if (WriteModEntry(path, entry, existing)) return true;
     ShowError(app, Err::CouldntCreateFile, JoinPath(app.dirs.mods, directory));
     return false;
 }
@@ -128,8 +129,8 @@ bool CatalogueRewrite::Add(const std::string& name, const std::string& directory
     ModEntry entry = PreviousEntry(fileName);
     entry.treeText = ModTreeText(name, directory);
     if (!KeepPrevious(fileName, ModEntryLines(entry))) {
-        DeleteBlockingPrevious(fileName);
-        if (!WriteEntry(app_, entry, directory, JoinPath(app_.dirs.mods, fileName))) {
+        // A read-only entry file or a link becomes a plain file the player may change.
+        if (!WriteEntry(app_, entry, directory, JoinPath(app_.dirs.mods, fileName), AtomicFile::ExistingTarget::ReplacePlain)) {
             // What the entry held before stays, on disk and in the tree.
             const auto [first, last] = previous_.equal_range(fileName);
             for (auto file = first; file != last; ++file) KeepInTree(file->second);
@@ -177,13 +178,6 @@ ModEntry CatalogueRewrite::PreviousEntry(const std::string& fileName) const {
 bool CatalogueRewrite::KeepPrevious(const std::string& fileName, const std::vector<std::string>& lines) const {
     const DirEntry* file = LowerCaseFile(fileName);
     return file && !IsBlocking(*file) && FileHoldsLines(JoinPath(app_.dirs.mods, file->name), lines);
-}
-
-// A read-only entry file would keep the new one out and a link would lead it elsewhere: they go
-// first, so that the entry is written anew as a plain file the player may change.
-void CatalogueRewrite::DeleteBlockingPrevious(const std::string& fileName) {
-    const DirEntry* file = LowerCaseFile(fileName);
-    if (file && IsBlocking(*file)) DeleteEntryFile(app_, file->name);
 }
 
 // Once the entry file of the lower-case name holds the entry, the other spellings go.

@@ -44,7 +44,6 @@ private:
     const DirEntry* LowerCaseFile(const std::string& fileName) const;
     ModEntry PreviousEntry(const std::string& fileName) const;
     bool KeepPrevious(const std::string& fileName, const std::vector<std::string>& lines) const;
-    void DeleteBlockingPrevious(const std::string& fileName);
     void DeletePrevious(const std::string& fileName);
     void KeepInTree(const DirEntry& file);
 

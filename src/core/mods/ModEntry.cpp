@@ -32,8 +32,8 @@ std::vector<std::string> ModEntryLines(const ModEntry& entry) {
     return lines;
 }
 
-bool WriteModEntry(const std::string& path, const ModEntry& entry) {
-    AtomicTextWriter writer(path);
+bool WriteModEntry(const std::string& path, const ModEntry& entry, AtomicFile::ExistingTarget existing) {
+    AtomicTextWriter writer(path, existing);
     for (const std::string& line : ModEntryLines(entry)) writer.WriteLine(line);
     return writer.Commit();
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/AtomicFile.h"
+
 namespace korvex {
 
 inline constexpr bool kDefaultDisableDemo = true;
@@ -30,6 +32,7 @@ bool ReadModEntry(const std::string& path, ModEntry& entry, bool& atEnd);
 // are config lines.
 std::vector<std::string> ModEntryLines(const ModEntry& entry);
 // Replaces the file atomically (platform/AtomicFile.h).
-bool WriteModEntry(const std::string& path, const ModEntry& entry);
+bool WriteModEntry(const std::string& path, const ModEntry& entry,
+                   AtomicFile::ExistingTarget existing = AtomicFile::ExistingTarget::Keep);
 
 }  // namespace korvex

@@ -34,13 +34,16 @@ bool SyncDirectory(const std::string& nativeDirectory) {
 
 }  // namespace
 
-AtomicFile::AtomicFile(const std::string& path, ReadOnlyTarget readOnly)
-    : target_(LinkTarget(NativePath(ResolveCase(path)))), temporary_(BuildingName(target_)) {
+AtomicFile::AtomicFile(const std::string& path, ExistingTarget existing)
+    : target_(existing == ExistingTarget::ReplacePlain ? NativePath(ResolveCase(path))
+                                                       : LinkTarget(NativePath(ResolveCase(path)))),
+      temporary_(BuildingName(target_)) {
     struct stat info {};
-    if (::stat(target_.c_str(), &info) == 0) {
+    const bool plain = existing == ExistingTarget::ReplacePlain;
+    if ((plain ? ::lstat(target_.c_str(), &info) : ::stat(target_.c_str(), &info)) == 0) {
         // A rename would replace even a read-only file; such a file is kept, as the system keeps it.
-        if (S_ISDIR(info.st_mode) || (readOnly == ReadOnlyTarget::Keep && (info.st_mode & S_IWUSR) == 0)) return;
-        mode_ = info.st_mode & 07777;
+        if (S_ISDIR(info.st_mode) || (existing == ExistingTarget::Keep && (info.st_mode & S_IWUSR) == 0)) return;
+        if (!plain) mode_ = info.st_mode & 07777;
     }
     fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
 }

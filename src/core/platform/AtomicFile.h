@@ -12,12 +12,15 @@ namespace korvex {
 
 class AtomicFile {
 public:
-    enum class ReadOnlyTarget { Keep, Replace };
+    // What becomes of a target that is read-only or a symbolic link.
+    enum class ExistingTarget {
+        Keep,             // a read-only file is kept (nothing opens); a link is written through
+        ReplaceReadOnly,  // a read-only file is replaced, keeping its mode; a link is written through
+        ReplacePlain,     // a read-only file or a link is replaced by a plain file
+    };
 
-    // A target that is a symbolic link is written through the link, which stays. A read-only
-    // target is kept (nothing opens) unless Replace is asked for.
     // The temporary file carries the name of work in progress (platform/WorkInProgress.h).
-    explicit AtomicFile(const std::string& path, ReadOnlyTarget readOnly = ReadOnlyTarget::Keep);
+    explicit AtomicFile(const std::string& path, ExistingTarget existing = ExistingTarget::Keep);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;

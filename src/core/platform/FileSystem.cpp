@@ -181,7 +181,7 @@ bool CopyFileOver(const std::string& source, const std::string& target) {
     const auto mode = ModeOf(source);
     if (!mode || !S_ISREG(*mode)) return false;
     std::ifstream in(NativePath(ResolveCase(source)), std::ios::binary);
-    AtomicFile out(target, AtomicFile::ReadOnlyTarget::Replace);
+    AtomicFile out(target, AtomicFile::ExistingTarget::ReplaceReadOnly);
     if (!in || !out.IsOpen()) return false;
     out.SetMode(*mode & 07777);
     char buffer[65536];

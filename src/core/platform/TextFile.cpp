@@ -57,7 +57,8 @@ std::string ReadFirstLine(const std::string& path) {
     return reader.Open(path) ? reader.ReadLine() : std::string();
 }
 
-AtomicTextWriter::AtomicTextWriter(const std::string& path) : file_(path) {}
+AtomicTextWriter::AtomicTextWriter(const std::string& path, AtomicFile::ExistingTarget existing)
+    : file_(path, existing) {}
 
 void AtomicTextWriter::WriteLine(const std::string& line) {
     file_.Write(line);

@@ -37,7 +37,8 @@ std::string ReadFirstLine(const std::string& path);
 // read-only target is not replaced.
 class AtomicTextWriter {
 public:
-    explicit AtomicTextWriter(const std::string& path);
+    explicit AtomicTextWriter(const std::string& path,
+                              AtomicFile::ExistingTarget existing = AtomicFile::ExistingTarget::Keep);
 
     bool IsOpen() const { return file_.IsOpen(); }
     void WriteLine(const std::string& line);
