@@ -81,12 +81,12 @@ std::string DefaultUserDataDir() {
     return JoinPath(data && *data ? std::string(data) : JoinPath(home, ".local/share"), "YamagiQ2");
 }
 
-std::string QuakeExecutable(const std::string& quakeDir) {
+void SetQuakeProgram(TExecFile& game, const std::string& quakeDir) {
     const std::string native = JoinPath(quakeDir, "quake2");
-    if (IsNativeExecutable(native)) return QuoteForCommandLine(native);
     const std::string windows = ResolveCase(JoinPath(quakeDir, "QUAKE2.EXE"));
-    if (IsWindowsProgram(windows)) return "wine " + QuoteForCommandLine(windows);
-    return QuoteForCommandLine(windows);
+    const bool isNative = IsNativeExecutable(native);
+    game.CommandLine = isNative ? native : windows;
+    game.Interpreter = !isNative && IsWindowsProgram(windows) ? "wine" : "";
 }
 
 std::string GameDirectorySpelling(const std::string& quakeDir, const std::string& directory) {
@@ -94,14 +94,14 @@ std::string GameDirectorySpelling(const std::string& quakeDir, const std::string
     return DirectoryExists(resolved) ? FileName(resolved) : directory;
 }
 
-std::string QuakeCommandLine(const std::string& executable, const std::string& gameDirectory, const ModEntry& entry) {
-    std::string line = executable + " +set game " + gameDirectory + " +set gamedir " + gameDirectory;
+std::string QuakeParameters(const std::string& gameDirectory, const ModEntry& entry) {
+    std::string line = "+set game " + gameDirectory + " +set gamedir " + gameDirectory;
     line += entry.deathmatch ? " +set deathmatch 1" : " +set deathmatch 0";
     const auto mapStart = entry.mapName.find_first_not_of(" \t");
     if (mapStart != std::string::npos) line += " +map " + entry.mapName.substr(mapStart);
     line += " " + entry.commandLineParameters;
     line += MenuOption(entry.menuOnStartup);
-    if (line.size() > kMaxCommandLine) line.resize(kMaxCommandLine);
+    if (line.size() > kMaxParameters) line.resize(kMaxParameters);
     return line;
 }
 
