@@ -94,7 +94,8 @@ int RunLaunch(CliContext& context) {
     }
     if (args.dryRun) return Preview(context, modText, args.player);
 
-    if (args.quitAfter) app.options.quitAfterLaunching = true;
+    // The stored "Quit Korvex after launching" is the window's: the command line waits unless told.
+    app.options.quitAfterLaunching = args.quitAfter;
     const bool ownMarker = !OtherInstanceRunning(app) && WriteInstanceMarker(app);
     const bool started = LaunchPlayer(app, modText, args.player);
     if (ownMarker) RemoveFile(InstanceMarkerPath(app));

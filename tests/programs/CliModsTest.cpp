@@ -84,6 +84,15 @@ TEST_F(CliMods, ADryRunShowsTheLaunchAndWritesNothingInTheGameTree) {
     for (const auto& [path, content] : dir.Snapshot())
         EXPECT_TRUE(path.rfind(dir.quakeDir(), 0) != 0 || before.count(path) == 1) << path;
     EXPECT_FALSE(fs::exists(dir.root() + "/home/.yq2"));
+    EXPECT_FALSE(dir.Exists("temp"));
+
+    // What an installation left in temp/ stays as it was, and nothing joins it.
+    dir.Write("temp/preview/left.txt", "left");
+    EXPECT_EQ(Run("launch CTF Player --dry-run").exitStatus, 0);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::recursive_directory_iterator(dir.Path("temp")))
+        left.push_back(entry.path().lexically_relative(dir.Path("temp")).string());
+    EXPECT_EQ(left, (std::vector<std::string>{"preview", "preview/left.txt"}));
 }
 
 // With the warnings off, nothing asks about the key two categories share: the launch names
@@ -111,6 +120,31 @@ TEST_F(CliMods, ADryRunNamesTheKeysSharedAcrossCategoriesAndStillLaunches) {
     EXPECT_EQ(shared.output.substr(0, shared.output.find(".EXE")),
               "1 key is shared by macros of different categories: F1\n" + Quake("QUAKE2"));
     EXPECT_NE(shared.output.find(commandLine + "== " + Quake("ctf/autoexec.cfg") + "\n"), std::string::npos);
+}
+
+// From a relative program directory, with the window's "Quit Korvex after launching" stored:
+// the command line waits for the game and puts every file back, unless told to quit.
+TEST_F(CliMods, ALaunchWaitsForTheGameAndPutsEveryFileBackFromARelativeProgramDirectory) {
+    dir.WriteLines("korvexoptions.dat", {"TRUE", "TRUE", "TRUE", "TRUE"});
+    dir.WriteLines("mods/ctf", {"Capture The Flag (CTF)", "1", "Player", "FALSE", "TRUE", "", "", "0"});
+    WriteWholeFile(Quake("ctf/config.cfg"), "mine\r\n");
+    const auto launch = [&](const std::string& option) {
+        return RunProgram("HOME='" + dir.root() + "/home' " + KORVEX_CLI + " --program-dir korvex launch ctf Player" + option,
+                          dir.root());
+    };
+    const ProgramRun run = launch("");
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_EQ(run.output, Quake("QUAKE2.EXE") + " +set game ctf +set gamedir ctf +set deathmatch 1 \n");
+    EXPECT_NE(ReadWholeFile(Quake("quake2-stub.log")).find("cwd: " + dir.quakeDir() + "\n"), std::string::npos);
+    EXPECT_EQ(ReadWholeFile(Quake("ctf/config.cfg")), "mine\r\n");
+    EXPECT_FALSE(fs::exists(Quake("ctf/autoexec.cfg")));
+    EXPECT_FALSE(dir.Exists("backup"));
+    EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
+
+    EXPECT_EQ(launch(" --quit-after").exitStatus, 0);
+    EXPECT_FALSE(fs::exists(Quake("ctf/config.cfg")));
+    EXPECT_TRUE(dir.Exists("backup/backup.dat"));
+    EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
 }
 
 // A marker whose process has ended, as a killed launch leaves it, refuses no writing

@@ -141,6 +141,8 @@ std::vector<std::string> AutoexecFiles(const std::string& modDirPath) {
     return files;
 }
 
+std::string AdditionalCommandsFile(const Korvex& app) { return JoinPath(app.dirs.temp, "addcomm.tmp"); }
+
 bool BuildAutoexec(Korvex& app, const std::string& modDirectory, std::vector<std::string>& lines) {
     const std::string entryPath = JoinPath(app.dirs.mods, modDirectory);
     ModEntry entry;
@@ -152,7 +154,7 @@ bool BuildAutoexec(Korvex& app, const std::string& modDirectory, std::vector<std
         return false;
     }
     std::vector<std::string> additional;
-    if (!ReadAllLines(JoinPath(app.dirs.temp, "addcomm.tmp"), additional)) return false;
+    if (!ReadAllLines(AdditionalCommandsFile(app), additional)) return false;
     lines = AutoexecLines(haveEntry ? &entry : nullptr, additional);
     return true;
 }

@@ -49,6 +49,8 @@ std::vector<std::string> LaunchConfigFiles(const Korvex& app, const std::string&
 std::vector<std::string> AutoexecFiles(const std::string& modDirPath);
 std::string AutoexecPath(const std::string& modDirPath);
 
+// addcomm.tmp in the temp directory: the compile's additional commands for autoexec.cfg.
+std::string AdditionalCommandsFile(const Korvex& app);
 // The autoexec.cfg lines for the MOD of modDirectory; false when addcomm.tmp is missing or
 // the entry file is malformed (the latter ends the program).
 bool BuildAutoexec(Korvex& app, const std::string& modDirectory, std::vector<std::string>& lines);

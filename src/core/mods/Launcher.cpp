@@ -56,6 +56,35 @@ bool AcceptLaunchDirectory(Korvex& app, const std::string& directory) {
     return false;
 }
 
+// The preview compiles into a directory of its own below temp/, so that nothing an
+// installation left there is touched; at its end temp/ holds what it held before.
+class PreviewScratch {
+public:
+    explicit PreviewScratch(Korvex& app)
+        : app_(app), hadTemp_(DirectoryExists(app.dirs.temp)), hadAdditional_(FileExists(AdditionalCommandsFile(app))) {
+        if (!hadTemp_) MakeDirectory(app.dirs.temp);
+        for (int n = 0; directory_.empty() && n < 100; ++n) {
+            const std::string path = JoinPath(app.dirs.temp, "preview" + (n ? std::to_string(n) : std::string()));
+            if (!PathExists(path) && MakeDirectory(path)) directory_ = path;
+        }
+    }
+    ~PreviewScratch() {
+        if (!directory_.empty()) RemoveDirectoryTree(app_, directory_);
+        if (!hadAdditional_) RemoveFile(AdditionalCommandsFile(app_));
+        if (!hadTemp_) RemoveEmptyDirectory(app_.dirs.temp);
+    }
+    PreviewScratch(const PreviewScratch&) = delete;
+    PreviewScratch& operator=(const PreviewScratch&) = delete;
+
+    const std::string& directory() const { return directory_; }
+
+private:
+    Korvex& app_;
+    const bool hadTemp_;
+    const bool hadAdditional_;
+    std::string directory_;
+};
+
 void TellSharedKeys(Korvex& app, const std::string& sharedKeys) {
     if (!sharedKeys.empty()) app.host.ShowLaunchNotice(sharedKeys);
 }
@@ -138,11 +167,13 @@ bool PreviewLaunch(Korvex& app, const std::string& modText, const std::string& p
                    std::vector<std::string>& autoexec) {
     const std::string directory = ModDirOfNodeText(modText);
     if (!AcceptLaunchDirectory(app, directory)) return false;
-    const std::string previewDir = JoinPath(app.dirs.temp, "preview");
-    if (!DirectoryExists(app.dirs.temp)) MakeDirectory(app.dirs.temp);
-    if (!DirectoryExists(previewDir)) MakeDirectory(previewDir);
+    const PreviewScratch scratch(app);
+    if (scratch.directory().empty()) {
+        ShowError(app, Err::CouldntCreateDirectory, JoinPath(app.dirs.temp, "preview"));
+        return false;
+    }
     std::string sharedKeys;
-    if (!CompileInto(app, player, previewDir, sharedKeys)) return false;
+    if (!CompileInto(app, player, scratch.directory(), sharedKeys)) return false;
     TellSharedKeys(app, sharedKeys);
     TExecFile game;
     if (!BuildAutoexec(app, directory, autoexec) || !SetUpGameStart(app, directory, game)) return false;
