@@ -44,6 +44,11 @@ std::vector<std::string> SpellingsOf(const std::string& directory, const std::st
     return paths;
 }
 
+// True when no entry has path's own name but one in another letter case does.
+bool FindsAnotherSpelling(const std::string& path) {
+    return FileExists(path) && FileName(ResolveCase(path)) != FileName(path);
+}
+
 void Append(std::vector<std::string>& to, const std::vector<std::string>& more) { to.insert(to.end(), more.begin(), more.end()); }
 
 bool ConfirmDeletion(Korvex& app, const std::string& text) {
@@ -167,8 +172,11 @@ bool PrepareLaunchFiles(Korvex& app, const std::string& modDirPath, const std::s
         RemoveGameFile(app, file);
     }
     // An AUTOEXEC.CFG in another spelling would never run in a native engine; it is put
-    // away like the config files and comes back with them.
+    // away like the config files and comes back with them. Where it could not be removed,
+    // the lower-case name finds it again: it is backed up under its own name already and
+    // must not come back under the other one.
     for (const std::string& file : AutoexecFiles(modDirPath)) {
+        if (FindsAnotherSpelling(file)) continue;
         if (!BackUpOrConfirm(app, file,
                              " was not created by Korvex and could not be backuped. If you choose OK this file will "
                              "be deleted."))

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
+#include "app/CfgBackup.h"
 #include "app/Korvex.h"
 #include "app/StartUp.h"
 #include "mods/LaunchFiles.h"
@@ -149,6 +151,22 @@ TEST_F(Launch, ACancelledBackupQuestionStopsTheLaunchAndRestores) {
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't create file. (" + Quake("ctf/autoexec.cfg") + ")");
     EXPECT_EQ(ReadWholeFile(Quake("config.cfg")), "top\r\n");
     EXPECT_FALSE(fs::exists(Quake("quake2-stub.log")));
+}
+
+// A player's AUTOEXEC.CFG that cannot be removed is kept back under its own name only, so
+// that nothing brings it back as the autoexec.cfg a native engine would run.
+TEST_F(Launch, AnAutoexecThatCannotBeRemovedIsBackedUpUnderItsOwnNameOnly) {
+    WriteWholeFile(Quake("ctf/AUTOEXEC.CFG"), "echo my own autoexec\r\n");
+    if (std::system(("chattr +i '" + Quake("ctf/AUTOEXEC.CFG") + "' 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "the file system cannot keep a file from being removed";
+    EXPECT_FALSE(LaunchPlayer(app, "Capture The Flag (CTF)", "Player"));
+    std::system(("chattr -i '" + Quake("ctf/AUTOEXEC.CFG") + "'").c_str());
+    EXPECT_EQ(host.BoxTexts(), (Lines{"Couldn't delete file. (" + Quake("ctf/AUTOEXEC.CFG") + ")",
+                                      "Couldn't create file. (" + Quake("ctf/autoexec.cfg") + ")"}));
+    EXPECT_EQ(dir.Read("backup/backup.dat"), JoinLines({Quake("ctf/AUTOEXEC.CFG")}));
+    EXPECT_TRUE(RestoreCfgBackup(app, false));
+    EXPECT_EQ(ReadWholeFile(Quake("ctf/AUTOEXEC.CFG")), "echo my own autoexec\r\n");
+    EXPECT_FALSE(fs::exists(Quake("ctf/autoexec.cfg")));
 }
 
 }  // namespace
