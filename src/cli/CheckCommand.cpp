@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "app/CfgBackup.h"
+#include "app/InstanceGuard.h"
 #include "app/Korvex.h"
 #include "app/ProgramOptions.h"
 #include "app/QuakeLocation.h"
@@ -28,7 +29,8 @@ int CountLines(const std::string& path) {
 int ExitStatus(const CliContext& context) { return context.host.ErrorReported() ? 1 : 0; }
 
 // The start-up checks without searching the disks. Only with --yes are pending backups put
-// back (answering No would delete them); otherwise nothing is written.
+// back (answering No would delete them) and a stale running-instance marker removed;
+// otherwise nothing is written.
 int RunCheck(CliContext& context) {
     Korvex& app = context.app;
     const ProgramDirs& dirs = app.dirs;
@@ -49,6 +51,8 @@ int RunCheck(CliContext& context) {
     if (context.host.AnswersYes()) {
         RestoreCfgBackup(app, true);
         FinishInterruptedWork(app);
+        // The marker of a Korvex that no longer runs goes with the files it left.
+        if (InstanceMarkerIsStale(app)) RemoveFile(InstanceMarkerPath(app));
     }
     PrintLine("pending-restore", std::to_string(CountLines(JoinPath(dirs.backup, "backup.dat"))));
     PrintLine("pending-delete", std::to_string(CountLines(JoinPath(dirs.backup, "delete.dat"))));

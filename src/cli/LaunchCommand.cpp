@@ -1,7 +1,6 @@
 // korvex-cli launch: the whole launch of the MOD-Launcher page, without a window.
 #include <iostream>
 
-#include "app/CfgBackup.h"
 #include "app/InstanceGuard.h"
 #include "app/Korvex.h"
 #include "app/ProgramOptions.h"
@@ -16,7 +15,6 @@
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
-#include "platform/TextFile.h"
 #include "players/PlayerDirs.h"
 
 namespace korvex {
@@ -74,7 +72,8 @@ int Preview(CliContext& context, const std::string& modText, const std::string& 
 }  // namespace
 
 // While the game runs, the running-instance marker keeps Korvex itself off the program
-// directory; a launch that is killed leaves it, and the backups, for the next start.
+// directory; a launch that is killed leaves it, and the backups, for the next start. Its
+// process id tells korvex-cli that it is stale.
 int RunLaunch(CliContext& context) {
     LaunchArguments args;
     if (!ParseLaunch(context.args, args)) {
@@ -95,11 +94,11 @@ int RunLaunch(CliContext& context) {
     }
     if (args.dryRun) return Preview(context, modText, args.player);
 
-    if (args.quitAfter) app.options.quitAfterLaunching = true;
-    const std::string marker = InstanceMarkerPath(app);
-    const bool ownMarker = !FileExists(marker) && WriteLinesAtomically(marker, {});
+    // The stored "Quit Korvex after launching" is the window's: the command line waits unless told.
+    app.options.quitAfterLaunching = args.quitAfter;
+    const bool ownMarker = !OtherInstanceRunning(app) && WriteInstanceMarker(app);
     const bool started = LaunchPlayer(app, modText, args.player);
-    if (ownMarker) RemoveFile(marker);
+    if (ownMarker) RemoveFile(InstanceMarkerPath(app));
     if (!started) return 1;
     std::cout << Cp1252ToUtf8(app.launch.commandLine) << '\n';
     return ExitStatus(context);

@@ -102,9 +102,8 @@ int main(int argc, char* argv[]) {
 
     korvex::CliHost host(answerYes);
     korvex::Korvex app(host);
-    const std::string programPath = korvex::Utf8ToCp1252(programDir);
-    app.executablePath = korvex::JoinPath(programPath, "korvex-cli");
-    korvex::SetProgramDirs(app, korvex::WithTrailingSeparator(programPath));
+    korvex::SetProgramDirs(app, korvex::Utf8ToCp1252(programDir));
+    app.executablePath = korvex::JoinPath(app.dirs.program, "korvex-cli");
     if (command->writes && korvex::OtherInstanceRunning(app)) {
         std::cerr << "Korvex is running on this program directory; close it first.\n";
         return 1;

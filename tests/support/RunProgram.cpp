@@ -1,6 +1,7 @@
 #include "support/RunProgram.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +22,13 @@ ProgramRun RunProgram(const std::string& command, const std::string& workingDir)
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return run;
+}
+
+pid_t EndedProcessId() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
 }
 
 }  // namespace korvex

@@ -1,4 +1,5 @@
-// "INKORVEX.INF" in the program directory says that Korvex is running.
+// "INKORVEX.INF" in the program directory says that Korvex is running. It holds the process id
+// of the Korvex that wrote it, so that a marker left by one that was killed blocks nothing.
 #pragma once
 
 #include <string>
@@ -10,6 +11,12 @@ struct Korvex;
 std::string InstanceMarkerPath(const Korvex& app);
 // Runs before any window exists. False when this instance must end at once.
 bool RunInstanceGuard(Korvex& app);
+// Writes the marker with this process's id.
+bool WriteInstanceMarker(const Korvex& app);
+// A marker that names a process which no longer runs.
+bool InstanceMarkerIsStale(const Korvex& app);
+// The marker exists and is not stale; a marker without a process id, as older copies write
+// it, counts as running.
 bool OtherInstanceRunning(const Korvex& app);
 
 }  // namespace korvex

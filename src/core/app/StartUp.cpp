@@ -1,5 +1,7 @@
 #include "app/StartUp.h"
 
+#include <filesystem>
+
 #include "app/CfgBackup.h"
 #include "app/DirectoryTools.h"
 #include "app/InstanceGuard.h"
@@ -23,18 +25,27 @@ namespace {
 
 std::string FirstRunMarker(const Korvex& app) { return JoinPath(app.dirs.program, "korvex.ini"); }
 
+// Korvex never changes its working directory, and the programs it starts work in others:
+// its own directories are absolute from the start, so that every path names one place.
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(NativePath(path), error).lexically_normal();
+    const auto spelled = error ? std::nullopt : CoreName(absolute.string());
+    return spelled ? *spelled : path;
+}
+
 }  // namespace
 
 void SetProgramDirs(Korvex& app, const std::string& programDir) {
     ProgramDirs& dirs = app.dirs;
-    dirs.program = programDir;
-    dirs.macros = JoinPath(programDir, "macros");
-    dirs.players = JoinPath(programDir, "players");
-    dirs.mods = JoinPath(programDir, "mods");
-    dirs.autoMod = JoinPath(programDir, "automod");
-    dirs.backup = JoinPath(programDir, "backup");
-    dirs.temp = JoinPath(programDir, "temp");
-    dirs.dirSort = JoinPath(programDir, "dirsort");
+    dirs.program = WithTrailingSeparator(AbsolutePath(programDir));
+    dirs.macros = JoinPath(dirs.program, "macros");
+    dirs.players = JoinPath(dirs.program, "players");
+    dirs.mods = JoinPath(dirs.program, "mods");
+    dirs.autoMod = JoinPath(dirs.program, "automod");
+    dirs.backup = JoinPath(dirs.program, "backup");
+    dirs.temp = JoinPath(dirs.program, "temp");
+    dirs.dirSort = JoinPath(dirs.program, "dirsort");
 }
 
 namespace {

@@ -7,7 +7,7 @@ namespace korvex {
 
 struct Korvex;
 
-// The directories below the program directory, which ends with the path separator.
+// The program directory, made absolute, and the directories below it.
 void SetProgramDirs(Korvex& app, const std::string& programDir);
 // Computes the program directories from the executable's path and reads the settings.
 void InitProgramPaths(Korvex& app);

@@ -45,11 +45,6 @@ std::string FindDocumentOpener() {
     return {};
 }
 
-std::vector<std::string> WithParameters(std::vector<std::string> words, const std::string& parameters) {
-    for (std::string& word : SplitCommandLine(parameters)) words.push_back(std::move(word));
-    return words;
-}
-
 }  // namespace
 
 std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
@@ -83,19 +78,32 @@ std::string QuoteForCommandLine(const std::string& path) {
 
 TExecFile::~TExecFile() { ReapEnded(); }
 
-std::string TExecFile::Command() const { return CommandLine + " " + Parameters; }
+std::string TExecFile::Command() const {
+    const std::string program = QuoteForCommandLine(CommandLine);
+    return (Interpreter.empty() ? program : Interpreter + " " + program) + " " + Parameters;
+}
+
+// The program stays one argument; only the parameter text is split. The started program
+// reads the file system's spelling of every argument.
+std::vector<std::string> TExecFile::Arguments() const {
+    std::vector<std::string> arguments;
+    if (Associate) {
+        // A document is opened, never run: a script named readme.txt stays a text.
+        const std::string opener = FindDocumentOpener();
+        if (opener.empty() || !FileExists(CommandLine)) return {};
+        arguments.push_back(opener);
+    } else if (!Interpreter.empty()) {
+        arguments.push_back(NativePath(Interpreter));
+    }
+    arguments.push_back(NativePath(CommandLine));
+    for (const std::string& word : SplitCommandLine(Parameters)) arguments.push_back(NativePath(word));
+    return arguments;
+}
 
 bool TExecFile::Execute(Host& host) {
     ReapEnded();
     ErrorCode = 0;
-    bool started = Start(SplitCommandLine(Command()));
-    if (!started && Associate) {
-        const std::string opener = FindDocumentOpener();
-        if (opener.empty() || !FileExists(CommandLine)) return Fail(ENOENT);
-        started = Start(WithParameters({opener, CommandLine}, Parameters));
-    }
-    if (!started) return Fail(ErrorCode);
-    ErrorCode = 0;
+    if (!Start(Arguments())) return Fail(ErrorCode);
     if (!Wait) {
         unwaited_.push_back(processId_);
         return true;
@@ -109,7 +117,8 @@ bool TExecFile::Execute(Host& host) {
     return true;
 }
 
-// The process gets a new process group, the standard descriptors and nothing else of Korvex's.
+// The process gets a new process group, the standard descriptors and nothing else of Korvex's,
+// and its working directory from the spawn: Korvex's own stays where it is.
 bool TExecFile::Start(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
         ErrorCode = ENOENT;
@@ -122,6 +131,8 @@ bool TExecFile::Start(const std::vector<std::string>& arguments) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+    const std::string directory = NativePath(Directory);
+    if (!Directory.empty()) posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t none;

@@ -28,9 +28,16 @@ public:
     TExecFile(const TExecFile&) = delete;
     TExecFile& operator=(const TExecFile&) = delete;
 
+    // Opens CommandLine as a document with the desktop's opener; the file itself never runs.
     bool Associate = false;
-    std::string CommandLine;  // at most 255 characters
-    std::string Parameters;   // at most 255 characters
+    // The program (or document): one argument, whatever its path holds.
+    std::string CommandLine;
+    // The text after the program, split into arguments as a shell splits words.
+    std::string Parameters;  // at most 255 characters
+    // A program that runs CommandLine, such as wine for a Windows program; empty to run it itself.
+    std::string Interpreter;
+    // The started program's working directory; empty for Korvex's own, which never changes.
+    std::string Directory;
     TPriorityClass Priority = TPriorityClass::pcNormal;
     bool Wait = false;
     TWaitStyle WaitStyle = TWaitStyle::wRegular;
@@ -43,7 +50,8 @@ public:
 
     // True when the process was started and, with Wait, has ended.
     bool Execute(Host& host);
-    // CommandLine + " " + Parameters: the blank stands also when Parameters is empty.
+    // The command as a person would type it: the interpreter, the program (quoted where it
+    // holds a blank), a blank and Parameters; the blank stands also when Parameters is empty.
     std::string Command() const;
     // The process started last; it leads a process group of its own.
     pid_t ProcessId() const { return processId_; }
@@ -53,6 +61,7 @@ public:
     bool ProcessGroupRunning();
 
 private:
+    std::vector<std::string> Arguments() const;
     bool Start(const std::vector<std::string>& arguments);
     void WaitForEnd(Host& host);
     bool Fail(int error);
@@ -63,10 +72,10 @@ private:
     std::vector<pid_t> unwaited_;  // started without Wait, collected once they end
 };
 
-// The words of a command line as a shell splits them: blanks separate words, double or
+// The words of a parameter text as a shell splits them: blanks separate words, double or
 // single quotes group words with blanks in them. No other shell syntax is interpreted.
 std::vector<std::string> SplitCommandLine(const std::string& commandLine);
-// A path as one word of a command line: quoted when it holds a blank.
+// A path as one word of a command line shown to a person: quoted when it holds a blank.
 std::string QuoteForCommandLine(const std::string& path);
 
 // The component as each of its three places sets it up.

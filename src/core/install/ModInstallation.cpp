@@ -144,9 +144,10 @@ void InstallNextFile(Korvex& app) {
     ContinueInstallQueue(app);
 }
 
-std::string SetupCommandLine(const std::string& file) {
-    const std::string quoted = QuoteForCommandLine(ResolveCase(file));
-    return IsWindowsProgram(file) && IsOnPath("wine") ? "wine " + quoted : quoted;
+void SetSetupProgram(TExecFile& exec, const std::string& file) {
+    exec.CommandLine = ResolveCase(file);
+    exec.Interpreter = IsWindowsProgram(file) && IsOnPath("wine") ? "wine" : "";
+    exec.Parameters.clear();
 }
 
 void RunSetupProgram(Korvex& app, const std::string& file) {
@@ -162,8 +163,7 @@ void RunSetupProgram(Korvex& app, const std::string& file) {
     install.setupOutcome = SetupOutcome::Declined;
     if (answer == Button::Ok) {
         TExecFile& exec = install.installShieldExecFile;
-        exec.CommandLine = SetupCommandLine(file);
-        exec.Parameters.clear();
+        SetSetupProgram(exec, file);
         exec.OnFail = [&app](TExecFile&) {
             app.install.setupOutcome = SetupOutcome::Failed;
             ShowError(app, Err::CouldntExecFile, "possibly no InstallShield");

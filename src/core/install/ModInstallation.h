@@ -7,6 +7,7 @@
 namespace korvex {
 
 struct Korvex;
+class TExecFile;
 
 // "Install new MOD".
 void InstallNewMODButtonClick(Korvex& app);
@@ -22,8 +23,8 @@ void InstallShieldTimerTimer(Korvex& app);
 void WakeUpClick(Korvex& app);
 void FinishSetupProgram(Korvex& app, bool search);
 
-// The command line that runs a setup program: a Windows program through wine when it is
-// installed, anything else as it is.
-std::string SetupCommandLine(const std::string& file);
+// The process component runs a setup program as one argument: a Windows program through
+// wine when it is installed, anything else as it is.
+void SetSetupProgram(TExecFile& exec, const std::string& file);
 
 }  // namespace korvex

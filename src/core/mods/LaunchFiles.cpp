@@ -44,6 +44,11 @@ std::vector<std::string> SpellingsOf(const std::string& directory, const std::st
     return paths;
 }
 
+// True when no entry has path's own name but one in another letter case does.
+bool FindsAnotherSpelling(const std::string& path) {
+    return FileExists(path) && FileName(ResolveCase(path)) != FileName(path);
+}
+
 void Append(std::vector<std::string>& to, const std::vector<std::string>& more) { to.insert(to.end(), more.begin(), more.end()); }
 
 bool ConfirmDeletion(Korvex& app, const std::string& text) {
@@ -81,12 +86,12 @@ std::string DefaultUserDataDir() {
     return JoinPath(data && *data ? std::string(data) : JoinPath(home, ".local/share"), "YamagiQ2");
 }
 
-std::string QuakeExecutable(const std::string& quakeDir) {
+void SetQuakeProgram(TExecFile& game, const std::string& quakeDir) {
     const std::string native = JoinPath(quakeDir, "quake2");
-    if (IsNativeExecutable(native)) return QuoteForCommandLine(native);
     const std::string windows = ResolveCase(JoinPath(quakeDir, "QUAKE2.EXE"));
-    if (IsWindowsProgram(windows)) return "wine " + QuoteForCommandLine(windows);
-    return QuoteForCommandLine(windows);
+    const bool isNative = IsNativeExecutable(native);
+    game.CommandLine = isNative ? native : windows;
+    game.Interpreter = !isNative && IsWindowsProgram(windows) ? "wine" : "";
 }
 
 std::string GameDirectorySpelling(const std::string& quakeDir, const std::string& directory) {
@@ -94,14 +99,14 @@ std::string GameDirectorySpelling(const std::string& quakeDir, const std::string
     return DirectoryExists(resolved) ? FileName(resolved) : directory;
 }
 
-std::string QuakeCommandLine(const std::string& executable, const std::string& gameDirectory, const ModEntry& entry) {
-    std::string line = executable + " +set game " + gameDirectory + " +set gamedir " + gameDirectory;
+std::string QuakeParameters(const std::string& gameDirectory, const ModEntry& entry) {
+    std::string line = "+set game " + gameDirectory + " +set gamedir " + gameDirectory;
     line += entry.deathmatch ? " +set deathmatch 1" : " +set deathmatch 0";
     const auto mapStart = entry.mapName.find_first_not_of(" \t");
     if (mapStart != std::string::npos) line += " +map " + entry.mapName.substr(mapStart);
     line += " " + entry.commandLineParameters;
     line += MenuOption(entry.menuOnStartup);
-    if (line.size() > kMaxCommandLine) line.resize(kMaxCommandLine);
+    if (line.size() > kMaxParameters) line.resize(kMaxParameters);
     return line;
 }
 
@@ -141,6 +146,8 @@ std::vector<std::string> AutoexecFiles(const std::string& modDirPath) {
     return files;
 }
 
+std::string AdditionalCommandsFile(const Korvex& app) { return JoinPath(app.dirs.temp, "addcomm.tmp"); }
+
 bool BuildAutoexec(Korvex& app, const std::string& modDirectory, std::vector<std::string>& lines) {
     const std::string entryPath = JoinPath(app.dirs.mods, modDirectory);
     ModEntry entry;
@@ -152,7 +159,7 @@ bool BuildAutoexec(Korvex& app, const std::string& modDirectory, std::vector<std
         return false;
     }
     std::vector<std::string> additional;
-    if (!ReadAllLines(JoinPath(app.dirs.temp, "addcomm.tmp"), additional)) return false;
+    if (!ReadAllLines(AdditionalCommandsFile(app), additional)) return false;
     lines = AutoexecLines(haveEntry ? &entry : nullptr, additional);
     return true;
 }
@@ -165,8 +172,11 @@ bool PrepareLaunchFiles(Korvex& app, const std::string& modDirPath, const std::s
         RemoveGameFile(app, file);
     }
     // An AUTOEXEC.CFG in another spelling would never run in a native engine; it is put
-    // away like the config files and comes back with them.
+    // away like the config files and comes back with them. Where it could not be removed,
+    // the lower-case name finds it again: it is backed up under its own name already and
+    // must not come back under the other one.
     for (const std::string& file : AutoexecFiles(modDirPath)) {
+        if (FindsAnotherSpelling(file)) continue;
         if (!BackUpOrConfirm(app, file,
                              " was not created by Korvex and could not be backuped. If you choose OK this file will "
                              "be deleted."))

@@ -12,7 +12,10 @@ namespace korvex {
 
 struct Korvex;
 
-inline constexpr std::size_t kMaxCommandLine = 255;
+class TExecFile;
+
+// The game reads at most this much text after its program.
+inline constexpr std::size_t kMaxParameters = 255;
 
 // The native engine's per-user directory: ~/.yq2 when it exists, otherwise
 // $XDG_DATA_HOME/YamagiQ2 or ~/.local/share/YamagiQ2. Its config.cfg and autoexec.cfg
@@ -21,15 +24,16 @@ std::string DefaultUserDataDir();
 // A file that starts like a Windows program; on POSIX such a program runs through wine.
 bool IsWindowsProgram(const std::string& path);
 
-// How the game starts: a native engine "quake2" in the Quake II directory is preferred;
-// otherwise QUAKE2.EXE, through wine when it is a Windows program. Quoted where it holds blanks.
-std::string QuakeExecutable(const std::string& quakeDir);
+// Which program starts the game: a native engine "quake2" in the Quake II directory is
+// preferred; otherwise QUAKE2.EXE, through wine when it is a Windows program.
+void SetQuakeProgram(TExecFile& game, const std::string& quakeDir);
 // The MOD directory as it is spelled on disk (the engine needs the exact spelling);
 // the given spelling when no such directory exists.
 std::string GameDirectorySpelling(const std::string& quakeDir, const std::string& directory);
 
-// executable + " +set game D +set gamedir D", deathmatch, map, " " + parameters, menu; cut at 255.
-std::string QuakeCommandLine(const std::string& executable, const std::string& gameDirectory, const ModEntry& entry);
+// The text after the program: "+set game D +set gamedir D", deathmatch, map, " " + the MOD's
+// parameters, menu; cut at kMaxParameters.
+std::string QuakeParameters(const std::string& gameDirectory, const ModEntry& entry);
 // The autoexec.cfg of a launch: the three header lines, the demo alias, the MOD's config
 // lines, then the additional commands of the compiled Player-CFG.
 std::vector<std::string> AutoexecLines(const ModEntry* entry, const std::vector<std::string>& additionalCommands);
@@ -45,6 +49,8 @@ std::vector<std::string> LaunchConfigFiles(const Korvex& app, const std::string&
 std::vector<std::string> AutoexecFiles(const std::string& modDirPath);
 std::string AutoexecPath(const std::string& modDirPath);
 
+// addcomm.tmp in the temp directory: the compile's additional commands for autoexec.cfg.
+std::string AdditionalCommandsFile(const Korvex& app);
 // The autoexec.cfg lines for the MOD of modDirectory; false when addcomm.tmp is missing or
 // the entry file is malformed (the latter ends the program).
 bool BuildAutoexec(Korvex& app, const std::string& modDirectory, std::vector<std::string>& lines);

@@ -1,7 +1,5 @@
 #include "mods/Launcher.h"
 
-#include <unistd.h>
-
 #include <cstring>
 
 #include "app/CfgBackup.h"
@@ -31,8 +29,9 @@ bool CompileInto(Korvex& app, const std::string& player, const std::string& dire
     return false;
 }
 
-// The MOD's entry and the command line it gives; false (reported) when it cannot be read.
-bool CommandLineOf(Korvex& app, const std::string& directory, std::string& commandLine) {
+// The game's program and the parameters the MOD's entry gives; false (reported) when the
+// entry cannot be read.
+bool SetUpGameStart(Korvex& app, const std::string& directory, TExecFile& game) {
     const std::string entryPath = JoinPath(app.dirs.mods, directory);
     ModEntry entry;
     bool atEnd = false;
@@ -44,7 +43,9 @@ bool CommandLineOf(Korvex& app, const std::string& directory, std::string& comma
         FatalError(app, Err::EndOfFileNotReached, entryPath);
         return false;
     }
-    commandLine = QuakeCommandLine(QuakeExecutable(app.quakeDir), GameDirectorySpelling(app.quakeDir, directory), entry);
+    SetQuakeProgram(game, app.quakeDir);
+    game.Parameters = QuakeParameters(GameDirectorySpelling(app.quakeDir, directory), entry);
+    game.Directory = app.quakeDir;
     return true;
 }
 
@@ -55,6 +56,35 @@ bool AcceptLaunchDirectory(Korvex& app, const std::string& directory) {
     return false;
 }
 
+// The preview compiles into a directory of its own below temp/, so that nothing an
+// installation left there is touched; at its end temp/ holds what it held before.
+class PreviewScratch {
+public:
+    explicit PreviewScratch(Korvex& app)
+        : app_(app), hadTemp_(DirectoryExists(app.dirs.temp)), hadAdditional_(FileExists(AdditionalCommandsFile(app))) {
+        if (!hadTemp_) MakeDirectory(app.dirs.temp);
+        for (int n = 0; directory_.empty() && n < 100; ++n) {
+            const std::string path = JoinPath(app.dirs.temp, "preview" + (n ? std::to_string(n) : std::string()));
+            if (!PathExists(path) && MakeDirectory(path)) directory_ = path;
+        }
+    }
+    ~PreviewScratch() {
+        if (!directory_.empty()) RemoveDirectoryTree(app_, directory_);
+        if (!hadAdditional_) RemoveFile(AdditionalCommandsFile(app_));
+        if (!hadTemp_) RemoveEmptyDirectory(app_.dirs.temp);
+    }
+    PreviewScratch(const PreviewScratch&) = delete;
+    PreviewScratch& operator=(const PreviewScratch&) = delete;
+
+    const std::string& directory() const { return directory_; }
+
+private:
+    Korvex& app_;
+    const bool hadTemp_;
+    const bool hadAdditional_;
+    std::string directory_;
+};
+
 void TellSharedKeys(Korvex& app, const std::string& sharedKeys) {
     if (!sharedKeys.empty()) app.host.ShowLaunchNotice(sharedKeys);
 }
@@ -64,9 +94,8 @@ bool RunGame(Korvex& app, TExecFile& game) {
     const bool started = game.Execute(app.host);
     if (game.Wait) app.host.CloseStatus(StatusWindow::GameRunning);
     if (started) return true;
-    const auto words = SplitCommandLine(game.CommandLine);
-    ShowError(app, Err::CouldntExecFile, (words.empty() ? std::string() : words.front()) + ": " +
-                                             std::strerror(game.ErrorCode));
+    const std::string& program = game.Interpreter.empty() ? game.CommandLine : game.Interpreter;
+    ShowError(app, Err::CouldntExecFile, program + ": " + std::strerror(game.ErrorCode));
     return false;
 }
 
@@ -111,17 +140,16 @@ bool LaunchPlayer(Korvex& app, const std::string& modText, const std::string& pl
 }
 
 bool StartQuake(Korvex& app, const std::string& modText) {
-    std::string commandLine;
-    if (!CommandLineOf(app, ModDirOfNodeText(modText), commandLine)) return false;
-    if (::chdir(app.quakeDir.c_str()) != 0) {
+    TExecFile& game = app.launch.quakeExecFile;
+    if (!SetUpGameStart(app, ModDirOfNodeText(modText), game)) return false;
+    // The game starts in the Quake II directory; Korvex's own working directory never changes.
+    if (!DirectoryExists(app.quakeDir)) {
         ShowError(app, Err::InvalidPath, app.quakeDir);
         RestoreCfgBackup(app, false);
         return false;
     }
-    TExecFile& game = app.launch.quakeExecFile;
     game.Wait = !app.options.quitAfterLaunching;
-    game.CommandLine = commandLine;
-    app.launch.commandLine = commandLine;
+    app.launch.commandLine = game.Command();
     // A game that never started leaves nothing to wait for: the files go back at once.
     if (!RunGame(app, game)) {
         RestoreCfgBackup(app, false);
@@ -139,13 +167,18 @@ bool PreviewLaunch(Korvex& app, const std::string& modText, const std::string& p
                    std::vector<std::string>& autoexec) {
     const std::string directory = ModDirOfNodeText(modText);
     if (!AcceptLaunchDirectory(app, directory)) return false;
-    const std::string previewDir = JoinPath(app.dirs.temp, "preview");
-    if (!DirectoryExists(app.dirs.temp)) MakeDirectory(app.dirs.temp);
-    if (!DirectoryExists(previewDir)) MakeDirectory(previewDir);
+    const PreviewScratch scratch(app);
+    if (scratch.directory().empty()) {
+        ShowError(app, Err::CouldntCreateDirectory, JoinPath(app.dirs.temp, "preview"));
+        return false;
+    }
     std::string sharedKeys;
-    if (!CompileInto(app, player, previewDir, sharedKeys)) return false;
+    if (!CompileInto(app, player, scratch.directory(), sharedKeys)) return false;
     TellSharedKeys(app, sharedKeys);
-    return BuildAutoexec(app, directory, autoexec) && CommandLineOf(app, directory, commandLine);
+    TExecFile game;
+    if (!BuildAutoexec(app, directory, autoexec) || !SetUpGameStart(app, directory, game)) return false;
+    commandLine = game.Command();
+    return true;
 }
 
 }  // namespace korvex

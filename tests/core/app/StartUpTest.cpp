@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "app/InstanceGuard.h"
 #include "app/Messages.h"
 #include "app/StartUp.h"
 #include "support/ProgramDirTest.h"
+#include "support/RunProgram.h"
 
 namespace korvex {
 namespace {
@@ -38,6 +41,29 @@ TEST_F(StartUpTest, ASecondInstanceCancelledTouchesNothingAndIgnoredStartsAndRem
     ExitProgram(ignored.app());
     EXPECT_FALSE(ignored.Exists("INKORVEX.INF"));
     EXPECT_EQ(ignored.host().boxes.size(), 1u);
+}
+
+// The marker names the running Korvex; one whose process has ended blocks nothing, one
+// without a process id (as older copies write it) still does. The window asks as it always did.
+TEST_F(StartUpTest, TheMarkerNamesTheRunningKorvexAndAStaleOneBlocksNothing) {
+    const std::string own = std::to_string(::getpid());
+    ASSERT_TRUE(RunInstanceGuard(app));
+    EXPECT_EQ(dir.Read("INKORVEX.INF"), own + "\r\n");
+    EXPECT_TRUE(OtherInstanceRunning(app));
+    EXPECT_FALSE(InstanceMarkerIsStale(app));
+
+    dir.Write("INKORVEX.INF", "");
+    EXPECT_TRUE(OtherInstanceRunning(app));
+    EXPECT_FALSE(InstanceMarkerIsStale(app));
+
+    dir.WriteLines("INKORVEX.INF", {std::to_string(EndedProcessId())});
+    EXPECT_FALSE(OtherInstanceRunning(app));
+    EXPECT_TRUE(InstanceMarkerIsStale(app));
+    host.Expect(Icon::Error, kSecondCopy, Button::Cancel);
+    EXPECT_FALSE(RunInstanceGuard(app));
+    host.Expect(Icon::Error, kSecondCopy, Button::Ignore);
+    EXPECT_TRUE(RunInstanceGuard(app));
+    EXPECT_EQ(dir.Read("INKORVEX.INF"), own + "\r\n");
 }
 
 TEST_F(StartUpTest, NormalRunShowsTheLoadingStepsInOrderAndSavesAtExit) {

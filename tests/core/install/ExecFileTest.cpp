@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
@@ -62,6 +63,35 @@ TEST(CommandLine, SplitsAsAShellWouldAndKeepsTheTrailingBlank) {
     TExecFile exec;
     exec.CommandLine = "prog";
     EXPECT_EQ(exec.Command(), "prog ");
+    exec.CommandLine = "/games/quake 2/QUAKE2.EXE";
+    exec.Interpreter = "wine";
+    exec.Parameters = "+set game ctf";
+    EXPECT_EQ(exec.Command(), "wine \"/games/quake 2/QUAKE2.EXE\" +set game ctf");
+}
+
+// Quotes and blanks in the program's path are no syntax, and the program works in the
+// directory it was given while Korvex stays in its own.
+TEST_F(ExecFile, TheProgramIsOneArgumentAndStartsInItsOwnDirectory) {
+    const std::string place = Path("it's \"q2\" dir");
+    const std::string script = place + "/run me";
+    WriteWholeFile(script, "#!/bin/sh\npwd > \"$0.log\"\nfor a in \"$@\"; do echo \"[$a]\" >> \"$0.log\"; done\n");
+    fs::permissions(script, fs::perms::owner_all);
+    const fs::path before = fs::current_path();
+    TExecFile exec;
+    exec.Wait = true;
+    exec.CommandLine = script;
+    exec.Parameters = "+set game 'a b' x";
+    exec.Directory = place;
+    ASSERT_TRUE(exec.Execute(host)) << std::strerror(exec.ErrorCode);
+    EXPECT_EQ(ReadWholeFile(script + ".log"), place + "\n[+set]\n[game]\n[a b]\n[x]\n");
+    EXPECT_EQ(fs::current_path(), before);
+
+    // Through an interpreter, as a Windows program runs through wine.
+    fs::permissions(script, fs::perms::owner_read | fs::perms::owner_write);
+    exec.Interpreter = "/bin/sh";
+    exec.Parameters.clear();
+    ASSERT_TRUE(exec.Execute(host));
+    EXPECT_EQ(ReadWholeFile(script + ".log"), place + "\n");
 }
 
 TEST_F(ExecFile, WaitsOrNotAndKeepsEventsFlowingWhileWaiting) {
@@ -105,9 +135,11 @@ TEST_F(ExecFile, AFailedStartCallsOnFailWithTheErrorAndAssociateUsesTheDocumentO
     EXPECT_EQ(exec.ErrorCode, ENOENT);
     EXPECT_EQ(failures, 1);
 
+    // A read-me that is a script is opened as a document, never run.
     const std::string savedPath = std::getenv("PATH");
-    WriteWholeFile(Path("readme.txt"), "read me\n");
-    WriteWholeFile(Path("bin/xdg-open"), "#!/bin/sh\necho \"$@\" > " + Path("opened") + "\n");
+    WriteWholeFile(Path("readme.txt"), "#!/bin/sh\ntouch " + Path("ran") + "\n");
+    fs::permissions(Path("readme.txt"), fs::perms::owner_all);
+    WriteWholeFile(Path("bin/xdg-open"), "#!/bin/sh\necho \"$@\" > " + Path("x") + " && mv " + Path("x") + " " + Path("opened") + "\n");
     fs::permissions(Path("bin/xdg-open"), fs::perms::owner_all);
     TExecFile viewer;
     SetUpViewReadmeExecFile(viewer);
@@ -115,12 +147,15 @@ TEST_F(ExecFile, AFailedStartCallsOnFailWithTheErrorAndAssociateUsesTheDocumentO
     ::setenv("PATH", (Path("bin") + ":/usr/bin:/bin").c_str(), 1);
     EXPECT_TRUE(viewer.Execute(host));
     EXPECT_TRUE(EventuallyExists(Path("opened")));
+    EXPECT_EQ(ReadWholeFile(Path("opened")), Path("readme.txt") + "\n");
+    EXPECT_FALSE(fs::exists(Path("ran")));
     EXPECT_EQ(viewer.ErrorCode, 0);
 
     // Without an opener, or without Associate, a document does not start.
     int viewerFailures = 0;
     viewer.OnFail = [&](TExecFile&) { ++viewerFailures; };
     viewer.Associate = false;
+    fs::permissions(Path("readme.txt"), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_FALSE(viewer.Execute(host));
     viewer.Associate = true;
     ::setenv("PATH", Path("no-opener").c_str(), 1);

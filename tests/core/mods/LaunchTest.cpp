@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
+#include "app/CfgBackup.h"
 #include "app/Korvex.h"
 #include "app/StartUp.h"
 #include "mods/LaunchFiles.h"
@@ -26,15 +28,13 @@ ModEntry Entry(bool deathmatch, const std::string& map, const std::string& param
 }
 
 TEST(LaunchCommandLine, FollowsTheMODsOptions) {
-    EXPECT_EQ(QuakeCommandLine("/q/QUAKE2.EXE", "CTF", Entry(true, "q2ctf1", "", 0)),
-              "/q/QUAKE2.EXE +set game CTF +set gamedir CTF +set deathmatch 1 +map q2ctf1 ");
-    EXPECT_EQ(QuakeCommandLine("q", "CTF", Entry(false, " \t ", "", 1)),
-              "q +set game CTF +set gamedir CTF +set deathmatch 0  +menu_main");
-    EXPECT_EQ(QuakeCommandLine("q", "CTF", Entry(false, "\t q2dm1  ", "+set cheats 1", 6)),
-              "q +set game CTF +set gamedir CTF +set deathmatch 0 +map q2dm1   +set cheats 1 +menu_startserver");
+    EXPECT_EQ(QuakeParameters("CTF", Entry(true, "q2ctf1", "", 0)), "+set game CTF +set gamedir CTF +set deathmatch 1 +map q2ctf1 ");
+    EXPECT_EQ(QuakeParameters("CTF", Entry(false, " \t ", "", 1)), "+set game CTF +set gamedir CTF +set deathmatch 0  +menu_main");
+    EXPECT_EQ(QuakeParameters("CTF", Entry(false, "\t q2dm1  ", "+set cheats 1", 6)),
+              "+set game CTF +set gamedir CTF +set deathmatch 0 +map q2dm1   +set cheats 1 +menu_startserver");
     for (long long menu : {7LL, -1LL})
-        EXPECT_EQ(QuakeCommandLine("q", "X", Entry(true, "", "", menu)), "q +set game X +set gamedir X +set deathmatch 1 ");
-    const std::string longLine = QuakeCommandLine("q", "X", Entry(true, "", std::string(300, 'p'), 0));
+        EXPECT_EQ(QuakeParameters("X", Entry(true, "", "", menu)), "+set game X +set gamedir X +set deathmatch 1 ");
+    const std::string longLine = QuakeParameters("X", Entry(true, "", std::string(300, 'p'), 0));
     EXPECT_EQ(longLine.size(), 255u);
 }
 
@@ -93,6 +93,23 @@ TEST_F(Launch, RunsTheCompiledPlayerCfgAndPutsEveryFileBack) {
     EXPECT_EQ(app.launch.commandLine.find(dir.quakeDir() + "/QUAKE2.EXE +set game ctf"), 0u);
 }
 
+// Quotes in the Quake II path are no syntax, a long path leaves the game every parameter,
+// and Korvex's own working directory stays where it was.
+TEST_F(Launch, AQuakeDirectoryWithQuotesAndALongPathGetsEveryParameter) {
+    const std::string quake = dir.root() + "/it's \"my\" " + std::string(200, 'q');
+    fs::copy(dir.quakeDir(), quake, fs::copy_options::recursive);
+    app.quakeDir = quake;
+    const fs::path before = fs::current_path();
+    ASSERT_TRUE(LaunchPlayer(app, "Capture The Flag (CTF)", "Player"));
+    EXPECT_EQ(host.BoxTexts(), Lines{});
+    const std::string log = ReadWholeFile(quake + "/quake2-stub.log");
+    EXPECT_NE(log.find("args: +set game ctf +set gamedir ctf +set deathmatch 1 +map q2ctf1\ncwd: " + quake + "\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(fs::current_path(), before);
+    EXPECT_FALSE(dir.Exists("backup"));
+}
+
 TEST_F(Launch, QuittingAfterLaunchingRestoresNothingAndCloses) {
     WriteWholeFile(Quake("ctf/config.cfg"), "mine\r\n");
     app.options.quitAfterLaunching = true;
@@ -115,10 +132,13 @@ TEST_F(Launch, AStartThatFailsIsReportedAndPutsTheFilesBackAtOnce) {
 
     // A Windows program starts through wine; without wine that is reported the same way.
     WriteWholeFile(Quake("QUAKE2.EXE"), "MZ\x90");
-    EXPECT_EQ(QuakeExecutable(dir.quakeDir()), "wine " + Quake("QUAKE2.EXE"));
+    TExecFile game;
+    SetQuakeProgram(game, dir.quakeDir());
+    EXPECT_EQ(game.Command(), "wine " + Quake("QUAKE2.EXE") + " ");
     WriteWholeFile(Quake("quake2"), "#!/bin/sh\n");
     fs::permissions(Quake("quake2"), fs::perms::owner_all);
-    EXPECT_EQ(QuakeExecutable(dir.quakeDir()), Quake("quake2"));
+    SetQuakeProgram(game, dir.quakeDir());
+    EXPECT_EQ(game.Command(), Quake("quake2") + " ");
 }
 
 TEST_F(Launch, ACancelledBackupQuestionStopsTheLaunchAndRestores) {
@@ -131,6 +151,22 @@ TEST_F(Launch, ACancelledBackupQuestionStopsTheLaunchAndRestores) {
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't create file. (" + Quake("ctf/autoexec.cfg") + ")");
     EXPECT_EQ(ReadWholeFile(Quake("config.cfg")), "top\r\n");
     EXPECT_FALSE(fs::exists(Quake("quake2-stub.log")));
+}
+
+// A player's AUTOEXEC.CFG that cannot be removed is kept back under its own name only, so
+// that nothing brings it back as the autoexec.cfg a native engine would run.
+TEST_F(Launch, AnAutoexecThatCannotBeRemovedIsBackedUpUnderItsOwnNameOnly) {
+    WriteWholeFile(Quake("ctf/AUTOEXEC.CFG"), "echo my own autoexec\r\n");
+    if (std::system(("chattr +i '" + Quake("ctf/AUTOEXEC.CFG") + "' 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "the file system cannot keep a file from being removed";
+    EXPECT_FALSE(LaunchPlayer(app, "Capture The Flag (CTF)", "Player"));
+    std::system(("chattr -i '" + Quake("ctf/AUTOEXEC.CFG") + "'").c_str());
+    EXPECT_EQ(host.BoxTexts(), (Lines{"Couldn't delete file. (" + Quake("ctf/AUTOEXEC.CFG") + ")",
+                                      "Couldn't create file. (" + Quake("ctf/autoexec.cfg") + ")"}));
+    EXPECT_EQ(dir.Read("backup/backup.dat"), JoinLines({Quake("ctf/AUTOEXEC.CFG")}));
+    EXPECT_TRUE(RestoreCfgBackup(app, false));
+    EXPECT_EQ(ReadWholeFile(Quake("ctf/AUTOEXEC.CFG")), "echo my own autoexec\r\n");
+    EXPECT_FALSE(fs::exists(Quake("ctf/autoexec.cfg")));
 }
 
 }  // namespace
