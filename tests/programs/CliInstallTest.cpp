@@ -19,8 +19,9 @@ protected:
 
 // The files beside the MOD are named and stay in temp/; a refused archive moves nothing.
 TEST_F(CliInstall, FilesNotInstalledAreListedAndRefusedArchivesFail) {
-    WriteZip(Download("ctf.zip"), {ZipFile("ctf/pak0.pak", "PACK new"), ZipFile("ctf/gamex86.dll", "sample game library 2"),
-                                   ZipFile("baseq2/maps/q2ctf9.bsp", "map"), ZipFile("readme.txt", "read me")});
+    WriteZip(Download("ctf.zip"),
+             {ZipFile("ctf/pak0.pak", "PACK new"), ZipFile("ctf/gamex86.dll", "sample game library 2"),
+              ZipFile("baseq2/maps/q2ctf9.bsp", "map"), ZipFile("readme.txt", "read me")});
     const ProgramRun run = Run("--yes install '" + Download("ctf.zip") + "'");
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_EQ(run.output, "Capture The Flag (CTF)\n");

@@ -81,7 +81,8 @@ bool HasUnsafeComponent(const std::string& path) {
 }
 
 bool HasControlCharacter(const std::string& name) {
-    return std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+    return std::any_of(name.begin(), name.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
 }
 
 struct ArchiveSurvey {
