@@ -43,7 +43,7 @@ void CliHost::SetModIdentity(const std::string& name, const std::string& directo
 }
 
 void CliHost::ShowSetupRunning(std::function<void()>) {
-    std::cerr << "Waiting for the setup program and the programs it started to end...\n";
+    std::cerr << "Waiting for the setup program...\n";
 }
 
 ModRootAnswer CliHost::AskForModRoot(const ModRootRequest& request) {

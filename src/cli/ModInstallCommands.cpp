@@ -9,12 +9,21 @@
 #include "mods/ModCatalogue.h"
 #include "mods/ModIdentification.h"
 #include "mods/ModTree.h"
+#include "platform/Path.h"
 #include "platform/Text.h"
 
 namespace korvex {
 namespace {
 
 void PrintModText(const ModNode& mod) { std::cout << Cp1252ToUtf8(mod.text) << '\n'; }
+
+// What the archives held besides the installed MOD stays in the temporary directory.
+void ListFilesNotInstalled(Korvex& app) {
+    CollectFiles(app, app.dirs.temp);
+    for (const std::string& file : app.install.recentFiles)
+        std::cerr << "not installed: " << Cp1252ToUtf8(RelativeTo(file, app.dirs.temp)) << '\n';
+    app.install.recentFiles.clear();
+}
 
 }  // namespace
 
@@ -72,14 +81,19 @@ int RunInstall(CliContext& context) {
         context.host.SetModIdentity(name, directory);
         context.host.AnswerQuestions("Would you like to identify the modification yourself?", Button::Yes);
     }
+    // Running a setup program deletes nothing, so --yes runs it.
+    if (context.host.AnswersYes())
+        for (const std::string& file : app.install.fileList)
+            context.host.AnswerQuestions("The file " + file + " is not a ZIP- or SFX-File.", Button::Ok);
     if (!StartInstallation(app)) return 1;
     context.host.RunPosted();
+    ListFilesNotInstalled(app);
     const std::string installed = app.install.installedModDir;
     for (const ModNode& mod : app.modTree.mods)
         if (!installed.empty() && EqualsIgnoringCase(ModDirOfNodeText(mod.text), installed))
             PrintModText(mod);
     // Message 31 on the way to a MOD the player named is no failure of the command.
-    return installed.empty() ? 1 : 0;
+    return installed.empty() || app.install.archiveRefused ? 1 : 0;
 }
 
 }  // namespace korvex

@@ -59,14 +59,52 @@ std::string ProgramStub(std::size_t size) {
     return stub;
 }
 
-void ClaimUncompressedSize(std::string& zip, std::uint32_t size) {
-    auto patch = [&](const char* signature, std::size_t offset) {
-        for (auto at = zip.find(signature); at != std::string::npos; at = zip.find(signature, at + 4))
-            std::memcpy(zip.data() + at + offset, &size, sizeof size);
-    };
-    patch("PK\x01\x02", 24);  // central directory
-    patch("PK\x03\x04", 22);  // local headers
-    patch("PK\x07\x08", 12);  // data descriptors
+namespace {
+
+template <typename Field>
+void PatchHeaders(std::string& zip, const char* signature, std::size_t offset, Field value) {
+    for (auto at = zip.find(signature); at != std::string::npos; at = zip.find(signature, at + 4))
+        std::memcpy(zip.data() + at + offset, &value, sizeof value);
 }
+
+const char* kCentralHeader = "PK\x01\x02";
+const char* kLocalHeader = "PK\x03\x04";
+const char* kDataDescriptor = "PK\x07\x08";
+
+// Bit 11 of the general-purpose flags marks UTF-8 names.
+void SetUtf8Flag(std::string& zip, bool utf8) {
+    auto patch = [&](const char* signature, std::size_t offset) {
+        for (auto at = zip.find(signature); at != std::string::npos; at = zip.find(signature, at + 4)) {
+            char& flags = zip[at + offset + 1];
+            flags = static_cast<char>(utf8 ? flags | 0x08 : flags & ~0x08);
+        }
+    };
+    patch(kCentralHeader, 8);
+    patch(kLocalHeader, 6);
+}
+
+}  // namespace
+
+void ClaimUncompressedSize(std::string& zip, std::uint32_t size) {
+    PatchHeaders(zip, kCentralHeader, 24, size);
+    PatchHeaders(zip, kLocalHeader, 22, size);
+    PatchHeaders(zip, kDataDescriptor, 12, size);
+}
+
+void SpoilChecksums(std::string& zip) {
+    const std::uint32_t wrong = 0x12345678;
+    PatchHeaders(zip, kCentralHeader, 16, wrong);
+    PatchHeaders(zip, kLocalHeader, 14, wrong);
+    PatchHeaders(zip, kDataDescriptor, 4, wrong);
+}
+
+void SpellInCodePage(std::string& zip, const std::string& placeholder, const std::string& cp437) {
+    if (placeholder.size() != cp437.size()) throw std::invalid_argument("names of different lengths");
+    for (auto at = zip.find(placeholder); at != std::string::npos; at = zip.find(placeholder, at + 1))
+        zip.replace(at, cp437.size(), cp437);
+    SetUtf8Flag(zip, false);
+}
+
+void FlagNamesUtf8(std::string& zip) { SetUtf8Flag(zip, true); }
 
 }  // namespace korvex

@@ -26,5 +26,13 @@ void WriteZip(const std::string& path, const std::vector<ZipEntry>& entries, con
 std::string ProgramStub(std::size_t size = 20000);
 // Makes every entry of the archive claim to unpack to size bytes.
 void ClaimUncompressedSize(std::string& zip, std::uint32_t size);
+// Makes every entry's checksum wrong, as a damaged download has it.
+void SpoilChecksums(std::string& zip);
+// Gives the entry named placeholder the name spelled in the PC code page (CP437), both of
+// the same length, and stores every name without the UTF-8 flag, as DOS and older Windows
+// ZIP writers do.
+void SpellInCodePage(std::string& zip, const std::string& placeholder, const std::string& cp437);
+// Marks every name as UTF-8, as newer ZIP writers do for names beyond ASCII.
+void FlagNamesUtf8(std::string& zip);
 
 }  // namespace korvex

@@ -86,36 +86,42 @@ bool IdentifyManually(Korvex& app, Identification& id) {
     return true;
 }
 
-void RememberUpdatedMod(Korvex& app, const Identification& id, const std::string& installed) {
+// False when the catalogue entry could not be written.
+bool RememberUpdatedMod(Korvex& app, const Identification& id, const std::string& installed) {
     const std::string directory = UpperCaseAscii(id.modDir);
     const UpdatedModAnswer answer =
         app.host.AskUpdatedModName({"Existing modification updated: " + id.modName + " (" + directory + ")"});
     if (!answer.confirmed) {
         Inform(app, "Modification's name has not been changed.");
-        return;
+        return true;
     }
-    ReplaceModEntry(app, answer.name, directory);
+    if (!ReplaceModEntry(app, answer.name, directory)) return false;
     if (AskYesNo(app, "Do you want Korvex to remember this installed modification, so that Korvex can detect it "
                       "next time?"))
         RememberModification(app, installed, answer.name, directory);
+    return true;
 }
 
+// "correctly installed" follows only when the catalogue holds the MOD; a failed write has
+// shown its own message.
 void RecordInstalledMod(Korvex& app, const Identification& id) {
     const std::string installed = JoinPath(app.quakeDir, id.modDir);
-    app.install.installedModDir = id.modDir;
     const IdentifiedMod found = IdentifyModDirectory(app, installed, ".", false);
     const std::string directory = UpperCaseAscii(id.modDir);
+    bool recorded = true;
     // A MOD the player has just named keeps that name, whatever detection makes of it now.
     if (id.manual)
-        ReplaceModEntry(app, id.modName, directory);
+        recorded = ReplaceModEntry(app, id.modName, directory);
     else if (!found.found && !found.noEntry)
-        RememberUpdatedMod(app, id, installed);
+        recorded = RememberUpdatedMod(app, id, installed);
     else if (found.found && !found.noEntry)
-        ReplaceModEntry(app, found.modName, directory);
+        recorded = ReplaceModEntry(app, found.modName, directory);
     if (!found.found || found.noEntry) {
         const IdentifiedMod base = IdentifyModDirectory(app, app.quakeDir, "BASEQ2", true);
-        if (base.found) ReplaceModEntry(app, base.modName, "BASEQ2");
+        if (base.found) recorded = ReplaceModEntry(app, base.modName, "BASEQ2") && recorded;
     }
+    if (!recorded) return;
+    app.install.installedModDir = id.modDir;
     Inform(app, "Modification '" + id.modName + "' has been correctly installed.");
 }
 
@@ -196,10 +202,13 @@ void MoveOrDeleteSelected(Korvex& app, const UnclaimedFilesAnswer& answer, std::
     }
 }
 
+// What the player kept of the unpacked files stays in the temporary directory until the
+// next installation empties it.
 void EndIdentification(Korvex& app, const Identification& id, bool showUnclaimed, bool afterInstall) {
     if (showUnclaimed) ShowUnclaimedFiles(app, afterInstall);
     if (showUnclaimed) RemoveEmptyDirectoriesLeft(app, id.modRoot);
-    RemoveDirectoryTree(app, app.dirs.temp);
+    RemoveEmptyDirectoriesBelow(app.dirs.temp);
+    RemoveEmptyDirectory(app.dirs.temp);
     app.install.installDirs.clear();
     app.install.recentFiles.clear();
     app.install.running = false;
@@ -284,12 +293,13 @@ void IdentifyInstallation(Korvex& app, bool afterInstall) {
         ShowError(app, Err::InvalidPath, id.modDir);
         return EndIdentification(app, id, true, afterInstall);
     }
+    // The archives' files beside the MOD (a read-me, a map for baseq2) are offered afterwards.
+    if (automatic) CollectFiles(app, app.dirs.temp);
     if (!InstallModFiles(app, id.modRoot, JoinPath(app.quakeDir, LowerCaseAscii(id.modDir)), filesLeft)) {
         ShowError(app, Err::ErrorCopyingFiles, "for: " + id.modName);
         return EndIdentification(app, id, !automatic, afterInstall);
     }
     if (automatic && filesLeft) {
-        CollectFiles(app, app.dirs.temp);
         ShowUnclaimedFiles(app, afterInstall);
         RemoveEmptyDirectoriesLeft(app, id.modRoot);
     }

@@ -10,8 +10,8 @@
 
 namespace korvex {
 
-// How the start of a setup program went: the step ends when its processes have ended, or
-// with "Wake up!".
+// How the start of a setup program went: a started program's step ends when its processes
+// have ended, or with "Wake up!"; the others end at once.
 enum class SetupOutcome { Declined, Failed, Started };
 
 struct InstallState {
@@ -22,6 +22,7 @@ struct InstallState {
     std::vector<std::string> recentFiles;   // files installed, sorted
     std::int64_t startTime = 0;
     bool running = false;
+    bool archiveRefused = false;  // an archive of this installation was refused or not unpacked
     std::string installedModDir;  // the game directory the last identification filled
 
     std::int64_t setupStartTime = 0;

@@ -61,12 +61,15 @@ void ExtractIntoTemp(Korvex& app, const std::string& file) {
     AddOnce(app.install.installDirs, app.dirs.temp);
     app.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file));
     app.host.ProcessPendingEvents();
-    const bool extracted = ExtractArchive(file, app.dirs.temp, [&](int done, int total) {
+    std::string refusal;
+    const bool extracted = ExtractArchive(file, app.dirs.temp, refusal, [&](int done, int total) {
         app.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file), done, total);
         app.host.ProcessPendingEvents();
     });
     app.host.CloseInstallWindow(InstallWindow::Extracting);
-    if (!extracted) ShowError(app, Err::CouldntExtractArchive, file);
+    if (extracted) return;
+    app.install.archiveRefused = true;
+    ShowError(app, Err::CouldntExtractArchive, file + ": " + refusal);
 }
 
 bool IsOnPath(const std::string& program) {
@@ -87,7 +90,9 @@ void SearchForNewFiles(Korvex& app) {
     InstallState& install = app.install;
     app.host.ShowInstallWindow(InstallWindow::Searching, "");
     NewFiles found;
-    ScanForNewFiles(app.quakeSearchRoots, install.setupStartTime, found, [&app](const std::string& directory) {
+    std::vector<std::string> roots = app.quakeSearchRoots;
+    roots.push_back(WinePrefix());
+    ScanForNewFiles(roots, install.setupStartTime, found, [&app](const std::string& directory) {
         app.host.ShowInstallWindow(InstallWindow::Searching, directory);
         app.host.ProcessPendingEvents();
         return !app.host.InstallWindowCancelled(InstallWindow::Searching);
@@ -126,6 +131,7 @@ bool StartInstallation(Korvex& app) {
         return false;
     }
     install.running = true;
+    install.archiveRefused = false;
     install.installedModDir.clear();
     install.installDirs.clear();
     install.recentFiles.clear();
@@ -172,18 +178,20 @@ void RunSetupProgram(Korvex& app, const std::string& file) {
         exec.Execute(app.host);
     }
     app.host.StartInstallShieldTimer([&app] { InstallShieldTimerTimer(app); });
-    app.host.ShowSetupRunning([&app] { WakeUpClick(app); });
+    // Only a running program is waited for: a declined or failed start ends the step at the
+    // next tick, as no program could have installed anything.
+    if (install.setupOutcome == SetupOutcome::Started) app.host.ShowSetupRunning([&app] { WakeUpClick(app); });
 }
 
 void InstallShieldTimerTimer(Korvex& app) {
     InstallState& install = app.install;
     if (install.setupWokenUp) return FinishSetupProgram(app, true);
     switch (install.setupOutcome) {
-        case SetupOutcome::Declined: return FinishSetupProgram(app, false);
+        case SetupOutcome::Declined:
+        case SetupOutcome::Failed: return FinishSetupProgram(app, false);
         case SetupOutcome::Started:
             if (!install.installShieldExecFile.ProcessGroupRunning()) FinishSetupProgram(app, true);
             return;
-        case SetupOutcome::Failed: return;
     }
 }
 

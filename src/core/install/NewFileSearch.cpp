@@ -1,9 +1,11 @@
 #include "install/NewFileSearch.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
+#include "platform/Text.h"
 
 namespace korvex {
 namespace {
@@ -12,31 +14,52 @@ void AddOnce(std::vector<std::string>& list, const std::string& item) {
     if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
 }
 
-bool ScanDirectory(const std::string& directory, std::int64_t since, NewFiles& found, const SearchVisit& visit) {
-    if (visit && !visit(directory)) return false;
+struct Search {
+    std::vector<std::string> roots;
+    std::int64_t since;
+    NewFiles& found;
+    const SearchVisit& visit;
+};
+
+bool IsRoot(const Search& search, const std::string& path) {
+    return std::find(search.roots.begin(), search.roots.end(), path) != search.roots.end();
+}
+
+bool ScanDirectory(const Search& search, const std::string& directory) {
+    if (search.visit && !search.visit(directory)) return false;
     const std::vector<DirEntry> entries = ListDirectory(directory);
+    // A root below another root is searched once, as a root of its own.
     for (const DirEntry& entry : entries) {
         const std::string path = JoinPath(directory, entry.name);
         if (entry.isDirectory && !entry.name.starts_with('.') && !IsSkippedSystemDirectory(path) &&
-            !ScanDirectory(path, since, found, visit))
+            !IsRoot(search, path) && !ScanDirectory(search, path))
             return false;
     }
     for (const DirEntry& entry : entries) {
-        if (entry.isDirectory || entry.isSymbolicLink || entry.creationTime < since) continue;
-        AddOnce(found.directories, directory);
-        found.files.push_back(JoinPath(directory, entry.name));
+        if (entry.isDirectory || entry.isSymbolicLink || entry.creationTime < search.since) continue;
+        AddOnce(search.found.directories, directory);
+        search.found.files.push_back(JoinPath(directory, entry.name));
     }
     return true;
 }
 
 }  // namespace
 
+std::string WinePrefix() {
+    const char* prefix = std::getenv("WINEPREFIX");
+    if (prefix && *prefix) return Utf8ToCp1252(prefix);
+    const char* home = std::getenv("HOME");
+    return home && *home ? JoinPath(Utf8ToCp1252(home), ".wine") : std::string();
+}
+
 bool ScanForNewFiles(const std::vector<std::string>& roots, std::int64_t since, NewFiles& found,
                      const SearchVisit& visit) {
+    Search search{{}, since, found, visit};
+    for (const std::string& root : roots)
+        if (!root.empty() && DirectoryExists(root)) AddOnce(search.roots, WithoutTrailingSeparator(root));
     bool complete = true;
-    for (const std::string& root : roots) {
-        if (!DirectoryExists(root)) continue;
-        complete = ScanDirectory(WithoutTrailingSeparator(root), since, found, visit);
+    for (const std::string& root : search.roots) {
+        complete = ScanDirectory(search, root);
         if (!complete) break;
     }
     std::sort(found.files.begin(), found.files.end());

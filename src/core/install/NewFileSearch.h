@@ -17,9 +17,13 @@ struct NewFiles {
 // Told each directory as it is entered; returning false cancels the search.
 using SearchVisit = std::function<bool(const std::string& directory)>;
 
-// Depth first below each root, subdirectories before the directory's own files; names
-// beginning with "." and the system's own trees are skipped, symbolic links neither followed
-// nor counted as new files.
+// Where wine installs what a Windows setup program writes: $WINEPREFIX, else ~/.wine. It
+// begins with "." as a rule, so the search is given it as a root of its own.
+std::string WinePrefix();
+
+// Depth first below each root, subdirectories before the directory's own files; below a
+// root, names beginning with "." and the system's own trees are skipped, symbolic links
+// neither followed nor counted as new files.
 // False when the visit cancelled the search; what was found until then is kept.
 bool ScanForNewFiles(const std::vector<std::string>& roots, std::int64_t since, NewFiles& found,
                      const SearchVisit& visit = {});

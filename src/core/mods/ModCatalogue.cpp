@@ -94,14 +94,12 @@ bool AddModToCatalogue(Korvex& app, const std::string& name, const std::string& 
 }
 
 // The Player-CFGs the rewritten file no longer lists are dropped from the tree at once.
-void ReplaceModEntry(Korvex& app, const std::string& name, const std::string& directory) {
-    if (IsIgnoredMod(name, directory) || !AcceptModDirectory(app, directory)) return;
+bool ReplaceModEntry(Korvex& app, const std::string& name, const std::string& directory) {
+    if (IsIgnoredMod(name, directory)) return true;
+    if (!AcceptModDirectory(app, directory)) return false;
     const std::string path = ModEntryPath(app.dirs, directory);
-    if (!FileExists(path)) {
-        AddModToCatalogue(app, name, directory);
-        return;
-    }
-    if (!WriteEntry(app, NewEntry(name, directory), directory, path)) return;
+    if (!FileExists(path)) return AddModToCatalogue(app, name, directory);
+    if (!WriteEntry(app, NewEntry(name, directory), directory, path)) return false;
     for (ModNode& mod : app.modTree.mods) {
         if (!EqualsIgnoringCase(ModDirOfNodeText(mod.text), directory)) continue;
         mod.text = ModTreeText(name, UpperCaseAscii(directory));
@@ -110,6 +108,7 @@ void ReplaceModEntry(Korvex& app, const std::string& name, const std::string& di
     app.modTree.selected.reset();
     SortModTree(app.modTree);
     app.host.ModTreeChanged();
+    return true;
 }
 
 CatalogueRewrite::CatalogueRewrite(Korvex& app) : app_(app) {

@@ -24,8 +24,9 @@ bool IsPlainModDirectory(const std::string& directory);
 void LoadModCatalogue(Korvex& app);
 // A new entry with the default options; false when nothing was added.
 bool AddModToCatalogue(Korvex& app, const std::string& name, const std::string& directory);
-// Makes the entry for directory carry name, with the default options and no Player-CFGs.
-void ReplaceModEntry(Korvex& app, const std::string& name, const std::string& directory);
+// Makes the entry for directory carry name, with the default options and no Player-CFGs;
+// false when the entry could not be written (its message shown).
+bool ReplaceModEntry(Korvex& app, const std::string& name, const std::string& directory);
 // The complete MOD scan's new catalogue. It starts with an empty tree. A MOD the scan enters
 // again in the same game directory keeps its Player-CFGs and options under the name found now;
 // a new one gets the default options. An entry file that already holds what would be written is

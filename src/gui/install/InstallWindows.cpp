@@ -1,6 +1,7 @@
 #include "install/InstallWindows.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -92,6 +93,8 @@ SetupRunningWindow::SetupRunningWindow(QWidget* parent) : QDialog(parent) {
     row->addStretch();
     layout->addLayout(row);
 }
+
+void SetupRunningWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 void SetupRunningWindow::ShowWith(std::function<void()> wakeUp) {
     wakeUp_ = std::move(wakeUp);

@@ -29,11 +29,17 @@ private:
     bool cancelled_ = false;
 };
 
+// Stays until the setup program's step ends or "Wake up!" is pressed: neither Escape nor
+// the window manager's close hides it while the installation waits.
 class SetupRunningWindow : public QDialog {
     Q_OBJECT
 public:
     explicit SetupRunningWindow(QWidget* parent = nullptr);
     void ShowWith(std::function<void()> wakeUp);
+    void reject() override {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     std::function<void()> wakeUp_;

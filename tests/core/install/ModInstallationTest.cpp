@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <thread>
@@ -88,7 +89,9 @@ TEST_F(InstallTest, NothingChosenOrNothingUnpackedIdentifiesNothing) {
     // A refused archive: its message, then nothing to identify, and temp/ is gone.
     WriteZip(Download("evil.zip"), {ZipFile("pak0.pak", "PACK"), ZipFile("../../evil.txt", "x")});
     Install({Download("evil.zip")});
-    EXPECT_EQ(host.BoxTexts().at(1), "Couldn't extract archive correctly. (" + Download("evil.zip") + ")");
+    EXPECT_EQ(host.BoxTexts().at(1), "Couldn't extract archive correctly. (" + Download("evil.zip") +
+                                         ": the entry ../../evil.txt would land outside the folder it is unpacked "
+                                         "into)");
     EXPECT_EQ(host.BoxTexts().at(2), kAutodetectionFailed);
     EXPECT_TRUE(TempGone());
     EXPECT_TRUE(TreeTexts().empty());
@@ -114,7 +117,39 @@ TEST_F(InstallTest, NoToTheProposedNameLeadsToTheManualPath) {
     ASSERT_EQ(host.unclaimedRequests.size(), 1u);
     EXPECT_EQ(host.unclaimedRequests[0].caption, "Unknown files");
     EXPECT_EQ(host.unclaimedRequests[0].files, std::vector<std::string>{dir.Path("temp/readme.txt")});
-    EXPECT_TRUE(TempGone());
+    EXPECT_EQ(ReadWholeFile(dir.Path("temp/readme.txt")), "read me");  // kept until the next installation
+    EXPECT_FALSE(fs::exists(dir.Path("temp/ctf")));
+}
+
+// Nothing of an archive is dropped silently: what lies beside the MOD is offered, and what
+// the player keeps stays in temp/.
+TEST_F(InstallTest, FilesBesideTheModAreOfferedAndKeptInTemp) {
+    WriteZip(Download("ctf.zip"), {ZipFile("ctf/pak0.pak", "NEW!"), ZipFile("baseq2/maps/q2ctf9.bsp", "map"),
+                                   ZipFile("readme.txt", "read me")});
+    ExpectCorrect("Capture The Flag", Button::Yes);
+    host.unclaimedAnswers = {{UnclaimedAction::Delete, {dir.Path("temp/readme.txt")}, {}}, {}};
+    host.Expect(Icon::Question, "Do you really want to delete the selected files?", Button::Yes);
+    ExpectInstalled("Capture The Flag");
+    Install({Download("ctf.zip")});
+    EXPECT_EQ(ReadWholeFile(dir.quakeDir() + "/ctf/pak0.pak"), "NEW!");
+    ASSERT_EQ(host.unclaimedRequests.size(), 2u);
+    EXPECT_EQ(host.unclaimedRequests[0].caption, "Unknown files");
+    EXPECT_EQ(host.unclaimedRequests[0].files,
+              (std::vector<std::string>{dir.Path("temp/baseq2/maps/q2ctf9.bsp"), dir.Path("temp/readme.txt")}));
+    EXPECT_FALSE(fs::exists(dir.Path("temp/readme.txt")));
+    EXPECT_EQ(ReadWholeFile(dir.Path("temp/baseq2/maps/q2ctf9.bsp")), "map");
+    EXPECT_FALSE(fs::exists(dir.Path("temp/ctf")));
+}
+
+TEST_F(InstallTest, CatalogueEntryThatCannotBeWrittenIsNoInstallation) {
+    dir.Remove("mods");
+    dir.Write("mods", "a file where the catalogue belongs");
+    WriteZip(Download("ctf.zip"), {ZipFile("ctf/pak0.pak", "NEW!")});
+    ExpectCorrect("Capture The Flag", Button::Yes);
+    host.Expect(Icon::Error, "Couldn't create file. (" + dir.Path("mods/CTF") + ")", Button::Ok);
+    Install({Download("ctf.zip")});
+    EXPECT_TRUE(app.install.installedModDir.empty());
+    EXPECT_TRUE(TreeTexts().empty());
 }
 
 TEST_F(InstallTest, UpdateThatDetectionNoLongerKnowsAsksForANewName) {
@@ -135,14 +170,21 @@ TEST_F(InstallTest, UpdateThatDetectionNoLongerKnowsAsksForANewName) {
 
 // A setup program: Cancel skips it; a program that is no archive, or an archive holding
 // SETUP.EXE, is run; the files it created are identified, the ones outside the MOD offered.
+// What wine installs into its prefix (a directory beginning with ".") is found as well.
 TEST_F(InstallTest, SetupProgramsRunAndWhatTheyCreatedIsFound) {
     const std::string drive = JoinPath(dir.root(), "drive");
+    const std::string wine = JoinPath(dir.root(), ".wine");
     fs::create_directories(drive);
+    fs::create_directories(wine + "/drive_c");
     app.quakeSearchRoots = {drive};
+    const char* previousPrefix = std::getenv("WINEPREFIX");
+    const std::string keptPrefix = previousPrefix ? previousPrefix : "";
+    ::setenv("WINEPREFIX", wine.c_str(), 1);
     const std::string setup = Download("setup.exe");
     WriteWholeFile(setup, "#!/bin/sh\nmkdir -p '" + drive + "/games/ctf' '" + drive + "/windows'\n" +
                               "printf NEW! > '" + drive + "/games/ctf/pak0.pak'\n" + "printf x > '" + drive +
-                              "/windows/ctf.dll'\n" + "(sleep 0.2; printf y > '" + drive + "/windows/late.txt') &\n");
+                              "/windows/ctf.dll'\n" + "printf w > \"$WINEPREFIX/drive_c/ctf.txt\"\n" +
+                              "(sleep 0.2; printf y > '" + drive + "/windows/late.txt') &\n");
     fs::permissions(setup, fs::perms::owner_exec, fs::perm_options::add);
     WriteZip(Download("sfx.exe"), {ZipFile("SETUP.EXE", "MZ"), ZipFile("data.cab", "x")}, ProgramStub());
     const auto question = [](const std::string& file) {
@@ -168,14 +210,41 @@ TEST_F(InstallTest, SetupProgramsRunAndWhatTheyCreatedIsFound) {
         host.RunPosted();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    if (previousPrefix)
+        ::setenv("WINEPREFIX", keptPrefix.c_str(), 1);
+    else
+        ::unsetenv("WINEPREFIX");
     EXPECT_EQ(ReadWholeFile(dir.quakeDir() + "/ctf/pak0.pak"), "NEW!");
     EXPECT_FALSE(fs::exists(drive + "/games/ctf/pak0.pak"));
     ASSERT_EQ(host.unclaimedRequests.size(), 2u);
-    EXPECT_EQ(host.unclaimedRequests[0].files,
-              (std::vector<std::string>{drive + "/windows/ctf.dll", drive + "/windows/late.txt"}));
-    EXPECT_EQ(host.unclaimedRequests[1].files, std::vector<std::string>{drive + "/windows/late.txt"});
+    EXPECT_EQ(host.unclaimedRequests[0].files, (std::vector<std::string>{wine + "/drive_c/ctf.txt",
+                                                                         drive + "/windows/ctf.dll",
+                                                                         drive + "/windows/late.txt"}));
+    EXPECT_EQ(host.unclaimedRequests[1].files,
+              (std::vector<std::string>{wine + "/drive_c/ctf.txt", drive + "/windows/late.txt"}));
     EXPECT_FALSE(fs::exists(drive + "/windows/ctf.dll"));
     EXPECT_TRUE(fs::exists(drive + "/windows/late.txt"));  // deleted is only what was selected
+}
+
+// Nothing is left waiting for a program that never ran: no window, no search.
+TEST_F(InstallTest, SetupProgramThatCannotStartEndsItsStep) {
+    const std::string setup = Download("setup.exe");
+    WriteWholeFile(setup, "not a program anybody may run");
+    host.Expect(Icon::Question,
+                "The file " + setup + " is not a ZIP- or SFX-File. Maybe this is an InstallShield application. " +
+                    "Korvex will now run the this file. If you are asked for a location, enter a path containing "
+                    "*NO* files to help Korvex detecting what you've installed.",
+                Button::Ok);
+    host.Expect(Icon::Error, "Couldn't exec file. (possibly no InstallShield)", Button::Ok);
+    host.Expect(Icon::Error, kAutodetectionFailed, Button::Ok);
+    Install({setup});
+    EXPECT_FALSE(host.setupRunning);
+    for (int tick = 0; host.timerTick && tick < 5; ++tick) {
+        host.timerTick();
+        host.RunPosted();
+    }
+    EXPECT_FALSE(host.timerTick);
+    EXPECT_FALSE(app.install.running);
 }
 
 TEST_F(NewFileSearch, FindsFilesCreatedSinceTheStartBelowEveryRoot) {
@@ -193,14 +262,20 @@ TEST_F(NewFileSearch, FindsFilesCreatedSinceTheStartBelowEveryRoot) {
 
     NewFiles found;
     std::vector<std::string> visited;
-    EXPECT_TRUE(ScanForNewFiles({drive, JoinPath(dir.root(), "no such drive")}, since, found,
-                                [&](const std::string& directory) {
+    EXPECT_TRUE(ScanForNewFiles({drive, JoinPath(dir.root(), "no such drive"), JoinPath(drive, "games"), ""}, since,
+                                found, [&](const std::string& directory) {
                                     visited.push_back(directory);
                                     return true;
                                 }));
     EXPECT_EQ(found.files, (std::vector<std::string>{JoinPath(drive, "games/newmod/pak0.pak"),
                                                      JoinPath(drive, "games/newmod/sub/a.txt"),
                                                      JoinPath(drive, "windows/system.dll")}));
+    EXPECT_EQ(std::count(visited.begin(), visited.end(), JoinPath(drive, "games/newmod")), 1);  // a root once
+
+    // A root is searched whatever its name begins with.
+    NewFiles hidden;
+    EXPECT_TRUE(ScanForNewFiles({JoinPath(drive, ".hidden")}, since, hidden));
+    EXPECT_EQ(hidden.files, std::vector<std::string>{JoinPath(drive, ".hidden/skipped.txt")});
     // Subdirectories are searched before the files of their directory.
     const auto& dirs = found.directories;
     ASSERT_EQ(dirs.size(), 3u);

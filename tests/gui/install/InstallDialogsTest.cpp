@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "install/InstallDialogs.h"
+#include "install/InstallWindows.h"
 #include "mods/UnknownModDialog.h"
 #include "support/gui/FindWidget.h"
 
@@ -58,6 +59,20 @@ TEST(InstallDialogs, ListsAnswerWithTheSelectedFiles) {
     QTest::mouseClick(FindNamed<QPushButton>(unclaimed, "DeleteButton"), Qt::LeftButton);
     EXPECT_EQ(unclaimed.Answer().action, UnclaimedAction::Delete);
     EXPECT_EQ(unclaimed.Answer().selected, (std::vector<std::string>{"/x/1", "/x/3"}));
+}
+
+// While a setup program runs, only "Wake up!" answers the window: Escape or the window
+// manager's close would leave the installation waiting with nothing on screen.
+TEST(InstallDialogs, SetupRunningWindowStaysUntilItsButton) {
+    SetupRunningWindow window;
+    int wokenUp = 0;
+    window.ShowWith([&] { ++wokenUp; });
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    QTest::mouseClick(FindNamed<QPushButton>(window, "WakeUpButton"), Qt::LeftButton);
+    EXPECT_EQ(wokenUp, 1);
 }
 
 }  // namespace
