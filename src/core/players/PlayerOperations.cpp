@@ -2,6 +2,7 @@
 
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 #include "players/Inheritance.h"
@@ -154,7 +155,10 @@ bool CopyCurrentPlayer(Korvex& app, const std::string& target) {
             return false;
     } else {
         const int result = CreatePlayerDir(app, target);
-        if (result != kAlreadyExists && !ReportCreateFailure(app, result, target)) return false;
+        // A directory that refuses the probe is written as the copy goes; a file of that name
+        // (lastplayer.dat, the template's files) is no Player-CFG and stays as it is.
+        const bool unwritableDir = result == kAlreadyExists && DirectoryExists(JoinPath(app.dirs.players, target));
+        if (!unwritableDir && !ReportCreateFailure(app, result, target)) return false;
     }
     const std::string source = app.currentPlayerName;
     SetCurrentPlayer(app, target);

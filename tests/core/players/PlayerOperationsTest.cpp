@@ -148,6 +148,15 @@ TEST_F(Operations, CopyOntoAnExistingPlayerCfgAsksFirst) {
     app.player.SetText(Option::Character8, "Ranger");
     const auto before = dir.Snapshot();
 
+    // The files beside the Player-CFGs are no Player-CFGs to copy onto.
+    for (const char* file : {"lastplayer.dat", "OPTIONS.DAT"}) {
+        AnswerName(file);
+        BitBtn9Click(app);
+        EXPECT_EQ(host.BoxTexts().back(), "Player already exists. (" + std::string(file) + ")");
+    }
+    EXPECT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(dir.Snapshot(), before);
+
     AnswerName("Target");
     host.Expect(Icon::Question, "Player-CFG already exists. Overwrite?", Button::No);
     BitBtn9Click(app);
