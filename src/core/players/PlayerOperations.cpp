@@ -132,6 +132,7 @@ void DeletePlayers(Korvex& app, const std::vector<std::string>& names) {
 }
 
 bool RenameCurrentPlayer(Korvex& app, const std::string& newName) {
+    const std::string oldName = app.currentPlayerName;
     const int result = RenamePlayerDir(app, newName);
     if (result == kAlreadyExists) {
         ShowError(app, Err::PlayerAlreadyExists, newName);
@@ -141,6 +142,7 @@ bool RenameCurrentPlayer(Korvex& app, const std::string& newName) {
         ShowError(app, Err::CouldntRenamePlayer, "to " + newName);
         return false;
     }
+    RenameInheritanceChoices(app, oldName, newName);
     LoadPlayerCFG(app, newName);
     if (app.shuttingDown) return false;
     ShowInformation(app, "Renamed current Player-CFG to " + newName + ".");

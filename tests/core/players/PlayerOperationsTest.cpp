@@ -179,6 +179,30 @@ TEST_F(Operations, CopyOntoAnExistingPlayerCfgAsksFirst) {
     EXPECT_EQ(dir.Read("players/Player/Rocket.MAC.out"), "new\r\n");
 }
 
+TEST_F(Operations, RenameKeepsThoseThatInheritFromIt) {
+    WritePlayer(dir, "Child", "player");
+    WritePlayer(dir, "Grandchild", "Child");
+    // A choice that is switched off is kept for when it is switched on again.
+    Names special = SpecialLines("Player");
+    special[0] = "FALSE";
+    special.push_back("a line Korvex does not read");
+    dir.WriteLines("players/Unchecked/special.dat", special);
+    const std::string grandchild = dir.Read("players/Grandchild/special.dat");
+
+    AnswerName("Ace");
+    BitBtn8Click(app);
+    EXPECT_EQ(host.BoxTexts(), Names{"Renamed current Player-CFG to Ace."});
+    EXPECT_EQ(dir.Read("players/Child/special.dat"), JoinLines(SpecialLines("Ace")));
+    special[1] = "Ace";
+    EXPECT_EQ(dir.Read("players/Unchecked/special.dat"), JoinLines(special));
+    EXPECT_EQ(dir.Read("players/Grandchild/special.dat"), grandchild);
+
+    LoadPlayerCFG(app, "Child");
+    EXPECT_EQ(host.BoxTexts().size(), 1u);
+    EXPECT_TRUE(app.player.special1);
+    EXPECT_EQ(app.player.inherit1, "Ace");
+}
+
 TEST_F(Operations, RenameKeepsEveryModAssignmentInStep) {
     WriteMod("ctf", {"Capture The Flag (CTF)", "2", "Player", "Other", "TRUE", "FALSE", "", "", "0", "1", "bind x y"});
     WriteMod("arena", {"Arena (beta) (arena)", "1", "Player", "FALSE", "TRUE", "", "", "2"});
