@@ -72,7 +72,7 @@ TEST_F(Exchange, ImportSkipsTheCurrentPlayerAndReadsABlockWithoutFiles) {
 
     host.Expect(Icon::Question, "Player-CFG Other already exists. Do you want to overwrite it?", Button::Yes);
     AnswerFile(file);
-    AnswerList({"Player", "Other", "Empty"});
+    AnswerRows({0, 1, 2});
     BitBtn1Click(app);
     const PlayerListRequest& request = host.playerListRequests.at(0);
     EXPECT_EQ(request.caption, "Select Player-CFGs to import");
@@ -94,6 +94,32 @@ TEST_F(Exchange, ImportSkipsTheCurrentPlayerAndReadsABlockWithoutFiles) {
     EXPECT_EQ(host.playerListRequests.size(), 1u);
     ASSERT_EQ(host.BoxTexts().size(), 1u);
     EXPECT_NE(host.BoxTexts()[0].find("gone.kxp"), std::string::npos) << host.BoxTexts()[0];
+}
+
+TEST_F(Exchange, ImportBringsTheSelectedBlockOfTwoOfTheSameName) {
+    Names lines;
+    for (const char* playername : {"first", "second"}) {
+        Names options = TemplateOptionLines();
+        options[33] = playername;
+        lines.insert(lines.end(), {"Twin\\\\44", "options.dat\\\\42"});
+        lines.insert(lines.end(), options.begin(), options.end());
+    }
+    dir.WriteLines("players.kxp", lines);
+    const auto playername = [&] { return dir.Read("players/Twin/options.dat").substr(0, 400); };
+
+    AnswerFile(file);
+    AnswerRows({1});
+    BitBtn1Click(app);
+    EXPECT_EQ(host.playerListRequests.at(0).names, (Names{"Twin", "Twin"}));
+    EXPECT_EQ(host.BoxTexts(), Names{"Twin has been imported."});
+    EXPECT_NE(playername().find("\r\nsecond\r\n"), std::string::npos);
+
+    host.Expect(Icon::Question, "Player-CFG Twin already exists. Do you want to overwrite it?", Button::Yes);
+    AnswerFile(file);
+    AnswerRows({0});
+    BitBtn1Click(app);
+    EXPECT_EQ(host.BoxTexts().back(), "Twin has been imported.");
+    EXPECT_NE(playername().find("\r\nfirst\r\n"), std::string::npos);
 }
 
 TEST_F(Exchange, ReimportAfterYesGivesBackEveryFileByteForByte) {

@@ -110,7 +110,7 @@ TEST_F(Operations, ChangeNewAndRenameStartTheBindingsTabWithoutACategory) {
             app.macroLists.categoryText = "Weapons";
             app.macroLists.availMacros = {"Fire"};
             app.macroLists.availSelected = {true};
-            if (list) host.playerListAnswers.push_back({confirmed, {"Other"}});
+            if (list) host.playerListAnswers.push_back({confirmed, {0}});  // "Other"
             else host.playerNameAnswers.push_back({confirmed, std::string(operation) + (confirmed ? "1" : "0")});
             handler(app);
             EXPECT_EQ(app.macroLists.categoryText, kChooseCategoryText) << operation << confirmed;
