@@ -7,7 +7,6 @@
 #include "app/Messages.h"
 #include "platform/FileSystem.h"
 #include "platform/ListOrder.h"
-#include "platform/Path.h"
 #include "players/Inheritance.h"
 #include "players/PlayerCfgFiles.h"
 #include "players/PlayerDirs.h"
@@ -100,10 +99,8 @@ bool ExportToFile(Korvex& app, const std::vector<std::string>& players, const st
 
 bool ImportFromFile(Korvex& app, const std::string& path, const std::vector<ExchangeBlock>& blocks) {
     std::vector<std::string> names;
-    for (const ExchangeBlock& block : blocks) {
-        ImportExchangeBlock(app, path, block.startLine, JoinPath(app.dirs.players, block.name), names);
-        if (app.shuttingDown) return false;
-    }
+    ImportExchangeBlocks(app, path, blocks, names);
+    if (app.shuttingDown) return false;
     ReportDone(app, names, "imported");
     // A new Player-CFG may be one to inherit from.
     if (!names.empty()) UpdateInheritControls(app, true);

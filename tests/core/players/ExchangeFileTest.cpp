@@ -122,6 +122,47 @@ TEST_F(Exchange, ImportBringsTheSelectedBlockOfTwoOfTheSameName) {
     EXPECT_NE(playername().find("\r\nfirst\r\n"), std::string::npos);
 }
 
+TEST_F(Exchange, ABlockWhoseDataFileWouldNotLoadIsRefusedWhole) {
+    WritePlayer(dir, "Long");
+    Names options = TemplateOptionLines();
+    Names lines{"Long\\\\47", "bindings.dat\\\\1", "0", "options.dat\\\\43"};
+    lines.insert(lines.end(), options.begin(), options.end());
+    lines.push_back("one line too many");
+    // special.dat goes on after its additional commands, bindings.dat after its macros.
+    Names special = SpecialLines("");
+    special.insert(special.end(), {"TRUE", "0"});
+    lines.insert(lines.end(), {"Memo\\\\15", "special.dat\\\\13"});
+    lines.insert(lines.end(), special.begin(), special.end());
+    lines.insert(lines.end(), {"Macros\\\\5", "bindings.dat\\\\3", "0", "R_BASIC.MAC", "Weapons"});
+    // Fewer than 42 options load: the missing ones are empty.
+    options.pop_back();
+    lines.insert(lines.end(), {"Short\\\\43", "options.dat\\\\41"});
+    lines.insert(lines.end(), options.begin(), options.end());
+    dir.WriteLines("players.kxp", lines);
+    const auto before = dir.Snapshot();
+
+    EXPECT_FALSE(ImportFromFile(app, file, IndexExchangeFile(file)));
+    const auto damaged = [&](const std::string& name, const std::string& problem) {
+        return "The Player-CFG " + name + " in " + file + " is damaged: " + problem +
+               ". Nothing of it has been imported.";
+    };
+    const std::string tooLong = " holds more lines than Korvex reads";
+    EXPECT_EQ(host.BoxTexts(), (Names{damaged("Long", "its options.dat" + tooLong),
+                                      damaged("Memo", "its special.dat" + tooLong),
+                                      damaged("Macros", "its bindings.dat" + tooLong), "Short has been imported."}));
+    // Long as it was, neither Memo nor Macros made, nothing left in temp.
+    auto after = dir.Snapshot();
+    EXPECT_TRUE(after.contains(dir.Path("players/Short/options.dat")));
+    std::erase_if(after, [&](const auto& entry) { return entry.first.starts_with(dir.Path("players/Short")); });
+    EXPECT_EQ(after, before);
+    EXPECT_FALSE(dir.Exists("temp/import"));
+
+    // A block that is no longer where the list saw it is not taken for another.
+    host.boxes.clear();
+    EXPECT_FALSE(ImportFromFile(app, file, {{"Ghost", 0}}));
+    EXPECT_EQ(host.BoxTexts(), Names{damaged("Ghost", "the file has changed since its Player-CFGs were listed")});
+}
+
 TEST_F(Exchange, ReimportAfterYesGivesBackEveryFileByteForByte) {
     WritePlayer(dir, "Bravo");
     dir.WriteLines("players/Bravo/R_BASIC.MAC.out", {"Weapons", "0", "+attack", "Fire", "MOUSE1\xB0" "a", "",
