@@ -151,7 +151,8 @@ bool ReadBlockFiles(CountingReader& reader, long long blockLines, std::vector<Im
     return true;
 }
 
-// The blocks that start at the listed lines, read in one pass through the file.
+// The blocks that start at the listed lines, read in one pass through the file and kept until
+// they are written: the import goes in list order, the file in its own.
 std::map<long long, BlockContent> ReadBlocks(CountingReader& reader, std::vector<ExchangeBlock> blocks) {
     std::sort(blocks.begin(), blocks.end(),
               [](const ExchangeBlock& a, const ExchangeBlock& b) { return a.startLine < b.startLine; });
