@@ -65,10 +65,10 @@ int RunImport(CliContext& context) {
     std::vector<std::string> inFile;
     for (const ExchangeBlock& block : *blocks) inFile.push_back(block.name);
     std::vector<std::string> players = NamesOf({context.args.begin() + 1, context.args.end()});
-    if (players.empty()) players = inFile;
     if (!SpellAsListed(inFile, players, " in " + context.args[0])) return 1;
     SetCurrentPlayer(app, ReadFirstLine(LastPlayerFile(app)));
-    const bool done = ImportFromFile(app, path, BlocksInListOrder(*blocks, players));
+    const bool done =
+        ImportFromFile(app, path, players.empty() ? InListOrder(*blocks) : BlocksInListOrder(*blocks, players));
     return done ? ExitStatus(context) : 1;
 }
 

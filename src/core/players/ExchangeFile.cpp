@@ -1,5 +1,9 @@
 #include "players/ExchangeFile.h"
 
+#include <algorithm>
+#include <map>
+#include <optional>
+
 #include "app/DirectoryTools.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
@@ -7,6 +11,7 @@
 #include "platform/Path.h"
 #include "platform/Text.h"
 #include "platform/TextFile.h"
+#include "players/PlayerDataFiles.h"
 #include "players/PlayerDirs.h"
 
 namespace korvex {
@@ -36,6 +41,44 @@ struct ExportedFile {
 struct ImportedFile {
     std::string name;
     std::vector<std::string> lines;
+};
+
+// A line reader that counts the lines it has read: blocks are found by their header's line.
+struct CountingReader {
+    LineReader reader;
+    long long line = 0;
+
+    std::string ReadLine() {
+        ++line;
+        return reader.ReadLine();
+    }
+    bool AtEnd() { return reader.AtEnd(); }
+};
+
+// A block as the file holds it; problem says why it cannot be imported.
+struct BlockContent {
+    std::string name;
+    std::vector<ImportedFile> files;
+    std::string problem;
+};
+
+// The Player-CFG directories by name, letter case ignored, listed once for a whole import:
+// looking up a name that is not there lists the players directory again each time.
+class PlayerDirNames {
+public:
+    explicit PlayerDirNames(const std::string& players) {
+        for (const std::string& name : ListNames(players, EntryKind::Directory)) Add(name);
+    }
+    // The directory's own spelling of name; none when there is no such directory.
+    std::optional<std::string> Find(const std::string& name) const {
+        const auto found = names_.find(UpperCaseAscii(name));
+        if (found == names_.end()) return std::nullopt;
+        return found->second;
+    }
+    void Add(const std::string& name) { names_.emplace(UpperCaseAscii(name), name); }
+
+private:
+    std::map<std::string, std::string> names_;
 };
 
 // The files of a Player-CFG directory that an exchange file carries; false after a fatal report.
@@ -72,7 +115,7 @@ bool WriteBlock(Korvex& app, const std::string& name, AtomicTextWriter& writer) 
 
 // Reads the files of a block whose header gave blockLines. Nothing past the block is taken
 // for its content: a count that does not fit ends the reading with the reason in problem.
-bool ReadBlockFiles(LineReader& reader, long long blockLines, std::vector<ImportedFile>& files,
+bool ReadBlockFiles(CountingReader& reader, long long blockLines, std::vector<ImportedFile>& files,
                     std::string& problem) {
     if (blockLines < 1) {
         problem = "its line count " + std::to_string(blockLines) + " is not valid";
@@ -108,6 +151,62 @@ bool ReadBlockFiles(LineReader& reader, long long blockLines, std::vector<Import
     return true;
 }
 
+// The blocks that start at the listed lines, read in one pass through the file and kept until
+// they are written: the import goes in list order, the file in its own.
+std::map<long long, BlockContent> ReadBlocks(CountingReader& reader, std::vector<ExchangeBlock> blocks) {
+    std::sort(blocks.begin(), blocks.end(),
+              [](const ExchangeBlock& a, const ExchangeBlock& b) { return a.startLine < b.startLine; });
+    std::map<long long, BlockContent> contents;
+    for (const ExchangeBlock& block : blocks) {
+        if (contents.contains(block.startLine)) continue;
+        while (reader.line < block.startLine && !reader.AtEnd()) reader.ReadLine();
+        const bool reached = reader.line == block.startLine;
+        const Header header = ParseHeader(reader.ReadLine());
+        BlockContent& content = contents[block.startLine];
+        content.name = block.name;
+        if (!reached || header.name != block.name)
+            content.problem = "the file has changed since its Player-CFGs were listed";
+        else
+            ReadBlockFiles(reader, header.count, content.files, content.problem);
+    }
+    return contents;
+}
+
+// Why the data files in directory would not load, or nothing. Korvex reads each only as far
+// as its layout goes, and a Player-CFG whose file goes on past that cannot be opened or
+// inherited from.
+std::string DataFileProblem(const std::string& directory) {
+    const auto bindings = ReadBindingsFile(JoinPath(directory, "bindings.dat"));
+    const auto options = ReadOptionsFile(JoinPath(directory, "options.dat"));
+    const auto special = ReadSpecialFile(JoinPath(directory, "special.dat"));
+    const std::pair<const char*, bool> files[] = {{"bindings.dat", !bindings || bindings->complete},
+                                                  {"options.dat", !options || options->complete},
+                                                  {"special.dat", !special || special->complete}};
+    for (const auto& [name, loads] : files)
+        if (!loads) return std::string("its ") + name + " holds more lines than Korvex reads";
+    return "";
+}
+
+void ReportDamagedBlock(Korvex& app, const std::string& path, const std::string& name, const std::string& problem) {
+    app.host.ShowMessage(Icon::Error,
+                         "The Player-CFG " + name + " in " + path + " is damaged: " + problem +
+                             ". Nothing of it has been imported.",
+                         Buttons::Ok);
+}
+
+// Once the files are staged: a block whose data files would not load is refused, and an
+// existing Player-CFG is replaced only after Yes.
+bool AcceptStagedFiles(Korvex& app, const std::string& path, const std::string& name, const std::string& staging,
+                       bool targetExists) {
+    if (const std::string problem = DataFileProblem(staging); !problem.empty()) {
+        ReportDamagedBlock(app, path, name, problem);
+        return false;
+    }
+    return !targetExists ||
+           app.host.ShowMessage(Icon::Question, "Player-CFG " + name + " already exists. Do you want to overwrite it?",
+                                Buttons::YesNo) == Button::Yes;
+}
+
 // Every file is written completely beside the Player-CFG before the Player-CFG changes: a
 // new one appears by renaming the finished directory, an existing one receives each
 // finished file by a rename. A file that cannot be written is reported and left out.
@@ -133,8 +232,8 @@ void MoveStagedFiles(Korvex& app, const std::string& staging, const std::string&
     }
 }
 
-bool WriteImportedFiles(Korvex& app, const std::string& target, bool targetExists,
-                        const std::vector<ImportedFile>& files) {
+bool WriteImportedFiles(Korvex& app, const std::string& path, const BlockContent& block, const std::string& target,
+                        bool targetExists) {
     if (!DirectoryExists(app.dirs.temp)) MakeDirectory(app.dirs.temp);
     // What an interrupted import left behind goes first.
     const std::string staging = JoinPath(app.dirs.temp, "import");
@@ -144,7 +243,8 @@ bool WriteImportedFiles(Korvex& app, const std::string& target, bool targetExist
         return false;
     }
     std::vector<std::string> written;
-    bool done = WriteStagedFiles(app, staging, target, files, written);
+    bool done = WriteStagedFiles(app, staging, target, block.files, written) &&
+                AcceptStagedFiles(app, path, block.name, staging, targetExists);
     if (done && targetExists) {
         MoveStagedFiles(app, staging, target, written);
     } else if (done && !RenamePath(staging, target)) {
@@ -155,11 +255,27 @@ bool WriteImportedFiles(Korvex& app, const std::string& target, bool targetExist
     return done;
 }
 
-void ReportDamagedBlock(Korvex& app, const std::string& path, const std::string& name, const std::string& problem) {
-    app.host.ShowMessage(Icon::Error,
-                         "The Player-CFG " + name + " in " + path + " is damaged: " + problem +
-                             ". Nothing of it has been imported.",
-                         Buttons::Ok);
+void ImportExchangeBlock(Korvex& app, const std::string& path, const BlockContent& block, PlayerDirNames& existing,
+                         std::vector<std::string>& names) {
+    // Player-CFG names are directory names, which Korvex compares without regard to case.
+    if (EqualsIgnoringCase(block.name, app.currentPlayerName)) {
+        app.host.ShowMessage(Icon::Error, "Can't overwrite active Player-CFG.", Buttons::Ok);
+        return;
+    }
+    // The name comes from someone else's file: it must name a directory right below ours.
+    if (!IsPortablePlayerName(block.name)) {
+        ShowError(app, Err::InvalidPlayerName, block.name);
+        return;
+    }
+    if (!block.problem.empty()) {
+        ReportDamagedBlock(app, path, block.name, block.problem);
+        return;
+    }
+    const std::optional<std::string> existingName = existing.Find(block.name);
+    const std::string target = JoinPath(app.dirs.players, existingName.value_or(block.name));
+    if (!WriteImportedFiles(app, path, block, target, existingName.has_value())) return;
+    existing.Add(block.name);
+    names.push_back(block.name);
 }
 
 }  // namespace
@@ -201,53 +317,32 @@ void WriteExchangeFile(Korvex& app, const std::vector<std::string>& list, const 
 
 std::vector<ExchangeBlock> IndexExchangeFile(const std::string& path) {
     std::vector<ExchangeBlock> blocks;
-    LineReader reader;
-    if (!reader.Open(path)) return blocks;
-    for (long long line = 0; !reader.AtEnd();) {
+    CountingReader reader;
+    if (!reader.reader.Open(path)) return blocks;
+    while (!reader.AtEnd()) {
+        const long long start = reader.line;
         const Header header = ParseHeader(reader.ReadLine());
         // An empty line, as an editor may leave at the end, is no block.
-        if (!header.name.empty() || header.count != 0) blocks.push_back({header.name, line});
-        ++line;
+        if (!header.name.empty() || header.count != 0) blocks.push_back({header.name, start});
         // A count below one skips nothing: the next line is read as the next header.
-        for (long long skip = header.count - 1; skip > 0 && !reader.AtEnd(); --skip, ++line) reader.ReadLine();
+        for (long long skip = header.count - 1; skip > 0 && !reader.AtEnd(); --skip) reader.ReadLine();
     }
     return blocks;
 }
 
-void ImportExchangeBlock(Korvex& app, const std::string& path, long long startLine, const std::string& targetDir,
-                         std::vector<std::string>& names) {
-    LineReader reader;
-    if (!reader.Open(path)) {
+void ImportExchangeBlocks(Korvex& app, const std::string& path, const std::vector<ExchangeBlock>& blocks,
+                          std::vector<std::string>& names) {
+    CountingReader reader;
+    if (!reader.reader.Open(path)) {
         FatalError(app, Err::CouldntOpenFile, path);
         return;
     }
-    for (long long i = 0; i < startLine && !reader.AtEnd(); ++i) reader.ReadLine();
-    const Header header = ParseHeader(reader.ReadLine());
-    // Player-CFG names are directory names, which Korvex compares without regard to case.
-    if (EqualsIgnoringCase(header.name, app.currentPlayerName)) {
-        app.host.ShowMessage(Icon::Error, "Can't overwrite active Player-CFG.", Buttons::Ok);
-        return;
+    const std::map<long long, BlockContent> contents = ReadBlocks(reader, blocks);
+    PlayerDirNames existing(app.dirs.players);
+    for (const ExchangeBlock& block : blocks) {
+        ImportExchangeBlock(app, path, contents.at(block.startLine), existing, names);
+        if (app.shuttingDown) return;
     }
-    // The name comes from someone else's file: it must name a directory right below ours.
-    const std::string targetName = FileName(targetDir);
-    if (!IsPortablePlayerName(header.name) || !IsPortablePlayerName(targetName)) {
-        ShowError(app, Err::InvalidPlayerName, IsPortablePlayerName(header.name) ? targetName : header.name);
-        return;
-    }
-    std::vector<ImportedFile> files;
-    std::string problem;
-    if (!ReadBlockFiles(reader, header.count, files, problem)) {
-        ReportDamagedBlock(app, path, header.name, problem);
-        return;
-    }
-    const std::string target = ResolveCase(targetDir);
-    const bool targetExists = DirectoryExists(target);
-    if (targetExists && app.host.ShowMessage(Icon::Question,
-                                             "Player-CFG " + header.name +
-                                                 " already exists. Do you want to overwrite it?",
-                                             Buttons::YesNo) != Button::Yes)
-        return;
-    if (WriteImportedFiles(app, target, targetExists, files)) names.push_back(targetName);
 }
 
 }  // namespace korvex

@@ -1,7 +1,8 @@
 // Exchange files (".kxp"): any number of Player-CFGs with every file of their directories,
 // one block each, so that Player-CFGs move between installations. Such files come from
 // other people: an import refuses names that would lead out of the players directory and
-// blocks whose counts do not fit, and it writes a block completely or not at all.
+// blocks whose counts do not fit or whose data files would not load, and it writes a block
+// completely or not at all.
 #pragma once
 
 #include <string>
@@ -30,9 +31,9 @@ void WriteExchangeFile(Korvex& app, const std::vector<std::string>& list, const 
 // The name and header line of every block; none when the file cannot be opened.
 std::vector<ExchangeBlock> IndexExchangeFile(const std::string& path);
 
-// Recreates the block that starts at startLine as targetDir; on success the block's name
-// is appended to names.
-void ImportExchangeBlock(Korvex& app, const std::string& path, long long startLine, const std::string& targetDir,
-                         std::vector<std::string>& names);
+// Recreates each block as the Player-CFG of its name, in the order of blocks, reading the file
+// once; the name of each one imported is appended to names.
+void ImportExchangeBlocks(Korvex& app, const std::string& path, const std::vector<ExchangeBlock>& blocks,
+                          std::vector<std::string>& names);
 
 }  // namespace korvex

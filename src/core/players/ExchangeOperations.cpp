@@ -1,12 +1,12 @@
 #include "players/ExchangeOperations.h"
 
 #include <algorithm>
+#include <set>
 
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "platform/FileSystem.h"
 #include "platform/ListOrder.h"
-#include "platform/Path.h"
 #include "players/Inheritance.h"
 #include "players/PlayerCfgFiles.h"
 #include "players/PlayerDirs.h"
@@ -46,7 +46,7 @@ void ExportPlayerCFGs(Korvex& app) {
     const std::vector<std::string> list = FillPlayerList(app);
     const PlayerListAnswer answer = ChooseForExchange(app, "Select Player-CFGs to export", list, "Export",
                                                         "writes the selected Player-CFGs into an exchange file you choose next");
-    const std::vector<std::string> players = SelectedInListOrder(list, answer.selected);
+    const std::vector<std::string> players = EntriesInRows(list, answer.rows);
     if (!answer.confirmed || players.empty()) return;
     const ExchangeFileAnswer file = app.host.ChooseExchangeFile({true, app.dirs.program, JoinPlayerNames(players)});
     if (file.confirmed) ExportToFile(app, players, file.path);
@@ -57,13 +57,13 @@ void ImportPlayerCFGs(Korvex& app) {
     if (!file.confirmed) return;
     const std::optional<std::vector<ExchangeBlock>> blocks = IndexExistingExchangeFile(app, file.path);
     if (!blocks) return;
+    const std::vector<ExchangeBlock> listed = InListOrder(*blocks);
     std::vector<std::string> list;
-    for (const ExchangeBlock& block : *blocks) list.push_back(block.name);
-    SortAsListBox(list);
+    for (const ExchangeBlock& block : listed) list.push_back(block.name);
     const PlayerListAnswer answer = ChooseForExchange(app, "Select Player-CFGs to import", list, "Import",
                                                         "adds the selected Player-CFGs of the exchange file to yours");
     if (!answer.confirmed) return;
-    ImportFromFile(app, file.path, BlocksInListOrder(*blocks, answer.selected));
+    ImportFromFile(app, file.path, EntriesInRows(listed, answer.rows));
 }
 
 std::optional<std::vector<ExchangeBlock>> IndexExistingExchangeFile(Korvex& app, const std::string& path) {
@@ -74,13 +74,18 @@ std::optional<std::vector<ExchangeBlock>> IndexExistingExchangeFile(Korvex& app,
     return IndexExchangeFile(path);
 }
 
+std::vector<ExchangeBlock> InListOrder(std::vector<ExchangeBlock> blocks) {
+    std::stable_sort(blocks.begin(), blocks.end(),
+                     [](const ExchangeBlock& a, const ExchangeBlock& b) { return ListBoxLess(a.name, b.name); });
+    return blocks;
+}
+
 std::vector<ExchangeBlock> BlocksInListOrder(const std::vector<ExchangeBlock>& blocks,
                                              const std::vector<std::string>& names) {
+    const std::set<std::string> wanted(names.begin(), names.end());
     std::vector<ExchangeBlock> chosen;
-    for (const ExchangeBlock& block : blocks)
-        if (std::find(names.begin(), names.end(), block.name) != names.end()) chosen.push_back(block);
-    std::stable_sort(chosen.begin(), chosen.end(),
-                     [](const ExchangeBlock& a, const ExchangeBlock& b) { return ListBoxLess(a.name, b.name); });
+    for (const ExchangeBlock& block : InListOrder(blocks))
+        if (wanted.contains(block.name)) chosen.push_back(block);
     return chosen;
 }
 
@@ -94,10 +99,8 @@ bool ExportToFile(Korvex& app, const std::vector<std::string>& players, const st
 
 bool ImportFromFile(Korvex& app, const std::string& path, const std::vector<ExchangeBlock>& blocks) {
     std::vector<std::string> names;
-    for (const ExchangeBlock& block : blocks) {
-        ImportExchangeBlock(app, path, block.startLine, JoinPath(app.dirs.players, block.name), names);
-        if (app.shuttingDown) return false;
-    }
+    ImportExchangeBlocks(app, path, blocks, names);
+    if (app.shuttingDown) return false;
     ReportDone(app, names, "imported");
     // A new Player-CFG may be one to inherit from.
     if (!names.empty()) UpdateInheritControls(app, true);

@@ -20,8 +20,10 @@ void ImportPlayerCFGs(Korvex& app);
 // The blocks of an exchange file; a file that is not there is reported and gives none.
 std::optional<std::vector<ExchangeBlock>> IndexExistingExchangeFile(Korvex& app, const std::string& path);
 
-// The blocks that carry one of names, in the order the import list shows them; a name
-// that several blocks carry brings each of them, in file order.
+// The blocks as the import list shows them: sorted by name, blocks of one name in file order.
+std::vector<ExchangeBlock> InListOrder(std::vector<ExchangeBlock> blocks);
+// The blocks that carry one of names, in that order; a name that several blocks carry brings
+// each of them.
 std::vector<ExchangeBlock> BlocksInListOrder(const std::vector<ExchangeBlock>& blocks,
                                              const std::vector<std::string>& names);
 

@@ -4,6 +4,8 @@
 #include "app/Messages.h"
 #include "platform/ListLookup.h"
 #include "platform/Path.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
 #include "players/PlayerDataFiles.h"
 #include "players/PlayerDirs.h"
 
@@ -65,6 +67,21 @@ void UpdateInheritControls(Korvex& app, bool afterLoad) {
         cfg.special1 = false;
     }
     ShowAdditionalCommands(app);
+}
+
+bool RenameInheritanceChoices(Korvex& app, const std::string& oldName, const std::string& newName) {
+    bool renamed = true;
+    for (const std::string& name : FillPlayerList(app)) {
+        const std::string path = JoinPath(JoinPath(app.dirs.players, name), "special.dat");
+        std::vector<std::string> lines;
+        if (!ReadAllLines(path, lines) || lines.size() < 2 || !EqualsIgnoringCase(lines[1], oldName)) continue;
+        // Only the name changes; whatever else the file holds stays as it is.
+        lines[1] = newName;
+        if (WriteLinesAtomically(path, lines)) continue;
+        ShowError(app, Err::CouldntSaveFile, path);
+        renamed = false;
+    }
+    return renamed;
 }
 
 void Special1Click(Korvex& app) {

@@ -17,6 +17,9 @@ void FillInheritCombo(Korvex& app);
 // afterLoad: called after a Player-CFG was loaded, deleted or renamed rather than from the
 // person's own action on the Special tab; it decides which message explains a reset.
 void UpdateInheritControls(Korvex& app, bool afterLoad);
+// After a rename: every Player-CFG whose inheritance choice names oldName names newName; false
+// when a file could not be written (reported), and running it again finishes it.
+bool RenameInheritanceChoices(Korvex& app, const std::string& oldName, const std::string& newName);
 
 // Handlers of the Special tab; the GUI stores the control's new state first.
 void Special1Click(Korvex& app);

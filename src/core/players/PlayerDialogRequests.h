@@ -1,6 +1,8 @@
 // What the five Player-CFG dialogs show and what the person answers.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,8 +22,20 @@ struct PlayerListRequest {
 
 struct PlayerListAnswer {
     bool confirmed = false;
-    std::vector<std::string> selected;
+    // The selected entries by their position in the list: two entries of one name stay apart.
+    std::vector<std::size_t> rows;
 };
+
+// What the rows of an answer select from the entries the list was filled from, in list order.
+template <typename Entry>
+std::vector<Entry> EntriesInRows(const std::vector<Entry>& entries, std::vector<std::size_t> rows) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::vector<Entry> selected;
+    for (std::size_t row : rows)
+        if (row < entries.size()) selected.push_back(entries[row]);
+    return selected;
+}
 
 // A name to enter (new, rename, copy).
 struct PlayerNameRequest {

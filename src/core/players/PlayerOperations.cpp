@@ -18,9 +18,17 @@
 namespace korvex {
 namespace {
 
-PlayerListAnswer ChooseFromPlayerList(Korvex& app, const char* caption, bool multiSelect, const char* confirm,
+struct PlayerListChoice {
+    bool confirmed = false;
+    std::vector<std::string> names;
+};
+
+PlayerListChoice ChooseFromPlayerList(Korvex& app, const char* caption, bool multiSelect, const char* confirm,
                                       const char* hint) {
-    return app.host.ChoosePlayers({caption, kAvailablePlayersLabel, FillPlayerList(app), multiSelect, confirm, "", hint});
+    const std::vector<std::string> list = FillPlayerList(app);
+    const PlayerListAnswer answer =
+        app.host.ChoosePlayers({caption, kAvailablePlayersLabel, list, multiSelect, confirm, "", hint});
+    return {answer.confirmed, EntriesInRows(list, answer.rows)};
 }
 
 PlayerNameAnswer AskName(Korvex& app, const char* caption, const char* label, std::string preset,
@@ -54,11 +62,11 @@ void ResetMacroCategory(Korvex& app) {
 }  // namespace
 
 void BitBtn4Click(Korvex& app) {
-    const PlayerListAnswer answer = ChooseFromPlayerList(
+    const PlayerListChoice choice = ChooseFromPlayerList(
         app, "Change Player-CFG", false, "Change To", "saves the current Player-CFG and makes the selected one current");
-    if (answer.confirmed) {
+    if (choice.confirmed) {
         SavePlayerCFG(app);
-        if (!answer.selected.empty() && !app.shuttingDown) LoadPlayerCFG(app, answer.selected.front());
+        if (!choice.names.empty() && !app.shuttingDown) LoadPlayerCFG(app, choice.names.front());
     }
     ResetMacroCategory(app);
 }
@@ -74,10 +82,10 @@ void BitBtn7Click(Korvex& app) {
 }
 
 void BitBtn5Click(Korvex& app) {
-    const PlayerListAnswer answer = ChooseFromPlayerList(
+    const PlayerListChoice choice = ChooseFromPlayerList(
         app, "Delete Player-CFG", true, "Delete",
         "deletes the selected Player-CFGs with all their files; the current one cannot be deleted");
-    if (answer.confirmed) DeletePlayers(app, answer.selected);
+    if (choice.confirmed) DeletePlayers(app, choice.names);
 }
 
 void BitBtn8Click(Korvex& app) {
@@ -162,7 +170,7 @@ Carried CarryOutPlayerRename(Korvex& app, const PendingOperation& operation) {
         ShowError(app, Err::CouldntRenamePlayer, "to " + newName);
         return Carried::NotAtAll;
     }
-    const bool done = RenameInModEntries(app, oldName, newName) &&
+    const bool done = RenameInModEntries(app, oldName, newName) && RenameInheritanceChoices(app, oldName, newName) &&
                       (!EqualsIgnoringCase(ReadFirstLine(LastPlayerFile(app)), oldName) || SaveLastPlayer(app, newName));
     return done ? Carried::Completely : Carried::Partly;
 }

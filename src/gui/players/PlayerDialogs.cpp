@@ -72,7 +72,7 @@ PlayerListAnswer PlayerListDialog::Answer() const {
     PlayerListAnswer answer;
     answer.confirmed = result() == QDialog::Accepted;
     for (int row = 0; row < list_->count(); ++row)
-        if (list_->item(row)->isSelected()) answer.selected.push_back(FromQString(list_->item(row)->text()));
+        if (list_->item(row)->isSelected()) answer.rows.push_back(static_cast<std::size_t>(row));
     return answer;
 }
 

@@ -72,7 +72,7 @@ TEST_F(Exchange, ImportSkipsTheCurrentPlayerAndReadsABlockWithoutFiles) {
 
     host.Expect(Icon::Question, "Player-CFG Other already exists. Do you want to overwrite it?", Button::Yes);
     AnswerFile(file);
-    AnswerList({"Player", "Other", "Empty"});
+    AnswerRows({0, 1, 2});
     BitBtn1Click(app);
     const PlayerListRequest& request = host.playerListRequests.at(0);
     EXPECT_EQ(request.caption, "Select Player-CFGs to import");
@@ -94,6 +94,73 @@ TEST_F(Exchange, ImportSkipsTheCurrentPlayerAndReadsABlockWithoutFiles) {
     EXPECT_EQ(host.playerListRequests.size(), 1u);
     ASSERT_EQ(host.BoxTexts().size(), 1u);
     EXPECT_NE(host.BoxTexts()[0].find("gone.kxp"), std::string::npos) << host.BoxTexts()[0];
+}
+
+TEST_F(Exchange, ImportBringsTheSelectedBlockOfTwoOfTheSameName) {
+    Names lines;
+    for (const char* playername : {"first", "second"}) {
+        Names options = TemplateOptionLines();
+        options[33] = playername;
+        lines.insert(lines.end(), {"Twin\\\\44", "options.dat\\\\42"});
+        lines.insert(lines.end(), options.begin(), options.end());
+    }
+    dir.WriteLines("players.kxp", lines);
+    const auto playername = [&] { return dir.Read("players/Twin/options.dat").substr(0, 400); };
+
+    AnswerFile(file);
+    AnswerRows({1});
+    BitBtn1Click(app);
+    EXPECT_EQ(host.playerListRequests.at(0).names, (Names{"Twin", "Twin"}));
+    EXPECT_EQ(host.BoxTexts(), Names{"Twin has been imported."});
+    EXPECT_NE(playername().find("\r\nsecond\r\n"), std::string::npos);
+
+    host.Expect(Icon::Question, "Player-CFG Twin already exists. Do you want to overwrite it?", Button::Yes);
+    AnswerFile(file);
+    AnswerRows({0});
+    BitBtn1Click(app);
+    EXPECT_EQ(host.BoxTexts().back(), "Twin has been imported.");
+    EXPECT_NE(playername().find("\r\nfirst\r\n"), std::string::npos);
+}
+
+TEST_F(Exchange, ABlockWhoseDataFileWouldNotLoadIsRefusedWhole) {
+    WritePlayer(dir, "Long");
+    Names options = TemplateOptionLines();
+    Names lines{"Long\\\\47", "bindings.dat\\\\1", "0", "options.dat\\\\43"};
+    lines.insert(lines.end(), options.begin(), options.end());
+    lines.push_back("one line too many");
+    // special.dat goes on after its additional commands, bindings.dat after its macros.
+    Names special = SpecialLines("");
+    special.insert(special.end(), {"TRUE", "0"});
+    lines.insert(lines.end(), {"Memo\\\\15", "special.dat\\\\13"});
+    lines.insert(lines.end(), special.begin(), special.end());
+    lines.insert(lines.end(), {"Macros\\\\5", "bindings.dat\\\\3", "0", "R_BASIC.MAC", "Weapons"});
+    // Fewer than 42 options load: the missing ones are empty.
+    options.pop_back();
+    lines.insert(lines.end(), {"Short\\\\43", "options.dat\\\\41"});
+    lines.insert(lines.end(), options.begin(), options.end());
+    dir.WriteLines("players.kxp", lines);
+    const auto before = dir.Snapshot();
+
+    EXPECT_FALSE(ImportFromFile(app, file, IndexExchangeFile(file)));
+    const auto damaged = [&](const std::string& name, const std::string& problem) {
+        return "The Player-CFG " + name + " in " + file + " is damaged: " + problem +
+               ". Nothing of it has been imported.";
+    };
+    const std::string tooLong = " holds more lines than Korvex reads";
+    EXPECT_EQ(host.BoxTexts(), (Names{damaged("Long", "its options.dat" + tooLong),
+                                      damaged("Memo", "its special.dat" + tooLong),
+                                      damaged("Macros", "its bindings.dat" + tooLong), "Short has been imported."}));
+    // Long as it was, neither Memo nor Macros made, nothing left in temp.
+    auto after = dir.Snapshot();
+    EXPECT_TRUE(after.contains(dir.Path("players/Short/options.dat")));
+    std::erase_if(after, [&](const auto& entry) { return entry.first.starts_with(dir.Path("players/Short")); });
+    EXPECT_EQ(after, before);
+    EXPECT_FALSE(dir.Exists("temp/import"));
+
+    // A block that is no longer where the list saw it is not taken for another.
+    host.boxes.clear();
+    EXPECT_FALSE(ImportFromFile(app, file, {{"Ghost", 0}}));
+    EXPECT_EQ(host.BoxTexts(), Names{damaged("Ghost", "the file has changed since its Player-CFGs were listed")});
 }
 
 TEST_F(Exchange, ReimportAfterYesGivesBackEveryFileByteForByte) {

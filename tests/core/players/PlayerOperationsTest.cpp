@@ -111,7 +111,7 @@ TEST_F(Operations, ChangeNewAndRenameStartTheBindingsTabWithoutACategory) {
             app.macroLists.categoryText = "Weapons";
             app.macroLists.availMacros = {"Fire"};
             app.macroLists.availSelected = {true};
-            if (list) host.playerListAnswers.push_back({confirmed, {"Other"}});
+            if (list) host.playerListAnswers.push_back({confirmed, {0}});  // "Other"
             else host.playerNameAnswers.push_back({confirmed, std::string(operation) + (confirmed ? "1" : "0")});
             handler(app);
             EXPECT_EQ(app.macroLists.categoryText, kChooseCategoryText) << operation << confirmed;
@@ -149,6 +149,15 @@ TEST_F(Operations, CopyOntoAnExistingPlayerCfgAsksFirst) {
     app.player.SetText(Option::Character8, "Ranger");
     const auto before = dir.Snapshot();
 
+    // The files beside the Player-CFGs are no Player-CFGs to copy onto.
+    for (const char* file : {"lastplayer.dat", "OPTIONS.DAT"}) {
+        AnswerName(file);
+        BitBtn9Click(app);
+        EXPECT_EQ(host.BoxTexts().back(), "Player already exists. (" + std::string(file) + ")");
+    }
+    EXPECT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(dir.Snapshot(), before);
+
     AnswerName("Target");
     host.Expect(Icon::Question, "Player-CFG already exists. Overwrite?", Button::No);
     BitBtn9Click(app);
@@ -169,6 +178,30 @@ TEST_F(Operations, CopyOntoAnExistingPlayerCfgAsksFirst) {
     host.Expect(Icon::Question, "Player-CFG already exists. Overwrite?", Button::Yes);
     BitBtn9Click(app);
     EXPECT_EQ(dir.Read("players/Player/Rocket.MAC.out"), "new\r\n");
+}
+
+TEST_F(Operations, RenameKeepsThoseThatInheritFromIt) {
+    WritePlayer(dir, "Child", "player");
+    WritePlayer(dir, "Grandchild", "Child");
+    // A choice that is switched off is kept for when it is switched on again.
+    Names special = SpecialLines("Player");
+    special[0] = "FALSE";
+    special.push_back("a line Korvex does not read");
+    dir.WriteLines("players/Unchecked/special.dat", special);
+    const std::string grandchild = dir.Read("players/Grandchild/special.dat");
+
+    AnswerName("Ace");
+    BitBtn8Click(app);
+    EXPECT_EQ(host.BoxTexts(), Names{"Renamed current Player-CFG to Ace."});
+    EXPECT_EQ(dir.Read("players/Child/special.dat"), JoinLines(SpecialLines("Ace")));
+    special[1] = "Ace";
+    EXPECT_EQ(dir.Read("players/Unchecked/special.dat"), JoinLines(special));
+    EXPECT_EQ(dir.Read("players/Grandchild/special.dat"), grandchild);
+
+    LoadPlayerCFG(app, "Child");
+    EXPECT_EQ(host.BoxTexts().size(), 1u);
+    EXPECT_TRUE(app.player.special1);
+    EXPECT_EQ(app.player.inherit1, "Ace");
 }
 
 TEST_F(Operations, RenameKeepsEveryModAssignmentInStep) {

@@ -1,7 +1,10 @@
 #include "PlayerTestData.h"
 
+#include <algorithm>
+
 #include "players/PlayerCfg.h"
 #include "players/PlayerCfgFiles.h"
+#include "players/PlayerDirs.h"
 
 namespace korvex {
 
@@ -22,5 +25,13 @@ void WritePlayer(const ProgramDirFixture& dir, const std::string& name, const st
 }
 
 void PlayerStoreTest::SetUp() { LoadPlayerCFG(app, "Player"); }
+
+void PlayerStoreTest::AnswerList(const std::vector<std::string>& selected) {
+    const std::vector<std::string> list = FillPlayerList(app);
+    std::vector<std::size_t> rows;
+    for (const std::string& name : selected)
+        rows.push_back(static_cast<std::size_t>(std::find(list.begin(), list.end(), name) - list.begin()));
+    AnswerRows(std::move(rows));
+}
 
 }  // namespace korvex

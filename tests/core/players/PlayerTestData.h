@@ -21,8 +21,10 @@ void WritePlayer(const ProgramDirFixture& dir, const std::string& name, const st
 struct PlayerStoreTest : ProgramDirTest {
 
     void SetUp() override;
-    // The Player-CFG list dialog is confirmed with these names selected.
-    void AnswerList(std::vector<std::string> selected) { host.playerListAnswers.push_back({true, std::move(selected)}); }
+    // The Player-CFG list dialog is confirmed with these rows selected.
+    void AnswerRows(std::vector<std::size_t> rows) { host.playerListAnswers.push_back({true, std::move(rows)}); }
+    // The same with the rows these names have in the list of all Player-CFGs.
+    void AnswerList(const std::vector<std::string>& selected);
 };
 
 }  // namespace korvex
