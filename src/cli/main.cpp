@@ -7,6 +7,7 @@
 
 #include "app/InstanceGuard.h"
 #include "app/Korvex.h"
+#include "app/ProgramLocation.h"
 #include "app/StartUp.h"
 #include "cli/CliCommands.h"
 #include "cli/CliHost.h"
@@ -53,6 +54,7 @@ constexpr std::array kCommands = {
     CliCommand{"identify", "identify DIRECTORY", false, korvex::RunIdentify},
     CliCommand{"scan-mods", "scan-mods", true, korvex::RunScanMods},
     CliCommand{"install", "install ARCHIVE... [--name NAME --dir DIRECTORY]", true, korvex::RunInstall},
+    CliCommand{"lay-out", "lay-out DATADIR", false, korvex::RunLayOut},
 };
 
 int PrintUsage() {
@@ -83,7 +85,7 @@ const CliCommand* FindCommand(const std::string& name) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    std::string programDir = ExecutableDirectory();
+    std::string programDir;  // UTF-8, as the command line gives it
     bool answerYes = false;
     int next = 1;
     for (; next < argc && std::strncmp(argv[next], "--", 2) == 0; ++next) {
@@ -100,7 +102,9 @@ int main(int argc, char* argv[]) {
 
     korvex::CliHost host(answerYes);
     korvex::Korvex app(host);
-    const std::string programPath = korvex::Utf8ToCp1252(programDir);
+    const std::string programPath = programDir.empty()
+                                        ? korvex::FindProgramDir(app, korvex::Utf8ToCp1252(ExecutableDirectory()))
+                                        : korvex::Utf8ToCp1252(programDir);
     app.executablePath = korvex::JoinPath(programPath, "korvex-cli");
     korvex::SetProgramDirs(app, korvex::WithTrailingSeparator(programPath));
     if (command->writes && korvex::OtherInstanceRunning(app)) {
