@@ -15,7 +15,7 @@ inline constexpr const char* kPortableMarker = "korvex.portable";
 // that directory when it holds the marker, otherwise $XDG_DATA_HOME/korvex
 // (~/.local/share/korvex).
 std::string ProgramDirOf(const std::string& executableDir);
-// What an installation with its programs in executableDir (<prefix>/bin) delivered.
+// What an installation with its programs in executableDir (<prefix>/games or <prefix>/bin) delivered.
 std::string DeliveredDataDirOf(const std::string& executableDir);
 
 // Lays out a program directory from the delivered data, or brings it up to date: the
