@@ -85,6 +85,12 @@ TEST_F(ProgramDirLayout, AnInstalledKorvexKeepsItsFilesInTheDataHomeAndAPortable
     EXPECT_EQ(players("XDG_DATA_HOME='" + dir.root() + "/data'").exitStatus, 0);
     EXPECT_TRUE(fs::exists(dir.root() + "/data/korvex/players/Player/options.dat"));
 
+    WriteWholeFile(dir.root() + "/file", "");
+    const ProgramRun refused = players("XDG_DATA_HOME='" + dir.root() + "/file'");
+    EXPECT_EQ(refused.exitStatus, 1);
+    EXPECT_NE(refused.errors.find("Couldn't create directory. (" + dir.root() + "/file/korvex)"), std::string::npos)
+        << refused.errors;
+
     // With the marker beside the program its own directory is the program directory.
     WriteWholeFile(prefix + "/bin/korvex.portable", "");
     fs::copy(DeliveredDir() + "/players", prefix + "/bin/players", fs::copy_options::recursive);

@@ -76,7 +76,7 @@ std::string DeliveredDataDirOf(const std::string& executableDir) {
 
 bool LayOutProgramDir(Korvex& app, const std::string& deliveredDir, const std::string& programDir) {
     if (!CreateDirectories(programDir)) {
-        ShowError(app, Err::CouldntCreateDirectory, programDir);
+        ShowError(app, Err::CouldntCreateDirectory, WithoutTrailingSeparator(programDir));
         return false;
     }
     const auto delivered = [&](const char* name) { return JoinPath(deliveredDir, name); };
