@@ -16,7 +16,8 @@ int main(int argc, char* argv[]) {
     application.setQuitOnLastWindowClosed(false);
     korvex::QtHost host;
     korvex::Korvex app(host);
-    // Korvex finds its program directory as the executable's; an installed one is elsewhere.
+    // Start-up takes the program directory from this path: the executable's own directory for a
+    // portable Korvex, the player's data directory for an installed one.
     const std::string executableDir = korvex::FromQString(QCoreApplication::applicationDirPath());
     app.executablePath = korvex::JoinPath(korvex::FindProgramDir(app, executableDir), "korvex");
     if (!korvex::RunInstanceGuard(app)) return 0;
