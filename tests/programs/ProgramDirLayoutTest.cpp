@@ -12,12 +12,15 @@ using ProgramDirLayout = ProgramDirTest;
 
 namespace fs = std::filesystem;
 
+// Each run writes its output beside the directory it works on: tests run side by side.
+std::string Beside(const std::string& path) { return fs::path(path).parent_path().string(); }
+
 // What the build staged as an installation delivers it.
 std::string DeliveredDir() { return (fs::path(KORVEX_BIN_DIR).parent_path() / "share/korvex").string(); }
 
 ProgramRun LayOut(const std::string& programDir) {
     return RunProgram(std::string(KORVEX_CLI) + " --program-dir '" + programDir + "' lay-out '" + DeliveredDir() + "'",
-                      ".");
+                      Beside(programDir));
 }
 
 TEST_F(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerChanged) {
@@ -48,7 +51,7 @@ TEST_F(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerCha
     EXPECT_EQ(ReadWholeFile(program + "/automod/1.Remembered"), "mine");
     EXPECT_EQ(ReadWholeFile(program + "/korvexoptions.dat"), "FALSE\r\nFALSE\r\nFALSE\r\nFALSE\r\n");
 
-    EXPECT_EQ(RunProgram(std::string(KORVEX_CLI) + " --program-dir '" + program + "' lay-out '" + program + "/mods'", ".")
+    EXPECT_EQ(RunProgram(std::string(KORVEX_CLI) + " --program-dir '" + program + "' lay-out '" + program + "/mods'", dir.root())
                   .exitStatus,
               1);
 }
@@ -62,7 +65,7 @@ TEST_F(ProgramDirLayout, AnInstalledKorvexKeepsItsFilesInTheDataHomeAndAPortable
     fs::copy(DeliveredDir(), prefix + "/share/korvex", fs::copy_options::recursive);
     const std::string home = dir.root() + "/home";
     const auto players = [&](const std::string& environment) {
-        return RunProgram(environment + " HOME='" + home + "' '" + prefix + "/bin/korvex-cli' players", ".");
+        return RunProgram(environment + " HOME='" + home + "' '" + prefix + "/bin/korvex-cli' players", dir.root());
     };
 
     const ProgramRun first = players("XDG_DATA_HOME=");
@@ -104,7 +107,7 @@ TEST_F(ProgramDirLayout, AnInstalledKorvexKeepsItsFilesInTheDataHomeAndAPortable
 ProgramRun LayOutDemo(const std::string& dest, const std::string& option = "") {
     return RunProgram("bash '" + std::string(KORVEX_SOURCE_DIR) + "/scripts/lay-out-demo.sh' '" +
                           fs::path(KORVEX_BIN_DIR).parent_path().string() + "' '" + dest + "' " + option,
-                      ".");
+                      Beside(dest));
 }
 
 TEST_F(ProgramDirLayout, TheDemoKeepsWhatThePlayerMadeUntilLaidOutFresh) {
