@@ -19,7 +19,8 @@ if [ "$fresh" = "--fresh" ] || [ ! -d "$dest/korvex" ] || [ ! -d "$dest/quake2" 
   mkdir -p "$dest/korvex"
 fi
 cp --remove-destination "$build_dir/bin/korvex" "$build_dir/bin/korvex-cli" "$dest/korvex/"
-"${CMAKE_COMMAND:-cmake}" -DDATA_DIR="$root/data" -DPROGRAM_DIR="$dest/korvex" -P "$root/cmake/LayOutProgramDir.cmake"
+touch "$dest/korvex/korvex.portable"
+"$dest/korvex/korvex-cli" --program-dir "$dest/korvex" lay-out "$build_dir/share/korvex"
 if $new_demo; then
   cp -r "$build_dir/sample-quake2" "$dest/quake2"
   # Korvex's files are Windows-1252; the path comes from the file system in UTF-8.

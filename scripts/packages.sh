@@ -11,3 +11,7 @@ install_packages() {
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 }
+
+# What building the Debian package and checking it need besides the build (scripts/package.sh
+# and the package's test, run by scripts/test.sh).
+packaging_packages=(dpkg-dev lintian desktop-file-utils appstream librsvg2-bin)

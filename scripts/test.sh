@@ -17,6 +17,8 @@ if $sanitize; then
   KORVEX_CMAKE_OPTIONS=(-DKORVEX_SANITIZE=ON)
 fi
 source "$root/scripts/setup.sh"
+# The package's test builds the Debian package and checks it with the packaging tools.
+install_packages "${packaging_packages[@]}"
 # The real Quake II engine of the launch test, built once into the build directory.
 engine_dir=$BUILD_DIR/yq2
 if [ ! -x "$engine_dir/quake2" ] || [ ! -f "$engine_dir/baseq2/pics/16to8.dat" ]; then

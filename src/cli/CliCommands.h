@@ -35,6 +35,7 @@ bool PrepareCompile(CliContext& context, const std::string& argument, std::strin
 bool FindPlayerArgument(const CliContext& context, const std::string& argument, std::string& name);
 
 int RunCheck(CliContext& context);
+int RunLayOut(CliContext& context);
 int RunPlayers(CliContext& context);
 int RunCompile(CliContext& context);
 int RunKeymap(CliContext& context);

@@ -8,6 +8,7 @@
 #include "app/InstanceGuard.h"
 #include "app/Korvex.h"
 #include "app/Recovery.h"
+#include "app/ProgramLocation.h"
 #include "app/StartUp.h"
 #include "cli/CliCommands.h"
 #include "cli/CliHost.h"
@@ -55,6 +56,7 @@ constexpr std::array kCommands = {
     CliCommand{"scan-mods", "scan-mods", true, korvex::RunScanMods},
     CliCommand{"install", "install ARCHIVE... [--name NAME --dir DIRECTORY]", true, korvex::RunInstall},
     CliCommand{"add-existing", "add-existing DIRECTORY [--name NAME --dir DIRECTORY]", true, korvex::RunAddExisting},
+    CliCommand{"lay-out", "lay-out DATADIR", false, korvex::RunLayOut},
 };
 
 int PrintUsage() {
@@ -85,7 +87,7 @@ const CliCommand* FindCommand(const std::string& name) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    std::string programDir = ExecutableDirectory();
+    std::string programDir;  // UTF-8, as the command line gives it
     bool answerYes = false;
     int next = 1;
     for (; next < argc && std::strncmp(argv[next], "--", 2) == 0; ++next) {
@@ -102,7 +104,10 @@ int main(int argc, char* argv[]) {
 
     korvex::CliHost host(answerYes);
     korvex::Korvex app(host);
-    korvex::SetProgramDirs(app, korvex::Utf8ToCp1252(programDir));
+    const std::string programPath = programDir.empty()
+                                        ? korvex::FindProgramDir(app, korvex::Utf8ToCp1252(ExecutableDirectory()))
+                                        : korvex::Utf8ToCp1252(programDir);
+    korvex::SetProgramDirs(app, programPath);
     app.executablePath = korvex::JoinPath(app.dirs.program, "korvex-cli");
     if (command->writes && korvex::OtherInstanceRunning(app)) {
         std::cerr << "Korvex is running on this program directory; close it first.\n";

@@ -4,9 +4,11 @@
 #include "app/InstanceGuard.h"
 #include "app/Korvex.h"
 #include "app/MainWindow.h"
+#include "app/ProgramLocation.h"
 #include "app/QtHost.h"
 #include "app/StartUp.h"
 #include "app/TextCodec.h"
+#include "platform/Path.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -14,7 +16,10 @@ int main(int argc, char* argv[]) {
     application.setQuitOnLastWindowClosed(false);
     korvex::QtHost host;
     korvex::Korvex app(host);
-    app.executablePath = korvex::FromQString(QCoreApplication::applicationFilePath());
+    // Start-up takes the program directory from this path: the executable's own directory for a
+    // portable Korvex, the player's data directory for an installed one.
+    const std::string executableDir = korvex::FromQString(QCoreApplication::applicationDirPath());
+    app.executablePath = korvex::JoinPath(korvex::FindProgramDir(app, executableDir), "korvex");
     if (!korvex::RunInstanceGuard(app)) return 0;
 
     korvex::MainWindow window(app);

@@ -12,11 +12,15 @@ using ProgramDirLayout = ProgramDirTest;
 
 namespace fs = std::filesystem;
 
+// Each run writes its output beside the directory it works on: tests run side by side.
+std::string Beside(const std::string& path) { return fs::path(path).parent_path().string(); }
+
+// What the build staged as an installation delivers it.
+std::string DeliveredDir() { return (fs::path(KORVEX_BIN_DIR).parent_path() / "share/korvex").string(); }
+
 ProgramRun LayOut(const std::string& programDir) {
-    const std::string source = KORVEX_SOURCE_DIR;
-    return RunProgram(std::string(KORVEX_CMAKE) + " -DDATA_DIR='" + source + "/data' -DPROGRAM_DIR='" + programDir +
-                          "' -P '" + source + "/cmake/LayOutProgramDir.cmake'",
-                      ".");
+    return RunProgram(std::string(KORVEX_CLI) + " --program-dir '" + programDir + "' lay-out '" + DeliveredDir() + "'",
+                      Beside(programDir));
 }
 
 TEST_F(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerChanged) {
@@ -28,22 +32,82 @@ TEST_F(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerCha
         EXPECT_TRUE(fs::exists(program + "/" + entry)) << entry;
     EXPECT_EQ(ReadWholeFile(program + "/players/lastplayer.dat"), "Player\r\n");
 
-    // The first start removed the marker; the player chose other options and another Player-CFG.
+    // The first start removed the marker; the player chose other options and another Player-CFG,
+    // changed the delivered one and had a MOD remembered; a delivered macro and the handbook
+    // are gone or old.
     fs::remove(program + "/korvex.ini");
     fs::remove(program + "/macros/W_FIRE.MAC");
+    WriteWholeFile(program + "/docs/handbook.md", "old");
     WriteWholeFile(program + "/players/lastplayer.dat", "Bob\r\n");
+    WriteWholeFile(program + "/players/Player/options.dat", "mine");
+    WriteWholeFile(program + "/automod/1.Remembered", "mine");
     WriteWholeFile(program + "/korvexoptions.dat", "FALSE\r\nFALSE\r\nFALSE\r\nFALSE\r\n");
     ASSERT_EQ(LayOut(program).exitStatus, 0);
     EXPECT_FALSE(fs::exists(program + "/korvex.ini"));
     EXPECT_TRUE(fs::exists(program + "/macros/W_FIRE.MAC"));
+    EXPECT_EQ(ReadWholeFile(program + "/docs/handbook.md"), ReadWholeFile(DeliveredDir() + "/docs/handbook.md"));
     EXPECT_EQ(ReadWholeFile(program + "/players/lastplayer.dat"), "Bob\r\n");
+    EXPECT_EQ(ReadWholeFile(program + "/players/Player/options.dat"), "mine");
+    EXPECT_EQ(ReadWholeFile(program + "/automod/1.Remembered"), "mine");
     EXPECT_EQ(ReadWholeFile(program + "/korvexoptions.dat"), "FALSE\r\nFALSE\r\nFALSE\r\nFALSE\r\n");
+
+    EXPECT_EQ(RunProgram(std::string(KORVEX_CLI) + " --program-dir '" + program + "' lay-out '" + program + "/mods'", dir.root())
+                  .exitStatus,
+              1);
+}
+
+// korvex-cli installed as <prefix>/bin beside the delivered <prefix>/share/korvex.
+TEST_F(ProgramDirLayout, AnInstalledKorvexKeepsItsFilesInTheDataHomeAndAPortableOneBesideItself) {
+    const std::string prefix = dir.root() + "/usr";
+    fs::create_directories(prefix + "/bin");
+    fs::copy(KORVEX_CLI, prefix + "/bin/korvex-cli");
+    fs::create_directories(prefix + "/share");
+    fs::copy(DeliveredDir(), prefix + "/share/korvex", fs::copy_options::recursive);
+    const std::string home = dir.root() + "/home";
+    const auto players = [&](const std::string& environment) {
+        return RunProgram(environment + " HOME='" + home + "' '" + prefix + "/bin/korvex-cli' players", dir.root());
+    };
+
+    const ProgramRun first = players("XDG_DATA_HOME=");
+    EXPECT_EQ(first.exitStatus, 0) << first.errors;
+    EXPECT_NE(first.output.find("Player"), std::string::npos) << first.output;
+    const std::string program = home + "/.local/share/korvex";
+    for (const char* entry : {"korvex.ini", "korvexoptions.dat", "players/Player/options.dat", "macros/W_FIRE.MAC",
+                              "automod", "mods", "docs/handbook.md"})
+        EXPECT_TRUE(fs::exists(program + "/" + entry)) << entry;
+
+    // A later start brings the delivered files up to date and keeps the player's.
+    fs::remove(program + "/korvex.ini");
+    fs::remove(program + "/macros/W_FIRE.MAC");
+    WriteWholeFile(program + "/players/Player/options.dat", "mine");
+    EXPECT_EQ(players("XDG_DATA_HOME=").exitStatus, 0);
+    EXPECT_TRUE(fs::exists(program + "/macros/W_FIRE.MAC"));
+    EXPECT_FALSE(fs::exists(program + "/korvex.ini"));
+    EXPECT_EQ(ReadWholeFile(program + "/players/Player/options.dat"), "mine");
+
+    EXPECT_EQ(players("XDG_DATA_HOME='" + dir.root() + "/data'").exitStatus, 0);
+    EXPECT_TRUE(fs::exists(dir.root() + "/data/korvex/players/Player/options.dat"));
+
+    WriteWholeFile(dir.root() + "/file", "");
+    const ProgramRun refused = players("XDG_DATA_HOME='" + dir.root() + "/file'");
+    EXPECT_EQ(refused.exitStatus, 1);
+    EXPECT_NE(refused.errors.find("Couldn't create directory. (" + dir.root() + "/file/korvex)"), std::string::npos)
+        << refused.errors;
+
+    // With the marker beside the program its own directory is the program directory.
+    WriteWholeFile(prefix + "/bin/korvex.portable", "");
+    fs::copy(DeliveredDir() + "/players", prefix + "/bin/players", fs::copy_options::recursive);
+    fs::rename(prefix + "/bin/players/Player", prefix + "/bin/players/Portable");
+    fs::remove_all(program);
+    const ProgramRun portable = players("XDG_DATA_HOME=");
+    EXPECT_NE(portable.output.find("Portable"), std::string::npos) << portable.output;
+    EXPECT_FALSE(fs::exists(program));
 }
 
 ProgramRun LayOutDemo(const std::string& dest, const std::string& option = "") {
     return RunProgram("bash '" + std::string(KORVEX_SOURCE_DIR) + "/scripts/lay-out-demo.sh' '" +
                           fs::path(KORVEX_BIN_DIR).parent_path().string() + "' '" + dest + "' " + option,
-                      ".");
+                      Beside(dest));
 }
 
 TEST_F(ProgramDirLayout, TheDemoKeepsWhatThePlayerMadeUntilLaidOutFresh) {

@@ -37,6 +37,9 @@ struct CompileJob {
     KeyMap* keyMap = nullptr;
     bool mapOnly = false;
 
+    // The game is a native engine: options.cfg adds the lines it reads in place of the original's.
+    bool nativeEngine = false;
+
     bool warnSharedKeysWithinCfg = false;
     bool warnSharedKeysByInheritance = false;
 

@@ -6,6 +6,7 @@
 #include "compiler/CompileInputs.h"
 #include "compiler/ConfigFiles.h"
 #include "compiler/InheritanceResolution.h"
+#include "compiler/NativeEngineCvars.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/TextFile.h"
@@ -107,6 +108,7 @@ bool CompileStoredPlayer(Korvex& app, const std::string& playerName, const std::
     job.printOnly = printOnly;
     job.print = std::move(print);
     job.keyMap = keyMap;
+    job.nativeEngine = HoldsNativeEngine(app.quakeDir);
     job.warnSharedKeysWithinCfg = app.options.warnMultipleFunctionsWithinCfg;
     job.warnSharedKeysByInheritance = app.options.warnMultipleFunctionsByInheritance;
     return CompileFromFiles(app, playerName, job);

@@ -1,6 +1,7 @@
 #include "compiler/OptionsCfg.h"
 
 #include "compiler/CompileJob.h"
+#include "compiler/NativeEngineCvars.h"
 
 namespace korvex {
 namespace {
@@ -20,7 +21,12 @@ public:
     }
 
 private:
-    void Add(std::string line) { lines_.push_back(std::move(line)); }
+    // The option's own line stays for the original game; a native engine's follows it.
+    void Add(std::string line) {
+        const auto native = job_.nativeEngine ? NativeEngineLine(line) : std::nullopt;
+        lines_.push_back(std::move(line));
+        if (native) lines_.push_back(*native);
+    }
     void Set(Option option) { Add("set " + job_.Text(option)); }
     // "set <name> \"1\"" when the check box is on, "\"0\"" when off.
     void Switch(const std::string& name, Option option, bool on = true) {

@@ -204,6 +204,12 @@ bool IsReadOnlyFile(const std::string& path) {
 
 bool CreateOneDirectory(const std::string& path) { return ::mkdir(NativePath(path).c_str(), 0755) == 0; }
 
+bool CreateDirectories(const std::string& path) {
+    std::error_code error;
+    fs::create_directories(NativePath(path), error);
+    return fs::is_directory(NativePath(path), error);
+}
+
 bool RemoveEmptyDirectory(const std::string& path) { return ::rmdir(NativePath(ResolveCase(path)).c_str()) == 0; }
 
 bool RenamePath(const std::string& from, const std::string& to) {

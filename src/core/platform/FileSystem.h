@@ -55,6 +55,8 @@ bool ClearReadOnly(const std::string& path);
 // A file whose owner may not write it, as Windows marks a read-only file.
 bool IsReadOnlyFile(const std::string& path);
 bool CreateOneDirectory(const std::string& path);
+// Creates a directory with every missing parent; true when it exists afterwards.
+bool CreateDirectories(const std::string& path);
 bool RemoveEmptyDirectory(const std::string& path);
 bool RenamePath(const std::string& from, const std::string& to);
 // Puts the directory built at `built` in the place of `target` in one step. Where target

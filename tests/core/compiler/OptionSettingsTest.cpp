@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "CompilerTestData.h"
 #include "compiler/CompileJob.h"
+#include "compiler/NativeEngineCvars.h"
 #include "compiler/OptionControls.h"
 #include "compiler/OptionSettings.h"
 #include "compiler/OptionsCfg.h"
@@ -41,12 +43,14 @@ protected:
         app.quakeDir = dir.quakeDir();
         CompileJob job;
         job.player = player;
+        job.nativeEngine = nativeEngine;
         const MessageCode result = ConvertOptionsToCvars(app, job, true);
         return {result, OptionsCfgLines(job)};
     }
     std::vector<std::string> Boxes() { return host.BoxTexts(); }
 
     PlayerCfg player = CompletePlayer();
+    bool nativeEngine = false;
 };
 
 // The complete player's other values are pinned by the layout test below.
@@ -155,6 +159,46 @@ TEST_F(OptionSettings, OptionsCfgLayoutOfACompletePlayer) {
         "set allow_download_sounds \"1\"",
     };
     EXPECT_EQ(cfg.lines, expected);
+}
+
+// Each pair: the option's own line, then the line a native engine reads in its place.
+TEST_F(OptionSettings, ANativeEngineGetsTheLineItReadsRightAfterTheOptionsOwn) {
+    nativeEngine = true;
+    const auto expectPairs = [&](const std::vector<std::pair<std::string, std::string>>& pairs) {
+        const Compiled cfg = Convert();
+        EXPECT_EQ(cfg.result, 0) << testing::PrintToString(Boxes());
+        for (const auto& [own, native] : pairs) {
+            const auto at = std::find(cfg.lines.begin(), cfg.lines.end(), own);
+            const bool followed = at != cfg.lines.end() && at + 1 != cfg.lines.end() && *(at + 1) == native;
+            EXPECT_TRUE(followed) << own << " is not followed by " << native;
+        }
+        return cfg.lines.size();
+    };
+    const std::size_t nativeLines = expectPairs({{"set con_notify \"6\"", "set con_notifytime \"6\""},
+                                                 {"set vid_ref \"gl\"", "set vid_renderer \"gl1\""},
+                                                 {"set gl_mode \"3\"", "set r_mode \"4\""},
+                                                 {"set gl_ext_palettedtexture \"1\"", "set r_palettedtextures \"1\""},
+                                                 {"set cd_nocd \"1\"", "set ogg_enable \"0\""}});
+    nativeEngine = false;
+    EXPECT_EQ(Convert().lines.size() + 5, nativeLines);
+
+    nativeEngine = true;
+    player.SetText(Option::Video1, "software with 3dnow!");
+    player.SetText(Option::Video2, "1600x1200");
+    player.SetText(Option::Video5, "software texturing: stipple alpha");
+    player.SetFlag(Option::Sound4, true);
+    expectPairs({{"set vid_ref \"swam\"", "set vid_renderer \"soft\""},
+                 {"set sw_mode \"9\"", "set r_mode \"19\""},
+                 {"set cd_nocd \"0\"", "set ogg_enable \"1\""}});
+}
+
+TEST_F(OptionSettings, TheGameIsANativeEngineUnlessItIsAWindowsProgram) {
+    EXPECT_TRUE(HoldsNativeEngine(dir.quakeDir()));  // the stand-in game, a Linux program named QUAKE2.EXE
+    WriteWholeFile(Quake("QUAKE2.EXE"), "MZ\x90");
+    EXPECT_FALSE(HoldsNativeEngine(dir.quakeDir()));
+    WriteWholeFile(Quake("quake2"), "#!/bin/sh\n");
+    std::filesystem::permissions(Quake("quake2"), std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+    EXPECT_TRUE(HoldsNativeEngine(dir.quakeDir()));
 }
 
 }  // namespace
