@@ -88,6 +88,7 @@ private:
             ShowError(app_, Err::CouldntOpenFile, path);
             return Err::CouldntOpenFile;
         }
+        if (!CheckOutputKeys(app_, path, output)) return Err::InvalidInput;
         const int index = output.category.empty() ? -1 : IndexIgnoringCase(job_.categories, output.category);
         if (index < 0) {
             FatalError(app_, Err::WrongCategoryInOutput, path);
