@@ -18,7 +18,7 @@ PrintDocument::PrintDocument(PrintCanvas& canvas)
 void PrintDocument::PrintLine(const std::string& text, int pointSize) {
     const PrintFont font{pointSize, underline_};
     fontHeight_ = canvas_.FontHeight(font);
-    std::string rest = PadToColumn(text, kValueColumn);
+    std::string rest = PadToPage(text, font);
     do {
         const std::size_t length = FittingLength(rest, font);
         std::string row = rest.substr(0, length);
@@ -29,6 +29,17 @@ void PrintDocument::PrintLine(const std::string& text, int pointSize) {
         }
         PrintRow(row, font);
     } while (!rest.empty());
+}
+
+std::string PrintDocument::PadToPage(const std::string& text, const PrintFont& font) {
+    const std::string padded = PadToColumn(text, kValueColumn);
+    const int width = canvas_.PageWidth() - x_;
+    if (text.find(kColumnMarker) == std::string::npos || canvas_.TextWidth(padded, font) <= width) return padded;
+    for (std::size_t column = kValueColumn - 1; column >= text.size(); --column) {
+        const std::string fewer = PadToColumn(text, column);
+        if (canvas_.TextWidth(fewer, font) <= width) return fewer;
+    }
+    return padded;
 }
 
 std::size_t PrintDocument::FittingLength(const std::string& text, const PrintFont& font) {

@@ -40,6 +40,9 @@ private:
         PrintFont font;
     };
 
+    // On a page narrower than the value column the value stands at the page's right edge; the
+    // line keeps at least one blank before it, and goes on in the next line when even that is too wide.
+    std::string PadToPage(const std::string& text, const PrintFont& font);
     // The length of the longest start of text that fits from x to the page's right edge.
     std::size_t FittingLength(const std::string& text, const PrintFont& font);
     void PrintRow(const std::string& text, const PrintFont& font);
