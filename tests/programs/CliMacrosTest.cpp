@@ -110,6 +110,12 @@ TEST_F(CliMacros, TypedValuesAndKeysAreCheckedBeforeAnythingIsWritten) {
     // Setting the function's keys anew mends the file.
     EXPECT_EQ(Run("set-keys Player R_BASIC.MAC 1 F2").exitStatus, 0);
     EXPECT_EQ(Run("compile Player " + dir.Path("compiled")).exitStatus, 0);
+
+    // A degree sign typed into a command is text, not the key separator.
+    ASSERT_EQ(Run("add-macro Player C_SAY.MAC --input '1=It is 20\xC2\xB0" "C' --key F9").exitStatus, 0);
+    ASSERT_EQ(Run("compile Player " + dir.Path("compiled")).exitStatus, 0);
+    EXPECT_NE(dir.Read("compiled/Communication.cfg").find("BIND F9 \"say It is 20\xB0" "C\"\r\n"), std::string::npos)
+        << dir.Read("compiled/Communication.cfg");
 }
 
 TEST_F(CliMacros, RefusalsAndMissingKeys) {

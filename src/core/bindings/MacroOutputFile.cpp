@@ -35,7 +35,7 @@ namespace {
 // request. A text of a macro is at most one substituted macro line; a key list has no limit
 // of its own, but even every key and every chord of two keys, joined, stays far below the
 // bound here. Whatever a file holds beyond that is damage, and reading it could take for ever.
-constexpr std::size_t kMaxOutTextLength = 4 * kMaxSubstitutedLineLength;
+constexpr std::size_t kMaxOutTextLength = kMaxSubstitutedLineLength;
 constexpr std::size_t kMaxOutCommands = kMaxMacroCommands + kMaxMacroKeys;
 // A BIND line carries a whole key list and a whole command.
 constexpr std::size_t kMaxOutBindLineLength = kMaxOutKeyListLength + kMaxOutTextLength + 16;
