@@ -98,6 +98,7 @@ bool RunInclusionChain(Korvex& app, CliHost& host, const std::vector<TypedInput>
 int RunAddMacro(CliContext& context) {
     AddMacroArgs args;
     if (!ParseAddMacroArgs(context.args, args)) return 2;
+    if (!CheckGivenKeys(args.keys)) return 1;
     Korvex& app = context.app;
     if (!LoadPlayer(app, args.player)) return 1;
     const MacroCatalogueEntry* entry = FindMacro(app, args.macro);
@@ -137,7 +138,9 @@ int RunBindings(CliContext& context) {
         std::cout << Cp1252ToUtf8(description) << '\n';
         const MacroCatalogueEntry* entry = FindMacroByDescription(app, description);
         MacroOutput overview;
-        if (!entry || !ReadBindingOverview(MacroOutputPath(app, entry->Path), overview)) continue;
+        if (!entry) continue;
+        const std::string outputFile = MacroOutputPath(app, entry->Path);
+        if (!ReadBindingOverview(outputFile, overview) || !CheckOutputKeys(app, outputFile, overview)) continue;
         for (const TKey& request : overview.keys) std::cout << "  " << Cp1252ToUtf8(OverviewLine(request)) << '\n';
     }
     return ExitStatus(context);
@@ -162,7 +165,11 @@ int RunSetKeys(CliContext& context) {
                   << context.args[2] << ".\n";
         return 1;
     }
-    SetFunctionKeys(overview, request - 1, SplitKeyNames(Utf8ToCp1252(context.args[3])));
+    const std::string keys = Utf8ToCp1252(context.args[3]);
+    if (!keys.empty() && !CheckGivenKeys({keys})) return 1;
+    SetFunctionKeys(overview, request - 1, SplitKeyNames(keys));
+    // The other functions' keys are written back as they are: a hand-edited one is refused.
+    if (!CheckOutputKeys(app, outputFile, overview)) return 1;
     if (StoreBindingOverview(app, index, outputFile, overview) == OverviewResult::Failed) return 1;
     SavePlayerCFG(app);
     return ExitStatus(context);

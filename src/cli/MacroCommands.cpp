@@ -74,6 +74,7 @@ int RunMacros(CliContext& context) {
 int RunRunMacro(CliContext& context) {
     const auto args = ParseRunMacroArgs(context.args);
     if (!args) return 2;
+    if (!CheckGivenKeys(args->keys)) return 1;
     Korvex& app = context.app;
     // No Config-Editor is open here, so showing the dialog page must not save a Player-CFG.
     app.view.page = Page::AboutAndCredits;

@@ -3,6 +3,8 @@
 #include <iostream>
 
 #include "app/Korvex.h"
+#include "bindings/KeyNames.h"
+#include "bindings/MacroOutputFile.h"
 #include "macros/MacroDialog.h"
 #include "platform/Text.h"
 
@@ -33,6 +35,15 @@ std::optional<TypedInput> ParseInput(const std::string& word) {
     return TypedInput{std::stoi(word.substr(0, equals)), Utf8ToCp1252(word.substr(equals + 1))};
 }
 
+bool CheckGivenKeys(const std::vector<std::string>& keys) {
+    for (const std::string& key : keys) {
+        if (IsKeyList(key)) continue;
+        std::cerr << Cp1252ToUtf8(UnknownKeyMessage(key)) << '\n';
+        return false;
+    }
+    return true;
+}
+
 bool AnswerMacroDialogs(Korvex& app, const std::vector<TypedInput>& inputs) {
     for (int dialogs = 0; app.interpreter.MacroSuspended && !app.shuttingDown; ++dialogs) {
         if (dialogs == kMaxDialogs) {
@@ -40,7 +51,7 @@ bool AnswerMacroDialogs(Korvex& app, const std::vector<TypedInput>& inputs) {
             return false;
         }
         TypeInputs(app, inputs);
-        Button1Click(app);
+        if (!Button1Click(app)) return false;
     }
     return true;
 }

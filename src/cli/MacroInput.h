@@ -16,7 +16,9 @@ struct TypedInput {
 };
 
 std::optional<TypedInput> ParseInput(const std::string& word);
-// Answers the dialogs of a suspended run; false when the macro kept asking.
+// The keys of --key: each a Quake II key name, a chord or a list of them; false after a message.
+bool CheckGivenKeys(const std::vector<std::string>& keys);
+// Answers the dialogs of a suspended run; false when the macro kept asking or a value was refused.
 bool AnswerMacroDialogs(Korvex& app, const std::vector<TypedInput>& inputs);
 
 }  // namespace korvex

@@ -74,6 +74,50 @@ TEST_F(CliMacros, AddKeysListAndRemove) {
     EXPECT_EQ(Run("bindings Player").output, "");
 }
 
+// Typed values reach the game as typed, or are refused with nothing written; only Quake II
+// keys enter a Player-CFG, from the command line as from a hand-edited output file.
+TEST_F(CliMacros, TypedValuesAndKeysAreCheckedBeforeAnythingIsWritten) {
+    const ProgramRun typed = Run("run-macro C_TWOSAY.MAC --input '1=Tom & Jerry 50% http://x' --key a --key b");
+    EXPECT_EQ(typed.exitStatus, 0) << typed.errors;
+    EXPECT_NE(typed.output.find("BIND a \"say Tom & Jerry 50% http://x\""), std::string::npos) << typed.output;
+
+    const std::string bindings = dir.Read("players/Player/bindings.dat");
+    const ProgramRun semicolon = Run("add-macro Player C_TWOSAY.MAC --input '1=gg; kill' --key a --key b");
+    EXPECT_EQ(semicolon.exitStatus, 1);
+    EXPECT_NE(semicolon.errors.find("The field \"First text\" cannot hold a semicolon (;)"), std::string::npos)
+        << semicolon.errors;
+    const ProgramRun badKey = Run("add-macro Player R_BASIC.MAC --key 'x \"quit\" y'");
+    EXPECT_EQ(badKey.exitStatus, 1);
+    EXPECT_NE(badKey.errors.find("Only Quake II key names can be bound. (x \"quit\" y)"), std::string::npos);
+    EXPECT_EQ(Run("add-macro Player R_BASIC.MAC --key 'a|a'").exitStatus, 1);
+    EXPECT_EQ(Run("run-macro R_BASIC.MAC --key SHIF").exitStatus, 1);
+    EXPECT_EQ(dir.Read("players/Player/bindings.dat"), bindings);
+    EXPECT_FALSE(dir.Exists("players/Player/C_TWOSAY.MAC.out"));
+    EXPECT_FALSE(dir.Exists("players/Player/R_BASIC.MAC.out"));
+
+    ASSERT_EQ(Run("add-macro Player R_BASIC.MAC --key 'a|SHIFT'").exitStatus, 0);
+    EXPECT_EQ(Run("set-keys Player R_BASIC.MAC 1 'F1\xC2\xB0SHIF'").exitStatus, 1);
+    const std::string out = dir.Read("players/Player/R_BASIC.MAC.out");
+    EXPECT_NE(out.find("BIND a|SHIFT \"+rjump\""), std::string::npos) << out;
+    std::string edited = out;
+    edited.replace(edited.find("a|SHIFT"), 7, "x \"quit\" y");
+    dir.Write("players/Player/R_BASIC.MAC.out", edited);
+    const ProgramRun compile = Run("compile Player " + dir.Path("compiled"));
+    EXPECT_EQ(compile.exitStatus, 1);
+    EXPECT_NE(compile.errors.find("Only Quake II key names can be bound. (x \"quit\" y in "), std::string::npos)
+        << compile.errors;
+    EXPECT_EQ(Run("bindings Player").exitStatus, 1);
+    // Setting the function's keys anew mends the file.
+    EXPECT_EQ(Run("set-keys Player R_BASIC.MAC 1 F2").exitStatus, 0);
+    EXPECT_EQ(Run("compile Player " + dir.Path("compiled")).exitStatus, 0);
+
+    // A degree sign typed into a command is text, not the key separator.
+    ASSERT_EQ(Run("add-macro Player C_SAY.MAC --input '1=It is 20\xC2\xB0" "C' --key F9").exitStatus, 0);
+    ASSERT_EQ(Run("compile Player " + dir.Path("compiled")).exitStatus, 0);
+    EXPECT_NE(dir.Read("compiled/Communication.cfg").find("BIND F9 \"say It is 20\xB0" "C\"\r\n"), std::string::npos)
+        << dir.Read("compiled/Communication.cfg");
+}
+
 TEST_F(CliMacros, RefusalsAndMissingKeys) {
     EXPECT_EQ(Run("add-macro Player R_BASIC.MAC").exitStatus, 1);  // no key given: nothing saved
     EXPECT_EQ(dir.Read("players/Player/bindings.dat").find("R_BASIC"), std::string::npos);

@@ -1,5 +1,5 @@
 // A printer that keeps every line drawn, with simple metrics: a font is five units per
-// point high, the default font ten units.
+// point high, a character two units per point wide, the default font ten units high.
 #pragma once
 
 #include <string>
@@ -19,11 +19,16 @@ struct DrawnLine {
 
 class RecordingCanvas : public PrintCanvas {
 public:
-    explicit RecordingCanvas(int pageHeight = 100000) : pageHeight_(pageHeight) {}
+    explicit RecordingCanvas(int pageHeight = 100000, int pageWidth = 100000)
+        : pageHeight_(pageHeight), pageWidth_(pageWidth) {}
 
     int DefaultFontHeight() override { return 10; }
     int FontHeight(const PrintFont& font) override { return font.pointSize * 5; }
     int PageHeight() override { return pageHeight_; }
+    int PageWidth() override { return pageWidth_; }
+    int TextWidth(const std::string& text, const PrintFont& font) override {
+        return static_cast<int>(text.size()) * font.pointSize * 2;
+    }
     void DrawText(int x, int y, const std::string& text, const PrintFont& font) override {
         lines.push_back({page, x, y, text, font});
     }
@@ -47,6 +52,7 @@ public:
 
 private:
     int pageHeight_;
+    int pageWidth_;
 };
 
 }  // namespace korvex

@@ -14,7 +14,6 @@
 namespace korvex {
 namespace {
 
-constexpr char kKeyListSeparator = '\xB0';
 
 void SortKeyNames(std::vector<std::string>& keys) { SortAsListBox(keys); }
 
@@ -26,6 +25,8 @@ OverviewResult ShowOverviewOf(Korvex& app, std::size_t index, const std::string&
         FatalError(app, Err::MacroFileNotFound, outputFile);
         return OverviewResult::Failed;
     }
+    // Written back, a key that is no Quake II key would go on into the game: the file stays.
+    if (!CheckOutputKeys(app, outputFile, overview)) return OverviewResult::Kept;
     if (overview.keys.empty()) {
         app.host.ShowMessage(Icon::Information,
                              "There a no bindings available for this macro. (" + app.player.includedMacros[index] + ")",

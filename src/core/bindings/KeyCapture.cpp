@@ -102,7 +102,8 @@ std::string KeyCapture::GetCapturedKeyName() {
         count_ = 1;
         return first;
     }
-    return first + "|" + second;
+    // Written "<key>|<modifier>": the input held first is the modifier.
+    return second + "|" + first;
 }
 
 std::string KeyCapture::LabelText() { return FormatKeyNames(GetCapturedKeyName()); }

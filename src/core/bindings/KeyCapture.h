@@ -35,7 +35,8 @@ public:
     // Quake II name was captured, so capture starts afresh (the caller calls Start again).
     CloseDecision CheckClose(const KeyboardState& keysDown);
 
-    // The captured input's name or "<first>|<second>"; empty while nothing is captured.
+    // The captured input's name or "<second>|<first>" (the key pressed, then the one held
+    // first, which the game holds as the modifier); empty while nothing is captured.
     std::string GetCapturedKeyName();
     // What the key label shows.
     std::string LabelText();

@@ -6,6 +6,9 @@
 
 namespace korvex {
 
+// Joins the keys of one function: the degree sign of Windows-1252.
+inline constexpr char kKeyListSeparator = '\xB0';
+
 std::string FormatKeyNames(const std::string& keys);
 
 }  // namespace korvex

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "bindings/KeyListText.h"
+
 namespace korvex {
 namespace {
 
@@ -41,7 +43,49 @@ std::string MouseButtonName(int button) {
     return button >= 1 && button <= kMouseButtons ? names[button - 1] : kNoKeyName;
 }
 
+// Every name an input can have, taken from the tables themselves.
+std::set<std::string, std::less<>> AllKeyNames() {
+    std::set<std::string, std::less<>> names;
+    KeySlot slot;
+    for (int key = 0; key < 256; ++key) {
+        slot.virtualKey = key;
+        for (std::uint32_t flags : {0u, kExtendedKeyFlag}) {
+            slot.flags = flags;
+            names.insert(KeyNameOf(slot));
+        }
+    }
+    slot.kind = InputKind::Mouse;
+    for (slot.button = 1; slot.button <= kMouseButtons; ++slot.button) names.insert(KeyNameOf(slot));
+    slot.kind = InputKind::Joystick;
+    for (slot.button = 1; slot.button <= kJoystickButtons; ++slot.button) names.insert(KeyNameOf(slot));
+    names.erase(kNoKeyName);
+    return names;
+}
+
+bool IsKeyName(std::string_view name) { return QuakeKeyNames().contains(name); }
+
 }  // namespace
+
+const std::set<std::string, std::less<>>& QuakeKeyNames() {
+    static const std::set<std::string, std::less<>> names = AllKeyNames();
+    return names;
+}
+
+bool IsBindableKey(std::string_view key) {
+    const auto bar = key.find('|');
+    if (bar == std::string_view::npos) return IsKeyName(key);
+    const std::string_view pressed = key.substr(0, bar), held = key.substr(bar + 1);
+    return pressed != held && IsKeyName(pressed) && IsKeyName(held);
+}
+
+bool IsKeyList(std::string_view keys) {
+    for (;;) {
+        const auto mark = keys.find(kKeyListSeparator);
+        if (!IsBindableKey(keys.substr(0, mark))) return false;
+        if (mark == std::string_view::npos) return true;
+        keys.remove_prefix(mark + 1);
+    }
+}
 
 std::string KeyNameOf(const KeySlot& slot) {
     switch (slot.kind) {

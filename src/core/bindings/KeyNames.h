@@ -5,7 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <set>
 #include <string>
+#include <string_view>
 
 namespace korvex {
 
@@ -30,5 +33,13 @@ struct KeySlot {
 };
 
 std::string KeyNameOf(const KeySlot& slot);
+
+// Every name the tables above give an input, "NA" left out.
+const std::set<std::string, std::less<>>& QuakeKeyNames();
+// A name the tables above give an input ("NA" is none), or a chord "<key>|<modifier>" of two
+// different ones: what may stand for one key of a binding.
+bool IsBindableKey(std::string_view key);
+// One or more bindable keys joined by the key separator, as a function's keys are stored.
+bool IsKeyList(std::string_view keys);
 
 }  // namespace korvex

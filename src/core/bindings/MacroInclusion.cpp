@@ -17,7 +17,6 @@
 namespace korvex {
 namespace {
 
-constexpr char kKeyListSeparator = '\xB0';
 
 void PostNextMacro(Korvex& app) {
     app.host.Post([&app] { RunNextPendingMacro(app); });
@@ -206,6 +205,7 @@ bool AddKeyBindings(Korvex& app, const std::string& outputFile) {
         FatalError(app, Err::MacroFileNotFound, "on harddisk: " + outputFile);
         return false;
     }
+    if (!CheckOutputKeys(app, outputFile, output)) return false;
     // The old file is replaced only when the new one is complete; a read-only one stays.
     if (IsReadOnlyFile(outputFile)) {
         ShowError(app, Err::CouldntDeleteFile, outputFile);

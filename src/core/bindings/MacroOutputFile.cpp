@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "app/Korvex.h"
+#include "bindings/KeyNames.h"
+#include "macros/MacroLineReader.h"
 #include "platform/TextFile.h"
 #include "platform/Text.h"
 
@@ -28,17 +31,18 @@ std::vector<std::string> MacroOutputLines(const MacroOutput& output) {
 
 namespace {
 
-// What Korvex itself writes: 50 key requests, 50 console lines and a BIND line for each
-// key request, each line a command of 255 characters with its keys. Whatever a file holds
-// beyond that is damage, and reading it could take for ever.
-constexpr std::size_t kMaxOutLineLength = 1024;
+// What Korvex itself writes: 50 key requests, 50 console lines and a BIND line for each key
+// request. A text of a macro is at most one substituted macro line; a key list has no limit
+// of its own, but even every key and every chord of two keys, joined, stays far below the
+// bound here. Whatever a file holds beyond that is damage, and reading it could take for ever.
+constexpr std::size_t kMaxOutTextLength = kMaxSubstitutedLineLength;
 constexpr std::size_t kMaxOutCommands = kMaxMacroCommands + kMaxMacroKeys;
 // A BIND line carries a whole key list and a whole command.
-constexpr std::size_t kMaxOutBindLineLength = 2 * kMaxOutLineLength + 16;
+constexpr std::size_t kMaxOutBindLineLength = kMaxOutKeyListLength + kMaxOutTextLength + 16;
 
-std::string ReadOutLine(LineReader& reader) {
+std::string ReadOutLine(LineReader& reader, std::size_t bound = kMaxOutTextLength) {
     std::string line = reader.ReadLine();
-    if (line.size() > kMaxOutLineLength) line.resize(kMaxOutLineLength);
+    if (line.size() > bound) line.resize(bound);
     return line;
 }
 
@@ -52,7 +56,7 @@ void ReadOutCommands(LineReader& reader, std::vector<std::string>& commands) {
         if (IsKeyBindingLine(line)) {
             if (line.size() <= kMaxOutBindLineLength) commands.push_back(std::move(line));
         } else if (consoleLines++ < kMaxMacroCommands) {
-            if (line.size() > kMaxOutLineLength) line.resize(kMaxOutLineLength);
+            if (line.size() > kMaxOutTextLength) line.resize(kMaxOutTextLength);
             commands.push_back(std::move(line));
         }
     }
@@ -70,7 +74,7 @@ bool ReadMacroOutput(const std::string& path, MacroOutput& output) {
         TKey key;
         key.Command = ReadOutLine(reader);
         key.Description = ReadOutLine(reader);
-        key.BoundKeys = ReadOutLine(reader);
+        key.BoundKeys = ReadOutLine(reader, kMaxOutKeyListLength);
         output.keys.push_back(std::move(key));
     }
     ReadOutCommands(reader, output.commands);
@@ -86,6 +90,26 @@ bool IsKeyBindingLine(const std::string& line) {
     const auto blank = line.find(' ', 5);
     if (blank == std::string::npos || blank == 5 || line.find('"') < blank) return false;
     return line.size() >= blank + 3 && line[blank + 1] == '"' && line.back() == '"';
+}
+
+std::optional<std::string> UnknownKeyOf(const MacroOutput& output) {
+    for (const TKey& key : output.keys)
+        if (!key.BoundKeys.empty() && !IsKeyList(key.BoundKeys)) return key.BoundKeys;
+    for (const std::string& line : output.commands) {
+        if (!IsKeyBindingLine(line)) continue;
+        const std::string keys = line.substr(5, line.find(' ', 5) - 5);
+        if (!IsKeyList(keys)) return keys;
+    }
+    return std::nullopt;
+}
+
+std::string UnknownKeyMessage(const std::string& keys) { return "Only Quake II key names can be bound. (" + keys + ")"; }
+
+bool CheckOutputKeys(Korvex& app, const std::string& path, const MacroOutput& output) {
+    const auto unknown = UnknownKeyOf(output);
+    if (!unknown) return true;
+    app.host.ShowMessage(Icon::Error, UnknownKeyMessage(*unknown + " in " + path), Buttons::Ok);
+    return false;
 }
 
 void DropKeyBindingLines(MacroOutput& output) { std::erase_if(output.commands, IsKeyBindingLine); }

@@ -3,12 +3,18 @@
 // (command, description, bound keys), then the console lines ending with the BIND lines.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "macros/MacroResults.h"
 
 namespace korvex {
+
+struct Korvex;
+
+// A key list read from a file is cut here; every list Korvex can write is far shorter.
+inline constexpr std::size_t kMaxOutKeyListLength = 1 << 20;
 
 struct MacroOutput {
     std::string category;
@@ -27,6 +33,14 @@ std::string BindLine(const std::string& keys, const std::string& command);
 // double quotes. Only such lines are key bindings; a console command that itself starts with
 // "bind " is none and passes through unchanged.
 bool IsKeyBindingLine(const std::string& line);
+
+// The first key list of a key request or of a BIND line that is not made of Quake II key
+// names (a hand-edited file); none when all are.
+std::optional<std::string> UnknownKeyOf(const MacroOutput& output);
+// "Only Quake II key names can be bound. (<keys>)"
+std::string UnknownKeyMessage(const std::string& keys);
+// Reports the first such key list with the file's path; false when there was one.
+bool CheckOutputKeys(Korvex& app, const std::string& path, const MacroOutput& output);
 
 // The output without its key-binding lines, and with the BIND line of every key request
 // that has keys appended in request order.

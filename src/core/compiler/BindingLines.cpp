@@ -53,7 +53,8 @@ std::vector<std::string> SplitKeyList(std::string line) {
     std::vector<std::string> parts;
     while (!line.empty()) {
         const auto mark = line.find(kKeySeparator);
-        if (mark == std::string::npos) {
+        // Only the key word is a key list: a degree sign typed into the command splits nothing.
+        if (mark == std::string::npos || mark > line.find(' ', 5)) {
             parts.push_back(line);
             break;
         }

@@ -59,16 +59,6 @@ bool IsSafeCategory(const std::string& category) {
     return category.find('/') == std::string::npos && category.find('\\') == std::string::npos;
 }
 
-// A binding that Quake II could not read as one: no key, or a chord that is not
-// "<key>|<modifier>". It is kept as a comment rather than written as a broken command.
-bool IsMalformedBinding(const std::string& line) {
-    const std::string key = BindingKeyOf(line);
-    if (key.empty()) return true;
-    const auto bar = key.find('|');
-    if (bar == std::string::npos) return false;
-    return bar == 0 || bar + 1 == key.size() || key.find('|', bar + 1) != std::string::npos;
-}
-
 class BindingPassWriter {
 public:
     BindingPassWriter(Korvex& app, CompileJob& job, BindingPass& pass) : app_(app), job_(job), pass_(pass) {}
@@ -88,6 +78,7 @@ private:
             ShowError(app_, Err::CouldntOpenFile, path);
             return Err::CouldntOpenFile;
         }
+        if (!CheckOutputKeys(app_, path, output)) return Err::InvalidInput;
         const int index = output.category.empty() ? -1 : IndexIgnoringCase(job_.categories, output.category);
         if (index < 0) {
             FatalError(app_, Err::WrongCategoryInOutput, path);
@@ -113,10 +104,6 @@ private:
     void NoteBinding(const std::string& line) { pass_.macroBindings.push_back({line, macro_, categoryIndex_}); }
 
     void WriteBinding(ScriptFile& script, std::string part) {
-        if (IsMalformedBinding(part)) {
-            script.Add("// " + part);
-            return;
-        }
         NoteBinding(part);
         if (BindingKeyOf(part).find('|') != std::string::npos) {
             pass_.chords.push_back(part);

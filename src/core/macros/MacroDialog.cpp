@@ -5,6 +5,7 @@
 #include "app/Korvex.h"
 #include "macros/MacroInterpreter.h"
 #include "macros/MacroLineReader.h"
+#include "macros/TypedText.h"
 
 namespace korvex {
 
@@ -34,12 +35,12 @@ void ClearMacroDialog(Korvex& app) {
 
 void InputFieldsOnChange(Korvex& app) {
     for (const MacroInputField& field : app.interpreter.dialog.inputFields)
-        SetMacroVariable(app, field.variable, field.text);
+        SetMacroVariable(app, field.variable, ProtectTypedText(field.text));
 }
 
 void InputCombosOnChange(Korvex& app) {
     for (const MacroInputCombo& combo : app.interpreter.dialog.inputCombos)
-        SetMacroVariable(app, combo.variable, combo.text);
+        SetMacroVariable(app, combo.variable, ProtectTypedText(combo.text));
 }
 
 void TypeIntoInputField(Korvex& app, std::size_t index, const std::string& text) {
@@ -56,10 +57,15 @@ void TypeIntoInputCombo(Korvex& app, std::size_t index, const std::string& text)
     InputCombosOnChange(app);
 }
 
-void Button1Click(Korvex& app) {
+bool Button1Click(Korvex& app) {
+    if (const auto refused = RefusedInputOf(app.interpreter.dialog)) {
+        app.host.ShowMessage(Icon::Error, refused->message, Buttons::Ok);
+        return false;
+    }
     ShowMainPage(app, app.interpreter.pageBeforeInput);
     ClearMacroDialog(app);
     if (app.interpreter.MacroSuspended) ContinueMacro(app);
+    return true;
 }
 
 }  // namespace korvex

@@ -59,7 +59,8 @@ void InputCombosOnChange(Korvex& app);
 // What typing into a control does: its text changes, then its change handler runs.
 void TypeIntoInputField(Korvex& app, std::size_t index, const std::string& text);
 void TypeIntoInputCombo(Korvex& app, std::size_t index, const std::string& text);
-// The OK button: back to the page shown before, and the suspended run goes on.
-void Button1Click(Korvex& app);
+// The OK button: back to the page shown before, and the suspended run goes on. A text the
+// game could not carry (RefusedInputOf) is refused with a message: false, the page stays.
+bool Button1Click(Korvex& app);
 
 }  // namespace korvex

@@ -6,6 +6,7 @@
 #include "app/Korvex.h"
 #include "macros/MacroErrors.h"
 #include "macros/MacroStatements.h"
+#include "macros/TypedText.h"
 
 namespace korvex {
 namespace {
@@ -115,7 +116,7 @@ std::uint8_t SubstituteVariables(Korvex& app, std::string& line) {
         if (!number) return MacroErr::InvalidVariableReference;
         line.erase(p, q == std::string::npos ? std::string::npos : q + 1 - p);
         line.insert(p, GetMacroVariable(app, static_cast<double>(*number)));
-        if (line.size() > kMaxMacroLineLength) line.resize(kMaxMacroLineLength);
+        if (line.size() > kMaxSubstitutedLineLength) line.resize(kMaxSubstitutedLineLength);
     }
 }
 
@@ -133,6 +134,7 @@ std::uint8_t ParseParameterText(std::string_view text, std::string_view signatur
                                 MacroParams& params) {
     for (TMacroParam& param : params) {
         param.Text.clear();
+        param.Held.clear();
         param.Value = 0;
     }
     text.remove_prefix(std::min(start, text.size()));
@@ -156,18 +158,19 @@ std::uint8_t ParseParameterText(std::string_view text, std::string_view signatur
         if (line[pos] != '"') return MacroErr::WrongType;
         const std::size_t close = line.find('"', pos + 1);
         if (close == std::string::npos) return MacroErr::TooFewParameters;
-        param.Text = line.substr(pos + 1, close - pos - 1);
+        param.Held = line.substr(pos + 1, close - pos - 1);
+        param.Text = RestoreTypedText(param.Held);
         pos = close + 1;
     }
     return 0;
 }
 
 std::uint8_t ParseQuakeCommand(const std::string& line, std::size_t start, std::string& command) {
-    const std::string text = line.substr(std::min(start, line.size()), kMaxMacroLineLength);
+    const std::string text = line.substr(std::min(start, line.size()), kMaxSubstitutedLineLength);
     if (text.empty()) return MacroErr::TooFewParameters;
     const std::size_t last = text.rfind('"');
     if (text[0] != '"' || last == 0 || last == std::string::npos) return MacroErr::WrongType;
-    command = text.substr(1, last - 1);
+    command = RestoreTypedText(text.substr(1, last - 1));
     return 0;
 }
 

@@ -12,10 +12,12 @@ namespace korvex {
 
 struct Korvex;
 
-// One parsed parameter: its text as written, and its value for a number.
+// One parsed parameter: its text as written, and its value for a number. Text holds typed
+// values as they were typed; Held keeps them as a variable holds them (TypedText.h).
 struct TMacroParam {
     std::string Text;
     double Value = 0;
+    std::string Held;
 };
 inline constexpr int kParameterSlots = 20;
 using MacroParams = std::array<TMacroParam, kParameterSlots>;
@@ -25,7 +27,10 @@ using MacroParams = std::array<TMacroParam, kParameterSlots>;
 // end of the file.
 std::uint8_t ReadMacroLines(Korvex& app);
 
+inline constexpr std::size_t kMaxSubstitutedLineLength = 4096;
+
 // Replaces the variable references ("&<number>&") of a line: 0, or 9 for a bad reference.
+// Typed values make a line longer than a line of the file; it is cut at kMaxSubstitutedLineLength.
 std::uint8_t SubstituteVariables(Korvex& app, std::string& line);
 
 // Blanks are the space, the tab and the NUL character.

@@ -120,7 +120,7 @@ std::uint8_t InputField(Statement& s) {
     if (!RoomFor(s, fields.size(), kMaxInputFields, MacroErr::TooManyInputFields)) return 0;
     fields.push_back({PixelsOf(s.p[0].Value), PixelsOf(s.p[1].Value), PixelsOf(s.p[2].Value), s.p[3].Text,
                       s.p[4].Text, VariableOf(s.p[5].Value)});
-    SetMacroVariable(s.app, s.p[5].Value, s.p[4].Text);
+    SetMacroVariable(s.app, s.p[5].Value, s.p[4].Held);
     return 0;
 }
 
@@ -139,7 +139,7 @@ std::uint8_t InputCombo(Statement& s) {
     combos.push_back({PixelsOf(s.p[0].Value), PixelsOf(s.p[1].Value), PixelsOf(s.p[2].Value), s.p[3].Text,
                       s.p[4].Text, SplitComboItems(s.p[5].Text),
                       VariableOf(s.p[6].Value)});
-    SetMacroVariable(s.app, s.p[6].Value, s.p[4].Text);
+    SetMacroVariable(s.app, s.p[6].Value, s.p[4].Held);
     return 0;
 }
 
@@ -161,7 +161,7 @@ std::uint8_t InputMode(Statement& s) {
 
 std::uint8_t Assign(Statement& s) {
     if (const auto code = s.Parse("SN")) return code;
-    SetMacroVariable(s.app, s.p[1].Value, s.p[0].Text);
+    SetMacroVariable(s.app, s.p[1].Value, s.p[0].Held);
     return 0;
 }
 

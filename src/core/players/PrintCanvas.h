@@ -21,8 +21,10 @@ public:
     // The height of the canvas's own default font, which the margins are measured in.
     virtual int DefaultFontHeight() = 0;
     virtual int FontHeight(const PrintFont& font) = 0;
-    // The height of the printable area; y counts from its top.
+    // The height and width of the printable area; y counts from its top, x from its left.
     virtual int PageHeight() = 0;
+    virtual int PageWidth() = 0;
+    virtual int TextWidth(const std::string& text, const PrintFont& font) = 0;
 
     // The text's top left corner is at (x, y). The first call begins the document.
     virtual void DrawText(int x, int y, const std::string& text, const PrintFont& font) = 0;

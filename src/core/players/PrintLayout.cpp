@@ -1,5 +1,7 @@
 #include "players/PrintLayout.h"
 
+#include <algorithm>
+
 namespace korvex {
 
 std::string PadToColumn(const std::string& text, std::size_t column) {
@@ -16,13 +18,53 @@ PrintDocument::PrintDocument(PrintCanvas& canvas)
 void PrintDocument::PrintLine(const std::string& text, int pointSize) {
     const PrintFont font{pointSize, underline_};
     fontHeight_ = canvas_.FontHeight(font);
+    std::string rest = PadToPage(text, font);
+    do {
+        const std::size_t length = FittingLength(rest, font);
+        std::string row = rest.substr(0, length);
+        rest.erase(0, length);
+        if (!rest.empty()) {
+            row.erase(row.find_last_not_of(' ') + 1);
+            rest.erase(0, rest.find_first_not_of(' '));
+        }
+        PrintRow(row, font);
+    } while (!rest.empty());
+}
+
+std::string PrintDocument::PadToPage(const std::string& text, const PrintFont& font) {
+    const std::string padded = PadToColumn(text, kValueColumn);
+    const int width = canvas_.PageWidth() - x_;
+    if (text.find(kColumnMarker) == std::string::npos || canvas_.TextWidth(padded, font) <= width) return padded;
+    for (std::size_t column = kValueColumn - 1; column >= text.size(); --column) {
+        const std::string fewer = PadToColumn(text, column);
+        if (canvas_.TextWidth(fewer, font) <= width) return fewer;
+    }
+    return padded;
+}
+
+std::size_t PrintDocument::FittingLength(const std::string& text, const PrintFont& font) {
+    const int width = canvas_.PageWidth() - x_;
+    if (canvas_.TextWidth(text, font) <= width) return text.size();
+    std::size_t fits = 0, tooLong = text.size();
+    while (fits + 1 < tooLong) {
+        const std::size_t middle = (fits + tooLong) / 2;
+        if (canvas_.TextWidth(text.substr(0, middle), font) <= width) fits = middle;
+        else tooLong = middle;
+    }
+    const auto blank = text.rfind(' ', fits);
+    if (blank != std::string::npos && text.find_last_not_of(' ', blank) != std::string::npos) return blank;
+    // A word wider than the page is broken where the page ends; a line always moves on.
+    return std::max<std::size_t>(fits, 1);
+}
+
+void PrintDocument::PrintRow(const std::string& text, const PrintFont& font) {
     // A page break waits for the next line, so a document never ends on an empty page and
     // a break of its own right after a full page adds none.
     if (pageBreakDue_) {
         pieces_.push_back({true});
         pageBreakDue_ = false;
     }
-    pieces_.push_back({false, x_, y_, PadToColumn(text, kValueColumn), font});
+    pieces_.push_back({false, x_, y_, text, font});
     pageHasText_ = true;
     const int advance = fontHeight_ * 3 / 2;
     y_ += advance;

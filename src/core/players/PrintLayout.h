@@ -1,6 +1,7 @@
 // Where the lines of a printed listing go: margins of four default font heights, lines 1.5
 // font heights apart, a new page when the next line would not fit. The document is kept
-// until End, so a listing that stops on an error prints nothing at all.
+// until End, so a listing that stops on an error prints nothing at all. A line wider than the
+// page goes on in the next line, broken after a word where it can be.
 #pragma once
 
 #include <string>
@@ -38,6 +39,13 @@ private:
         std::string text;
         PrintFont font;
     };
+
+    // On a page narrower than the value column the value stands at the page's right edge; the
+    // line keeps at least one blank before it, and goes on in the next line when even that is too wide.
+    std::string PadToPage(const std::string& text, const PrintFont& font);
+    // The length of the longest start of text that fits from x to the page's right edge.
+    std::size_t FittingLength(const std::string& text, const PrintFont& font);
+    void PrintRow(const std::string& text, const PrintFont& font);
 
     PrintCanvas& canvas_;
     int x0_;

@@ -21,7 +21,6 @@ namespace {
 constexpr int kTitleSize = 16;
 constexpr int kHeadingSize = 14;
 constexpr int kTextSize = 12;
-constexpr char kKeySeparator = '\xB0';
 
 struct ValueLine {
     const char* label;
@@ -199,7 +198,7 @@ private:
     void PrintKeys(const std::string& description, const std::string& keys) {
         std::string lead = "   " + description;
         for (std::size_t start = 0;;) {
-            const auto end = keys.find(kKeySeparator, start);
+            const auto end = keys.find(kKeyListSeparator, start);
             document_.PrintLine(lead + kColumnMarker + FormatKeyNames(keys.substr(start, end - start)), kTextSize);
             if (end == std::string::npos) return;
             document_.TightenLineSpacing();

@@ -27,7 +27,6 @@ QPushButton* NewButton(QDialog& dialog, const char* caption, const char* name, c
     auto* button = new QPushButton(QString::fromLatin1(caption), &dialog);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(QString::fromLatin1(hint));
-    button->setAutoDefault(false);
     return button;
 }
 

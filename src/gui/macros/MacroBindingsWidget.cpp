@@ -83,6 +83,11 @@ MacroBindingsWidget::MacroBindingsWidget(Korvex& app, QWidget* parent)
     inclusion->addWidget(BitBtn15, 1, 0);
     inclusion->addWidget(KeyboardMapBtn, 1, 1);
     layout->addLayout(inclusion, 2, 1, 2, 1);
+    // Tab goes from the macros on offer to adding them before it enters the included ones,
+    // whose focus would clear the selection that "Add to Config" adds.
+    const QList<QWidget*> keyboardOrder = {MacroCat, AvailMacros, BitBtn13, BitBtn18,
+                                           IncludedMacros, BitBtn14, BitBtn15, KeyboardMapBtn};
+    for (qsizetype i = 0; i + 1 < keyboardOrder.size(); ++i) setTabOrder(keyboardOrder[i], keyboardOrder[i + 1]);
 
     connect(MacroCat, &QComboBox::currentIndexChanged, this, &MacroBindingsWidget::MacroCatChange);
     connect(AvailMacros, &QListWidget::itemSelectionChanged, this, &MacroBindingsWidget::StoreAvailSelection);

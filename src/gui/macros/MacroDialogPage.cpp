@@ -12,6 +12,7 @@
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
 #include "macros/MacroDialog.h"
+#include "macros/TypedText.h"
 
 namespace korvex {
 namespace {
@@ -36,7 +37,17 @@ MacroDialogPage::MacroDialogPage(Korvex& app, QWidget* parent)
     Button1->setGeometry(7, 449, 546, 65);
     Button1->setDefault(true);
     Button1->setToolTip(QStringLiteral("takes what you entered and goes on adding the macro"));
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(app_); });
+    connect(Button1, &QPushButton::clicked, this, &MacroDialogPage::OkClick);
+}
+
+// A refused text keeps the page open with the focus in its control.
+void MacroDialogPage::OkClick() {
+    if (Button1Click(app_)) return;
+    const auto refused = RefusedInputOf(app_.interpreter.dialog);
+    if (!refused) return;
+    QWidget* control = refused->combo ? static_cast<QWidget*>(combos_.value(refused->index))
+                                      : static_cast<QWidget*>(fields_.value(refused->index));
+    if (control) control->setFocus();
 }
 
 void MacroDialogPage::SyncFromCore() {
@@ -51,6 +62,8 @@ void MacroDialogPage::SyncFromCore() {
 void MacroDialogPage::BuildControls() {
     qDeleteAll(controls_);
     controls_.clear();
+    fields_.clear();
+    combos_.clear();
     const MacroDialog& dialog = app_.interpreter.dialog;
     for (const MacroText& text : dialog.texts) AddCaption(text.text, text.left, text.top);
     for (std::size_t i = 0; i < dialog.inputFields.size(); ++i) AddInputField(i);
@@ -100,6 +113,7 @@ void MacroDialogPage::AddInputField(std::size_t index) {
     connect(edit, &QLineEdit::textChanged, this,
             [this, index](const QString& text) { TypeIntoInputField(app_, index, FromQString(text)); });
     ConfirmOnEnter(edit);
+    fields_.append(edit);
     PlaceBeside(edit, field.caption, field.left, field.top, field.width);
 }
 
@@ -121,6 +135,7 @@ void MacroDialogPage::AddInputCombo(std::size_t index) {
     connect(box, &QComboBox::currentTextChanged, this,
             [this, index](const QString& text) { TypeIntoInputCombo(app_, index, FromQString(text)); });
     ConfirmOnEnter(box->lineEdit());
+    combos_.append(box);
     PlaceBeside(box, combo.caption, combo.left, combo.top, combo.width);
 }
 

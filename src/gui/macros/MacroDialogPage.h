@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -20,6 +21,7 @@ public:
     void SyncFromCore();
 
 private:
+    void OkClick();
     void BuildControls();
     void OrderForKeyboard();
     void ConfirmOnEnter(QLineEdit* edit);
@@ -34,6 +36,9 @@ private:
     QGroupBox* MacroDialogBox;
     QPushButton* Button1;
     QList<QWidget*> controls_;
+    // The input fields and input combos in creation order, as the core counts them.
+    QList<QLineEdit*> fields_;
+    QList<QComboBox*> combos_;
     int shownGeneration_ = -1;
     std::size_t shownControls_ = 0;
 };

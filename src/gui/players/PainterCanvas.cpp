@@ -30,6 +30,12 @@ int PainterCanvas::FontHeight(const PrintFont& font) { return QFontMetrics(Print
 
 int PainterCanvas::PageHeight() { return device_->height(); }
 
+int PainterCanvas::PageWidth() { return device_->width(); }
+
+int PainterCanvas::TextWidth(const std::string& text, const PrintFont& font) {
+    return QFontMetrics(PrintQFont(font), device_.get()).horizontalAdvance(ToQString(text));
+}
+
 // The document begins with its first line, so a printer never sees a listing that stopped.
 void PainterCanvas::DrawText(int x, int y, const std::string& text, const PrintFont& font) {
     if (failed_) return;

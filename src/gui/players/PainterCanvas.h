@@ -22,6 +22,8 @@ public:
     int DefaultFontHeight() override;
     int FontHeight(const PrintFont& font) override;
     int PageHeight() override;
+    int PageWidth() override;
+    int TextWidth(const std::string& text, const PrintFont& font) override;
     void DrawText(int x, int y, const std::string& text, const PrintFont& font) override;
     void NewPage() override;
     bool EndDocument() override;

@@ -92,12 +92,22 @@ TEST_F(OverviewTest, MacroWithoutKeyRequestsAndDamagedFiles) {
     EXPECT_EQ(host.overviewsShown, 0);
     EXPECT_EQ(dir.Read("players/Bob/NAME.MAC.out"), before);
 
-    // A count of 99 with one request, binary bytes and a huge key list read without harm and
-    // come back in a consistent layout, the key list cut to what a line of the file may hold.
-    dir.WriteLines("players/Bob/MOVE.MAC.out", {"Tests", "99", "+attack", "F\x01\xFF", std::string(10000, 'k')});
+    // A count of 99 with one request, binary bytes and a key list far longer than a line of
+    // 1024 characters read without harm and come back whole in a consistent layout.
+    std::string keys = "SHIFT";
+    for (int i = 0; i < 2000; ++i) keys += kDeg + "SHIFT";
+    dir.WriteLines("players/Bob/MOVE.MAC.out", {"Tests", "99", "+attack", "F\x01\xFF", keys});
     Select({true, false});
-    const std::string kept(1024, 'k');
-    EXPECT_EQ(Move(), JoinLines({"Tests", "0", "+attack", "F\x01\xFF", kept, "BIND " + kept + " \"+attack\""}));
+    EXPECT_EQ(Move(), JoinLines({"Tests", "0", "+attack", "F\x01\xFF", keys, "BIND " + keys + " \"+attack\""}));
+
+    // A list that is no Quake II key is reported, and the file stays as it was.
+    const std::string edited = JoinLines({"Tests", "0", "+attack", "Fire", "x \"quit\" y", "BIND x \"quit\" y \"+attack\""});
+    dir.Write("players/Bob/MOVE.MAC.out", edited);
+    host.boxes.clear();
+    Select({true, false});
+    EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{UnknownKeyMessage("x \"quit\" y in " + dir.Path("players/Bob/MOVE.MAC.out"))});
+    EXPECT_EQ(host.overviewsShown, 1);
+    EXPECT_EQ(Move(), edited);
 }
 
 }  // namespace

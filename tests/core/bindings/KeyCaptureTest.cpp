@@ -2,6 +2,8 @@
 
 #include "bindings/KeyCapture.h"
 #include "bindings/KeyListText.h"
+#include "bindings/MacroOutputFile.h"
+#include "compiler/BindingLines.h"
 
 namespace korvex {
 namespace {
@@ -87,17 +89,20 @@ TEST(KeyCapture, KeysAndChords) {
     EXPECT_EQ(single.last, CloseDecision::Close);
     EXPECT_EQ(single.Name(), "a");
 
+    // The key held first is the modifier, for the label as for the compiled hotkey.
     Capture chord;
     chord.Down(kShift).Down(kA).Up(kA);
     EXPECT_EQ(chord.last, CloseDecision::StayOpen);  // SHIFT is still held
-    EXPECT_EQ(chord.capture.LabelText(), "SHIFT with a pressed");
+    EXPECT_EQ(chord.capture.LabelText(), "a with SHIFT pressed");
     chord.Up(kShift);
     EXPECT_EQ(chord.last, CloseDecision::Close);
-    EXPECT_EQ(chord.Name(), "SHIFT|a");
+    EXPECT_EQ(chord.Name(), "a|SHIFT");
+    EXPECT_EQ(ChordModifierOf(BindLine(chord.Name(), "+attack")), "SHIFT");
+    EXPECT_EQ(ChordKeyOf(BindLine(chord.Name(), "+attack")), "a");
 
     Capture third;
     third.Down(kShift).Down(kA).Down(66);
-    EXPECT_EQ(third.Name(), "SHIFT|b");
+    EXPECT_EQ(third.Name(), "b|SHIFT");
 
     Capture twins;
     twins.Down(kCtrl).Down(kCtrl, true).Up(kCtrl);
@@ -134,14 +139,14 @@ TEST(KeyCapture, MouseJoystickAndWheel) {
     EXPECT_EQ(shiftWheel.last, CloseDecision::StayOpen);
     shiftWheel.Up(kShift);
     EXPECT_EQ(shiftWheel.last, CloseDecision::Close);
-    EXPECT_EQ(shiftWheel.Name(), "SHIFT|MWHEELDOWN");
+    EXPECT_EQ(shiftWheel.Name(), "MWHEELDOWN|SHIFT");
 
     Capture buttons;
     buttons.Mouse(2, true).Mouse(1, true).Mouse(2, true).Mouse(1, false);
     EXPECT_EQ(buttons.last, CloseDecision::StayOpen);  // the right button is still down
     buttons.Mouse(2, false);
     EXPECT_EQ(buttons.last, CloseDecision::Close);
-    EXPECT_EQ(buttons.Name(), "MOUSE2|MOUSE1");
+    EXPECT_EQ(buttons.Name(), "MOUSE1|MOUSE2");
 
     KeyCapture joystick;  // a repeated press counts once
     joystick.Start({});

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "bindings/KeyListText.h"
+#include "bindings/KeyNames.h"
 #include "bindings/MacroOutputFile.h"
 #include "support/ProgramDirFixture.h"
 
@@ -37,6 +39,35 @@ TEST(MacroOutputFileTest, ADamagedFileRewrittenWithItsBindingsReadsBackWhole) {
     ASSERT_EQ(written.size(), 8u + 50 + 1);
     EXPECT_EQ(written[8 + 49], "echo 49");
     EXPECT_EQ(written.back(), "BIND MOUSE1 \"+attack\"");
+}
+
+// The longest list the editor can build holds every key and every chord of two keys once.
+TEST(MacroOutputFileTest, EveryKeyListKorvexCanWriteReadsBackWholeAndOnlyQuakeKeysPass) {
+    std::string all;
+    for (const std::string& key : QuakeKeyNames()) {
+        all += (all.empty() ? "" : std::string(1, kKeyListSeparator)) + key;
+        for (const std::string& held : QuakeKeyNames())
+            if (held != key) all += kKeyListSeparator + key + "|" + held;
+    }
+    ASSERT_TRUE(IsKeyList(all));
+    ProgramDirFixture dir;
+    const std::vector<std::string> written =
+        RewriteAndReadBack(dir, JoinLines({"Tests", "0", "+attack", "Fire", all, "BIND " + all + " \"+attack\""}));
+    EXPECT_EQ(written[4], all);
+    EXPECT_EQ(written.back(), "BIND " + all + " \"+attack\"");
+
+    for (const char* keys : {"a", "a|SHIFT", "F12\xB0MOUSE1|JOY4\xB0KP_ENTER", "\\", "~"}) EXPECT_TRUE(IsKeyList(keys)) << keys;
+    for (const char* keys : {"", "x \"quit\" y", "SHIF", "a|a", "a|b|c", "a\xB0", "NA", "JOY5", "f1", "a|"})
+        EXPECT_FALSE(IsKeyList(keys)) << keys;
+
+    // A hand-edited file names the first list that is no Quake II key, in a request or a binding.
+    MacroOutput edited{"Tests", {{"+attack", "Fire", "MOUSE1"}, {"+jump", "Jump", ""}}, {"bind x quit", "BIND k|q \"+jump\""}};
+    EXPECT_EQ(UnknownKeyOf(edited), std::nullopt);
+    edited.commands.push_back("BIND x;quit \"+attack\"");
+    EXPECT_EQ(UnknownKeyOf(edited), "x;quit");
+    edited.keys[1].BoundKeys = "x \"quit\" y";
+    EXPECT_EQ(UnknownKeyOf(edited), "x \"quit\" y");
+    EXPECT_EQ(UnknownKeyMessage("SHIF"), "Only Quake II key names can be bound. (SHIF)");
 }
 
 }  // namespace

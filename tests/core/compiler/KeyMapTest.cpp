@@ -14,7 +14,7 @@ using Lines = std::vector<std::string>;
 
 // Fire comes before Jump by file name, but "Moves" before "Weapons": the merge follows the categories.
 const TestMacro kFire{"TFIRE.MAC", "Test Fire", "Weapons", {"+attack", "Fire", "a"}, {"BIND a \"+attack\""}};
-const TestMacro kJump{"TJUMP.MAC", "Test Jump", "Moves", {"+moveup", "Jump", "A"}, {"BIND A \"+moveup\""}};
+const TestMacro kJump{"TJUMP.MAC", "Test Jump", "Moves", {"+moveup", "Jump", "a"}, {"BIND a \"+moveup\""}};
 const TestMacro kDuck{"TDUCK.MAC", "Test Duck", "Moves", {"+movedown", "Duck", "q|SHIFT"}, {"BIND q|SHIFT \"+movedown\""}};
 const TestMacro kTalk{"TTALK.MAC", "Test Talk", "Talk", {"say hi", "Talk", "t\xB0" "F1"}, {"BIND t\xB0" "F1 \"say hi\""}};
 const TestMacro kZoom{"TZOOM.MAC", "Test Zoom", "View", {"fov", "Zoom", "z"}, {"BIND z \"fov $FOV_0.5$\""}};
@@ -41,7 +41,7 @@ TEST_F(KeyMapOfPlayer, FollowsTheMergeChordsKeyListsAndTheChainOfAncestors) {
 
     KeyMap map;
     ASSERT_TRUE(CompileKeyMap(app, "P", map)) << testing::PrintToString(host.BoxTexts());
-    EXPECT_EQ(MapLines(map), (Lines{"A\t+moveup; +attack\tTest Jump (P); Test Fire (P)",
+    EXPECT_EQ(MapLines(map), (Lines{"a\t+moveup; +attack\tTest Jump (P); Test Fire (P)",
                                    "F1\tsay hi\tTest Talk (P)",
                                    "q|SHIFT\t+movedown\tTest Duck (P)",
                                    "t\tsay hi\tTest Talk (P)",
@@ -51,20 +51,20 @@ TEST_F(KeyMapOfPlayer, FollowsTheMergeChordsKeyListsAndTheChainOfAncestors) {
 
     const KeyKind kinds[] = {KeyKind::Shared, KeyKind::Own, KeyKind::Own, KeyKind::Own, KeyKind::Inherited};
     for (std::size_t i = 0; i < map.keys.size(); ++i) EXPECT_EQ(KeyKindOf(map, map.keys[i]), kinds[i]) << map.keys[i].key;
-    EXPECT_EQ(SharedKeysAcrossCategories(map), Lines{"A"});
-    EXPECT_EQ(SharedKeysNotice(map), "1 key is shared by macros of different categories: A");
+    EXPECT_EQ(SharedKeysAcrossCategories(map), Lines{"a"});
+    EXPECT_EQ(SharedKeysNotice(map), "1 key is shared by macros of different categories: a");
     EXPECT_EQ(ChordModifiersOf(map), Lines{"SHIFT"});
 
     // The compile that writes the scripts gives the same map; its shared-key question is kept.
     host.Expect(Icon::Question,
-                      "Two macros share the same keys:\n\nA: Jump [P] <-> Fire [P]\n\nWould you like to temporarily "
+                      "Two macros share the same keys:\n\na: Jump [P] <-> Fire [P]\n\nWould you like to temporarily "
                       "remove the conflicting macro on the left from the player-cfg P?",
                       Button::No);
     KeyMap written;
     LoadPlayerCFG(app, "P");
     ASSERT_TRUE(CompilePlayerConfig(app, "P", dir.quakeDir() + "/korvex", false, {}, &written));
     EXPECT_EQ(MapLines(written), MapLines(map));
-    EXPECT_EQ(LinesOf(dir, "../quake2/korvex/Shared Bindings and Hotkeys.CFG").at(2), "alias +bk_A \"+moveup; +attack\"");
+    EXPECT_EQ(LinesOf(dir, "../quake2/korvex/Shared Bindings and Hotkeys.CFG").at(2), "alias +bk_a \"+moveup; +attack\"");
 }
 
 TEST_F(KeyMapOfPlayer, ShownPlayerKeepsItsChangesAndABrokenOneGivesNoMap) {
@@ -74,7 +74,7 @@ TEST_F(KeyMapOfPlayer, ShownPlayerKeepsItsChangesAndABrokenOneGivesNoMap) {
     const auto before = dir.Snapshot();
     KeyMap map;
     ASSERT_TRUE(CompileKeyMap(app, "P", map));
-    EXPECT_EQ(MapLines(map), Lines{"A\t+moveup; +attack\tTest Jump (P); Test Fire (P)"}) << "as stored";
+    EXPECT_EQ(MapLines(map), Lines{"a\t+moveup; +attack\tTest Jump (P); Test Fire (P)"}) << "as stored";
     EXPECT_EQ(app.player.includedMacroFiles, Lines{kJump.file});
     EXPECT_EQ(dir.Snapshot(), before);
 

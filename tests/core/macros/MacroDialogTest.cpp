@@ -55,6 +55,34 @@ TEST_F(MacroTest, AnEmptyDialogAndASecondInputModeShowFreshDialogs) {
     EXPECT_TRUE(app().interpreter.ReadyForNextMacro);
 }
 
+// What is typed reaches the game as typed, through variables and assignments; a double quote or
+// a semicolon, which the game would read as part of its own syntax, is refused where it is typed.
+TEST_F(MacroTest, TypedTextIsDataAndWhatTheGameCannotCarryIsRefused) {
+    Run({"INPUTFIELD 10 40 200 \"First text:\" \"hi\" 1", "INPUTCOMBO 10 70 100 \"\" \"a\" \"a^b\" 2", "INPUTMODE",
+         "ASSIGN \"&1&\" 3", "NECESSARY_KEY \"say &3&\" \"Press the key that says: &1&\"",
+         "QUAKE_COMMAND \"echo &2&\""});
+    const std::string typed = "Tom & Jerry &2& http://x 50% " + std::string(200, 'x');
+    TypeIntoInputField(app(), 0, typed);
+    TypeIntoInputCombo(app(), 0, "gg; kill");
+    EXPECT_FALSE(Button1Click(app()));
+    TypeIntoInputField(app(), 0, "\"wp\"");
+    EXPECT_FALSE(Button1Click(app()));
+    EXPECT_EQ(Boxes(), (E{"The field number 1 cannot hold a semicolon (;): in the game the rest of the text would "
+                          "run as a console command.",
+                          "The field \"First text\" cannot hold a double quote (\"): in the game it would end the "
+                          "command."}));
+    EXPECT_TRUE(app().interpreter.MacroSuspended);
+    EXPECT_EQ(app().view.page, Page::MacroDialog);
+
+    TypeIntoInputField(app(), 0, typed);
+    TypeIntoInputCombo(app(), 0, "100%");
+    EXPECT_TRUE(Button1Click(app()));
+    EXPECT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(Commands(), E{"echo 100%"});
+    EXPECT_EQ(app().macroResults.Keys[0].Command, "say " + typed);
+    EXPECT_EQ(app().macroResults.Keys[0].Description, "Press the key that says: " + typed);
+}
+
 // The dialog test shows that one trailing caret adds no empty item.
 TEST(MacroComboItems, EmptyItemsOtherwiseStay) {
     EXPECT_EQ(SplitComboItems(""), E{""});

@@ -118,6 +118,30 @@ TEST_F(Printing, KeyBindingsPerCategoryOnceWithTheKeysOfOneFunctionCloser) {
     EXPECT_EQ(host.BoxTexts(), Names{"Couldn't open file. (" + dir.Path("macros/GONE.MAC") + ")"});
 }
 
+// A page 40 characters of 12 points wide: the 70 columns of a listing line do not fit.
+TEST_F(Printing, LinesWiderThanThePageGoOnInTheNextLine) {
+    constexpr int kWidth = kMargin + 40 * 24;
+    job.player.SetText(Option::Server1, std::string(100, 'h'));
+    AddMacro("F.MAC", "Weapons", {"Weapons", "0", "+attack", "Press the key for the rocket jump", "F12|SHIFT"});
+    RecordingCanvas canvas(100000, kWidth);
+    ASSERT_TRUE(PrintPlayerCFG(app, job, canvas));
+    std::string hosts;
+    for (const DrawnLine& line : canvas.lines) {
+        EXPECT_LE(line.x + canvas.TextWidth(line.text, line.font), kWidth) << line.text;
+        hosts += line.text.find_first_not_of("h") == std::string::npos ? line.text : "";
+    }
+    ASSERT_NE(canvas.Find("     hostname" + std::string(27, 'h')), nullptr);
+    EXPECT_EQ(hosts, std::string(100 - 27, 'h'));
+
+    // A value that fits beside its label stands at the page's edge instead of column 70.
+    EXPECT_NE(canvas.Find("     visible weapons" + std::string(13, ' ') + "enabled"), nullptr);
+    // Broken after a word: the label stays, its value starts the next line at the margin.
+    const DrawnLine* fire = canvas.Find("   Press the key for the rocket jump");
+    ASSERT_NE(fire, nullptr);
+    EXPECT_EQ(fire[1].text, "F12 with SHIFT pressed");
+    EXPECT_EQ((std::vector<int>{fire[1].x, fire[1].y - fire->y}), (std::vector<int>{kMargin, kAdvance}));
+}
+
 TEST_F(Printing, LongListingsBreakPagesAndAStoppedOneIsNotPrinted) {
     for (int i = 0; i < 30; ++i)
         AddMacro("M" + std::to_string(i) + ".MAC", "Weapons", {"Weapons", "0", "+attack", "Fire", "a"});

@@ -128,5 +128,35 @@ TEST(KeyBindingEditorDialog, RemovesSelectedKeysAndAsksBeforeTheLastGoes) {
     EXPECT_TRUE(editor.keys.empty());
 }
 
+// Return presses the button that has the focus; OK only when no other button has it.
+TEST(KeyBindingEditorDialog, ReturnPressesTheFocusedButton) {
+    ProgramDirFixture dir;
+    BindingEditor editor{"Fire", {"MOUSE1"}};
+    KeyBindingEditorDialog dialog(dir.app(), editor);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    auto* list = FindNamed<QListWidget>(dialog, "BoundKeysListbox");
+    list->selectAll();
+    auto* remove = FindNamed<QPushButton>(dialog, "RemoveKeyBtn");
+    remove->setFocus();
+    QTest::keyClick(remove, Qt::Key_Return);
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_TRUE(dialog.isVisible());
+    auto* cancel = FindNamed<QPushButton>(dialog, "CancelBtn");
+    cancel->setFocus();
+    QTest::keyClick(cancel, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);  // OK would have asked about the removed key
+
+    MacroOutput overview{"Tests", {{"+attack", "Fire", "MOUSE1"}}, {}};
+    OverviewKeyBindingsDialog overviewDialog(dir.app(), overview);
+    overviewDialog.show();
+    QApplication::setActiveWindow(&overviewDialog);
+    auto* edit = FindNamed<QPushButton>(overviewDialog, "EditBtn");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);  // nothing selected: the editor's message, no closing
+    EXPECT_EQ(dir.host().BoxTexts().back(), "You can't perform this action without having selected anything. (Key Bindings)");
+    EXPECT_TRUE(overviewDialog.isVisible());
+}
+
 }  // namespace
 }  // namespace korvex

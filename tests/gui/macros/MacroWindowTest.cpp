@@ -88,6 +88,20 @@ TEST_F(MacroBindingsWidgetTest, EnteringIncludedMacrosClearsTheAvailableSelectio
     EXPECT_EQ(Items(included), QStringList{QStringLiteral("Jump")});
 }
 
+// Tab leads from the macros on offer to "Add to Config" without entering the included
+// macros, whose focus would clear the selection.
+TEST_F(MacroBindingsWidgetTest, TabReachesAddToConfigWithTheSelectionKept) {
+    QApplication::setActiveWindow(&window);
+    auto* categories = Child<QComboBox>("MacroCat");
+    auto* avail = Child<QListWidget>("AvailMacros");
+    categories->setCurrentIndex(categories->findText(QStringLiteral("Weapons")));
+    avail->setFocus();
+    avail->item(1)->setSelected(true);
+    QTest::keyClick(avail, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Child<QPushButton>("BitBtn13"));
+    EXPECT_EQ(dir.app().macroLists.availSelected[1], true);
+}
+
 class MacroDialogPageTest : public MacroWindowTest {
 protected:
     void Run(const std::vector<std::string>& body) {
@@ -149,6 +163,28 @@ TEST_F(MacroDialogPageTest, TextsThatLookLikeMarkupAreShownAsWritten) {
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
     EXPECT_EQ(label->width(), QFontMetrics(label->font()).horizontalAdvance(QStringLiteral("Press <b>any</b> key")));
     QTest::mouseClick(Ok(), Qt::LeftButton);
+}
+
+// A value the game could not carry keeps the page open with the focus in its field; any
+// other reaches the game as typed.
+TEST_F(MacroDialogPageTest, ARefusedValueKeepsItsFieldFocusedAndTypedTextIsKept) {
+    QApplication::setActiveWindow(&window);
+    Run({"INPUTFIELD 10 10 200 \"Call:\" \"Help\" 1", "INPUTFIELD 10 40 200 \"Place:\" \"base\" 2", "INPUTMODE",
+         "QUAKE_COMMAND \"say &1& &2&\""});
+    const auto edits = Box()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(edits.size(), 2);
+    edits[1]->setText(QStringLiteral("gg; kill"));
+    QTest::keyClick(edits[0], Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(ShownPage(), 3);
+    EXPECT_EQ(QApplication::focusWidget(), edits[1]);
+    EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{"The field \"Place\" cannot hold a semicolon (;): in the "
+                                                              "game the rest of the text would run as a console command."});
+    edits[1]->setText(QStringLiteral("Tom & Jerry // 50%"));
+    QTest::mouseClick(Ok(), Qt::LeftButton);
+    EXPECT_EQ(ShownPage(), 0);
+    ASSERT_EQ(Results().LastCommand, 0);
+    EXPECT_EQ(Results().Commands[0], "say Help Tom & Jerry // 50%");
 }
 
 // A second INPUTMODE shows a fresh dialog with only its own controls.
