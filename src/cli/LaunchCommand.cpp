@@ -96,10 +96,9 @@ int RunLaunch(CliContext& context) {
 
     // The stored "Quit Korvex after launching" is the window's: the command line waits unless told.
     app.options.quitAfterLaunching = args.quitAfter;
-    const bool ownMarker = !OtherInstanceRunning(app) && WriteInstanceMarker(app);
+    if (!OtherInstanceRunning(app)) WriteInstanceMarker(app);
     const bool started = LaunchPlayer(app, modText, args.player);
-    if (ownMarker) RemoveFile(InstanceMarkerPath(app));
-    if (!started) return 1;
+    if (!RemoveOwnInstanceMarker(app) || !started) return 1;
     std::cout << Cp1252ToUtf8(app.launch.commandLine) << '\n';
     return ExitStatus(context);
 }

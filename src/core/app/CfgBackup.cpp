@@ -66,18 +66,31 @@ bool ListForDeletion(Korvex& app, const std::string& path) {
     return Lists(listed, path) || AppendToList(app, DeleteList(app), path);
 }
 
-void DeleteGeneratedFiles(Korvex& app) {
+bool IsGeneratedFile(const std::string& path) {
+    LineReader reader;
+    return reader.Open(path) && reader.ReadLine() == kGeneratedMarker;
+}
+
+// Only a file Korvex generated is deleted, never the player's own of another letter case. A
+// file that cannot be deleted keeps its line, so that the next start tries again.
+bool DeleteGeneratedFiles(Korvex& app) {
     std::vector<std::string> listed;
     if (!ReadAllLines(DeleteList(app), listed)) {
-        if (FileExists(DeleteList(app))) ShowError(app, Err::CouldntOpenFile, DeleteList(app));
-        return;
+        if (!FileExists(DeleteList(app))) return true;
+        ShowError(app, Err::CouldntOpenFile, DeleteList(app));
+        return false;
     }
+    std::vector<std::string> left;
     for (const std::string& path : listed) {
-        if (!FileExists(path)) continue;
+        if (!IsGeneratedFile(path)) continue;
         ClearReadOnly(path);
-        if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);
+        if (RemoveFile(path)) continue;
+        ShowError(app, Err::CouldntDeleteFile, path);
+        left.push_back(path);
     }
-    if (!RemoveFile(DeleteList(app))) ShowError(app, Err::CouldntDeleteFile, DeleteList(app));
+    if (left.empty() ? RemoveFile(DeleteList(app)) : WriteLinesAtomically(DeleteList(app), left)) return left.empty();
+    ShowError(app, Err::CouldntSaveFile, DeleteList(app));
+    return false;
 }
 
 bool RemoveBackupDir(Korvex& app) {
@@ -109,7 +122,7 @@ bool BackupCfgFile(Korvex& app, const std::string& path) {
 }
 
 bool RestoreCfgBackup(Korvex& app, bool ask) {
-    DeleteGeneratedFiles(app);
+    const bool generatedDeleted = DeleteGeneratedFiles(app);
     std::vector<std::string> listed;
     if (!ReadAllLines(BackupList(app), listed)) {
         if (FileExists(BackupList(app))) {
@@ -123,7 +136,8 @@ bool RestoreCfgBackup(Korvex& app, bool ask) {
         return false;
     }
     // A restored line is emptied; a file that could not be put back keeps its line and copy,
-    // so the next start offers it again instead of losing it.
+    // so the next start offers it again instead of losing it. The copies stay until the list
+    // no longer names them: a restore that is interrupted is simply done again.
     bool allRestored = true;
     for (std::size_t k = 0; k < listed.size(); ++k) {
         if (listed[k].empty()) continue;
@@ -135,19 +149,19 @@ bool RestoreCfgBackup(Korvex& app, bool ask) {
             listed[k].clear();
             continue;
         }
-        if (!CopyFileOver(copy, listed[k])) {
+        // The file as the list spells it: a generated one of another letter case is no target.
+        if (!CopyFileOver(copy, listed[k], AtomicFile::Spelling::Exact)) {
             ShowError(app, Err::ErrorCopyingFiles, copy);
             allRestored = false;
             continue;
         }
         listed[k].clear();
-        ClearReadOnly(copy);
-        if (!RemoveFile(copy)) ShowError(app, Err::CouldntDeleteFile, copy);
     }
     if (!allRestored) {
         if (!WriteLinesAtomically(BackupList(app), listed)) ShowError(app, Err::CouldntSaveFile, BackupList(app));
         return false;
     }
+    if (!generatedDeleted) return false;
     if (!RemoveFile(BackupList(app))) {
         ShowError(app, Err::CouldntDeleteFile, BackupList(app));
         return false;

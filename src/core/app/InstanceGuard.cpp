@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "app/Korvex.h"
+#include "app/Messages.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
@@ -32,6 +33,12 @@ std::string InstanceMarkerPath(const Korvex& app) {
 
 bool WriteInstanceMarker(const Korvex& app) {
     return WriteLinesAtomically(InstanceMarkerPath(app), {std::to_string(::getpid())});
+}
+
+bool RemoveOwnInstanceMarker(Korvex& app) {
+    if (MarkerProcessId(app) != ::getpid() || RemoveFile(InstanceMarkerPath(app))) return true;
+    ShowError(app, Err::CouldntDeleteFile, "Program-Alive-Info-File");
+    return false;
 }
 
 bool InstanceMarkerIsStale(const Korvex& app) {

@@ -13,6 +13,9 @@ std::string InstanceMarkerPath(const Korvex& app);
 bool RunInstanceGuard(Korvex& app);
 // Writes the marker with this process's id.
 bool WriteInstanceMarker(const Korvex& app);
+// Removes the marker when it names this process, also one whose writing was reported as failed
+// after the file arrived; a marker that stays is reported. False then.
+bool RemoveOwnInstanceMarker(Korvex& app);
 // A marker that names a process which no longer runs.
 bool InstanceMarkerIsStale(const Korvex& app);
 // The marker exists and is not stale; a marker without a process id, as older copies write

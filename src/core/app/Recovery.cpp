@@ -82,7 +82,8 @@ void FinishInterruptedWork(Korvex& app) {
     if (app.quakeDir.empty()) app.quakeDir = StoredQuakeDir(app);
     ClearWorkInProgress(app, app.dirs.program);
     ClearWorkInProgressBelow(app, app.dirs.players);
-    for (const std::string* directory : {&app.dirs.mods, &app.dirs.autoMod, &app.dirs.macros, &app.dirs.backup})
+    for (const std::string* directory :
+         {&app.dirs.mods, &app.dirs.autoMod, &app.dirs.macros, &app.dirs.backup, &app.dirs.temp})
         ClearWorkInProgress(app, *directory);
     if (!app.quakeDir.empty()) ClearWorkInProgressBelow(app, app.quakeDir);
     ClearWorkInProgressBelow(app, DefaultUserDataDir());

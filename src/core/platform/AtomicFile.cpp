@@ -24,6 +24,12 @@ std::string LinkTarget(const std::string& nativePath) {
     return ::realpath(nativePath.c_str(), resolved) ? std::string(resolved) : nativePath;
 }
 
+// The file that is written: a link is followed unless it is to be replaced.
+std::string TargetOf(const std::string& path, AtomicFile::ExistingTarget existing, AtomicFile::Spelling spelling) {
+    const std::string named = NativePath(spelling == AtomicFile::Spelling::Exact ? path : ResolveCase(path));
+    return existing == AtomicFile::ExistingTarget::ReplacePlain ? named : LinkTarget(named);
+}
+
 bool SyncDirectory(const std::string& nativeDirectory) {
     const int fd = ::open(nativeDirectory.empty() ? "." : nativeDirectory.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0) return false;
@@ -34,9 +40,8 @@ bool SyncDirectory(const std::string& nativeDirectory) {
 
 }  // namespace
 
-AtomicFile::AtomicFile(const std::string& path, ExistingTarget existing)
-    : target_(existing == ExistingTarget::ReplacePlain ? NativePath(ResolveCase(path))
-                                                       : LinkTarget(NativePath(ResolveCase(path)))),
+AtomicFile::AtomicFile(const std::string& path, ExistingTarget existing, Spelling spelling)
+    : target_(TargetOf(path, existing, spelling)),
       temporary_(BuildingName(target_)) {
     struct stat info {};
     const bool plain = existing == ExistingTarget::ReplacePlain;

@@ -19,8 +19,12 @@ public:
         ReplacePlain,     // a read-only file or a link is replaced by a plain file
     };
 
+    // Which file a path names: the existing one of any letter case, or exactly the one spelt so.
+    enum class Spelling { AnyCase, Exact };
+
     // The temporary file carries the name of work in progress (platform/WorkInProgress.h).
-    explicit AtomicFile(const std::string& path, ExistingTarget existing = ExistingTarget::Keep);
+    explicit AtomicFile(const std::string& path, ExistingTarget existing = ExistingTarget::Keep,
+                        Spelling spelling = Spelling::AnyCase);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;

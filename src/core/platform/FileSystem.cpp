@@ -177,11 +177,11 @@ std::vector<std::string> ListWorkInProgress(const std::string& directory) {
 }
 
 // The copy takes the source's permissions, so a read-only CONFIG.CFG comes back read-only.
-bool CopyFileOver(const std::string& source, const std::string& target) {
+bool CopyFileOver(const std::string& source, const std::string& target, AtomicFile::Spelling spelling) {
     const auto mode = ModeOf(source);
     if (!mode || !S_ISREG(*mode)) return false;
     std::ifstream in(NativePath(ResolveCase(source)), std::ios::binary);
-    AtomicFile out(target, AtomicFile::ExistingTarget::ReplaceReadOnly);
+    AtomicFile out(target, AtomicFile::ExistingTarget::ReplaceReadOnly, spelling);
     if (!in || !out.IsOpen()) return false;
     out.SetMode(*mode & 07777);
     char buffer[65536];

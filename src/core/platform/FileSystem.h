@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/AtomicFile.h"
+
 namespace korvex {
 
 struct DirEntry {
@@ -49,7 +51,10 @@ std::vector<std::string> ListNames(const std::string& directory, EntryKind kind)
 // The names of Korvex's work in progress in a directory.
 std::vector<std::string> ListWorkInProgress(const std::string& directory);
 
-bool CopyFileOver(const std::string& source, const std::string& target);
+// The copy takes the source's permissions and replaces a read-only target. With Exact the
+// target is the file spelt so, never one of another letter case.
+bool CopyFileOver(const std::string& source, const std::string& target,
+                  AtomicFile::Spelling spelling = AtomicFile::Spelling::AnyCase);
 bool RemoveFile(const std::string& path);
 bool ClearReadOnly(const std::string& path);
 // A file whose owner may not write it, as Windows marks a read-only file.
