@@ -207,52 +207,58 @@ bool AcceptStagedFiles(Korvex& app, const std::string& path, const std::string& 
                                 Buttons::YesNo) == Button::Yes;
 }
 
-// Every file is written completely beside the Player-CFG before the Player-CFG changes: a
-// new one appears by renaming the finished directory, an existing one receives each
-// finished file by a rename. A file that cannot be written is reported and left out.
-bool WriteStagedFiles(Korvex& app, const std::string& staging, const std::string& target,
-                      const std::vector<ImportedFile>& files, std::vector<std::string>& written) {
+// A read-only file of the Player-CFG is not replaced behind the player's back: the block is
+// refused then, and reported.
+bool ReplacesReadOnlyFile(Korvex& app, const std::string& target, const std::vector<ImportedFile>& files) {
     for (const ImportedFile& file : files) {
-        if (WriteLinesAtomically(JoinPath(staging, file.name), file.lines)) {
-            written.push_back(file.name);
-        } else {
-            ShowError(app, Err::CouldntCreateFile, JoinPath(target, file.name));
-        }
-        if (app.shuttingDown) return false;
+        const std::string path = JoinPath(target, file.name);
+        if (!IsReadOnlyFile(path)) continue;
+        ShowError(app, Err::CouldntCreateFile, path);
+        return true;
+    }
+    return false;
+}
+
+// The files of the Player-CFG that the block does not carry stay with it; the next save cleans
+// away what it does not use.
+bool CopyKeptFiles(Korvex& app, const std::string& target, const std::string& staging) {
+    for (const std::string& file : ListNames(target, EntryKind::File)) {
+        const std::string source = JoinPath(ResolveCase(target), file);
+        if (CopyFileOver(source, JoinPath(staging, file))) continue;
+        ShowError(app, Err::CopyingFileFailed, source);
+        return false;
     }
     return true;
 }
 
-void MoveStagedFiles(Korvex& app, const std::string& staging, const std::string& target,
-                     const std::vector<std::string>& written) {
-    for (const std::string& name : written) {
-        const std::string path = JoinPath(target, name);
-        if (IsReadOnlyFile(path) || !RenamePath(JoinPath(staging, name), ResolveCase(path)))
-            ShowError(app, Err::CouldntCreateFile, path);
+// Every file is written completely into a directory beside the Player-CFGs; a file that
+// cannot be written is reported and refuses the block.
+bool WriteStagedFiles(Korvex& app, const std::string& staging, const std::string& target,
+                      const std::vector<ImportedFile>& files) {
+    for (const ImportedFile& file : files) {
+        if (WriteLinesAtomically(JoinPath(staging, file.name), file.lines)) continue;
+        ShowError(app, Err::CouldntCreateFile, JoinPath(target, file.name));
+        return false;
     }
+    return true;
 }
 
-bool WriteImportedFiles(Korvex& app, const std::string& path, const BlockContent& block, const std::string& target,
+// The checked block takes the place of the Player-CFG in one step: nothing of the old one
+// mixes with the new, and a kill leaves one or the other.
+bool WriteImportedFiles(Korvex& app, const std::string& path, const BlockContent& block, const std::string& name,
                         bool targetExists) {
-    if (!DirectoryExists(app.dirs.temp)) MakeDirectory(app.dirs.temp);
-    // What an interrupted import left behind goes first.
-    const std::string staging = JoinPath(app.dirs.temp, "import");
-    if (!RemoveDirectoryTree(app, staging)) return false;
-    if (!CreateOneDirectory(staging)) {
+    const std::string target = JoinPath(app.dirs.players, name);
+    if (targetExists && ReplacesReadOnlyFile(app, target, block.files)) return false;
+    if (CreateBuildingPlayerDir(app, name, targetExists) != kDirCreated) {
         ShowError(app, Err::CouldntCreateDirectory, target);
         return false;
     }
-    std::vector<std::string> written;
-    bool done = WriteStagedFiles(app, staging, target, block.files, written) &&
-                AcceptStagedFiles(app, path, block.name, staging, targetExists);
-    if (done && targetExists) {
-        MoveStagedFiles(app, staging, target, written);
-    } else if (done && !RenamePath(staging, target)) {
-        ShowError(app, Err::CouldntCreateDirectory, target);
-        done = false;
-    }
-    if (DirectoryExists(staging)) RemoveDirectoryTree(app, staging);
-    return done;
+    const std::string staging = BuildingPlayerDir(app, name);
+    if ((!targetExists || CopyKeptFiles(app, target, staging)) && WriteStagedFiles(app, staging, target, block.files) &&
+        AcceptStagedFiles(app, path, block.name, staging, targetExists))
+        return MovePlayerDirIntoPlace(app, name);
+    RemoveDirectoryTree(app, staging);
+    return false;
 }
 
 void ImportExchangeBlock(Korvex& app, const std::string& path, const BlockContent& block, PlayerDirNames& existing,
@@ -272,8 +278,7 @@ void ImportExchangeBlock(Korvex& app, const std::string& path, const BlockConten
         return;
     }
     const std::optional<std::string> existingName = existing.Find(block.name);
-    const std::string target = JoinPath(app.dirs.players, existingName.value_or(block.name));
-    if (!WriteImportedFiles(app, path, block, target, existingName.has_value())) return;
+    if (!WriteImportedFiles(app, path, block, existingName.value_or(block.name), existingName.has_value())) return;
     existing.Add(block.name);
     names.push_back(block.name);
 }
