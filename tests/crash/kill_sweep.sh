@@ -60,7 +60,9 @@ snapshot() {
   }) | awk -F'\t' '
     FILENAME != "-" { unnamed[$0]; next }
     $2 in unnamed { next }
-    $2 ~ /^(korvex\/temp|quake2\/quake2-stub\.log|quake2\/korvex)(\/|$)/ || $2 ~ /^exchange\/.*\.korvex-new$/ { next }
+    $2 ~ /^(korvex\/temp|quake2\/quake2-stub\.log|quake2\/korvex)(\/|$)/ { next }
+    # Work in progress is no state: no listing takes it, and the leftover check below finds it.
+    $2 ~ /\.korvex-(new|old|aside)(\/|$)/ { next }
     {
       n = split($2, part, "/")
       depth = (part[1] == "korvex" && part[2] ~ /^(players|mods|automod|macros)$/) || part[1] == "quake2" ? 3 : 2
@@ -70,8 +72,8 @@ snapshot() {
     END { for (item in value) print item "\t" value[item] }' "$work/unnamed" - | LC_ALL=C sort
 }
 
-# Korvex's temporary files, which no state of its own directories may keep. One beside a file
-# written into the player's own folder (an export) is his to clear away.
+# Korvex's work in progress, which no state of its own directories may keep once recovery ran.
+# One beside a file written into the player's own folder (an export) is his to clear away.
 leftovers() {
   find "$tree/korvex" "$tree/quake2" "$tree/home" \( -name '*.korvex-new' -o -name '*.TMP' -o -iname 'CREATE.DAT' -o -name '*.korvex-old' \) -print
 }

@@ -14,6 +14,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
+#include "platform/WorkInProgress.h"
 
 namespace korvex {
 namespace {
@@ -303,8 +304,9 @@ bool ExtractArchive(const std::string& file, const std::string& target, std::str
     refusal = SizeRefusal(survey, archiveSize, FreeSpaceFor(directory));
     if (!refusal.empty()) return false;
 
-    // Unpacked beside the target first, so that a refusal halfway leaves the target untouched.
-    const fs::path staging = fs::absolute(NativePath(directory + ".unpacking")).lexically_normal();
+    // Unpacked beside the target first, so that a refusal halfway leaves the target untouched;
+    // what a kill leaves there the next start clears away.
+    const fs::path staging = fs::absolute(NativePath(BuildingName(directory))).lexically_normal();
     std::error_code error;
     fs::remove_all(staging, error);
     if (!fs::create_directory(staging, error)) {

@@ -58,7 +58,7 @@ TEST_F(ArchiveTest, PlainAndSelfExtractingArchivesUnpackWithTheirFolders) {
     ASSERT_TRUE(Extract(Archive("ctf.exe")));
     EXPECT_EQ(TempFiles(), (std::vector<std::string>{"ctf", "ctf/gamex86.dll", "ctf/pak0.pak", "ctf/readme.txt"}));
     EXPECT_EQ(ReadWholeFile(JoinPath(Temp(), "ctf/readme.txt")), "hi");  // an existing file is kept
-    EXPECT_FALSE(fs::exists(Temp() + ".unpacking"));
+    EXPECT_FALSE(fs::exists(Temp() + ".korvex-new"));
 }
 
 TEST_F(ArchiveTest, InstallersAndProgramsAreRunNotUnpacked) {
@@ -142,7 +142,7 @@ int UnpackOntoFillingDisk(const std::string& archive, const std::string& mountPo
     });
     std::cerr << refusal << '\n';
     if (extracted || refusal != "ctf/pak0.pak could not be written: the disk is full") return 1;
-    return fs::is_empty(temp) && !fs::exists(temp + ".unpacking") ? 0 : 2;
+    return fs::is_empty(temp) && !fs::exists(temp + ".korvex-new") ? 0 : 2;
 }
 
 // A damaged entry or a write that fails refuses the archive, and nothing of it reaches the
@@ -179,7 +179,7 @@ TEST_F(ArchiveTest, CompressionBombsAreStoppedAndLeaveNothing) {
     WriteWholeFile(Archive("lying.zip"), lying);
     EXPECT_FALSE(Extract(Archive("lying.zip")));
     EXPECT_TRUE(TempFiles().empty());
-    EXPECT_FALSE(fs::exists(Temp() + ".unpacking"));
+    EXPECT_FALSE(fs::exists(Temp() + ".korvex-new"));
 
     EXPECT_EQ(UnpackBudget(1000), kAlwaysAllowedBytes);
     EXPECT_EQ(UnpackBudget(1u << 20), (1u << 20) * kMostCompressionRatio);
