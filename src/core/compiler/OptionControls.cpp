@@ -34,7 +34,8 @@ struct ItemValue {
     const char* value;
 };
 
-OptionRow WithItems(OptionRow row, std::vector<std::string> OptionRow::*values, std::initializer_list<ItemValue> pairs) {
+OptionRow WithItems(OptionRow row, std::vector<std::string> OptionRow::*values,
+                    std::initializer_list<ItemValue> pairs) {
     for (const ItemValue& pair : pairs) {
         row.items.push_back(pair.item);
         (row.*values).push_back(pair.value);
@@ -131,10 +132,12 @@ std::vector<OptionRow> BuildRows() {
          .items = SensitivityItems(), .hint = "how far the view turns when you move the mouse", .cvar = "sensitivity",
          .invalidDetail = "mouse sensitivity", .printedLabel = "mouse values"},
         {.option = O::Mouse2, .name = "Mouse2", .group = G::Mouse, .kind = kCombo, .prompt = "Pitch Speed",
-         .items = PercentItems(10, 100, 10, "pitch speed"), .hint = "how fast the view looks up and down with the mouse",
+         .items = PercentItems(10, 100, 10, "pitch speed"),
+         .hint = "how fast the view looks up and down with the mouse",
          .cvar = "m_pitch", .invalidDetail = "mouse pitch"},
         {.option = O::Mouse3, .name = "Mouse3", .group = G::Mouse, .kind = kCombo, .prompt = "Yaw Speed",
-         .items = PercentItems(10, 100, 10, "yaw speed"), .hint = "how fast the view turns left and right with the mouse",
+         .items = PercentItems(10, 100, 10, "yaw speed"),
+         .hint = "how fast the view turns left and right with the mouse",
          .cvar = "m_yaw", .invalidDetail = "mouse yaw"},
         // Invert gives the pitch value its sign.
         {.option = O::Mouse4, .name = "Mouse4", .group = G::Mouse, .kind = kCheck, .caption = "Invert",
@@ -166,7 +169,7 @@ std::vector<OptionRow> BuildRows() {
         WithItems({.option = O::Character4, .name = "Character4", .group = G::Character, .kind = kCombo,
                    .prompt = "Gender", .hint = "whether your character sounds male or female", .cvar = "gender",
                    .invalidDetail = "gender"},
-                  &OptionRow::values, {{"no gender", "gender \"none\""}, {"male gender", "gender \"male\""}, {"female gender", "gender \"female\""}}),
+                  &OptionRow::values, {{"no gender", "none"}, {"male gender", "male"}, {"female gender", "female"}}),
         {.option = O::Character5, .name = "Character5", .group = G::Character, .kind = kCheck,
          .caption = "Always run", .defaultValue = "TRUE", .hint = "run all the time; the run key then walks",
          .cvar = "cl_run", .printedLabel = "always run"},
@@ -177,8 +180,8 @@ std::vector<OptionRow> BuildRows() {
                    .prompt = "Connect Speed", .hint = "the speed of your connection to the game server", .cvar = "rate",
                    .invalidDetail = "connect speed"},
                   &OptionRow::values,
-                  {{"28.8kbit/s", "rate \"2500\""}, {"33.6kbit/s", "rate \"3200\""}, {"Single ISDN", "rate \"5000\""},
-                   {"Dual ISDN/Cable", "rate \"10000\""}, {"T1/LAN", "rate \"25000\""}}),
+                  {{"28.8kbit/s", "2500"}, {"33.6kbit/s", "3200"}, {"Single ISDN", "5000"},
+                   {"Dual ISDN/Cable", "10000"}, {"T1/LAN", "25000"}}),
         {.option = O::Server1, .name = "Server1", .group = G::Server, .kind = kEdit, .caption = "Hostname",
          .hint = "the name of the server you start", .cvar = "hostname", .printedLabel = "hostname"},
         {.option = O::Server2, .name = "Server2", .group = G::Server, .kind = kEdit,

@@ -23,9 +23,9 @@ struct OptionRow {
     std::string caption = {};  // a check box's text, or the label beside an edit field or combo box
     std::string prompt = {};   // what a combo box shows while nothing is chosen
     std::vector<std::string> items = {};
-    // The console value of each item, for the combo boxes whose values are not their positions.
+    // What each item sets the variable to, for the combo boxes whose values are not their positions.
     std::vector<std::string> values = {};
-    // The mode a native engine numbers each item with, where it numbers them anew.
+    // What a native engine reads for each item, where it numbers the items anew.
     std::vector<std::string> nativeValues = {};
     // The stored text of a fresh Player-CFG; a combo box without one starts at its prompt.
     std::string defaultValue = {};
