@@ -6,6 +6,7 @@
 #include "app/Messages.h"
 #include "compiler/CompileInputs.h"
 #include "compiler/CompileJob.h"
+#include "compiler/OptionControls.h"
 #include "platform/FileSystem.h"
 #include "platform/ListLookup.h"
 #include "platform/Path.h"
@@ -16,17 +17,6 @@
 
 namespace korvex {
 namespace {
-
-// Which switch takes over an options.dat line; the field of view travels with the Server group.
-InheritPart GroupOf(Option option) {
-    const int line = static_cast<int>(option);
-    if (option == Option::General5 || line >= static_cast<int>(Option::Server1)) return InheritPart::Server;
-    if (line >= static_cast<int>(Option::Character1)) return InheritPart::Character;
-    if (line >= static_cast<int>(Option::Mouse1)) return InheritPart::Mouse;
-    if (line >= static_cast<int>(Option::Sound1)) return InheritPart::Sound;
-    if (line >= static_cast<int>(Option::Video1)) return InheritPart::Video;
-    return InheritPart::General;
-}
 
 class InheritanceResolver {
 public:
@@ -57,7 +47,7 @@ private:
         const auto options = ReadOptionsFile(JoinPath(dir, "options.dat"));
         if (!options) return Fatal(Err::OptionsFileNotFound, ancestor);
         for (int line = 0; line < kOptionCount; ++line)
-            if (job_.Inherits(GroupOf(static_cast<Option>(line)))) job_.player.options[line] = options->values[line];
+            if (job_.Inherits(InheritedGroup(static_cast<Option>(line)))) job_.player.options[line] = options->values[line];
         return options->complete || Fatal(Err::EndOfFileNotReached, "Inherit Options");
     }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "compiler/OptionControls.h"
 #include "mods/LaunchFiles.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -10,14 +11,13 @@
 namespace korvex {
 namespace {
 
-// The native engine numbers its video modes anew: the mode of each of the Options tab's
-// resolutions (320x240 to 1600x1200) in the native engine's list.
-constexpr std::array<const char*, 10> kNativeModes = {"0", "1", "2", "4", "6", "7", "10", "12", "15", "19"};
-
+// The native engine numbers its video modes anew; Video2's row holds its number of each
+// resolution.
 std::optional<std::string> NativeMode(const std::string& mode) {
+    const std::vector<std::string>& modes = ControlOf(Option::Video2).nativeValues;
     const long long position = TextToIntDef(mode);
-    if (position < 0 || position >= static_cast<long long>(kNativeModes.size())) return std::nullopt;
-    return kNativeModes[position];
+    if (position < 0 || position >= static_cast<long long>(modes.size())) return std::nullopt;
+    return modes[position];
 }
 
 // The original game's renderer libraries become the native engine's renderers.

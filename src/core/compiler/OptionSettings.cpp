@@ -24,13 +24,13 @@ public:
     Conversion(Korvex& app, CompileJob& job, Option only) : app_(app), job_(job), convert_(false), only_(only) {}
 
     MessageCode Run() {
-        CheckWhole(Option::General3, "message-display-time");
-        CheckWhole(Option::General5, "field of view");
+        CheckWhole(Option::General3);
+        CheckWhole(Option::General5);
         ConvertVideo();
         ConvertSound();
         ConvertMouse();
         ConvertCharacter();
-        CheckWhole(Option::Server2, "maximum number of players");
+        CheckWhole(Option::Server2);
         return result_;
     }
     const std::string& OnlyDetail() const { return onlyDetail_; }
@@ -50,25 +50,31 @@ private:
     }
 
     // The position of the stored text, or -1 after reporting it (when report is set).
-    int Position(Option option, const std::vector<std::string>& items, const std::string& detail, bool report = true) {
+    int Position(Option option, const std::vector<std::string>& items, bool report = true) {
         const int position = IndexIgnoringCase(items, job_.Text(option));
-        if (position < 0 && report) Report(option, detail);
+        if (position < 0 && report) Report(option, ControlOf(option).invalidDetail);
         return position;
     }
-    int Position(Option option, const std::string& detail) { return Position(option, ControlOf(option).items, detail); }
+    int Position(Option option, bool report = true) { return Position(option, ControlOf(option).items, report); }
 
-    void SetValueOfItem(Option option, const std::string& detail) {
-        if (const int position = Position(option, detail); position >= 0) Set(option, ControlOf(option).values[position]);
+    // "<variable> \"<value>\"" with the option's own variable.
+    void SetVariable(Option option, const std::string& value) {
+        Set(option, ControlOf(option).cvar + " " + Quoted(value));
     }
 
-    void CheckWhole(Option option, const std::string& detail) {
-        if (!IsWholeNumber(job_.Text(option))) Report(option, detail);
+    void SetValueOfItem(Option option) {
+        const int position = Position(option);
+        if (position >= 0) SetVariable(option, ControlOf(option).values[position]);
+    }
+
+    void CheckWhole(Option option) {
+        if (!IsWholeNumber(job_.Text(option))) Report(option, ControlOf(option).invalidDetail);
     }
 
     void ConvertVideo() {
         const bool sightImprovement = job_.Flag(Option::Video10);
         std::string modePrefix = "gl_mode ";
-        const int driver = Position(Option::Video1, "video mode");
+        const int driver = Position(Option::Video1);
         if (driver >= 0) {
             const VideoDriverRow& row = VideoDrivers()[driver];
             modePrefix = row.modePrefix;
@@ -76,19 +82,17 @@ private:
             Set(Option::Video1, row.renderer);
         }
         job_.softwareDriver = modePrefix.front() == 's';
-        if (const int mode = Position(Option::Video2, "video resolution"); mode >= 0)
+        if (const int mode = Position(Option::Video2); mode >= 0)
             Set(Option::Video2, modePrefix + Quoted(std::to_string(mode)));
-        if (const int size = Position(Option::Video3, "screen size"); size >= 0)
-            Set(Option::Video3, "viewsize " + Quoted(std::to_string((size + 4) * 10)));
-        const int brightness = Position(Option::Video4, ControlOf(Option::Video4).items, "brightness", !sightImprovement);
-        if (brightness >= 0) Set(Option::Video4, "vid_gamma " + Quoted(FixedDecimals((13 - brightness) / 10.0, 1)));
+        if (const int size = Position(Option::Video3); size >= 0)
+            SetVariable(Option::Video3, std::to_string((size + 4) * 10));
+        if (const int brightness = Position(Option::Video4, !sightImprovement); brightness >= 0)
+            SetVariable(Option::Video4, FixedDecimals((13 - brightness) / 10.0, 1));
         ConvertTexture(driver >= 0, sightImprovement);
         if (job_.softwareDriver) {
             Set(Option::Video6, "");
-        } else if (const int light = Position(Option::Video6, ControlOf(Option::Video6).items, "GL light intensity",
-                                              !sightImprovement);
-                   light >= 0) {
-            Set(Option::Video6, "gl_modulate " + Quoted(std::to_string(light + 1)));
+        } else if (const int light = Position(Option::Video6, !sightImprovement); light >= 0) {
+            SetVariable(Option::Video6, std::to_string(light + 1));
         }
     }
 
@@ -110,23 +114,23 @@ private:
     }
 
     void ConvertSound() {
-        if (const int volume = Position(Option::Sound1, "effects volume"); volume >= 0)
-            Set(Option::Sound1, "s_volume " + Quoted(FixedDecimals(volume / 10.0, 1)));
-        if (const int quality = Position(Option::Sound2, "sound quality"); quality >= 0) {
-            Set(Option::Sound2, quality == 0 ? "s_khz \"11\"" : "s_khz \"22\"");
+        if (const int volume = Position(Option::Sound1); volume >= 0)
+            SetVariable(Option::Sound1, FixedDecimals(volume / 10.0, 1));
+        if (const int quality = Position(Option::Sound2); quality >= 0) {
+            SetVariable(Option::Sound2, quality == 0 ? "11" : "22");
             if (convert_) job_.soundBitsText = quality == 0 ? "s_loadas8bit \"1\"" : "s_loadas8bit \"0\"";
         }
-        if (const int compatibility = Position(Option::Sound3, "sound compatibility"); compatibility >= 0)
-            Set(Option::Sound3, "primary " + Quoted(std::to_string(compatibility)));
+        if (const int compatibility = Position(Option::Sound3); compatibility >= 0)
+            SetVariable(Option::Sound3, std::to_string(compatibility));
     }
 
     void ConvertMouse() {
-        if (const int sensitivity = Position(Option::Mouse1, "mouse sensitivity"); sensitivity >= 0)
-            Set(Option::Mouse1, "sensitivity " + Quoted(FixedDecimals(1.0 + sensitivity * 0.5, 1)));
+        if (const int sensitivity = Position(Option::Mouse1); sensitivity >= 0)
+            SetVariable(Option::Mouse1, FixedDecimals(1.0 + sensitivity * 0.5, 1));
         const std::string sign = job_.Flag(Option::Mouse4) ? "-" : "";
-        if (const int pitch = Position(Option::Mouse2, "mouse pitch"); pitch >= 0)
+        if (const int pitch = Position(Option::Mouse2); pitch >= 0)
             Set(Option::Mouse2, Quoted(sign + FixedDecimals(pitch / 10.0 * 0.03, 5)));
-        if (const int yaw = Position(Option::Mouse3, "mouse yaw"); yaw >= 0)
+        if (const int yaw = Position(Option::Mouse3); yaw >= 0)
             Set(Option::Mouse3, Quoted(FixedDecimals(yaw / 10.0 * 0.03, 5)));
     }
 
@@ -135,16 +139,16 @@ private:
         FillModelList(app_);
         FillSkinList(app_, modelText);
         const PlayerCfgControls& lists = app_.player.controls;
-        if (Position(Option::Character1, lists.modelItems, "model") >= 0)
+        if (Position(Option::Character1, lists.modelItems) >= 0)
             Set(Option::Character1, "\"" + TextAfterColon(modelText));
-        if (Position(Option::Character2, lists.skinItems, "skin") >= 0)
+        if (Position(Option::Character2, lists.skinItems) >= 0)
             Set(Option::Character2, TextAfterColon(job_.Text(Option::Character2)) + "\"");
-        if (const int crosshair = Position(Option::Character3, "crosshair"); crosshair >= 0)
-            Set(Option::Character3, "crosshair " + Quoted(std::to_string(crosshair)));
-        SetValueOfItem(Option::Character4, "gender");
-        if (const int hand = Position(Option::Character6, "handedness"); hand >= 0)
-            Set(Option::Character6, "hand " + Quoted(std::to_string(hand)));
-        SetValueOfItem(Option::Character7, "connect speed");
+        if (const int crosshair = Position(Option::Character3); crosshair >= 0)
+            SetVariable(Option::Character3, std::to_string(crosshair));
+        SetValueOfItem(Option::Character4);
+        if (const int hand = Position(Option::Character6); hand >= 0)
+            SetVariable(Option::Character6, std::to_string(hand));
+        SetValueOfItem(Option::Character7);
     }
 
     static std::string TextAfterColon(const std::string& text) {

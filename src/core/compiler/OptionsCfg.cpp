@@ -2,6 +2,7 @@
 
 #include "compiler/CompileJob.h"
 #include "compiler/NativeEngineCvars.h"
+#include "compiler/OptionControls.h"
 
 namespace korvex {
 namespace {
@@ -28,19 +29,23 @@ private:
         if (native) lines_.push_back(*native);
     }
     void Set(Option option) { Add("set " + job_.Text(option)); }
+    // "set <variable> <value>" with the option's own variable; SetQuoted puts the text between quotes.
+    void SetVariable(Option option, const std::string& value) { Add("set " + ControlOf(option).cvar + " " + value); }
+    void SetQuoted(Option option) { SetVariable(option, "\"" + job_.Text(option) + "\""); }
     // "set <name> \"1\"" when the check box is on, "\"0\"" when off.
     void Switch(const std::string& name, Option option, bool on = true) {
         Add("set " + name + (job_.Flag(option) == on ? " \"1\"" : " \"0\""));
     }
+    void Switch(Option option, bool on = true) { Switch(ControlOf(option).cvar, option, on); }
 
     void General() {
         Add("// General");
-        Switch("cl_vwep", Option::General1);
+        Switch(Option::General1);
         Switch("view_weapons", Option::General1);
-        Switch("g_select_empty", Option::General2);
-        Add("set con_notify \"" + job_.Text(Option::General3) + "\"");
-        if (job_.Flag(Option::General4)) Add("set win_noalttab \"0\"");
-        Add("set fov " + job_.Text(Option::General5));
+        Switch(Option::General2);
+        SetQuoted(Option::General3);
+        if (job_.Flag(Option::General4)) SetVariable(Option::General4, "\"0\"");
+        SetVariable(Option::General5, job_.Text(Option::General5));
         Add("set in_mouse 0");
         Add("set in_joy 0");
         Add("");
@@ -59,9 +64,9 @@ private:
         if (gl && !job_.playerMipText.empty()) Add("set " + job_.playerMipText);
         if (gl && !sightImprovement) Set(Option::Video6);
         if (gl) {
-            Switch("gl_shadows", Option::Video7);
-            Switch("gl_ext_palettedtexture", Option::Video8);
-            Switch("gl_finish", Option::Video9);
+            Switch(Option::Video7);
+            Switch(Option::Video8);
+            Switch(Option::Video9);
         }
         if (sightImprovement && gl) {
             Add("set gl_polyblend \"0\"");
@@ -83,7 +88,7 @@ private:
         Set(Option::Sound2);
         Add("set " + job_.soundBitsText);
         Set(Option::Sound3);
-        Switch("cd_nocd", Option::Sound4, false);
+        Switch(Option::Sound4, false);
         Add("snd_restart");
         Add("");
     }
@@ -91,22 +96,19 @@ private:
     void Mouse() {
         Add("// Mouse");
         Set(Option::Mouse1);
-        Add("set m_pitch " + job_.Text(Option::Mouse2));
-        Add("set m_yaw " + job_.Text(Option::Mouse3));
-        Switch("lookspring", Option::Mouse5);
-        Switch("lookstrafe", Option::Mouse6);
-        Switch("freelook", Option::Mouse7);
-        Switch("m_filter", Option::Mouse8);
+        SetVariable(Option::Mouse2, job_.Text(Option::Mouse2));
+        SetVariable(Option::Mouse3, job_.Text(Option::Mouse3));
+        for (Option option : {Option::Mouse5, Option::Mouse6, Option::Mouse7, Option::Mouse8}) Switch(option);
         Add("");
     }
 
     void Character() {
         Add("// Character");
-        Add("set name \"" + job_.Text(Option::Character8) + "\"");
-        Add("set skin " + job_.Text(Option::Character1) + "/" + job_.Text(Option::Character2));
+        SetQuoted(Option::Character8);
+        SetVariable(Option::Character1, job_.Text(Option::Character1) + "/" + job_.Text(Option::Character2));
         Set(Option::Character3);
         Set(Option::Character4);
-        Switch("cl_run", Option::Character5);
+        Switch(Option::Character5);
         Set(Option::Character6);
         Set(Option::Character7);
         Add("");
@@ -114,14 +116,11 @@ private:
 
     void Server() {
         Add("// Server");
-        Add("set hostname \"" + job_.Text(Option::Server1) + "\"");
+        SetQuoted(Option::Server1);
         // A native client does not know the bare maxclients command while its autoexec runs.
-        Add("set maxclients \"" + job_.Text(Option::Server2) + "\"");
-        Switch("allow_download", Option::Server7);
-        Switch("allow_download_maps", Option::Server3);
-        Switch("allow_download_players", Option::Server4);
-        Switch("allow_download_models", Option::Server5);
-        Switch("allow_download_sounds", Option::Server6);
+        SetQuoted(Option::Server2);
+        for (Option option : {Option::Server7, Option::Server3, Option::Server4, Option::Server5, Option::Server6})
+            Switch(option);
     }
 
     const CompileJob& job_;

@@ -25,10 +25,10 @@ void ShowVideoFamily(Korvex& app, bool software) {
         view.video5Hint = "here you can choose the display-quality of the transparent textures";
         if (!textIsItem) {
             player.SetText(Option::Video5, "Software Texturing");
-            player.SetText(Option::Video6, "GL Light Intensity");
+            player.SetText(Option::Video6, ControlOf(Option::Video6).prompt);
         }
     } else {
-        view.video5Hint = "here you can choose the quality of the textures used while playing Quake II";
+        view.video5Hint = ControlOf(Option::Video5).hint;
         if (!textIsItem) player.SetText(Option::Video5, "GL Texture Quality");
     }
     Show(view, Option::Video5, true);

@@ -8,6 +8,7 @@
 #include "compiler/BindingLines.h"
 #include "compiler/CompileJob.h"
 #include "compiler/ConfigCompiler.h"
+#include "compiler/OptionControls.h"
 #include "platform/FileSystem.h"
 #include "platform/ListLookup.h"
 #include "platform/Path.h"
@@ -22,8 +23,8 @@ constexpr int kTitleSize = 16;
 constexpr int kHeadingSize = 14;
 constexpr int kTextSize = 12;
 
+// An option's line, labelled as its row says, and the values printed on the lines below it.
 struct ValueLine {
-    const char* label;
     Option option;
     std::vector<Option> continuation = {};
 };
@@ -33,50 +34,24 @@ struct Section {
     std::vector<ValueLine> lines;
 };
 
-// Video3's continuation lines depend on the sight improvement and are added where printed.
+// The listing's order within each group; Video3's continuation lines depend on the sight
+// improvement and are added where printed.
 const std::vector<Section>& OptionSections() {
     using O = Option;
     static const std::vector<Section> sections{
-        {"  General:",
-         {{"visible weapons", O::General1},
-          {"allow switching to empty weapon", O::General2},
-          {"message display time", O::General3},
-          {"disable Alt+Tab", O::General4},
-          {"field of view", O::General5}}},
-        {"  Video:",
-         {{"video driver", O::Video1},
-          {"resolution", O::Video2},
-          {"video values", O::Video3},
-          {"8-bit textures", O::Video8},
-          {"sight improvement", O::Video10},
-          {"sync every frame", O::Video9},
-          {"shadows", O::Video7}}},
-        {"  Sound:",
-         {{"sound values", O::Sound1},
-          {"sound quality", O::Sound2},
-          {"sound compatibilty", O::Sound3},
-          {"play cd-music", O::Sound4}}},
+        {"  General:", {{O::General1}, {O::General2}, {O::General3}, {O::General4}, {O::General5}}},
+        {"  Video:", {{O::Video1}, {O::Video2}, {O::Video3}, {O::Video8}, {O::Video10}, {O::Video9}, {O::Video7}}},
+        {"  Sound:", {{O::Sound1}, {O::Sound2}, {O::Sound3}, {O::Sound4}}},
         {"  Mouse:",
-         {{"mouse values", O::Mouse1, {O::Mouse2, O::Mouse3}},
-          {"invert", O::Mouse4},
-          {"lookspring", O::Mouse5},
-          {"lookstrafe", O::Mouse6},
-          {"freelook", O::Mouse7},
-          {"filter", O::Mouse8}}},
+         {{O::Mouse1, {O::Mouse2, O::Mouse3}}, {O::Mouse4}, {O::Mouse5}, {O::Mouse6}, {O::Mouse7}, {O::Mouse8}}},
         {"  Character:",
-         {{"playername", O::Character8},
-          {"model", O::Character1},
-          {"skin", O::Character2},
-          {"always run", O::Character5},
-          {"character properties", O::Character3, {O::Character4, O::Character6, O::Character7}}}},
+         {{O::Character8},
+          {O::Character1},
+          {O::Character2},
+          {O::Character5},
+          {O::Character3, {O::Character4, O::Character6, O::Character7}}}},
         {"  Server:",
-         {{"hostname", O::Server1},
-          {"max number of players", O::Server2},
-          {"allow other to download files from you", O::Server7},
-          {"try to download unknown maps", O::Server3},
-          {"try to download unknown player models/skins", O::Server4},
-          {"try to download unknown player models", O::Server5},
-          {"try to download unknown sounds", O::Server6}}},
+         {{O::Server1}, {O::Server2}, {O::Server7}, {O::Server3}, {O::Server4}, {O::Server5}, {O::Server6}}},
     };
     return sections;
 }
@@ -123,7 +98,7 @@ private:
     void PrintSection(const Section& section) {
         document_.PrintHeading(section.heading, kTextSize);
         for (const ValueLine& line : section.lines) {
-            document_.PrintLine(LabelLine(line.label, ValueOf(line.option)), kTextSize);
+            document_.PrintLine(LabelLine(ControlOf(line.option).printedLabel, ValueOf(line.option)), kTextSize);
             for (Option more : ContinuationOf(line)) document_.PrintLine(ContinuationLine(ValueOf(more)), kTextSize);
         }
         EmptyLines(1, kTextSize);

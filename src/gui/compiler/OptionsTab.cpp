@@ -19,20 +19,6 @@
 #include "players/CharacterLists.h"
 
 namespace korvex {
-namespace {
-
-QString ObjectName(Option option) {
-    static const char* const kNames[] = {
-        "General1", "General2", "General3", "General4", "Video1", "Video2", "Video3", "Video4", "Video5",
-        "Video6", "Video7", "Video8", "Video9", "Video10", "Sound1", "Sound2", "Sound3", "Sound4",
-        "Mouse1", "Mouse2", "Mouse3", "Mouse4", "Mouse5", "Mouse6", "Mouse7", "Mouse8",
-        "Character1", "Character2", "Character3", "Character4", "Character5", "Character6", "Character7",
-        "Character8", "Server1", "Server2", "Server3", "Server4", "Server5", "Server6", "Server7", "General5"};
-    return QString::fromLatin1(kNames[static_cast<int>(option)]);
-}
-
-}  // namespace
-
 // Forty-two controls do not fit the tab at a readable size: the groups stand one below the
 // other and scroll.
 OptionsTab::OptionsTab(Korvex& app, QWidget* parent) : QWidget(parent), app_(app) {
@@ -45,40 +31,42 @@ OptionsTab::OptionsTab(Korvex& app, QWidget* parent) : QWidget(parent), app_(app
     (new QVBoxLayout(this))->addWidget(scroll_);
     layout()->setContentsMargins(0, 0, 0, 0);
     auto* layout = new QVBoxLayout(content);
-    for (const OptionGroup& group : OptionGroups()) {
-        auto* box = new QGroupBox(ToQString(group.caption));
-        auto* form = new QFormLayout(box);
-        for (Option option : group.options) {
-            const OptionControl& control = ControlOf(option);
-            QWidget* widget = AddControl(control);
-            if (control.kind == ControlKind::CheckBox) {
-                form->addRow(widget);
-                continue;
-            }
-            // A list without a label of its own is labelled by its prompt, which it shows only
-            // while nothing is chosen.
-            auto* label = new QLabel(ToQString(OptionLabel(option)));
-            labels_[static_cast<int>(option)] = label;
-            form->addRow(label, widget);
+    QFormLayout* form = nullptr;
+    const OptionRow* previous = nullptr;
+    for (const OptionRow& row : OptionRows()) {
+        if (!previous || row.group != previous->group) {
+            auto* box = new QGroupBox(ToQString(GroupCaption(row.group)));
+            form = new QFormLayout(box);
+            layout->addWidget(box);
         }
-        layout->addWidget(box);
+        previous = &row;
+        QWidget* widget = AddControl(row);
+        if (row.kind == ControlKind::CheckBox) {
+            form->addRow(widget);
+            continue;
+        }
+        // A list without a label of its own is labelled by its prompt, which it shows only
+        // while nothing is chosen.
+        auto* label = new QLabel(ToQString(OptionLabel(row.option)));
+        labels_[static_cast<int>(row.option)] = label;
+        form->addRow(label, widget);
     }
     SyncFromCore();
 }
 
-QWidget* OptionsTab::AddControl(const OptionControl& control) {
-    QWidget* widget = control.kind == ControlKind::CheckBox ? NewCheckBox(control)
-                      : control.kind == ControlKind::Edit   ? NewEdit(control.option)
-                                                            : NewComboBox(control);
-    widget->setObjectName(ObjectName(control.option));
-    widget->setToolTip(ToQString(control.hint));
-    widgets_[static_cast<int>(control.option)] = widget;
+QWidget* OptionsTab::AddControl(const OptionRow& row) {
+    QWidget* widget = row.kind == ControlKind::CheckBox ? NewCheckBox(row)
+                      : row.kind == ControlKind::Edit   ? NewEdit(row.option)
+                                                        : NewComboBox(row);
+    widget->setObjectName(QString::fromLatin1(row.name));
+    widget->setToolTip(ToQString(row.hint));
+    widgets_[static_cast<int>(row.option)] = widget;
     return widget;
 }
 
-QWidget* OptionsTab::NewCheckBox(const OptionControl& control) {
-    auto* check = new QCheckBox(ToQString(control.caption));
-    const Option option = control.option;
+QWidget* OptionsTab::NewCheckBox(const OptionRow& row) {
+    auto* check = new QCheckBox(ToQString(row.caption));
+    const Option option = row.option;
     connect(check, &QCheckBox::clicked, this, [this, option](bool checked) { FlagClicked(option, checked); });
     return check;
 }
@@ -89,15 +77,15 @@ QWidget* OptionsTab::NewEdit(Option option) {
     return edit;
 }
 
-QWidget* OptionsTab::NewComboBox(const OptionControl& control) {
-    const Option option = control.option;
+QWidget* OptionsTab::NewComboBox(const OptionRow& row) {
+    const Option option = row.option;
     auto* combo = new QComboBox;
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(14);
-    combo->addItems(ToQStringList(control.items));
-    combo->lineEdit()->setPlaceholderText(ToQString(control.prompt));
+    combo->addItems(ToQStringList(row.items));
+    combo->lineEdit()->setPlaceholderText(ToQString(row.prompt));
     connect(combo, &QComboBox::editTextChanged, this, [this, option](const QString& text) { TextChanged(option, text); });
     connect(combo, &QComboBox::activated, this, [this, option] { ComboActivated(option); });
     // A typed driver counts once the typing ends; merely passing through the field does not.

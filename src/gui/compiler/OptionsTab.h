@@ -1,5 +1,5 @@
 // The Options tab of the Config-Editor: the 42 option controls in six groups, built from
-// the core's control tables. Mirrors the core's PlayerCfg and OptionsView; every change the
+// the core's option rows. Mirrors the core's PlayerCfg and OptionsView; every change the
 // person makes goes to the core at once.
 #pragma once
 
@@ -16,7 +16,7 @@ class QScrollArea;
 namespace korvex {
 
 struct Korvex;
-struct OptionControl;
+struct OptionRow;
 
 class OptionsTab : public QWidget {
     Q_OBJECT
@@ -28,10 +28,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* AddControl(const OptionControl& control);
-    QWidget* NewCheckBox(const OptionControl& control);
+    QWidget* AddControl(const OptionRow& row);
+    QWidget* NewCheckBox(const OptionRow& row);
     QWidget* NewEdit(Option option);
-    QWidget* NewComboBox(const OptionControl& control);
+    QWidget* NewComboBox(const OptionRow& row);
     void TextChanged(Option option, const QString& text);
     void FlagClicked(Option option, bool checked);
     void ComboActivated(Option option);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include "CompilerTestData.h"
 #include "compiler/CompileJob.h"
@@ -190,6 +191,23 @@ TEST_F(OptionSettings, ANativeEngineGetsTheLineItReadsRightAfterTheOptionsOwn) {
     expectPairs({{"set vid_ref \"swam\"", "set vid_renderer \"soft\""},
                  {"set sw_mode \"9\"", "set r_mode \"19\""},
                  {"set cd_nocd \"0\"", "set ogg_enable \"1\""}});
+}
+
+// Every part of Korvex finds an option by its row, and the tab draws a new group box wherever
+// the group changes.
+TEST(OptionRows, EachOptionHasOneRowAndEachGroupStandsTogether) {
+    std::set<std::string> names;
+    for (int index = 0; index < kOptionCount; ++index) {
+        const Option option = static_cast<Option>(index);
+        EXPECT_EQ(ControlOf(option).option, option);
+        names.insert(ControlOf(option).name);
+    }
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(kOptionCount));
+    std::vector<InheritPart> groups;
+    for (const OptionRow& row : OptionRows())
+        if (groups.empty() || groups.back() != row.group) groups.push_back(row.group);
+    using G = InheritPart;
+    EXPECT_EQ(groups, (std::vector<G>{G::General, G::Video, G::Sound, G::Mouse, G::Character, G::Server}));
 }
 
 TEST_F(OptionSettings, TheGameIsANativeEngineUnlessItIsAWindowsProgram) {
