@@ -1,9 +1,6 @@
 #include "install/ModInstallation.h"
 
 #include <algorithm>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <ctime>
 
 #include "app/DirectoryTools.h"
@@ -72,20 +69,6 @@ void ExtractIntoTemp(Korvex& app, const std::string& file) {
     ShowError(app, Err::CouldntExtractArchive, file + ": " + refusal);
 }
 
-bool IsOnPath(const std::string& program) {
-    const char* path = std::getenv("PATH");
-    const std::string directories = Utf8ToCp1252(path ? path : "");
-    std::size_t start = 0;
-    while (start <= directories.size()) {
-        auto end = directories.find(':', start);
-        if (end == std::string::npos) end = directories.size();
-        const std::string candidate = JoinPath(directories.substr(start, end - start), program);
-        if (end > start && RegularFileExists(candidate) && ::access(candidate.c_str(), X_OK) == 0) return true;
-        start = end + 1;
-    }
-    return false;
-}
-
 void SearchForNewFiles(Korvex& app) {
     InstallState& install = app.install;
     app.host.ShowInstallWindow(InstallWindow::Searching, "");
@@ -152,7 +135,7 @@ void InstallNextFile(Korvex& app) {
 
 void SetSetupProgram(TExecFile& exec, const std::string& file) {
     exec.CommandLine = ResolveCase(file);
-    exec.Interpreter = IsWindowsProgram(file) && IsOnPath("wine") ? "wine" : "";
+    exec.Interpreter = IsWindowsProgram(file) && !FindOnPath("wine").empty() ? "wine" : "";
     exec.Parameters.clear();
 }
 

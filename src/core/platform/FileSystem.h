@@ -69,6 +69,9 @@ bool RenamePath(const std::string& from, const std::string& to);
 bool SwapInDirectory(const std::string& built, const std::string& target);
 // A plain file its owner may run.
 bool IsExecutableFile(const std::string& path);
+// The first plain file of that name that this user may run in a directory of the PATH;
+// empty when there is none.
+std::string FindOnPath(const std::string& program);
 // Creates (or empties) a file.
 bool CreateEmptyFile(const std::string& path);
 // The size of a plain file; none when there is no such file.
