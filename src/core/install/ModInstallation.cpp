@@ -11,6 +11,7 @@
 #include "install/NewFileSearch.h"
 #include "mods/LaunchFiles.h"
 #include "platform/FileSystem.h"
+#include "platform/ListLookup.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 
@@ -48,10 +49,6 @@ void ContinueInstallQueue(Korvex& app) {
         app.host.Post([&app] { InstallNextFile(app); });
     else
         app.host.Post([&app] { IdentifyInstallation(app, true); });
-}
-
-void AddOnce(std::vector<std::string>& list, const std::string& item) {
-    if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
 }
 
 void ExtractIntoTemp(Korvex& app, const std::string& file) {
