@@ -31,9 +31,9 @@ std::optional<RunMacroArgs> ParseRunMacroArgs(const std::vector<std::string>& ar
             if (!input) return std::nullopt;
             parsed.inputs.push_back(*input);
         } else if (word == "--key" && hasValue) {
-            parsed.keys.push_back(Utf8ToCp1252(args[++i]));
+            parsed.keys.push_back(args[++i]);
         } else if (parsed.file.empty() && word.rfind("--", 0) != 0) {
-            parsed.file = Utf8ToCp1252(word);
+            parsed.file = word;
         } else {
             return std::nullopt;
         }

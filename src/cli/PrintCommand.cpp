@@ -7,6 +7,7 @@
 #include "app/Korvex.h"
 #include "app/StartUp.h"
 #include "cli/CliCommands.h"
+#include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "players/PainterCanvas.h"
 #include "players/PrintPlayerCfg.h"
@@ -50,7 +51,8 @@ int RunPrint(CliContext& context) {
     char name[] = "korvex-cli";
     char* argv[] = {name, nullptr};
     QGuiApplication qt(argc, argv);
-    PainterCanvas canvas(PdfFile(context.args[1], "Korvex - " + player), Utf8ToCp1252(context.args[1]));
+    const std::string& file = context.args[1];
+    PainterCanvas canvas(PdfFile(NativePath(file), "Korvex - " + player), file);
     return PrintPlayerConfig(context.app, player, canvas) ? ExitStatus(context) : 1;
 }
 

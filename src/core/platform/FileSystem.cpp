@@ -87,6 +87,13 @@ std::optional<std::string> CoreName(const std::string& nativeName) {
     return name;
 }
 
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const auto absolute = fs::absolute(NativePath(path), error).lexically_normal();
+    const auto spelled = error ? std::nullopt : CoreName(absolute.string());
+    return spelled ? *spelled : path;
+}
+
 std::string ResolveCase(const std::string& path) {
     if (path.empty() || EntryExists(path)) return path;
     std::string resolved = path.front() == kPathSeparator ? std::string(1, kPathSeparator) : std::string();

@@ -25,6 +25,10 @@ struct DirEntry {
 std::string NativePath(const std::string& path);
 // Korvex's spelling of a name the file system lists; none when Windows-1252 cannot spell it.
 std::optional<std::string> CoreName(const std::string& nativeName);
+// Korvex never changes its working directory, and the programs it starts work in others: a
+// path it keeps is made absolute first, so that it names one place. Kept as given when
+// Windows-1252 cannot spell the absolute path.
+std::string AbsolutePath(const std::string& path);
 
 // The path of the existing entry that path names without regard to case; the components
 // that match nothing are kept as given, so a path to be created comes back unchanged.
