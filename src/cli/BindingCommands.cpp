@@ -26,8 +26,6 @@ bool LoadPlayer(Korvex& app, const std::string& player) {
     }
     LoadMacroCatalogue(app, app.dirs.macros);
     if (!app.shuttingDown) LoadPlayerCFG(app, player);
-    // No Config-Editor is open here, so showing the dialog page must not save the Player-CFG.
-    app.view.page = Page::AboutAndCredits;
     return !app.shuttingDown;
 }
 

@@ -76,8 +76,6 @@ int RunRunMacro(CliContext& context) {
     if (!args) return 2;
     if (!CheckGivenKeys(args->keys)) return 1;
     Korvex& app = context.app;
-    // No Config-Editor is open here, so showing the dialog page must not save a Player-CFG.
-    app.view.page = Page::AboutAndCredits;
     RunMacro(app, MacroPathOf(app, args->file), false);
     if (!AnswerMacroDialogs(app, args->inputs)) return 1;
     // The output is printed, not stored: the key capture step the run posted does not run.
