@@ -38,7 +38,7 @@ int RunCompile(CliContext& context) {
     const std::string& outputDir = context.args[1];
     const std::vector<std::string> foreign = ForeignScriptsIn(outputDir);
     if (!foreign.empty()) {
-        std::cerr << Cp1252ToUtf8(outputDir) << " holds scripts that Korvex did not write (" << Cp1252ToUtf8(foreign.front())
+        std::cerr << Cp1252ToUtf8(outputDir + " holds scripts that Korvex did not write (" + foreign.front())
                   << (foreign.size() > 1 ? ", ..." : "") << "); choose a directory of its own for the compile.\n";
         return 1;
     }
