@@ -107,16 +107,15 @@ int main(int argc, char* argv[]) {
 
     korvex::CliHost host(answerYes);
     korvex::Korvex app(host);
-    const std::string programPath =
-        programDir.empty() ? korvex::FindProgramDir(app, korvex::Utf8ToCp1252(ExecutableDirectory())) : programDir;
-    korvex::SetProgramDirs(app, programPath);
+    const std::string executableDir = korvex::Utf8ToCp1252(ExecutableDirectory());
+    korvex::SetProgramDirs(app, programDir.empty() ? korvex::FindProgramDir(app, executableDir) : programDir);
     app.executablePath = korvex::JoinPath(app.dirs.program, "korvex-cli");
     if (command->writes && korvex::OtherInstanceRunning(app)) {
         std::cerr << "Korvex is running on this program directory; close it first.\n";
         return 1;
     }
     if (command->writes) korvex::FinishInterruptedWork(app);
-    korvex::CliContext context{app, host, std::move(args)};
+    korvex::CliContext context{app, host, std::move(args), executableDir};
     const int status = command->run(context);
     host.RunPosted();
     return status;
