@@ -8,7 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "CompilerTestData.h"
+#include "support/CompilerTestData.h"
 #include "support/FakeHost.h"
 
 namespace korvex::bench {

@@ -33,6 +33,8 @@ add_custom_target(korvex_package_files DEPENDS ${package_files})
 
 # Games go to prefix/games; the delivered data is found from there as ../share/korvex all the same.
 install(TARGETS korvex korvex-cli RUNTIME DESTINATION games)
+# korvex-cli finds the module it prints with in lib/korvex beside its own directory.
+install(TARGETS korvex-cli-pdf LIBRARY DESTINATION lib/korvex)
 install(DIRECTORY ${KORVEX_DELIVERED_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/korvex)
 install(FILES ${KORVEX_DESKTOP_DIR}/korvex.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${KORVEX_DESKTOP_DIR}/org.korvex.korvex.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Lays out a demo below DEST: a program directory DEST/korvex (the built programs and the
-# delivered data, nothing of what build/bin has been through) past its first start, and the
-# sample Quake II tree DEST/quake2, stored as the game's location in quakepath.dat.
+# delivered data, nothing of what build/bin has been through) past its first start, the module
+# korvex-cli prints with in DEST/lib/korvex, and the sample Quake II tree DEST/quake2, stored as
+# the game's location in quakepath.dat.
 # A demo that exists already is kept as the player left it (Player-CFGs, options, MODs, the
 # game tree); only the programs, macros, detection files and the handbook are brought up to
 # date. --fresh throws it away and lays it out anew.
@@ -19,6 +20,8 @@ if [ "$fresh" = "--fresh" ] || [ ! -d "$dest/korvex" ] || [ ! -d "$dest/quake2" 
   mkdir -p "$dest/korvex"
 fi
 cp --remove-destination "$build_dir/bin/korvex" "$build_dir/bin/korvex-cli" "$dest/korvex/"
+mkdir -p "$dest/lib/korvex"
+cp --remove-destination "$build_dir/lib/korvex/korvex-cli-pdf.so" "$dest/lib/korvex/"
 touch "$dest/korvex/korvex.portable"
 "$dest/korvex/korvex-cli" --program-dir "$dest/korvex" lay-out "$build_dir/share/korvex"
 if $new_demo; then

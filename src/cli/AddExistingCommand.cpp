@@ -1,5 +1,4 @@
 // "Add existing MOD" without a window.
-#include <filesystem>
 #include <iostream>
 
 #include "app/Korvex.h"
@@ -19,7 +18,7 @@ bool ParseArguments(const std::vector<std::string>& args, std::string& name, std
     bool wellFormed = !args.empty() && !args[0].starts_with("--");
     for (std::size_t i = 1; wellFormed && i < args.size(); i += 2) {
         wellFormed = (args[i] == "--name" || args[i] == "--dir") && i + 1 < args.size();
-        if (wellFormed) (args[i] == "--name" ? name : modDir) = Utf8ToCp1252(args[i + 1]);
+        if (wellFormed) (args[i] == "--name" ? name : modDir) = args[i + 1];
     }
     return wellFormed && name.empty() == modDir.empty();
 }
@@ -39,9 +38,9 @@ int RunAddExisting(CliContext& context) {
     }
     Korvex& app = context.app;
     if (!UseStoredQuakeDir(app)) return 1;
-    const std::string directory = Utf8ToCp1252(std::filesystem::absolute(args[0]).lexically_normal().string());
+    const std::string directory = AbsolutePath(args[0]);
     if (!DirectoryExists(directory)) {
-        std::cerr << "There is no directory " << args[0] << ".\n";
+        std::cerr << "There is no directory " << Cp1252ToUtf8(args[0]) << ".\n";
         return 1;
     }
     LoadModCatalogue(app);

@@ -19,26 +19,22 @@ namespace korvex {
 namespace {
 
 // The catalogue and the Player-CFG named on the command line; false after a message.
-bool LoadPlayer(Korvex& app, const std::string& name) {
-    const std::string player = Utf8ToCp1252(name);
+bool LoadPlayer(Korvex& app, const std::string& player) {
     if (!StaysInPlayersDir(player) || !DirectoryExists(JoinPath(app.dirs.players, player))) {
-        std::cerr << "There is no Player-CFG named " << name << ".\n";
+        std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(player) << ".\n";
         return false;
     }
     LoadMacroCatalogue(app, app.dirs.macros);
     if (!app.shuttingDown) LoadPlayerCFG(app, player);
-    // No Config-Editor is open here, so showing the dialog page must not save the Player-CFG.
-    app.view.page = Page::AboutAndCredits;
     return !app.shuttingDown;
 }
 
 // MACRO is a file name as "macros" prints it or a description.
 const MacroCatalogueEntry* FindMacro(const Korvex& app, const std::string& macro) {
-    const std::string text = Utf8ToCp1252(macro);
-    if (const MacroCatalogueEntry* entry = FindMacroByDescription(app, text)) return entry;
+    if (const MacroCatalogueEntry* entry = FindMacroByDescription(app, macro)) return entry;
     for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
-        if (EqualsIgnoringCase(FileName(entry.Path), text)) return &entry;
-    std::cerr << "There is no macro " << macro << ".\n";
+        if (EqualsIgnoringCase(FileName(entry.Path), macro)) return &entry;
+    std::cerr << "There is no macro " << Cp1252ToUtf8(macro) << ".\n";
     return nullptr;
 }
 
@@ -47,7 +43,7 @@ int FindIncluded(const Korvex& app, const std::string& macro) {
     const MacroCatalogueEntry* entry = FindMacro(app, macro);
     if (!entry) return -1;
     const int index = IndexIgnoringCase(app.player.includedMacros, entry->MacroDesc);
-    if (index < 0) std::cerr << "The macro " << macro << " is not included in this Player-CFG.\n";
+    if (index < 0) std::cerr << "The macro " << Cp1252ToUtf8(macro) << " is not included in this Player-CFG.\n";
     return index;
 }
 
@@ -69,7 +65,7 @@ bool ParseAddMacroArgs(const std::vector<std::string>& args, AddMacroArgs& parse
             if (!input) return false;
             parsed.inputs.push_back(*input);
         } else if (word == "--key" && hasValue) {
-            parsed.keys.push_back(Utf8ToCp1252(args[++i]));
+            parsed.keys.push_back(args[++i]);
         } else if ((word == "--add-key" || word == "--overwrite") && parsed.included == IncludedMacroChoice::Cancel) {
             parsed.included = word == "--add-key" ? IncludedMacroChoice::AddKeyBinding : IncludedMacroChoice::Overwrite;
         } else if (word.rfind("--", 0) != 0) {
@@ -162,10 +158,10 @@ int RunSetKeys(CliContext& context) {
     const long long request = TextToIntDef(context.args[2]);
     if (request < 1 || static_cast<std::size_t>(request) > overview.keys.size()) {
         std::cerr << "The macro has " << overview.keys.size() << " key requests; there is no request "
-                  << context.args[2] << ".\n";
+                  << Cp1252ToUtf8(context.args[2]) << ".\n";
         return 1;
     }
-    const std::string keys = Utf8ToCp1252(context.args[3]);
+    const std::string& keys = context.args[3];
     if (!keys.empty() && !CheckGivenKeys({keys})) return 1;
     SetFunctionKeys(overview, request - 1, SplitKeyNames(keys));
     // The other functions' keys are written back as they are: a hand-edited one is refused.

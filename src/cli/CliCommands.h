@@ -15,6 +15,7 @@ struct CliContext {
     Korvex& app;
     CliHost& host;
     std::vector<std::string> args;  // the words after the command's name
+    std::string executableDir;      // where korvex-cli itself lies
 };
 
 struct CliCommand {

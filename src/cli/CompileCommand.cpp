@@ -35,10 +35,10 @@ int RunCompile(CliContext& context) {
     Korvex& app = context.app;
     std::string player;
     if (!PrepareCompile(context, context.args[0], player)) return 1;
-    const std::string outputDir = Utf8ToCp1252(context.args[1]);
+    const std::string& outputDir = context.args[1];
     const std::vector<std::string> foreign = ForeignScriptsIn(outputDir);
     if (!foreign.empty()) {
-        std::cerr << context.args[1] << " holds scripts that Korvex did not write (" << Cp1252ToUtf8(foreign.front())
+        std::cerr << Cp1252ToUtf8(outputDir + " holds scripts that Korvex did not write (" + foreign.front())
                   << (foreign.size() > 1 ? ", ..." : "") << "); choose a directory of its own for the compile.\n";
         return 1;
     }

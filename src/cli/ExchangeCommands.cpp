@@ -15,19 +15,12 @@
 namespace korvex {
 namespace {
 
-// The words of the command line as Korvex's own single-byte names.
-std::vector<std::string> NamesOf(const std::vector<std::string>& words) {
-    std::vector<std::string> names;
-    for (const std::string& word : words) names.push_back(Utf8ToCp1252(word));
-    return names;
-}
-
 // Each name as the list spells it; false, with a message, for a name the list does not hold.
 bool SpellAsListed(const std::vector<std::string>& list, std::vector<std::string>& names, const std::string& where) {
     for (std::string& name : names) {
         const int index = IndexIgnoringCase(list, name);
         if (index < 0) {
-            std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(name) << where << ".\n";
+            std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(name + where) << ".\n";
             return false;
         }
         name = list[index];
@@ -45,9 +38,9 @@ int RunExport(CliContext& context) {
     }
     Korvex& app = context.app;
     const std::vector<std::string> list = FillPlayerList(app);
-    std::vector<std::string> players = NamesOf({context.args.begin() + 1, context.args.end()});
+    std::vector<std::string> players(context.args.begin() + 1, context.args.end());
     if (!SpellAsListed(list, players, "")) return 1;
-    const bool done = ExportToFile(app, SelectedInListOrder(list, players), Utf8ToCp1252(context.args[0]));
+    const bool done = ExportToFile(app, SelectedInListOrder(list, players), context.args[0]);
     return done ? ExitStatus(context) : 1;
 }
 
@@ -59,13 +52,13 @@ int RunImport(CliContext& context) {
         return 2;
     }
     Korvex& app = context.app;
-    const std::string path = Utf8ToCp1252(context.args[0]);
+    const std::string& path = context.args[0];
     const std::optional<std::vector<ExchangeBlock>> blocks = IndexExistingExchangeFile(app, path);
     if (!blocks) return 1;
     std::vector<std::string> inFile;
     for (const ExchangeBlock& block : *blocks) inFile.push_back(block.name);
-    std::vector<std::string> players = NamesOf({context.args.begin() + 1, context.args.end()});
-    if (!SpellAsListed(inFile, players, " in " + context.args[0])) return 1;
+    std::vector<std::string> players(context.args.begin() + 1, context.args.end());
+    if (!SpellAsListed(inFile, players, " in " + path)) return 1;
     SetCurrentPlayer(app, ReadFirstLine(LastPlayerFile(app)));
     const bool done =
         ImportFromFile(app, path, players.empty() ? InListOrder(*blocks) : BlocksInListOrder(*blocks, players));

@@ -38,8 +38,8 @@ bool ParseLaunch(const std::vector<std::string>& args, LaunchArguments& parsed) 
         else words.push_back(arg);
     }
     if (words.size() != 2) return false;
-    parsed.mod = Utf8ToCp1252(words[0]);
-    parsed.player = Utf8ToCp1252(words[1]);
+    parsed.mod = words[0];
+    parsed.player = words[1];
     return true;
 }
 

@@ -16,9 +16,9 @@ int RunLayOut(CliContext& context) {
         std::cerr << "usage: korvex-cli lay-out DATADIR\n";
         return 2;
     }
-    const std::string deliveredDir = Utf8ToCp1252(context.args[0]);
+    const std::string& deliveredDir = context.args[0];
     if (!DirectoryExists(JoinPath(deliveredDir, "macros"))) {
-        std::cerr << context.args[0] << " holds no delivered data (no macros directory).\n";
+        std::cerr << Cp1252ToUtf8(deliveredDir) << " holds no delivered data (no macros directory).\n";
         return 1;
     }
     const bool complete = LayOutProgramDir(context.app, deliveredDir, context.app.dirs.program);

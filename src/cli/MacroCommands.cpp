@@ -31,9 +31,9 @@ std::optional<RunMacroArgs> ParseRunMacroArgs(const std::vector<std::string>& ar
             if (!input) return std::nullopt;
             parsed.inputs.push_back(*input);
         } else if (word == "--key" && hasValue) {
-            parsed.keys.push_back(Utf8ToCp1252(args[++i]));
+            parsed.keys.push_back(args[++i]);
         } else if (parsed.file.empty() && word.rfind("--", 0) != 0) {
-            parsed.file = Utf8ToCp1252(word);
+            parsed.file = word;
         } else {
             return std::nullopt;
         }
@@ -76,8 +76,6 @@ int RunRunMacro(CliContext& context) {
     if (!args) return 2;
     if (!CheckGivenKeys(args->keys)) return 1;
     Korvex& app = context.app;
-    // No Config-Editor is open here, so showing the dialog page must not save a Player-CFG.
-    app.view.page = Page::AboutAndCredits;
     RunMacro(app, MacroPathOf(app, args->file), false);
     if (!AnswerMacroDialogs(app, args->inputs)) return 1;
     // The output is printed, not stored: the key capture step the run posted does not run.

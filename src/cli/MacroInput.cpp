@@ -32,7 +32,7 @@ std::optional<TypedInput> ParseInput(const std::string& word) {
     if (equals == 0 || equals == std::string::npos || equals > 2) return std::nullopt;
     for (std::size_t i = 0; i < equals; ++i)
         if (word[i] < '0' || word[i] > '9') return std::nullopt;
-    return TypedInput{std::stoi(word.substr(0, equals)), Utf8ToCp1252(word.substr(equals + 1))};
+    return TypedInput{std::stoi(word.substr(0, equals)), word.substr(equals + 1)};
 }
 
 bool CheckGivenKeys(const std::vector<std::string>& keys) {

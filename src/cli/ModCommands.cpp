@@ -28,8 +28,8 @@ bool LoadCatalogue(Korvex& app) {
 
 // A MOD named by its game directory in any letter case, or by its tree text.
 const ModNode* FindMod(Korvex& app, const std::string& argument) {
-    if (const ModNode* mod = FindModByTextOrDirectory(app.modTree, Utf8ToCp1252(argument))) return mod;
-    std::cerr << "There is no MOD named " << argument << ".\n";
+    if (const ModNode* mod = FindModByTextOrDirectory(app.modTree, argument)) return mod;
+    std::cerr << "There is no MOD named " << Cp1252ToUtf8(argument) << ".\n";
     return nullptr;
 }
 
@@ -40,10 +40,9 @@ bool ReadEntryOf(Korvex& app, const ModNode& mod, ModEntry& entry) {
     return false;
 }
 
-bool KnownPlayer(const Korvex& app, const std::string& argument) {
-    const std::string name = Utf8ToCp1252(argument);
+bool KnownPlayer(const Korvex& app, const std::string& name) {
     if (StaysInPlayersDir(name) && PlayerDirExists(app, name)) return true;
-    std::cerr << "There is no Player-CFG named " << argument << ".\n";
+    std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(name) << ".\n";
     return false;
 }
 
@@ -59,7 +58,7 @@ bool ParseModOptions(const std::vector<std::string>& args, ModEntry& entry) {
     for (std::size_t i = 1; i < args.size(); i += 2) {
         if (i + 1 >= args.size()) return false;
         const std::string& option = args[i];
-        const std::string value = Utf8ToCp1252(args[i + 1]);
+        const std::string& value = args[i + 1];
         if (option == "--map") {
             entry.mapName = value;
         } else if (option == "--params") {
@@ -89,14 +88,14 @@ int ChangeAssignment(CliContext& context, bool assign, const char* usage) {
     const ModNode* mod = FindMod(app, context.args[0]);
     ModEntry entry;
     if (!mod || !ReadEntryOf(app, *mod, entry)) return 1;
-    const std::string player = Utf8ToCp1252(context.args[1]);
+    const std::string& player = context.args[1];
     if (assign) {
-        if (!KnownPlayer(app, context.args[1])) return 1;
+        if (!KnownPlayer(app, player)) return 1;
         entry.playerCfgs.push_back(player);
         // The options dialog's sorted list writes them in this order too.
         SortAsListBox(entry.playerCfgs);
     } else if (std::erase(entry.playerCfgs, player) == 0) {
-        std::cerr << context.args[1] << " is not assigned to " << Cp1252ToUtf8(mod->text) << ".\n";
+        std::cerr << Cp1252ToUtf8(player + " is not assigned to " + mod->text) << ".\n";
         return 1;
     }
     ApplyModOptions(app, mod->text, entry);
@@ -119,8 +118,7 @@ int RunAddMod(CliContext& context) {
     if (context.args.size() != 2) return Usage("add-mod NAME DIRECTORY");
     Korvex& app = context.app;
     if (!LoadCatalogue(app)) return 1;
-    const bool added =
-        AddModToCatalogue(app, Utf8ToCp1252(context.args[0]), UpperCaseAscii(Utf8ToCp1252(context.args[1])));
+    const bool added = AddModToCatalogue(app, context.args[0], UpperCaseAscii(context.args[1]));
     return added ? 0 : 1;
 }
 
@@ -137,8 +135,8 @@ int RunRenameMod(CliContext& context) {
     const ModNode* mod = FindMod(app, args[0]);
     if (!mod) return 1;
     const std::string modText = mod->text;
-    const std::string directory = args.size() == 4 ? Utf8ToCp1252(args[3]) : ModDirOfNodeText(modText);
-    RenameMod(app, modText, Utf8ToCp1252(args[1]), directory);
+    const std::string directory = args.size() == 4 ? args[3] : ModDirOfNodeText(modText);
+    RenameMod(app, modText, args[1], directory);
     return ExitStatus(context);
 }
 

@@ -1,4 +1,3 @@
-#include <filesystem>
 #include <iostream>
 
 #include "app/Korvex.h"
@@ -33,7 +32,7 @@ int RunIdentify(CliContext& context) {
         std::cerr << "usage: korvex-cli identify DIRECTORY\n";
         return 2;
     }
-    const IdentifiedMod mod = IdentifyModDirectory(context.app, Utf8ToCp1252(context.args[0]), ".", false);
+    const IdentifiedMod mod = IdentifyModDirectory(context.app, context.args[0], ".", false);
     if (context.app.shuttingDown) return 1;
     std::cout << Cp1252ToUtf8(mod.found ? mod.modName + "\t" + mod.usualDirectory : std::string(kUnknownModName))
               << '\n';
@@ -62,12 +61,12 @@ int RunInstall(CliContext& context) {
     for (std::size_t i = 0; i < context.args.size(); ++i) {
         const std::string& word = context.args[i];
         if ((word == "--name" || word == "--dir") && i + 1 < context.args.size()) {
-            (word == "--name" ? name : directory) = Utf8ToCp1252(context.args[++i]);
+            (word == "--name" ? name : directory) = context.args[++i];
         } else if (word.starts_with("--")) {
             app.install.fileList.clear();
             break;
         } else {
-            app.install.fileList.push_back(Utf8ToCp1252(std::filesystem::absolute(word).string()));
+            app.install.fileList.push_back(AbsolutePath(word));
         }
     }
     if (app.install.fileList.empty() || name.empty() != directory.empty()) {

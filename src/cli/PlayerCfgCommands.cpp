@@ -33,7 +33,7 @@ int Usage(const char* usage) {
 
 // A name for a Player-CFG that does not exist yet.
 bool TakeNewName(const std::string& argument, std::string& name) {
-    name = Utf8ToCp1252(argument);
+    name = argument;
     if (!IsBlankPlayerName(name)) return true;
     std::cerr << "A Player-CFG needs a name that is not empty or only blanks.\n";
     return false;
@@ -76,12 +76,12 @@ std::string StoredValue(Option option, const std::string& value) {
 
 bool FindPlayerArgument(const CliContext& context, const std::string& argument, std::string& name) {
     const std::vector<std::string> names = FillPlayerList(context.app);
-    const int position = IndexIgnoringCase(names, Utf8ToCp1252(argument));
+    const int position = IndexIgnoringCase(names, argument);
     if (position >= 0) {
         name = names[position];
         return true;
     }
-    std::cerr << "There is no Player-CFG named " << argument << ".\n";
+    std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(argument) << ".\n";
     return false;
 }
 
@@ -162,15 +162,16 @@ int RunSetOption(CliContext& context) {
     if (context.args.size() != 3) return Usage("set-option PLAYER NAME VALUE");
     Korvex& app = context.app;
     Option option{};
-    if (!FindOptionByLabel(Utf8ToCp1252(context.args[1]), option)) {
-        std::cerr << "There is no option named " << context.args[1] << "; korvex-cli options PLAYER lists them.\n";
+    if (!FindOptionByLabel(context.args[1], option)) {
+        std::cerr << "There is no option named " << Cp1252ToUtf8(context.args[1])
+                  << "; korvex-cli options PLAYER lists them.\n";
         return 1;
     }
     if (!LoadForEditing(context, context.args[0])) return 1;
     // The model and skin lists come from the game's directory.
     if ((option == Option::Character1 || option == Option::Character2) && !UseStoredQuakeDir(app)) return 1;
     PlayerCfg changed = app.player;
-    changed.SetText(option, StoredValue(option, Utf8ToCp1252(context.args[2])));
+    changed.SetText(option, StoredValue(option, context.args[2]));
     if (const std::string detail = InvalidOptionDetail(app, changed, option); !detail.empty()) {
         ShowError(app, Err::InvalidInput, detail);
         return 1;

@@ -1,39 +1,37 @@
-#include <QGuiApplication>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
+#include <dlfcn.h>
+
 #include <iostream>
+#include <memory>
 
 #include "app/Korvex.h"
 #include "app/StartUp.h"
 #include "cli/CliCommands.h"
-#include "platform/Text.h"
-#include "players/PainterCanvas.h"
+#include "cli/PdfCanvasModule.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
 #include "players/PrintPlayerCfg.h"
 
 namespace korvex {
 namespace {
 
-// An A4 page with the margins a printer cannot print on anyway.
-std::unique_ptr<QPdfWriter> PdfFile(const std::string& path, const std::string& title) {
-    auto writer = std::make_unique<QPdfWriter>(QString::fromStdString(path));
-    writer->setTitle(QString::fromStdString(Cp1252ToUtf8(title)));
-    writer->setCreator(QStringLiteral("Korvex"));
-    writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                      QPageLayout::Millimeter));
-    return writer;
-}
-
-// Qt's notes about its environment (no runtime directory, no display) are not Korvex's
-// messages; standard error stays for those.
-void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+// The PDF file from its module; none, after a message, when the module cannot be loaded. The
+// module stays loaded until korvex-cli ends, as Qt's libraries expect.
+std::unique_ptr<PrintCanvas> OpenPdfCanvas(const CliContext& context, const std::string& path,
+                                           const std::string& title) {
+    const std::string module = JoinPath(ParentDirectory(context.executableDir), kPdfCanvasModule);
+    void* handle = ::dlopen(NativePath(module).c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* entry = handle ? ::dlsym(handle, kOpenPdfCanvasName) : nullptr;
+    if (!entry) {
+        std::cerr << "korvex-cli cannot write PDF files: " << ::dlerror() << '\n';
+        return nullptr;
+    }
+    const auto open = reinterpret_cast<decltype(&KorvexOpenPdfCanvas)>(entry);
+    return std::unique_ptr<PrintCanvas>(open(path.c_str(), title.c_str()));
 }
 
 }  // namespace
 
-// The listing of "Print Player-CFG", written to a PDF file. Qt draws it on its offscreen
-// platform: fonts and PDF output without a display.
+// The listing of "Print Player-CFG", written to a PDF file.
 int RunPrint(CliContext& context) {
     if (context.args.size() != 2) {
         std::cerr << "usage: korvex-cli print PLAYER FILE.pdf\n";
@@ -44,14 +42,9 @@ int RunPrint(CliContext& context) {
     // The print compiles as the window does, saving the current Player-CFG first.
     LoadLastPlayer(context.app);
     if (context.app.shuttingDown) return 1;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(KeepQtQuiet);
-    int argc = 1;
-    char name[] = "korvex-cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication qt(argc, argv);
-    PainterCanvas canvas(PdfFile(context.args[1], "Korvex - " + player), Utf8ToCp1252(context.args[1]));
-    return PrintPlayerConfig(context.app, player, canvas) ? ExitStatus(context) : 1;
+    const std::unique_ptr<PrintCanvas> canvas = OpenPdfCanvas(context, context.args[1], "Korvex - " + player);
+    if (!canvas) return 1;
+    return PrintPlayerConfig(context.app, player, *canvas) ? ExitStatus(context) : 1;
 }
 
 }  // namespace korvex

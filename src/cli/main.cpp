@@ -1,8 +1,8 @@
 // korvex-cli [--program-dir DIR] [--yes] COMMAND ...: Korvex's operations without a window.
 #include <array>
-#include <cstring>
 #include <iostream>
 #include <string>
+#include <vector>
 #include <unistd.h>
 
 #include "app/InstanceGuard.h"
@@ -71,10 +71,11 @@ std::string ExecutableDirectory() {
     return length > 0 ? korvex::ParentDirectory(std::string(buffer.data(), length)) : std::string(".");
 }
 
-// Paths inside Korvex are Windows-1252 like all its text; the command line speaks UTF-8.
-std::vector<std::string> ArgumentsFrom(int first, int argc, char* argv[]) {
+// Names and paths inside Korvex are Windows-1252 like all its text; the command line speaks
+// UTF-8. Its words are converted here, once; what is printed goes back to UTF-8.
+std::vector<std::string> ArgumentsFrom(int argc, char* argv[]) {
     std::vector<std::string> args;
-    for (int i = first; i < argc; ++i) args.push_back(argv[i]);
+    for (int i = 1; i < argc; ++i) args.push_back(korvex::Utf8ToCp1252(argv[i]));
     return args;
 }
 
@@ -87,34 +88,34 @@ const CliCommand* FindCommand(const std::string& name) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    std::string programDir;  // UTF-8, as the command line gives it
+    std::vector<std::string> args = ArgumentsFrom(argc, argv);
+    std::string programDir;
     bool answerYes = false;
-    int next = 1;
-    for (; next < argc && std::strncmp(argv[next], "--", 2) == 0; ++next) {
-        if (std::strcmp(argv[next], "--yes") == 0) {
+    std::size_t next = 0;
+    for (; next < args.size() && args[next].starts_with("--"); ++next) {
+        if (args[next] == "--yes") {
             answerYes = true;
-        } else if (std::strcmp(argv[next], "--program-dir") == 0 && next + 1 < argc) {
-            programDir = argv[++next];
+        } else if (args[next] == "--program-dir" && next + 1 < args.size()) {
+            programDir = args[++next];
         } else {
             return PrintUsage();
         }
     }
-    const CliCommand* command = next < argc ? FindCommand(argv[next]) : nullptr;
+    const CliCommand* command = next < args.size() ? FindCommand(args[next]) : nullptr;
     if (!command) return PrintUsage();
+    args.erase(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(next + 1));
 
     korvex::CliHost host(answerYes);
     korvex::Korvex app(host);
-    const std::string programPath = programDir.empty()
-                                        ? korvex::FindProgramDir(app, korvex::Utf8ToCp1252(ExecutableDirectory()))
-                                        : korvex::Utf8ToCp1252(programDir);
-    korvex::SetProgramDirs(app, programPath);
+    const std::string executableDir = korvex::Utf8ToCp1252(ExecutableDirectory());
+    korvex::SetProgramDirs(app, programDir.empty() ? korvex::FindProgramDir(app, executableDir) : programDir);
     app.executablePath = korvex::JoinPath(app.dirs.program, "korvex-cli");
     if (command->writes && korvex::OtherInstanceRunning(app)) {
         std::cerr << "Korvex is running on this program directory; close it first.\n";
         return 1;
     }
     if (command->writes) korvex::FinishInterruptedWork(app);
-    korvex::CliContext context{app, host, ArgumentsFrom(next + 1, argc, argv)};
+    korvex::CliContext context{app, host, std::move(args), executableDir};
     const int status = command->run(context);
     host.RunPosted();
     return status;

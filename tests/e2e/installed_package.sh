@@ -17,7 +17,7 @@ deb=$(bash "$source_dir/scripts/package.sh" --built "$build_dir" "$work/out") ||
 [[ "$(basename "$deb")" =~ ^korvex_[0-9.]+_[a-z0-9]+\.deb$ ]] || fail "the package is named $deb"
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-for file in games/korvex games/korvex-cli share/korvex/macros/W_FIRE.MAC share/korvex/players/Player/options.dat \
+for file in games/korvex games/korvex-cli lib/korvex/korvex-cli-pdf.so share/korvex/macros/W_FIRE.MAC share/korvex/players/Player/options.dat \
     share/korvex/docs/handbook.md share/applications/korvex.desktop share/icons/hicolor/scalable/apps/korvex.svg \
     share/icons/hicolor/48x48/apps/korvex.png share/man/man6/korvex.6.gz share/man/man6/korvex-cli.6.gz; do
   [ -e "$root/usr/$file" ] || fail "/usr/$file is not in the package"
@@ -44,6 +44,7 @@ cp "$source_dir/tests/fixtures/automod/"* "$program/automod/"
 grep -q "exec \"../korvex/options.cfg\"" "$work/scripts/main.cfg" || fail "the compile wrote no main.cfg"
 launch=$("${cli[@]}" launch ctf Player --dry-run) || fail "the dry launch failed"
 [[ "$launch" == *"+set game ctf"* && "$launch" == *"exec ../korvex/main.cfg"* ]] || fail "the dry launch printed: $launch"
+"${cli[@]}" print Player "$work/player.pdf" && [ -s "$work/player.pdf" ] || fail "the print wrote no PDF file"
 
 # Past the first start, korvex opens its main window on the directory korvex-cli laid out.
 rm "$program/korvex.ini"

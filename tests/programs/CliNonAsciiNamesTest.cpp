@@ -29,6 +29,7 @@ TEST_F(CliNonAsciiNames, APlayerCfgAMacroAndTheProgramDirectoryWithUmlauts) {
     WriteWholeFile(player + "\xC3\x9C" "BUNG.MAC.out", macro.output);
     WriteWholeFile(player + "bindings.dat", JoinLines({"1", "\xDC" "BUNG.MAC", "\xDC" "bung", "\xDC" "bungen"}));
     EXPECT_NE(cli("players").output.find("  J\xC3\xBCrgen\n"), std::string::npos);
+    EXPECT_EQ(cli("remove-macro 'J\xC3\xBCrgen' '\xC3\x9C" "bung2'").errors, "There is no macro \xC3\x9C" "bung2.\n");
 
     const ProgramRun compile = cli("compile 'J\xC3\xBCrgen' '" + dir.quakeDir() + "/korvex'");
     ASSERT_EQ(compile.exitStatus, 0) << compile.errors;

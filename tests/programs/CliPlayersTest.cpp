@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <filesystem>
 
 #include "programs/CliCommandLine.h"
 
@@ -153,6 +154,17 @@ TEST_F(CliPlayers, PrintWritesTheListingAsAPdfWhoseTextReadsBack) {
     EXPECT_NE(text.output.find("MOUSE2", jump), std::string::npos);
 
     EXPECT_EQ(Run("print Nobody '" + pdf + "'").exitStatus, 1);
+
+    // Qt's GUI libraries come with the PDF module only; without it korvex-cli says so.
+    const ProgramRun libraries = RunProgram(std::string("ldd ") + KORVEX_CLI, dir.root());
+    EXPECT_EQ(libraries.output.find("libQt6"), std::string::npos) << libraries.output;
+    const std::string alone = dir.root() + "/alone/korvex-cli";
+    std::filesystem::create_directories(dir.root() + "/alone");
+    std::filesystem::copy(KORVEX_CLI, alone);
+    const ProgramRun unprinted =
+        RunProgram(alone + " --program-dir '" + dir.programDir() + "' print Player '" + pdf + "'", dir.root());
+    EXPECT_EQ(unprinted.exitStatus, 1);
+    EXPECT_TRUE(unprinted.errors.starts_with("korvex-cli cannot write PDF files: ")) << unprinted.errors;
 }
 
 }  // namespace

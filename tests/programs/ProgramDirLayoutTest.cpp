@@ -119,6 +119,9 @@ TEST_F(ProgramDirLayout, TheDemoKeepsWhatThePlayerMadeUntilLaidOutFresh) {
     EXPECT_EQ(ReadWholeFile(demo + "/korvex/mods/ctf"), scanned);
     EXPECT_TRUE(fs::exists(demo + "/quake2/baseq2"));
     EXPECT_EQ(ReadWholeFile(demo + "/korvex/quakepath.dat"), demo + "/quake2\r\n");
+    const ProgramRun print = RunProgram(
+        demo + "/korvex/korvex-cli --program-dir '" + demo + "/korvex' print Player '" + demo + "/player.pdf'", demo);
+    EXPECT_EQ(print.exitStatus, 0) << print.errors;
 
     WriteWholeFile(demo + "/korvex/mods/ctf", "mine");
     WriteWholeFile(demo + "/korvex/players/Mine/options.dat", "mine");

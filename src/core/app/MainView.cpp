@@ -19,7 +19,8 @@ std::string CaptionOf(const Korvex& app, Page page) {
 }
 
 void ShowMainPage(Korvex& app, Page page) {
-    if (app.view.page == Page::ConfigEditor && page != Page::ConfigEditor) SavePlayerCFG(app);
+    // A Config-Editor that no window shows holds nothing the player could have changed.
+    if (app.view.visible && app.view.page == Page::ConfigEditor && page != Page::ConfigEditor) SavePlayerCFG(app);
     app.view.page = page;
     app.view.caption = CaptionOf(app, page);
     app.host.MainViewChanged();

@@ -13,7 +13,7 @@ enum class Page { ConfigEditor = 0, ModLauncher = 1, DemoLauncher = 2, MacroDial
 enum class EditorTab { Bindings = 0, Options = 1, Special = 2 };
 
 struct MainView {
-    bool visible = false;
+    bool visible = false;  // set when start-up shows the main window; korvex-cli shows none
     Page page = Page::ConfigEditor;
     EditorTab editorTab = EditorTab::Bindings;
     std::string caption = "Korvex";
@@ -24,7 +24,7 @@ struct MainView {
 inline constexpr const char* kCaptionPrefix = "Korvex v0.855\xDF - ";  // the sharp s of Windows-1252
 
 std::string CaptionOf(const Korvex& app, Page page);
-// Leaving the Config-Editor stores the current Player-CFG.
+// Leaving the Config-Editor of the shown main window stores the current Player-CFG.
 void ShowMainPage(Korvex& app, Page page);
 // What a navigation button does: refused while a macro waits for its dialog to be finished.
 bool NavigateTo(Korvex& app, Page page);

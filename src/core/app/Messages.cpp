@@ -100,4 +100,8 @@ void MacroLanguageError(Korvex& app, int line, const std::string& source, std::u
     app.host.RequestClose();
 }
 
+bool AskYesNo(Host& host, const std::string& question) {
+    return host.ShowMessage(Icon::Question, question, Buttons::YesNo) == Button::Yes;
+}
+
 }  // namespace korvex

@@ -7,6 +7,7 @@
 namespace korvex {
 
 struct Korvex;
+class Host;
 
 using MessageCode = std::uint8_t;
 
@@ -73,5 +74,8 @@ void ShowError(Korvex& app, MessageCode code, const std::string& detail);
 void FatalError(Korvex& app, MessageCode code, const std::string& detail);
 // Macro-language errors always end the program; code is from the interpreter's list.
 void MacroLanguageError(Korvex& app, int line, const std::string& source, std::uint8_t code);
+
+// A question with the buttons Yes and No; true when the answer is Yes.
+bool AskYesNo(Host& host, const std::string& question);
 
 }  // namespace korvex

@@ -1,7 +1,5 @@
 #include "app/StartUp.h"
 
-#include <filesystem>
-
 #include "app/CfgBackup.h"
 #include "app/DirectoryTools.h"
 #include "app/InstanceGuard.h"
@@ -24,15 +22,6 @@ namespace korvex {
 namespace {
 
 std::string FirstRunMarker(const Korvex& app) { return JoinPath(app.dirs.program, "korvex.ini"); }
-
-// Korvex never changes its working directory, and the programs it starts work in others:
-// its own directories are absolute from the start, so that every path names one place.
-std::string AbsolutePath(const std::string& path) {
-    std::error_code error;
-    const auto absolute = std::filesystem::absolute(NativePath(path), error).lexically_normal();
-    const auto spelled = error ? std::nullopt : CoreName(absolute.string());
-    return spelled ? *spelled : path;
-}
 
 }  // namespace
 

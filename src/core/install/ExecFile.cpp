@@ -4,10 +4,8 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <thread>
 
 #include "app/Host.h"
@@ -29,20 +27,6 @@ int NiceValueOf(TPriorityClass priority) {
         case TPriorityClass::pcRealTime: return -20;
     }
     return 0;
-}
-
-// The desktop's document opener, found on the PATH like any program.
-std::string FindDocumentOpener() {
-    const char* path = std::getenv("PATH");
-    std::string dirs = path ? path : "";
-    for (std::size_t start = 0; start <= dirs.size();) {
-        std::size_t end = dirs.find(':', start);
-        if (end == std::string::npos) end = dirs.size();
-        const std::string candidate = JoinPath(dirs.substr(start, end - start), "xdg-open");
-        if (end > start && ::access(candidate.c_str(), X_OK) == 0) return candidate;
-        start = end + 1;
-    }
-    return {};
 }
 
 }  // namespace
@@ -89,9 +73,10 @@ std::vector<std::string> TExecFile::Arguments() const {
     std::vector<std::string> arguments;
     if (Associate) {
         // A document is opened, never run: a script named readme.txt stays a text.
-        const std::string opener = FindDocumentOpener();
+        // The desktop's document opener, found on the PATH like any program.
+        const std::string opener = FindOnPath("xdg-open");
         if (opener.empty() || !FileExists(CommandLine)) return {};
-        arguments.push_back(opener);
+        arguments.push_back(NativePath(opener));
     } else if (!Interpreter.empty()) {
         arguments.push_back(NativePath(Interpreter));
     }

@@ -16,10 +16,6 @@
 namespace korvex {
 namespace {
 
-bool AskYesNo(Korvex& app, const std::string& question) {
-    return app.host.ShowMessage(Icon::Question, question, Buttons::YesNo) == Button::Yes;
-}
-
 void Inform(Korvex& app, const std::string& text) { app.host.ShowMessage(Icon::Information, text, Buttons::Ok); }
 
 void Take(Identification& id, const IdentifiedMod& found, const std::string& root) {
@@ -81,7 +77,7 @@ bool IdentifyManually(Korvex& app, Identification& id) {
     id.modDir = identity.directory;
     id.manual = true;
     if (IsPlainModDirectory(id.modDir) &&
-        AskYesNo(app, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?"))
+        AskYesNo(app.host, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?"))
         RememberModification(app, id.modRoot, id.modName, id.modDir);
     return true;
 }
@@ -96,7 +92,7 @@ bool RememberUpdatedMod(Korvex& app, const Identification& id, const std::string
         return true;
     }
     if (!ReplaceModEntry(app, answer.name, directory)) return false;
-    if (AskYesNo(app, "Do you want Korvex to remember this installed modification, so that Korvex can detect it "
+    if (AskYesNo(app.host, "Do you want Korvex to remember this installed modification, so that Korvex can detect it "
                       "next time?"))
         RememberModification(app, installed, answer.name, directory);
     return true;
@@ -180,7 +176,7 @@ bool MoveOneFile(Korvex& app, const std::string& file, const std::string& root, 
 
 void MoveOrDeleteSelected(Korvex& app, const UnclaimedFilesAnswer& answer, std::vector<std::string>& files) {
     if (answer.action == UnclaimedAction::Delete &&
-        !AskYesNo(app, "Do you really want to delete the selected files?"))
+        !AskYesNo(app.host, "Do you really want to delete the selected files?"))
         return;
     for (const std::string& file : answer.selected) {
         const auto at = std::find(files.begin(), files.end(), file);
@@ -278,13 +274,13 @@ void IdentifyInstallation(Korvex& app, bool afterInstall) {
     const bool detected = DetectInstalledMod(app, id);
     if (app.shuttingDown) return;
     const bool automatic =
-        detected && AskYesNo(app, "Korvex identified this modification as " + id.modName + ". Is this correct?");
+        detected && AskYesNo(app.host, "Korvex identified this modification as " + id.modName + ". Is this correct?");
     if (!automatic) {
         id = {};
         CollectFiles(app, app.dirs.temp);
         ShowError(app, Err::CouldntAutoDetectMod, "Autodetection failed");
         if (app.install.recentFiles.empty()) return EndIdentification(app, id, false, afterInstall);
-        if (!AskYesNo(app, "Would you like to identify the modification yourself?"))
+        if (!AskYesNo(app.host, "Would you like to identify the modification yourself?"))
             return EndIdentification(app, id, true, afterInstall);
         if (!IdentifyManually(app, id)) return EndIdentification(app, id, true, afterInstall);
     }

@@ -1,9 +1,6 @@
 #include "install/ModInstallation.h"
 
 #include <algorithm>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <ctime>
 
 #include "app/DirectoryTools.h"
@@ -14,6 +11,7 @@
 #include "install/NewFileSearch.h"
 #include "mods/LaunchFiles.h"
 #include "platform/FileSystem.h"
+#include "platform/ListLookup.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 
@@ -53,10 +51,6 @@ void ContinueInstallQueue(Korvex& app) {
         app.host.Post([&app] { IdentifyInstallation(app, true); });
 }
 
-void AddOnce(std::vector<std::string>& list, const std::string& item) {
-    if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
-}
-
 void ExtractIntoTemp(Korvex& app, const std::string& file) {
     AddOnce(app.install.installDirs, app.dirs.temp);
     app.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file));
@@ -70,20 +64,6 @@ void ExtractIntoTemp(Korvex& app, const std::string& file) {
     if (extracted) return;
     app.install.archiveRefused = true;
     ShowError(app, Err::CouldntExtractArchive, file + ": " + refusal);
-}
-
-bool IsOnPath(const std::string& program) {
-    const char* path = std::getenv("PATH");
-    const std::string directories = Utf8ToCp1252(path ? path : "");
-    std::size_t start = 0;
-    while (start <= directories.size()) {
-        auto end = directories.find(':', start);
-        if (end == std::string::npos) end = directories.size();
-        const std::string candidate = JoinPath(directories.substr(start, end - start), program);
-        if (end > start && RegularFileExists(candidate) && ::access(candidate.c_str(), X_OK) == 0) return true;
-        start = end + 1;
-    }
-    return false;
 }
 
 void SearchForNewFiles(Korvex& app) {
@@ -152,7 +132,7 @@ void InstallNextFile(Korvex& app) {
 
 void SetSetupProgram(TExecFile& exec, const std::string& file) {
     exec.CommandLine = ResolveCase(file);
-    exec.Interpreter = IsWindowsProgram(file) && IsOnPath("wine") ? "wine" : "";
+    exec.Interpreter = IsWindowsProgram(file) && !FindOnPath("wine").empty() ? "wine" : "";
     exec.Parameters.clear();
 }
 

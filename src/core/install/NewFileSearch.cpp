@@ -4,15 +4,12 @@
 #include <cstdlib>
 
 #include "platform/FileSystem.h"
+#include "platform/ListLookup.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 
 namespace korvex {
 namespace {
-
-void AddOnce(std::vector<std::string>& list, const std::string& item) {
-    if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
-}
 
 struct Search {
     std::vector<std::string> roots;

@@ -1,6 +1,7 @@
 #include "mods/ModIdentification.h"
 
 #include "app/Korvex.h"
+#include "app/Messages.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModMaintenance.h"
 #include "platform/FileSystem.h"
@@ -16,10 +17,6 @@ constexpr const char* kCompleteModScanQuestion =
     "again. A MOD found again in its directory keeps its Player-CFGs and options. A MOD whose directory is not "
     "there (a server-side-only MOD) stays in the list. A MOD whose directory holds no modification you confirm or "
     "name is removed from the list.";
-
-bool AskYesNo(Korvex& app, const std::string& question) {
-    return app.host.ShowMessage(Icon::Question, question, Buttons::YesNo) == Button::Yes;
-}
 
 // One complete MOD scan. The detection files are read once for the whole scan, and again when
 // the scan remembered a MOD: the directories after it are tried against its new file too.
@@ -42,7 +39,7 @@ bool NameUnknownMod(ModScan& scan, const std::string& name, bool noEntry) {
     const UnknownModAnswer answer = app.host.AskUnknownMod(request);
     if (!answer.confirmed) return false;
     if (!noEntry) scan.catalogue.Add(answer.name, UpperCaseAscii(name));
-    if (!AskYesNo(app, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?"))
+    if (!AskYesNo(app.host, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?"))
         return false;
     if (RememberModification(app, directory, answer.name, name)) return true;
     app.host.ShowMessage(Icon::Error, "Couldn't save information about this modification. (" + name + ")",
@@ -59,7 +56,7 @@ bool ScanDirectory(ModScan& scan, const std::string& name) {
     if (app.shuttingDown) return false;
     if (detected.found) {
         if (IsIgnoredModName(detected.modName)) return false;
-        if (AskYesNo(app, "Korvex identified the modification located in " + WithTrailingSeparator(directory) +
+        if (AskYesNo(app.host, "Korvex identified the modification located in " + WithTrailingSeparator(directory) +
                               " as " + detected.modName + ". Is this correct?")) {
             if (!detected.noEntry) scan.catalogue.Add(detected.modName, UpperCaseAscii(name));
             return false;
@@ -88,7 +85,7 @@ IdentifiedMod IdentifyModDirectory(Korvex& app, const std::string& base, const s
 }
 
 void RunCompleteModScan(Korvex& app, bool ask) {
-    if (ask && !app.modTree.mods.empty() && !AskYesNo(app, kCompleteModScanQuestion)) return;
+    if (ask && !app.modTree.mods.empty() && !AskYesNo(app.host, kCompleteModScanQuestion)) return;
     const std::vector<std::string> directories = GameDirectories(app.quakeDir);
     ModScan scan(app);
     for (const std::string& name : directories) {

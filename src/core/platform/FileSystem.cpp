@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -84,6 +85,13 @@ std::optional<std::string> CoreName(const std::string& nativeName) {
     std::string name = Utf8ToCp1252(nativeName);
     if (Cp1252ToUtf8(name) != nativeName) return std::nullopt;
     return name;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const auto absolute = fs::absolute(NativePath(path), error).lexically_normal();
+    const auto spelled = error ? std::nullopt : CoreName(absolute.string());
+    return spelled ? *spelled : path;
 }
 
 std::string ResolveCase(const std::string& path) {
@@ -236,6 +244,21 @@ bool SwapInDirectory(const std::string& built, const std::string& target) {
 bool IsExecutableFile(const std::string& path) {
     const auto mode = ModeOf(path);
     return mode && S_ISREG(*mode) && (*mode & S_IXUSR);
+}
+
+std::string FindOnPath(const std::string& program) {
+    const char* variable = std::getenv("PATH");
+    std::string_view directories = variable ? variable : "";
+    while (!directories.empty()) {
+        const std::size_t colon = directories.find(':');
+        const std::string native(directories.substr(0, colon));
+        directories = colon == std::string_view::npos ? std::string_view() : directories.substr(colon + 1);
+        const std::optional<std::string> directory = CoreName(native);
+        if (native.empty() || !directory) continue;
+        const std::string candidate = JoinPath(*directory, program);
+        if (RegularFileExists(candidate) && ::access(NativePath(candidate).c_str(), X_OK) == 0) return candidate;
+    }
+    return {};
 }
 
 bool CreateEmptyFile(const std::string& path) {

@@ -25,6 +25,10 @@ struct DirEntry {
 std::string NativePath(const std::string& path);
 // Korvex's spelling of a name the file system lists; none when Windows-1252 cannot spell it.
 std::optional<std::string> CoreName(const std::string& nativeName);
+// Korvex never changes its working directory, and the programs it starts work in others: a
+// path it keeps is made absolute first, so that it names one place. Kept as given when
+// Windows-1252 cannot spell the absolute path.
+std::string AbsolutePath(const std::string& path);
 
 // The path of the existing entry that path names without regard to case; the components
 // that match nothing are kept as given, so a path to be created comes back unchanged.
@@ -69,6 +73,9 @@ bool RenamePath(const std::string& from, const std::string& to);
 bool SwapInDirectory(const std::string& built, const std::string& target);
 // A plain file its owner may run.
 bool IsExecutableFile(const std::string& path);
+// The first plain file of that name that this user may run in a directory of the PATH;
+// empty when there is none.
+std::string FindOnPath(const std::string& program);
 // Creates (or empties) a file.
 bool CreateEmptyFile(const std::string& path);
 // The size of a plain file; none when there is no such file.

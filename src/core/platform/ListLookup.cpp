@@ -1,5 +1,7 @@
 #include "platform/ListLookup.h"
 
+#include <algorithm>
+
 #include "platform/Text.h"
 
 namespace korvex {
@@ -12,6 +14,10 @@ int IndexIgnoringCase(const std::vector<std::string>& list, std::string_view ite
 
 bool ContainsIgnoringCase(const std::vector<std::string>& list, std::string_view item) {
     return IndexIgnoringCase(list, item) >= 0;
+}
+
+void AddOnce(std::vector<std::string>& list, const std::string& item) {
+    if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
 }
 
 }  // namespace korvex

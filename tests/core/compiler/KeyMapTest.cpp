@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "CompilerTestData.h"
 #include "compiler/ConfigCompiler.h"
 #include "compiler/KeyMap.h"
 #include "macros/MacroCatalogue.h"
 #include "players/PlayerCfgFiles.h"
+#include "support/CompilerTestData.h"
 #include "support/ProgramDirTest.h"
 
 namespace korvex {

@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <set>
 
-#include "CompilerTestData.h"
 #include "compiler/CompileJob.h"
 #include "compiler/NativeEngineCvars.h"
 #include "compiler/OptionControls.h"
 #include "compiler/OptionSettings.h"
 #include "compiler/OptionsCfg.h"
+#include "support/CompilerTestData.h"
 #include "support/ProgramDirTest.h"
 
 namespace korvex {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "CompilerTestData.h"
 #include "bindings/MacroOutputFile.h"
 #include "compiler/ConfigFiles.h"
 #include "compiler/ScriptFile.h"
 #include "platform/ListLookup.h"
 #include "platform/Path.h"
+#include "support/CompilerTestData.h"
 #include "support/ProgramDirTest.h"
 
 namespace korvex {

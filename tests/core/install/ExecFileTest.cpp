@@ -139,12 +139,16 @@ TEST_F(ExecFile, AFailedStartCallsOnFailWithTheErrorAndAssociateUsesTheDocumentO
     const std::string savedPath = std::getenv("PATH");
     WriteWholeFile(Path("readme.txt"), "#!/bin/sh\ntouch " + Path("ran") + "\n");
     fs::permissions(Path("readme.txt"), fs::perms::owner_all);
-    WriteWholeFile(Path("bin/xdg-open"), "#!/bin/sh\necho \"$@\" > " + Path("x") + " && mv " + Path("x") + " " + Path("opened") + "\n");
-    fs::permissions(Path("bin/xdg-open"), fs::perms::owner_all);
+    // The opener is the first runnable file of its name on the PATH: a directory so named is
+    // passed over, and a directory whose name has an umlaut is searched like any other.
+    const std::string opener = Path("J\xC3\xBCrgen/xdg-open");
+    WriteWholeFile(opener, "#!/bin/sh\necho \"$@\" > " + Path("x") + " && mv " + Path("x") + " " + Path("opened") + "\n");
+    fs::permissions(opener, fs::perms::owner_all);
+    fs::create_directories(Path("bin/xdg-open"));
     TExecFile viewer;
     SetUpViewReadmeExecFile(viewer);
     viewer.CommandLine = Path("readme.txt");
-    ::setenv("PATH", (Path("bin") + ":/usr/bin:/bin").c_str(), 1);
+    ::setenv("PATH", (Path("bin") + ":" + Path("J\xC3\xBCrgen") + ":/usr/bin:/bin").c_str(), 1);
     EXPECT_TRUE(viewer.Execute(host));
     EXPECT_TRUE(EventuallyExists(Path("opened")));
     EXPECT_EQ(ReadWholeFile(Path("opened")), Path("readme.txt") + "\n");

@@ -168,12 +168,17 @@ TEST_F(PlayerCfgFiles, SavingOutsideThePlayersDirectoryIsRefused) {
     EXPECT_EQ(dir.Snapshot(), before);
 }
 
-TEST_F(PlayerCfgFiles, LeavingTheConfigEditorSavesAndOtherSwitchesWriteNothing) {
+TEST_F(PlayerCfgFiles, LeavingTheConfigEditorOfTheShownWindowSavesAndOtherSwitchesWriteNothing) {
     LoadPlayerCFG(app, "Player");
     const auto removeFiles = [&] {
         for (const char* file : {"bindings.dat", "options.dat", "special.dat"}) dir.Remove(std::string("players/Player/") + file);
     };
     removeFiles();
+    // Before start-up shows the main window (and in korvex-cli, which shows none) there is
+    // nothing on screen the player could have changed.
+    ShowMainPage(app, Page::MacroDialog);
+    EXPECT_FALSE(dir.Exists("players/Player/options.dat"));
+    app.view.visible = true;
     ShowMainPage(app, Page::ConfigEditor);
     EXPECT_FALSE(dir.Exists("players/Player/options.dat"));
     ShowMainPage(app, Page::Options);

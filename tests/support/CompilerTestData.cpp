@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "CompilerTestData.h"
+#include "support/CompilerTestData.h"
 
 #include "platform/Path.h"
 #include "platform/TextFile.h"

@@ -1,5 +1,5 @@
-// Player-CFG directories and macro output files for the compiler tests, written in the
-// layouts Korvex itself writes them.
+// Player-CFG directories and macro output files for the compiler tests and the benchmarks,
+// written in the layouts Korvex itself writes them.
 #pragma once
 
 #include <string>
