@@ -22,8 +22,9 @@ bool RunRecorded(Korvex& app, const PendingOperation& operation, CarryOut carryO
         return false;
     }
     const Carried carried = carryOut(app, operation);
-    if (carried != Carried::Partly) ClearPendingOperation(app);
-    return carried == Carried::Completely;
+    // A record that stays behind is a failure too: it was reported, and the next start reads it.
+    const bool cleared = carried != Carried::Partly && ClearPendingOperation(app);
+    return carried == Carried::Completely && cleared;
 }
 
 std::optional<PendingOperation> ReadPendingOperation(const Korvex& app) {

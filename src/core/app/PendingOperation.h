@@ -22,7 +22,8 @@ using CarryOut = Carried (*)(Korvex&, const PendingOperation&);
 
 // Records the operation, carries it out, and removes the record unless it was carried out
 // only partly: then the next start finishes what was begun. A failure to record is reported
-// and nothing is carried out. True when the operation was carried out completely.
+// and nothing is carried out. True when the operation was carried out completely and its
+// record is gone.
 bool RunRecorded(Korvex& app, const PendingOperation& operation, CarryOut carryOut);
 
 // The operation a killed Korvex left, if any; and its removal once it is finished.

@@ -7,6 +7,7 @@
 #include "mods/ModMaintenance.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
+#include "install/InstallIdentification.h"
 #include "mods/LaunchFiles.h"
 #include "platform/WorkInProgress.h"
 #include "players/PlayerOperations.h"
@@ -25,6 +26,7 @@ constexpr Finisher kFinishers[] = {
     {"delete-player", CarryOutPlayerDeletion, "deleting the Player-CFG"},
     {"rename-mod", CarryOutModRename, "renaming the MOD directory"},
     {"remove-mod", CarryOutModRemoval, "removing the MOD directory"},
+    {"install-mod", CarryOutModFilesMove, "moving the MOD's files from"},
 };
 
 std::string Described(const Finisher& finisher, const PendingOperation& operation) {

@@ -6,6 +6,7 @@
 #include "app/DirectoryTools.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/PendingOperation.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModIdentification.h"
 #include "mods/ModMaintenance.h"
@@ -239,6 +240,15 @@ bool InstallModFiles(Korvex& app, const std::string& root, const std::string& ta
     return moved;
 }
 
+// The move into the game is recorded, so that the next start finishes one a kill interrupted.
+// A file that cannot be moved ends it for good: what moved stays, and the caller says so.
+Carried CarryOutModFilesMove(Korvex& app, const PendingOperation& operation) {
+    if (app.quakeDir.empty()) return Carried::Partly;
+    bool filesLeft = false;
+    const bool moved = InstallModFiles(app, operation.arguments.at(0), operation.arguments.at(1), filesLeft);
+    return moved ? Carried::Completely : Carried::NotAtAll;
+}
+
 void ShowUnclaimedFiles(Korvex& app, bool afterInstall) {
     std::vector<std::string> files = std::move(app.install.recentFiles);
     app.install.recentFiles.clear();
@@ -291,7 +301,10 @@ void IdentifyInstallation(Korvex& app, bool afterInstall) {
     }
     // The archives' files beside the MOD (a read-me, a map for baseq2) are offered afterwards.
     if (automatic) CollectFiles(app, app.dirs.temp);
-    if (!InstallModFiles(app, id.modRoot, JoinPath(app.quakeDir, LowerCaseAscii(id.modDir)), filesLeft)) {
+    const PendingOperation move{"install-mod", {id.modRoot, JoinPath(app.quakeDir, LowerCaseAscii(id.modDir))}};
+    const bool moved = RunRecorded(app, move, CarryOutModFilesMove);
+    filesLeft = !app.install.recentFiles.empty();
+    if (!moved) {
         ShowError(app, Err::ErrorCopyingFiles, "for: " + id.modName);
         return EndIdentification(app, id, !automatic, afterInstall);
     }
