@@ -5,7 +5,6 @@
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
-#include "platform/WorkInProgress.h"
 
 namespace korvex {
 
@@ -30,20 +29,6 @@ bool RemoveDirectoryTree(Korvex& app, const std::string& path) {
         }
     }
     return RemoveEmptyDirectory(directory);
-}
-
-bool DiscardDirectoryTree(Korvex& app, const std::string& path) {
-    const std::string directory = ResolveCase(WithoutTrailingSeparator(path));
-    if (!PathExists(directory)) return true;
-    const std::string aside = DiscardedName(directory);
-    if (!RemoveDirectoryTree(app, aside)) return false;
-    if (!RenamePath(directory, aside)) {
-        ShowError(app, Err::CouldntRemoveDirectory, directory);
-        return false;
-    }
-    if (IsSymbolicLink(aside) ? RemoveFile(aside) : RemoveDirectoryTree(app, aside)) return true;
-    ShowError(app, Err::CouldntRemoveDirectory, directory);
-    return false;
 }
 
 }  // namespace korvex

@@ -12,9 +12,5 @@ bool MakeDirectory(const std::string& path);
 // Removes a directory with everything in it; a missing directory counts as removed.
 // The first file that cannot be deleted is reported and ends the removal.
 bool RemoveDirectoryTree(Korvex& app, const std::string& path);
-// Removes a directory (or a link to one) after renaming it out of the way, so that a kill
-// during the removal leaves no half directory under its own name: the next start clears the
-// rest away. A failure is reported; a missing directory counts as removed.
-bool DiscardDirectoryTree(Korvex& app, const std::string& path);
 
 }  // namespace korvex

@@ -9,7 +9,7 @@ namespace korvex {
 
 struct Korvex;
 
-// The answers CreatePlayerDir and RenamePlayerDir give, as the system numbers them.
+// The answers CreateBuildingPlayerDir and CheckPlayerRename give, as the system numbers them.
 inline constexpr int kDirCreated = 0;
 inline constexpr int kPathNotFound = 3;
 inline constexpr int kAccessDenied = 5;
