@@ -20,8 +20,8 @@ Button BenchHost::ShowMessage(Icon icon, const std::string& text, Buttons button
 BenchApp::BenchApp(const ProgramDirFixture& dir) {
     app.executablePath = dir.programDir() + "korvex";
     app.quakeSearchRoots = {dir.root()};
-    SetProgramDirs(app, dir.programDir());
-    app.quakeDir = dir.quakeDir();
+    SetProgramDirs(app.paths, dir.programDir());
+    app.paths.quakeDir = dir.quakeDir();
 }
 
 bool NoErrors(benchmark::State& state, const BenchHost& host) {

@@ -90,7 +90,8 @@ void AddCompileScenario(BenchPlan& plan) {
         m.prepare = [data] { *data; };
         m.figure = [data](benchmark::State& state) {
             BenchApp bench(data->dir);
-            LoadMacroCatalogue(bench.app, bench.app.dirs.macros);
+            LoadMacroCatalogue(bench.app.report, bench.app.macroCatalogue, bench.app.macroLists,
+                               bench.app.paths.macros);
             for (auto _ : state) {
                 if (!CompileStoredPlayer(bench.app, kPlayer, data->output(), false))
                     return state.SkipWithError(("the compile failed: " + bench.host.lastError).c_str());

@@ -53,7 +53,7 @@ void AddExchangeScenario(BenchPlan& plan) {
             NoErrors(state, bench.host);
         };
         m.baseline = [data](benchmark::State& state) {
-            const std::string players = data->dir.app().dirs.players;
+            const std::string players = data->dir.app().paths.players;
             for (auto _ : state)
                 for (const std::string& name : data->names)
                     fs::copy(players + "/" + name, data->copies() + "/" + name,

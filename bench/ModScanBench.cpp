@@ -89,7 +89,7 @@ void AddModScanScenario(BenchPlan& plan) {
         m.prepare = [data] { *data; };
         m.figure = [data, mods](benchmark::State& state) {
             BenchApp bench(data->dir);
-            bench.app.quakeDir = data->tree();
+            bench.app.paths.quakeDir = data->tree();
             for (auto _ : state) RunCompleteModScan(bench.app, false);
             // Every third directory is unknown and gets no entry.
             if (bench.app.modTree.mods.size() != static_cast<std::size_t>(mods - (mods + 2) / 3))

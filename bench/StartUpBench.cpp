@@ -41,7 +41,7 @@ std::unique_ptr<StartUpData> MakeStartUpData(int mods) {
         entry.treeText = ModTreeText("Bench MOD " + std::to_string(m), directory);
         entry.playerCfgs = {"Bench player " + std::to_string(m % kPlayers), "Player"};
         entry.configLines = {"set deathmatch 1", "set fraglimit 20"};
-        WriteModEntry(JoinPath(dir.app().dirs.mods, LowerCaseAscii(directory)), entry);
+        WriteModEntry(JoinPath(dir.app().paths.mods, LowerCaseAscii(directory)), entry);
     }
     return data;
 }
@@ -72,8 +72,9 @@ void AddStartUpScenario(BenchPlan& plan) {
             }
         };
         m.baseline = [data](benchmark::State& state) {
-            const ProgramDirs& dirs = data->dir.app().dirs;
-            for (auto _ : state) benchmark::DoNotOptimize(ReadFiles(FilesBelow({dirs.macros, dirs.mods, dirs.players})));
+            const ProgramPaths& dirs = data->dir.app().paths;
+            for (auto _ : state)
+                benchmark::DoNotOptimize(ReadFiles(FilesBelow({dirs.macros, dirs.mods, dirs.players})));
         };
         return m;
     };

@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Korvex app(host);
     UseFuzzDir(app);
     app.currentPlayerName = "Player";
-    app.currentPlayerDir = JoinPath(app.dirs.players, "Player");
+    app.currentPlayerDir = JoinPath(app.paths.players, "Player");
     const std::string path = WriteFuzzInput("import.kxp", data, size);
     ImportFromFile(app, path, IndexExchangeFile(path));
     // Nothing may land outside the players directory.

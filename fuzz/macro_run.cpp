@@ -17,9 +17,10 @@ void AnswerDialogs(Korvex& app) {
     for (int shown = 0; app.interpreter.MacroSuspended && shown < kMostDialogs; ++shown) {
         const MacroDialog& dialog = app.interpreter.dialog;
         for (std::size_t i = 0; i < dialog.inputFields.size(); ++i)
-            TypeIntoInputField(app, i, i % 2 ? "&1&\"//" : "12.5");
+            TypeIntoInputField(app.report, app.interpreter, i, i % 2 ? "&1&\"//" : "12.5");
         for (std::size_t i = 0; i < dialog.inputCombos.size(); ++i)
-            TypeIntoInputCombo(app, i, dialog.inputCombos[i].items.empty() ? "" : dialog.inputCombos[i].items.back());
+            TypeIntoInputCombo(app.report, app.interpreter, i,
+                               dialog.inputCombos[i].items.empty() ? "" : dialog.inputCombos[i].items.back());
         Button1Click(app);
     }
 }
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Korvex app(host);
     UseFuzzDir(app);
     app.currentPlayerName = "Player";
-    app.currentPlayerDir = JoinPath(app.dirs.players, "Player");
+    app.currentPlayerDir = JoinPath(app.paths.players, "Player");
     RunMacro(app, WriteFuzzInput("macros/FUZZ.MAC", data, size), false);
     AnswerDialogs(app);
     RunPostedSteps(host);

@@ -37,14 +37,14 @@ int RunAddExisting(CliContext& context) {
         return 2;
     }
     Korvex& app = context.app;
-    if (!UseStoredQuakeDir(app)) return 1;
+    if (!UseStoredQuakeDir(app.report, app.paths)) return 1;
     const std::string directory = AbsolutePath(args[0]);
     if (!DirectoryExists(directory)) {
         std::cerr << "There is no directory " << Cp1252ToUtf8(args[0]) << ".\n";
         return 1;
     }
-    LoadModCatalogue(app);
-    if (app.shuttingDown) return 1;
+    LoadModCatalogue(app.report, app.paths, app.modTree);
+    if (app.report.shuttingDown) return 1;
     context.host.AnswerQuestions("Korvex identified this modification as ", Button::Yes);
     if (!name.empty()) {
         context.host.SetModIdentity(name, modDir);

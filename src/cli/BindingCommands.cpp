@@ -20,29 +20,29 @@ namespace {
 
 // The catalogue and the Player-CFG named on the command line; false after a message.
 bool LoadPlayer(Korvex& app, const std::string& player) {
-    if (!StaysInPlayersDir(player) || !DirectoryExists(JoinPath(app.dirs.players, player))) {
+    if (!StaysInPlayersDir(player) || !DirectoryExists(JoinPath(app.paths.players, player))) {
         std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(player) << ".\n";
         return false;
     }
-    LoadMacroCatalogue(app, app.dirs.macros);
-    if (!app.shuttingDown) LoadPlayerCFG(app, player);
-    return !app.shuttingDown;
+    LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, app.paths.macros);
+    if (!app.report.shuttingDown) LoadPlayerCFG(app, player);
+    return !app.report.shuttingDown;
 }
 
 // MACRO is a file name as "macros" prints it or a description.
-const MacroCatalogueEntry* FindMacro(const Korvex& app, const std::string& macro) {
-    if (const MacroCatalogueEntry* entry = FindMacroByDescription(app, macro)) return entry;
-    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+const MacroCatalogueEntry* FindMacro(const MacroCatalogue& macroCatalogue, const std::string& macro) {
+    if (const MacroCatalogueEntry* entry = FindMacroByDescription(macroCatalogue, macro)) return entry;
+    for (const MacroCatalogueEntry& entry : macroCatalogue.entries)
         if (EqualsIgnoringCase(FileName(entry.Path), macro)) return &entry;
     std::cerr << "There is no macro " << Cp1252ToUtf8(macro) << ".\n";
     return nullptr;
 }
 
 // The IncludedMacros index of MACRO, or -1 after a message.
-int FindIncluded(const Korvex& app, const std::string& macro) {
-    const MacroCatalogueEntry* entry = FindMacro(app, macro);
+int FindIncluded(const PlayerCfg& player, const MacroCatalogue& macroCatalogue, const std::string& macro) {
+    const MacroCatalogueEntry* entry = FindMacro(macroCatalogue, macro);
     if (!entry) return -1;
-    const int index = IndexIgnoringCase(app.player.includedMacros, entry->MacroDesc);
+    const int index = IndexIgnoringCase(player.includedMacros, entry->MacroDesc);
     if (index < 0) std::cerr << "The macro " << Cp1252ToUtf8(macro) << " is not included in this Player-CFG.\n";
     return index;
 }
@@ -84,7 +84,7 @@ bool ParseAddMacroArgs(const std::vector<std::string>& args, AddMacroArgs& parse
 bool RunInclusionChain(Korvex& app, CliHost& host, const std::vector<TypedInput>& inputs) {
     for (;;) {
         host.RunPosted();
-        if (!app.interpreter.MacroSuspended || app.shuttingDown) return !app.shuttingDown;
+        if (!app.interpreter.MacroSuspended || app.report.shuttingDown) return !app.report.shuttingDown;
         if (!AnswerMacroDialogs(app, inputs)) return false;
     }
 }
@@ -97,7 +97,7 @@ int RunAddMacro(CliContext& context) {
     if (!CheckGivenKeys(args.keys)) return 1;
     Korvex& app = context.app;
     if (!LoadPlayer(app, args.player)) return 1;
-    const MacroCatalogueEntry* entry = FindMacro(app, args.macro);
+    const MacroCatalogueEntry* entry = FindMacro(app.macroCatalogue, args.macro);
     if (!entry) return 1;
     context.host.GiveKeys(args.keys);
     context.host.SetIncludedChoice(args.included);
@@ -116,12 +116,12 @@ int RunRemoveMacro(CliContext& context) {
     if (context.args.size() != 2) return 2;
     Korvex& app = context.app;
     if (!LoadPlayer(app, context.args[0])) return 1;
-    const int index = FindIncluded(app, context.args[1]);
+    const int index = FindIncluded(app.player, app.macroCatalogue, context.args[1]);
     if (index < 0) return 1;
     app.macroLists.includedSelected.assign(app.player.includedMacros.size(), false);
     app.macroLists.includedSelected[index] = true;
     RemoveFromConfig(app);
-    if (app.shuttingDown) return 1;
+    if (app.report.shuttingDown) return 1;
     SavePlayerCFG(app);
     return ExitStatus(context);
 }
@@ -132,11 +132,11 @@ int RunBindings(CliContext& context) {
     if (!LoadPlayer(app, context.args[0])) return 1;
     for (const std::string& description : app.player.includedMacros) {
         std::cout << Cp1252ToUtf8(description) << '\n';
-        const MacroCatalogueEntry* entry = FindMacroByDescription(app, description);
+        const MacroCatalogueEntry* entry = FindMacroByDescription(app.macroCatalogue, description);
         MacroOutput overview;
         if (!entry) continue;
         const std::string outputFile = MacroOutputPath(app, entry->Path);
-        if (!ReadBindingOverview(outputFile, overview) || !CheckOutputKeys(app, outputFile, overview)) continue;
+        if (!ReadBindingOverview(outputFile, overview) || !CheckOutputKeys(app.report, outputFile, overview)) continue;
         for (const TKey& request : overview.keys) std::cout << "  " << Cp1252ToUtf8(OverviewLine(request)) << '\n';
     }
     return ExitStatus(context);
@@ -146,10 +146,10 @@ int RunSetKeys(CliContext& context) {
     if (context.args.size() != 4) return 2;
     Korvex& app = context.app;
     if (!LoadPlayer(app, context.args[0])) return 1;
-    const int index = FindIncluded(app, context.args[1]);
+    const int index = FindIncluded(app.player, app.macroCatalogue, context.args[1]);
     if (index < 0) return 1;
     const std::string outputFile =
-        MacroOutputPath(app, FindMacroByDescription(app, app.player.includedMacros[index])->Path);
+        MacroOutputPath(app, FindMacroByDescription(app.macroCatalogue, app.player.includedMacros[index])->Path);
     MacroOutput overview;
     if (!ReadBindingOverview(outputFile, overview)) {
         std::cerr << "Cannot read " << Cp1252ToUtf8(outputFile) << ".\n";
@@ -165,7 +165,7 @@ int RunSetKeys(CliContext& context) {
     if (!keys.empty() && !CheckGivenKeys({keys})) return 1;
     SetFunctionKeys(overview, request - 1, SplitKeyNames(keys));
     // The other functions' keys are written back as they are: a hand-edited one is refused.
-    if (!CheckOutputKeys(app, outputFile, overview)) return 1;
+    if (!CheckOutputKeys(app.report, outputFile, overview)) return 1;
     if (StoreBindingOverview(app, index, outputFile, overview) == OverviewResult::Failed) return 1;
     SavePlayerCFG(app);
     return ExitStatus(context);

@@ -33,14 +33,14 @@ int ExitStatus(const CliContext& context) { return context.host.ErrorReported() 
 // otherwise nothing is written.
 int RunCheck(CliContext& context) {
     Korvex& app = context.app;
-    const ProgramDirs& dirs = app.dirs;
+    const ProgramPaths& dirs = app.paths;
     for (const auto& [label, dir] : {std::pair<const char*, const std::string&>{"program", dirs.program},
                                      {"macros", dirs.macros}, {"players", dirs.players}, {"mods", dirs.mods},
                                      {"automod", dirs.autoMod}, {"backup", dirs.backup}, {"temp", dirs.temp},
                                      {"dirsort", dirs.dirSort}})
         PrintLine(label, dir);
 
-    if (UseStoredQuakeDir(app)) PrintLine("quake2", app.quakeDir);
+    if (UseStoredQuakeDir(app.report, app.paths)) PrintLine("quake2", app.paths.quakeDir);
 
     LoadProgramOptions(app);
     const ProgramOptions& options = app.options;

@@ -18,10 +18,10 @@ namespace korvex {
 // the Player-CFG the argument names, found without regard to case.
 bool PrepareCompile(CliContext& context, const std::string& argument, std::string& player) {
     Korvex& app = context.app;
-    if (!UseStoredQuakeDir(app) || !FindPlayerArgument(context, argument, player)) return false;
+    if (!UseStoredQuakeDir(app.report, app.paths) || !FindPlayerArgument(context, argument, player)) return false;
     LoadProgramOptions(app);
-    LoadMacroCatalogue(app, app.dirs.macros);
-    return !app.shuttingDown;
+    LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, app.paths.macros);
+    return !app.report.shuttingDown;
 }
 
 // The compile the launcher runs, into a directory of the caller's choice, from the files of

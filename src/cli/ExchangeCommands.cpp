@@ -37,7 +37,7 @@ int RunExport(CliContext& context) {
         return 2;
     }
     Korvex& app = context.app;
-    const std::vector<std::string> list = FillPlayerList(app);
+    const std::vector<std::string> list = FillPlayerList(app.paths);
     std::vector<std::string> players(context.args.begin() + 1, context.args.end());
     if (!SpellAsListed(list, players, "")) return 1;
     const bool done = ExportToFile(app, SelectedInListOrder(list, players), context.args[0]);
@@ -53,13 +53,13 @@ int RunImport(CliContext& context) {
     }
     Korvex& app = context.app;
     const std::string& path = context.args[0];
-    const std::optional<std::vector<ExchangeBlock>> blocks = IndexExistingExchangeFile(app, path);
+    const std::optional<std::vector<ExchangeBlock>> blocks = IndexExistingExchangeFile(app.report, path);
     if (!blocks) return 1;
     std::vector<std::string> inFile;
     for (const ExchangeBlock& block : *blocks) inFile.push_back(block.name);
     std::vector<std::string> players(context.args.begin() + 1, context.args.end());
     if (!SpellAsListed(inFile, players, " in " + path)) return 1;
-    SetCurrentPlayer(app, ReadFirstLine(LastPlayerFile(app)));
+    SetCurrentPlayer(app, ReadFirstLine(LastPlayerFile(app.paths)));
     const bool done =
         ImportFromFile(app, path, players.empty() ? InListOrder(*blocks) : BlocksInListOrder(*blocks, players));
     return done ? ExitStatus(context) : 1;

@@ -45,16 +45,16 @@ bool ParseLaunch(const std::vector<std::string>& args, LaunchArguments& parsed) 
 
 // What start-up loads before a launch can compile: options, macros, the last Player-CFG, the MODs.
 bool LoadForLaunch(Korvex& app) {
-    if (!UseStoredQuakeDir(app)) return false;
+    if (!UseStoredQuakeDir(app.report, app.paths)) return false;
     LoadProgramOptions(app);
-    LoadMacroCatalogue(app, app.dirs.macros);
+    LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, app.paths.macros);
     LoadLastPlayer(app);
-    if (app.shuttingDown || app.currentPlayerName.empty()) {
+    if (app.report.shuttingDown || app.currentPlayerName.empty()) {
         std::cerr << "No Player-CFG is current; start Korvex once to choose one.\n";
         return false;
     }
-    LoadModCatalogue(app);
-    return !app.shuttingDown;
+    LoadModCatalogue(app.report, app.paths, app.modTree);
+    return !app.report.shuttingDown;
 }
 
 int Preview(CliContext& context, const std::string& modText, const std::string& player) {
@@ -63,7 +63,7 @@ int Preview(CliContext& context, const std::string& modText, const std::string& 
     std::vector<std::string> autoexec;
     if (!PreviewLaunch(app, modText, player, commandLine, autoexec)) return 1;
     std::cout << Cp1252ToUtf8(commandLine) << '\n';
-    const std::string modDir = ResolveCase(JoinPath(app.quakeDir, ModDirOfNodeText(modText)));
+    const std::string modDir = ResolveCase(JoinPath(app.paths.quakeDir, ModDirOfNodeText(modText)));
     std::cout << "== " << Cp1252ToUtf8(AutoexecPath(modDir)) << '\n';
     for (const std::string& line : autoexec) std::cout << Cp1252ToUtf8(line) << '\n';
     return ExitStatus(context);
@@ -88,7 +88,7 @@ int RunLaunch(CliContext& context) {
         return 1;
     }
     const std::string modText = mod->text;
-    if (!StaysInPlayersDir(args.player) || !PlayerDirExists(app, args.player)) {
+    if (!StaysInPlayersDir(args.player) || !PlayerDirExists(app.paths, args.player)) {
         std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(args.player) << ".\n";
         return 1;
     }

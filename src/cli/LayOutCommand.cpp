@@ -21,7 +21,7 @@ int RunLayOut(CliContext& context) {
         std::cerr << Cp1252ToUtf8(deliveredDir) << " holds no delivered data (no macros directory).\n";
         return 1;
     }
-    const bool complete = LayOutProgramDir(context.app, deliveredDir, context.app.dirs.program);
+    const bool complete = LayOutProgramDir(context.app.report, deliveredDir, context.app.paths.program);
     return complete ? ExitStatus(context) : 1;
 }
 

@@ -42,21 +42,22 @@ std::optional<RunMacroArgs> ParseRunMacroArgs(const std::vector<std::string>& ar
     return parsed;
 }
 
-void BindKeys(Korvex& app, const std::vector<std::string>& keys) {
-    TMacroResults& results = app.macroResults;
-    for (int i = 0; i <= results.LastKey && !app.shuttingDown; ++i) {
+void BindKeys(Reporter& report, MacroInterpreter& interpreter, TMacroResults& macroResults,
+              const std::vector<std::string>& keys) {
+    TMacroResults& results = macroResults;
+    for (int i = 0; i <= results.LastKey && !report.shuttingDown; ++i) {
         TKey& request = results.Keys[i];
         if (static_cast<std::size_t>(i) >= keys.size()) {
             std::cerr << "korvex-cli: no key given for: " << Cp1252ToUtf8(request.Description) << '\n';
             continue;
         }
         request.BoundKeys = keys[i];
-        AddQuakeCommand(app, BindLine(request.BoundKeys, request.Command));
+        AddQuakeCommand(report, interpreter, macroResults, BindLine(request.BoundKeys, request.Command));
     }
 }
 
-std::string MacroPathOf(const Korvex& app, const std::string& file) {
-    return PathExists(file) ? file : JoinPath(app.dirs.macros, file);
+std::string MacroPathOf(const ProgramPaths& paths, const std::string& file) {
+    return PathExists(file) ? file : JoinPath(paths.macros, file);
 }
 
 }  // namespace
@@ -64,7 +65,7 @@ std::string MacroPathOf(const Korvex& app, const std::string& file) {
 int RunMacros(CliContext& context) {
     if (!context.args.empty()) return 2;
     Korvex& app = context.app;
-    LoadMacroCatalogue(app, app.dirs.macros);
+    LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, app.paths.macros);
     for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
         std::cout << Cp1252ToUtf8(entry.MacroCat) << '\t' << Cp1252ToUtf8(entry.MacroDesc) << '\t'
                   << Cp1252ToUtf8(FileName(entry.Path)) << '\n';
@@ -76,12 +77,12 @@ int RunRunMacro(CliContext& context) {
     if (!args) return 2;
     if (!CheckGivenKeys(args->keys)) return 1;
     Korvex& app = context.app;
-    RunMacro(app, MacroPathOf(app, args->file), false);
+    RunMacro(app, MacroPathOf(app.paths, args->file), false);
     if (!AnswerMacroDialogs(app, args->inputs)) return 1;
     // The output is printed, not stored: the key capture step the run posted does not run.
     context.host.DropPosted();
-    if (!app.shuttingDown) BindKeys(app, args->keys);
-    if (app.shuttingDown) return 1;
+    if (!app.report.shuttingDown) BindKeys(app.report, app.interpreter, app.macroResults, args->keys);
+    if (app.report.shuttingDown) return 1;
     for (const std::string& line : MacroOutputLines(MacroOutputOf(app.macroResults))) std::cout << line << "\r\n";
     return ExitStatus(context);
 }

@@ -15,13 +15,15 @@ namespace {
 constexpr int kMaxDialogs = 100;
 
 // The values given for a variable are typed into every control bound to it.
-void TypeInputs(Korvex& app, const std::vector<TypedInput>& inputs) {
+void TypeInputs(Reporter& report, MacroInterpreter& interpreter, const std::vector<TypedInput>& inputs) {
     for (const TypedInput& input : inputs) {
-        const MacroDialog& dialog = app.interpreter.dialog;
+        const MacroDialog& dialog = interpreter.dialog;
         for (std::size_t i = 0; i < dialog.inputFields.size(); ++i)
-            if (dialog.inputFields[i].variable == input.variable) TypeIntoInputField(app, i, input.text);
+            if (dialog.inputFields[i].variable == input.variable)
+                TypeIntoInputField(report, interpreter, i, input.text);
         for (std::size_t i = 0; i < dialog.inputCombos.size(); ++i)
-            if (dialog.inputCombos[i].variable == input.variable) TypeIntoInputCombo(app, i, input.text);
+            if (dialog.inputCombos[i].variable == input.variable)
+                TypeIntoInputCombo(report, interpreter, i, input.text);
     }
 }
 
@@ -45,12 +47,12 @@ bool CheckGivenKeys(const std::vector<std::string>& keys) {
 }
 
 bool AnswerMacroDialogs(Korvex& app, const std::vector<TypedInput>& inputs) {
-    for (int dialogs = 0; app.interpreter.MacroSuspended && !app.shuttingDown; ++dialogs) {
+    for (int dialogs = 0; app.interpreter.MacroSuspended && !app.report.shuttingDown; ++dialogs) {
         if (dialogs == kMaxDialogs) {
             std::cerr << "korvex-cli: the macro asked for input " << kMaxDialogs << " times; given up.\n";
             return false;
         }
-        TypeInputs(app, inputs);
+        TypeInputs(app.report, app.interpreter, inputs);
         if (!Button1Click(app)) return false;
     }
     return true;

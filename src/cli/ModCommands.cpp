@@ -21,27 +21,27 @@ int Usage(const char* usage) {
 }
 
 // The catalogue as the MOD-Launcher page shows it; false when it could not be read.
-bool LoadCatalogue(Korvex& app) {
-    LoadModCatalogue(app);
-    return !app.shuttingDown;
+bool LoadCatalogue(Reporter& report, const ProgramPaths& paths, ModTree& modTree) {
+    LoadModCatalogue(report, paths, modTree);
+    return !report.shuttingDown;
 }
 
 // A MOD named by its game directory in any letter case, or by its tree text.
-const ModNode* FindMod(Korvex& app, const std::string& argument) {
-    if (const ModNode* mod = FindModByTextOrDirectory(app.modTree, argument)) return mod;
+const ModNode* FindMod(ModTree& modTree, const std::string& argument) {
+    if (const ModNode* mod = FindModByTextOrDirectory(modTree, argument)) return mod;
     std::cerr << "There is no MOD named " << Cp1252ToUtf8(argument) << ".\n";
     return nullptr;
 }
 
-bool ReadEntryOf(Korvex& app, const ModNode& mod, ModEntry& entry) {
+bool ReadEntryOf(const ProgramPaths& paths, const ModNode& mod, ModEntry& entry) {
     bool atEnd = false;
-    if (ReadModEntry(ModEntryPath(app.dirs, ModDirOfNodeText(mod.text)), entry, atEnd)) return true;
+    if (ReadModEntry(ModEntryPath(paths, ModDirOfNodeText(mod.text)), entry, atEnd)) return true;
     std::cerr << "The entry of " << Cp1252ToUtf8(mod.text) << " cannot be read.\n";
     return false;
 }
 
 bool KnownPlayer(const Korvex& app, const std::string& name) {
-    if (StaysInPlayersDir(name) && PlayerDirExists(app, name)) return true;
+    if (StaysInPlayersDir(name) && PlayerDirExists(app.paths, name)) return true;
     std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(name) << ".\n";
     return false;
 }
@@ -84,10 +84,10 @@ bool ParseModOptions(const std::vector<std::string>& args, ModEntry& entry) {
 int ChangeAssignment(CliContext& context, bool assign, const char* usage) {
     if (context.args.size() != 2) return Usage(usage);
     Korvex& app = context.app;
-    if (!LoadCatalogue(app)) return 1;
-    const ModNode* mod = FindMod(app, context.args[0]);
+    if (!LoadCatalogue(app.report, app.paths, app.modTree)) return 1;
+    const ModNode* mod = FindMod(app.modTree, context.args[0]);
     ModEntry entry;
-    if (!mod || !ReadEntryOf(app, *mod, entry)) return 1;
+    if (!mod || !ReadEntryOf(app.paths, *mod, entry)) return 1;
     const std::string& player = context.args[1];
     if (assign) {
         if (!KnownPlayer(app, player)) return 1;
@@ -98,7 +98,7 @@ int ChangeAssignment(CliContext& context, bool assign, const char* usage) {
         std::cerr << Cp1252ToUtf8(player + " is not assigned to " + mod->text) << ".\n";
         return 1;
     }
-    ApplyModOptions(app, mod->text, entry);
+    ApplyModOptions(app.report, app.paths, app.modTree, mod->text, entry);
     return ExitStatus(context);
 }
 
@@ -106,7 +106,7 @@ int ChangeAssignment(CliContext& context, bool assign, const char* usage) {
 
 int RunMods(CliContext& context) {
     Korvex& app = context.app;
-    if (!LoadCatalogue(app)) return 1;
+    if (!LoadCatalogue(app.report, app.paths, app.modTree)) return 1;
     for (const ModNode& mod : app.modTree.mods) {
         std::cout << Cp1252ToUtf8(mod.text) << '\n';
         for (const std::string& player : mod.players) std::cout << "  " << Cp1252ToUtf8(player) << '\n';
@@ -117,8 +117,9 @@ int RunMods(CliContext& context) {
 int RunAddMod(CliContext& context) {
     if (context.args.size() != 2) return Usage("add-mod NAME DIRECTORY");
     Korvex& app = context.app;
-    if (!LoadCatalogue(app)) return 1;
-    const bool added = AddModToCatalogue(app, context.args[0], UpperCaseAscii(context.args[1]));
+    if (!LoadCatalogue(app.report, app.paths, app.modTree)) return 1;
+    const bool added =
+        AddModToCatalogue(app.report, app.paths, app.modTree, context.args[0], UpperCaseAscii(context.args[1]));
     return added ? 0 : 1;
 }
 
@@ -131,8 +132,8 @@ int RunRenameMod(CliContext& context) {
     const auto& args = context.args;
     if (args.size() != 2 && !(args.size() == 4 && args[2] == "--dir")) return Usage(usage);
     Korvex& app = context.app;
-    if (!UseStoredQuakeDir(app) || !LoadCatalogue(app)) return 1;
-    const ModNode* mod = FindMod(app, args[0]);
+    if (!UseStoredQuakeDir(app.report, app.paths) || !LoadCatalogue(app.report, app.paths, app.modTree)) return 1;
+    const ModNode* mod = FindMod(app.modTree, args[0]);
     if (!mod) return 1;
     const std::string modText = mod->text;
     const std::string directory = args.size() == 4 ? args[3] : ModDirOfNodeText(modText);
@@ -145,8 +146,8 @@ int RunRemoveMod(CliContext& context) {
     if (args.empty() || args.size() > 2 || (args.size() == 2 && args[1] != "--delete-files"))
         return Usage("remove-mod MOD [--delete-files]");
     Korvex& app = context.app;
-    if (!UseStoredQuakeDir(app) || !LoadCatalogue(app)) return 1;
-    const ModNode* mod = FindMod(app, args[0]);
+    if (!UseStoredQuakeDir(app.report, app.paths) || !LoadCatalogue(app.report, app.paths, app.modTree)) return 1;
+    const ModNode* mod = FindMod(app.modTree, args[0]);
     if (!mod) return 1;
     const std::string modText = mod->text;
     return RemoveMod(app, modText, args.size() == 2) ? ExitStatus(context) : 1;
@@ -158,12 +159,12 @@ int RunModOptions(CliContext& context) {
         "[--config-line TEXT]...";
     if (context.args.empty()) return Usage(usage);
     Korvex& app = context.app;
-    if (!LoadCatalogue(app)) return 1;
-    const ModNode* mod = FindMod(app, context.args[0]);
+    if (!LoadCatalogue(app.report, app.paths, app.modTree)) return 1;
+    const ModNode* mod = FindMod(app.modTree, context.args[0]);
     ModEntry entry;
-    if (!mod || !ReadEntryOf(app, *mod, entry)) return 1;
+    if (!mod || !ReadEntryOf(app.paths, *mod, entry)) return 1;
     if (!ParseModOptions(context.args, entry)) return Usage(usage);
-    ApplyModOptions(app, mod->text, entry);
+    ApplyModOptions(app.report, app.paths, app.modTree, mod->text, entry);
     return ExitStatus(context);
 }
 

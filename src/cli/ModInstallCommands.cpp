@@ -17,11 +17,11 @@ namespace {
 void PrintModText(const ModNode& mod) { std::cout << Cp1252ToUtf8(mod.text) << '\n'; }
 
 // What the archives held besides the installed MOD stays in the temporary directory.
-void ListFilesNotInstalled(Korvex& app) {
-    CollectFiles(app, app.dirs.temp);
-    for (const std::string& file : app.install.recentFiles)
-        std::cerr << "not installed: " << Cp1252ToUtf8(RelativeTo(file, app.dirs.temp)) << '\n';
-    app.install.recentFiles.clear();
+void ListFilesNotInstalled(const ProgramPaths& paths, InstallState& install) {
+    CollectFiles(install, paths.temp);
+    for (const std::string& file : install.recentFiles)
+        std::cerr << "not installed: " << Cp1252ToUtf8(RelativeTo(file, paths.temp)) << '\n';
+    install.recentFiles.clear();
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ int RunIdentify(CliContext& context) {
         return 2;
     }
     const IdentifiedMod mod = IdentifyModDirectory(context.app, context.args[0], ".", false);
-    if (context.app.shuttingDown) return 1;
+    if (context.app.report.shuttingDown) return 1;
     std::cout << Cp1252ToUtf8(mod.found ? mod.modName + "\t" + mod.usualDirectory : std::string(kUnknownModName))
               << '\n';
     return 0;
@@ -46,7 +46,7 @@ int RunScanMods(CliContext& context) {
         return 2;
     }
     Korvex& app = context.app;
-    if (!UseStoredQuakeDir(app)) return 1;
+    if (!UseStoredQuakeDir(app.report, app.paths)) return 1;
     context.host.AnswerQuestions("Korvex identified the modification located in ", Button::Yes);
     RunCompleteModScan(app, false);
     for (const ModNode& mod : app.modTree.mods) PrintModText(mod);
@@ -73,9 +73,9 @@ int RunInstall(CliContext& context) {
         std::cerr << "usage: korvex-cli install ARCHIVE... [--name NAME --dir DIRECTORY]\n";
         return 2;
     }
-    if (!UseStoredQuakeDir(app)) return 1;
-    LoadModCatalogue(app);
-    if (app.shuttingDown) return 1;
+    if (!UseStoredQuakeDir(app.report, app.paths)) return 1;
+    LoadModCatalogue(app.report, app.paths, app.modTree);
+    if (app.report.shuttingDown) return 1;
     if (!name.empty()) {
         context.host.SetModIdentity(name, directory);
         context.host.AnswerQuestions("Would you like to identify the modification yourself?", Button::Yes);
@@ -86,7 +86,7 @@ int RunInstall(CliContext& context) {
             context.host.AnswerQuestions("The file " + file + " is not a ZIP- or SFX-File.", Button::Ok);
     if (!StartInstallation(app)) return 1;
     context.host.RunPosted();
-    ListFilesNotInstalled(app);
+    ListFilesNotInstalled(app.paths, app.install);
     const std::string installed = app.install.installedModDir;
     for (const ModNode& mod : app.modTree.mods)
         if (!installed.empty() && EqualsIgnoringCase(ModDirOfNodeText(mod.text), installed))

@@ -44,10 +44,10 @@ bool LoadForEditing(CliContext& context, const std::string& argument) {
     Korvex& app = context.app;
     std::string name;
     if (!FindPlayerArgument(context, argument, name)) return false;
-    LoadMacroCatalogue(app, app.dirs.macros);
-    if (app.shuttingDown) return false;
+    LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, app.paths.macros);
+    if (app.report.shuttingDown) return false;
     LoadPlayerCFG(app, name);
-    return !app.shuttingDown;
+    return !app.report.shuttingDown;
 }
 
 // The chosen ancestor, as the Special tab would offer it to the new Player-CFG.
@@ -75,7 +75,7 @@ std::string StoredValue(Option option, const std::string& value) {
 }  // namespace
 
 bool FindPlayerArgument(const CliContext& context, const std::string& argument, std::string& name) {
-    const std::vector<std::string> names = FillPlayerList(context.app);
+    const std::vector<std::string> names = FillPlayerList(context.app.paths);
     const int position = IndexIgnoringCase(names, argument);
     if (position >= 0) {
         name = names[position];
@@ -94,9 +94,9 @@ int RunNewPlayer(CliContext& context) {
     std::string ancestor;
     if (!TakeNewName(args[0], name)) return 1;
     if (args.size() == 3 && !FindPlayerArgument(context, args[2], ancestor)) return 1;
-    LoadMacroCatalogue(app, app.dirs.macros);
+    LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, app.paths.macros);
     const auto inherit = [&ancestor](Korvex& created) { return ancestor.empty() || InheritFrom(created, ancestor); };
-    if (app.shuttingDown || !CreatePlayerFromTemplate(app, name, inherit)) return 1;
+    if (app.report.shuttingDown || !CreatePlayerFromTemplate(app, name, inherit)) return 1;
     return ExitStatus(context);
 }
 
@@ -112,7 +112,7 @@ int RunRenamePlayer(CliContext& context) {
     Korvex& app = context.app;
     std::string newName;
     if (!TakeNewName(context.args[1], newName) || !LoadForEditing(context, context.args[0])) return 1;
-    app.modTree = ReadModTree(app.dirs.mods);
+    app.modTree = ReadModTree(app.paths.mods);
     if (!RenameCurrentPlayer(app, newName)) return 1;
     return ExitStatus(context);
 }
@@ -127,8 +127,8 @@ int RunDeletePlayer(CliContext& context) {
         names.push_back(name);
     }
     // The one Korvex opens next is the current one, which stays.
-    app.currentPlayerName = ReadFirstLine(LastPlayerFile(app));
-    app.modTree = ReadModTree(app.dirs.mods);
+    app.currentPlayerName = ReadFirstLine(LastPlayerFile(app.paths));
+    app.modTree = ReadModTree(app.paths.mods);
     DeletePlayers(app, names);
     return ExitStatus(context);
 }
@@ -137,7 +137,7 @@ int RunUse(CliContext& context) {
     if (context.args.size() != 1) return Usage("use PLAYER");
     std::string name;
     if (!FindPlayerArgument(context, context.args[0], name)) return 1;
-    SaveLastPlayer(context.app, name);
+    SaveLastPlayer(context.app.report, context.app.paths, name);
     return ExitStatus(context);
 }
 
@@ -146,10 +146,10 @@ int RunOptions(CliContext& context) {
     Korvex& app = context.app;
     std::string name;
     if (!FindPlayerArgument(context, context.args[0], name)) return 1;
-    const std::string path = JoinPath(JoinPath(app.dirs.players, name), "options.dat");
+    const std::string path = JoinPath(JoinPath(app.paths.players, name), "options.dat");
     const std::optional<OptionsFile> options = ReadOptionsFile(path);
     if (!options) {
-        ShowError(app, Err::CouldntLoadFile, path);
+        app.report.ShowError(Err::CouldntLoadFile, path);
         return 1;
     }
     for (int index = 0; index < kOptionCount; ++index)
@@ -169,17 +169,18 @@ int RunSetOption(CliContext& context) {
     }
     if (!LoadForEditing(context, context.args[0])) return 1;
     // The model and skin lists come from the game's directory.
-    if ((option == Option::Character1 || option == Option::Character2) && !UseStoredQuakeDir(app)) return 1;
+    if ((option == Option::Character1 || option == Option::Character2) && !UseStoredQuakeDir(app.report, app.paths))
+        return 1;
     PlayerCfg changed = app.player;
     changed.SetText(option, StoredValue(option, context.args[2]));
     if (const std::string detail = InvalidOptionDetail(app, changed, option); !detail.empty()) {
-        ShowError(app, Err::InvalidInput, detail);
+        app.report.ShowError(Err::InvalidInput, detail);
         return 1;
     }
     app.player.SetText(option, changed.Text(option));
     // What the Options tab does on such a change: another model needs its skin chosen anew,
     // another driver family its texture choice.
-    if (option == Option::Character1) Character1Change(app);
+    if (option == Option::Character1) Character1Change(app.report, app.player);
     if (option == Option::Video1) Video1Change(app);
     SavePlayerCFG(app);
     return ExitStatus(context);

@@ -12,8 +12,8 @@ namespace korvex {
 // The Player-CFGs, one a line; the one Korvex opens next is marked with "* ".
 int RunPlayers(CliContext& context) {
     const Korvex& app = context.app;
-    const std::string current = ReadFirstLine(LastPlayerFile(app));
-    for (const std::string& name : FillPlayerList(app))
+    const std::string current = ReadFirstLine(LastPlayerFile(app.paths));
+    for (const std::string& name : FillPlayerList(app.paths))
         std::cout << (EqualsIgnoringCase(name, current) ? "* " : "  ") << Cp1252ToUtf8(name) << '\n';
     return ExitStatus(context);
 }

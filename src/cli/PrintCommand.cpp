@@ -41,7 +41,7 @@ int RunPrint(CliContext& context) {
     if (!PrepareCompile(context, context.args[0], player)) return 1;
     // The print compiles as the window does, saving the current Player-CFG first.
     LoadLastPlayer(context.app);
-    if (context.app.shuttingDown) return 1;
+    if (context.app.report.shuttingDown) return 1;
     const std::unique_ptr<PrintCanvas> canvas = OpenPdfCanvas(context, context.args[1], "Korvex - " + player);
     if (!canvas) return 1;
     return PrintPlayerConfig(context.app, player, *canvas) ? ExitStatus(context) : 1;

@@ -108,8 +108,9 @@ int main(int argc, char* argv[]) {
     korvex::CliHost host(answerYes);
     korvex::Korvex app(host);
     const std::string executableDir = korvex::Utf8ToCp1252(ExecutableDirectory());
-    korvex::SetProgramDirs(app, programDir.empty() ? korvex::FindProgramDir(app, executableDir) : programDir);
-    app.executablePath = korvex::JoinPath(app.dirs.program, "korvex-cli");
+    korvex::SetProgramDirs(app.paths,
+                           programDir.empty() ? korvex::FindProgramDir(app.report, executableDir) : programDir);
+    app.executablePath = korvex::JoinPath(app.paths.program, "korvex-cli");
     if (command->writes && korvex::OtherInstanceRunning(app)) {
         std::cerr << "Korvex is running on this program directory; close it first.\n";
         return 1;

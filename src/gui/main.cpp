@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     // Start-up takes the program directory from this path: the executable's own directory for a
     // portable Korvex, the player's data directory for an installed one.
     const std::string executableDir = korvex::FromQString(QCoreApplication::applicationDirPath());
-    app.executablePath = korvex::JoinPath(korvex::FindProgramDir(app, executableDir), "korvex");
+    app.executablePath = korvex::JoinPath(korvex::FindProgramDir(app.report, executableDir), "korvex");
     if (!korvex::RunInstanceGuard(app)) return 0;
 
     korvex::MainWindow window(app);

@@ -49,7 +49,7 @@ ProgramDirFixture::ProgramDirFixture() {
     WriteLines("quakepath.dat", {quakeDir()});
     app_.executablePath = programDir() + "korvex";
     app_.quakeSearchRoots = {root_};
-    SetProgramDirs(app_, programDir());
+    SetProgramDirs(app_.paths, programDir());
 }
 
 ProgramDirFixture::~ProgramDirFixture() {

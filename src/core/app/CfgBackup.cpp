@@ -13,23 +13,23 @@
 namespace korvex {
 namespace {
 
-std::string BackupList(const Korvex& app) { return JoinPath(app.dirs.backup, "backup.dat"); }
-std::string DeleteList(const Korvex& app) { return JoinPath(app.dirs.backup, "delete.dat"); }
+std::string BackupList(const ProgramPaths& paths) { return JoinPath(paths.backup, "backup.dat"); }
+std::string DeleteList(const ProgramPaths& paths) { return JoinPath(paths.backup, "delete.dat"); }
 
-bool EnsureBackupDir(Korvex& app) {
-    if (DirectoryExists(app.dirs.backup) || MakeDirectory(app.dirs.backup)) return true;
-    ShowError(app, Err::CouldntCreateDirectory, app.dirs.backup);
+bool EnsureBackupDir(Reporter& report, const ProgramPaths& paths) {
+    if (DirectoryExists(paths.backup) || MakeDirectory(paths.backup)) return true;
+    report.ShowError(Err::CouldntCreateDirectory, paths.backup);
     return false;
 }
 
 // The lines of a list file, created empty when missing; nothing when it cannot be used.
-bool ReadList(Korvex& app, const std::string& list, std::vector<std::string>& lines) {
+bool ReadList(Reporter& report, const std::string& list, std::vector<std::string>& lines) {
     if (!FileExists(list) && !WriteLinesAtomically(list, {})) {
-        ShowError(app, Err::CouldntCreateFile, list);
+        report.ShowError(Err::CouldntCreateFile, list);
         return false;
     }
     if (!ReadAllLines(list, lines)) {
-        ShowError(app, Err::CouldntOpenFile, list);
+        report.ShowError(Err::CouldntOpenFile, list);
         return false;
     }
     return true;
@@ -39,31 +39,31 @@ bool Lists(const std::vector<std::string>& lines, const std::string& path) {
     return std::find(lines.begin(), lines.end(), path) != lines.end();
 }
 
-bool AppendToList(Korvex& app, const std::string& list, const std::string& path) {
+bool AppendToList(Reporter& report, const std::string& list, const std::string& path) {
     if (AppendLineAtomically(list, path)) return true;
-    ShowError(app, Err::CouldntAppendToFile, list);
+    report.ShowError(Err::CouldntAppendToFile, list);
     return false;
 }
 
-bool BackupUserFile(Korvex& app, const std::string& path) {
+bool BackupUserFile(Reporter& report, const ProgramPaths& paths, const std::string& path) {
     std::vector<std::string> listed;
-    if (!EnsureBackupDir(app) || !ReadList(app, BackupList(app), listed)) return false;
+    if (!EnsureBackupDir(report, paths) || !ReadList(report, BackupList(paths), listed)) return false;
     if (Lists(listed, path)) return true;
-    const std::string copy = JoinPath(app.dirs.backup, std::to_string(listed.size()));
+    const std::string copy = JoinPath(paths.backup, std::to_string(listed.size()));
     // The copy goes first: a list line without its copy would restore nothing over the file.
     if (!CopyFileOver(path, copy)) {
-        ShowError(app, Err::ErrorCopyingFiles, path);
+        report.ShowError(Err::ErrorCopyingFiles, path);
         return false;
     }
-    return AppendToList(app, BackupList(app), path);
+    return AppendToList(report, BackupList(paths), path);
 }
 
-bool ListForDeletion(Korvex& app, const std::string& path) {
-    if (!EnsureBackupDir(app)) return false;
+bool ListForDeletion(Reporter& report, const ProgramPaths& paths, const std::string& path) {
+    if (!EnsureBackupDir(report, paths)) return false;
     std::vector<std::string> listed;
-    if (ReadAllLines(BackupList(app), listed) && Lists(listed, path)) return true;
-    if (!ReadList(app, DeleteList(app), listed)) return false;
-    return Lists(listed, path) || AppendToList(app, DeleteList(app), path);
+    if (ReadAllLines(BackupList(paths), listed) && Lists(listed, path)) return true;
+    if (!ReadList(report, DeleteList(paths), listed)) return false;
+    return Lists(listed, path) || AppendToList(report, DeleteList(paths), path);
 }
 
 bool IsGeneratedFile(const std::string& path) {
@@ -73,11 +73,11 @@ bool IsGeneratedFile(const std::string& path) {
 
 // Only a file Korvex generated is deleted, never the player's own of another letter case. A
 // file that cannot be deleted keeps its line, so that the next start tries again.
-bool DeleteGeneratedFiles(Korvex& app) {
+bool DeleteGeneratedFiles(Reporter& report, const ProgramPaths& paths) {
     std::vector<std::string> listed;
-    if (!ReadAllLines(DeleteList(app), listed)) {
-        if (!FileExists(DeleteList(app))) return true;
-        ShowError(app, Err::CouldntOpenFile, DeleteList(app));
+    if (!ReadAllLines(DeleteList(paths), listed)) {
+        if (!FileExists(DeleteList(paths))) return true;
+        report.ShowError(Err::CouldntOpenFile, DeleteList(paths));
         return false;
     }
     std::vector<std::string> left;
@@ -85,17 +85,18 @@ bool DeleteGeneratedFiles(Korvex& app) {
         if (!IsGeneratedFile(path)) continue;
         ClearReadOnly(path);
         if (RemoveFile(path)) continue;
-        ShowError(app, Err::CouldntDeleteFile, path);
+        report.ShowError(Err::CouldntDeleteFile, path);
         left.push_back(path);
     }
-    if (left.empty() ? RemoveFile(DeleteList(app)) : WriteLinesAtomically(DeleteList(app), left)) return left.empty();
-    ShowError(app, Err::CouldntSaveFile, DeleteList(app));
+    if (left.empty() ? RemoveFile(DeleteList(paths)) : WriteLinesAtomically(DeleteList(paths), left))
+        return left.empty();
+    report.ShowError(Err::CouldntSaveFile, DeleteList(paths));
     return false;
 }
 
-bool RemoveBackupDir(Korvex& app) {
-    if (RemoveDirectoryTree(app, app.dirs.backup)) return true;
-    ShowError(app, Err::CouldntRemoveDirectory, app.dirs.backup);
+bool RemoveBackupDir(Reporter& report, const ProgramPaths& paths) {
+    if (RemoveDirectoryTree(report, paths.backup)) return true;
+    report.ShowError(Err::CouldntRemoveDirectory, paths.backup);
     return false;
 }
 
@@ -103,36 +104,36 @@ bool AnythingToRestore(const std::vector<std::string>& listed) {
     return std::any_of(listed.begin(), listed.end(), [](const std::string& line) { return !line.empty(); });
 }
 
-bool UserWantsRestore(Korvex& app) {
-    return app.host.ShowMessage(Icon::Question,
-                                "Korvex was not able to restore some of your previously backuped cfg-files. Would "
-                                "you like Korvex to restore them now? Otherwise they will be deleted.",
-                                Buttons::YesNo) == Button::Yes;
+bool UserWantsRestore(Reporter& report) {
+    return report.host.ShowMessage(Icon::Question,
+                                   "Korvex was not able to restore some of your previously backuped cfg-files. Would "
+                                   "you like Korvex to restore them now? Otherwise they will be deleted.",
+                                   Buttons::YesNo) == Button::Yes;
 }
 
 }  // namespace
 
-bool BackupCfgFile(Korvex& app, const std::string& path) {
+bool BackupCfgFile(Reporter& report, const ProgramPaths& paths, const std::string& path) {
     if (FileExists(path)) {
         LineReader reader;
         if (!reader.Open(path)) return false;
-        if (reader.ReadLine() != kGeneratedMarker) return BackupUserFile(app, path);
+        if (reader.ReadLine() != kGeneratedMarker) return BackupUserFile(report, paths, path);
     }
-    return ListForDeletion(app, path);
+    return ListForDeletion(report, paths, path);
 }
 
 bool RestoreCfgBackup(Korvex& app, bool ask) {
-    const bool generatedDeleted = DeleteGeneratedFiles(app);
+    const bool generatedDeleted = DeleteGeneratedFiles(app.report, app.paths);
     std::vector<std::string> listed;
-    if (!ReadAllLines(BackupList(app), listed)) {
-        if (FileExists(BackupList(app))) {
-            ShowError(app, Err::CouldntOpenFile, BackupList(app));
+    if (!ReadAllLines(BackupList(app.paths), listed)) {
+        if (FileExists(BackupList(app.paths))) {
+            app.report.ShowError(Err::CouldntOpenFile, BackupList(app.paths));
             return false;
         }
-        return RemoveBackupDir(app);
+        return RemoveBackupDir(app.report, app.paths);
     }
-    if (ask && AnythingToRestore(listed) && !UserWantsRestore(app)) {
-        RemoveBackupDir(app);
+    if (ask && AnythingToRestore(listed) && !UserWantsRestore(app.report)) {
+        RemoveBackupDir(app.report, app.paths);
         return false;
     }
     // A restored line is emptied; a file that could not be put back keeps its line and copy,
@@ -141,32 +142,33 @@ bool RestoreCfgBackup(Korvex& app, bool ask) {
     bool allRestored = true;
     for (std::size_t k = 0; k < listed.size(); ++k) {
         if (listed[k].empty()) continue;
-        const std::string copy = JoinPath(app.dirs.backup, std::to_string(k));
+        const std::string copy = JoinPath(app.paths.backup, std::to_string(k));
         // Without its copy, or without the directory it came from (a removed MOD), a file
         // can never be put back; keeping its line would only repeat the report at every start.
         if (!FileExists(copy) || !DirectoryExists(ParentDirectory(listed[k]))) {
-            ShowError(app, Err::ErrorCopyingFiles, copy);
+            app.report.ShowError(Err::ErrorCopyingFiles, copy);
             listed[k].clear();
             continue;
         }
         // The file as the list spells it: a generated one of another letter case is no target.
         if (!CopyFileOver(copy, listed[k], AtomicFile::Spelling::Exact)) {
-            ShowError(app, Err::ErrorCopyingFiles, copy);
+            app.report.ShowError(Err::ErrorCopyingFiles, copy);
             allRestored = false;
             continue;
         }
         listed[k].clear();
     }
     if (!allRestored) {
-        if (!WriteLinesAtomically(BackupList(app), listed)) ShowError(app, Err::CouldntSaveFile, BackupList(app));
+        if (!WriteLinesAtomically(BackupList(app.paths), listed))
+            app.report.ShowError(Err::CouldntSaveFile, BackupList(app.paths));
         return false;
     }
     if (!generatedDeleted) return false;
-    if (!RemoveFile(BackupList(app))) {
-        ShowError(app, Err::CouldntDeleteFile, BackupList(app));
+    if (!RemoveFile(BackupList(app.paths))) {
+        app.report.ShowError(Err::CouldntDeleteFile, BackupList(app.paths));
         return false;
     }
-    return RemoveBackupDir(app);
+    return RemoveBackupDir(app.report, app.paths);
 }
 
 }  // namespace korvex

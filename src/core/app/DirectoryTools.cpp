@@ -13,18 +13,18 @@ bool MakeDirectory(const std::string& path) {
     return CreateOneDirectory(JoinPath(ParentDirectory(trimmed), LowerCaseAscii(FileName(trimmed))));
 }
 
-bool RemoveDirectoryTree(Korvex& app, const std::string& path) {
+bool RemoveDirectoryTree(Reporter& report, const std::string& path) {
     const std::string directory = ResolveCase(WithoutTrailingSeparator(path));
     if (!DirectoryExists(directory)) return true;
     for (const DirEntry& entry : ListDirectory(directory)) {
         const std::string full = JoinPath(directory, entry.name);
         if (entry.isDirectory) {
-            if (!RemoveDirectoryTree(app, full)) return false;
+            if (!RemoveDirectoryTree(report, full)) return false;
             continue;
         }
         ClearReadOnly(full);
         if (!RemoveFile(full)) {
-            ShowError(app, Err::CouldntDeleteFile, full);
+            report.ShowError(Err::CouldntDeleteFile, full);
             return false;
         }
     }

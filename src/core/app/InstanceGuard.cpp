@@ -37,7 +37,7 @@ bool WriteInstanceMarker(const Korvex& app) {
 
 bool RemoveOwnInstanceMarker(Korvex& app) {
     if (MarkerProcessId(app) != ::getpid() || RemoveFile(InstanceMarkerPath(app))) return true;
-    ShowError(app, Err::CouldntDeleteFile, "Program-Alive-Info-File");
+    app.report.ShowError(Err::CouldntDeleteFile, "Program-Alive-Info-File");
     return false;
 }
 

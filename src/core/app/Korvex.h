@@ -7,6 +7,8 @@
 #include "app/Host.h"
 #include "app/MainView.h"
 #include "app/ProgramOptions.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
 #include "bindings/MacroInclusion.h"
 #include "compiler/OptionsView.h"
 #include "install/InstallState.h"
@@ -20,29 +22,16 @@
 
 namespace korvex {
 
-struct ProgramDirs {
-    std::string program;  // ends with the path separator
-    std::string macros;
-    std::string players;
-    std::string mods;
-    std::string autoMod;
-    std::string backup;
-    std::string temp;
-    std::string dirSort;
-};
-
 struct Korvex {
-    explicit Korvex(Host& host) : host(host) {}
+    explicit Korvex(Host& host) : host(host), report(host) {}
 
     Host& host;
+    Reporter report;
     std::string executablePath;
     std::vector<std::string> quakeSearchRoots = DefaultSearchRoots();
 
-    ProgramDirs dirs;
-    std::string quakeDir;
+    ProgramPaths paths;
     ProgramOptions options;
-    // Set by a fatal report: start-up stops and the exit saves nothing.
-    bool shuttingDown = false;
     bool firstRun = false;
 
     MainView view;

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "app/Korvex.h"
-#include "macros/MacroErrors.h"
+#include "app/Host.h"
 
 namespace korvex {
 namespace {
@@ -81,23 +80,6 @@ std::string ComposeMacroLanguageError(int line, const std::string& source, const
     std::string composed = "MacroLanguage Error (" + source + "): " + text;
     if (line != 0) composed += " at line " + std::to_string(line);
     return composed + ".";
-}
-
-void ShowError(Korvex& app, MessageCode code, const std::string& detail) {
-    app.host.ShowMessage(Icon::Error, ComposeError(code, detail), Buttons::Ok);
-}
-
-void FatalError(Korvex& app, MessageCode code, const std::string& detail) {
-    app.shuttingDown = true;
-    ShowError(app, code, detail);
-    app.host.RequestClose();
-}
-
-void MacroLanguageError(Korvex& app, int line, const std::string& source, std::uint8_t code) {
-    app.host.ShowMessage(Icon::Error, ComposeMacroLanguageError(line, source, MacroErrorText(code)),
-                         Buttons::Abort);
-    app.shuttingDown = true;
-    app.host.RequestClose();
 }
 
 bool AskYesNo(Host& host, const std::string& question) {

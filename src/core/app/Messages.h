@@ -1,4 +1,4 @@
-// The numbered messages Korvex shows when something fails, and the three ways to report one.
+// The numbered messages Korvex shows when something fails.
 #pragma once
 
 #include <cstdint>
@@ -6,7 +6,6 @@
 
 namespace korvex {
 
-struct Korvex;
 class Host;
 
 using MessageCode = std::uint8_t;
@@ -68,12 +67,6 @@ std::string MessageText(MessageCode code);
 // "<text> (<detail>)": the parentheses stand even when the detail is empty.
 std::string ComposeError(MessageCode code, const std::string& detail);
 std::string ComposeMacroLanguageError(int line, const std::string& source, const std::string& text);
-
-void ShowError(Korvex& app, MessageCode code, const std::string& detail);
-// Reports, then closes the program without saving; the caller must not go on.
-void FatalError(Korvex& app, MessageCode code, const std::string& detail);
-// Macro-language errors always end the program; code is from the interpreter's list.
-void MacroLanguageError(Korvex& app, int line, const std::string& source, std::uint8_t code);
 
 // A question with the buttons Yes and No; true when the answer is Yes.
 bool AskYesNo(Host& host, const std::string& question);

@@ -10,32 +10,32 @@ namespace korvex {
 namespace {
 
 // One line with the kind, then one line per argument.
-std::string RecordFile(const Korvex& app) { return JoinPath(app.dirs.program, "pending.dat"); }
+std::string RecordFile(const ProgramPaths& paths) { return JoinPath(paths.program, "pending.dat"); }
 
 }  // namespace
 
-bool RunRecorded(Korvex& app, const PendingOperation& operation, CarryOut carryOut) {
+bool RunRecorded(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation, CarryOut carryOut) {
     std::vector<std::string> lines{operation.kind};
     lines.insert(lines.end(), operation.arguments.begin(), operation.arguments.end());
-    if (!WriteLinesAtomically(RecordFile(app), lines)) {
-        ShowError(app, Err::CouldntSaveFile, RecordFile(app));
+    if (!WriteLinesAtomically(RecordFile(paths), lines)) {
+        report.ShowError(Err::CouldntSaveFile, RecordFile(paths));
         return false;
     }
-    const Carried carried = carryOut(app, operation);
+    const Carried carried = carryOut(report, paths, operation);
     // A record that stays behind is a failure too: it was reported, and the next start reads it.
-    const bool cleared = carried != Carried::Partly && ClearPendingOperation(app);
+    const bool cleared = carried != Carried::Partly && ClearPendingOperation(report, paths);
     return carried == Carried::Completely && cleared;
 }
 
-std::optional<PendingOperation> ReadPendingOperation(const Korvex& app) {
+std::optional<PendingOperation> ReadPendingOperation(const ProgramPaths& paths) {
     std::vector<std::string> lines;
-    if (!ReadAllLines(RecordFile(app), lines) || lines.empty()) return std::nullopt;
+    if (!ReadAllLines(RecordFile(paths), lines) || lines.empty()) return std::nullopt;
     return PendingOperation{lines.front(), {lines.begin() + 1, lines.end()}};
 }
 
-bool ClearPendingOperation(Korvex& app) {
-    if (!FileExists(RecordFile(app)) || RemoveFile(RecordFile(app))) return true;
-    ShowError(app, Err::CouldntDeleteFile, RecordFile(app));
+bool ClearPendingOperation(Reporter& report, const ProgramPaths& paths) {
+    if (!FileExists(RecordFile(paths)) || RemoveFile(RecordFile(paths))) return true;
+    report.ShowError(Err::CouldntDeleteFile, RecordFile(paths));
     return false;
 }
 

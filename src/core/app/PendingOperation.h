@@ -9,7 +9,8 @@
 
 namespace korvex {
 
-struct Korvex;
+struct Reporter;
+struct ProgramPaths;
 
 struct PendingOperation {
     std::string kind;  // "rename-player", "delete-player", "rename-mod", "remove-mod"
@@ -18,16 +19,16 @@ struct PendingOperation {
 
 // How far carrying out an operation got; a failure on the way has been reported.
 enum class Carried { Completely, NotAtAll, Partly };
-using CarryOut = Carried (*)(Korvex&, const PendingOperation&);
+using CarryOut = Carried (*)(Reporter&, const ProgramPaths&, const PendingOperation&);
 
 // Records the operation, carries it out, and removes the record unless it was carried out
 // only partly: then the next start finishes what was begun. A failure to record is reported
 // and nothing is carried out. True when the operation was carried out completely and its
 // record is gone.
-bool RunRecorded(Korvex& app, const PendingOperation& operation, CarryOut carryOut);
+bool RunRecorded(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation, CarryOut carryOut);
 
 // The operation a killed Korvex left, if any; and its removal once it is finished.
-std::optional<PendingOperation> ReadPendingOperation(const Korvex& app);
-bool ClearPendingOperation(Korvex& app);
+std::optional<PendingOperation> ReadPendingOperation(const ProgramPaths& paths);
+bool ClearPendingOperation(Reporter& report, const ProgramPaths& paths);
 
 }  // namespace korvex

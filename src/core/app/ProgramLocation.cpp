@@ -36,27 +36,27 @@ bool SameContent(const std::string& first, const std::string& second) {
 
 enum class Refresh { Always, WhenMissing };
 
-bool CopyDeliveredFile(Korvex& app, const std::string& source, const std::string& target, Refresh refresh) {
+bool CopyDeliveredFile(Reporter& report, const std::string& source, const std::string& target, Refresh refresh) {
     if (FileExists(target) && (refresh == Refresh::WhenMissing || SameContent(source, target))) return true;
     if (CopyFileOver(source, target)) return true;
-    ShowError(app, Err::CouldntCreateFile, target);
+    report.ShowError(Err::CouldntCreateFile, target);
     return false;
 }
 
-bool EnsureDirectory(Korvex& app, const std::string& path) {
+bool EnsureDirectory(Reporter& report, const std::string& path) {
     if (DirectoryExists(path) || CreateOneDirectory(path)) return true;
-    ShowError(app, Err::CouldntCreateDirectory, path);
+    report.ShowError(Err::CouldntCreateDirectory, path);
     return false;
 }
 
-bool CopyTree(Korvex& app, const std::string& from, const std::string& to, Refresh refresh) {
-    if (!EnsureDirectory(app, to)) return false;
+bool CopyTree(Reporter& report, const std::string& from, const std::string& to, Refresh refresh) {
+    if (!EnsureDirectory(report, to)) return false;
     bool complete = true;
     for (const DirEntry& entry : ListDirectory(from)) {
         const std::string source = JoinPath(from, entry.name);
         const std::string target = JoinPath(to, entry.name);
-        const bool copied = entry.isDirectory ? CopyTree(app, source, target, refresh)
-                                              : CopyDeliveredFile(app, source, target, refresh);
+        const bool copied = entry.isDirectory ? CopyTree(report, source, target, refresh)
+                                              : CopyDeliveredFile(report, source, target, refresh);
         complete = copied && complete;
     }
     return complete;
@@ -74,31 +74,33 @@ std::string DeliveredDataDirOf(const std::string& executableDir) {
     return JoinPath(ParentDirectory(executableDir), "share/korvex");
 }
 
-bool LayOutProgramDir(Korvex& app, const std::string& deliveredDir, const std::string& programDir) {
+bool LayOutProgramDir(Reporter& report, const std::string& deliveredDir, const std::string& programDir) {
     if (!CreateDirectories(programDir)) {
-        ShowError(app, Err::CouldntCreateDirectory, WithoutTrailingSeparator(programDir));
+        report.ShowError(Err::CouldntCreateDirectory, WithoutTrailingSeparator(programDir));
         return false;
     }
     const auto delivered = [&](const char* name) { return JoinPath(deliveredDir, name); };
     const auto laidOut = [&](const char* name) { return JoinPath(programDir, name); };
     // Korvex removes the first-run marker at the first start; only a new directory gets it.
     const bool newDirectory = !DirectoryExists(laidOut("players"));
-    bool complete = EnsureDirectory(app, laidOut("mods"));
+    bool complete = EnsureDirectory(report, laidOut("mods"));
     for (const char* name : {"macros", "automod", "docs"})
-        complete = CopyTree(app, delivered(name), laidOut(name), Refresh::Always) && complete;
-    complete = CopyTree(app, delivered("players"), laidOut("players"), Refresh::WhenMissing) && complete;
-    complete = CopyDeliveredFile(app, delivered("korvexoptions.dat"), laidOut("korvexoptions.dat"),
-                                 Refresh::WhenMissing) && complete;
+        complete = CopyTree(report, delivered(name), laidOut(name), Refresh::Always) && complete;
+    complete = CopyTree(report, delivered("players"), laidOut("players"), Refresh::WhenMissing) && complete;
+    complete =
+        CopyDeliveredFile(report, delivered("korvexoptions.dat"), laidOut("korvexoptions.dat"), Refresh::WhenMissing) &&
+        complete;
     if (newDirectory)
-        complete = CopyDeliveredFile(app, delivered("korvex.ini"), laidOut("korvex.ini"), Refresh::Always) && complete;
+        complete =
+            CopyDeliveredFile(report, delivered("korvex.ini"), laidOut("korvex.ini"), Refresh::Always) && complete;
     return complete;
 }
 
-std::string FindProgramDir(Korvex& app, const std::string& executableDir) {
+std::string FindProgramDir(Reporter& report, const std::string& executableDir) {
     const std::string programDir = ProgramDirOf(executableDir);
     const std::string deliveredDir = DeliveredDataDirOf(executableDir);
     if (programDir != WithTrailingSeparator(executableDir) && DirectoryExists(deliveredDir))
-        LayOutProgramDir(app, deliveredDir, programDir);
+        LayOutProgramDir(report, deliveredDir, programDir);
     return programDir;
 }
 

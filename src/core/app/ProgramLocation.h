@@ -8,6 +8,7 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
 
 inline constexpr const char* kPortableMarker = "korvex.portable";
 
@@ -22,9 +23,9 @@ std::string DeliveredDataDirOf(const std::string& executableDir);
 // delivered macros, detection files and handbook replace older ones, the Player-CFGs and the
 // options are put there only where missing, the first-run marker only into a new directory.
 // Nothing else is touched. Each failure is reported; false then.
-bool LayOutProgramDir(Korvex& app, const std::string& deliveredDir, const std::string& programDir);
+bool LayOutProgramDir(Reporter& report, const std::string& deliveredDir, const std::string& programDir);
 
 // The program directory of korvex and korvex-cli alike; an installed Korvex lays it out first.
-std::string FindProgramDir(Korvex& app, const std::string& executableDir);
+std::string FindProgramDir(Reporter& report, const std::string& executableDir);
 
 }  // namespace korvex

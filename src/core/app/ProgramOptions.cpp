@@ -8,14 +8,14 @@
 namespace korvex {
 namespace {
 
-std::string OptionsFile(const Korvex& app) { return JoinPath(app.dirs.program, "korvexoptions.dat"); }
+std::string OptionsFile(const ProgramPaths& paths) { return JoinPath(paths.program, "korvexoptions.dat"); }
 
 }  // namespace
 
 void LoadProgramOptions(Korvex& app) {
     LineReader reader;
-    if (!reader.Open(OptionsFile(app))) {
-        ShowError(app, Err::CouldntOpenFile, OptionsFile(app));
+    if (!reader.Open(OptionsFile(app.paths))) {
+        app.report.ShowError(Err::CouldntOpenFile, OptionsFile(app.paths));
         return;
     }
     ProgramOptions& options = app.options;
@@ -29,10 +29,10 @@ void LoadProgramOptions(Korvex& app) {
 void SaveProgramOptions(Korvex& app) {
     const ProgramOptions& options = app.options;
     const bool saved = WriteLinesAtomically(
-        OptionsFile(app), {BoolToText(options.showHints), BoolToText(options.quitAfterLaunching),
-                           BoolToText(options.warnMultipleFunctionsWithinCfg),
-                           BoolToText(options.warnMultipleFunctionsByInheritance)});
-    if (!saved) ShowError(app, Err::CouldntCreateFile, OptionsFile(app));
+        OptionsFile(app.paths),
+        {BoolToText(options.showHints), BoolToText(options.quitAfterLaunching),
+         BoolToText(options.warnMultipleFunctionsWithinCfg), BoolToText(options.warnMultipleFunctionsByInheritance)});
+    if (!saved) app.report.ShowError(Err::CouldntCreateFile, OptionsFile(app.paths));
 }
 
 }  // namespace korvex

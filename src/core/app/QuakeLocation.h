@@ -6,14 +6,16 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
 
 bool IsQuakeDir(const std::string& dir);
 // Takes the directory stored in quakepath.dat without searching; reports message 11 and
 // returns false when it holds no game.
-bool UseStoredQuakeDir(Korvex& app);
+bool UseStoredQuakeDir(Reporter& report, ProgramPaths& paths);
 // The directory stored in quakepath.dat when it holds the game; empty text otherwise.
-std::string StoredQuakeDir(const Korvex& app);
-// Establishes app.quakeDir at start-up; ends the program when no game is found.
+std::string StoredQuakeDir(const ProgramPaths& paths);
+// Establishes app.paths.quakeDir at start-up; ends the program when no game is found.
 void LoadQuakeDir(Korvex& app);
 void AskForQuakeDir(Korvex& app);
 // Walks the search roots depth first and asks at every find; empty text when none was confirmed.

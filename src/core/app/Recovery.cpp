@@ -37,12 +37,13 @@ std::string Described(const Finisher& finisher, const PendingOperation& operatio
 }
 
 void FinishPendingOperation(Korvex& app) {
-    const std::optional<PendingOperation> operation = ReadPendingOperation(app);
+    const std::optional<PendingOperation> operation = ReadPendingOperation(app.paths);
     if (!operation) return;
     for (const Finisher& finisher : kFinishers) {
         if (operation->kind != finisher.kind) continue;
-        const Carried carried = finisher.finish(app, *operation);
-        if (carried != Carried::Partly && ClearPendingOperation(app) && carried == Carried::Completely)
+        const Carried carried = finisher.finish(app.report, app.paths, *operation);
+        if (carried != Carried::Partly && ClearPendingOperation(app.report, app.paths) &&
+            carried == Carried::Completely)
             app.host.ShowMessage(Icon::Information,
                                  "Korvex was stopped while " + Described(finisher, *operation) +
                                      ". That has now been finished.",
@@ -50,12 +51,12 @@ void FinishPendingOperation(Korvex& app) {
         return;
     }
     // A record this Korvex cannot read describes nothing it could finish.
-    ClearPendingOperation(app);
+    ClearPendingOperation(app.report, app.paths);
 }
 
 // A set-aside entry goes back into its place when its replacement never arrived; any other
 // work in progress is thrown away.
-void ClearWorkInProgress(Korvex& app, const std::string& directory) {
+void ClearWorkInProgress(Reporter& report, const std::string& directory) {
     for (const std::string& name : ListWorkInProgress(directory)) {
         const std::string path = JoinPath(ResolveCase(directory), name);
         if (name.ends_with(kSetAsideSuffix)) {
@@ -63,7 +64,7 @@ void ClearWorkInProgress(Korvex& app, const std::string& directory) {
             if (!PathExists(original) && RenamePath(path, original)) continue;
         }
         if (DirectoryExists(path) && !IsSymbolicLink(path)) {
-            RemoveDirectoryTree(app, path);
+            RemoveDirectoryTree(report, path);
         } else {
             ClearReadOnly(path);
             RemoveFile(path);
@@ -72,23 +73,23 @@ void ClearWorkInProgress(Korvex& app, const std::string& directory) {
 }
 
 // The directory itself and its subdirectories: Korvex writes no deeper than that.
-void ClearWorkInProgressBelow(Korvex& app, const std::string& directory) {
-    ClearWorkInProgress(app, directory);
+void ClearWorkInProgressBelow(Reporter& report, const std::string& directory) {
+    ClearWorkInProgress(report, directory);
     for (const std::string& name : ListNames(directory, EntryKind::Directory))
-        ClearWorkInProgress(app, JoinPath(directory, name));
+        ClearWorkInProgress(report, JoinPath(directory, name));
 }
 
 }  // namespace
 
 void FinishInterruptedWork(Korvex& app) {
-    if (app.quakeDir.empty()) app.quakeDir = StoredQuakeDir(app);
-    ClearWorkInProgress(app, app.dirs.program);
-    ClearWorkInProgressBelow(app, app.dirs.players);
+    if (app.paths.quakeDir.empty()) app.paths.quakeDir = StoredQuakeDir(app.paths);
+    ClearWorkInProgress(app.report, app.paths.program);
+    ClearWorkInProgressBelow(app.report, app.paths.players);
     for (const std::string* directory :
-         {&app.dirs.mods, &app.dirs.autoMod, &app.dirs.macros, &app.dirs.backup, &app.dirs.temp})
-        ClearWorkInProgress(app, *directory);
-    if (!app.quakeDir.empty()) ClearWorkInProgressBelow(app, app.quakeDir);
-    ClearWorkInProgressBelow(app, DefaultUserDataDir());
+         {&app.paths.mods, &app.paths.autoMod, &app.paths.macros, &app.paths.backup, &app.paths.temp})
+        ClearWorkInProgress(app.report, *directory);
+    if (!app.paths.quakeDir.empty()) ClearWorkInProgressBelow(app.report, app.paths.quakeDir);
+    ClearWorkInProgressBelow(app.report, DefaultUserDataDir());
     FinishPendingOperation(app);
 }
 

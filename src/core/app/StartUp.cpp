@@ -21,27 +21,15 @@
 namespace korvex {
 namespace {
 
-std::string FirstRunMarker(const Korvex& app) { return JoinPath(app.dirs.program, "korvex.ini"); }
+std::string FirstRunMarker(const ProgramPaths& paths) { return JoinPath(paths.program, "korvex.ini"); }
 
 }  // namespace
 
-void SetProgramDirs(Korvex& app, const std::string& programDir) {
-    ProgramDirs& dirs = app.dirs;
-    dirs.program = WithTrailingSeparator(AbsolutePath(programDir));
-    dirs.macros = JoinPath(dirs.program, "macros");
-    dirs.players = JoinPath(dirs.program, "players");
-    dirs.mods = JoinPath(dirs.program, "mods");
-    dirs.autoMod = JoinPath(dirs.program, "automod");
-    dirs.backup = JoinPath(dirs.program, "backup");
-    dirs.temp = JoinPath(dirs.program, "temp");
-    dirs.dirSort = JoinPath(dirs.program, "dirsort");
-}
-
 namespace {
 
-void ShowStartUpStep(Korvex& app, const std::string& text) {
-    app.host.ShowStatus(StatusWindow::StartUp, text);
-    app.host.ProcessPendingEvents();
+void ShowStartUpStep(Reporter& report, const std::string& text) {
+    report.host.ShowStatus(StatusWindow::StartUp, text);
+    report.host.ProcessPendingEvents();
 }
 
 }  // namespace
@@ -49,16 +37,16 @@ void ShowStartUpStep(Korvex& app, const std::string& text) {
 void InitProgramPaths(Korvex& app) {
     const auto cut = app.executablePath.find_last_of(kPathSeparator);
     if (cut == std::string::npos) {
-        MacroLanguageError(app, 0, "Initialization", MacroErr::InvalidInstallationDirectory);
+        app.report.MacroLanguageError(0, "Initialization", MacroErr::InvalidInstallationDirectory);
         return;
     }
-    SetProgramDirs(app, app.executablePath.substr(0, cut + 1));
-    if (!DirectoryExists(app.dirs.mods) && !MakeDirectory(app.dirs.mods)) {
-        FatalError(app, Err::CouldntCreateDirectory, app.dirs.mods);
+    SetProgramDirs(app.paths, app.executablePath.substr(0, cut + 1));
+    if (!DirectoryExists(app.paths.mods) && !MakeDirectory(app.paths.mods)) {
+        app.report.FatalError(Err::CouldntCreateDirectory, app.paths.mods);
         return;
     }
     LoadQuakeDir(app);
-    if (app.shuttingDown) return;
+    if (app.report.shuttingDown) return;
     LoadProgramOptions(app);
     RestoreCfgBackup(app, true);
     FinishInterruptedWork(app);
@@ -66,45 +54,46 @@ void InitProgramPaths(Korvex& app) {
 
 bool CheckFirstRun(Korvex& app) {
     app.firstRun = false;
-    if (!FileExists(FirstRunMarker(app))) return true;
+    if (!FileExists(FirstRunMarker(app.paths))) return true;
     if (!app.host.AskDisclaimer()) return false;
-    if (!RemoveFile(FirstRunMarker(app))) {
-        FatalError(app, Err::CouldntDeleteFile, FirstRunMarker(app));
+    if (!RemoveFile(FirstRunMarker(app.paths))) {
+        app.report.FatalError(Err::CouldntDeleteFile, FirstRunMarker(app.paths));
         return true;
     }
     app.host.ShowMessage(Icon::Information,
                          "Welcome to Korvex!\r\n\nYou have started Korvex for the first time after installation. "
                          "Please read the handbook as it provides detailed information on how to work with Korvex "
                          "most efficiently.\r\n\nPress F1 in the main window to open it, or find it on the page "
-                         "\"About / Credits\": " + HandbookPath(app),
+                         "\"About / Credits\": " +
+                             HandbookPath(app.paths),
                          Buttons::Ok);
     app.firstRun = true;
     return true;
 }
 
 void LoadEverything(Korvex& app) {
-    if (app.shuttingDown) return;
+    if (app.report.shuttingDown) return;
     ShowMainPage(app, Page::ConfigEditor);
     app.view.visible = true;
     app.host.ShowMainWindow();
-    ShowStartUpStep(app, "Adding macros...");
-    LoadMacroCatalogue(app, app.dirs.macros);
-    if (app.shuttingDown) {
+    ShowStartUpStep(app.report, "Adding macros...");
+    LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, app.paths.macros);
+    if (app.report.shuttingDown) {
         app.host.CloseStatus(StatusWindow::StartUp);
         return;
     }
-    ShowStartUpStep(app, "Loading Player-CFG...");
+    ShowStartUpStep(app.report, "Loading Player-CFG...");
     LoadLastPlayer(app);
     if (TrimBlanksAndNuls(app.currentPlayerDir).empty() || app.currentPlayerName.empty()) {
         app.host.CloseStatus(StatusWindow::StartUp);
-        FatalError(app, Err::InitializationFailed, "You should re-install the program.");
+        app.report.FatalError(Err::InitializationFailed, "You should re-install the program.");
         return;
     }
-    ShowStartUpStep(app, "Adding Player-Models...");
-    FillModelList(app);
-    ShowStartUpStep(app, "Adding modifications...");
-    LoadModCatalogue(app);
-    if (app.shuttingDown) {
+    ShowStartUpStep(app.report, "Adding Player-Models...");
+    FillModelList(app.report, app.paths, app.player);
+    ShowStartUpStep(app.report, "Adding modifications...");
+    LoadModCatalogue(app.report, app.paths, app.modTree);
+    if (app.report.shuttingDown) {
         app.host.CloseStatus(StatusWindow::StartUp);
         return;
     }
@@ -115,44 +104,44 @@ void LoadEverything(Korvex& app) {
 
 void StartUp(Korvex& app) {
     InitProgramPaths(app);
-    if (app.shuttingDown) return;
+    if (app.report.shuttingDown) return;
     if (!CheckFirstRun(app)) {
-        app.shuttingDown = true;
+        app.report.shuttingDown = true;
         app.host.RequestClose();
         return;
     }
     LoadEverything(app);
 }
 
-std::string HandbookPath(const Korvex& app) { return JoinPath(JoinPath(app.dirs.program, "docs"), "handbook.md"); }
+std::string HandbookPath(const ProgramPaths& paths) { return JoinPath(JoinPath(paths.program, "docs"), "handbook.md"); }
 
-std::string LastPlayerFile(const Korvex& app) { return JoinPath(app.dirs.players, "lastplayer.dat"); }
+std::string LastPlayerFile(const ProgramPaths& paths) { return JoinPath(paths.players, "lastplayer.dat"); }
 
 void LoadLastPlayer(Korvex& app) {
     LineReader reader;
-    if (reader.Open(LastPlayerFile(app))) LoadPlayerCFG(app, reader.ReadLine());
+    if (reader.Open(LastPlayerFile(app.paths))) LoadPlayerCFG(app, reader.ReadLine());
 }
 
-bool SaveLastPlayer(Korvex& app, const std::string& name) {
-    if (WriteLinesAtomically(LastPlayerFile(app), {name})) return true;
-    ShowError(app, Err::CouldntSaveFile, LastPlayerFile(app));
+bool SaveLastPlayer(Reporter& report, const ProgramPaths& paths, const std::string& name) {
+    if (WriteLinesAtomically(LastPlayerFile(paths), {name})) return true;
+    report.ShowError(Err::CouldntSaveFile, LastPlayerFile(paths));
     return false;
 }
 
 void ExitProgram(Korvex& app) {
-    if (!app.shuttingDown) SavePlayerCFG(app);
-    if (!app.shuttingDown) SaveLastPlayer(app, app.currentPlayerName);
-    if (app.shuttingDown) {
+    if (!app.report.shuttingDown) SavePlayerCFG(app);
+    if (!app.report.shuttingDown) SaveLastPlayer(app.report, app.paths, app.currentPlayerName);
+    if (app.report.shuttingDown) {
         RemoveFile(InstanceMarkerPath(app));
         return;
     }
     SaveProgramOptions(app);
-    if (!RemoveFile(InstanceMarkerPath(app))) ShowError(app, Err::CouldntDeleteFile, "Program-Alive-Info-File");
+    if (!RemoveFile(InstanceMarkerPath(app))) app.report.ShowError(Err::CouldntDeleteFile, "Program-Alive-Info-File");
 }
 
-void BitBtn11Click(Korvex& app) {
-    app.shuttingDown = false;
-    app.host.RequestClose();
+void BitBtn11Click(Reporter& report) {
+    report.shuttingDown = false;
+    report.host.RequestClose();
 }
 
 }  // namespace korvex

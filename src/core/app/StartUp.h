@@ -6,9 +6,9 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
 
-// The program directory, made absolute, and the directories below it.
-void SetProgramDirs(Korvex& app, const std::string& programDir);
 // Computes the program directories from the executable's path and reads the settings.
 void InitProgramPaths(Korvex& app);
 // Handles the first-run marker "korvex.ini". False when the disclaimer was rejected.
@@ -17,16 +17,16 @@ void LoadEverything(Korvex& app);
 void StartUp(Korvex& app);
 
 // The handbook for players and macro authors, delivered into the program directory.
-std::string HandbookPath(const Korvex& app);
+std::string HandbookPath(const ProgramPaths& paths);
 
 // "lastplayer.dat": the Player-CFG that was current at the last exit.
-std::string LastPlayerFile(const Korvex& app);
+std::string LastPlayerFile(const ProgramPaths& paths);
 void LoadLastPlayer(Korvex& app);
-bool SaveLastPlayer(Korvex& app, const std::string& name);
+bool SaveLastPlayer(Reporter& report, const ProgramPaths& paths, const std::string& name);
 
 // What closing the main window does; saves nothing once a fatal report was made.
 void ExitProgram(Korvex& app);
 // The Exit button: a normal close that saves, even after a fatal report was shown.
-void BitBtn11Click(Korvex& app);
+void BitBtn11Click(Reporter& report);
 
 }  // namespace korvex

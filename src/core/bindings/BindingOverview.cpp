@@ -22,11 +22,11 @@ OverviewResult ShowOverviewOf(Korvex& app, std::size_t index, const std::string&
     app.macroLists.includedSelected[index] = false;
     MacroOutput overview;
     if (!ReadBindingOverview(outputFile, overview)) {
-        FatalError(app, Err::MacroFileNotFound, outputFile);
+        app.report.FatalError(Err::MacroFileNotFound, outputFile);
         return OverviewResult::Failed;
     }
     // Written back, a key that is no Quake II key would go on into the game: the file stays.
-    if (!CheckOutputKeys(app, outputFile, overview)) return OverviewResult::Kept;
+    if (!CheckOutputKeys(app.report, outputFile, overview)) return OverviewResult::Kept;
     if (overview.keys.empty()) {
         app.host.ShowMessage(Icon::Information,
                              "There a no bindings available for this macro. (" + app.player.includedMacros[index] + ")",
@@ -75,7 +75,7 @@ std::string OverviewLine(const TKey& request) {
 OverviewResult StoreBindingOverview(Korvex& app, std::size_t index, const std::string& outputFile,
                                     const MacroOutput& overview) {
     if (!WriteBindingOverview(outputFile, overview)) {
-        FatalError(app, Err::CouldntCreateFile, outputFile);
+        app.report.FatalError(Err::CouldntCreateFile, outputFile);
         return OverviewResult::Failed;
     }
     if (!overview.keys.empty()) return OverviewResult::Kept;
@@ -94,9 +94,9 @@ void ShowKeyBindingOverview(Korvex& app) {
             ++i;
             continue;
         }
-        const MacroCatalogueEntry* entry = FindMacroByDescription(app, cfg.includedMacros[i]);
+        const MacroCatalogueEntry* entry = FindMacroByDescription(app.macroCatalogue, cfg.includedMacros[i]);
         if (!entry) {
-            FatalError(app, Err::MacroFileNotFound, "in list: " + cfg.includedMacros[i]);
+            app.report.FatalError(Err::MacroFileNotFound, "in list: " + cfg.includedMacros[i]);
             return;
         }
         const OverviewResult result = ShowOverviewOf(app, i, MacroOutputPath(app, entry->Path));
@@ -116,15 +116,15 @@ void SetFunctionKeys(MacroOutput& overview, std::size_t index, std::vector<std::
     overview.keys[index].BoundKeys = JoinKeyNames(keys);
 }
 
-void EditSelectedBinding(Korvex& app, MacroOutput& overview, int selected) {
+void EditSelectedBinding(Reporter& report, MacroOutput& overview, int selected) {
     if (selected < 0 || static_cast<std::size_t>(selected) >= overview.keys.size()) {
-        ShowError(app, Err::NothingSelected, "Key Bindings");
+        report.ShowError(Err::NothingSelected, "Key Bindings");
         return;
     }
     const TKey& request = overview.keys[selected];
     BindingEditor editor;
     SetupBindingEditor(editor, request.Description, SplitKeyNames(request.BoundKeys));
-    if (app.host.ShowBindingEditor(editor)) SetFunctionKeys(overview, selected, editor.keys);
+    if (report.host.ShowBindingEditor(editor)) SetFunctionKeys(overview, selected, editor.keys);
 }
 
 void SetupBindingEditor(BindingEditor& editor, const std::string& title, std::vector<std::string> keys) {
@@ -133,12 +133,12 @@ void SetupBindingEditor(BindingEditor& editor, const std::string& title, std::ve
     editor.keys = std::move(keys);
 }
 
-void AddEditorKey(Korvex& app, BindingEditor& editor) {
-    app.host.SetKeyPrompt(editor.title);
-    const std::string key = app.host.AskForKey();
+void AddEditorKey(Reporter& report, BindingEditor& editor) {
+    report.host.SetKeyPrompt(editor.title);
+    const std::string key = report.host.AskForKey();
     if (key.empty()) return;
     if (ContainsIgnoringCase(editor.keys, key)) {
-        ShowError(app, Err::CommandAlreadyBound, key);
+        report.ShowError(Err::CommandAlreadyBound, key);
         return;
     }
     editor.keys.push_back(key);
@@ -152,12 +152,12 @@ void RemoveEditorKeys(BindingEditor& editor, const std::vector<bool>& selected) 
     editor.keys = std::move(kept);
 }
 
-bool ConfirmEditor(Korvex& app, const BindingEditor& editor) {
+bool ConfirmEditor(Reporter& report, const BindingEditor& editor) {
     if (!editor.keys.empty()) return true;
-    return app.host.ShowMessage(Icon::Question,
-                                "There is no key left to bind a function to. If you choose OK this function "
-                                "will be deleted.",
-                                Buttons::OkCancel) == Button::Ok;
+    return report.host.ShowMessage(Icon::Question,
+                                   "There is no key left to bind a function to. If you choose OK this function "
+                                   "will be deleted.",
+                                   Buttons::OkCancel) == Button::Ok;
 }
 
 }  // namespace korvex

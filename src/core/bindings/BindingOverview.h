@@ -12,6 +12,7 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
 
 // BitBtn15Click and a double click on IncludedMacros: one overview per selected macro.
 void ShowKeyBindingOverview(Korvex& app);
@@ -32,14 +33,14 @@ std::string OverviewLine(const TKey& request);
 // The function at index gets these keys, held sorted; no keys delete the function.
 void SetFunctionKeys(MacroOutput& overview, std::size_t index, std::vector<std::string> keys);
 // "Edit Bindings" for the line selected in the overview (-1 when none is).
-void EditSelectedBinding(Korvex& app, MacroOutput& overview, int selected);
+void EditSelectedBinding(Reporter& report, MacroOutput& overview, int selected);
 
 // The editor's buttons.
 void SetupBindingEditor(BindingEditor& editor, const std::string& title, std::vector<std::string> keys);
-void AddEditorKey(Korvex& app, BindingEditor& editor);
+void AddEditorKey(Reporter& report, BindingEditor& editor);
 void RemoveEditorKeys(BindingEditor& editor, const std::vector<bool>& selected);
 // OK: with no key left the person confirms that the function goes.
-bool ConfirmEditor(Korvex& app, const BindingEditor& editor);
+bool ConfirmEditor(Reporter& report, const BindingEditor& editor);
 
 // The key names of a key list and the list of key names.
 std::vector<std::string> SplitKeyNames(const std::string& keys);

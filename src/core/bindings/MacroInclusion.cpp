@@ -23,9 +23,9 @@ void PostNextMacro(Korvex& app) {
 }
 
 // The selections follow their lists, whatever size the GUI left them at.
-void FitSelections(Korvex& app) {
-    app.macroLists.availSelected.resize(app.macroLists.availMacros.size());
-    app.macroLists.includedSelected.resize(app.player.includedMacros.size());
+void FitSelections(PlayerCfg& player, MacroBindingsView& macroLists) {
+    macroLists.availSelected.resize(macroLists.availMacros.size());
+    macroLists.includedSelected.resize(player.includedMacros.size());
 }
 
 bool HoldsKey(const std::string& boundKeys, const std::string& key) {
@@ -44,31 +44,32 @@ bool ReadLastKey(const std::string& outputFile, long long& lastKey) {
 
 // One included macro of the selection; false when "Add to Config" is to end.
 bool AddIncludedMacroAgain(Korvex& app, const std::string& description) {
-    const MacroCatalogueEntry* entry = FindMacroByDescription(app, description);
+    const MacroCatalogueEntry* entry = FindMacroByDescription(app.macroCatalogue, description);
     if (!entry) {
-        FatalError(app, Err::MacroFileNotFound, "in list: " + description);
+        app.report.FatalError(Err::MacroFileNotFound, "in list: " + description);
         return false;
     }
     const std::string outputFile = MacroOutputPath(app, entry->Path);
     long long lastKey = 0;
     if (!ReadLastKey(outputFile, lastKey)) {
-        FatalError(app, Err::MacroFileNotFound, "on harddisk: " + outputFile);
+        app.report.FatalError(Err::MacroFileNotFound, "on harddisk: " + outputFile);
         return false;
     }
     if (lastKey <= -1) {
-        ShowError(app, Err::MacroAlreadyIncluded, description);
+        app.report.ShowError(Err::MacroAlreadyIncluded, description);
         return false;
     }
     switch (app.host.AskMacroAlreadyIncluded(description)) {
-        case IncludedMacroChoice::AddKeyBinding: return AddKeyBindings(app, outputFile);
+        case IncludedMacroChoice::AddKeyBinding:
+            return AddKeyBindings(app.report, outputFile);
         case IncludedMacroChoice::Overwrite: {
             const int index = IndexIgnoringCase(app.player.includedMacros, description);
             if (index < 0) {
-                FatalError(app, Err::MacroFileNotFound, "in list: " + description);
+                app.report.FatalError(Err::MacroFileNotFound, "in list: " + description);
                 return false;
             }
             if (!RemoveIncludedMacro(app, index)) return false;
-            QueueMacroFiles(app, description);
+            QueueMacroFiles(app.macroCatalogue, app.inclusion, description);
             return true;
         }
         case IncludedMacroChoice::Cancel: return true;
@@ -94,12 +95,12 @@ void StoreMacroResults(Korvex& app) {
     results.LastKey = -1;
     app.interpreter.ReadyForNextMacro = true;
     if (!written) {
-        ShowError(app, Err::CouldntCreateFile, outputFile);
+        app.report.ShowError(Err::CouldntCreateFile, outputFile);
         return;
     }
     PlayerCfg& cfg = app.player;
     cfg.includedMacroFiles.push_back(FileName(macroFile));
-    FitSelections(app);
+    FitSelections(app.player, app.macroLists);
     MacroBindingsView& lists = app.macroLists;
     for (std::size_t i = 0; i < lists.availMacros.size(); ++i)
         if (lists.availMacros[i] == results.MacroDesc) lists.availSelected[i] = false;
@@ -115,20 +116,20 @@ std::string MacroOutputPath(const Korvex& app, const std::string& macroPath) {
     return JoinPath(app.currentPlayerDir, FileName(macroPath) + ".out");
 }
 
-void QueueMacroFiles(Korvex& app, const std::string& description) {
-    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
-        if (entry.MacroDesc == description) app.inclusion.PendingMacros.push_back(entry.Path);
+void QueueMacroFiles(MacroCatalogue& macroCatalogue, MacroInclusion& inclusion, const std::string& description) {
+    for (const MacroCatalogueEntry& entry : macroCatalogue.entries)
+        if (entry.MacroDesc == description) inclusion.PendingMacros.push_back(entry.Path);
 }
 
 void AddToConfig(Korvex& app) {
     app.inclusion.PendingMacros.clear();
-    FitSelections(app);
+    FitSelections(app.player, app.macroLists);
     const MacroBindingsView& lists = app.macroLists;
     for (std::size_t i = 0; i < lists.availMacros.size(); ++i) {
         if (!lists.availSelected[i]) continue;
         const std::string description = lists.availMacros[i];
         if (IndexIgnoringCase(app.player.includedMacros, description) < 0) {
-            QueueMacroFiles(app, description);
+            QueueMacroFiles(app.macroCatalogue, app.inclusion, description);
         } else if (!AddIncludedMacroAgain(app, description)) {
             app.host.PlayerCfgChanged();
             return;
@@ -141,14 +142,14 @@ void AddToConfig(Korvex& app) {
 bool RemoveIncludedMacro(Korvex& app, std::size_t index) {
     PlayerCfg& cfg = app.player;
     const std::string description = cfg.includedMacros.at(index);
-    const MacroCatalogueEntry* entry = FindMacroByDescription(app, description);
+    const MacroCatalogueEntry* entry = FindMacroByDescription(app.macroCatalogue, description);
     if (!entry) {
-        FatalError(app, Err::MacroToDeleteMissing, description);
+        app.report.FatalError(Err::MacroToDeleteMissing, description);
         return false;
     }
     const int file = IndexIgnoringCase(cfg.includedMacroFiles, FileName(entry->Path));
     if (file >= 0) cfg.includedMacroFiles.erase(cfg.includedMacroFiles.begin() + file);
-    FitSelections(app);
+    FitSelections(app.player, app.macroLists);
     const auto at = static_cast<std::ptrdiff_t>(index);
     cfg.includedMacros.erase(cfg.includedMacros.begin() + at);
     app.macroLists.includedSelected.erase(app.macroLists.includedSelected.begin() + at);
@@ -156,7 +157,7 @@ bool RemoveIncludedMacro(Korvex& app, std::size_t index) {
 }
 
 void RemoveFromConfig(Korvex& app) {
-    FitSelections(app);
+    FitSelections(app.player, app.macroLists);
     for (std::size_t i = 0; i < app.player.includedMacros.size();) {
         if (!app.macroLists.includedSelected[i]) {
             ++i;
@@ -169,14 +170,14 @@ void RemoveFromConfig(Korvex& app) {
 
 void RunNextPendingMacro(Korvex& app) {
     auto& pending = app.inclusion.PendingMacros;
-    if (pending.empty() || !app.interpreter.ReadyForNextMacro || app.shuttingDown) return;
+    if (pending.empty() || !app.interpreter.ReadyForNextMacro || app.report.shuttingDown) return;
     const std::string path = pending.front();
     pending.erase(pending.begin());
     RunMacro(app, path, false);
 }
 
 void CaptureNextKey(Korvex& app) {
-    if (app.shuttingDown) return;
+    if (app.report.shuttingDown) return;
     TMacroResults& results = app.macroResults;
     const int i = ++app.interpreter.CurrentKeyIndex;
     if (i <= results.LastKey) {
@@ -187,8 +188,8 @@ void CaptureNextKey(Korvex& app) {
         }
         TKey& request = results.Keys[i];
         request.BoundKeys = key;
-        AddQuakeCommand(app, BindLine(key, request.Command));
-        if (app.shuttingDown) return;
+        AddQuakeCommand(app.report, app.interpreter, app.macroResults, BindLine(key, request.Command));
+        if (app.report.shuttingDown) return;
         if (i >= results.LastKey) app.host.HideKeyDialog();
         else app.host.SetKeyPrompt(results.Keys[i + 1].Description);
     }
@@ -199,40 +200,40 @@ void CaptureNextKey(Korvex& app) {
     PostNextMacro(app);
 }
 
-bool AddKeyBindings(Korvex& app, const std::string& outputFile) {
+bool AddKeyBindings(Reporter& report, const std::string& outputFile) {
     MacroOutput output;
     if (!ReadMacroOutput(outputFile, output)) {
-        FatalError(app, Err::MacroFileNotFound, "on harddisk: " + outputFile);
+        report.FatalError(Err::MacroFileNotFound, "on harddisk: " + outputFile);
         return false;
     }
-    if (!CheckOutputKeys(app, outputFile, output)) return false;
+    if (!CheckOutputKeys(report, outputFile, output)) return false;
     // The old file is replaced only when the new one is complete; a read-only one stays.
     if (IsReadOnlyFile(outputFile)) {
-        ShowError(app, Err::CouldntDeleteFile, outputFile);
+        report.ShowError(Err::CouldntDeleteFile, outputFile);
         return false;
     }
     const std::string temporary = outputFile + ".TMP";
     AtomicTextWriter writer(outputFile);
     if (!writer.IsOpen()) {
-        ShowError(app, Err::CouldntCreateFile, temporary);
+        report.ShowError(Err::CouldntCreateFile, temporary);
         return false;
     }
     DropKeyBindingLines(output);
     for (TKey& request : output.keys) {
-        app.host.SetKeyPrompt(request.Description);
-        const std::string key = app.host.AskForKey();
+        report.host.SetKeyPrompt(request.Description);
+        const std::string key = report.host.AskForKey();
         if (key.empty()) return false;
         if (!HoldsKey(request.BoundKeys, key) && request.BoundKeys.size() <= kMaxBoundKeysLength) {
             request.BoundKeys += request.BoundKeys.empty() ? key : kKeyListSeparator + key;
         } else {
             const bool tooMany = request.BoundKeys.size() > kMaxBoundKeysLength;
-            ShowError(app, tooMany ? Err::TooManyKeysForCommand : Err::CommandAlreadyBound,
-                      FormatKeyNames(request.BoundKeys));
+            report.ShowError(tooMany ? Err::TooManyKeysForCommand : Err::CommandAlreadyBound,
+                             FormatKeyNames(request.BoundKeys));
         }
     }
     AppendBindLines(output);
     for (const std::string& line : MacroOutputLines(output)) writer.WriteLine(line);
-    if (!writer.Commit()) ShowError(app, Err::CouldntRenameFile, temporary);
+    if (!writer.Commit()) report.ShowError(Err::CouldntRenameFile, temporary);
     return true;
 }
 

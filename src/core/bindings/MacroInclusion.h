@@ -11,6 +11,8 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct MacroCatalogue;
 
 struct MacroInclusion {
     // Macro file paths waiting to be run, in order.
@@ -32,7 +34,7 @@ void RemoveFromConfig(Korvex& app);
 bool RemoveIncludedMacro(Korvex& app, std::size_t index);
 
 // Appends the paths of the catalogue's macros with this description to PendingMacros.
-void QueueMacroFiles(Korvex& app, const std::string& description);
+void QueueMacroFiles(MacroCatalogue& macroCatalogue, MacroInclusion& inclusion, const std::string& description);
 // The posted steps: start the next queued macro once the previous one is stored; capture
 // the next key of the finished run, or store its results.
 void RunNextPendingMacro(Korvex& app);
@@ -40,6 +42,6 @@ void CaptureNextKey(Korvex& app);
 
 // "Add a key-binding": one more key for every key request of an included macro's output
 // file. False when the whole "Add to Config" is to end.
-bool AddKeyBindings(Korvex& app, const std::string& outputFile);
+bool AddKeyBindings(Reporter& report, const std::string& outputFile);
 
 }  // namespace korvex

@@ -105,10 +105,10 @@ std::optional<std::string> UnknownKeyOf(const MacroOutput& output) {
 
 std::string UnknownKeyMessage(const std::string& keys) { return "Only Quake II key names can be bound. (" + keys + ")"; }
 
-bool CheckOutputKeys(Korvex& app, const std::string& path, const MacroOutput& output) {
+bool CheckOutputKeys(Reporter& report, const std::string& path, const MacroOutput& output) {
     const auto unknown = UnknownKeyOf(output);
     if (!unknown) return true;
-    app.host.ShowMessage(Icon::Error, UnknownKeyMessage(*unknown + " in " + path), Buttons::Ok);
+    report.host.ShowMessage(Icon::Error, UnknownKeyMessage(*unknown + " in " + path), Buttons::Ok);
     return false;
 }
 

@@ -12,6 +12,7 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
 
 // A key list read from a file is cut here; every list Korvex can write is far shorter.
 inline constexpr std::size_t kMaxOutKeyListLength = 1 << 20;
@@ -40,7 +41,7 @@ std::optional<std::string> UnknownKeyOf(const MacroOutput& output);
 // "Only Quake II key names can be bound. (<keys>)"
 std::string UnknownKeyMessage(const std::string& keys);
 // Reports the first such key list with the file's path; false when there was one.
-bool CheckOutputKeys(Korvex& app, const std::string& path, const MacroOutput& output);
+bool CheckOutputKeys(Reporter& report, const std::string& path, const MacroOutput& output);
 
 // The output without its key-binding lines, and with the BIND line of every key request
 // that has keys appended in request order.

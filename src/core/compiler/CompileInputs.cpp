@@ -13,10 +13,10 @@
 
 namespace korvex {
 
-std::vector<KeyEntry> CollectKeyEntries(Korvex& app, const std::string& playerName, const std::string& outPath) {
+std::vector<KeyEntry> CollectKeyEntries(Reporter& report, const std::string& playerName, const std::string& outPath) {
     MacroOutput output;
     if (!ReadMacroOutput(outPath, output)) {
-        ShowError(app, Err::CouldntOpenFile, outPath);
+        report.ShowError(Err::CouldntOpenFile, outPath);
         return {};
     }
     std::vector<KeyEntry> entries;
@@ -39,16 +39,16 @@ std::vector<std::string> FindKeyConflicts(const std::vector<KeyEntry>& newEntrie
     return lines;
 }
 
-Button AskSharedKeys(Korvex& app, const std::string& lead, const std::vector<std::string>& conflicts,
+Button AskSharedKeys(Reporter& report, const std::string& lead, const std::vector<std::string>& conflicts,
                      const std::string& player) {
     std::string text = lead;
     for (const std::string& line : conflicts) text += line + "\n";
     text += "\nWould you like to temporarily remove the conflicting macro on the left from the player-cfg " + player + "?";
-    return app.host.ShowMessage(Icon::Question, text, Buttons::YesNoCancel);
+    return report.host.ShowMessage(Icon::Question, text, Buttons::YesNoCancel);
 }
 
-std::string MacroDescOf(Korvex& app, const std::string& macroFileName) {
-    return DescriptionOfMacro(app, app.dirs.macros, macroFileName);
+std::string MacroDescOf(Reporter& report, const ProgramPaths& paths, const std::string& macroFileName) {
+    return DescriptionOfMacro(report, paths.macros, macroFileName);
 }
 
 void InsertOutFile(CompileJob& job, const std::string& directory, const std::string& fileName,
@@ -68,8 +68,8 @@ void AddCategory(CompileJob& job, const std::string& category) {
     job.categories.insert(later, category);
 }
 
-void AddCatalogueCategories(const Korvex& app, CompileJob& job, const std::string& macroFileName) {
-    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+void AddCatalogueCategories(const MacroCatalogue& macroCatalogue, CompileJob& job, const std::string& macroFileName) {
+    for (const MacroCatalogueEntry& entry : macroCatalogue.entries)
         if (FileName(entry.Path) == macroFileName) AddCategory(job, entry.MacroCat);
 }
 

@@ -11,9 +11,12 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
+struct MacroCatalogue;
 
 // One entry per key request of an .out file; an unreadable file is reported (24) and gives none.
-std::vector<KeyEntry> CollectKeyEntries(Korvex& app, const std::string& playerName, const std::string& outPath);
+std::vector<KeyEntry> CollectKeyEntries(Reporter& report, const std::string& playerName, const std::string& outPath);
 
 // Lines such as "a: Fire [P] <-> Jump [A]" for every new entry whose keys an existing one
 // has too. Without warnAlways only pairs with another Player-CFG count.
@@ -22,17 +25,17 @@ std::vector<std::string> FindKeyConflicts(const std::vector<KeyEntry>& newEntrie
                                           bool warnAlways);
 
 // Yes leaves the macro out, No keeps it, Cancel keeps it and stops.
-Button AskSharedKeys(Korvex& app, const std::string& lead, const std::vector<std::string>& conflicts,
+Button AskSharedKeys(Reporter& report, const std::string& lead, const std::vector<std::string>& conflicts,
                      const std::string& player);
 
 // The description of a macro file of the macros directory; empty when there is no such file.
-std::string MacroDescOf(Korvex& app, const std::string& macroFileName);
+std::string MacroDescOf(Reporter& report, const ProgramPaths& paths, const std::string& macroFileName);
 // Keeps the job's .out files ordered by file name; equal names keep their order of insertion.
 // The file is the output of macro.
 void InsertOutFile(CompileJob& job, const std::string& directory, const std::string& fileName,
                    const MacroEntry& macro);
 void AddCategory(CompileJob& job, const std::string& category);
 // The category of the catalogue's macro in that file.
-void AddCatalogueCategories(const Korvex& app, CompileJob& job, const std::string& macroFileName);
+void AddCatalogueCategories(const MacroCatalogue& macroCatalogue, CompileJob& job, const std::string& macroFileName);
 
 }  // namespace korvex

@@ -37,10 +37,10 @@ bool CategoryClashes(const std::string& category) {
 
 // Old scripts go; files of other kinds, names starting with "." and scripts that Korvex did
 // not write stay.
-bool PrepareOutputDir(Korvex& app, const std::string& outputDir) {
+bool PrepareOutputDir(Reporter& report, const std::string& outputDir) {
     if (!DirectoryExists(outputDir)) {
         if (!CreateOneDirectory(outputDir)) {
-            FatalError(app, Err::CouldntCreateDirectory, outputDir);
+            report.FatalError(Err::CouldntCreateDirectory, outputDir);
             return false;
         }
         return true;
@@ -49,7 +49,7 @@ bool PrepareOutputDir(Korvex& app, const std::string& outputDir) {
         if (entry.isDirectory || entry.name.front() == '.' || !EndsWithIgnoringCase(entry.name, ".CFG")) continue;
         const std::string path = JoinPath(ResolveCase(outputDir), entry.name);
         if (!IsGeneratedScript(path)) continue;
-        if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);
+        if (!RemoveFile(path)) report.ShowError(Err::CouldntDeleteFile, path);
     }
     return true;
 }
@@ -75,13 +75,13 @@ private:
     MessageCode ReadOutFile(const std::string& path) {
         MacroOutput output;
         if (!ReadMacroOutput(path, output)) {
-            ShowError(app_, Err::CouldntOpenFile, path);
+            app_.report.ShowError(Err::CouldntOpenFile, path);
             return Err::CouldntOpenFile;
         }
-        if (!CheckOutputKeys(app_, path, output)) return Err::InvalidInput;
+        if (!CheckOutputKeys(app_.report, path, output)) return Err::InvalidInput;
         const int index = output.category.empty() ? -1 : IndexIgnoringCase(job_.categories, output.category);
         if (index < 0) {
-            FatalError(app_, Err::WrongCategoryInOutput, path);
+            app_.report.FatalError(Err::WrongCategoryInOutput, path);
             return Err::CouldntCreateFile;
         }
         const auto owner = job_.macroOfOutFile.find(path);
@@ -130,7 +130,7 @@ private:
 };
 
 bool WriteScript(Korvex& app, const CompileJob& job, const std::string& path, const std::vector<std::string>& lines) {
-    return job.mapOnly || WriteGeneratedScript(app, path, lines);
+    return job.mapOnly || WriteGeneratedScript(app.report, path, lines);
 }
 
 }  // namespace
@@ -159,10 +159,10 @@ std::vector<std::string> MainCfgLines(const CompileJob& job) {
 }
 
 MessageCode WriteConfigFiles(Korvex& app, CompileJob& job) {
-    if (!job.mapOnly && !PrepareOutputDir(app, job.outputDir)) return Err::CouldntCreateDirectory;
+    if (!job.mapOnly && !PrepareOutputDir(app.report, job.outputDir)) return Err::CouldntCreateDirectory;
     for (const std::string& category : job.categories) {
         if (!IsSafeCategory(category)) {
-            ShowError(app, Err::WrongCategoryInOutput, category);
+            app.report.ShowError(Err::WrongCategoryInOutput, category);
             return Err::CouldntCreateFile;
         }
     }
@@ -179,8 +179,8 @@ MessageCode WriteConfigFiles(Korvex& app, CompileJob& job) {
         pass.categoryScripts.emplace_back(JoinPath(job.outputDir, CategoryScriptName(category)));
     if (const MessageCode result = BindingPassWriter(app, job, pass).Run(); result != 0) return result;
     for (const ScriptFile& script : pass.categoryScripts)
-        if (!SaveScript(app, job, script)) return Err::CouldntCreateFile;
-    const MessageCode result = WriteSharedAndHotkeyScripts(app, job, pass);
+        if (!SaveScript(app.report, job, script)) return Err::CouldntCreateFile;
+    const MessageCode result = WriteSharedAndHotkeyScripts(app.report, job, pass);
     if (result == 0 && job.keyMap) *job.keyMap = KeyMapOf(job, pass);
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/Reporter.h"
 #include "compiler/BindingLines.h"
 #include "compiler/CompileJob.h"
 #include "compiler/ConfigFiles.h"
@@ -44,7 +45,8 @@ std::string RestoreLineOf(const BindingPass& pass, const std::string& key, const
 
 class HotkeyWriter {
 public:
-    HotkeyWriter(Korvex& app, const CompileJob& job, const BindingPass& pass) : app_(app), job_(job), pass_(pass) {}
+    HotkeyWriter(Reporter& report, const CompileJob& job, const BindingPass& pass)
+        : report_(report), job_(job), pass_(pass) {}
 
     MessageCode Run() {
         ScriptFile shared(JoinPath(job_.outputDir, "Shared Bindings and Hotkeys.CFG"));
@@ -61,7 +63,7 @@ public:
             WriteConfigLine(job_, shared, "alias -hk_" + modifier + " \"exec ../korvex/m_hk_" + modifier + ".cfg\"", false);
             if (!WriteModifierScripts(modifier, aliases)) return Err::CouldntCreateFile;
         }
-        return SaveScript(app_, job_, shared) && SaveScript(app_, job_, init_) ? 0 : Err::CouldntCreateFile;
+        return SaveScript(report_, job_, shared) && SaveScript(report_, job_, init_) ? 0 : Err::CouldntCreateFile;
     }
 
 private:
@@ -84,13 +86,13 @@ private:
         }
         // A modifier with a path separator in its name cannot name a script of the output directory.
         if (RelativeTo(press.Path(), job_.outputDir) != FileName(press.Path())) {
-            ShowError(app_, Err::CouldntCreateFile, press.Path());
+            report_.ShowError(Err::CouldntCreateFile, press.Path());
             return false;
         }
-        return SaveScript(app_, job_, press) && SaveScript(app_, job_, release);
+        return SaveScript(report_, job_, press) && SaveScript(report_, job_, release);
     }
 
-    Korvex& app_;
+    Reporter& report_;
     const CompileJob& job_;
     const BindingPass& pass_;
     int chordCount_ = 0;
@@ -136,8 +138,8 @@ std::vector<ChordAlias> ChordAliasesOf(const std::vector<std::string>& chords, c
     return aliases;
 }
 
-MessageCode WriteSharedAndHotkeyScripts(Korvex& app, const CompileJob& job, const BindingPass& pass) {
-    return HotkeyWriter(app, job, pass).Run();
+MessageCode WriteSharedAndHotkeyScripts(Reporter& report, const CompileJob& job, const BindingPass& pass) {
+    return HotkeyWriter(report, job, pass).Run();
 }
 
 }  // namespace korvex

@@ -10,7 +10,7 @@
 
 namespace korvex {
 
-struct Korvex;
+struct Reporter;
 struct CompileJob;
 struct BindingPass;
 class ScriptFile;
@@ -30,6 +30,6 @@ std::vector<std::string> MergedBindingLines(const std::vector<ScriptFile>& scrip
 std::vector<ChordAlias> ChordAliasesOf(const std::vector<std::string>& chords, const std::string& modifier);
 
 // 0, or the code of the error last reported (22 or 24).
-MessageCode WriteSharedAndHotkeyScripts(Korvex& app, const CompileJob& job, const BindingPass& pass);
+MessageCode WriteSharedAndHotkeyScripts(Reporter& report, const CompileJob& job, const BindingPass& pass);
 
 }  // namespace korvex

@@ -23,14 +23,14 @@ public:
     InheritanceResolver(Korvex& app, CompileJob& job) : app_(app), job_(job), visited_{app.currentPlayerName} {}
 
     bool Resolve(const std::string& ancestor) {
-        const std::string dir = JoinPath(app_.dirs.players, ancestor);
+        const std::string dir = JoinPath(app_.paths.players, ancestor);
         if (!StaysInPlayersDir(ancestor) || !DirectoryExists(dir)) {
-            ShowError(app_, Err::NoPlayerToInheritFrom, "Inherit although checked");
+            app_.report.ShowError(Err::NoPlayerToInheritFrom, "Inherit although checked");
             return false;
         }
         // The chain was checked when it was chosen; the disk may have changed since.
         if (ContainsIgnoringCase(visited_, ancestor)) {
-            ShowError(app_, Err::InheritsAlthoughChecked, ancestor);
+            app_.report.ShowError(Err::InheritsAlthoughChecked, ancestor);
             return false;
         }
         visited_.push_back(ancestor);
@@ -39,7 +39,7 @@ public:
 
 private:
     bool Fatal(MessageCode code, const std::string& detail) {
-        FatalError(app_, code, detail);
+        app_.report.FatalError(code, detail);
         return false;
     }
 
@@ -63,16 +63,17 @@ private:
     bool TakeMacro(const BindingsEntry& entry, const std::string& dir, const std::string& ancestor) {
         const std::string& file = entry.fileName;
         const std::string outFile = file + ".out";
-        std::vector<KeyEntry> entries = CollectKeyEntries(app_, ancestor, JoinPath(dir, outFile));
-        const std::string description = MacroDescOf(app_, file);
-        if (app_.shuttingDown || !AddMacroEntry(description, ancestor)) return false;
+        std::vector<KeyEntry> entries = CollectKeyEntries(app_.report, ancestor, JoinPath(dir, outFile));
+        const std::string description = MacroDescOf(app_.report, app_.paths, file);
+        if (app_.report.shuttingDown || !AddMacroEntry(description, ancestor)) return false;
 
         bool leftOut = false;
         if (job_.warnSharedKeysByInheritance) {
             const auto conflicts = FindKeyConflicts(entries, job_.keyEntries, ancestor, job_.warnSharedKeysWithinCfg);
             if (!conflicts.empty()) {
-                const Button answer = AskSharedKeys(
-                    app_, "Because of the inheritance process two macros share the same keys:\n\n", conflicts, ancestor);
+                const Button answer =
+                    AskSharedKeys(app_.report, "Because of the inheritance process two macros share the same keys:\n\n",
+                                  conflicts, ancestor);
                 if (answer == Button::Yes) entries.clear();
                 leftOut = answer == Button::Yes;
                 if (answer == Button::Cancel) {
@@ -114,9 +115,9 @@ private:
             job_.ancestorMacros.push_back({description, ancestor});
             return true;
         }
-        ShowError(app_, Err::MacroIncludedByPredecessor,
-                  "Macro " + description + " is included in [" + ancestor + "] (ancestor) and  [" + predecessors +
-                      "] (predecessor).");
+        app_.report.ShowError(Err::MacroIncludedByPredecessor, "Macro " + description + " is included in [" + ancestor +
+                                                                   "] (ancestor) and  [" + predecessors +
+                                                                   "] (predecessor).");
         return false;
     }
 
@@ -135,7 +136,7 @@ private:
             for (int part = 0; part < kInheritPartCount; ++part)
                 if (!special->inherit[part]) job_.inherit[part] = false;
             result = Resolve(special->inherit1);
-            if (app_.shuttingDown) return false;
+            if (app_.report.shuttingDown) return false;
         }
         return (special->complete || Fatal(Err::EndOfFileNotReached, "Inherit Specials")) && result;
     }

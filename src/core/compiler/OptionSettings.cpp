@@ -41,7 +41,7 @@ private:
             if (*only_ == option && onlyDetail_.empty()) onlyDetail_ = detail;
             return;
         }
-        ShowError(app_, Err::InvalidInput, detail);
+        app_.report.ShowError(Err::InvalidInput, detail);
         result_ = Err::InvalidInput;
     }
 
@@ -136,8 +136,8 @@ private:
 
     void ConvertCharacter() {
         const std::string modelText = job_.Text(Option::Character1);
-        FillModelList(app_);
-        FillSkinList(app_, modelText);
+        FillModelList(app_.report, app_.paths, app_.player);
+        FillSkinList(app_.report, app_.paths, app_.player, modelText);
         const PlayerCfgControls& lists = app_.player.controls;
         if (Position(Option::Character1, lists.modelItems) >= 0)
             Set(Option::Character1, "\"" + TextAfterColon(modelText));

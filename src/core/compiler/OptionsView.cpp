@@ -52,18 +52,18 @@ void UpdateVideoControls(Korvex& app, bool quiet) {
         Show(app.optionsView, Option::Video4, !app.player.Flag(Option::Video10));
         Show(app.optionsView, Option::Video5, false);
         Show(app.optionsView, Option::Video6, false);
-        if (!quiet) ShowError(app, Err::InvalidInput, "video driver");
+        if (!quiet) app.report.ShowError(Err::InvalidInput, "video driver");
         return;
     }
     ShowVideoFamily(app, driver.software);
-    ApplySightImprovement(app, app.player.Flag(Option::Video10));
+    ApplySightImprovement(app.player, app.optionsView, app.player.Flag(Option::Video10));
 }
 
-void ApplySightImprovement(Korvex& app, bool checked) {
-    OptionsView& view = app.optionsView;
+void ApplySightImprovement(PlayerCfg& player, OptionsView& optionsView, bool checked) {
+    OptionsView& view = optionsView;
     Show(view, Option::Video4, !checked);
     Show(view, Option::Video5, !checked);
-    if (UpperCaseAscii(app.player.Text(Option::Video1)).find("SOFTWARE") == std::string::npos)
+    if (UpperCaseAscii(player.Text(Option::Video1)).find("SOFTWARE") == std::string::npos)
         Show(view, Option::Video6, !checked);
 }
 

@@ -26,7 +26,7 @@ OptionsView DefaultOptionsView();
 // of a driver that is not in the list.
 void UpdateVideoControls(Korvex& app, bool quiet);
 // Sight improvement sets brightness, texture and light itself, so their controls hide.
-void ApplySightImprovement(Korvex& app, bool checked);
+void ApplySightImprovement(PlayerCfg& player, OptionsView& optionsView, bool checked);
 void Video1Change(Korvex& app);
 
 }  // namespace korvex

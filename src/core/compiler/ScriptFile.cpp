@@ -2,6 +2,7 @@
 
 #include "app/CfgBackup.h"
 #include "app/Messages.h"
+#include "app/Reporter.h"
 #include "compiler/CompileJob.h"
 #include "compiler/OptionSettings.h"
 #include "platform/Text.h"
@@ -41,18 +42,18 @@ void ScriptFile::Add(const std::string& line) {
 
 bool ScriptFile::Contains(const std::string& line) const { return upperCaseLines_.contains(UpperCaseAscii(line)); }
 
-bool ScriptFile::Save(Korvex& app) const { return WriteGeneratedScript(app, path_, lines_); }
+bool ScriptFile::Save(Reporter& report) const { return WriteGeneratedScript(report, path_, lines_); }
 
-bool WriteGeneratedScript(Korvex& app, const std::string& path, const std::vector<std::string>& lines) {
+bool WriteGeneratedScript(Reporter& report, const std::string& path, const std::vector<std::string>& lines) {
     std::vector<std::string> marked{kGeneratedMarker};
     marked.insert(marked.end(), lines.begin(), lines.end());
     if (WriteLinesAtomically(path, marked)) return true;
-    ShowError(app, Err::CouldntCreateFile, path);
+    report.ShowError(Err::CouldntCreateFile, path);
     return false;
 }
 
-bool SaveScript(Korvex& app, const CompileJob& job, const ScriptFile& script) {
-    return job.mapOnly || script.Save(app);
+bool SaveScript(Reporter& report, const CompileJob& job, const ScriptFile& script) {
+    return job.mapOnly || script.Save(report);
 }
 
 std::string ExpandConfigLine(const CompileJob& job, std::string line) {

@@ -9,6 +9,7 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
 struct CompileJob;
 
 class ScriptFile {
@@ -21,7 +22,7 @@ public:
     // Whether an equal line (letter case ignored) was written already.
     bool Contains(const std::string& line) const;
     // Writes the file as WriteGeneratedScript does.
-    bool Save(Korvex& app) const;
+    bool Save(Reporter& report) const;
 
 private:
     std::string path_;
@@ -31,10 +32,10 @@ private:
 
 // Writes a script with the mark that tells Korvex's scripts from others as its first line;
 // a failure is reported with message 22 and the path.
-bool WriteGeneratedScript(Korvex& app, const std::string& path, const std::vector<std::string>& lines);
+bool WriteGeneratedScript(Reporter& report, const std::string& path, const std::vector<std::string>& lines);
 
 // Writes the script, unless the compile only maps the keys.
-bool SaveScript(Korvex& app, const CompileJob& job, const ScriptFile& script);
+bool SaveScript(Reporter& report, const CompileJob& job, const ScriptFile& script);
 
 // Expands the option placeholders and "BINDS", then adds the line; with onlyIfNew only
 // when the script does not hold it yet.

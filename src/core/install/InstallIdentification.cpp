@@ -17,7 +17,9 @@
 namespace korvex {
 namespace {
 
-void Inform(Korvex& app, const std::string& text) { app.host.ShowMessage(Icon::Information, text, Buttons::Ok); }
+void Inform(Reporter& report, const std::string& text) {
+    report.host.ShowMessage(Icon::Information, text, Buttons::Ok);
+}
 
 void Take(Identification& id, const IdentifiedMod& found, const std::string& root) {
     id.modName = found.modName;
@@ -38,7 +40,7 @@ bool SearchSubdirectories(Korvex& app, const std::string& base, const std::strin
             Take(id, found, JoinPath(base, name));
             return true;
         }
-        if (app.shuttingDown || SearchSubdirectories(app, base, name, id)) return true;
+        if (app.report.shuttingDown || SearchSubdirectories(app, base, name, id)) return true;
     }
     return false;
 }
@@ -52,7 +54,7 @@ bool DetectInstalledMod(Korvex& app, Identification& id) {
         const IdentifiedMod here = IdentifyModDirectory(app, directory, ".", false);
         if (here.found) Take(id, here, directory);
         found = here.found || SearchSubdirectories(app, directory, "", id);
-        if (found || app.shuttingDown) break;
+        if (found || app.report.shuttingDown) break;
     }
     app.host.CloseInstallWindow(InstallWindow::Scanning);
     return found;
@@ -62,16 +64,16 @@ bool DetectInstalledMod(Korvex& app, Identification& id) {
 bool IdentifyManually(Korvex& app, Identification& id) {
     const ModRootAnswer root = app.host.AskForModRoot({app.install.recentFiles});
     if (!root.confirmed) {
-        Inform(app, "Localization aborted.");
+        Inform(app.report, "Localization aborted.");
         return false;
     }
     id.modRoot = ParentDirectory(root.file);
     ModIdentityRequest request;
     request.readmeDirectory = id.modRoot;
-    request.viewReadme = [&app](const std::string& file) { ViewReadme(app, file); };
+    request.viewReadme = [&app](const std::string& file) { ViewReadme(app.report, app.launch, file); };
     const ModIdentityAnswer identity = app.host.AskModIdentity(request);
     if (!identity.confirmed) {
-        Inform(app, "Identification aborted.");
+        Inform(app.report, "Identification aborted.");
         return false;
     }
     id.modName = identity.name;
@@ -79,47 +81,50 @@ bool IdentifyManually(Korvex& app, Identification& id) {
     id.manual = true;
     if (IsPlainModDirectory(id.modDir) &&
         AskYesNo(app.host, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?"))
-        RememberModification(app, id.modRoot, id.modName, id.modDir);
+        RememberModification(app.report, app.paths, id.modRoot, id.modName, id.modDir);
     return true;
 }
 
 // False when the catalogue entry could not be written.
-bool RememberUpdatedMod(Korvex& app, const Identification& id, const std::string& installed) {
+bool RememberUpdatedMod(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const Identification& id,
+                        const std::string& installed) {
     const std::string directory = UpperCaseAscii(id.modDir);
     const UpdatedModAnswer answer =
-        app.host.AskUpdatedModName({"Existing modification updated: " + id.modName + " (" + directory + ")"});
+        report.host.AskUpdatedModName({"Existing modification updated: " + id.modName + " (" + directory + ")"});
     if (!answer.confirmed) {
-        Inform(app, "Modification's name has not been changed.");
+        Inform(report, "Modification's name has not been changed.");
         return true;
     }
-    if (!ReplaceModEntry(app, answer.name, directory)) return false;
-    if (AskYesNo(app.host, "Do you want Korvex to remember this installed modification, so that Korvex can detect it "
-                      "next time?"))
-        RememberModification(app, installed, answer.name, directory);
+    if (!ReplaceModEntry(report, paths, modTree, answer.name, directory)) return false;
+    if (AskYesNo(report.host,
+                 "Do you want Korvex to remember this installed modification, so that Korvex can detect it "
+                 "next time?"))
+        RememberModification(report, paths, installed, answer.name, directory);
     return true;
 }
 
 // "correctly installed" follows only when the catalogue holds the MOD; a failed write has
 // shown its own message.
 void RecordInstalledMod(Korvex& app, const Identification& id) {
-    const std::string installed = JoinPath(app.quakeDir, id.modDir);
+    const std::string installed = JoinPath(app.paths.quakeDir, id.modDir);
     const IdentifiedMod found = IdentifyModDirectory(app, installed, ".", false);
     const std::string directory = UpperCaseAscii(id.modDir);
     bool recorded = true;
     // A MOD the player has just named keeps that name, whatever detection makes of it now.
     if (id.manual)
-        recorded = ReplaceModEntry(app, id.modName, directory);
+        recorded = ReplaceModEntry(app.report, app.paths, app.modTree, id.modName, directory);
     else if (!found.found && !found.noEntry)
-        recorded = RememberUpdatedMod(app, id, installed);
+        recorded = RememberUpdatedMod(app.report, app.paths, app.modTree, id, installed);
     else if (found.found && !found.noEntry)
-        recorded = ReplaceModEntry(app, found.modName, directory);
+        recorded = ReplaceModEntry(app.report, app.paths, app.modTree, found.modName, directory);
     if (!found.found || found.noEntry) {
-        const IdentifiedMod base = IdentifyModDirectory(app, app.quakeDir, "BASEQ2", true);
-        if (base.found) recorded = ReplaceModEntry(app, base.modName, "BASEQ2") && recorded;
+        const IdentifiedMod base = IdentifyModDirectory(app, app.paths.quakeDir, "BASEQ2", true);
+        if (base.found)
+            recorded = ReplaceModEntry(app.report, app.paths, app.modTree, base.modName, "BASEQ2") && recorded;
     }
     if (!recorded) return;
     app.install.installedModDir = id.modDir;
-    Inform(app, "Modification '" + id.modName + "' has been correctly installed.");
+    Inform(app.report, "Modification '" + id.modName + "' has been correctly installed.");
 }
 
 void ListFilesBelow(const std::string& directory, std::vector<std::string>& files) {
@@ -141,8 +146,8 @@ bool IsBelow(const std::string& path, const std::string& directory) {
 
 // Folders emptied by the move go, but only outside the Quake II directory: inside it an empty
 // folder may be a MOD's own (save, maps), and a MOD that was already in its place moved nothing.
-void RemoveEmptyDirectoriesLeft(Korvex& app, const std::string& modRoot) {
-    if (!modRoot.empty() && !IsBelow(JoinPath(modRoot, "x"), app.quakeDir)) RemoveEmptyDirectoriesBelow(modRoot);
+void RemoveEmptyDirectoriesLeft(const ProgramPaths& paths, const std::string& modRoot) {
+    if (!modRoot.empty() && !IsBelow(JoinPath(modRoot, "x"), paths.quakeDir)) RemoveEmptyDirectoriesBelow(modRoot);
 }
 
 // Creates the missing directories of path below existing, in lower case as Korvex names them.
@@ -165,19 +170,20 @@ bool MoveFile(const std::string& source, const std::string& target) {
     return CopyFileOver(source, target) && RemoveFile(source);
 }
 
-bool MoveOneFile(Korvex& app, const std::string& file, const std::string& root, const std::string& target) {
+bool MoveOneFile(const ProgramPaths& paths, const std::string& file, const std::string& root,
+                 const std::string& target) {
     const std::string relative = RelativeTo(file, root);
     const std::string directory = MakeDirectories(target, ParentDirectory(relative));
-    if (directory.empty() || !IsBelow(JoinPath(directory, "x"), app.quakeDir)) return false;
+    if (directory.empty() || !IsBelow(JoinPath(directory, "x"), paths.quakeDir)) return false;
     const std::string destination = ResolveCase(JoinPath(directory, FileName(relative)));
     if (DirectoryExists(destination)) return false;
     if (PathExists(destination)) ClearReadOnly(destination);
     return MoveFile(file, destination);
 }
 
-void MoveOrDeleteSelected(Korvex& app, const UnclaimedFilesAnswer& answer, std::vector<std::string>& files) {
+void MoveOrDeleteSelected(Reporter& report, const UnclaimedFilesAnswer& answer, std::vector<std::string>& files) {
     if (answer.action == UnclaimedAction::Delete &&
-        !AskYesNo(app.host, "Do you really want to delete the selected files?"))
+        !AskYesNo(report.host, "Do you really want to delete the selected files?"))
         return;
     for (const std::string& file : answer.selected) {
         const auto at = std::find(files.begin(), files.end(), file);
@@ -185,13 +191,13 @@ void MoveOrDeleteSelected(Korvex& app, const UnclaimedFilesAnswer& answer, std::
         if (answer.action == UnclaimedAction::Delete) {
             ClearReadOnly(file);
             if (!RemoveFile(file)) {
-                ShowError(app, Err::CouldntDeleteFile, file);
+                report.ShowError(Err::CouldntDeleteFile, file);
                 continue;
             }
         } else {
             const std::string destination = JoinPath(answer.target, FileName(file));
             if (PathExists(destination) || !MoveFile(file, destination)) {
-                ShowError(app, Err::CouldntRenameFile, destination);
+                report.ShowError(Err::CouldntRenameFile, destination);
                 continue;
             }
         }
@@ -201,57 +207,55 @@ void MoveOrDeleteSelected(Korvex& app, const UnclaimedFilesAnswer& answer, std::
 
 // What the player kept of the unpacked files stays in the temporary directory until the
 // next installation empties it.
-void EndIdentification(Korvex& app, const Identification& id, bool showUnclaimed, bool afterInstall) {
-    if (showUnclaimed) ShowUnclaimedFiles(app, afterInstall);
-    if (showUnclaimed) RemoveEmptyDirectoriesLeft(app, id.modRoot);
-    RemoveEmptyDirectoriesBelow(app.dirs.temp);
-    RemoveEmptyDirectory(app.dirs.temp);
-    app.install.installDirs.clear();
-    app.install.recentFiles.clear();
-    app.install.running = false;
+void EndIdentification(Reporter& report, const ProgramPaths& paths, InstallState& install, const Identification& id,
+                       bool showUnclaimed, bool afterInstall) {
+    if (showUnclaimed) ShowUnclaimedFiles(report, install, afterInstall);
+    if (showUnclaimed) RemoveEmptyDirectoriesLeft(paths, id.modRoot);
+    RemoveEmptyDirectoriesBelow(paths.temp);
+    RemoveEmptyDirectory(paths.temp);
+    install.installDirs.clear();
+    install.recentFiles.clear();
+    install.running = false;
 }
 
 }  // namespace
 
-void CollectFiles(Korvex& app, const std::string& directory) {
-    auto& recent = app.install.recentFiles;
+void CollectFiles(InstallState& install, const std::string& directory) {
+    auto& recent = install.recentFiles;
     ListFilesBelow(directory, recent);
     std::sort(recent.begin(), recent.end());
     recent.erase(std::unique(recent.begin(), recent.end()), recent.end());
 }
 
-bool InstallModFiles(Korvex& app, const std::string& root, const std::string& target, bool& filesLeft) {
-    app.host.ShowInstallWindow(InstallWindow::Copying, "");
+bool InstallModFiles(Reporter& report, const ProgramPaths& paths, const std::string& root, const std::string& target) {
+    report.host.ShowInstallWindow(InstallWindow::Copying, "");
     std::vector<std::string> files;
     ListFilesBelow(root, files);
-    bool moved = IsBelow(JoinPath(target, "x"), app.quakeDir) && (DirectoryExists(target) || MakeDirectory(target));
+    bool moved = IsBelow(JoinPath(target, "x"), paths.quakeDir) && (DirectoryExists(target) || MakeDirectory(target));
     for (std::size_t i = 0; moved && i < files.size(); ++i) {
         // A file already in the MOD's directory is installed as it is.
         if (!IsBelow(files[i], target)) {
-            app.host.ShowInstallWindow(InstallWindow::Copying, files[i], static_cast<int>(i + 1),
-                                       static_cast<int>(files.size()));
-            app.host.ProcessPendingEvents();
-            moved = MoveOneFile(app, files[i], root, target);
+            report.host.ShowInstallWindow(InstallWindow::Copying, files[i], static_cast<int>(i + 1),
+                                          static_cast<int>(files.size()));
+            report.host.ProcessPendingEvents();
+            moved = MoveOneFile(paths, files[i], root, target);
         }
-        if (moved) std::erase(app.install.recentFiles, files[i]);
     }
-    app.host.CloseInstallWindow(InstallWindow::Copying);
-    filesLeft = !app.install.recentFiles.empty();
+    report.host.CloseInstallWindow(InstallWindow::Copying);
     return moved;
 }
 
 // The move into the game is recorded, so that the next start finishes one a kill interrupted.
 // A file that cannot be moved ends it for good: what moved stays, and the caller says so.
-Carried CarryOutModFilesMove(Korvex& app, const PendingOperation& operation) {
-    if (app.quakeDir.empty()) return Carried::Partly;
-    bool filesLeft = false;
-    const bool moved = InstallModFiles(app, operation.arguments.at(0), operation.arguments.at(1), filesLeft);
+Carried CarryOutModFilesMove(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation) {
+    if (paths.quakeDir.empty()) return Carried::Partly;
+    const bool moved = InstallModFiles(report, paths, operation.arguments.at(0), operation.arguments.at(1));
     return moved ? Carried::Completely : Carried::NotAtAll;
 }
 
-void ShowUnclaimedFiles(Korvex& app, bool afterInstall) {
-    std::vector<std::string> files = std::move(app.install.recentFiles);
-    app.install.recentFiles.clear();
+void ShowUnclaimedFiles(Reporter& report, InstallState& install, bool afterInstall) {
+    std::vector<std::string> files = std::move(install.recentFiles);
+    install.recentFiles.clear();
     UnclaimedFilesRequest request;
     request.caption = afterInstall ? "Unknown files" : "Files in selected directory";
     request.text = afterInstall
@@ -265,9 +269,9 @@ void ShowUnclaimedFiles(Korvex& app, bool afterInstall) {
     while (!files.empty()) {
         std::sort(files.begin(), files.end());
         request.files = files;
-        const UnclaimedFilesAnswer answer = app.host.AskUnclaimedFiles(request);
+        const UnclaimedFilesAnswer answer = report.host.AskUnclaimedFiles(request);
         if (answer.action == UnclaimedAction::Done) return;
-        MoveOrDeleteSelected(app, answer, files);
+        MoveOrDeleteSelected(report, answer, files);
     }
 }
 
@@ -282,43 +286,48 @@ void RemoveEmptyDirectoriesBelow(const std::string& root) {
 void IdentifyInstallation(Korvex& app, bool afterInstall) {
     Identification id;
     const bool detected = DetectInstalledMod(app, id);
-    if (app.shuttingDown) return;
+    if (app.report.shuttingDown) return;
     const bool automatic =
         detected && AskYesNo(app.host, "Korvex identified this modification as " + id.modName + ". Is this correct?");
     if (!automatic) {
         id = {};
-        CollectFiles(app, app.dirs.temp);
-        ShowError(app, Err::CouldntAutoDetectMod, "Autodetection failed");
-        if (app.install.recentFiles.empty()) return EndIdentification(app, id, false, afterInstall);
+        CollectFiles(app.install, app.paths.temp);
+        app.report.ShowError(Err::CouldntAutoDetectMod, "Autodetection failed");
+        if (app.install.recentFiles.empty())
+            return EndIdentification(app.report, app.paths, app.install, id, false, afterInstall);
         if (!AskYesNo(app.host, "Would you like to identify the modification yourself?"))
-            return EndIdentification(app, id, true, afterInstall);
-        if (!IdentifyManually(app, id)) return EndIdentification(app, id, true, afterInstall);
+            return EndIdentification(app.report, app.paths, app.install, id, true, afterInstall);
+        if (!IdentifyManually(app, id))
+            return EndIdentification(app.report, app.paths, app.install, id, true, afterInstall);
     }
     bool filesLeft = false;
     if (!IsPlainModDirectory(id.modDir)) {
-        ShowError(app, Err::InvalidPath, id.modDir);
-        return EndIdentification(app, id, true, afterInstall);
+        app.report.ShowError(Err::InvalidPath, id.modDir);
+        return EndIdentification(app.report, app.paths, app.install, id, true, afterInstall);
     }
     // The archives' files beside the MOD (a read-me, a map for baseq2) are offered afterwards.
-    if (automatic) CollectFiles(app, app.dirs.temp);
-    const PendingOperation move{"install-mod", {id.modRoot, JoinPath(app.quakeDir, LowerCaseAscii(id.modDir))}};
-    const bool moved = RunRecorded(app, move, CarryOutModFilesMove);
+    if (automatic) CollectFiles(app.install, app.paths.temp);
+    const PendingOperation move{"install-mod", {id.modRoot, JoinPath(app.paths.quakeDir, LowerCaseAscii(id.modDir))}};
+    const bool moved = RunRecorded(app.report, app.paths, move, CarryOutModFilesMove);
+    // What was moved, or lay in the MOD's directory already, is installed; the rest is left over.
+    std::erase_if(app.install.recentFiles,
+                  [&](const std::string& file) { return IsBelow(file, move.arguments[1]) || !PathExists(file); });
     filesLeft = !app.install.recentFiles.empty();
     if (!moved) {
-        ShowError(app, Err::ErrorCopyingFiles, "for: " + id.modName);
-        return EndIdentification(app, id, !automatic, afterInstall);
+        app.report.ShowError(Err::ErrorCopyingFiles, "for: " + id.modName);
+        return EndIdentification(app.report, app.paths, app.install, id, !automatic, afterInstall);
     }
     if (automatic && filesLeft) {
-        ShowUnclaimedFiles(app, afterInstall);
-        RemoveEmptyDirectoriesLeft(app, id.modRoot);
+        ShowUnclaimedFiles(app.report, app.install, afterInstall);
+        RemoveEmptyDirectoriesLeft(app.paths, id.modRoot);
     }
     RecordInstalledMod(app, id);
-    EndIdentification(app, id, !automatic, afterInstall);
+    EndIdentification(app.report, app.paths, app.install, id, !automatic, afterInstall);
 }
 
 void AddExistingMODBtnClick(Korvex& app) {
     if (app.install.running) return;
-    const DirectoryAnswer answer = app.host.ChooseDirectory({"Where's the mod?", app.quakeDir});
+    const DirectoryAnswer answer = app.host.ChooseDirectory({"Where's the mod?", app.paths.quakeDir});
     if (answer.confirmed) AddExistingMod(app, answer.directory);
 }
 
@@ -326,12 +335,12 @@ void AddExistingMODBtnClick(Korvex& app) {
 // them from, so that each moved or already installed file leaves the list.
 void AddExistingMod(Korvex& app, const std::string& directory) {
     const std::string root = WithoutTrailingSeparator(directory);
-    RemoveDirectoryTree(app, app.dirs.temp);
+    RemoveDirectoryTree(app.report, app.paths.temp);
     app.install.running = true;
     app.install.installDirs = {root};
     app.install.recentFiles.clear();
     app.host.ShowInstallWindow(InstallWindow::Searching, directory);
-    CollectFiles(app, root);
+    CollectFiles(app.install, root);
     app.host.CloseInstallWindow(InstallWindow::Searching);
     IdentifyInstallation(app, false);
 }

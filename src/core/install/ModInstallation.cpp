@@ -51,19 +51,19 @@ void ContinueInstallQueue(Korvex& app) {
         app.host.Post([&app] { IdentifyInstallation(app, true); });
 }
 
-void ExtractIntoTemp(Korvex& app, const std::string& file) {
-    AddOnce(app.install.installDirs, app.dirs.temp);
-    app.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file));
-    app.host.ProcessPendingEvents();
+void ExtractIntoTemp(Reporter& report, const ProgramPaths& paths, InstallState& install, const std::string& file) {
+    AddOnce(install.installDirs, paths.temp);
+    report.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file));
+    report.host.ProcessPendingEvents();
     std::string refusal;
-    const bool extracted = ExtractArchive(file, app.dirs.temp, refusal, [&](int done, int total) {
-        app.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file), done, total);
-        app.host.ProcessPendingEvents();
+    const bool extracted = ExtractArchive(file, paths.temp, refusal, [&](int done, int total) {
+        report.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file), done, total);
+        report.host.ProcessPendingEvents();
     });
-    app.host.CloseInstallWindow(InstallWindow::Extracting);
+    report.host.CloseInstallWindow(InstallWindow::Extracting);
     if (extracted) return;
-    app.install.archiveRefused = true;
-    ShowError(app, Err::CouldntExtractArchive, file + ": " + refusal);
+    install.archiveRefused = true;
+    report.ShowError(Err::CouldntExtractArchive, file + ": " + refusal);
 }
 
 void SearchForNewFiles(Korvex& app) {
@@ -89,7 +89,7 @@ void SearchForNewFiles(Korvex& app) {
 
 void InstallNewMODButtonClick(Korvex& app) {
     if (app.install.running) return;
-    RemoveDirectoryTree(app, app.dirs.temp);
+    RemoveDirectoryTree(app.report, app.paths.temp);
     app.install.fileList.clear();
     const DistributionKind kind = app.host.AskDistributionKind();
     if (kind == DistributionKind::Cancel) return;
@@ -102,12 +102,12 @@ void InstallNewMODButtonClick(Korvex& app) {
 
 bool StartInstallation(Korvex& app) {
     InstallState& install = app.install;
-    if (DirectoryExists(app.dirs.temp) && !RemoveDirectoryTree(app, app.dirs.temp)) {
-        ShowError(app, Err::CouldntRemoveDirectory, app.dirs.temp);
+    if (DirectoryExists(app.paths.temp) && !RemoveDirectoryTree(app.report, app.paths.temp)) {
+        app.report.ShowError(Err::CouldntRemoveDirectory, app.paths.temp);
         return false;
     }
-    if (!MakeDirectory(app.dirs.temp)) {
-        ShowError(app, Err::CouldntCreateDirectory, app.dirs.temp);
+    if (!MakeDirectory(app.paths.temp)) {
+        app.report.ShowError(Err::CouldntCreateDirectory, app.paths.temp);
         return false;
     }
     install.running = true;
@@ -126,7 +126,7 @@ void InstallNextFile(Korvex& app) {
     const std::string file = install.fileList.front();
     install.fileList.pop_front();
     if (EndsWithIgnoringCase(file, ".exe") && !IsPlainArchive(file)) return RunSetupProgram(app, file);
-    ExtractIntoTemp(app, file);
+    ExtractIntoTemp(app.report, app.paths, app.install, file);
     ContinueInstallQueue(app);
 }
 
@@ -152,7 +152,7 @@ void RunSetupProgram(Korvex& app, const std::string& file) {
         SetSetupProgram(exec, file);
         exec.OnFail = [&app](TExecFile&) {
             app.install.setupOutcome = SetupOutcome::Failed;
-            ShowError(app, Err::CouldntExecFile, "possibly no InstallShield");
+            app.report.ShowError(Err::CouldntExecFile, "possibly no InstallShield");
         };
         install.setupOutcome = SetupOutcome::Started;
         exec.Execute(app.host);
@@ -160,7 +160,7 @@ void RunSetupProgram(Korvex& app, const std::string& file) {
     app.host.StartInstallShieldTimer([&app] { InstallShieldTimerTimer(app); });
     // Only a running program is waited for: a declined or failed start ends the step at the
     // next tick, as no program could have installed anything.
-    if (install.setupOutcome == SetupOutcome::Started) app.host.ShowSetupRunning([&app] { WakeUpClick(app); });
+    if (install.setupOutcome == SetupOutcome::Started) app.host.ShowSetupRunning([&app] { WakeUpClick(app.install); });
 }
 
 void InstallShieldTimerTimer(Korvex& app) {
@@ -175,7 +175,7 @@ void InstallShieldTimerTimer(Korvex& app) {
     }
 }
 
-void WakeUpClick(Korvex& app) { app.install.setupWokenUp = true; }
+void WakeUpClick(InstallState& install) { install.setupWokenUp = true; }
 
 void FinishSetupProgram(Korvex& app, bool search) {
     app.host.StopInstallShieldTimer();

@@ -7,6 +7,7 @@
 namespace korvex {
 
 struct Korvex;
+struct InstallState;
 class TExecFile;
 
 // "Install new MOD".
@@ -20,7 +21,7 @@ void InstallNextFile(Korvex& app);
 // The setup program's step; it ends on a later timer tick.
 void RunSetupProgram(Korvex& app, const std::string& file);
 void InstallShieldTimerTimer(Korvex& app);
-void WakeUpClick(Korvex& app);
+void WakeUpClick(InstallState& install);
 void FinishSetupProgram(Korvex& app, bool search);
 
 // The process component runs a setup program as one argument: a Windows program through

@@ -14,16 +14,17 @@
 namespace korvex {
 namespace {
 
-void ReportDuplicates(Korvex& app, const std::string& description, const std::string& fileName) {
-    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+void ReportDuplicates(Reporter& report, MacroCatalogue& macroCatalogue, const std::string& description,
+                      const std::string& fileName) {
+    for (const MacroCatalogueEntry& entry : macroCatalogue.entries)
         if (entry.MacroDesc == description)
-            MacroLanguageError(app, 0, entry.MacroDesc + ": " + fileName, MacroErr::DescriptionFoundTwice);
+            report.MacroLanguageError(0, entry.MacroDesc + ": " + fileName, MacroErr::DescriptionFoundTwice);
 }
 
-void FillCategories(Korvex& app) {
-    std::vector<std::string>& categories = app.macroLists.categories;
+void FillCategories(MacroCatalogue& macroCatalogue, MacroBindingsView& macroLists) {
+    std::vector<std::string>& categories = macroLists.categories;
     categories.clear();
-    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries) {
+    for (const MacroCatalogueEntry& entry : macroCatalogue.entries) {
         if (!ContainsIgnoringCase(categories, entry.MacroCat)) categories.push_back(entry.MacroCat);
     }
 }
@@ -41,64 +42,66 @@ std::vector<std::string> ListMacroFiles(const std::string& directory) {
     return names;
 }
 
-void LoadMacroCatalogue(Korvex& app, const std::string& directory) {
+void LoadMacroCatalogue(Reporter& report, MacroCatalogue& macroCatalogue, MacroBindingsView& macroLists,
+                        const std::string& directory) {
     // A second load replaces the catalogue; it never finds each macro twice.
-    app.macroCatalogue.entries.clear();
+    macroCatalogue.entries.clear();
     std::vector<std::string> names = ListMacroFiles(directory);
     if (names.size() > kMaxCatalogueEntries) {
         names.resize(kMaxCatalogueEntries);
-        app.host.ShowMessage(Icon::Warning,
-                             "There are more than 500 macro files. Only the first 500 in alphabetical order "
-                             "were added; the others were left out.",
-                             Buttons::Ok);
+        report.host.ShowMessage(Icon::Warning,
+                                "There are more than 500 macro files. Only the first 500 in alphabetical order "
+                                "were added; the others were left out.",
+                                Buttons::Ok);
     }
     for (const std::string& name : names) {
         const std::string path = JoinPath(directory, name);
         const MacroDescriptions read = ReadMacroDescriptions(path);
-        ReportDescriptionErrors(app, path, read);
-        ReportDuplicates(app, read.MacroDesc, name);
-        app.macroCatalogue.entries.push_back({path, read.MacroCat, read.MacroDesc, read.MacroDetailDesc});
+        ReportDescriptionErrors(report, path, read);
+        ReportDuplicates(report, macroCatalogue, read.MacroDesc, name);
+        macroCatalogue.entries.push_back({path, read.MacroCat, read.MacroDesc, read.MacroDetailDesc});
     }
-    FillCategories(app);
+    FillCategories(macroCatalogue, macroLists);
 }
 
-void ShowMacrosOfCategory(Korvex& app, const std::string& category) {
-    MacroBindingsView& lists = app.macroLists;
+void ShowMacrosOfCategory(MacroCatalogue& macroCatalogue, MacroBindingsView& macroLists, const std::string& category) {
+    MacroBindingsView& lists = macroLists;
     lists.categoryText = category;
     lists.availMacros.clear();
-    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+    for (const MacroCatalogueEntry& entry : macroCatalogue.entries)
         if (entry.MacroCat == category) lists.availMacros.push_back(entry.MacroDesc);
     lists.availSelected.assign(lists.availMacros.size(), false);
 }
 
-void ShowMacroInformation(Korvex& app) {
-    MacroBindingsView& lists = app.macroLists;
+void ShowMacroInformation(Reporter& report, MacroCatalogue& macroCatalogue, MacroBindingsView& macroLists) {
+    MacroBindingsView& lists = macroLists;
     lists.availSelected.resize(lists.availMacros.size());
     for (std::size_t i = 0; i < lists.availMacros.size(); ++i) {
         if (!lists.availSelected[i]) continue;
-        for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+        for (const MacroCatalogueEntry& entry : macroCatalogue.entries)
             if (entry.MacroDesc == lists.availMacros[i])
-                app.host.ShowMessage(Icon::Information, entry.MacroDesc + ": " + entry.MacroDetailDesc, Buttons::Ok);
+                report.host.ShowMessage(Icon::Information, entry.MacroDesc + ": " + entry.MacroDetailDesc, Buttons::Ok);
         lists.availSelected[i] = false;
     }
 }
 
-void AvailMacrosEnter(Korvex& app) {
-    app.macroLists.includedSelected.assign(app.player.includedMacros.size(), false);
+void AvailMacrosEnter(PlayerCfg& player, MacroBindingsView& macroLists) {
+    macroLists.includedSelected.assign(player.includedMacros.size(), false);
 }
 
-void IncludedMacrosEnter(Korvex& app) {
-    app.macroLists.availSelected.assign(app.macroLists.availMacros.size(), false);
+void IncludedMacrosEnter(MacroBindingsView& macroLists) {
+    macroLists.availSelected.assign(macroLists.availMacros.size(), false);
 }
 
-void DeselectFirstAvailMacro(Korvex& app) {
-    auto& selected = app.macroLists.availSelected;
+void DeselectFirstAvailMacro(MacroBindingsView& macroLists) {
+    auto& selected = macroLists.availSelected;
     const auto first = std::find(selected.begin(), selected.end(), true);
     if (first != selected.end()) *first = false;
 }
 
-const MacroCatalogueEntry* FindMacroByDescription(const Korvex& app, const std::string& description) {
-    const auto& entries = app.macroCatalogue.entries;
+const MacroCatalogueEntry* FindMacroByDescription(const MacroCatalogue& macroCatalogue,
+                                                  const std::string& description) {
+    const auto& entries = macroCatalogue.entries;
     const auto found = std::find_if(entries.rbegin(), entries.rend(),
                                     [&](const MacroCatalogueEntry& entry) { return entry.MacroDesc == description; });
     return found == entries.rend() ? nullptr : &*found;

@@ -8,6 +8,8 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct PlayerCfg;
 
 inline constexpr std::size_t kMaxCatalogueEntries = 500;
 inline constexpr const char* kChooseCategoryText = "Choose a macro category";
@@ -36,19 +38,20 @@ struct MacroBindingsView {
 
 // The macro files of a directory, sorted by name without regard to case.
 std::vector<std::string> ListMacroFiles(const std::string& directory);
-void LoadMacroCatalogue(Korvex& app, const std::string& directory);
+void LoadMacroCatalogue(Reporter& report, MacroCatalogue& macroCatalogue, MacroBindingsView& macroLists,
+                        const std::string& directory);
 
 // MacroCatChange: AvailMacros shows the macros whose category is written exactly so.
-void ShowMacrosOfCategory(Korvex& app, const std::string& category);
+void ShowMacrosOfCategory(MacroCatalogue& macroCatalogue, MacroBindingsView& macroLists, const std::string& category);
 // One box per selected macro, in list order; the selections are cleared.
-void ShowMacroInformation(Korvex& app);
+void ShowMacroInformation(Reporter& report, MacroCatalogue& macroCatalogue, MacroBindingsView& macroLists);
 // At most one of the two lists has a selection.
-void AvailMacrosEnter(Korvex& app);
-void IncludedMacrosEnter(Korvex& app);
+void AvailMacrosEnter(PlayerCfg& player, MacroBindingsView& macroLists);
+void IncludedMacrosEnter(MacroBindingsView& macroLists);
 // After a resumed run: the first selected macro of AvailMacros is deselected.
-void DeselectFirstAvailMacro(Korvex& app);
+void DeselectFirstAvailMacro(MacroBindingsView& macroLists);
 
 // The entry with this description (the last one when several have it), or none.
-const MacroCatalogueEntry* FindMacroByDescription(const Korvex& app, const std::string& description);
+const MacroCatalogueEntry* FindMacroByDescription(const MacroCatalogue& macroCatalogue, const std::string& description);
 
 }  // namespace korvex

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/Messages.h"
+#include "app/Reporter.h"
 #include "macros/MacroErrors.h"
 #include "macros/MacroLineReader.h"
 #include "platform/Text.h"
@@ -48,8 +49,8 @@ MacroDescriptions ReadMacroDescriptions(const std::string& path) {
     return read;
 }
 
-void ReportDescriptionErrors(Korvex& app, const std::string& path, const MacroDescriptions& descriptions) {
-    for (const auto& [line, code] : descriptions.errors) MacroLanguageError(app, line, path, code);
+void ReportDescriptionErrors(Reporter& report, const std::string& path, const MacroDescriptions& descriptions) {
+    for (const auto& [line, code] : descriptions.errors) report.MacroLanguageError(line, path, code);
 }
 
 }  // namespace korvex

@@ -13,6 +13,7 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
 
 struct MacroDescriptions {
     std::string MacroDesc;
@@ -24,7 +25,7 @@ struct MacroDescriptions {
 
 MacroDescriptions ReadMacroDescriptions(const std::string& path);
 // Reports the errors as macro-language errors of the file (fatal).
-void ReportDescriptionErrors(Korvex& app, const std::string& path, const MacroDescriptions& descriptions);
+void ReportDescriptionErrors(Reporter& report, const std::string& path, const MacroDescriptions& descriptions);
 
 // Opens a macro file: 0, or the macro-language error of a missing or oversized file.
 std::uint8_t OpenMacroFile(MacroFile& file, const std::string& path);

@@ -25,36 +25,36 @@ std::vector<std::string> SplitComboItems(const std::string& list) {
     return items;
 }
 
-void ClearMacroDialog(Korvex& app) {
-    MacroDialog& dialog = app.interpreter.dialog;
+void ClearMacroDialog(MacroInterpreter& interpreter) {
+    MacroDialog& dialog = interpreter.dialog;
     dialog.inputFields.clear();
     dialog.texts.clear();
     dialog.inputCombos.clear();
     ++dialog.generation;
 }
 
-void InputFieldsOnChange(Korvex& app) {
-    for (const MacroInputField& field : app.interpreter.dialog.inputFields)
-        SetMacroVariable(app, field.variable, ProtectTypedText(field.text));
+void InputFieldsOnChange(Reporter& report, MacroInterpreter& interpreter) {
+    for (const MacroInputField& field : interpreter.dialog.inputFields)
+        SetMacroVariable(report, interpreter, field.variable, ProtectTypedText(field.text));
 }
 
-void InputCombosOnChange(Korvex& app) {
-    for (const MacroInputCombo& combo : app.interpreter.dialog.inputCombos)
-        SetMacroVariable(app, combo.variable, ProtectTypedText(combo.text));
+void InputCombosOnChange(Reporter& report, MacroInterpreter& interpreter) {
+    for (const MacroInputCombo& combo : interpreter.dialog.inputCombos)
+        SetMacroVariable(report, interpreter, combo.variable, ProtectTypedText(combo.text));
 }
 
-void TypeIntoInputField(Korvex& app, std::size_t index, const std::string& text) {
-    auto& fields = app.interpreter.dialog.inputFields;
+void TypeIntoInputField(Reporter& report, MacroInterpreter& interpreter, std::size_t index, const std::string& text) {
+    auto& fields = interpreter.dialog.inputFields;
     if (index >= fields.size()) return;
     fields[index].text = text;
-    InputFieldsOnChange(app);
+    InputFieldsOnChange(report, interpreter);
 }
 
-void TypeIntoInputCombo(Korvex& app, std::size_t index, const std::string& text) {
-    auto& combos = app.interpreter.dialog.inputCombos;
+void TypeIntoInputCombo(Reporter& report, MacroInterpreter& interpreter, std::size_t index, const std::string& text) {
+    auto& combos = interpreter.dialog.inputCombos;
     if (index >= combos.size()) return;
     combos[index].text = text;
-    InputCombosOnChange(app);
+    InputCombosOnChange(report, interpreter);
 }
 
 bool Button1Click(Korvex& app) {
@@ -63,7 +63,7 @@ bool Button1Click(Korvex& app) {
         return false;
     }
     ShowMainPage(app, app.interpreter.pageBeforeInput);
-    ClearMacroDialog(app);
+    ClearMacroDialog(app.interpreter);
     if (app.interpreter.MacroSuspended) ContinueMacro(app);
     return true;
 }

@@ -9,6 +9,8 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct MacroInterpreter;
 
 inline constexpr int kMaxInputFields = 20;
 inline constexpr int kMaxTexts = 20;
@@ -51,14 +53,14 @@ int ControlLeftOf(int left, int captionWidth);
 // The items of an INPUTCOMBO list written as "a^b^c".
 std::vector<std::string> SplitComboItems(const std::string& list);
 
-void ClearMacroDialog(Korvex& app);
+void ClearMacroDialog(MacroInterpreter& interpreter);
 // The change handlers: every field (or every combo) is copied into its variable, in
 // creation order, so with two controls on one variable the later one wins.
-void InputFieldsOnChange(Korvex& app);
-void InputCombosOnChange(Korvex& app);
+void InputFieldsOnChange(Reporter& report, MacroInterpreter& interpreter);
+void InputCombosOnChange(Reporter& report, MacroInterpreter& interpreter);
 // What typing into a control does: its text changes, then its change handler runs.
-void TypeIntoInputField(Korvex& app, std::size_t index, const std::string& text);
-void TypeIntoInputCombo(Korvex& app, std::size_t index, const std::string& text);
+void TypeIntoInputField(Reporter& report, MacroInterpreter& interpreter, std::size_t index, const std::string& text);
+void TypeIntoInputCombo(Reporter& report, MacroInterpreter& interpreter, std::size_t index, const std::string& text);
 // The OK button: back to the page shown before, and the suspended run goes on. A text the
 // game could not carry (RefusedInputOf) is refused with a message: false, the page stays.
 bool Button1Click(Korvex& app);

@@ -32,33 +32,34 @@ void ResetControlFlow(MacroInterpreter& state) {
 
 }  // namespace
 
-void ReportMacroError(Korvex& app, int line, std::uint8_t code) {
-    if (line != 0 && !app.interpreter.reportedErrors.insert({line, code}).second) return;
-    MacroLanguageError(app, line, app.interpreter.CurrentMacroFile, code);
+void ReportMacroError(Reporter& report, MacroInterpreter& interpreter, int line, std::uint8_t code) {
+    if (line != 0 && !interpreter.reportedErrors.insert({line, code}).second) return;
+    report.MacroLanguageError(line, interpreter.CurrentMacroFile, code);
 }
 
-std::string GetMacroVariable(Korvex& app, double n) {
+std::string GetMacroVariable(Reporter& report, MacroInterpreter& interpreter, double n) {
     const int index = VariableIndex(n);
     if (index < 0) {
-        ReportMacroError(app, app.interpreter.LineNumber, MacroErr::InvalidVariableNumber);
+        ReportMacroError(report, interpreter, interpreter.LineNumber, MacroErr::InvalidVariableNumber);
         return {};
     }
-    return app.interpreter.MacroVariables[index];
+    return interpreter.MacroVariables[index];
 }
 
-void SetMacroVariable(Korvex& app, double n, const std::string& text) {
+void SetMacroVariable(Reporter& report, MacroInterpreter& interpreter, double n, const std::string& text) {
     const int index = VariableIndex(n);
     if (index < 0) {
-        ReportMacroError(app, app.interpreter.LineNumber, MacroErr::InvalidVariableNumber);
+        ReportMacroError(report, interpreter, interpreter.LineNumber, MacroErr::InvalidVariableNumber);
         return;
     }
-    app.interpreter.MacroVariables[index] = text.substr(0, kMaxVariableLength);
+    interpreter.MacroVariables[index] = text.substr(0, kMaxVariableLength);
 }
 
-void AddQuakeCommand(Korvex& app, const std::string& command) {
-    TMacroResults& results = app.macroResults;
+void AddQuakeCommand(Reporter& report, MacroInterpreter& interpreter, TMacroResults& macroResults,
+                     const std::string& command) {
+    TMacroResults& results = macroResults;
     if (results.LastCommand + 1 >= kMaxMacroCommands) {
-        ReportMacroError(app, app.interpreter.LineNumber, MacroErr::TooManyCommands);
+        ReportMacroError(report, interpreter, interpreter.LineNumber, MacroErr::TooManyCommands);
         return;
     }
     results.Commands[++results.LastCommand] = command;
@@ -71,7 +72,7 @@ void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly) {
         results.MacroDesc = read.MacroDesc;
         results.MacroDetailDesc = read.MacroDetailDesc;
         results.MacroCat = read.MacroCat;
-        ReportDescriptionErrors(app, path, read);
+        ReportDescriptionErrors(app.report, path, read);
         return;
     }
     MacroInterpreter& state = app.interpreter;
@@ -85,10 +86,10 @@ void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly) {
     state.InputModeDesc.clear();
     state.reportedErrors.clear();
     if (const std::uint8_t code = OpenMacroFile(state.file, path)) {
-        ReportMacroError(app, 0, code);
+        ReportMacroError(app.report, app.interpreter, 0, code);
         return;
     }
-    ClearMacroDialog(app);
+    ClearMacroDialog(app.interpreter);
     state.LineNumber = 0;
     ResetControlFlow(state);
     const std::uint8_t result = ReadMacroLines(app);
@@ -98,16 +99,17 @@ void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly) {
     }
     state.file.Close();
     state.MacroSuspended = false;
-    if (result != 0) ReportMacroError(app, 0, result);
+    if (result != 0)
+        ReportMacroError(app.report, app.interpreter, 0, result);
     else FinishMacro(app);
-    ClearMacroDialog(app);
+    ClearMacroDialog(app.interpreter);
 }
 
-std::string DescriptionOfMacro(Korvex& app, const std::string& directory, const std::string& fileName) {
+std::string DescriptionOfMacro(Reporter& report, const std::string& directory, const std::string& fileName) {
     const std::string path = JoinPath(directory, fileName);
     if (fileName.empty() || fileName.find(kPathSeparator) != std::string::npos || !FileExists(path)) return {};
     const MacroDescriptions read = ReadMacroDescriptions(ResolveCase(path));
-    ReportDescriptionErrors(app, ResolveCase(path), read);
+    ReportDescriptionErrors(report, ResolveCase(path), read);
     return read.MacroDesc;
 }
 
@@ -117,14 +119,14 @@ void ContinueMacro(Korvex& app) {
     if (result == MacroErr::InterruptedForInput) return;
     state.file.Close();
     state.MacroSuspended = false;
-    app.host.Post([&app] { DeselectFirstAvailMacro(app); });
+    app.host.Post([&app] { DeselectFirstAvailMacro(app.macroLists); });
     if (result != 0) {
-        ClearMacroDialog(app);
-        ReportMacroError(app, 0, result);
+        ClearMacroDialog(app.interpreter);
+        ReportMacroError(app.report, app.interpreter, 0, result);
         return;
     }
     FinishMacro(app);
-    ClearMacroDialog(app);
+    ClearMacroDialog(app.interpreter);
 }
 
 void FinishMacro(Korvex& app) {

@@ -15,6 +15,8 @@
 namespace korvex {
 
 struct Korvex;
+struct TMacroResults;
+struct Reporter;
 
 inline constexpr int kMacroVariableCount = 100;
 
@@ -50,7 +52,7 @@ struct MacroInterpreter {
 void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly);
 // The description of a macro file of directory; empty text when there is no such file or
 // its name would lead out of the directory. It leaves the interpreter and its results alone.
-std::string DescriptionOfMacro(Korvex& app, const std::string& directory, const std::string& fileName);
+std::string DescriptionOfMacro(Reporter& report, const std::string& directory, const std::string& fileName);
 // Resumes a run that stopped at INPUTMODE.
 void ContinueMacro(Korvex& app);
 // A run ended without error: the key requests go to key capture.
@@ -61,13 +63,14 @@ inline constexpr std::size_t kMaxVariableLength = 255;
 
 // n from 0 to 99; any other number is reported as an invalid variable number, reads as
 // empty text and changes nothing.
-std::string GetMacroVariable(Korvex& app, double n);
-void SetMacroVariable(Korvex& app, double n, const std::string& text);
+std::string GetMacroVariable(Reporter& report, MacroInterpreter& interpreter, double n);
+void SetMacroVariable(Reporter& report, MacroInterpreter& interpreter, double n, const std::string& text);
 
 // Appends a console command line; the 51st is reported at once and dropped.
-void AddQuakeCommand(Korvex& app, const std::string& command);
+void AddQuakeCommand(Reporter& report, MacroInterpreter& interpreter, TMacroResults& macroResults,
+                     const std::string& command);
 
 // Reports a macro-language error of the running macro (fatal).
-void ReportMacroError(Korvex& app, int line, std::uint8_t code);
+void ReportMacroError(Reporter& report, MacroInterpreter& interpreter, int line, std::uint8_t code);
 
 }  // namespace korvex

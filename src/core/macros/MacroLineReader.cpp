@@ -102,9 +102,9 @@ std::string FormatMacroNumber(double value) {
     return text == "-0" ? "0" : text;
 }
 
-std::uint8_t SubstituteVariables(Korvex& app, std::string& line) {
+std::uint8_t SubstituteVariables(Reporter& report, MacroInterpreter& interpreter, std::string& line) {
     line.erase(0, BlankPrefixLength(line));
-    if (app.interpreter.SkippingIfBlock) return 0;
+    if (interpreter.SkippingIfBlock) return 0;
     for (int expanded = 0;; ++expanded) {
         std::size_t p = line.find('&');
         if (p == std::string::npos) return 0;
@@ -115,16 +115,16 @@ std::uint8_t SubstituteVariables(Korvex& app, std::string& line) {
         const auto number = ParseWholeNumber(std::string_view(line).substr(p + 1, end - p - 1));
         if (!number) return MacroErr::InvalidVariableReference;
         line.erase(p, q == std::string::npos ? std::string::npos : q + 1 - p);
-        line.insert(p, GetMacroVariable(app, static_cast<double>(*number)));
+        line.insert(p, GetMacroVariable(report, interpreter, static_cast<double>(*number)));
         if (line.size() > kMaxSubstitutedLineLength) line.resize(kMaxSubstitutedLineLength);
     }
 }
 
-std::uint8_t ParseParameters(Korvex& app, const std::string& line, std::string_view signature, std::size_t start,
-                             MacroParams& params) {
+std::uint8_t ParseParameters(Reporter& report, MacroInterpreter& interpreter, const std::string& line,
+                             std::string_view signature, std::size_t start, MacroParams& params) {
     if (signature.size() >= kParameterSlots) {
         params = {};
-        ReportMacroError(app, app.interpreter.LineNumber, MacroErr::TooManyParametersExpected);
+        ReportMacroError(report, interpreter, interpreter.LineNumber, MacroErr::TooManyParametersExpected);
         return 0;
     }
     return ParseParameterText(line, signature, start, params);
@@ -181,11 +181,11 @@ std::uint8_t ReadMacroLines(Korvex& app) {
         if (read == kMaxLinesPerReading) return MacroErr::TooManyStatements;
         ++state.LineNumber;
         std::string line = state.file.ReadLine();
-        if (const std::uint8_t code = SubstituteVariables(app, line); code != 0)
-            ReportMacroError(app, state.LineNumber, code);
+        if (const std::uint8_t code = SubstituteVariables(app.report, app.interpreter, line); code != 0)
+            ReportMacroError(app.report, app.interpreter, state.LineNumber, code);
         result = ExecuteMacroLine(app, line);
         if (result == MacroErr::InterruptedForInput) return result;
-        if (result != 0) ReportMacroError(app, state.LineNumber, result);
+        if (result != 0) ReportMacroError(app.report, app.interpreter, state.LineNumber, result);
     }
     if (state.IfDepth > -1 || state.SearchingLabel) result = MacroErr::UnexpectedEndOfFile;
     if (DescriptionMissing(app.macroResults)) result = MacroErr::NoMacroDescription;

@@ -11,6 +11,8 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct MacroInterpreter;
 
 // One parsed parameter: its text as written, and its value for a number. Text holds typed
 // values as they were typed; Held keeps them as a variable holds them (TypedText.h).
@@ -31,7 +33,7 @@ inline constexpr std::size_t kMaxSubstitutedLineLength = 4096;
 
 // Replaces the variable references ("&<number>&") of a line: 0, or 9 for a bad reference.
 // Typed values make a line longer than a line of the file; it is cut at kMaxSubstitutedLineLength.
-std::uint8_t SubstituteVariables(Korvex& app, std::string& line);
+std::uint8_t SubstituteVariables(Reporter& report, MacroInterpreter& interpreter, std::string& line);
 
 // Blanks are the space, the tab and the NUL character.
 bool IsBlank(char c);
@@ -50,8 +52,8 @@ std::string FormatMacroNumber(double value);
 
 // Fills the slots from the line, starting at the index just after the keyword and its
 // space, after the signature of N (number) and S (string) letters: 0, 5, 8 (or 255).
-std::uint8_t ParseParameters(Korvex& app, const std::string& line, std::string_view signature, std::size_t start,
-                             MacroParams& params);
+std::uint8_t ParseParameters(Reporter& report, MacroInterpreter& interpreter, const std::string& line,
+                             std::string_view signature, std::size_t start, MacroParams& params);
 // The same for a signature known to fit the slots.
 std::uint8_t ParseParameterText(std::string_view text, std::string_view signature, std::size_t start,
                                 MacroParams& params);

@@ -22,7 +22,9 @@ struct Statement {
     std::size_t start;
     MacroParams p{};
 
-    std::uint8_t Parse(std::string_view signature) { return ParseParameters(app, line, signature, start, p); }
+    std::uint8_t Parse(std::string_view signature) {
+        return ParseParameters(app.report, app.interpreter, line, signature, start, p);
+    }
     MacroInterpreter& state() { return app.interpreter; }
     TMacroResults& results() { return app.macroResults; }
     int LineNumber() { return app.interpreter.LineNumber; }
@@ -110,7 +112,7 @@ std::uint8_t Goto(Statement& s) {
 // One control or key request too many is reported at once and not created.
 bool RoomFor(Statement& s, std::size_t count, int limit, std::uint8_t code) {
     if (count < static_cast<std::size_t>(limit)) return true;
-    ReportMacroError(s.app, s.LineNumber(), code);
+    ReportMacroError(s.app.report, s.app.interpreter, s.LineNumber(), code);
     return false;
 }
 
@@ -120,7 +122,7 @@ std::uint8_t InputField(Statement& s) {
     if (!RoomFor(s, fields.size(), kMaxInputFields, MacroErr::TooManyInputFields)) return 0;
     fields.push_back({PixelsOf(s.p[0].Value), PixelsOf(s.p[1].Value), PixelsOf(s.p[2].Value), s.p[3].Text,
                       s.p[4].Text, VariableOf(s.p[5].Value)});
-    SetMacroVariable(s.app, s.p[5].Value, s.p[4].Held);
+    SetMacroVariable(s.app.report, s.app.interpreter, s.p[5].Value, s.p[4].Held);
     return 0;
 }
 
@@ -139,7 +141,7 @@ std::uint8_t InputCombo(Statement& s) {
     combos.push_back({PixelsOf(s.p[0].Value), PixelsOf(s.p[1].Value), PixelsOf(s.p[2].Value), s.p[3].Text,
                       s.p[4].Text, SplitComboItems(s.p[5].Text),
                       VariableOf(s.p[6].Value)});
-    SetMacroVariable(s.app, s.p[6].Value, s.p[4].Held);
+    SetMacroVariable(s.app.report, s.app.interpreter, s.p[6].Value, s.p[4].Held);
     return 0;
 }
 
@@ -161,13 +163,15 @@ std::uint8_t InputMode(Statement& s) {
 
 std::uint8_t Assign(Statement& s) {
     if (const auto code = s.Parse("SN")) return code;
-    SetMacroVariable(s.app, s.p[1].Value, s.p[0].Held);
+    SetMacroVariable(s.app.report, s.app.interpreter, s.p[1].Value, s.p[0].Held);
     return 0;
 }
 
 std::uint8_t Concat(Statement& s) {
     if (const auto code = s.Parse("NNN")) return code;
-    SetMacroVariable(s.app, s.p[2].Value, GetMacroVariable(s.app, s.p[0].Value) + GetMacroVariable(s.app, s.p[1].Value));
+    SetMacroVariable(s.app.report, s.app.interpreter, s.p[2].Value,
+                     GetMacroVariable(s.app.report, s.app.interpreter, s.p[0].Value) +
+                         GetMacroVariable(s.app.report, s.app.interpreter, s.p[1].Value));
     return 0;
 }
 
@@ -187,14 +191,14 @@ std::uint8_t Numeric(Statement& s, std::string_view signature, const Compute& co
     const std::size_t operands = signature.size() - 1;
     Operands values{};
     for (std::size_t i = 0; i < operands; ++i) {
-        const auto value = ParseMacroNumber(GetMacroVariable(s.app, s.p[i].Value));
+        const auto value = ParseMacroNumber(GetMacroVariable(s.app.report, s.app.interpreter, s.p[i].Value));
         if (!value) return MacroErr::WrongType;
         values[i] = *value;
     }
     const auto result = compute(s, values);
     if (!result) return 0;
     if (!std::isfinite(*result)) return MacroErr::WrongType;
-    SetMacroVariable(s.app, s.p[operands].Value, FormatMacroNumber(*result));
+    SetMacroVariable(s.app.report, s.app.interpreter, s.p[operands].Value, FormatMacroNumber(*result));
     return 0;
 }
 
@@ -213,7 +217,7 @@ std::uint8_t Tan(Statement& s) {
 std::uint8_t Div(Statement& s) {
     return Numeric(s, "NNN", [](Statement& st, const Operands& v) -> std::optional<double> {
         if (v[1] == 0) {
-            ReportMacroError(st.app, st.LineNumber(), MacroErr::DivisionByZero);
+            ReportMacroError(st.app.report, st.app.interpreter, st.LineNumber(), MacroErr::DivisionByZero);
             return std::nullopt;
         }
         return v[0] / v[1];
@@ -224,7 +228,7 @@ std::uint8_t QuakeCommand(Statement& s) {
     std::string command;
     if (const auto code = ParseQuakeCommand(s.line, s.start, command)) return code;
     if (CountChar('"', command) % 2 != 0) return MacroErr::UnevenQuotes;
-    AddQuakeCommand(s.app, command);
+    AddQuakeCommand(s.app.report, s.app.interpreter, s.app.macroResults, command);
     return 0;
 }
 

@@ -61,11 +61,11 @@ bool ParseCondition(const std::string& line, Condition& condition) {
 }
 
 // One detection file against the directory; false when one of its lines fails.
-bool TryDetectionFile(Korvex& app, const DetectionFile& file, const std::string& directory,
+bool TryDetectionFile(Reporter& report, const DetectionFile& file, const std::string& directory,
                       const std::vector<std::string>& directoryFiles, bool forModScan, AutoModMatch& match,
                       AutoModResult& result) {
     if (!file.lines) {
-        FatalError(app, Err::CouldntOpenFile, file.fileName);
+        report.FatalError(Err::CouldntOpenFile, file.fileName);
         return false;
     }
     const std::vector<std::string>& lines = *file.lines;
@@ -83,12 +83,12 @@ bool TryDetectionFile(Korvex& app, const DetectionFile& file, const std::string&
         } else {
             Condition condition;
             if (!ParseCondition(line, condition)) {
-                FatalError(app, Err::InvalidAutoModFile, file.fileName);
+                report.FatalError(Err::InvalidAutoModFile, file.fileName);
                 return false;
             }
             const bool holds = condition.op == '#'
-                                   ? CheckFileContains(app, match, directory, condition.file, condition.value)
-                                   : CheckFileSize(app, match, directory, condition.file, condition.op,
+                                   ? CheckFileContains(report, match, directory, condition.file, condition.value)
+                                   : CheckFileSize(report, match, directory, condition.file, condition.op,
                                                    TextToIntDef(condition.value));
             if (!holds) return false;
         }
@@ -117,7 +117,7 @@ std::string ModNameOfDetectionFile(const std::string& fileName) {
 
 bool IsIgnoredModName(const std::string& modName) { return StartsWithIgnoringCase(modName, "IGNORE."); }
 
-bool CheckFileSize(Korvex& app, AutoModMatch& match, const std::string& directory, const std::string& file,
+bool CheckFileSize(Reporter& report, AutoModMatch& match, const std::string& directory, const std::string& file,
                    char op, long long value) {
     const std::string path = ConditionPath(directory, file);
     const auto& entry = LookUpOnce(match, path);
@@ -128,18 +128,20 @@ bool CheckFileSize(Korvex& app, AutoModMatch& match, const std::string& director
         case '<': return size < value;
         case '=': return size == value;
         case '>': return size > value;
-        default: FatalError(app, Err::InvalidAutoModFile, "During AutoMOD"); return false;
+        default:
+            report.FatalError(Err::InvalidAutoModFile, "During AutoMOD");
+            return false;
     }
 }
 
-bool CheckFileContains(Korvex& app, AutoModMatch& match, const std::string& directory, const std::string& file,
+bool CheckFileContains(Reporter& report, AutoModMatch& match, const std::string& directory, const std::string& file,
                        const std::string& text) {
-    if (!CheckFileSize(app, match, directory, file, '>', -1) || text.empty()) return false;
+    if (!CheckFileSize(report, match, directory, file, '>', -1) || text.empty()) return false;
     const std::string path = ResolveCase(ConditionPath(directory, file));
     std::ifstream stream;
     if (RegularFileExists(path)) stream.open(NativePath(path), std::ios::binary);
     if (!stream.is_open()) {
-        ShowError(app, Err::CouldntOpenFile, file);
+        report.ShowError(Err::CouldntOpenFile, file);
         return false;
     }
     std::vector<char> buffer(kBlockSize);
@@ -185,7 +187,7 @@ std::vector<DetectionFile> ReadDetectionFiles(const std::string& autoModDir) {
 }
 
 AutoModResult DetectModByAutoModFiles(Korvex& app, const std::string& directory, bool forModScan) {
-    return DetectModByAutoModFiles(app, ReadDetectionFiles(app.dirs.autoMod), directory, forModScan);
+    return DetectModByAutoModFiles(app, ReadDetectionFiles(app.paths.autoMod), directory, forModScan);
 }
 
 AutoModResult DetectModByAutoModFiles(Korvex& app, const std::vector<DetectionFile>& detectionFiles,
@@ -195,9 +197,9 @@ AutoModResult DetectModByAutoModFiles(Korvex& app, const std::vector<DetectionFi
     AutoModMatch match;
     for (const DetectionFile& file : detectionFiles) {
         AutoModResult attempt;
-        const bool matches = TryDetectionFile(app, file, directory, directoryFiles, forModScan, match, attempt);
+        const bool matches = TryDetectionFile(app.report, file, directory, directoryFiles, forModScan, match, attempt);
         result.noEntry = attempt.noEntry;
-        if (app.shuttingDown) return result;
+        if (app.report.shuttingDown) return result;
         if (matches) {
             result.found = true;
             result.modName = ModNameOfDetectionFile(file.fileName);

@@ -12,6 +12,8 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
 
 inline constexpr const char* kUnknownModName = "..unknown..";
 inline constexpr int kFirstAutoModSlot = 1001;
@@ -39,10 +41,10 @@ std::string ModNameOfDetectionFile(const std::string& fileName);
 bool IsIgnoredModName(const std::string& modName);
 
 // op is "<", "=" or ">"; "=" with -1 holds when the file is absent.
-bool CheckFileSize(Korvex& app, AutoModMatch& match, const std::string& directory, const std::string& file,
+bool CheckFileSize(Reporter& report, AutoModMatch& match, const std::string& directory, const std::string& file,
                    char op, long long value);
 // The text within the first 32 768 bytes of the file, read in 8 192-byte blocks.
-bool CheckFileContains(Korvex& app, AutoModMatch& match, const std::string& directory, const std::string& file,
+bool CheckFileContains(Reporter& report, AutoModMatch& match, const std::string& directory, const std::string& file,
                        const std::string& text);
 
 // The lower-cased paths of the directory's files, without .cfg/.aas files and subdirectories.
@@ -65,7 +67,7 @@ AutoModResult DetectModByAutoModFiles(Korvex& app, const std::vector<DetectionFi
                                       const std::string& directory, bool forModScan);
 
 // Writes a numbered detection file that describes the directory's present files exactly.
-bool RememberModification(Korvex& app, const std::string& directory, const std::string& modName,
-                          const std::string& directoryName);
+bool RememberModification(Reporter& report, const ProgramPaths& paths, const std::string& directory,
+                          const std::string& modName, const std::string& directoryName);
 
 }  // namespace korvex

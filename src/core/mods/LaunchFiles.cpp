@@ -51,21 +51,22 @@ bool FindsAnotherSpelling(const std::string& path) {
 
 void Append(std::vector<std::string>& to, const std::vector<std::string>& more) { to.insert(to.end(), more.begin(), more.end()); }
 
-bool ConfirmDeletion(Korvex& app, const std::string& text) {
-    return app.host.ShowMessage(Icon::Warning, text, Buttons::OkCancel) == Button::Ok;
+bool ConfirmDeletion(Reporter& report, const std::string& text) {
+    return report.host.ShowMessage(Icon::Warning, text, Buttons::OkCancel) == Button::Ok;
 }
 
 // False when the file could not be backed up and the person did not accept losing it.
 bool BackUpOrConfirm(Korvex& app, const std::string& path, const std::string& refusal) {
-    if (BackupCfgFile(app, path) || ConfirmDeletion(app, "The existing " + path + refusal)) return true;
+    if (BackupCfgFile(app.report, app.paths, path) || ConfirmDeletion(app.report, "The existing " + path + refusal))
+        return true;
     RestoreCfgBackup(app, false);
     return false;
 }
 
-void RemoveGameFile(Korvex& app, const std::string& path) {
+void RemoveGameFile(Reporter& report, const std::string& path) {
     if (!FileExists(path)) return;
     ClearReadOnly(path);
-    if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);
+    if (!RemoveFile(path)) report.ShowError(Err::CouldntDeleteFile, path);
 }
 
 }  // namespace
@@ -122,13 +123,13 @@ std::vector<std::string> AutoexecLines(const ModEntry* entry, const std::vector<
     return lines;
 }
 
-std::vector<std::string> LaunchConfigFiles(const Korvex& app, const std::string& modDirPath,
-                                           const std::string& gameDirectory) {
+std::vector<std::string> LaunchConfigFiles(const ProgramPaths& paths, const LaunchState& launch,
+                                           const std::string& modDirPath, const std::string& gameDirectory) {
     std::vector<std::string> files;
     Append(files, SpellingsOf(modDirPath, "CONFIG.CFG"));
-    Append(files, SpellingsOf(app.quakeDir, "CONFIG.CFG"));
-    Append(files, SpellingsOf(ResolveCase(JoinPath(app.quakeDir, "BASEQ2")), "CONFIG.CFG"));
-    const std::string userDir = app.launch.userDataDir;
+    Append(files, SpellingsOf(paths.quakeDir, "CONFIG.CFG"));
+    Append(files, SpellingsOf(ResolveCase(JoinPath(paths.quakeDir, "BASEQ2")), "CONFIG.CFG"));
+    const std::string userDir = launch.userDataDir;
     if (userDir.empty()) return files;
     for (const std::string& game : {gameDirectory, std::string("baseq2")}) {
         files.push_back(JoinPath(JoinPath(userDir, game), "config.cfg"));
@@ -146,30 +147,31 @@ std::vector<std::string> AutoexecFiles(const std::string& modDirPath) {
     return files;
 }
 
-std::string AdditionalCommandsFile(const Korvex& app) { return JoinPath(app.dirs.temp, "addcomm.tmp"); }
+std::string AdditionalCommandsFile(const ProgramPaths& paths) { return JoinPath(paths.temp, "addcomm.tmp"); }
 
-bool BuildAutoexec(Korvex& app, const std::string& modDirectory, std::vector<std::string>& lines) {
-    const std::string entryPath = JoinPath(app.dirs.mods, modDirectory);
+bool BuildAutoexec(Reporter& report, const ProgramPaths& paths, const std::string& modDirectory,
+                   std::vector<std::string>& lines) {
+    const std::string entryPath = JoinPath(paths.mods, modDirectory);
     ModEntry entry;
     bool atEnd = false;
-    const bool haveEntry = ReadModEntry(ModEntryPath(app.dirs, modDirectory), entry, atEnd);
-    if (!haveEntry) ShowError(app, Err::CouldntOpenFile, entryPath);
+    const bool haveEntry = ReadModEntry(ModEntryPath(paths, modDirectory), entry, atEnd);
+    if (!haveEntry) report.ShowError(Err::CouldntOpenFile, entryPath);
     if (haveEntry && !atEnd) {
-        FatalError(app, Err::EndOfFileNotReached, entryPath);
+        report.FatalError(Err::EndOfFileNotReached, entryPath);
         return false;
     }
     std::vector<std::string> additional;
-    if (!ReadAllLines(AdditionalCommandsFile(app), additional)) return false;
+    if (!ReadAllLines(AdditionalCommandsFile(paths), additional)) return false;
     lines = AutoexecLines(haveEntry ? &entry : nullptr, additional);
     return true;
 }
 
 bool PrepareLaunchFiles(Korvex& app, const std::string& modDirPath, const std::string& modDirectory) {
     const std::string game = FileName(modDirPath);
-    for (const std::string& file : LaunchConfigFiles(app, modDirPath, game)) {
+    for (const std::string& file : LaunchConfigFiles(app.paths, app.launch, modDirPath, game)) {
         if (!BackUpOrConfirm(app, file, " could not be backuped. If you choose OK this file will be deleted."))
             return false;
-        RemoveGameFile(app, file);
+        RemoveGameFile(app.report, file);
     }
     // An AUTOEXEC.CFG in another spelling would never run in a native engine; it is put
     // away like the config files and comes back with them. Where it could not be removed,
@@ -181,10 +183,10 @@ bool PrepareLaunchFiles(Korvex& app, const std::string& modDirPath, const std::s
                              " was not created by Korvex and could not be backuped. If you choose OK this file will "
                              "be deleted."))
             return false;
-        RemoveGameFile(app, file);
+        RemoveGameFile(app.report, file);
     }
     std::vector<std::string> lines;
-    if (!BuildAutoexec(app, modDirectory, lines)) return false;
+    if (!BuildAutoexec(app.report, app.paths, modDirectory, lines)) return false;
     return WriteLinesAtomically(AutoexecPath(modDirPath), lines);
 }
 

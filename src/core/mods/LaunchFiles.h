@@ -11,6 +11,9 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
+struct LaunchState;
 
 class TExecFile;
 
@@ -42,18 +45,19 @@ std::vector<std::string> AutoexecLines(const ModEntry* entry, const std::vector<
 // II directory's and baseq2's CONFIG.CFG, then config.cfg and autoexec.cfg of the MOD and of
 // baseq2 in the per-user directory. An existing file keeps its spelling; a missing one is
 // named in lower case, as the engine would create it.
-std::vector<std::string> LaunchConfigFiles(const Korvex& app, const std::string& modDirPath,
-                                           const std::string& gameDirectory);
+std::vector<std::string> LaunchConfigFiles(const ProgramPaths& paths, const LaunchState& launch,
+                                           const std::string& modDirPath, const std::string& gameDirectory);
 // The AUTOEXEC.CFG files of the MOD directory in any spelling, and the lower-case one
 // Korvex writes (the only spelling a native engine reads).
 std::vector<std::string> AutoexecFiles(const std::string& modDirPath);
 std::string AutoexecPath(const std::string& modDirPath);
 
 // addcomm.tmp in the temp directory: the compile's additional commands for autoexec.cfg.
-std::string AdditionalCommandsFile(const Korvex& app);
+std::string AdditionalCommandsFile(const ProgramPaths& paths);
 // The autoexec.cfg lines for the MOD of modDirectory; false when addcomm.tmp is missing or
 // the entry file is malformed (the latter ends the program).
-bool BuildAutoexec(Korvex& app, const std::string& modDirectory, std::vector<std::string>& lines);
+bool BuildAutoexec(Reporter& report, const ProgramPaths& paths, const std::string& modDirectory,
+                   std::vector<std::string>& lines);
 // Backs up and removes the config files, then writes the MOD's autoexec.cfg. False when a
 // file could not be backed up and the person cancelled, or autoexec.cfg was not written.
 bool PrepareLaunchFiles(Korvex& app, const std::string& modDirPath, const std::string& modDirectory);

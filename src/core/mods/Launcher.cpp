@@ -15,7 +15,7 @@
 namespace korvex {
 namespace {
 
-void CloseWaitWindow(Korvex& app) { app.host.CloseStatus(StatusWindow::CreatingCfgFiles); }
+void CloseWaitWindow(Reporter& report) { report.host.CloseStatus(StatusWindow::CreatingCfgFiles); }
 
 // The compile of the launch; its key map gives what the launch says about shared keys.
 bool CompileInto(Korvex& app, const std::string& player, const std::string& directory, std::string& sharedKeys) {
@@ -24,35 +24,35 @@ bool CompileInto(Korvex& app, const std::string& player, const std::string& dire
         sharedKeys = SharedKeysNotice(map);
         return true;
     }
-    CloseWaitWindow(app);
-    if (!app.shuttingDown) ShowError(app, Err::CouldntCreateFile, "Config for MOD couldn't be compiled.");
+    CloseWaitWindow(app.report);
+    if (!app.report.shuttingDown) app.report.ShowError(Err::CouldntCreateFile, "Config for MOD couldn't be compiled.");
     return false;
 }
 
 // The game's program and the parameters the MOD's entry gives; false (reported) when the
 // entry cannot be read.
-bool SetUpGameStart(Korvex& app, const std::string& directory, TExecFile& game) {
-    const std::string entryPath = JoinPath(app.dirs.mods, directory);
+bool SetUpGameStart(Reporter& report, const ProgramPaths& paths, const std::string& directory, TExecFile& game) {
+    const std::string entryPath = JoinPath(paths.mods, directory);
     ModEntry entry;
     bool atEnd = false;
-    if (!ReadModEntry(ModEntryPath(app.dirs, directory), entry, atEnd)) {
-        ShowError(app, Err::CouldntOpenFile, entryPath);
+    if (!ReadModEntry(ModEntryPath(paths, directory), entry, atEnd)) {
+        report.ShowError(Err::CouldntOpenFile, entryPath);
         return false;
     }
     if (!atEnd) {
-        FatalError(app, Err::EndOfFileNotReached, entryPath);
+        report.FatalError(Err::EndOfFileNotReached, entryPath);
         return false;
     }
-    SetQuakeProgram(game, app.quakeDir);
-    game.Parameters = QuakeParameters(GameDirectorySpelling(app.quakeDir, directory), entry);
-    game.Directory = app.quakeDir;
+    SetQuakeProgram(game, paths.quakeDir);
+    game.Parameters = QuakeParameters(GameDirectorySpelling(paths.quakeDir, directory), entry);
+    game.Directory = paths.quakeDir;
     return true;
 }
 
 // A directory text from the tree names exactly one directory below the Quake II directory.
-bool AcceptLaunchDirectory(Korvex& app, const std::string& directory) {
+bool AcceptLaunchDirectory(Reporter& report, const std::string& directory) {
     if (IsPlainModDirectory(directory)) return true;
-    ShowError(app, Err::InvalidPath, directory);
+    report.ShowError(Err::InvalidPath, directory);
     return false;
 }
 
@@ -61,17 +61,19 @@ bool AcceptLaunchDirectory(Korvex& app, const std::string& directory) {
 class PreviewScratch {
 public:
     explicit PreviewScratch(Korvex& app)
-        : app_(app), hadTemp_(DirectoryExists(app.dirs.temp)), hadAdditional_(FileExists(AdditionalCommandsFile(app))) {
-        if (!hadTemp_) MakeDirectory(app.dirs.temp);
+        : app_(app),
+          hadTemp_(DirectoryExists(app.paths.temp)),
+          hadAdditional_(FileExists(AdditionalCommandsFile(app.paths))) {
+        if (!hadTemp_) MakeDirectory(app.paths.temp);
         for (int n = 0; directory_.empty() && n < 100; ++n) {
-            const std::string path = JoinPath(app.dirs.temp, "preview" + (n ? std::to_string(n) : std::string()));
+            const std::string path = JoinPath(app.paths.temp, "preview" + (n ? std::to_string(n) : std::string()));
             if (!PathExists(path) && MakeDirectory(path)) directory_ = path;
         }
     }
     ~PreviewScratch() {
-        if (!directory_.empty()) RemoveDirectoryTree(app_, directory_);
-        if (!hadAdditional_) RemoveFile(AdditionalCommandsFile(app_));
-        if (!hadTemp_) RemoveEmptyDirectory(app_.dirs.temp);
+        if (!directory_.empty()) RemoveDirectoryTree(app_.report, directory_);
+        if (!hadAdditional_) RemoveFile(AdditionalCommandsFile(app_.paths));
+        if (!hadTemp_) RemoveEmptyDirectory(app_.paths.temp);
     }
     PreviewScratch(const PreviewScratch&) = delete;
     PreviewScratch& operator=(const PreviewScratch&) = delete;
@@ -85,17 +87,17 @@ private:
     std::string directory_;
 };
 
-void TellSharedKeys(Korvex& app, const std::string& sharedKeys) {
-    if (!sharedKeys.empty()) app.host.ShowLaunchNotice(sharedKeys);
+void TellSharedKeys(Reporter& report, const std::string& sharedKeys) {
+    if (!sharedKeys.empty()) report.host.ShowLaunchNotice(sharedKeys);
 }
 
-bool RunGame(Korvex& app, TExecFile& game) {
-    if (game.Wait) app.host.ShowStatus(StatusWindow::GameRunning, "Quake II is running...");
-    const bool started = game.Execute(app.host);
-    if (game.Wait) app.host.CloseStatus(StatusWindow::GameRunning);
+bool RunGame(Reporter& report, TExecFile& game) {
+    if (game.Wait) report.host.ShowStatus(StatusWindow::GameRunning, "Quake II is running...");
+    const bool started = game.Execute(report.host);
+    if (game.Wait) report.host.CloseStatus(StatusWindow::GameRunning);
     if (started) return true;
     const std::string& program = game.Interpreter.empty() ? game.CommandLine : game.Interpreter;
-    ShowError(app, Err::CouldntExecFile, program + ": " + std::strerror(game.ErrorCode));
+    report.ShowError(Err::CouldntExecFile, program + ": " + std::strerror(game.ErrorCode));
     return false;
 }
 
@@ -109,49 +111,49 @@ bool LaunchSelectedPlayer(Korvex& app) {
 
 bool LaunchPlayer(Korvex& app, const std::string& modText, const std::string& player) {
     const std::string directory = ModDirOfNodeText(modText);
-    if (!AcceptLaunchDirectory(app, directory)) return false;
+    if (!AcceptLaunchDirectory(app.report, directory)) return false;
     app.host.ShowStatus(StatusWindow::CreatingCfgFiles, "Creating configuration files...");
-    const std::string korvexDir = JoinPath(app.quakeDir, "korvex");
+    const std::string korvexDir = JoinPath(app.paths.quakeDir, "korvex");
     if (!DirectoryExists(korvexDir) && !MakeDirectory(korvexDir)) {
-        CloseWaitWindow(app);
-        FatalError(app, Err::CouldntCreateDirectory, korvexDir);
+        CloseWaitWindow(app.report);
+        app.report.FatalError(Err::CouldntCreateDirectory, korvexDir);
         return false;
     }
     std::string sharedKeys;
     if (!CompileInto(app, player, korvexDir, sharedKeys)) return false;
-    std::string modDirPath = ResolveCase(JoinPath(app.quakeDir, directory));
+    std::string modDirPath = ResolveCase(JoinPath(app.paths.quakeDir, directory));
     if (!DirectoryExists(modDirPath)) {
         if (MakeDirectory(modDirPath)) {
-            modDirPath = ResolveCase(JoinPath(app.quakeDir, LowerCaseAscii(directory)));
+            modDirPath = ResolveCase(JoinPath(app.paths.quakeDir, LowerCaseAscii(directory)));
         } else {
-            CloseWaitWindow(app);
-            ShowError(app, Err::CouldntCreateDirectory, modDirPath);
+            CloseWaitWindow(app.report);
+            app.report.ShowError(Err::CouldntCreateDirectory, modDirPath);
         }
     }
     if (!PrepareLaunchFiles(app, modDirPath, directory)) {
-        CloseWaitWindow(app);
-        if (!app.shuttingDown) ShowError(app, Err::CouldntCreateFile, AutoexecPath(modDirPath));
+        CloseWaitWindow(app.report);
+        if (!app.report.shuttingDown) app.report.ShowError(Err::CouldntCreateFile, AutoexecPath(modDirPath));
         return false;
     }
-    CloseWaitWindow(app);
+    CloseWaitWindow(app.report);
     app.host.MainViewChanged();
-    TellSharedKeys(app, sharedKeys);
+    TellSharedKeys(app.report, sharedKeys);
     return StartQuake(app, modText);
 }
 
 bool StartQuake(Korvex& app, const std::string& modText) {
     TExecFile& game = app.launch.quakeExecFile;
-    if (!SetUpGameStart(app, ModDirOfNodeText(modText), game)) return false;
+    if (!SetUpGameStart(app.report, app.paths, ModDirOfNodeText(modText), game)) return false;
     // The game starts in the Quake II directory; Korvex's own working directory never changes.
-    if (!DirectoryExists(app.quakeDir)) {
-        ShowError(app, Err::InvalidPath, app.quakeDir);
+    if (!DirectoryExists(app.paths.quakeDir)) {
+        app.report.ShowError(Err::InvalidPath, app.paths.quakeDir);
         RestoreCfgBackup(app, false);
         return false;
     }
     game.Wait = !app.options.quitAfterLaunching;
     app.launch.commandLine = game.Command();
     // A game that never started leaves nothing to wait for: the files go back at once.
-    if (!RunGame(app, game)) {
+    if (!RunGame(app.report, game)) {
         RestoreCfgBackup(app, false);
         return false;
     }
@@ -166,17 +168,19 @@ bool StartQuake(Korvex& app, const std::string& modText) {
 bool PreviewLaunch(Korvex& app, const std::string& modText, const std::string& player, std::string& commandLine,
                    std::vector<std::string>& autoexec) {
     const std::string directory = ModDirOfNodeText(modText);
-    if (!AcceptLaunchDirectory(app, directory)) return false;
+    if (!AcceptLaunchDirectory(app.report, directory)) return false;
     const PreviewScratch scratch(app);
     if (scratch.directory().empty()) {
-        ShowError(app, Err::CouldntCreateDirectory, JoinPath(app.dirs.temp, "preview"));
+        app.report.ShowError(Err::CouldntCreateDirectory, JoinPath(app.paths.temp, "preview"));
         return false;
     }
     std::string sharedKeys;
     if (!CompileInto(app, player, scratch.directory(), sharedKeys)) return false;
-    TellSharedKeys(app, sharedKeys);
+    TellSharedKeys(app.report, sharedKeys);
     TExecFile game;
-    if (!BuildAutoexec(app, directory, autoexec) || !SetUpGameStart(app, directory, game)) return false;
+    if (!BuildAutoexec(app.report, app.paths, directory, autoexec) ||
+        !SetUpGameStart(app.report, app.paths, directory, game))
+        return false;
     commandLine = game.Command();
     return true;
 }

@@ -22,36 +22,36 @@ ModEntry NewEntry(const std::string& name, const std::string& directory) {
 }
 
 // path: the existing entry file, or where a new one goes.
-bool WriteEntry(Korvex& app, const ModEntry& entry, const std::string& directory, const std::string& path,
-                AtomicFile::ExistingTarget existing = AtomicFile::ExistingTarget::Keep) {
+bool WriteEntry(Reporter& report, const ProgramPaths& paths, const ModEntry& entry, const std::string& directory,
+                const std::string& path, AtomicFile::ExistingTarget existing = AtomicFile::ExistingTarget::Keep) {
     if (WriteModEntry(path, entry, existing)) return true;
-    ShowError(app, Err::CouldntCreateFile, JoinPath(app.dirs.mods, directory));
+    report.ShowError(Err::CouldntCreateFile, JoinPath(paths.mods, directory));
     return false;
 }
 
-void ShowMod(Korvex& app, ModNode node) {
-    app.modTree.mods.push_back(std::move(node));
-    SortModTree(app.modTree);
-    app.host.ModTreeChanged();
+void ShowMod(Reporter& report, ModTree& modTree, ModNode node) {
+    modTree.mods.push_back(std::move(node));
+    SortModTree(modTree);
+    report.host.ModTreeChanged();
 }
 
-void DeleteEntryFile(Korvex& app, const std::string& fileName) {
-    const std::string path = JoinPath(app.dirs.mods, fileName);
-    if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);
+void DeleteEntryFile(Reporter& report, const ProgramPaths& paths, const std::string& fileName) {
+    const std::string path = JoinPath(paths.mods, fileName);
+    if (!RemoveFile(path)) report.ShowError(Err::CouldntDeleteFile, path);
 }
 
 bool IsBlocking(const DirEntry& file) { return file.readOnly || file.isSymbolicLink; }
 
 // Only plain directory names become entries; anything else is refused before a file is touched.
-bool AcceptModDirectory(Korvex& app, const std::string& directory) {
+bool AcceptModDirectory(Reporter& report, const std::string& directory) {
     if (IsPlainModDirectory(directory)) return true;
-    ShowError(app, Err::InvalidPath, directory);
+    report.ShowError(Err::InvalidPath, directory);
     return false;
 }
 
 }  // namespace
 
-std::string ModEntryPath(const ProgramDirs& dirs, const std::string& directory) {
+std::string ModEntryPath(const ProgramPaths& dirs, const std::string& directory) {
     return ResolveCase(JoinPath(dirs.mods, directory));
 }
 
@@ -60,76 +60,81 @@ bool IsPlainModDirectory(const std::string& directory) {
            directory.find_first_of("/\\") == std::string::npos;
 }
 
-void LoadModCatalogue(Korvex& app) {
-    app.modTree = {};
-    for (const std::string& file : ListNames(app.dirs.mods, EntryKind::File)) {
-        const std::string path = JoinPath(app.dirs.mods, file);
+void LoadModCatalogue(Reporter& report, const ProgramPaths& paths, ModTree& modTree) {
+    modTree = {};
+    for (const std::string& file : ListNames(paths.mods, EntryKind::File)) {
+        const std::string path = JoinPath(paths.mods, file);
         ModEntry entry;
         bool atEnd = false;
         if (!ReadModEntry(path, entry, atEnd)) {
-            FatalError(app, Err::CouldntOpenFile, file);
+            report.FatalError(Err::CouldntOpenFile, file);
             return;
         }
-        app.modTree.mods.push_back({entry.treeText, entry.playerCfgs});
+        modTree.mods.push_back({entry.treeText, entry.playerCfgs});
         if (!atEnd) {
-            FatalError(app, Err::EndOfFileNotReached, path);
+            report.FatalError(Err::EndOfFileNotReached, path);
             return;
         }
     }
-    SortModTree(app.modTree);
-    app.host.ModTreeChanged();
+    SortModTree(modTree);
+    report.host.ModTreeChanged();
 }
 
-bool AddModToCatalogue(Korvex& app, const std::string& name, const std::string& directory) {
-    if (IsIgnoredMod(name, directory) || !AcceptModDirectory(app, directory)) return false;
+bool AddModToCatalogue(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const std::string& name,
+                       const std::string& directory) {
+    if (IsIgnoredMod(name, directory) || !AcceptModDirectory(report, directory)) return false;
     // A look-up that ignores case lists the mods directory: once here, not for every step.
-    if (FileExists(JoinPath(app.dirs.mods, directory))) {
-        ShowError(app, Err::ModAlreadyAvailable, directory);
+    if (FileExists(JoinPath(paths.mods, directory))) {
+        report.ShowError(Err::ModAlreadyAvailable, directory);
         return false;
     }
-    if (!WriteEntry(app, NewEntry(name, directory), directory, JoinPath(app.dirs.mods, LowerCaseAscii(directory))))
+    if (!WriteEntry(report, paths, NewEntry(name, directory), directory,
+                    JoinPath(paths.mods, LowerCaseAscii(directory))))
         return false;
-    ShowMod(app, {ModTreeText(name, directory), {}});
+    ShowMod(report, modTree, {ModTreeText(name, directory), {}});
     return true;
 }
 
 // The Player-CFGs the rewritten file no longer lists are dropped from the tree at once.
-bool ReplaceModEntry(Korvex& app, const std::string& name, const std::string& directory) {
+bool ReplaceModEntry(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const std::string& name,
+                     const std::string& directory) {
     if (IsIgnoredMod(name, directory)) return true;
-    if (!AcceptModDirectory(app, directory)) return false;
-    const std::string path = ModEntryPath(app.dirs, directory);
-    if (!FileExists(path)) return AddModToCatalogue(app, name, directory);
-    if (!WriteEntry(app, NewEntry(name, directory), directory, path)) return false;
-    for (ModNode& mod : app.modTree.mods) {
+    if (!AcceptModDirectory(report, directory)) return false;
+    const std::string path = ModEntryPath(paths, directory);
+    if (!FileExists(path)) return AddModToCatalogue(report, paths, modTree, name, directory);
+    if (!WriteEntry(report, paths, NewEntry(name, directory), directory, path)) return false;
+    for (ModNode& mod : modTree.mods) {
         if (!EqualsIgnoringCase(ModDirOfNodeText(mod.text), directory)) continue;
         mod.text = ModTreeText(name, UpperCaseAscii(directory));
         mod.players.clear();
     }
-    app.modTree.selected.reset();
-    SortModTree(app.modTree);
-    app.host.ModTreeChanged();
+    modTree.selected.reset();
+    SortModTree(modTree);
+    report.host.ModTreeChanged();
     return true;
 }
 
-CatalogueRewrite::CatalogueRewrite(Korvex& app) : app_(app) {
-    app.modTree = {};
-    app.host.ModTreeChanged();
-    for (DirEntry& file : ListDirectory(app.dirs.mods))
+CatalogueRewrite::CatalogueRewrite(Reporter& report, const ProgramPaths& paths, ModTree& modTree)
+    : report_(report), paths_(paths), modTree_(modTree) {
+    modTree = {};
+    report.host.ModTreeChanged();
+    for (DirEntry& file : ListDirectory(paths.mods))
         if (!file.isDirectory) previous_.emplace(LowerCaseAscii(file.name), std::move(file));
 }
 
 bool CatalogueRewrite::Add(const std::string& name, const std::string& directory) {
-    if (IsIgnoredMod(name, directory) || !AcceptModDirectory(app_, directory)) return false;
+    if (IsIgnoredMod(name, directory) || !AcceptModDirectory(report_, directory)) return false;
     const std::string fileName = LowerCaseAscii(directory);
     if (entered_.contains(fileName)) {
-        ShowError(app_, Err::ModAlreadyAvailable, directory);
+        report_.ShowError(Err::ModAlreadyAvailable, directory);
         return false;
     }
     ModEntry entry = PreviousEntry(fileName);
     entry.treeText = ModTreeText(name, directory);
     if (!KeepPrevious(fileName, ModEntryLines(entry))) {
         // A read-only entry file or a link becomes a plain file the player may change.
-        if (!WriteEntry(app_, entry, directory, JoinPath(app_.dirs.mods, fileName), AtomicFile::ExistingTarget::ReplacePlain)) {
+        if (!WriteEntry(report_, paths_, entry, directory, JoinPath(paths_.mods, fileName),
+                        AtomicFile::ExistingTarget::ReplacePlain)) {
             // What the entry held before stays, on disk and in the tree.
             const auto [first, last] = previous_.equal_range(fileName);
             for (auto file = first; file != last; ++file) KeepInTree(file->second);
@@ -139,7 +144,7 @@ bool CatalogueRewrite::Add(const std::string& name, const std::string& directory
     }
     DeletePrevious(fileName);
     entered_.insert(fileName);
-    ShowMod(app_, {entry.treeText, entry.playerCfgs});
+    ShowMod(report_, modTree_, {entry.treeText, entry.playerCfgs});
     return true;
 }
 
@@ -148,7 +153,7 @@ void CatalogueRewrite::Finish(const std::vector<std::string>& scannedDirectories
     for (const std::string& directory : scannedDirectories) scanned.insert(LowerCaseAscii(directory));
     for (const auto& [fileName, file] : previous_) {
         if (scanned.contains(fileName))
-            DeleteEntryFile(app_, file.name);
+            DeleteEntryFile(report_, paths_, file.name);
         else
             KeepInTree(file);
     }
@@ -170,38 +175,41 @@ ModEntry CatalogueRewrite::PreviousEntry(const std::string& fileName) const {
     if (!file && other != previous_.end()) file = &other->second;
     ModEntry entry;
     bool atEnd = false;
-    if (!file || !ReadModEntry(JoinPath(app_.dirs.mods, file->name), entry, atEnd)) return {};
+    if (!file || !ReadModEntry(JoinPath(paths_.mods, file->name), entry, atEnd)) return {};
     return entry;
 }
 
 bool CatalogueRewrite::KeepPrevious(const std::string& fileName, const std::vector<std::string>& lines) const {
     const DirEntry* file = LowerCaseFile(fileName);
-    return file && !IsBlocking(*file) && FileHoldsLines(JoinPath(app_.dirs.mods, file->name), lines);
+    return file && !IsBlocking(*file) && FileHoldsLines(JoinPath(paths_.mods, file->name), lines);
 }
 
 // Once the entry file of the lower-case name holds the entry, the other spellings go.
 void CatalogueRewrite::DeletePrevious(const std::string& fileName) {
     const auto [first, last] = previous_.equal_range(fileName);
     for (auto file = first; file != last; ++file)
-        if (file->second.name != fileName) DeleteEntryFile(app_, file->second.name);
+        if (file->second.name != fileName) DeleteEntryFile(report_, paths_, file->second.name);
     previous_.erase(first, last);
 }
 
 void CatalogueRewrite::KeepInTree(const DirEntry& file) {
     ModEntry entry;
     bool atEnd = false;
-    if (ReadModEntry(JoinPath(app_.dirs.mods, file.name), entry, atEnd)) ShowMod(app_, {entry.treeText, entry.playerCfgs});
+    if (ReadModEntry(JoinPath(paths_.mods, file.name), entry, atEnd))
+        ShowMod(report_, modTree_, {entry.treeText, entry.playerCfgs});
 }
 
-void SaveModEntry(Korvex& app, const std::string& directory, const std::string& treeText, ModEntry entry) {
+void SaveModEntry(Reporter& report, const ProgramPaths& paths, const std::string& directory,
+                  const std::string& treeText, ModEntry entry) {
     entry.treeText = treeText;
-    if (!WriteModEntry(ModEntryPath(app.dirs, directory), entry)) FatalError(app, Err::CouldntCreateFile, directory);
+    if (!WriteModEntry(ModEntryPath(paths, directory), entry)) report.FatalError(Err::CouldntCreateFile, directory);
 }
 
-bool LoadModEntryIntoDialog(Korvex& app, const std::string& directory, ModEntry& entry) {
+bool LoadModEntryIntoDialog(Reporter& report, const ProgramPaths& paths, const std::string& directory,
+                            ModEntry& entry) {
     bool atEnd = false;
-    if (ReadModEntry(ModEntryPath(app.dirs, directory), entry, atEnd)) return true;
-    FatalError(app, Err::CouldntOpenFile, directory);
+    if (ReadModEntry(ModEntryPath(paths, directory), entry, atEnd)) return true;
+    report.FatalError(Err::CouldntOpenFile, directory);
     return false;
 }
 

@@ -21,7 +21,10 @@ constexpr const char* kCompleteModScanQuestion =
 // One complete MOD scan. The detection files are read once for the whole scan, and again when
 // the scan remembered a MOD: the directories after it are tried against its new file too.
 struct ModScan {
-    explicit ModScan(Korvex& app) : app(app), detectionFiles(ReadDetectionFiles(app.dirs.autoMod)), catalogue(app) {}
+    explicit ModScan(Korvex& app)
+        : app(app),
+          detectionFiles(ReadDetectionFiles(app.paths.autoMod)),
+          catalogue(app.report, app.paths, app.modTree) {}
 
     Korvex& app;
     std::vector<DetectionFile> detectionFiles;
@@ -31,17 +34,17 @@ struct ModScan {
 // True when a new detection file was written for the directory.
 bool NameUnknownMod(ModScan& scan, const std::string& name, bool noEntry) {
     Korvex& app = scan.app;
-    const std::string directory = JoinPath(app.quakeDir, name);
+    const std::string directory = JoinPath(app.paths.quakeDir, name);
     UnknownModRequest request;
     request.directoryName = name;
     request.readmeDirectory = directory;
-    request.viewReadme = [&app](const std::string& file) { ViewReadme(app, file); };
+    request.viewReadme = [&app](const std::string& file) { ViewReadme(app.report, app.launch, file); };
     const UnknownModAnswer answer = app.host.AskUnknownMod(request);
     if (!answer.confirmed) return false;
     if (!noEntry) scan.catalogue.Add(answer.name, UpperCaseAscii(name));
     if (!AskYesNo(app.host, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?"))
         return false;
-    if (RememberModification(app, directory, answer.name, name)) return true;
+    if (RememberModification(app.report, app.paths, directory, answer.name, name)) return true;
     app.host.ShowMessage(Icon::Error, "Couldn't save information about this modification. (" + name + ")",
                          Buttons::Ok);
     return false;
@@ -51,9 +54,9 @@ bool NameUnknownMod(ModScan& scan, const std::string& name, bool noEntry) {
 // is confirmed, an unknown one named. True when a new detection file was written.
 bool ScanDirectory(ModScan& scan, const std::string& name) {
     Korvex& app = scan.app;
-    const std::string directory = JoinPath(app.quakeDir, name);
+    const std::string directory = JoinPath(app.paths.quakeDir, name);
     const AutoModResult detected = DetectModByAutoModFiles(app, scan.detectionFiles, directory, true);
-    if (app.shuttingDown) return false;
+    if (app.report.shuttingDown) return false;
     if (detected.found) {
         if (IsIgnoredModName(detected.modName)) return false;
         if (AskYesNo(app.host, "Korvex identified the modification located in " + WithTrailingSeparator(directory) +
@@ -86,12 +89,12 @@ IdentifiedMod IdentifyModDirectory(Korvex& app, const std::string& base, const s
 
 void RunCompleteModScan(Korvex& app, bool ask) {
     if (ask && !app.modTree.mods.empty() && !AskYesNo(app.host, kCompleteModScanQuestion)) return;
-    const std::vector<std::string> directories = GameDirectories(app.quakeDir);
+    const std::vector<std::string> directories = GameDirectories(app.paths.quakeDir);
     ModScan scan(app);
     for (const std::string& name : directories) {
         if (EqualsIgnoringCase(name, kScriptDirectoryName)) continue;
-        if (ScanDirectory(scan, name)) scan.detectionFiles = ReadDetectionFiles(app.dirs.autoMod);
-        if (app.shuttingDown) return;
+        if (ScanDirectory(scan, name)) scan.detectionFiles = ReadDetectionFiles(app.paths.autoMod);
+        if (app.report.shuttingDown) return;
     }
     scan.catalogue.Finish(directories);
 }

@@ -20,62 +20,61 @@ namespace korvex {
 namespace {
 
 // A MOD-only action on a Player-CFG node says so; false when no MOD node is selected.
-bool ModNodeSelected(Korvex& app) {
-    if (!app.modTree.selected) return false;
-    if (!app.modTree.selected->player) return true;
-    app.host.ShowMessage(Icon::Error, kNoModText, Buttons::Ok);
+bool ModNodeSelected(Reporter& report, ModTree& modTree) {
+    if (!modTree.selected) return false;
+    if (!modTree.selected->player) return true;
+    report.host.ShowMessage(Icon::Error, kNoModText, Buttons::Ok);
     return false;
 }
 
-bool RefusePath(Korvex& app, const std::string& directory) {
-    ShowError(app, Err::InvalidPath, directory);
+bool RefusePath(Reporter& report, const std::string& directory) {
+    report.ShowError(Err::InvalidPath, directory);
     return false;
 }
 
-void TreeChanged(Korvex& app) { app.host.ModTreeChanged(); }
+void TreeChanged(Reporter& report) { report.host.ModTreeChanged(); }
 
-void SetModText(Korvex& app, const std::string& from, const std::string& to) {
-    if (ModNode* node = FindModNode(app.modTree, from)) node->text = to;
-    if (app.modTree.selected && app.modTree.selected->modText == from) app.modTree.selected->modText = to;
-    TreeChanged(app);
+void SetModText(Reporter& report, ModTree& modTree, const std::string& from, const std::string& to) {
+    if (ModNode* node = FindModNode(modTree, from)) node->text = to;
+    if (modTree.selected && modTree.selected->modText == from) modTree.selected->modText = to;
+    TreeChanged(report);
 }
 
-std::string GameDirectoryPath(const Korvex& app, const std::string& directory) {
-    return ResolveCase(JoinPath(app.quakeDir, directory));
+std::string GameDirectoryPath(const ProgramPaths& paths, const std::string& directory) {
+    return ResolveCase(JoinPath(paths.quakeDir, directory));
 }
 
 // A MOD directory that is a link is removed as a link: what it points to lies outside the game.
-bool RemoveModFiles(Korvex& app, const std::string& path) {
+bool RemoveModFiles(Reporter& report, const std::string& path) {
     if (IsSymbolicLink(path)) return RemoveFile(path);
-    return RemoveDirectoryTree(app, path);
+    return RemoveDirectoryTree(report, path);
 }
 
-bool RemoveModEntryFile(Korvex& app, const std::string& directory) {
-    const std::string entryPath = ModEntryPath(app.dirs, directory);
+bool RemoveModEntryFile(Reporter& report, const ProgramPaths& paths, const std::string& directory) {
+    const std::string entryPath = ModEntryPath(paths, directory);
     if (!FileExists(entryPath) || RemoveFile(entryPath)) return true;
-    FatalError(app, Err::CouldntDeleteFile, entryPath);
+    report.FatalError(Err::CouldntDeleteFile, entryPath);
     return false;
 }
 
-void DropFromTree(Korvex& app, const std::string& modText) {
-    std::erase_if(app.modTree.mods, [&](const ModNode& mod) { return mod.text == modText; });
-    if (app.modTree.selected && app.modTree.selected->modText == modText) app.modTree.selected.reset();
-    TreeChanged(app);
+void DropFromTree(Reporter& report, ModTree& modTree, const std::string& modText) {
+    std::erase_if(modTree.mods, [&](const ModNode& mod) { return mod.text == modText; });
+    if (modTree.selected && modTree.selected->modText == modText) modTree.selected.reset();
+    TreeChanged(report);
 }
 
 // The entry moves to its new file; the old one goes only once the new one is complete.
-bool MoveModEntry(Korvex& app, const std::string& oldDirectory, const std::string& newDirectory,
-                  const ModEntry& entry) {
-    const std::string oldPath = ModEntryPath(app.dirs, oldDirectory);
-    const std::string newPath = EqualsIgnoringCase(oldDirectory, newDirectory)
-                                    ? oldPath
-                                    : JoinPath(app.dirs.mods, LowerCaseAscii(newDirectory));
+bool MoveModEntry(Reporter& report, const ProgramPaths& paths, const std::string& oldDirectory,
+                  const std::string& newDirectory, const ModEntry& entry) {
+    const std::string oldPath = ModEntryPath(paths, oldDirectory);
+    const std::string newPath =
+        EqualsIgnoringCase(oldDirectory, newDirectory) ? oldPath : JoinPath(paths.mods, LowerCaseAscii(newDirectory));
     if (!WriteModEntry(newPath, entry)) {
-        FatalError(app, Err::CouldntCreateFile, newPath);
+        report.FatalError(Err::CouldntCreateFile, newPath);
         return false;
     }
     if (newPath == oldPath || RemoveFile(oldPath)) return true;
-    ShowError(app, Err::CouldntDeleteFile, oldPath);
+    report.ShowError(Err::CouldntDeleteFile, oldPath);
     return false;
 }
 
@@ -87,35 +86,36 @@ bool EditModOptions(Korvex& app) {
     const std::string modText = mod->text;
     const std::string directory = ModDirOfNodeText(modText);
     EditModOptionsRequest request;
-    if (!LoadModEntryIntoDialog(app, directory, request.entry)) return false;
+    if (!LoadModEntryIntoDialog(app.report, app.paths, directory, request.entry)) return false;
     request.caption =
         "Edit MOD's Options and assign players to MOD (" + TrimBlanksAndNuls(ModNameOfNodeText(modText)) + ")";
-    request.availablePlayers = FillPlayerList(app);
-    request.readmeDirectory = GameDirectoryPath(app, directory);
+    request.availablePlayers = FillPlayerList(app.paths);
+    request.readmeDirectory = GameDirectoryPath(app.paths, directory);
     const std::string maps = ResolveCase(JoinPath(request.readmeDirectory, "MAPS"));
     request.mapsDirectory = DirectoryExists(maps) ? maps : request.readmeDirectory;
-    request.viewReadme = [&app](const std::string& file) { ViewReadme(app, file); };
+    request.viewReadme = [&app](const std::string& file) { ViewReadme(app.report, app.launch, file); };
     const EditModOptionsAnswer answer = app.host.EditModOptions(request);
     if (!answer.confirmed) return false;
-    ApplyModOptions(app, modText, answer.entry);
+    ApplyModOptions(app.report, app.paths, app.modTree, modText, answer.entry);
     return true;
 }
 
-void ApplyModOptions(Korvex& app, const std::string& modText, const ModEntry& entry) {
-    if (ModNode* node = FindModNode(app.modTree, modText)) node->players = entry.playerCfgs;
-    SortModTree(app.modTree);
-    TreeChanged(app);
-    SaveModEntry(app, ModDirOfNodeText(modText), modText, entry);
+void ApplyModOptions(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const std::string& modText,
+                     const ModEntry& entry) {
+    if (ModNode* node = FindModNode(modTree, modText)) node->players = entry.playerCfgs;
+    SortModTree(modTree);
+    TreeChanged(report);
+    SaveModEntry(report, paths, ModDirOfNodeText(modText), modText, entry);
 }
 
-void ServerSideButtonClick(Korvex& app) {
-    const ServerSideModAnswer answer = app.host.AskServerSideMod();
+void ServerSideButtonClick(Reporter& report, const ProgramPaths& paths, ModTree& modTree) {
+    const ServerSideModAnswer answer = report.host.AskServerSideMod();
     if (!answer.confirmed || answer.name.empty()) return;
-    AddModToCatalogue(app, answer.name, UpperCaseAscii(answer.directory));
+    AddModToCatalogue(report, paths, modTree, answer.name, UpperCaseAscii(answer.directory));
 }
 
 void RemoveMODButtonClick(Korvex& app) {
-    if (!ModNodeSelected(app)) return;
+    if (!ModNodeSelected(app.report, app.modTree)) return;
     const std::string modText = app.modTree.selected->modText;
     const RemoveModRequest request{"Remove MOD " + ModNameOfNodeText(modText) + " (" + ModDirOfNodeText(modText) +
                                    ") ?"};
@@ -125,30 +125,32 @@ void RemoveMODButtonClick(Korvex& app) {
 
 // The game directory steps aside first, so that no half of it stays under its name. The
 // removal is complete once the entry is gone: what is left aside the next start clears away.
-Carried CarryOutModRemoval(Korvex& app, const PendingOperation& operation) {
-    if (app.quakeDir.empty()) return Carried::Partly;
+Carried CarryOutModRemoval(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation) {
+    if (paths.quakeDir.empty()) return Carried::Partly;
     const std::string& directory = operation.arguments.at(0);
-    const std::string path = GameDirectoryPath(app, directory);
+    const std::string path = GameDirectoryPath(paths, directory);
     const std::string aside = DiscardedName(path);
     if (PathExists(path) && !RenamePath(path, aside)) return Carried::NotAtAll;
-    if (!RemoveModEntryFile(app, directory)) return Carried::Partly;
-    if (PathExists(aside)) RemoveModFiles(app, aside);
+    if (!RemoveModEntryFile(report, paths, directory)) return Carried::Partly;
+    if (PathExists(aside)) RemoveModFiles(report, aside);
     return Carried::Completely;
 }
 
 bool RemoveMod(Korvex& app, const std::string& modText, bool deleteFiles) {
     const std::string directory = ModDirOfNodeText(modText);
-    if (!IsPlainModDirectory(directory)) return RefusePath(app, directory);
-    if (deleteFiles) RunRecorded(app, {"remove-mod", {directory}}, CarryOutModRemoval);
-    else RemoveModEntryFile(app, directory);
-    if (FileExists(ModEntryPath(app.dirs, directory))) {
-        if (deleteFiles && !app.shuttingDown)
+    if (!IsPlainModDirectory(directory)) return RefusePath(app.report, directory);
+    if (deleteFiles)
+        RunRecorded(app.report, app.paths, {"remove-mod", {directory}}, CarryOutModRemoval);
+    else
+        RemoveModEntryFile(app.report, app.paths, directory);
+    if (FileExists(ModEntryPath(app.paths, directory))) {
+        if (deleteFiles && !app.report.shuttingDown)
             app.host.ShowMessage(Icon::Error, "Couldn't delete all components of MOD.", Buttons::Ok);
         return false;
     }
-    DropFromTree(app, modText);
+    DropFromTree(app.report, app.modTree, modText);
     if (!deleteFiles) return true;
-    const std::string path = GameDirectoryPath(app, directory);
+    const std::string path = GameDirectoryPath(app.paths, directory);
     if (!PathExists(path) && !PathExists(DiscardedName(path)))
         app.host.ShowMessage(Icon::Information, "The MOD has been deleted.", Buttons::Ok);
     else
@@ -157,7 +159,7 @@ bool RemoveMod(Korvex& app, const std::string& modText, bool deleteFiles) {
 }
 
 void RenameMODButtonClick(Korvex& app) {
-    if (!ModNodeSelected(app)) return;
+    if (!ModNodeSelected(app.report, app.modTree)) return;
     const std::string modText = app.modTree.selected->modText;
     const RenameModAnswer answer = app.host.AskRenameMod({ModNameOfNodeText(modText), ModDirOfNodeText(modText)});
     if (answer.confirmed) RenameMod(app, modText, answer.name, answer.directory);
@@ -167,53 +169,54 @@ bool RenameMod(Korvex& app, const std::string& modText, const std::string& newNa
     const std::string oldName = ModNameOfNodeText(modText);
     const std::string oldDirectory = ModDirOfNodeText(modText);
     const std::string directory = UpperCaseAscii(newDirectory);
-    if (!IsPlainModDirectory(oldDirectory)) return RefusePath(app, oldDirectory);
-    if (!IsPlainModDirectory(directory)) return RefusePath(app, directory);
+    if (!IsPlainModDirectory(oldDirectory)) return RefusePath(app.report, oldDirectory);
+    if (!IsPlainModDirectory(directory)) return RefusePath(app.report, directory);
     // Another MOD's game directory, or its entry when it has no files here, is never taken over.
     const bool otherDirectory = UpperCaseAscii(oldDirectory) != directory;
     if (otherDirectory &&
-        (DirectoryExists(JoinPath(app.quakeDir, directory)) || FileExists(ModEntryPath(app.dirs, directory)))) {
-        ShowError(app, Err::DirectoryAlreadyExists, JoinPath(app.dirs.mods, directory));
+        (DirectoryExists(JoinPath(app.paths.quakeDir, directory)) || FileExists(ModEntryPath(app.paths, directory)))) {
+        app.report.ShowError(Err::DirectoryAlreadyExists, JoinPath(app.paths.mods, directory));
         return false;
     }
     if (newName == oldName && directory == oldDirectory) return false;
-    if (!PathExists(GameDirectoryPath(app, oldDirectory))) {
-        ShowError(app, Err::CouldntRenameDirectory, JoinPath(app.dirs.mods, oldDirectory));
+    if (!PathExists(GameDirectoryPath(app.paths, oldDirectory))) {
+        app.report.ShowError(Err::CouldntRenameDirectory, JoinPath(app.paths.mods, oldDirectory));
         return false;
     }
-    if (!RunRecorded(app, {"rename-mod", {oldDirectory, directory, newName}}, CarryOutModRename)) return false;
-    SetModText(app, modText, ModTreeText(newName, directory));
+    if (!RunRecorded(app.report, app.paths, {"rename-mod", {oldDirectory, directory, newName}}, CarryOutModRename))
+        return false;
+    SetModText(app.report, app.modTree, modText, ModTreeText(newName, directory));
     return true;
 }
 
-Carried CarryOutModRename(Korvex& app, const PendingOperation& operation) {
-    if (app.quakeDir.empty()) return Carried::Partly;
+Carried CarryOutModRename(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation) {
+    if (paths.quakeDir.empty()) return Carried::Partly;
     const std::string& oldDirectory = operation.arguments.at(0);
     const std::string& directory = operation.arguments.at(1);
-    const std::string oldGamePath = GameDirectoryPath(app, oldDirectory);
-    const std::string newGamePath = JoinPath(app.quakeDir, LowerCaseAscii(directory));
+    const std::string oldGamePath = GameDirectoryPath(paths, oldDirectory);
+    const std::string newGamePath = JoinPath(paths.quakeDir, LowerCaseAscii(directory));
     // Moved already when the old directory is gone or the new one is another.
     const bool moved = !PathExists(oldGamePath) || (PathExists(newGamePath) && ResolveCase(newGamePath) != oldGamePath);
     if (!moved && oldGamePath != newGamePath && !RenamePath(oldGamePath, newGamePath)) {
-        ShowError(app, Err::CouldntRenameDirectory, JoinPath(app.dirs.mods, oldDirectory));
+        report.ShowError(Err::CouldntRenameDirectory, JoinPath(paths.mods, oldDirectory));
         return Carried::NotAtAll;
     }
-    const std::string oldEntry = ModEntryPath(app.dirs, oldDirectory);
+    const std::string oldEntry = ModEntryPath(paths, oldDirectory);
     if (!FileExists(oldEntry)) return Carried::Completely;
     ModEntry entry;
     bool atEnd = false;
     if (!ReadModEntry(oldEntry, entry, atEnd)) {
-        FatalError(app, Err::CouldntOpenFile, JoinPath(app.dirs.mods, oldDirectory));
+        report.FatalError(Err::CouldntOpenFile, JoinPath(paths.mods, oldDirectory));
         return Carried::Partly;
     }
     entry.treeText = ModTreeText(operation.arguments.at(2), directory);
-    return MoveModEntry(app, oldDirectory, directory, entry) ? Carried::Completely : Carried::Partly;
+    return MoveModEntry(report, paths, oldDirectory, directory, entry) ? Carried::Completely : Carried::Partly;
 }
 
-void ViewReadme(Korvex& app, const std::string& file) {
-    TExecFile& viewer = app.launch.viewReadmeExecFile;
+void ViewReadme(Reporter& report, LaunchState& launch, const std::string& file) {
+    TExecFile& viewer = launch.viewReadmeExecFile;
     viewer.CommandLine = file;
-    if (!viewer.Execute(app.host)) ShowError(app, Err::NoViewerConfigured, FileName(file));
+    if (!viewer.Execute(report.host)) report.ShowError(Err::NoViewerConfigured, FileName(file));
 }
 
 bool AvailMODsDblClick(Korvex& app) {

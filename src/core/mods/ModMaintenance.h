@@ -10,6 +10,10 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
+struct ModTree;
+struct LaunchState;
 struct PendingOperation;
 enum class Carried;
 
@@ -20,8 +24,9 @@ inline constexpr const char* kNoModText =
 // The options dialog for the selected MOD; true when it was confirmed.
 bool EditModOptions(Korvex& app);
 // Stores a MOD's options and Player-CFGs, in its file and in the tree.
-void ApplyModOptions(Korvex& app, const std::string& modText, const ModEntry& entry);
-void ServerSideButtonClick(Korvex& app);
+void ApplyModOptions(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const std::string& modText,
+                     const ModEntry& entry);
+void ServerSideButtonClick(Reporter& report, const ProgramPaths& paths, ModTree& modTree);
 void RemoveMODButtonClick(Korvex& app);
 void RenameMODButtonClick(Korvex& app);
 // The work behind the dialogs, for korvex-cli as well; false when nothing changed.
@@ -30,10 +35,10 @@ bool RenameMod(Korvex& app, const std::string& modText, const std::string& newNa
 // The steps of a rename ("rename-mod", old directory, new directory, new name) and of a removal
 // with the files ("remove-mod", directory) that a recorded operation carries out; each finishes
 // what an interrupted run of itself began. Without a Quake II directory nothing is done.
-Carried CarryOutModRename(Korvex& app, const PendingOperation& operation);
-Carried CarryOutModRemoval(Korvex& app, const PendingOperation& operation);
+Carried CarryOutModRename(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation);
+Carried CarryOutModRemoval(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation);
 // Opens a read-me with its viewer; message 41 when there is none.
-void ViewReadme(Korvex& app, const std::string& file);
+void ViewReadme(Reporter& report, LaunchState& launch, const std::string& file);
 
 // A double-click on the selected node; true when the tree should get the focus back.
 bool AvailMODsDblClick(Korvex& app);

@@ -26,14 +26,14 @@ long long NextAutoModSlot(const std::string& autoModDir) {
 
 }  // namespace
 
-bool RememberModification(Korvex& app, const std::string& directory, const std::string& modName,
-                          const std::string& directoryName) {
+bool RememberModification(Reporter& report, const ProgramPaths& paths, const std::string& directory,
+                          const std::string& modName, const std::string& directoryName) {
     const std::string source = NormaliseAutoModDirectory(directory);
-    const long long slot = NextAutoModSlot(app.dirs.autoMod);
+    const long long slot = NextAutoModSlot(paths.autoMod);
     const std::string fileName = "#" + std::to_string(slot) + "#" + modName;
-    const std::string path = JoinPath(app.dirs.autoMod, fileName);
+    const std::string path = JoinPath(paths.autoMod, fileName);
     if (slot > kLastAutoModSlot) {
-        ShowError(app, Err::NoFreeAutoModSlots, "for: " + path);
+        report.ShowError(Err::NoFreeAutoModSlots, "for: " + path);
         return false;
     }
     // A name with a separator would be written into another directory.
@@ -43,7 +43,7 @@ bool RememberModification(Korvex& app, const std::string& directory, const std::
         if (!entry.isDirectory && !IsCfgOrAasFile(entry.name))
             lines.push_back(LowerCaseAscii(entry.name) + "=" + std::to_string(entry.size));
     if (!nameIsFileName || !WriteLinesAtomically(path, lines)) {
-        ShowError(app, Err::CouldntCreateFile, path);
+        report.ShowError(Err::CouldntCreateFile, path);
         return false;
     }
     return true;

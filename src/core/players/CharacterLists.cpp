@@ -9,7 +9,7 @@
 namespace korvex {
 namespace {
 
-std::string PlayerModelsDir(const Korvex& app) { return JoinPath(app.quakeDir, "BASEQ2/PLAYERS"); }
+std::string PlayerModelsDir(const ProgramPaths& paths) { return JoinPath(paths.quakeDir, "BASEQ2/PLAYERS"); }
 
 std::string ModelNameOf(const std::string& modelText) {
     const auto colon = modelText.find(": ");
@@ -19,32 +19,34 @@ std::string ModelNameOf(const std::string& modelText) {
 
 }  // namespace
 
-void FillModelList(Korvex& app) {
-    PlayerCfgControls& controls = app.player.controls;
+void FillModelList(Reporter& report, const ProgramPaths& paths, PlayerCfg& player) {
+    PlayerCfgControls& controls = player.controls;
     controls.modelItems.clear();
     controls.skinItems.clear();
-    for (const std::string& model : ListNames(PlayerModelsDir(app), EntryKind::Directory))
+    for (const std::string& model : ListNames(PlayerModelsDir(paths), EntryKind::Directory))
         controls.modelItems.push_back(kModelPrefix + model);
     SortAsListBox(controls.modelItems);
-    app.host.PlayerCfgChanged();
+    report.host.PlayerCfgChanged();
 }
 
-void FillSkinList(Korvex& app, const std::string& modelText) {
-    std::vector<std::string>& skins = app.player.controls.skinItems;
+void FillSkinList(Reporter& report, const ProgramPaths& paths, PlayerCfg& player, const std::string& modelText) {
+    std::vector<std::string>& skins = player.controls.skinItems;
     skins.clear();
-    const std::string modelDir = JoinPath(PlayerModelsDir(app), ModelNameOf(modelText));
+    const std::string modelDir = JoinPath(PlayerModelsDir(paths), ModelNameOf(modelText));
     for (const DirEntry& entry : ListDirectory(modelDir))
         if (EndsWithIgnoringCase(entry.name, "_I.PCX"))
             skins.push_back(kSkinPrefix + entry.name.substr(0, entry.name.size() - 6));
     SortAsListBox(skins);
-    app.host.PlayerCfgChanged();
+    report.host.PlayerCfgChanged();
 }
 
-void Character1Change(Korvex& app) {
-    app.player.SetText(Option::Character2, kNoSkinText);
-    app.host.PlayerCfgChanged();
+void Character1Change(Reporter& report, PlayerCfg& player) {
+    player.SetText(Option::Character2, kNoSkinText);
+    report.host.PlayerCfgChanged();
 }
 
-void Character2Enter(Korvex& app) { FillSkinList(app, app.player.Text(Option::Character1)); }
+void Character2Enter(Reporter& report, const ProgramPaths& paths, PlayerCfg& player) {
+    FillSkinList(report, paths, player, player.Text(Option::Character1));
+}
 
 }  // namespace korvex

@@ -6,16 +6,19 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
+struct PlayerCfg;
 
 inline constexpr const char* kModelPrefix = "Model: ";
 inline constexpr const char* kSkinPrefix = "Skin: ";
 
-void FillModelList(Korvex& app);
-void FillSkinList(Korvex& app, const std::string& modelText);
+void FillModelList(Reporter& report, const ProgramPaths& paths, PlayerCfg& player);
+void FillSkinList(Reporter& report, const ProgramPaths& paths, PlayerCfg& player, const std::string& modelText);
 
 // A model change invalidates the skin.
-void Character1Change(Korvex& app);
+void Character1Change(Reporter& report, PlayerCfg& player);
 // The skin list is built when the skin box receives the focus.
-void Character2Enter(Korvex& app);
+void Character2Enter(Reporter& report, const ProgramPaths& paths, PlayerCfg& player);
 
 }  // namespace korvex

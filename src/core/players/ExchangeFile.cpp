@@ -85,7 +85,7 @@ private:
 bool CollectExportedFiles(Korvex& app, const std::string& directory, std::vector<ExportedFile>& files) {
     for (const std::string& file : ListNames(directory, EntryKind::File)) {
         if (file.starts_with('.')) continue;
-        const long long lines = CountLines(app, JoinPath(directory, file));
+        const long long lines = CountLines(app.report, JoinPath(directory, file));
         if (lines < 0) return false;
         files.push_back({file, lines});
     }
@@ -100,7 +100,7 @@ void CopyLines(const std::string& path, long long count, AtomicTextWriter& write
 }
 
 bool WriteBlock(Korvex& app, const std::string& name, AtomicTextWriter& writer) {
-    const std::string directory = ResolveCase(JoinPath(app.dirs.players, name));
+    const std::string directory = ResolveCase(JoinPath(app.paths.players, name));
     std::vector<ExportedFile> files;
     if (!CollectExportedFiles(app, directory, files)) return false;
     long long blockLines = 1;
@@ -187,33 +187,34 @@ std::string DataFileProblem(const std::string& directory) {
     return "";
 }
 
-void ReportDamagedBlock(Korvex& app, const std::string& path, const std::string& name, const std::string& problem) {
-    app.host.ShowMessage(Icon::Error,
-                         "The Player-CFG " + name + " in " + path + " is damaged: " + problem +
-                             ". Nothing of it has been imported.",
-                         Buttons::Ok);
+void ReportDamagedBlock(Reporter& report, const std::string& path, const std::string& name,
+                        const std::string& problem) {
+    report.host.ShowMessage(
+        Icon::Error,
+        "The Player-CFG " + name + " in " + path + " is damaged: " + problem + ". Nothing of it has been imported.",
+        Buttons::Ok);
 }
 
 // Once the files are staged: a block whose data files would not load is refused, and an
 // existing Player-CFG is replaced only after Yes.
-bool AcceptStagedFiles(Korvex& app, const std::string& path, const std::string& name, const std::string& staging,
+bool AcceptStagedFiles(Reporter& report, const std::string& path, const std::string& name, const std::string& staging,
                        bool targetExists) {
     if (const std::string problem = DataFileProblem(staging); !problem.empty()) {
-        ReportDamagedBlock(app, path, name, problem);
+        ReportDamagedBlock(report, path, name, problem);
         return false;
     }
-    return !targetExists ||
-           app.host.ShowMessage(Icon::Question, "Player-CFG " + name + " already exists. Do you want to overwrite it?",
+    return !targetExists || report.host.ShowMessage(
+                                Icon::Question, "Player-CFG " + name + " already exists. Do you want to overwrite it?",
                                 Buttons::YesNo) == Button::Yes;
 }
 
 // A read-only file of the Player-CFG is not replaced behind the player's back: the block is
 // refused then, and reported.
-bool ReplacesReadOnlyFile(Korvex& app, const std::string& target, const std::vector<ImportedFile>& files) {
+bool ReplacesReadOnlyFile(Reporter& report, const std::string& target, const std::vector<ImportedFile>& files) {
     for (const ImportedFile& file : files) {
         const std::string path = JoinPath(target, file.name);
         if (!IsReadOnlyFile(path)) continue;
-        ShowError(app, Err::CouldntCreateFile, path);
+        report.ShowError(Err::CouldntCreateFile, path);
         return true;
     }
     return false;
@@ -221,11 +222,11 @@ bool ReplacesReadOnlyFile(Korvex& app, const std::string& target, const std::vec
 
 // The files of the Player-CFG that the block does not carry stay with it; the next save cleans
 // away what it does not use.
-bool CopyKeptFiles(Korvex& app, const std::string& target, const std::string& staging) {
+bool CopyKeptFiles(Reporter& report, const std::string& target, const std::string& staging) {
     for (const std::string& file : ListNames(target, EntryKind::File)) {
         const std::string source = JoinPath(ResolveCase(target), file);
         if (CopyFileOver(source, JoinPath(staging, file))) continue;
-        ShowError(app, Err::CopyingFileFailed, source);
+        report.ShowError(Err::CopyingFileFailed, source);
         return false;
     }
     return true;
@@ -233,11 +234,11 @@ bool CopyKeptFiles(Korvex& app, const std::string& target, const std::string& st
 
 // Every file is written completely into a directory beside the Player-CFGs; a file that
 // cannot be written is reported and refuses the block.
-bool WriteStagedFiles(Korvex& app, const std::string& staging, const std::string& target,
+bool WriteStagedFiles(Reporter& report, const std::string& staging, const std::string& target,
                       const std::vector<ImportedFile>& files) {
     for (const ImportedFile& file : files) {
         if (WriteLinesAtomically(JoinPath(staging, file.name), file.lines)) continue;
-        ShowError(app, Err::CouldntCreateFile, JoinPath(target, file.name));
+        report.ShowError(Err::CouldntCreateFile, JoinPath(target, file.name));
         return false;
     }
     return true;
@@ -245,19 +246,20 @@ bool WriteStagedFiles(Korvex& app, const std::string& staging, const std::string
 
 // The checked block takes the place of the Player-CFG in one step: nothing of the old one
 // mixes with the new, and a kill leaves one or the other.
-bool WriteImportedFiles(Korvex& app, const std::string& path, const BlockContent& block, const std::string& name,
-                        bool targetExists) {
-    const std::string target = JoinPath(app.dirs.players, name);
-    if (targetExists && ReplacesReadOnlyFile(app, target, block.files)) return false;
-    if (CreateBuildingPlayerDir(app, name, targetExists) != kDirCreated) {
-        ShowError(app, Err::CouldntCreateDirectory, target);
+bool WriteImportedFiles(Reporter& report, const ProgramPaths& paths, const std::string& path, const BlockContent& block,
+                        const std::string& name, bool targetExists) {
+    const std::string target = JoinPath(paths.players, name);
+    if (targetExists && ReplacesReadOnlyFile(report, target, block.files)) return false;
+    if (CreateBuildingPlayerDir(report, paths, name, targetExists) != kDirCreated) {
+        report.ShowError(Err::CouldntCreateDirectory, target);
         return false;
     }
-    const std::string staging = BuildingPlayerDir(app, name);
-    if ((!targetExists || CopyKeptFiles(app, target, staging)) && WriteStagedFiles(app, staging, target, block.files) &&
-        AcceptStagedFiles(app, path, block.name, staging, targetExists))
-        return MovePlayerDirIntoPlace(app, name);
-    RemoveDirectoryTree(app, staging);
+    const std::string staging = BuildingPlayerDir(paths, name);
+    if ((!targetExists || CopyKeptFiles(report, target, staging)) &&
+        WriteStagedFiles(report, staging, target, block.files) &&
+        AcceptStagedFiles(report, path, block.name, staging, targetExists))
+        return MovePlayerDirIntoPlace(report, paths, name);
+    RemoveDirectoryTree(report, staging);
     return false;
 }
 
@@ -270,25 +272,27 @@ void ImportExchangeBlock(Korvex& app, const std::string& path, const BlockConten
     }
     // The name comes from someone else's file: it must name a directory right below ours.
     if (!IsPortablePlayerName(block.name)) {
-        ShowError(app, Err::InvalidPlayerName, block.name);
+        app.report.ShowError(Err::InvalidPlayerName, block.name);
         return;
     }
     if (!block.problem.empty()) {
-        ReportDamagedBlock(app, path, block.name, block.problem);
+        ReportDamagedBlock(app.report, path, block.name, block.problem);
         return;
     }
     const std::optional<std::string> existingName = existing.Find(block.name);
-    if (!WriteImportedFiles(app, path, block, existingName.value_or(block.name), existingName.has_value())) return;
+    if (!WriteImportedFiles(app.report, app.paths, path, block, existingName.value_or(block.name),
+                            existingName.has_value()))
+        return;
     existing.Add(block.name);
     names.push_back(block.name);
 }
 
 }  // namespace
 
-long long CountLines(Korvex& app, const std::string& path) {
+long long CountLines(Reporter& report, const std::string& path) {
     LineReader reader;
     if (!reader.Open(path)) {
-        FatalError(app, Err::CouldntOpenFile, path);
+        report.FatalError(Err::CouldntOpenFile, path);
         return -1;
     }
     long long count = 0;
@@ -305,7 +309,7 @@ void WriteExchangeFile(Korvex& app, const std::vector<std::string>& list, const 
     // Written beside and renamed into place at the end: a stopped export leaves no half file.
     AtomicTextWriter writer(path);
     if (!writer.IsOpen()) {
-        ShowError(app, Err::CouldntCreateFile, path);
+        app.report.ShowError(Err::CouldntCreateFile, path);
         return;
     }
     std::vector<std::string> exported;
@@ -314,7 +318,7 @@ void WriteExchangeFile(Korvex& app, const std::vector<std::string>& list, const 
         exported.push_back(name);
     }
     if (!writer.Commit()) {
-        ShowError(app, Err::CouldntCreateFile, path);
+        app.report.ShowError(Err::CouldntCreateFile, path);
         return;
     }
     names.insert(names.end(), exported.begin(), exported.end());
@@ -339,14 +343,14 @@ void ImportExchangeBlocks(Korvex& app, const std::string& path, const std::vecto
                           std::vector<std::string>& names) {
     CountingReader reader;
     if (!reader.reader.Open(path)) {
-        FatalError(app, Err::CouldntOpenFile, path);
+        app.report.FatalError(Err::CouldntOpenFile, path);
         return;
     }
     const std::map<long long, BlockContent> contents = ReadBlocks(reader, blocks);
-    PlayerDirNames existing(app.dirs.players);
+    PlayerDirNames existing(app.paths.players);
     for (const ExchangeBlock& block : blocks) {
         ImportExchangeBlock(app, path, contents.at(block.startLine), existing, names);
-        if (app.shuttingDown) return;
+        if (app.report.shuttingDown) return;
     }
 }
 

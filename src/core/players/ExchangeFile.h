@@ -11,6 +11,7 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
 
 // Between a name and its count on a header line: two backslashes.
 inline constexpr const char* kExchangeSeparator = "\\\\";
@@ -22,7 +23,7 @@ struct ExchangeBlock {
 
 // The lines a line reader gets from the file, a last line without line end included.
 // A file that cannot be opened is fatal; the answer is then -1.
-long long CountLines(Korvex& app, const std::string& path);
+long long CountLines(Reporter& report, const std::string& path);
 
 // Writes the Player-CFGs of list, in its order, into path; names receives the exported ones.
 void WriteExchangeFile(Korvex& app, const std::vector<std::string>& list, const std::string& path,

@@ -16,59 +16,60 @@ namespace {
 
 constexpr const char* kSelectAtLeastOne = "You must select at least one Player-CFG.";
 
-PlayerListAnswer ChooseForExchange(Korvex& app, const char* caption, std::vector<std::string> names,
+PlayerListAnswer ChooseForExchange(Reporter& report, const char* caption, std::vector<std::string> names,
                                    const char* confirm, const char* hint) {
-    return app.host.ChoosePlayers(
+    return report.host.ChoosePlayers(
         {caption, kAvailablePlayersLabel, std::move(names), true, confirm, kSelectAtLeastOne, hint});
 }
 
 // "Alpha has been exported." or "Alpha, Bravo have been imported."
-void ReportDone(Korvex& app, const std::vector<std::string>& names, const std::string& done) {
+void ReportDone(Reporter& report, const std::vector<std::string>& names, const std::string& done) {
     if (names.empty()) return;
-    app.host.ShowMessage(Icon::Information,
-                         JoinPlayerNames(names) + (names.size() == 1 ? " has been " : " have been ") + done + ".",
-                         Buttons::Ok);
+    report.host.ShowMessage(Icon::Information,
+                            JoinPlayerNames(names) + (names.size() == 1 ? " has been " : " have been ") + done + ".",
+                            Buttons::Ok);
 }
 
 }  // namespace
 
 void BitBtn2Click(Korvex& app) {
     SavePlayerCFG(app);
-    if (!app.shuttingDown) ExportPlayerCFGs(app);
+    if (!app.report.shuttingDown) ExportPlayerCFGs(app);
 }
 
 void BitBtn1Click(Korvex& app) {
     SavePlayerCFG(app);
-    if (!app.shuttingDown) ImportPlayerCFGs(app);
+    if (!app.report.shuttingDown) ImportPlayerCFGs(app);
 }
 
 void ExportPlayerCFGs(Korvex& app) {
-    const std::vector<std::string> list = FillPlayerList(app);
-    const PlayerListAnswer answer = ChooseForExchange(app, "Select Player-CFGs to export", list, "Export",
-                                                        "writes the selected Player-CFGs into an exchange file you choose next");
+    const std::vector<std::string> list = FillPlayerList(app.paths);
+    const PlayerListAnswer answer =
+        ChooseForExchange(app.report, "Select Player-CFGs to export", list, "Export",
+                          "writes the selected Player-CFGs into an exchange file you choose next");
     const std::vector<std::string> players = EntriesInRows(list, answer.rows);
     if (!answer.confirmed || players.empty()) return;
-    const ExchangeFileAnswer file = app.host.ChooseExchangeFile({true, app.dirs.program, JoinPlayerNames(players)});
+    const ExchangeFileAnswer file = app.host.ChooseExchangeFile({true, app.paths.program, JoinPlayerNames(players)});
     if (file.confirmed) ExportToFile(app, players, file.path);
 }
 
 void ImportPlayerCFGs(Korvex& app) {
-    const ExchangeFileAnswer file = app.host.ChooseExchangeFile({false, app.dirs.program, ""});
+    const ExchangeFileAnswer file = app.host.ChooseExchangeFile({false, app.paths.program, ""});
     if (!file.confirmed) return;
-    const std::optional<std::vector<ExchangeBlock>> blocks = IndexExistingExchangeFile(app, file.path);
+    const std::optional<std::vector<ExchangeBlock>> blocks = IndexExistingExchangeFile(app.report, file.path);
     if (!blocks) return;
     const std::vector<ExchangeBlock> listed = InListOrder(*blocks);
     std::vector<std::string> list;
     for (const ExchangeBlock& block : listed) list.push_back(block.name);
-    const PlayerListAnswer answer = ChooseForExchange(app, "Select Player-CFGs to import", list, "Import",
-                                                        "adds the selected Player-CFGs of the exchange file to yours");
+    const PlayerListAnswer answer = ChooseForExchange(app.report, "Select Player-CFGs to import", list, "Import",
+                                                      "adds the selected Player-CFGs of the exchange file to yours");
     if (!answer.confirmed) return;
     ImportFromFile(app, file.path, EntriesInRows(listed, answer.rows));
 }
 
-std::optional<std::vector<ExchangeBlock>> IndexExistingExchangeFile(Korvex& app, const std::string& path) {
+std::optional<std::vector<ExchangeBlock>> IndexExistingExchangeFile(Reporter& report, const std::string& path) {
     if (!RegularFileExists(path)) {
-        ShowError(app, Err::CouldntOpenFile, path);
+        report.ShowError(Err::CouldntOpenFile, path);
         return std::nullopt;
     }
     return IndexExchangeFile(path);
@@ -92,16 +93,16 @@ std::vector<ExchangeBlock> BlocksInListOrder(const std::vector<ExchangeBlock>& b
 bool ExportToFile(Korvex& app, const std::vector<std::string>& players, const std::string& path) {
     std::vector<std::string> names;
     WriteExchangeFile(app, players, path, names);
-    if (app.shuttingDown) return false;
-    ReportDone(app, names, "exported");
+    if (app.report.shuttingDown) return false;
+    ReportDone(app.report, names, "exported");
     return names.size() == players.size();
 }
 
 bool ImportFromFile(Korvex& app, const std::string& path, const std::vector<ExchangeBlock>& blocks) {
     std::vector<std::string> names;
     ImportExchangeBlocks(app, path, blocks, names);
-    if (app.shuttingDown) return false;
-    ReportDone(app, names, "imported");
+    if (app.report.shuttingDown) return false;
+    ReportDone(app.report, names, "imported");
     // A new Player-CFG may be one to inherit from.
     if (!names.empty()) UpdateInheritControls(app, true);
     app.host.PlayerCfgChanged();

@@ -10,6 +10,7 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
 
 void BitBtn2Click(Korvex& app);  // "Export Player-CFG"
 void BitBtn1Click(Korvex& app);  // "Import Player-CFG"
@@ -18,7 +19,7 @@ void ExportPlayerCFGs(Korvex& app);
 void ImportPlayerCFGs(Korvex& app);
 
 // The blocks of an exchange file; a file that is not there is reported and gives none.
-std::optional<std::vector<ExchangeBlock>> IndexExistingExchangeFile(Korvex& app, const std::string& path);
+std::optional<std::vector<ExchangeBlock>> IndexExistingExchangeFile(Reporter& report, const std::string& path);
 
 // The blocks as the import list shows them: sorted by name, blocks of one name in file order.
 std::vector<ExchangeBlock> InListOrder(std::vector<ExchangeBlock> blocks);

@@ -7,15 +7,16 @@
 
 namespace korvex {
 
-bool MacroFileMatches(Korvex& app, const std::string& description, const std::string& directory,
+bool MacroFileMatches(Reporter& report, const std::string& description, const std::string& directory,
                       const std::string& fileName) {
-    const std::string found = DescriptionOfMacro(app, directory, fileName);
-    return !found.empty() && !app.shuttingDown && found == description;
+    const std::string found = DescriptionOfMacro(report, directory, fileName);
+    return !found.empty() && !report.shuttingDown && found == description;
 }
 
-IncludedMacroLines IncludedMacroLinesOf(const Korvex& app, const std::string& fileName) {
-    const std::string path = JoinPath(app.dirs.macros, fileName);
-    for (const MacroCatalogueEntry& entry : app.macroCatalogue.entries)
+IncludedMacroLines IncludedMacroLinesOf(const ProgramPaths& paths, const MacroCatalogue& macroCatalogue,
+                                        const std::string& fileName) {
+    const std::string path = JoinPath(paths.macros, fileName);
+    for (const MacroCatalogueEntry& entry : macroCatalogue.entries)
         if (EqualsIgnoringCase(entry.Path, path)) return {entry.MacroDesc, entry.MacroCat};
     return {"Error", "Error"};
 }

@@ -6,9 +6,12 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
+struct MacroCatalogue;
 
 // True when directory/fileName exists and its description pass yields exactly description.
-bool MacroFileMatches(Korvex& app, const std::string& description, const std::string& directory,
+bool MacroFileMatches(Reporter& report, const std::string& description, const std::string& directory,
                       const std::string& fileName);
 
 struct IncludedMacroLines {
@@ -17,6 +20,7 @@ struct IncludedMacroLines {
 };
 // What bindings.dat records for an included macro file; "Error" twice when no macro of
 // the catalogue lives in that file.
-IncludedMacroLines IncludedMacroLinesOf(const Korvex& app, const std::string& fileName);
+IncludedMacroLines IncludedMacroLinesOf(const ProgramPaths& paths, const MacroCatalogue& macroCatalogue,
+                                        const std::string& fileName);
 
 }  // namespace korvex

@@ -12,33 +12,33 @@
 namespace korvex {
 namespace {
 
-void ShowAdditionalCommands(Korvex& app) {
-    app.player.controls.additionalCommandsVisible = app.player.additionalCommands;
-    app.host.PlayerCfgChanged();
+void ShowAdditionalCommands(Reporter& report, PlayerCfg& player) {
+    player.controls.additionalCommandsVisible = player.additionalCommands;
+    report.host.PlayerCfgChanged();
 }
 
 }  // namespace
 
-bool InheritChainBroken(const Korvex& app, const std::string& name, std::vector<std::string>& visited) {
+bool InheritChainBroken(const ProgramPaths& paths, const std::string& name, std::vector<std::string>& visited) {
     if (ContainsIgnoringCase(visited, name)) return true;
     visited.push_back(name);
-    const auto special = ReadSpecialFile(JoinPath(JoinPath(app.dirs.players, name), "special.dat"));
+    const auto special = ReadSpecialFile(JoinPath(JoinPath(paths.players, name), "special.dat"));
     if (!special) return true;
     if (!special->special1) return false;
-    return special->inherit1 != kNoInheritText && InheritChainBroken(app, special->inherit1, visited);
+    return special->inherit1 != kNoInheritText && InheritChainBroken(paths, special->inherit1, visited);
 }
 
 bool CannotInheritFrom(const Korvex& app, const std::string& name) {
     if (name == app.currentPlayerName) return true;
     if (name == kNoInheritText) return false;
     std::vector<std::string> visited{app.currentPlayerName};
-    return InheritChainBroken(app, name, visited);
+    return InheritChainBroken(app.paths, name, visited);
 }
 
 void FillInheritCombo(Korvex& app) {
     PlayerCfgControls& controls = app.player.controls;
     controls.inherit1Items.clear();
-    for (const std::string& name : FillPlayerList(app))
+    for (const std::string& name : FillPlayerList(app.paths))
         if (!CannotInheritFrom(app, name)) controls.inherit1Items.push_back(name);
     controls.inherit1Enabled = !controls.inherit1Items.empty();
 }
@@ -58,27 +58,30 @@ void UpdateInheritControls(Korvex& app, bool afterLoad) {
         if (cfg.special1) {
             app.host.PlayerCfgChanged();
             if (afterLoad)
-                ShowError(app, Err::InheritedPlayerGone,
-                          "Cure: create a player who doesn't inherit anything; check if all players you inherit "
-                          "from do still exist.");
+                app.report.ShowError(
+                    Err::InheritedPlayerGone,
+                    "Cure: create a player who doesn't inherit anything; check if all players you inherit "
+                    "from do still exist.");
             else
-                ShowError(app, Err::NoPlayersToInheritFrom, "Cure: create a player who doesn't inherit anything.");
+                app.report.ShowError(Err::NoPlayersToInheritFrom,
+                                     "Cure: create a player who doesn't inherit anything.");
         }
         cfg.special1 = false;
     }
-    ShowAdditionalCommands(app);
+    ShowAdditionalCommands(app.report, app.player);
 }
 
-bool RenameInheritanceChoices(Korvex& app, const std::string& oldName, const std::string& newName) {
+bool RenameInheritanceChoices(Reporter& report, const ProgramPaths& paths, const std::string& oldName,
+                              const std::string& newName) {
     bool renamed = true;
-    for (const std::string& name : FillPlayerList(app)) {
-        const std::string path = JoinPath(JoinPath(app.dirs.players, name), "special.dat");
+    for (const std::string& name : FillPlayerList(paths)) {
+        const std::string path = JoinPath(JoinPath(paths.players, name), "special.dat");
         std::vector<std::string> lines;
         if (!ReadAllLines(path, lines) || lines.size() < 2 || !EqualsIgnoringCase(lines[1], oldName)) continue;
         // Only the name changes; whatever else the file holds stays as it is.
         lines[1] = newName;
         if (WriteLinesAtomically(path, lines)) continue;
-        ShowError(app, Err::CouldntSaveFile, path);
+        report.ShowError(Err::CouldntSaveFile, path);
         renamed = false;
     }
     return renamed;
@@ -108,11 +111,11 @@ void Inherit1Change(Korvex& app) {
     }
     if (!ContainsIgnoringCase(cfg.controls.inherit1Items, cfg.inherit1)) cfg.inherit1 = kNoInheritText;
     app.host.PlayerCfgChanged();
-    if (CannotInheritFrom(app, cfg.inherit1)) FatalError(app, Err::InheritsAlthoughChecked, cfg.inherit1);
+    if (CannotInheritFrom(app, cfg.inherit1)) app.report.FatalError(Err::InheritsAlthoughChecked, cfg.inherit1);
 }
 
 void PlayerCFGAdditionalCommandsCheckBoxClick(Korvex& app) {
-    app.host.Post([&app] { ShowAdditionalCommands(app); });
+    app.host.Post([&app] { ShowAdditionalCommands(app.report, app.player); });
 }
 
 }  // namespace korvex

@@ -8,10 +8,12 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
 
 // True when following the links from name runs into a cycle or a Player-CFG without
 // special.dat; visited holds the names already passed (letter case ignored).
-bool InheritChainBroken(const Korvex& app, const std::string& name, std::vector<std::string>& visited);
+bool InheritChainBroken(const ProgramPaths& paths, const std::string& name, std::vector<std::string>& visited);
 bool CannotInheritFrom(const Korvex& app, const std::string& name);
 void FillInheritCombo(Korvex& app);
 // afterLoad: called after a Player-CFG was loaded, deleted or renamed rather than from the
@@ -19,7 +21,8 @@ void FillInheritCombo(Korvex& app);
 void UpdateInheritControls(Korvex& app, bool afterLoad);
 // After a rename: every Player-CFG whose inheritance choice names oldName names newName; false
 // when a file could not be written (reported), and running it again finishes it.
-bool RenameInheritanceChoices(Korvex& app, const std::string& oldName, const std::string& newName);
+bool RenameInheritanceChoices(Reporter& report, const ProgramPaths& paths, const std::string& oldName,
+                              const std::string& newName);
 
 // Handlers of the Special tab; the GUI stores the control's new state first.
 void Special1Click(Korvex& app);

@@ -19,25 +19,26 @@ void RenameIn(std::vector<std::string>& names, const std::string& oldName, const
 
 }  // namespace
 
-bool RenameInModEntries(Korvex& app, const std::string& oldName, const std::string& newName) {
-    for (const std::string& file : ListNames(app.dirs.mods, EntryKind::File)) {
-        const std::string path = JoinPath(app.dirs.mods, file);
+bool RenameInModEntries(Reporter& report, const ProgramPaths& paths, const std::string& oldName,
+                        const std::string& newName) {
+    for (const std::string& file : ListNames(paths.mods, EntryKind::File)) {
+        const std::string path = JoinPath(paths.mods, file);
         ModEntry entry;
         bool atEnd = false;
         if (!ReadModEntry(path, entry, atEnd)) continue;
         if (std::find(entry.playerCfgs.begin(), entry.playerCfgs.end(), oldName) == entry.playerCfgs.end()) continue;
         RenameIn(entry.playerCfgs, oldName, newName);
         if (WriteModEntry(path, entry)) continue;
-        ShowError(app, Err::CouldntCreateFile, path + ".TMP");
+        report.ShowError(Err::CouldntCreateFile, path + ".TMP");
         return false;
     }
     return true;
 }
 
-void RenameInModTree(Korvex& app, const std::string& oldName, const std::string& newName) {
-    for (ModNode& mod : app.modTree.mods) RenameIn(mod.players, oldName, newName);
-    SortModTree(app.modTree);
-    app.host.ModTreeChanged();
+void RenameInModTree(Reporter& report, ModTree& modTree, const std::string& oldName, const std::string& newName) {
+    for (ModNode& mod : modTree.mods) RenameIn(mod.players, oldName, newName);
+    SortModTree(modTree);
+    report.host.ModTreeChanged();
 }
 
 }  // namespace korvex

@@ -6,11 +6,15 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
+struct ModTree;
 
 // Every MOD entry file that assigns oldName assigns newName instead, or nothing when newName
 // is empty. Reports a file it cannot write and returns false; running it again finishes it.
-bool RenameInModEntries(Korvex& app, const std::string& oldName, const std::string& newName);
+bool RenameInModEntries(Reporter& report, const ProgramPaths& paths, const std::string& oldName,
+                        const std::string& newName);
 // The MOD tree follows: oldName becomes newName, or goes when newName is empty.
-void RenameInModTree(Korvex& app, const std::string& oldName, const std::string& newName);
+void RenameInModTree(Reporter& report, ModTree& modTree, const std::string& oldName, const std::string& newName);
 
 }  // namespace korvex

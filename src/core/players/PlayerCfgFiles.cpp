@@ -29,7 +29,7 @@ std::optional<File> ReadPlayerFile(Korvex& app, const char* name, std::optional<
     const std::string path = PlayerFile(app, name);
     std::optional<File> file = read(path);
     if (file) return file;
-    ShowError(app, Err::CouldntLoadFile, path);
+    app.report.ShowError(Err::CouldntLoadFile, path);
     app.player.loaded = false;
     return std::nullopt;
 }
@@ -50,14 +50,14 @@ void LoadBindings(Korvex& app) {
     PlayerCfg& cfg = app.player;
     for (const BindingsEntry& entry : file->entries) {
         // The category is looked up afresh when saving.
-        const bool kept = MacroFileMatches(app, entry.description, app.dirs.macros, entry.fileName) &&
+        const bool kept = MacroFileMatches(app.report, entry.description, app.paths.macros, entry.fileName) &&
                           FileExists(JoinPath(app.currentPlayerDir, entry.fileName + ".out"));
-        if (app.shuttingDown) return;
+        if (app.report.shuttingDown) return;
         if (kept) {
             cfg.includedMacroFiles.push_back(entry.fileName);
             cfg.includedMacros.push_back(entry.description);
         } else {
-            ShowError(app, Err::MacroFileMissing, entry.description);
+            app.report.ShowError(Err::MacroFileMissing, entry.description);
         }
     }
     SortAsListBox(cfg.includedMacros);
@@ -70,7 +70,7 @@ bool LoadOptions(Korvex& app) {
     if (!file) return true;
     app.player.options = file->values;
     if (!file->complete) {
-        FatalError(app, Err::EndOfFileNotReached, "Inherit Options");
+        app.report.FatalError(Err::EndOfFileNotReached, "Inherit Options");
         return false;
     }
     return true;
@@ -87,10 +87,11 @@ void LoadSpecial(Korvex& app) {
     cfg.additionalCommandLines = file->additionalCommandLines;
 }
 
-std::vector<BindingsEntry> BindingsEntries(const Korvex& app) {
+std::vector<BindingsEntry> BindingsEntries(const ProgramPaths& paths, const PlayerCfg& player,
+                                           const MacroCatalogue& macroCatalogue) {
     std::vector<BindingsEntry> entries;
-    for (const std::string& fileName : app.player.includedMacroFiles) {
-        const IncludedMacroLines macro = IncludedMacroLinesOf(app, fileName);
+    for (const std::string& fileName : player.includedMacroFiles) {
+        const IncludedMacroLines macro = IncludedMacroLinesOf(paths, macroCatalogue, fileName);
         entries.push_back({fileName, macro.description, macro.category});
     }
     return entries;
@@ -107,14 +108,14 @@ bool SaveFile(Korvex& app, const char* name, const std::vector<std::string>& lin
     AtomicTextWriter writer(path);
     for (const std::string& line : lines) writer.WriteLine(OneLine(line));
     if (writer.Commit()) return true;
-    ShowError(app, Err::CouldntSaveFile, path);
+    app.report.ShowError(Err::CouldntSaveFile, path);
     return false;
 }
 
 // The current directory must lie in the players directory; anything else means the
 // state is broken, and writing there could destroy files that are not Korvex's.
 bool CurrentPlayerDirIsSound(const Korvex& app) {
-    return StartsWithIgnoringCase(app.currentPlayerDir, app.dirs.program) &&
+    return StartsWithIgnoringCase(app.currentPlayerDir, app.paths.program) &&
            !TrimBlanksAndNuls(app.currentPlayerDir).empty() && StaysInPlayersDir(app.currentPlayerName);
 }
 
@@ -122,7 +123,7 @@ bool CurrentPlayerDirIsSound(const Korvex& app) {
 
 void SetCurrentPlayer(Korvex& app, const std::string& name) {
     app.currentPlayerName = name;
-    app.currentPlayerDir = JoinPath(app.dirs.players, name);
+    app.currentPlayerDir = JoinPath(app.paths.players, name);
     if (app.view.page == Page::ConfigEditor) {
         app.view.caption = CaptionOf(app, Page::ConfigEditor);
         app.host.MainViewChanged();
@@ -134,7 +135,7 @@ void LoadPlayerCFG(Korvex& app, const std::string& name) {
     ClearPlayerCfg(app.player);
     app.macroLists.includedSelected.clear();
     LoadBindings(app);
-    if (app.shuttingDown || !LoadOptions(app)) return;
+    if (app.report.shuttingDown || !LoadOptions(app)) return;
     LoadSpecial(app);
     UpdateInheritControls(app, true);
     UpdateVideoControls(app, true);
@@ -145,13 +146,14 @@ void LoadPlayerCFG(Korvex& app, const std::string& name) {
 
 bool SavePlayerCFG(Korvex& app) {
     if (!CurrentPlayerDirIsSound(app)) {
-        FatalError(app, Err::InitializationFailed, "disk full?");
+        app.report.FatalError(Err::InitializationFailed, "disk full?");
         return false;
     }
     if (!app.player.loaded) return true;
     CleanPlayerDir(app);
     // Each file that can be written is, whatever happened to the others.
-    const bool bindings = SaveFile(app, "bindings.dat", BindingsFileLines(BindingsEntries(app)));
+    const bool bindings =
+        SaveFile(app, "bindings.dat", BindingsFileLines(BindingsEntries(app.paths, app.player, app.macroCatalogue)));
     const bool options = SaveFile(app, "options.dat", OptionsFileLines(app.player.options));
     const bool special = SaveFile(app, "special.dat", SpecialFileLines(SpecialFileOf(app.player)));
     return bindings && options && special;
@@ -171,7 +173,7 @@ void CleanPlayerDir(Korvex& app) {
         const std::string macroFile = name.substr(0, name.size() - std::min<std::size_t>(4, name.size()));
         if (ContainsIgnoringCase(app.player.includedMacroFiles, macroFile) || name.back() == '.') continue;
         const std::string path = JoinPath(ResolveCase(app.currentPlayerDir), name);
-        if (!RemoveFile(path)) ShowError(app, Err::CouldntDeleteFile, path);
+        if (!RemoveFile(path)) app.report.ShowError(Err::CouldntDeleteFile, path);
     }
 }
 

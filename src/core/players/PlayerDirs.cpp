@@ -34,8 +34,8 @@ int AnswerForErrno(int error) {
 
 }  // namespace
 
-std::vector<std::string> FillPlayerList(const Korvex& app) {
-    std::vector<std::string> names = ListNames(app.dirs.players, EntryKind::Directory);
+std::vector<std::string> FillPlayerList(const ProgramPaths& paths) {
+    std::vector<std::string> names = ListNames(paths.players, EntryKind::Directory);
     SortAsListBox(names);
     return names;
 }
@@ -68,50 +68,51 @@ bool StaysInPlayersDir(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
-std::string PlayerDir(const Korvex& app, const std::string& name) { return JoinPath(app.dirs.players, name); }
+std::string PlayerDir(const ProgramPaths& paths, const std::string& name) { return JoinPath(paths.players, name); }
 
-bool PlayerDirExists(const Korvex& app, const std::string& name) {
-    return IsPortablePlayerName(name) && DirectoryExists(PlayerDir(app, name));
+bool PlayerDirExists(const ProgramPaths& paths, const std::string& name) {
+    return IsPortablePlayerName(name) && DirectoryExists(PlayerDir(paths, name));
 }
 
-std::string BuildingPlayerDir(const Korvex& app, const std::string& name) {
-    return BuildingName(JoinPath(app.dirs.players, name));
+std::string BuildingPlayerDir(const ProgramPaths& paths, const std::string& name) {
+    return BuildingName(JoinPath(paths.players, name));
 }
 
-int CreateBuildingPlayerDir(Korvex& app, const std::string& name, bool replacing) {
+int CreateBuildingPlayerDir(Reporter& report, const ProgramPaths& paths, const std::string& name, bool replacing) {
     if (!IsPortablePlayerName(name)) return kPathNotFound;
-    if (!replacing && PathExists(PlayerDir(app, name))) return kAlreadyExists;
-    const std::string building = BuildingPlayerDir(app, name);
-    if (!RemoveDirectoryTree(app, building)) return kAccessDenied;
+    if (!replacing && PathExists(PlayerDir(paths, name))) return kAlreadyExists;
+    const std::string building = BuildingPlayerDir(paths, name);
+    if (!RemoveDirectoryTree(report, building)) return kAccessDenied;
     return CreateOneDirectory(building) ? kDirCreated : AnswerForErrno(errno);
 }
 
-bool MovePlayerDirIntoPlace(Korvex& app, const std::string& name) {
-    const std::string building = BuildingPlayerDir(app, name);
-    if (!SwapInDirectory(building, PlayerDir(app, name))) {
-        ShowError(app, Err::CouldntCreatePlayer, name);
-        RemoveDirectoryTree(app, building);
+bool MovePlayerDirIntoPlace(Reporter& report, const ProgramPaths& paths, const std::string& name) {
+    const std::string building = BuildingPlayerDir(paths, name);
+    if (!SwapInDirectory(building, PlayerDir(paths, name))) {
+        report.ShowError(Err::CouldntCreatePlayer, name);
+        RemoveDirectoryTree(report, building);
         return false;
     }
     // After a swap the building directory holds the Player-CFG that was replaced.
-    return RemoveDirectoryTree(app, building);
+    return RemoveDirectoryTree(report, building);
 }
 
 int CheckPlayerRename(const Korvex& app, const std::string& newName) {
     if (!IsPortablePlayerName(newName)) return kPathNotFound;
-    const std::string to = PlayerDir(app, newName);
+    const std::string to = PlayerDir(app.paths, newName);
     // Another Player-CFG of that name in another letter case is taken, too.
     if (PathExists(to) && ResolveCase(to) != ResolveCase(app.currentPlayerDir)) return kAlreadyExists;
     return kDirCreated;
 }
 
-bool CopyMacroOutputs(Korvex& app, const std::string& fromName, const std::string& toDirectory) {
-    const std::string from = ResolveCase(PlayerDir(app, fromName));
+bool CopyMacroOutputs(Reporter& report, const ProgramPaths& paths, const std::string& fromName,
+                      const std::string& toDirectory) {
+    const std::string from = ResolveCase(PlayerDir(paths, fromName));
     for (const std::string& file : ListNames(from, EntryKind::File)) {
         if (!EndsWithIgnoringCase(file, ".out")) continue;
         const std::string source = JoinPath(from, file);
         if (CopyFileOver(source, JoinPath(toDirectory, file))) continue;
-        ShowError(app, Err::CopyingFileFailed, source);
+        report.ShowError(Err::CopyingFileFailed, source);
         return false;
     }
     return true;

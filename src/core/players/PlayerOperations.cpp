@@ -23,113 +23,118 @@ struct PlayerListChoice {
     std::vector<std::string> names;
 };
 
-PlayerListChoice ChooseFromPlayerList(Korvex& app, const char* caption, bool multiSelect, const char* confirm,
-                                      const char* hint) {
-    const std::vector<std::string> list = FillPlayerList(app);
+PlayerListChoice ChooseFromPlayerList(Reporter& report, const ProgramPaths& paths, const char* caption,
+                                      bool multiSelect, const char* confirm, const char* hint) {
+    const std::vector<std::string> list = FillPlayerList(paths);
     const PlayerListAnswer answer =
-        app.host.ChoosePlayers({caption, kAvailablePlayersLabel, list, multiSelect, confirm, "", hint});
+        report.host.ChoosePlayers({caption, kAvailablePlayersLabel, list, multiSelect, confirm, "", hint});
     return {answer.confirmed, EntriesInRows(list, answer.rows)};
 }
 
-PlayerNameAnswer AskName(Korvex& app, const char* caption, const char* label, std::string preset,
+PlayerNameAnswer AskName(Reporter& report, const char* caption, const char* label, std::string preset,
                          const char* confirm, const char* hint) {
-    PlayerNameAnswer answer = app.host.AskPlayerName({caption, label, std::move(preset), confirm, hint});
-    answer.confirmed = answer.confirmed && !app.shuttingDown && !IsBlankPlayerName(answer.name);
+    PlayerNameAnswer answer = report.host.AskPlayerName({caption, label, std::move(preset), confirm, hint});
+    answer.confirmed = answer.confirmed && !report.shuttingDown && !IsBlankPlayerName(answer.name);
     return answer;
 }
 
-void ShowInformation(Korvex& app, const std::string& text) {
-    app.host.ShowMessage(Icon::Information, text, Buttons::Ok);
+void ShowInformation(Reporter& report, const std::string& text) {
+    report.host.ShowMessage(Icon::Information, text, Buttons::Ok);
 }
 
 // Returns true when the directory was made; reports why not otherwise.
-bool ReportCreateFailure(Korvex& app, int answer, const std::string& name) {
-    if (answer == kAlreadyExists) ShowError(app, Err::PlayerAlreadyExists, name);
-    else if (answer == kPathNotFound) ShowError(app, Err::InvalidPlayerName, name);
-    else if (answer != kDirCreated) ShowError(app, Err::CouldntCreatePlayer, name);
+bool ReportCreateFailure(Reporter& report, int answer, const std::string& name) {
+    if (answer == kAlreadyExists)
+        report.ShowError(Err::PlayerAlreadyExists, name);
+    else if (answer == kPathNotFound)
+        report.ShowError(Err::InvalidPlayerName, name);
+    else if (answer != kDirCreated)
+        report.ShowError(Err::CouldntCreatePlayer, name);
     return answer == kDirCreated;
 }
 
 // After a change, new or rename, confirmed or not, the Bindings tab starts with no category chosen.
-void ResetMacroCategory(Korvex& app) {
-    MacroBindingsView& lists = app.macroLists;
+void ResetMacroCategory(Reporter& report, MacroBindingsView& macroLists) {
+    MacroBindingsView& lists = macroLists;
     lists.categoryText = kChooseCategoryText;
     lists.availMacros.clear();
     lists.availSelected.clear();
-    app.host.PlayerCfgChanged();
+    report.host.PlayerCfgChanged();
 }
 
 }  // namespace
 
 void BitBtn4Click(Korvex& app) {
-    const PlayerListChoice choice = ChooseFromPlayerList(
-        app, "Change Player-CFG", false, "Change To", "saves the current Player-CFG and makes the selected one current");
+    const PlayerListChoice choice =
+        ChooseFromPlayerList(app.report, app.paths, "Change Player-CFG", false, "Change To",
+                             "saves the current Player-CFG and makes the selected one current");
     if (choice.confirmed) {
         SavePlayerCFG(app);
-        if (!choice.names.empty() && !app.shuttingDown) LoadPlayerCFG(app, choice.names.front());
+        if (!choice.names.empty() && !app.report.shuttingDown) LoadPlayerCFG(app, choice.names.front());
     }
-    ResetMacroCategory(app);
+    ResetMacroCategory(app.report, app.macroLists);
 }
 
 void BitBtn7Click(Korvex& app) {
-    const PlayerNameAnswer answer = AskName(app, "New Player-CFG", "Name ", "", "Create",
-                                               "creates a Player-CFG of this name from the template and makes it current");
+    const PlayerNameAnswer answer = AskName(app.report, "New Player-CFG", "Name ", "", "Create",
+                                            "creates a Player-CFG of this name from the template and makes it current");
     if (answer.confirmed) {
         SavePlayerCFG(app);
-        if (!app.shuttingDown) CreatePlayerFromTemplate(app, answer.name);
+        if (!app.report.shuttingDown) CreatePlayerFromTemplate(app, answer.name);
     }
-    ResetMacroCategory(app);
+    ResetMacroCategory(app.report, app.macroLists);
 }
 
 void BitBtn5Click(Korvex& app) {
     const PlayerListChoice choice = ChooseFromPlayerList(
-        app, "Delete Player-CFG", true, "Delete",
+        app.report, app.paths, "Delete Player-CFG", true, "Delete",
         "deletes the selected Player-CFGs with all their files; the current one cannot be deleted");
     if (choice.confirmed) DeletePlayers(app, choice.names);
 }
 
 void BitBtn8Click(Korvex& app) {
-    const PlayerNameAnswer answer = AskName(app, "Rename Player-CFG", "New name", app.currentPlayerName, "Rename",
-                                               "gives the current Player-CFG this name");
+    const PlayerNameAnswer answer = AskName(app.report, "Rename Player-CFG", "New name", app.currentPlayerName,
+                                            "Rename", "gives the current Player-CFG this name");
     if (answer.confirmed) {
         SavePlayerCFG(app);
-        if (!app.shuttingDown) RenameCurrentPlayer(app, answer.name);
-        if (app.shuttingDown) return;
+        if (!app.report.shuttingDown) RenameCurrentPlayer(app, answer.name);
+        if (app.report.shuttingDown) return;
     }
     UpdateInheritControls(app, true);
-    ResetMacroCategory(app);
+    ResetMacroCategory(app.report, app.macroLists);
 }
 
 void BitBtn9Click(Korvex& app) {
-    const PlayerNameAnswer answer = AskName(app, "Copy Player-CFG", "New name", app.currentPlayerName, "Copy To",
-                                               "copies the current Player-CFG, its options and macros, to this name");
+    const PlayerNameAnswer answer = AskName(app.report, "Copy Player-CFG", "New name", app.currentPlayerName, "Copy To",
+                                            "copies the current Player-CFG, its options and macros, to this name");
     if (answer.confirmed) CopyCurrentPlayer(app, answer.name);
 }
 
 bool CreatePlayerFromTemplate(Korvex& app, const std::string& name, const std::function<bool(Korvex&)>& prepare) {
-    if (!ReportCreateFailure(app, CreateBuildingPlayerDir(app, name, false), name)) return false;
+    if (!ReportCreateFailure(app.report, CreateBuildingPlayerDir(app.report, app.paths, name, false), name))
+        return false;
     LoadPlayerCFG(app, kTemplatePlayerName);
-    if (app.shuttingDown) return false;
+    if (app.report.shuttingDown) return false;
     SetCurrentPlayer(app, name);
     // The new directory is empty: a template that did not load leaves its blank values.
     app.player.loaded = true;
-    if ((prepare && !prepare(app)) || !SavePlayerCfgInto(app, BuildingPlayerDir(app, name))) {
-        RemoveDirectoryTree(app, BuildingPlayerDir(app, name));
+    if ((prepare && !prepare(app)) || !SavePlayerCfgInto(app, BuildingPlayerDir(app.paths, name))) {
+        RemoveDirectoryTree(app.report, BuildingPlayerDir(app.paths, name));
         return false;
     }
-    return MovePlayerDirIntoPlace(app, name) && !app.shuttingDown;
+    return MovePlayerDirIntoPlace(app.report, app.paths, name) && !app.report.shuttingDown;
 }
 
-Carried CarryOutPlayerDeletion(Korvex& app, const PendingOperation& operation) {
+Carried CarryOutPlayerDeletion(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation) {
     const std::string& name = operation.arguments.at(0);
-    const std::string aside = DiscardedName(ResolveCase(PlayerDir(app, name)));
-    if (DirectoryExists(PlayerDir(app, name)) && !RenamePath(PlayerDir(app, name), aside)) {
-        ShowError(app, Err::CouldntRemoveDirectory, PlayerDir(app, name));
+    const std::string aside = DiscardedName(ResolveCase(PlayerDir(paths, name)));
+    if (DirectoryExists(PlayerDir(paths, name)) && !RenamePath(PlayerDir(paths, name), aside)) {
+        report.ShowError(Err::CouldntRemoveDirectory, PlayerDir(paths, name));
         return Carried::NotAtAll;
     }
     // A Player-CFG made anew under that name since keeps its assignments.
-    const bool done = (DirectoryExists(PlayerDir(app, name)) || RenameInModEntries(app, name, "")) &&
-                      RemoveDirectoryTree(app, aside);
+    const bool done = (DirectoryExists(PlayerDir(paths, name)) || RenameInModEntries(report, paths, name, "")) &&
+                      RemoveDirectoryTree(report, aside);
     return done ? Carried::Completely : Carried::Partly;
 }
 
@@ -137,19 +142,19 @@ void DeletePlayers(Korvex& app, const std::vector<std::string>& names) {
     std::vector<std::string> deleted;
     std::vector<std::string> failed;
     // The list's order, whatever order the selection came in.
-    for (const std::string& name : SelectedInListOrder(FillPlayerList(app), names)) {
+    for (const std::string& name : SelectedInListOrder(FillPlayerList(app.paths), names)) {
         if (EqualsIgnoringCase(name, app.currentPlayerName)) {
-            ShowError(app, Err::CannotDeleteCurrentPlayer, app.currentPlayerName);
+            app.report.ShowError(Err::CannotDeleteCurrentPlayer, app.currentPlayerName);
             continue;
         }
-        const bool removed = RunRecorded(app, {"delete-player", {name}}, CarryOutPlayerDeletion);
+        const bool removed = RunRecorded(app.report, app.paths, {"delete-player", {name}}, CarryOutPlayerDeletion);
         UpdateInheritControls(app, true);
-        if (!DirectoryExists(PlayerDir(app, name))) RenameInModTree(app, name, "");
+        if (!DirectoryExists(PlayerDir(app.paths, name))) RenameInModTree(app.report, app.modTree, name, "");
         (removed ? deleted : failed).push_back(name);
     }
     if (!deleted.empty()) {
         ShowMainPage(app, Page::ConfigEditor);
-        ShowInformation(app, "Deleted " + JoinPlayerNames(deleted) + ".");
+        ShowInformation(app.report, "Deleted " + JoinPlayerNames(deleted) + ".");
     }
     if (!failed.empty()) {
         ShowMainPage(app, Page::ConfigEditor);
@@ -160,54 +165,61 @@ void DeletePlayers(Korvex& app, const std::vector<std::string>& names) {
     }
 }
 
-Carried CarryOutPlayerRename(Korvex& app, const PendingOperation& operation) {
+Carried CarryOutPlayerRename(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation) {
     const std::string& oldName = operation.arguments.at(0);
     const std::string& newName = operation.arguments.at(1);
-    const std::string from = ResolveCase(PlayerDir(app, oldName));
-    const std::string to = PlayerDir(app, newName);
+    const std::string from = ResolveCase(PlayerDir(paths, oldName));
+    const std::string to = PlayerDir(paths, newName);
     const bool moved = !DirectoryExists(from) || (PathExists(to) && ResolveCase(to) != from) || from == to;
     if (!moved && !RenamePath(from, to)) {
-        ShowError(app, Err::CouldntRenamePlayer, "to " + newName);
+        report.ShowError(Err::CouldntRenamePlayer, "to " + newName);
         return Carried::NotAtAll;
     }
-    const bool done = RenameInModEntries(app, oldName, newName) && RenameInheritanceChoices(app, oldName, newName) &&
-                      (!EqualsIgnoringCase(ReadFirstLine(LastPlayerFile(app)), oldName) || SaveLastPlayer(app, newName));
+    const bool done =
+        RenameInModEntries(report, paths, oldName, newName) &&
+        RenameInheritanceChoices(report, paths, oldName, newName) &&
+        (!EqualsIgnoringCase(ReadFirstLine(LastPlayerFile(paths)), oldName) || SaveLastPlayer(report, paths, newName));
     return done ? Carried::Completely : Carried::Partly;
 }
 
 bool RenameCurrentPlayer(Korvex& app, const std::string& newName) {
     const int result = CheckPlayerRename(app, newName);
     if (result != kDirCreated) {
-        if (result == kAlreadyExists) ShowError(app, Err::PlayerAlreadyExists, newName);
-        else ShowError(app, Err::CouldntRenamePlayer, "to " + newName);
+        if (result == kAlreadyExists)
+            app.report.ShowError(Err::PlayerAlreadyExists, newName);
+        else
+            app.report.ShowError(Err::CouldntRenamePlayer, "to " + newName);
         return false;
     }
     const std::string oldName = app.currentPlayerName;
-    const bool complete = RunRecorded(app, {"rename-player", {oldName, newName}}, CarryOutPlayerRename);
+    const bool complete =
+        RunRecorded(app.report, app.paths, {"rename-player", {oldName, newName}}, CarryOutPlayerRename);
     // Once the directory has moved, the window goes on with the new name; what failed after
     // that was reported, and the next start finishes it.
-    if (!DirectoryExists(PlayerDir(app, newName)) || app.shuttingDown) return false;
+    if (!DirectoryExists(PlayerDir(app.paths, newName)) || app.report.shuttingDown) return false;
     LoadPlayerCFG(app, newName);
-    if (app.shuttingDown) return false;
-    ShowInformation(app, "Renamed current Player-CFG to " + newName + ".");
-    RenameInModTree(app, oldName, newName);
+    if (app.report.shuttingDown) return false;
+    ShowInformation(app.report, "Renamed current Player-CFG to " + newName + ".");
+    RenameInModTree(app.report, app.modTree, oldName, newName);
     return complete;
 }
 
 bool CopyCurrentPlayer(Korvex& app, const std::string& target) {
-    const bool replacing = PlayerDirExists(app, target);
+    const bool replacing = PlayerDirExists(app.paths, target);
     if (replacing &&
         app.host.ShowMessage(Icon::Question, "Player-CFG already exists. Overwrite?", Buttons::YesNo) != Button::Yes)
         return false;
-    if (!ReportCreateFailure(app, CreateBuildingPlayerDir(app, target, replacing), target)) return false;
-    const bool built = SavePlayerCfgInto(app, BuildingPlayerDir(app, target));
-    if (app.shuttingDown) return false;
-    if (!built || !CopyMacroOutputs(app, app.currentPlayerName, BuildingPlayerDir(app, target)) ||
-        !MovePlayerDirIntoPlace(app, target)) {
-        RemoveDirectoryTree(app, BuildingPlayerDir(app, target));
+    if (!ReportCreateFailure(app.report, CreateBuildingPlayerDir(app.report, app.paths, target, replacing), target))
+        return false;
+    const bool built = SavePlayerCfgInto(app, BuildingPlayerDir(app.paths, target));
+    if (app.report.shuttingDown) return false;
+    if (!built ||
+        !CopyMacroOutputs(app.report, app.paths, app.currentPlayerName, BuildingPlayerDir(app.paths, target)) ||
+        !MovePlayerDirIntoPlace(app.report, app.paths, target)) {
+        RemoveDirectoryTree(app.report, BuildingPlayerDir(app.paths, target));
         return false;
     }
-    ShowInformation(app, "Current Player-CFG copied to " + target + ".");
+    ShowInformation(app.report, "Current Player-CFG copied to " + target + ".");
     return true;
 }
 

@@ -8,6 +8,8 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
 struct PendingOperation;
 enum class Carried;
 
@@ -34,7 +36,7 @@ bool CopyCurrentPlayer(Korvex& app, const std::string& target);
 // The steps of a rename ("rename-player", old name, new name) and of a deletion
 // ("delete-player", name) that a recorded operation carries out; each finishes what an
 // interrupted run of itself began.
-Carried CarryOutPlayerRename(Korvex& app, const PendingOperation& operation);
-Carried CarryOutPlayerDeletion(Korvex& app, const PendingOperation& operation);
+Carried CarryOutPlayerRename(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation);
+Carried CarryOutPlayerDeletion(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation);
 
 }  // namespace korvex

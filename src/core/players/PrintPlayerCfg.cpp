@@ -82,7 +82,7 @@ public:
         if (!PrintBindings()) return false;
         PrintAdditionalCommands();
         if (document_.End()) return true;
-        ShowError(app_, Err::CouldntCreateFile, canvas_.Target());
+        app_.report.ShowError(Err::CouldntCreateFile, canvas_.Target());
         return false;
     }
 
@@ -147,12 +147,12 @@ private:
     bool PrintOutFile(const std::string& path, const std::string& category) {
         LineReader reader;
         if (!reader.Open(path)) {
-            ShowError(app_, Err::CouldntCreateFile, path);
+            app_.report.ShowError(Err::CouldntCreateFile, path);
             return false;
         }
         const std::string outCategory = reader.ReadLine();
         if (outCategory.empty()) {
-            ShowError(app_, Err::WrongCategoryInOutput, path);
+            app_.report.ShowError(Err::WrongCategoryInOutput, path);
             return false;
         }
         if (outCategory != category) return true;
@@ -185,10 +185,10 @@ private:
     // A macro without keys is listed by the description its macro file gives.
     std::string KeylessDescription(const std::string& outPath) {
         const std::string name = FileName(outPath);
-        const std::string macroPath = JoinPath(app_.dirs.macros, name.substr(0, name.size() - 4));
+        const std::string macroPath = JoinPath(app_.paths.macros, name.substr(0, name.size() - 4));
         LineReader macro;
         if (!macro.Open(macroPath)) {
-            ShowError(app_, Err::CouldntOpenFile, macroPath);
+            app_.report.ShowError(Err::CouldntOpenFile, macroPath);
             return "";
         }
         while (!macro.AtEnd()) {
@@ -227,8 +227,8 @@ bool PrintPlayerConfig(Korvex& app, const std::string& player, PrintCanvas& canv
     bool printed = false;
     // The compile clears the *.CFG files of its directory and writes main.cfg there even when
     // it prints: the temp directory takes that, so a print never deletes a file of the player's.
-    const bool compiled = CompilePlayerConfig(app, player, app.dirs.temp, true,
-                                              [&](const CompileJob& job) { printed = PrintPlayerCFG(app, job, canvas); });
+    const bool compiled = CompilePlayerConfig(
+        app, player, app.paths.temp, true, [&](const CompileJob& job) { printed = PrintPlayerCFG(app, job, canvas); });
     return compiled && printed;
 }
 

@@ -36,7 +36,7 @@ AboutPage::AboutPage(Korvex& app, QWidget* parent) : QWidget(parent) {
     auto* open = new QPushButton(QStringLiteral("Open the Handbook (F1)"));
     open->setObjectName(QStringLiteral("HandbookButton"));
     open->setToolTip(QStringLiteral("opens the handbook in your desktop's viewer for it"));
-    connect(open, &QPushButton::clicked, this, [&app] { OpenHandbook(app); });
+    connect(open, &QPushButton::clicked, this, [&app] { OpenHandbook(app.report, app.paths); });
     layout->addWidget(open, 0, Qt::AlignLeft);
     layout->addStretch();
 }

@@ -11,13 +11,14 @@
 
 namespace korvex {
 
-void OpenHandbook(Korvex& app) {
-    const std::string path = HandbookPath(app);
+void OpenHandbook(Reporter& report, const ProgramPaths& paths) {
+    const std::string path = HandbookPath(paths);
     if (!FileExists(path)) {
-        ShowError(app, Err::CouldntOpenFile, path);
+        report.ShowError(Err::CouldntOpenFile, path);
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)))) ShowError(app, Err::NoViewerConfigured, path);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path))))
+        report.ShowError(Err::NoViewerConfigured, path);
 }
 
 }  // namespace korvex

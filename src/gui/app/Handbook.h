@@ -4,7 +4,9 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
 
-void OpenHandbook(Korvex& app);
+void OpenHandbook(Reporter& report, const ProgramPaths& paths);
 
 }  // namespace korvex

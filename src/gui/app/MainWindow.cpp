@@ -92,11 +92,11 @@ MainWindow::MainWindow(Korvex& app)
     QPushButton* exit = AddNavigationButton(QStringLiteral("Exit"), "BitBtn3",
                                             "saves the current Player-CFG and your options and closes Korvex",
                                             kHeight - kButtonStep);
-    connect(exit, &QPushButton::clicked, this, [this] { BitBtn11Click(app_); });
+    connect(exit, &QPushButton::clicked, this, [this] { BitBtn11Click(app_.report); });
 
     // F1 opens the handbook from the main window and every window that is not modal. A modal
     // dialog keeps the key: the key request dialog must be able to bind F1.
-    auto* help = new QShortcut(QKeySequence::HelpContents, this, [this] { OpenHandbook(app_); });
+    auto* help = new QShortcut(QKeySequence::HelpContents, this, [this] { OpenHandbook(app_.report, app_.paths); });
     help->setContext(Qt::ApplicationShortcut);
 
     qApp->installEventFilter(this);

@@ -5,17 +5,18 @@
 #include <QTimer>
 
 #include "app/DisclaimerDialog.h"
+#include "app/Korvex.h"
 #include "app/MainWindow.h"
 #include "app/StatusDialog.h"
 #include "app/TextCodec.h"
 #include "bindings/KeyBindingDialog.h"
 #include "bindings/KeyBindingDialogs.h"
 #include "bindings/MacroAlreadyIncludedDialog.h"
-#include "mods/ModDialogs.h"
-#include "players/ExchangeDialogs.h"
 #include "install/InstallDialogs.h"
 #include "install/InstallWindows.h"
+#include "mods/ModDialogs.h"
 #include "mods/UnknownModDialog.h"
+#include "players/ExchangeDialogs.h"
 #include "players/PlayerDialogs.h"
 
 namespace korvex {
@@ -161,7 +162,7 @@ void QtHost::ShowBindingOverview(MacroOutput& overview) {
 }
 
 bool QtHost::ShowBindingEditor(BindingEditor& editor) {
-    return mainWindow_ && RunEditorDialog(mainWindow_->App(), editor);
+    return mainWindow_ && RunEditorDialog(mainWindow_->App().report, editor);
 }
 
 EditModOptionsAnswer QtHost::EditModOptions(const EditModOptionsRequest& request) { return RunEditModOptionsDialog(request); }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/Korvex.h"
 #include "app/SmallDialog.h"
 #include "app/TextCodec.h"
 #include "bindings/BindingOverview.h"
@@ -78,12 +79,12 @@ void OverviewKeyBindingsDialog::ShowLines() {
 void OverviewKeyBindingsDialog::EditBtnClick() {
     const auto selected = OverviewKeyBindingsListBox->selectedItems();
     const int row = selected.isEmpty() ? -1 : OverviewKeyBindingsListBox->row(selected.first());
-    EditSelectedBinding(app_, overview_, row);
+    EditSelectedBinding(app_.report, overview_, row);
     ShowLines();
 }
 
-KeyBindingEditorDialog::KeyBindingEditorDialog(Korvex& app, BindingEditor& editor, QWidget* parent)
-    : QDialog(parent), app_(app), editor_(editor), BoundKeysListbox(new QListWidget(this)) {
+KeyBindingEditorDialog::KeyBindingEditorDialog(Reporter& report, BindingEditor& editor, QWidget* parent)
+    : QDialog(parent), report_(report), editor_(editor), BoundKeysListbox(new QListWidget(this)) {
     SetUpDialog(*this, ToQString(editor.title), "KeyBindingEditorDialog");
     BoundKeysListbox->setObjectName(QStringLiteral("BoundKeysListbox"));
     BoundKeysListbox->setToolTip(QStringLiteral("The keys bound to this function; select the ones to remove"));
@@ -101,7 +102,7 @@ KeyBindingEditorDialog::KeyBindingEditorDialog(Korvex& app, BindingEditor& edito
     layout->addWidget(cancel, 3, 1);
     layout->addWidget(ok, 4, 1);
     connect(add, &QPushButton::clicked, this, [this] {
-        AddEditorKey(app_, editor_);
+        AddEditorKey(report_, editor_);
         ShowKeys();
     });
     connect(remove, &QPushButton::clicked, this, [this] {
@@ -112,7 +113,7 @@ KeyBindingEditorDialog::KeyBindingEditorDialog(Korvex& app, BindingEditor& edito
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ok, &QPushButton::clicked, this, [this] {
-        if (ConfirmEditor(app_, editor_)) accept();
+        if (ConfirmEditor(report_, editor_)) accept();
     });
     ShowKeys();
 }
@@ -127,9 +128,9 @@ void RunOverviewDialog(Korvex& app, MacroOutput& overview) {
     ExecCentred(dialog, 592, 173);
 }
 
-bool RunEditorDialog(Korvex& app, BindingEditor& editor) {
+bool RunEditorDialog(Reporter& report, BindingEditor& editor) {
     BindingEditor edited = editor;
-    KeyBindingEditorDialog dialog(app, edited);
+    KeyBindingEditorDialog dialog(report, edited);
     if (ExecCentred(dialog, 266, 159) != QDialog::Accepted) return false;
     editor = edited;
     return true;

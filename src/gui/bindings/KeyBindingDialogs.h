@@ -11,6 +11,7 @@ class QListWidget;
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
 
 class OverviewKeyBindingsDialog : public QDialog {
     Q_OBJECT
@@ -29,18 +30,18 @@ private:
 class KeyBindingEditorDialog : public QDialog {
     Q_OBJECT
 public:
-    KeyBindingEditorDialog(Korvex& app, BindingEditor& editor, QWidget* parent = nullptr);
+    KeyBindingEditorDialog(Reporter& report, BindingEditor& editor, QWidget* parent = nullptr);
 
 private:
     void ShowKeys();
 
-    Korvex& app_;
+    Reporter& report_;
     BindingEditor& editor_;
     QListWidget* BoundKeysListbox;
 };
 
 // Both are shown modally, centred on the screen.
 void RunOverviewDialog(Korvex& app, MacroOutput& overview);
-bool RunEditorDialog(Korvex& app, BindingEditor& editor);
+bool RunEditorDialog(Reporter& report, BindingEditor& editor);
 
 }  // namespace korvex

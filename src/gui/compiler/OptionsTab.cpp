@@ -106,7 +106,7 @@ void OptionsTab::TextChanged(Option option, const QString& text) {
     app_.player.SetText(option, FromQString(text));
     // A typed model invalidates the skin as much as a chosen one.
     if (option == Option::Character1) {
-        Character1Change(app_);
+        Character1Change(app_.report, app_.player);
         SyncFromCore();
     }
 }
@@ -116,7 +116,7 @@ void OptionsTab::FlagClicked(Option option, bool checked) {
     // The sight improvement adapts the Video controls once the click has been handled.
     if (option == Option::Video10)
         app_.host.Post([this] {
-            ApplySightImprovement(app_, app_.player.Flag(Option::Video10));
+            ApplySightImprovement(app_.player, app_.optionsView, app_.player.Flag(Option::Video10));
             SyncFromCore();
         });
 }
@@ -125,7 +125,7 @@ void OptionsTab::ComboActivated(Option option) {
     if (syncing_) return;
     app_.player.SetText(option, FromQString(ComboOf(option).currentText()));
     if (option == Option::Video1) Video1Change(app_);
-    if (option == Option::Character1) Character1Change(app_);
+    if (option == Option::Character1) Character1Change(app_.report, app_.player);
     SyncFromCore();
 }
 
@@ -137,7 +137,7 @@ bool OptionsTab::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::FocusIn && watched == widgets_[static_cast<int>(Option::Character2)]) {
-        Character2Enter(app_);
+        Character2Enter(app_.report, app_.paths, app_.player);
         SyncFromCore();
     }
     return QWidget::eventFilter(watched, event);

@@ -120,8 +120,8 @@ void MacroBindingsWidget::SyncFromCore() {
 // Entering one list clears the selection of the other.
 bool MacroBindingsWidget::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        if (watched == AvailMacros) AvailMacrosEnter(app_);
-        if (watched == IncludedMacros) IncludedMacrosEnter(app_);
+        if (watched == AvailMacros) AvailMacrosEnter(app_.player, app_.macroLists);
+        if (watched == IncludedMacros) IncludedMacrosEnter(app_.macroLists);
         SyncFromCore();
     }
     return QWidget::eventFilter(watched, event);
@@ -129,7 +129,7 @@ bool MacroBindingsWidget::eventFilter(QObject* watched, QEvent* event) {
 
 void MacroBindingsWidget::MacroCatChange(int index) {
     if (syncing_ || index < 0) return;
-    ShowMacrosOfCategory(app_, FromQString(MacroCat->itemText(index)));
+    ShowMacrosOfCategory(app_.macroCatalogue, app_.macroLists, FromQString(MacroCat->itemText(index)));
     SyncFromCore();
 }
 
@@ -142,7 +142,7 @@ void MacroBindingsWidget::StoreIncludedSelection() {
 }
 
 void MacroBindingsWidget::BitBtn18Click() {
-    ShowMacroInformation(app_);
+    ShowMacroInformation(app_.report, app_.macroCatalogue, app_.macroLists);
     SyncFromCore();
 }
 

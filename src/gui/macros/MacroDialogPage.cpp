@@ -110,8 +110,9 @@ void MacroDialogPage::AddInputField(std::size_t index) {
     AddCaption(field.caption, field.left, field.top);
     auto* edit = new QLineEdit(ToQString(field.text), MacroDialogBox);
     edit->setToolTip(InputHint(field.caption));
-    connect(edit, &QLineEdit::textChanged, this,
-            [this, index](const QString& text) { TypeIntoInputField(app_, index, FromQString(text)); });
+    connect(edit, &QLineEdit::textChanged, this, [this, index](const QString& text) {
+        TypeIntoInputField(app_.report, app_.interpreter, index, FromQString(text));
+    });
     ConfirmOnEnter(edit);
     fields_.append(edit);
     PlaceBeside(edit, field.caption, field.left, field.top, field.width);
@@ -132,8 +133,9 @@ void MacroDialogPage::AddInputCombo(std::size_t index) {
     box->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string& item : combo.items) box->addItem(ToQString(item));
     box->setEditText(ToQString(combo.text));
-    connect(box, &QComboBox::currentTextChanged, this,
-            [this, index](const QString& text) { TypeIntoInputCombo(app_, index, FromQString(text)); });
+    connect(box, &QComboBox::currentTextChanged, this, [this, index](const QString& text) {
+        TypeIntoInputCombo(app_.report, app_.interpreter, index, FromQString(text));
+    });
     ConfirmOnEnter(box->lineEdit());
     combos_.append(box);
     PlaceBeside(box, combo.caption, combo.left, combo.top, combo.width);

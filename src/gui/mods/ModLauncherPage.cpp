@@ -58,9 +58,9 @@ ModLauncherPage::ModLauncherPage(Korvex& app, QWidget* parent) : QWidget(parent)
     auto* maintenance = new QHBoxLayout;
     layout->addLayout(maintenance);
     AddActionButton(*maintenance, QStringLiteral("Add Server-Side-Only-MOD to connect to"), "ServerSideButton",
-                   QStringLiteral("click here to add a modification to the list which needs no files to be / become "
-                                  "installed"),
-                   ServerSideButtonClick);
+                    QStringLiteral("click here to add a modification to the list which needs no files to be / become "
+                                   "installed"),
+                    [](Korvex& app) { ServerSideButtonClick(app.report, app.paths, app.modTree); });
     AddActionButton(*maintenance, QStringLiteral("Remove MOD"), "RemoveMODButton",
                    QStringLiteral("remove and/or delete the selected modification"), RemoveMODButtonClick);
     AddActionButton(*maintenance, QStringLiteral("Rename MOD"), "RenameMODButton",

@@ -20,7 +20,7 @@ protected:
     void WriteGame(const std::string& relative, const std::string& content) const {
         WriteWholeFile(Quake(relative), content);
     }
-    bool Backup(const std::string& relative) { return BackupCfgFile(app, Quake(relative)); }
+    bool Backup(const std::string& relative) { return BackupCfgFile(app.report, app.paths, Quake(relative)); }
     std::string CopyError(const std::string& copy) const {
         return "Error during copying files. (" + dir.Path("backup/" + copy) + ")";
     }

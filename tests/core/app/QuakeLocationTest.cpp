@@ -18,7 +18,7 @@ std::string Question(const std::string& exe) { return "Is this your Quake II dir
 TEST_F(QuakeLocation, AStoredValidDirectoryStartsWithoutASearchWhateverTheGamesLetterCase) {
     std::filesystem::rename(dir.quakeDir() + "/QUAKE2.EXE", dir.quakeDir() + "/Quake2.exe");
     LoadQuakeDir(app);
-    EXPECT_EQ(app.quakeDir, dir.quakeDir());
+    EXPECT_EQ(app.paths.quakeDir, dir.quakeDir());
     EXPECT_TRUE(host.statusTexts.empty());
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_FALSE(IsQuakeDir(dir.quakeDir() + "/baseq2"));
@@ -28,7 +28,7 @@ TEST_F(QuakeLocation, AStaleDirectoryIsSearchedAgainAndReplacedAfterConfirmation
     dir.WriteLines("quakepath.dat", {dir.root() + "/gone"});
     host.Expect(Icon::Question, Question(dir.quakeDir() + "/QUAKE2.EXE"), Button::Yes);
     LoadQuakeDir(app);
-    EXPECT_EQ(app.quakeDir, dir.quakeDir());
+    EXPECT_EQ(app.paths.quakeDir, dir.quakeDir());
     EXPECT_EQ(dir.Read("quakepath.dat"), dir.quakeDir() + "\r\n");
     EXPECT_EQ(host.statusTexts, std::vector<std::string>{"Please stand by while I search for Quake II"});
     EXPECT_FALSE(host.statusOpen);
@@ -49,7 +49,7 @@ TEST_F(QuakeLocation, ASecondGameInTheSameTreeIsOfferedOnlyAfterTheFirstWasDecli
     host.Expect(Icon::Question, Question(first), Button::No);
     host.Expect(Icon::Question, Question(second), Button::Yes);
     LoadQuakeDir(app);
-    EXPECT_EQ(app.quakeDir, ParentDirectory(second));
+    EXPECT_EQ(app.paths.quakeDir, ParentDirectory(second));
     EXPECT_EQ(dir.Read("quakepath.dat"), ParentDirectory(second) + "\r\n");
 }
 
@@ -57,8 +57,8 @@ TEST_F(QuakeLocation, DecliningEveryFindEndsTheProgramWithMessage11) {
     dir.Remove("quakepath.dat");
     host.Expect(Icon::Question, Question(dir.quakeDir() + "/QUAKE2.EXE"), Button::No);
     LoadQuakeDir(app);
-    EXPECT_TRUE(app.quakeDir.empty());
-    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_TRUE(app.paths.quakeDir.empty());
+    EXPECT_TRUE(app.report.shuttingDown);
     EXPECT_EQ(host.BoxTexts().back(), "Quake II path not available. (Install Quake II first.)");
     EXPECT_FALSE(dir.Exists("quakepath.dat"));
 }
@@ -70,7 +70,7 @@ TEST_F(QuakeLocation, TheSearchStopsAtADepthAndLetsTheWindowRepaint) {
     WriteWholeFile(deep + "/QUAKE2.EXE", "");
     app.quakeSearchRoots = {dir.root() + "/deep"};
     LoadQuakeDir(app);
-    EXPECT_TRUE(app.shuttingDown) << "no question about the game thirteen levels down";
+    EXPECT_TRUE(app.report.shuttingDown) << "no question about the game thirteen levels down";
     EXPECT_GE(host.pendingEventRuns, 13);
     EXPECT_TRUE(IsLocalDirectory(dir.root()));
 }
@@ -80,9 +80,9 @@ TEST_F(QuakeLocation, AnUnwritableLocationFileIsReportedAndTheFindStillUsed) {
     std::filesystem::create_directories(dir.Path("quakepath.dat"));
     host.Expect(Icon::Question, Question(dir.quakeDir() + "/QUAKE2.EXE"), Button::Yes);
     LoadQuakeDir(app);
-    EXPECT_EQ(app.quakeDir, dir.quakeDir());
+    EXPECT_EQ(app.paths.quakeDir, dir.quakeDir());
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't create file. (" + dir.Path("quakepath.dat") + ")");
-    EXPECT_FALSE(app.shuttingDown);
+    EXPECT_FALSE(app.report.shuttingDown);
 }
 
 }  // namespace

@@ -133,7 +133,7 @@ TEST_F(StartUpTest, MissingLastPlayerIsFatalAndNothingIsSaved) {
     RunInstanceGuard(app);
     StartUp(app);
     EXPECT_EQ(host.BoxTexts(), Texts{"Initialization failed. (You should re-install the program.)"});
-    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_TRUE(app.report.shuttingDown);
     ExitProgram(app);
     EXPECT_EQ(dir.Read("korvexoptions.dat"), "FALSE\r\nFALSE\r\nFALSE\r\nFALSE\r\n");
     EXPECT_FALSE(dir.Exists("players/lastplayer.dat"));
@@ -169,7 +169,7 @@ TEST_F(StartUpTest, UncreatableModsDirectoryIsFatal) {
     dir.Remove("mods");
     dir.Write("mods", "a file where the directory belongs");
     StartUp(app);
-    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_TRUE(app.report.shuttingDown);
     EXPECT_EQ(host.BoxTexts(), Texts{"Couldn't create directory. (" + dir.Path("mods") + ")"});
     EXPECT_FALSE(host.mainWindowShown);
 }
@@ -178,19 +178,19 @@ TEST_F(StartUpTest, ExecutablePathWithoutSeparatorIsAMacroLanguageError) {
     app.executablePath = "korvex";
     StartUp(app);
     EXPECT_EQ(host.BoxTexts(), Texts{"MacroLanguage Error (Initialization): Invalid installation directory."});
-    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_TRUE(app.report.shuttingDown);
 }
 
 TEST_F(Messages, FatalAndMacroLanguageReportsCloseTheProgram) {
-    ShowError(app, Err::CouldntLoadFile, "a");
-    EXPECT_FALSE(app.shuttingDown);
+    app.report.ShowError(Err::CouldntLoadFile, "a");
+    EXPECT_FALSE(app.report.shuttingDown);
     EXPECT_EQ(host.closeRequests, 0);
 
-    FatalError(app, Err::InitializationFailed, "disk full?");
-    EXPECT_TRUE(app.shuttingDown);
+    app.report.FatalError(Err::InitializationFailed, "disk full?");
+    EXPECT_TRUE(app.report.shuttingDown);
     EXPECT_EQ(host.closeRequests, 1);
 
-    MacroLanguageError(app, 3, "X.MAC", 11);
+    app.report.MacroLanguageError(3, "X.MAC", 11);
     EXPECT_EQ(host.BoxTexts().back(), "MacroLanguage Error (X.MAC): Unknown command at line 3.");
     EXPECT_EQ(host.boxes.back().buttons, Buttons::Abort);
     EXPECT_EQ(host.closeRequests, 2);

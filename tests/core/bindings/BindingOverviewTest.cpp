@@ -16,7 +16,7 @@ protected:
     OverviewTest() {
         dir.Remove("macros");
         for (const char* name : {"MOVE", "NAME"}) dir.WriteMacro(std::string(name) + ".MAC", name, "Tests");
-        LoadMacroCatalogue(app, dir.Path("macros"));
+        LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, dir.Path("macros"));
         host.RunPosted();
         app.currentPlayerDir = dir.Path("players/Bob");
         dir.WriteLines("players/Bob/MOVE.MAC.out",
@@ -37,14 +37,14 @@ TEST_F(OverviewTest, OneLinePerFunctionAndEditsWrittenHoweverItCloses) {
     std::vector<std::string> lines;
     host.onOverview = [&](MacroOutput& overview) {
         for (const TKey& request : overview.keys) lines.push_back(OverviewLine(request));
-        EditSelectedBinding(app, overview, -1);  // nothing selected
-        EditSelectedBinding(app, overview, 1);
+        EditSelectedBinding(app.report, overview, -1);  // nothing selected
+        EditSelectedBinding(app.report, overview, 1);
     };
     host.onEditor = [&](BindingEditor& editor) {
         EXPECT_EQ(editor.title, "Jump");
         host.keyAnswers = {"SPACE", "MOUSE2"};
-        AddEditorKey(app, editor);  // already there
-        AddEditorKey(app, editor);
+        AddEditorKey(app.report, editor);  // already there
+        AddEditorKey(app.report, editor);
         EXPECT_EQ(editor.keys, (std::vector<std::string>{"MOUSE2", "SPACE"}));
         return true;  // the overview is then closed with Escape: still written
     };
@@ -64,10 +64,10 @@ TEST_F(OverviewTest, OneLinePerFunctionAndEditsWrittenHoweverItCloses) {
 TEST_F(OverviewTest, FunctionsWithoutKeysGoAndTheLastTakesTheMacro) {
     const std::string question =
         "There is no key left to bind a function to. If you choose OK this function will be deleted.";
-    host.onOverview = [&](MacroOutput& overview) { EditSelectedBinding(app, overview, 0); };
+    host.onOverview = [&](MacroOutput& overview) { EditSelectedBinding(app.report, overview, 0); };
     host.onEditor = [&](BindingEditor& editor) {
         RemoveEditorKeys(editor, {true, true});
-        return ConfirmEditor(app, editor);
+        return ConfirmEditor(app.report, editor);
     };
     host.Expect(Icon::Question, question, Button::Cancel);  // kept open: nothing changes yet
     host.Expect(Icon::Question, question, Button::Ok);

@@ -22,11 +22,11 @@ protected:
                         "NECESSARY_KEY \"+back\" \"Back\""});
         dir.WriteMacro("NAME.MAC", "Name", "Tests", {"QUAKE_COMMAND \"name Bob\""});
         dir.WriteMacro("NOTHING.MAC", "Nothing", "Tests");
-        LoadMacroCatalogue(app, dir.Path("macros"));
+        LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, dir.Path("macros"));
         app.currentPlayerName = "Bob";
         app.currentPlayerDir = dir.Path("players/Bob");
         dir.Write("players/Bob/bindings.dat", "0\r\n");
-        ShowMacrosOfCategory(app, "Tests");
+        ShowMacrosOfCategory(app.macroCatalogue, app.macroLists, "Tests");
     }
 
     // Selects these macros of AvailMacros, presses "Add to Config" and runs the chain.
@@ -65,8 +65,8 @@ TEST_F(InclusionTest, NewMacrosRunInListOrderWithTheirOwnKeys) {
 
 TEST_F(InclusionTest, NoSecondRunStartsWhileKeysAreCaptured) {
     host.RunPosted();  // what loading the catalogue left
-    QueueMacroFiles(app, "Fire");
-    QueueMacroFiles(app, "Move");
+    QueueMacroFiles(app.macroCatalogue, app.inclusion, "Fire");
+    QueueMacroFiles(app.macroCatalogue, app.inclusion, "Move");
     RunNextPendingMacro(app);
     RunNextPendingMacro(app);  // Fire still waits for its key
     EXPECT_EQ(app.inclusion.PendingMacros.size(), 1u);

@@ -24,9 +24,9 @@ const TestMacro kTalk{"TTALK.MAC", "Test Talk", "Talk", {"say hi", "Talk", "t"},
 class CompilePlayer : public ProgramDirTest {
 protected:
     CompilePlayer() {
-        app.quakeDir = dir.quakeDir();
+        app.paths.quakeDir = dir.quakeDir();
         for (const TestMacro& macro : {kFire, kJump, kTalk}) dir.WriteMacro(macro.file, macro.description, macro.category);
-        LoadMacroCatalogue(app, app.dirs.macros);
+        LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, app.paths.macros);
         WritePlayer(dir, "Shown", {});
         LoadPlayerCFG(app, "Shown");
     }
@@ -134,7 +134,7 @@ TEST_F(CompilePlayer, AncestorFilesWithExtraLinesEndTheProgram) {
     WritePlayer(dir, "A", {}, options);
     WritePlayer(dir, "P", {}, CompleteOptionLines(), Inheriting("A", "0000000"));
     EXPECT_FALSE(Compile("P"));
-    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_TRUE(app.report.shuttingDown);
     EXPECT_EQ(host.boxes.back().text, "Programmer: end of file not reached, check file format. (Inherit Options)");
 }
 
@@ -146,7 +146,7 @@ TEST_F(CompilePlayer, BrokenMacroOfAnAncestorEndsTheProgramBeforeAnyScript) {
     dir.WriteLines("players/A/BROKEN.MAC.out", {"Misc", "-1", "echo broken"});
     WritePlayer(dir, "P", {kTalk}, CompleteOptionLines(), Inheriting("A", "1000000"));
     EXPECT_FALSE(Compile("P"));
-    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_TRUE(app.report.shuttingDown);
     EXPECT_FALSE(dir.Exists("../quake2/korvex/main.cfg"));
     EXPECT_FALSE(dir.Exists("temp/addcomm.tmp"));
 }

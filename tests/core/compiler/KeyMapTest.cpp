@@ -22,9 +22,9 @@ const TestMacro kZoom{"TZOOM.MAC", "Test Zoom", "View", {"fov", "Zoom", "z"}, {"
 class KeyMapOfPlayer : public ProgramDirTest {
 protected:
     KeyMapOfPlayer() {
-        app.quakeDir = dir.quakeDir();
+        app.paths.quakeDir = dir.quakeDir();
         for (const TestMacro& macro : {kFire, kJump, kDuck, kTalk, kZoom}) dir.WriteMacro(macro.file, macro.description, macro.category);
-        LoadMacroCatalogue(app, app.dirs.macros);
+        LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, app.paths.macros);
     }
     static Lines MapLines(const KeyMap& map) {
         Lines lines;

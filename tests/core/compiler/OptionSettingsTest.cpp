@@ -41,7 +41,7 @@ struct Compiled {
 class OptionSettings : public ProgramDirTest {
 protected:
     Compiled Convert() {
-        app.quakeDir = dir.quakeDir();
+        app.paths.quakeDir = dir.quakeDir();
         CompileJob job;
         job.player = player;
         job.nativeEngine = nativeEngine;

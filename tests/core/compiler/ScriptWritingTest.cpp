@@ -20,7 +20,7 @@ class ScriptWriting : public ProgramDirTest {
 protected:
     MessageCode Write(const std::vector<TestMacro>& macros) {
         job.outputDir = dir.quakeDir() + "/korvex";
-        app.quakeDir = dir.quakeDir();
+        app.paths.quakeDir = dir.quakeDir();
         for (std::size_t i = 0; i < CompleteOptionLines().size(); ++i) job.player.options[i] = CompleteOptionLines()[i];
         for (const TestMacro& macro : macros) {
             dir.WriteLines("players/P/" + macro.file + ".out", OutFileLines(macro));
@@ -123,7 +123,7 @@ TEST_F(ScriptWriting, HostileCategoriesAndModifiersNeverWriteOutsideTheOutputDir
     Reset();
     job.categories.push_back("Misc");
     EXPECT_NE(Write({{"E.MAC", "E", "", {}, {"echo hi"}}}), 0);
-    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_TRUE(app.report.shuttingDown);
     EXPECT_EQ(host.boxes.back().text,
               "Programmer: no or wrong category in output. (" + dir.Path("players/P/E.MAC.out") + ")");
 }

@@ -28,7 +28,7 @@ protected:
     InstallTest() {
         dir.Remove("automod");
         fs::create_directories(dir.Path("automod"));
-        app.quakeDir = dir.quakeDir();
+        app.paths.quakeDir = dir.quakeDir();
         dir.WriteLines("automod/Capture The Flag", {"ctf", "pak0.pak=4"});
     }
     std::string Download(const std::string& name) const { return JoinPath(dir.root(), "downloads/" + name); }

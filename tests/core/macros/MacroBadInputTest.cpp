@@ -38,7 +38,8 @@ TEST_F(MacroTest, AnyBytesEndInAResultOrAMacroLanguageError) {
         dir.Write("macros/T.MAC", RandomMacro(random));
         RunMacro(app(), PathOf("T.MAC"), round % 2 == 0);
         for (int ok = 0; app().interpreter.MacroSuspended && ok < 100; ++ok) {
-            if (!app().interpreter.dialog.inputFields.empty()) TypeIntoInputField(app(), 0, "&1&//\"");
+            if (!app().interpreter.dialog.inputFields.empty())
+                TypeIntoInputField(app().report, app().interpreter, 0, "&1&//\"");
             Button1Click(app());
         }
         EXPECT_FALSE(app().interpreter.MacroSuspended);

@@ -17,7 +17,7 @@ protected:
         std::filesystem::create_directories(dir.Path("macros"));
     }
 
-    void Load() { LoadMacroCatalogue(app(), dir.Path("macros")); }
+    void Load() { LoadMacroCatalogue(app().report, app().macroCatalogue, app().macroLists, dir.Path("macros")); }
     E Descriptions() {
         E list;
         for (const auto& entry : app().macroCatalogue.entries) list.push_back(entry.MacroDesc);
@@ -39,12 +39,12 @@ TEST_F(MacroCatalogueTest, LoadsInFileNameOrderAndListsCategoriesByFirstUse) {
     EXPECT_EQ(app().macroLists.categories, (E{"Chat", "Movement", "View"}));
     EXPECT_EQ(app().macroLists.categoryText, "Choose a macro category");
 
-    ShowMacrosOfCategory(app(), "Movement");
+    ShowMacrosOfCategory(app().macroCatalogue, app().macroLists, "Movement");
     EXPECT_EQ(app().macroLists.availMacros, (E{"Rocket jump", "Strafe jump"}));
-    ShowMacrosOfCategory(app(), "Chat");
+    ShowMacrosOfCategory(app().macroCatalogue, app().macroLists, "Chat");
     EXPECT_EQ(app().macroLists.availMacros, E{"Say hello & more"});
-    EXPECT_EQ(FindMacroByDescription(app(), "Say bye")->Path, dir.Path("macros/Gamma.MAC"));
-    EXPECT_EQ(FindMacroByDescription(app(), "say bye"), nullptr);
+    EXPECT_EQ(FindMacroByDescription(app().macroCatalogue, "Say bye")->Path, dir.Path("macros/Gamma.MAC"));
+    EXPECT_EQ(FindMacroByDescription(app().macroCatalogue, "say bye"), nullptr);
 }
 
 TEST_F(MacroCatalogueTest, ASecondLoadReplacesTheCatalogue) {
@@ -60,7 +60,7 @@ TEST_F(MacroCatalogueTest, ADuplicateDescriptionIsFatalAndStillAppended) {
     dir.WriteMacro("JUMP2.MAC", "Rocket Jump", "Movement");
     Load();
     EXPECT_EQ(Boxes(), E{"MacroLanguage Error (Rocket Jump: JUMP2.MAC): Macro Description found twice."});
-    EXPECT_TRUE(app().shuttingDown);
+    EXPECT_TRUE(app().report.shuttingDown);
     EXPECT_EQ(app().macroCatalogue.entries.size(), 2u);
     for (const MacroCatalogueEntry& entry : app().macroCatalogue.entries) EXPECT_EQ(entry.MacroDesc, "Rocket Jump");
 }
@@ -68,13 +68,13 @@ TEST_F(MacroCatalogueTest, ADuplicateDescriptionIsFatalAndStillAppended) {
 TEST_F(MacroCatalogueTest, OnlyOneOfTheTwoListsHasASelection) {
     dir.WriteMacro("A.MAC", "First", "Cat");
     Load();
-    ShowMacrosOfCategory(app(), "Cat");
+    ShowMacrosOfCategory(app().macroCatalogue, app().macroLists, "Cat");
     app().player.includedMacros = {"Old one"};
     app().macroLists.availSelected = {true};
-    IncludedMacrosEnter(app());
+    IncludedMacrosEnter(app().macroLists);
     EXPECT_EQ(app().macroLists.availSelected, std::vector<bool>{false});
     app().macroLists.includedSelected = {true};
-    AvailMacrosEnter(app());
+    AvailMacrosEnter(app().player, app().macroLists);
     EXPECT_EQ(app().macroLists.includedSelected, std::vector<bool>{false});
 }
 

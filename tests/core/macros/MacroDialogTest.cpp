@@ -21,7 +21,7 @@ TEST_F(MacroTest, InputModeShowsTheDialogPageAndOkResumesTheRun) {
     EXPECT_EQ(ControlLeftOf(10, 50), 70);
     EXPECT_FALSE(NavigateTo(app(), Page::ModLauncher));
 
-    TypeIntoInputCombo(app(), 0, "blue");
+    TypeIntoInputCombo(app().report, app().interpreter, 0, "blue");
     Button1Click(app());
     EXPECT_FALSE(app().interpreter.MacroSuspended);
     EXPECT_EQ(app().view.page, Page::ConfigEditor);
@@ -34,7 +34,7 @@ TEST_F(MacroTest, TwoFieldsOnOneVariableLeaveTheLaterOnesText) {
     Run({"INPUTFIELD 0 0 10 \"A\" \"first\" 1", "INPUTFIELD 0 30 10 \"B\" \"second\" 1", "INPUTMODE",
          "QUAKE_COMMAND \"echo &1&\""});
     EXPECT_EQ(Variable(1), "second");
-    TypeIntoInputField(app(), 0, "typed");
+    TypeIntoInputField(app().report, app().interpreter, 0, "typed");
     EXPECT_EQ(Variable(1), "second");
     Button1Click(app());
     EXPECT_EQ(Commands(), E{"echo second"});
@@ -47,7 +47,7 @@ TEST_F(MacroTest, AnEmptyDialogAndASecondInputModeShowFreshDialogs) {
     EXPECT_TRUE(app().interpreter.MacroSuspended);
     ASSERT_EQ(Dialog(app()).inputFields.size(), 1u);
     EXPECT_EQ(app().view.page, Page::MacroDialog);
-    TypeIntoInputField(app(), 0, "Bob");
+    TypeIntoInputField(app().report, app().interpreter, 0, "Bob");
     Button1Click(app());
     EXPECT_EQ(Commands(), E{"name Bob"});
     EXPECT_EQ(Boxes(), E{});
@@ -62,10 +62,10 @@ TEST_F(MacroTest, TypedTextIsDataAndWhatTheGameCannotCarryIsRefused) {
          "ASSIGN \"&1&\" 3", "NECESSARY_KEY \"say &3&\" \"Press the key that says: &1&\"",
          "QUAKE_COMMAND \"echo &2&\""});
     const std::string typed = "Tom & Jerry &2& http://x 50% " + std::string(200, 'x');
-    TypeIntoInputField(app(), 0, typed);
-    TypeIntoInputCombo(app(), 0, "gg; kill");
+    TypeIntoInputField(app().report, app().interpreter, 0, typed);
+    TypeIntoInputCombo(app().report, app().interpreter, 0, "gg; kill");
     EXPECT_FALSE(Button1Click(app()));
-    TypeIntoInputField(app(), 0, "\"wp\"");
+    TypeIntoInputField(app().report, app().interpreter, 0, "\"wp\"");
     EXPECT_FALSE(Button1Click(app()));
     EXPECT_EQ(Boxes(), (E{"The field number 1 cannot hold a semicolon (;): in the game the rest of the text would "
                           "run as a console command.",
@@ -74,8 +74,8 @@ TEST_F(MacroTest, TypedTextIsDataAndWhatTheGameCannotCarryIsRefused) {
     EXPECT_TRUE(app().interpreter.MacroSuspended);
     EXPECT_EQ(app().view.page, Page::MacroDialog);
 
-    TypeIntoInputField(app(), 0, typed);
-    TypeIntoInputCombo(app(), 0, "100%");
+    TypeIntoInputField(app().report, app().interpreter, 0, typed);
+    TypeIntoInputCombo(app().report, app().interpreter, 0, "100%");
     EXPECT_TRUE(Button1Click(app()));
     EXPECT_EQ(Boxes().size(), 2u);
     EXPECT_EQ(Commands(), E{"echo 100%"});

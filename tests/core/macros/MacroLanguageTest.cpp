@@ -210,15 +210,15 @@ TEST_F(MacroIsolation, ReadingDescriptionsNeverDisturbsAWaitingMacro) {
     Run({"INPUTFIELD 10 10 100 \"Name\" \"Bob\" 1", "INPUTMODE ", "QUAKE_COMMAND \"say &1&\""});
     ASSERT_TRUE(app().interpreter.MacroSuspended);
     const int generation = app().interpreter.dialog.generation;
-    LoadMacroCatalogue(app(), dir.Path("macros"));
-    EXPECT_EQ(DescriptionOfMacro(app(), dir.Path("macros"), "W_FIRE.MAC"), "Fire");
+    LoadMacroCatalogue(app().report, app().macroCatalogue, app().macroLists, dir.Path("macros"));
+    EXPECT_EQ(DescriptionOfMacro(app().report, dir.Path("macros"), "W_FIRE.MAC"), "Fire");
     EXPECT_FALSE(app().interpreter.ReadyForNextMacro);
     EXPECT_EQ(app().interpreter.dialog.generation, generation);
     EXPECT_EQ(app().interpreter.dialog.inputFields.size(), 1u);
     EXPECT_EQ(app().macroResults.MacroDesc, "Test");
     EXPECT_TRUE(host().posted.empty());
 
-    TypeIntoInputField(app(), 0, "Ann");
+    TypeIntoInputField(app().report, app().interpreter, 0, "Ann");
     Button1Click(app());
     EXPECT_EQ(Commands(), std::vector<std::string>{"say Ann"});
     EXPECT_TRUE(Boxes().empty()) << Boxes().front();
@@ -241,7 +241,7 @@ TEST_F(MacroIsolation, LongLinesAndLoopsStayBoundedAndHugeFilesAreRefused) {
     RunMacro(app(), PathOf("T.MAC"), false);
     EXPECT_EQ(Boxes(), std::vector<std::string>{Error(MacroErr::FileTooLarge, 0)});
     host().boxes.clear();
-    LoadMacroCatalogue(app(), dir.Path("macros"));
+    LoadMacroCatalogue(app().report, app().macroCatalogue, app().macroLists, dir.Path("macros"));
     EXPECT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes().front(), Error(MacroErr::FileTooLarge, 0));
 }

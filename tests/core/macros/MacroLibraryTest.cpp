@@ -28,12 +28,14 @@ protected:
             for (std::size_t i = 0; i < app().interpreter.dialog.inputCombos.size(); ++i) {
                 const E items = app().interpreter.dialog.inputCombos[i].items;
                 mostItems = std::max(mostItems, items.size());
-                TypeIntoInputCombo(app(), i, items[std::min(choice, items.size() - 1)]);
+                TypeIntoInputCombo(app().report, app().interpreter, i, items[std::min(choice, items.size() - 1)]);
             }
             Button1Click(app());
         }
         TMacroResults& results = app().macroResults;
-        for (int i = 0; i <= results.LastKey; ++i) AddQuakeCommand(app(), BindLine("k" + std::to_string(i), results.Keys[i].Command));
+        for (int i = 0; i <= results.LastKey; ++i)
+            AddQuakeCommand(app().report, app().interpreter, app().macroResults,
+                            BindLine("k" + std::to_string(i), results.Keys[i].Command));
         return mostItems;
     }
     E ErrorBoxes() {
@@ -95,7 +97,7 @@ TEST_F(MacroLibraryTest, EveryMacroIsCrLfTextAndLoadsIntoTheCatalogueWithItsHelp
         for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
             EXPECT_EQ(text[at - 1], '\r') << name;
     }
-    LoadMacroCatalogue(app(), Library());
+    LoadMacroCatalogue(app().report, app().macroCatalogue, app().macroLists, Library());
     EXPECT_EQ(Boxes(), E{});
     EXPECT_GE(app().macroCatalogue.entries.size(), 40u);
     EXPECT_GE(app().macroLists.categories.size(), 8u);
@@ -114,16 +116,16 @@ TEST_F(MacroLibraryTest, EveryMacroRunsWithEveryChoiceAndYieldsValidQuakeCommand
             host().boxes.clear();
         }
     }
-    EXPECT_FALSE(app().shuttingDown);
+    EXPECT_FALSE(app().report.shuttingDown);
 }
 
 TEST_F(MacroLibraryTest, TheChatMacroAsksAgainWhileTheTextIsEmpty) {
     RunMacro(app(), JoinPath(Library(), "C_SAY.MAC"), false);
-    TypeIntoInputField(app(), 0, "");
+    TypeIntoInputField(app().report, app().interpreter, 0, "");
     Button1Click(app());
     EXPECT_EQ(Boxes(), E{"Please enter a message."});
     ASSERT_TRUE(app().interpreter.MacroSuspended);
-    TypeIntoInputField(app(), 0, "Nice one");
+    TypeIntoInputField(app().report, app().interpreter, 0, "Nice one");
     Button1Click(app());
     EXPECT_EQ(app().macroResults.Keys[0].Command, "say Nice one");
 }

@@ -54,11 +54,11 @@ TEST(LaunchAutoexec, HasTheHeaderTheDemoAliasTheMODsLinesAndTheAdditionalCommand
 class Launch : public ProgramDirTest {
 protected:
     Launch() {
-        app.quakeDir = dir.quakeDir();
+        app.paths.quakeDir = dir.quakeDir();
         app.launch.userDataDir = dir.root() + "/home/.yq2";
         LoadLastPlayer(app);
         dir.WriteLines("mods/ctf", {"Capture The Flag (CTF)", "1", "Player", "FALSE", "TRUE", "q2ctf1", "", "0"});
-        LoadModCatalogue(app);
+        LoadModCatalogue(app.report, app.paths, app.modTree);
     }
     std::string StubLog() const { return ReadWholeFile(Quake("quake2-stub.log")); }
 };
@@ -98,7 +98,7 @@ TEST_F(Launch, RunsTheCompiledPlayerCfgAndPutsEveryFileBack) {
 TEST_F(Launch, AQuakeDirectoryWithQuotesAndALongPathGetsEveryParameter) {
     const std::string quake = dir.root() + "/it's \"my\" " + std::string(200, 'q');
     fs::copy(dir.quakeDir(), quake, fs::copy_options::recursive);
-    app.quakeDir = quake;
+    app.paths.quakeDir = quake;
     const fs::path before = fs::current_path();
     ASSERT_TRUE(LaunchPlayer(app, "Capture The Flag (CTF)", "Player"));
     EXPECT_EQ(host.BoxTexts(), Lines{});

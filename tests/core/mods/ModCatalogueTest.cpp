@@ -39,7 +39,7 @@ TEST_F(Catalogue, LoadsShortAndOddFilesSortedWithTheirPlayerCfgs) {
     dir.WriteLines("mods/rocket", {"Rocket (ROCKET)", "1x", "Ace", "TRUE", "", "", "", "0"});
     // Absurd counts read no further than the file.
     dir.WriteLines("mods/huge", {"Huge (HUGE)", "999999999999", "Only"});
-    LoadModCatalogue(app);
+    LoadModCatalogue(app.report, app.paths, app.modTree);
     EXPECT_EQ(host.BoxTexts(), Lines{});
     EXPECT_EQ(Tree(), (std::vector<std::pair<std::string, Lines>>{{"Arena (beta) (arena)", {}},
                                                                    {"Capture The Flag (CTF)", {"Ace", "Zed"}},
@@ -47,24 +47,24 @@ TEST_F(Catalogue, LoadsShortAndOddFilesSortedWithTheirPlayerCfgs) {
                                                                    {"Rocket (ROCKET)", {}}}));
 
     dir.WriteLines("mods/ctf", {"Capture The Flag (CTF)", "0", "TRUE", "TRUE", "", "", "0", "0", "left over"});
-    LoadModCatalogue(app);
+    LoadModCatalogue(app.report, app.paths, app.modTree);
     ASSERT_FALSE(host.BoxTexts().empty());
     EXPECT_EQ(host.BoxTexts().back(),
               "Programmer: end of file not reached, check file format. (" + dir.Path("mods/ctf") + ")");
-    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_TRUE(app.report.shuttingDown);
 }
 
 TEST_F(Catalogue, AddsOnlyRealDirectoriesAndNeverOverwritesAnEntry) {
-    EXPECT_FALSE(AddModToCatalogue(app, "..Unknown..", "X"));
-    EXPECT_FALSE(AddModToCatalogue(app, "Dot", "."));
-    EXPECT_FALSE(AddModToCatalogue(app, "Dots", ".."));
-    EXPECT_FALSE(AddModToCatalogue(app, "Escape", "A/B"));
+    EXPECT_FALSE(AddModToCatalogue(app.report, app.paths, app.modTree, "..Unknown..", "X"));
+    EXPECT_FALSE(AddModToCatalogue(app.report, app.paths, app.modTree, "Dot", "."));
+    EXPECT_FALSE(AddModToCatalogue(app.report, app.paths, app.modTree, "Dots", ".."));
+    EXPECT_FALSE(AddModToCatalogue(app.report, app.paths, app.modTree, "Escape", "A/B"));
     EXPECT_EQ(host.BoxTexts(), Lines{"Invalid path. (A/B)"});
 
-    ASSERT_TRUE(AddModToCatalogue(app, "Capture The Flag", "CTF"));
+    ASSERT_TRUE(AddModToCatalogue(app.report, app.paths, app.modTree, "Capture The Flag", "CTF"));
     EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "0", "TRUE", "TRUE", "", "", "0"}));
     dir.WriteLines("mods/ctf", {"Capture The Flag (CTF)", "1", "Player", "FALSE", "FALSE", "q2ctf1", "", "3"});
-    EXPECT_FALSE(AddModToCatalogue(app, "Other Name", "CTF"));
+    EXPECT_FALSE(AddModToCatalogue(app.report, app.paths, app.modTree, "Other Name", "CTF"));
     EXPECT_EQ(host.BoxTexts().back(), "Modification already in available mods list. (CTF)");
     EXPECT_EQ(dir.Read("mods/ctf"),
               JoinLines({"Capture The Flag (CTF)", "1", "Player", "FALSE", "FALSE", "q2ctf1", "", "3"}));
@@ -74,22 +74,22 @@ TEST_F(Catalogue, AddsOnlyRealDirectoriesAndNeverOverwritesAnEntry) {
 
 TEST_F(Catalogue, ReplaceResetsOptionsAndPlayerCfgs) {
     dir.WriteLines("mods/ctf", {"Old (ctf)", "1", "Player", "FALSE", "FALSE", "q2ctf1", "-x", "3", "1", "bind a b"});
-    LoadModCatalogue(app);
-    ReplaceModEntry(app, "Capture The Flag", "CTF");
+    LoadModCatalogue(app.report, app.paths, app.modTree);
+    ReplaceModEntry(app.report, app.paths, app.modTree, "Capture The Flag", "CTF");
     EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "0", "TRUE", "TRUE", "", "", "0"}));
     EXPECT_EQ(Tree(), (std::vector<std::pair<std::string, Lines>>{{"Capture The Flag (CTF)", {}}}));
 
-    ReplaceModEntry(app, "Rocket Arena", "ROCKET");
+    ReplaceModEntry(app.report, app.paths, app.modTree, "Rocket Arena", "ROCKET");
     EXPECT_TRUE(dir.Exists("mods/rocket"));
 }
 
 class Maintenance : public ProgramDirTest {
 protected:
     Maintenance() {
-        app.quakeDir = dir.quakeDir();
+        app.paths.quakeDir = dir.quakeDir();
         dir.WriteLines("mods/ctf", {"Capture The Flag (CTF)", "1", "Player", "TRUE", "TRUE", "", "", "0"});
         dir.WriteLines("mods/arena", {"Arena (beta) (arena)", "0", "TRUE", "TRUE", "", "", "0"});
-        LoadModCatalogue(app);
+        LoadModCatalogue(app.report, app.paths, app.modTree);
     }
     void Select(const std::string& modText, std::optional<std::string> player = std::nullopt) {
         app.modTree.selected = ModSelection{modText, std::move(player)};
@@ -156,7 +156,7 @@ TEST_F(Maintenance, RemovingKeepsOrDeletesTheGameDirectoryAndNeverLeavesIt) {
     EXPECT_FALSE(LaunchQuakeIIButtonVisible(app.modTree));
 
     dir.WriteLines("mods/odd", {"Odd (..)", "0"});
-    LoadModCatalogue(app);
+    LoadModCatalogue(app.report, app.paths, app.modTree);
     EXPECT_FALSE(RemoveMod(app, "Odd (..)", true));
     EXPECT_EQ(host.BoxTexts().back(), "Invalid path. (..)");
     EXPECT_TRUE(fs::exists(Quake("ctf")));
@@ -193,7 +193,7 @@ TEST_F(Maintenance, RenamingMovesDirectoryAndEntryButNeverOntoAnotherMod) {
 
 TEST_F(Maintenance, AServerSideOnlyModIsStoredUpperCasedAndADoubleClickEditsAnEmptyMod) {
     host.serverSideAnswers.push_back({true, "Rocket Arena", "ra2"});
-    ServerSideButtonClick(app);
+    ServerSideButtonClick(app.report, app.paths, app.modTree);
     EXPECT_EQ(dir.Read("mods/ra2"), JoinLines({"Rocket Arena (RA2)", "0", "TRUE", "TRUE", "", "", "0"}));
     EXPECT_FALSE(fs::exists(Quake("ra2")));
     EXPECT_TRUE(ServerSideModComplete("x", "y"));

@@ -88,10 +88,10 @@ TEST_F(AutoModTest, TextSearchReadsOnlyTheFirstBlocks) {
     content.replace(40 * 1024, 5, "LATER");  // past what is searched
     WriteModFile("gamex86.dll", content);
     AutoModMatch match;
-    EXPECT_TRUE(CheckFileContains(app, match, ModDir(), "gamex86.dll", "BORDER"));
-    EXPECT_FALSE(CheckFileContains(app, match, ModDir(), "gamex86.dll", "LATER"));
-    EXPECT_FALSE(CheckFileContains(app, match, ModDir(), "gamex86.dll", "border"));
-    EXPECT_FALSE(CheckFileContains(app, match, ModDir(), "gamex86.dll", ""));
+    EXPECT_TRUE(CheckFileContains(app.report, match, ModDir(), "gamex86.dll", "BORDER"));
+    EXPECT_FALSE(CheckFileContains(app.report, match, ModDir(), "gamex86.dll", "LATER"));
+    EXPECT_FALSE(CheckFileContains(app.report, match, ModDir(), "gamex86.dll", "border"));
+    EXPECT_FALSE(CheckFileContains(app.report, match, ModDir(), "gamex86.dll", ""));
     EXPECT_EQ(match.matchedFiles, std::vector<std::string>{LowerCaseAscii(JoinPath(ModDir(), "gamex86.dll"))});
 
     // A huge file costs only the blocks read.
@@ -100,7 +100,7 @@ TEST_F(AutoModTest, TextSearchReadsOnlyTheFirstBlocks) {
         big.seekp(1LL << 30);
         big.put('x');
     }
-    EXPECT_FALSE(CheckFileContains(app, match, ModDir(), "pak9.pak", "x"));
+    EXPECT_FALSE(CheckFileContains(app.report, match, ModDir(), "pak9.pak", "x"));
 }
 
 TEST_F(AutoModTest, LaterListedFileWinsAndOnlyForModScanNeedsTheScan) {
@@ -118,7 +118,7 @@ TEST_F(AutoModTest, LaterListedFileWinsAndOnlyForModScanNeedsTheScan) {
 TEST_F(AutoModTest, MalformedDetectionFilesEndTheProgramWithTheirOwnMessage) {
     WriteDetection("Broken", {"mod", "no operator here"});
     EXPECT_FALSE(Detect().found);
-    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_TRUE(app.report.shuttingDown);
     EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{"Invalid Auto-MOD file. (Broken)"});
 }
 
@@ -127,7 +127,7 @@ TEST_F(AutoModTest, RememberedModIsDetectedNextTime) {
     WriteModFile("autoexec.cfg", "exec x");
     WriteDetection("#1005#Old", {"old", "pak0.pak=-1"});
     WriteDetection("#abc#Odd", {"odd", "pak0.pak=-1"});
-    ASSERT_TRUE(RememberModification(app, ModDir(), "New Mod", "NEWMOD"));
+    ASSERT_TRUE(RememberModification(app.report, app.paths, ModDir(), "New Mod", "NEWMOD"));
     EXPECT_EQ(dir.Read("automod/#1006#New Mod"), JoinLines({"newmod", "nothingelse", "pak0.pak=5"}));
     AutoModResult result = Detect();
     EXPECT_EQ(result.modName, "New Mod");
@@ -136,14 +136,14 @@ TEST_F(AutoModTest, RememberedModIsDetectedNextTime) {
     WriteModFile("pak1.pak", "");
     EXPECT_FALSE(Detect().found);  // the remembered files describe the directory exactly
 
-    EXPECT_FALSE(RememberModification(app, ModDir(), "../escape", "x"));
+    EXPECT_FALSE(RememberModification(app.report, app.paths, ModDir(), "../escape", "x"));
     EXPECT_FALSE(fs::exists(dir.Path("escape")));
 }
 
 TEST_F(AutoModTest, NoSlotPastTheLast) {
     for (int slot = kFirstAutoModSlot; slot <= kLastAutoModSlot; ++slot)
         WriteWholeFile(dir.Path("automod/#" + std::to_string(slot) + "#M"), "");
-    EXPECT_FALSE(RememberModification(app, ModDir(), "One Too Many", "many"));
+    EXPECT_FALSE(RememberModification(app.report, app.paths, ModDir(), "One Too Many", "many"));
     EXPECT_EQ(host.BoxTexts(),
               std::vector<std::string>{"No free slots for more AutoMOD detection files. (for: " +
                                        dir.Path("automod/#10000#One Too Many") + ")"});
@@ -155,7 +155,7 @@ protected:
     ModScanTest() {
         dir.Remove("automod");
         fs::create_directories(dir.Path("automod"));
-        app.quakeDir = dir.quakeDir();
+        app.paths.quakeDir = dir.quakeDir();
         dir.WriteLines("automod/IGNORE.Quake II", {"baseq2", "onlyformodscan", "pak0.pak>0", "gamex86.dll=-1"});
         dir.WriteLines("automod/Capture The Flag", {"ctf", "pak0.pak>0", "gamex86.dll>0"});
     }
@@ -209,7 +209,7 @@ TEST_F(ModScanTest, RescanKeepsWhatThePlayerSet) {
     WriteWholeFile(JoinPath(dir.root(), "elsewhere/flag2/pak0.pak"), "PACK");
     WriteWholeFile(JoinPath(dir.root(), "elsewhere/flag2/gamex86.dll"), "dll");
     fs::create_directory_symlink(JoinPath(dir.root(), "elsewhere/flag2"), Quake("flag2"));
-    LoadModCatalogue(app);
+    LoadModCatalogue(app.report, app.paths, app.modTree);
     const auto written = fs::last_write_time(dir.Path("mods/ctf"));
 
     ExpectScanQuestion(Button::Yes);

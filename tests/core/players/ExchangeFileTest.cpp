@@ -43,7 +43,7 @@ TEST_F(Exchange, ExportWritesBlocksInListOrderAndReportsTheNames) {
     EXPECT_TRUE(request.multiSelect);
     EXPECT_EQ(host.exchangeFileRequests.at(0).fileName, "alpha, Zulu");
     EXPECT_TRUE(host.exchangeFileRequests.at(0).save);
-    EXPECT_EQ(host.exchangeFileRequests.at(0).directory, app.dirs.program);
+    EXPECT_EQ(host.exchangeFileRequests.at(0).directory, app.paths.program);
     EXPECT_EQ(host.BoxTexts(), Names{"alpha, Zulu have been exported."});
     EXPECT_EQ(BlockNames(), (Names{"alpha", "Zulu"}));
     // The header, options.dat 42 lines, bindings.dat 1, special.dat 11, the .out file 3, one header each.

@@ -58,7 +58,7 @@ TEST_F(Inheritance, OffersOnlyPlayerCfgsWhoseChainEndsWell) {
     host.RunPosted();
     EXPECT_EQ(cfg.inherit1, kNoInheritText);
     EXPECT_TRUE(host.boxes.empty());
-    EXPECT_FALSE(app.shuttingDown);
+    EXPECT_FALSE(app.report.shuttingDown);
 }
 
 TEST_F(Inheritance, ADeletedAncestorIsResetAndTheResetIsSaved) {
@@ -83,7 +83,7 @@ TEST_F(Inheritance, AnAncestorChosenButBrokenMeanwhileIsFatal) {
     WritePlayer(dir, "Other", "Player");
     app.player.inherit1 = "Other";
     Inherit1Change(app);
-    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_TRUE(app.report.shuttingDown);
     EXPECT_EQ(host.BoxTexts(),
               Names{"Programmer: Player inherits options although this was previously checked. (Other)"});
 }

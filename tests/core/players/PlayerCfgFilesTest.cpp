@@ -60,7 +60,7 @@ TEST_F(PlayerCfgFiles, ShortOptionsLoadAndExtraLinesAreFatal) {
     options.push_back("");
     dir.WriteLines("players/Player/options.dat", options);
     LoadPlayerCFG(app, "Player");
-    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_TRUE(app.report.shuttingDown);
     EXPECT_EQ(host.BoxTexts().back(), "Programmer: end of file not reached, check file format. (Inherit Options)");
 }
 
@@ -91,7 +91,7 @@ TEST_F(PlayerCfgFiles, BrokenFilesLoadWithoutRunawayOrCrash) {
     dir.WriteLines("players/Player/special.dat", WithMemo("TRUE", "-5", {"echo"}));
     dir.Write("players/Player/options.dat", "TRUE\r\nyes\r\n" + std::string("\0\x01\xff", 3));
     LoadPlayerCFG(app, "Player");
-    EXPECT_FALSE(app.shuttingDown);
+    EXPECT_FALSE(app.report.shuttingDown);
     EXPECT_EQ(host.BoxTexts().front(),
               "Couldn't find macro file. Maybe the existing macro has another description. The macro will be removed "
               "from the included macros list. (A)");
@@ -163,7 +163,7 @@ TEST_F(PlayerCfgFiles, SavingOutsideThePlayersDirectoryIsRefused) {
     app.currentPlayerName = "..";
     app.currentPlayerDir = dir.Path("players/..");
     SavePlayerCFG(app);
-    EXPECT_TRUE(app.shuttingDown);
+    EXPECT_TRUE(app.report.shuttingDown);
     EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{"Initialization failed. (disk full?)"});
     EXPECT_EQ(dir.Snapshot(), before);
 }
@@ -196,7 +196,7 @@ TEST_F(IncludedMacros, KeptOnlyWithTheirFileDescriptionAndOutput) {
     dir.WriteMacro("JUMP.MAC", "Jump", "Movement");
     dir.WriteMacro("ROCKETJUMP.MAC", "Rocket Jump", "Weapons");
     dir.WriteMacro("Renamed.MAC", "New Name", "Misc");
-    LoadMacroCatalogue(app, dir.Path("macros"));
+    LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, dir.Path("macros"));
     for (const char* out : {"JUMP.MAC.out", "ROCKETJUMP.MAC.out", "Renamed.MAC.out"})
         dir.Write(std::string("players/Player/") + out, "x\r\n");
     dir.WriteLines("players/Player/bindings.dat", {"5", "ROCKETJUMP.MAC", "Rocket Jump", "Weapons", "JUMP.MAC", "Jump",

@@ -88,7 +88,7 @@ TEST_F(Operations, ANewNameThatExistsIsRefusedAfterSavingAndANewOneStartsFromThe
 // A player's first Player-CFG must launch as it comes: every option holds a value the
 // compiler accepts.
 TEST_F(Operations, ANewPlayerCfgFromTheDeliveredTemplateCompilesWithoutAMessage) {
-    app.quakeDir = dir.quakeDir();
+    app.paths.quakeDir = dir.quakeDir();
     AnswerName("Newcomer");
     BitBtn7Click(app);
     ASSERT_EQ(app.currentPlayerName, "Newcomer");
@@ -135,7 +135,7 @@ TEST_F(Operations, NamesOtherSystemsRefuseAreInvalidEverywhere) {
         BitBtn7Click(app);
     }
     EXPECT_EQ(host.boxes.size(), boxes);
-    EXPECT_EQ(FillPlayerList(app), Names{"Player"});
+    EXPECT_EQ(FillPlayerList(app.paths), Names{"Player"});
     EXPECT_TRUE(IsPortablePlayerName("COM0 and CONSOLE"));
     EXPECT_TRUE(IsPortablePlayerName("Console"));
 }
@@ -271,7 +271,7 @@ TEST_F(Operations, TheNextStartFinishesAnInterruptedDeletionAndClearsWorkInProgr
 
     FinishInterruptedWork(app);
     EXPECT_EQ(host.BoxTexts(), Names{"Korvex was stopped while deleting the Player-CFG Spare. That has now been finished."});
-    EXPECT_EQ(FillPlayerList(app), (Names{"Moved", "Player"}));
+    EXPECT_EQ(FillPlayerList(app.paths), (Names{"Moved", "Player"}));
     EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "1", "Player", "TRUE", "FALSE", "", "", "0"}));
     for (const char* gone : {"pending.dat", "players/Spare.korvex-old", "players/Half.korvex-new", "players/Player.korvex-aside",
                              "mods/arena.korvex-new", "players/Player/options.dat.korvex-new"})

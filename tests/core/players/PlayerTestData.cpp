@@ -27,7 +27,7 @@ void WritePlayer(const ProgramDirFixture& dir, const std::string& name, const st
 void PlayerStoreTest::SetUp() { LoadPlayerCFG(app, "Player"); }
 
 void PlayerStoreTest::AnswerList(const std::vector<std::string>& selected) {
-    const std::vector<std::string> list = FillPlayerList(app);
+    const std::vector<std::string> list = FillPlayerList(app.paths);
     std::vector<std::size_t> rows;
     for (const std::string& name : selected)
         rows.push_back(static_cast<std::size_t>(std::find(list.begin(), list.end(), name) - list.begin()));

@@ -178,7 +178,7 @@ struct KeptCanvas : RecordingCanvas {
 };
 
 TEST_F(Printing, ThePrintButtonPrintsOnlyWhatTheCompileValidated) {
-    app.quakeDir = dir.quakeDir();  // where the models are checked
+    app.paths.quakeDir = dir.quakeDir();  // where the models are checked
     LoadPlayerCFG(app, "Player");
     host.printer = [] { return nullptr; };
     BitBtn6Click(app);

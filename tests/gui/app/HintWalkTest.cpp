@@ -88,12 +88,14 @@ const std::pair<const char*, DialogFactory> kDialogs[] = {
      }},
     {"Status", [](ProgramDirFixture&) { return std::make_unique<StatusDialog>(StatusDialog::Style::StartUp); }},
     {"Key", [](ProgramDirFixture&) { return std::make_unique<KeyBindingDialog>(); }},
-    {"Macro Already Included", [](ProgramDirFixture&) { return std::make_unique<MacroAlreadyIncludedDialog>("Say hello"); }},
+    {"Macro Already Included",
+     [](ProgramDirFixture&) { return std::make_unique<MacroAlreadyIncludedDialog>("Say hello"); }},
     {"Bindings overview",
      [](ProgramDirFixture& dir) { return std::make_unique<OverviewKeyBindingsDialog>(dir.app(), SampleOverview()); }},
     {"Bindings editor",
-     [](ProgramDirFixture& dir) { return std::make_unique<KeyBindingEditorDialog>(dir.app(), SampleEditor()); }},
-    {"Keyboard map", [](ProgramDirFixture& dir) { return std::make_unique<KeyboardMapDialog>(dir.app(), SampleKeyMap()); }},
+     [](ProgramDirFixture& dir) { return std::make_unique<KeyBindingEditorDialog>(dir.app().report, SampleEditor()); }},
+    {"Keyboard map",
+     [](ProgramDirFixture& dir) { return std::make_unique<KeyboardMapDialog>(dir.app(), SampleKeyMap()); }},
     {"Keyboard map of the overview",
      [](ProgramDirFixture& dir) {
          return std::make_unique<KeyboardMapDialog>(dir.app(), SampleKeyMap(), MapClicks::HighlightOnly);
@@ -102,21 +104,32 @@ const std::pair<const char*, DialogFactory> kDialogs[] = {
      [](ProgramDirFixture&) {
          return std::make_unique<EditModOptionsDialog>(EditModOptionsRequest{"Edit", {}, {"Player"}, "/", "/", {}});
      }},
-    {"Add a Player-CFG", [](ProgramDirFixture&) { return std::make_unique<AddPlayerCfgDialog>(std::vector<std::string>{"Player"}); }},
+    {"Add a Player-CFG",
+     [](ProgramDirFixture&) { return std::make_unique<AddPlayerCfgDialog>(std::vector<std::string>{"Player"}); }},
     {"Server-side MOD", [](ProgramDirFixture&) { return std::make_unique<ServerSideModDialog>(); }},
     {"Remove MOD", [](ProgramDirFixture&) { return std::make_unique<RemoveModDialog>(RemoveModRequest{"Remove"}); }},
-    {"Rename MOD", [](ProgramDirFixture&) { return std::make_unique<RenameModDialog>(RenameModRequest{"CTF", "ctf"}); }},
-    {"Unknown MOD", [](ProgramDirFixture&) { return std::make_unique<UnknownModDialog>(UnknownModRequest{"ctf", "/", {}}); }},
+    {"Rename MOD",
+     [](ProgramDirFixture&) {
+         return std::make_unique<RenameModDialog>(RenameModRequest{"CTF", "ctf"});
+     }},
+    {"Unknown MOD",
+     [](ProgramDirFixture&) {
+         return std::make_unique<UnknownModDialog>(UnknownModRequest{"ctf", "/", {}});
+     }},
     {"Kind of distribution", [](ProgramDirFixture&) { return std::make_unique<DistributionDialog>(); }},
     {"Localize MOD",
      [](ProgramDirFixture&) { return std::make_unique<LocalizeModDialog>(ModRootRequest{{"ctf/gamex86.so"}}); }},
-    {"Identify MOD", [](ProgramDirFixture&) { return std::make_unique<IdentifyModDialog>(ModIdentityRequest{"/", {}}); }},
+    {"Identify MOD",
+     [](ProgramDirFixture&) {
+         return std::make_unique<IdentifyModDialog>(ModIdentityRequest{"/", {}});
+     }},
     {"Updated MOD", [](ProgramDirFixture&) { return std::make_unique<UpdatedModDialog>(UpdatedModRequest{"CTF"}); }},
     {"Unclaimed files",
      [](ProgramDirFixture&) {
          return std::make_unique<UnclaimedFilesDialog>(UnclaimedFilesRequest{"Unclaimed", "Files", {"a.txt"}});
      }},
-    {"Installing", [](ProgramDirFixture&) { return std::make_unique<InstallProgressWindow>(InstallWindow::Extracting); }},
+    {"Installing",
+     [](ProgramDirFixture&) { return std::make_unique<InstallProgressWindow>(InstallWindow::Extracting); }},
     {"InstallShield still running?", [](ProgramDirFixture&) { return std::make_unique<SetupRunningWindow>(); }},
 };
 

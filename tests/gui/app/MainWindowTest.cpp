@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, F1AndTheAboutPageOpenTheHandbookOrSayWhereItIsMissing) {
 
 TEST_F(MainWindowTest, ExitButtonClosesAndSavesEvenAfterAFatalReport) {
     StartUp(dir.app());
-    dir.app().shuttingDown = true;
+    dir.app().report.shuttingDown = true;
     Click("BitBtn3");
     EXPECT_EQ(dir.host().closeRequests, 1);
     dir.Remove("players/lastplayer.dat");

@@ -77,10 +77,10 @@ TEST(OverviewKeyBindingsDialog, ItsKeyboardMapLeavesTheWalkThroughTheSelectedMac
         bindings.insert(bindings.end(), {file, name, "Tests"});
     }
     dir.WriteLines("players/Player/bindings.dat", bindings);
-    LoadMacroCatalogue(app, dir.Path("macros"));
+    LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, dir.Path("macros"));
     dir.host().RunPosted();
-    app.quakeDir = dir.quakeDir();
-    FillModelList(app);  // the options name a model and skin of the game
+    app.paths.quakeDir = dir.quakeDir();
+    FillModelList(app.report, app.paths, app.player);  // the options name a model and skin of the game
     LoadLastPlayer(app);
     ASSERT_EQ(app.player.includedMacros.size(), 3u);
 
@@ -109,7 +109,7 @@ TEST(OverviewKeyBindingsDialog, ItsKeyboardMapLeavesTheWalkThroughTheSelectedMac
 TEST(KeyBindingEditorDialog, RemovesSelectedKeysAndAsksBeforeTheLastGoes) {
     ProgramDirFixture dir;
     BindingEditor editor{"Fire", {"MOUSE1", "SHIFT|a"}};
-    KeyBindingEditorDialog dialog(dir.app(), editor);
+    KeyBindingEditorDialog dialog(dir.app().report, editor);
     dialog.show();
     auto* list = FindNamed<QListWidget>(dialog, "BoundKeysListbox");
     ASSERT_EQ(list->count(), 2);
@@ -132,7 +132,7 @@ TEST(KeyBindingEditorDialog, RemovesSelectedKeysAndAsksBeforeTheLastGoes) {
 TEST(KeyBindingEditorDialog, ReturnPressesTheFocusedButton) {
     ProgramDirFixture dir;
     BindingEditor editor{"Fire", {"MOUSE1"}};
-    KeyBindingEditorDialog dialog(dir.app(), editor);
+    KeyBindingEditorDialog dialog(dir.app().report, editor);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     auto* list = FindNamed<QListWidget>(dialog, "BoundKeysListbox");

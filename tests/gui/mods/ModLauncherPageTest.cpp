@@ -30,7 +30,7 @@ protected:
         dir.host().onViewChanged = [this] { page.SyncFromCore(); };
         dir.WriteLines("mods/ctf", {"Capture The Flag (CTF)", "1", "Player", "TRUE", "TRUE", "", "", "0"});
         dir.WriteLines("mods/arena", {"Arena (beta) (arena)", "0", "TRUE", "TRUE", "", "", "0"});
-        LoadModCatalogue(dir.app());
+        LoadModCatalogue(dir.app().report, dir.app().paths, dir.app().modTree);
         page.show();
     }
     QPushButton* Button(const char* name) { return FindNamed<QPushButton>(page, name); }
@@ -68,7 +68,7 @@ TEST_F(ModLauncherPageTest, ShowsTheSortedTreeAndTheButtonOfTheSelectedNode) {
     EXPECT_TRUE(Button("LaunchQuakeIIButton")->isVisible());
 
     // The selection survives a change elsewhere in the tree.
-    AddModToCatalogue(dir.app(), "Rocket Arena", "RA2");
+    AddModToCatalogue(dir.app().report, dir.app().paths, dir.app().modTree, "Rocket Arena", "RA2");
     EXPECT_EQ(tree->topLevelItemCount(), 3);
     EXPECT_EQ(tree->currentItem()->text(0), "Player");
     EXPECT_TRUE(tree->topLevelItem(1)->isExpanded());

@@ -18,8 +18,8 @@ namespace {
 class CharacterCombosTest : public ::testing::Test {
 protected:
     CharacterCombosTest() {
-        dir.app().quakeDir = dir.quakeDir();
-        FillModelList(dir.app());
+        dir.app().paths.quakeDir = dir.quakeDir();
+        FillModelList(dir.app().report, dir.app().paths, dir.app().player);
         dir.host().onViewChanged = [this] { tab.SyncFromCore(); };
         tab.SyncFromCore();
         tab.show();
