@@ -46,7 +46,7 @@ void AddExchangeScenario(BenchPlan& plan) {
             BenchApp bench(data->dir);
             for (auto _ : state) {
                 fs::remove(data->exchangeFile());
-                if (!ExportToFile(bench.app, data->names, data->exchangeFile()) ||
+                if (!ExportToFile(bench.app.report, bench.app.paths, data->names, data->exchangeFile()) ||
                     !ImportFromFile(bench.app, data->exchangeFile(), IndexExchangeFile(data->exchangeFile())))
                     return state.SkipWithError(("the exchange failed: " + bench.host.lastError).c_str());
             }

@@ -50,7 +50,7 @@ int RunCheck(CliContext& context) {
 
     if (context.host.AnswersYes()) {
         RestoreCfgBackup(app, true);
-        FinishInterruptedWork(app);
+        FinishInterruptedWork(app.report, app.paths);
         // The marker of a Korvex that no longer runs goes with the files it left.
         if (InstanceMarkerIsStale(app)) RemoveFile(InstanceMarkerPath(app));
     }

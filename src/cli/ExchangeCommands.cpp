@@ -40,7 +40,7 @@ int RunExport(CliContext& context) {
     const std::vector<std::string> list = FillPlayerList(app.paths);
     std::vector<std::string> players(context.args.begin() + 1, context.args.end());
     if (!SpellAsListed(list, players, "")) return 1;
-    const bool done = ExportToFile(app, SelectedInListOrder(list, players), context.args[0]);
+    const bool done = ExportToFile(app.report, app.paths, SelectedInListOrder(list, players), context.args[0]);
     return done ? ExitStatus(context) : 1;
 }
 

@@ -40,8 +40,8 @@ bool ReadEntryOf(const ProgramPaths& paths, const ModNode& mod, ModEntry& entry)
     return false;
 }
 
-bool KnownPlayer(const Korvex& app, const std::string& name) {
-    if (StaysInPlayersDir(name) && PlayerDirExists(app.paths, name)) return true;
+bool KnownPlayer(const ProgramPaths& paths, const std::string& name) {
+    if (StaysInPlayersDir(name) && PlayerDirExists(paths, name)) return true;
     std::cerr << "There is no Player-CFG named " << Cp1252ToUtf8(name) << ".\n";
     return false;
 }
@@ -90,7 +90,7 @@ int ChangeAssignment(CliContext& context, bool assign, const char* usage) {
     if (!mod || !ReadEntryOf(app.paths, *mod, entry)) return 1;
     const std::string& player = context.args[1];
     if (assign) {
-        if (!KnownPlayer(app, player)) return 1;
+        if (!KnownPlayer(app.paths, player)) return 1;
         entry.playerCfgs.push_back(player);
         // The options dialog's sorted list writes them in this order too.
         SortAsListBox(entry.playerCfgs);
@@ -137,7 +137,7 @@ int RunRenameMod(CliContext& context) {
     if (!mod) return 1;
     const std::string modText = mod->text;
     const std::string directory = args.size() == 4 ? args[3] : ModDirOfNodeText(modText);
-    RenameMod(app, modText, args[1], directory);
+    RenameMod(app.report, app.paths, app.modTree, modText, args[1], directory);
     return ExitStatus(context);
 }
 
@@ -150,7 +150,7 @@ int RunRemoveMod(CliContext& context) {
     const ModNode* mod = FindMod(app.modTree, args[0]);
     if (!mod) return 1;
     const std::string modText = mod->text;
-    return RemoveMod(app, modText, args.size() == 2) ? ExitStatus(context) : 1;
+    return RemoveMod(app.report, app.paths, app.modTree, modText, args.size() == 2) ? ExitStatus(context) : 1;
 }
 
 int RunModOptions(CliContext& context) {

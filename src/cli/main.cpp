@@ -115,7 +115,7 @@ int main(int argc, char* argv[]) {
         std::cerr << "Korvex is running on this program directory; close it first.\n";
         return 1;
     }
-    if (command->writes) korvex::FinishInterruptedWork(app);
+    if (command->writes) korvex::FinishInterruptedWork(app.report, app.paths);
     korvex::CliContext context{app, host, std::move(args), executableDir};
     const int status = command->run(context);
     host.RunPosted();

@@ -36,22 +36,21 @@ std::string Described(const Finisher& finisher, const PendingOperation& operatio
     return text;
 }
 
-void FinishPendingOperation(Korvex& app) {
-    const std::optional<PendingOperation> operation = ReadPendingOperation(app.paths);
+void FinishPendingOperation(Reporter& report, const ProgramPaths& paths) {
+    const std::optional<PendingOperation> operation = ReadPendingOperation(paths);
     if (!operation) return;
     for (const Finisher& finisher : kFinishers) {
         if (operation->kind != finisher.kind) continue;
-        const Carried carried = finisher.finish(app.report, app.paths, *operation);
-        if (carried != Carried::Partly && ClearPendingOperation(app.report, app.paths) &&
-            carried == Carried::Completely)
-            app.host.ShowMessage(Icon::Information,
-                                 "Korvex was stopped while " + Described(finisher, *operation) +
-                                     ". That has now been finished.",
-                                 Buttons::Ok);
+        const Carried carried = finisher.finish(report, paths, *operation);
+        if (carried != Carried::Partly && ClearPendingOperation(report, paths) && carried == Carried::Completely)
+            report.host.ShowMessage(
+                Icon::Information,
+                "Korvex was stopped while " + Described(finisher, *operation) + ". That has now been finished.",
+                Buttons::Ok);
         return;
     }
     // A record this Korvex cannot read describes nothing it could finish.
-    ClearPendingOperation(app.report, app.paths);
+    ClearPendingOperation(report, paths);
 }
 
 // A set-aside entry goes back into its place when its replacement never arrived; any other
@@ -81,16 +80,15 @@ void ClearWorkInProgressBelow(Reporter& report, const std::string& directory) {
 
 }  // namespace
 
-void FinishInterruptedWork(Korvex& app) {
-    if (app.paths.quakeDir.empty()) app.paths.quakeDir = StoredQuakeDir(app.paths);
-    ClearWorkInProgress(app.report, app.paths.program);
-    ClearWorkInProgressBelow(app.report, app.paths.players);
-    for (const std::string* directory :
-         {&app.paths.mods, &app.paths.autoMod, &app.paths.macros, &app.paths.backup, &app.paths.temp})
-        ClearWorkInProgress(app.report, *directory);
-    if (!app.paths.quakeDir.empty()) ClearWorkInProgressBelow(app.report, app.paths.quakeDir);
-    ClearWorkInProgressBelow(app.report, DefaultUserDataDir());
-    FinishPendingOperation(app);
+void FinishInterruptedWork(Reporter& report, ProgramPaths& paths) {
+    if (paths.quakeDir.empty()) paths.quakeDir = StoredQuakeDir(paths);
+    ClearWorkInProgress(report, paths.program);
+    ClearWorkInProgressBelow(report, paths.players);
+    for (const std::string* directory : {&paths.mods, &paths.autoMod, &paths.macros, &paths.backup, &paths.temp})
+        ClearWorkInProgress(report, *directory);
+    if (!paths.quakeDir.empty()) ClearWorkInProgressBelow(report, paths.quakeDir);
+    ClearWorkInProgressBelow(report, DefaultUserDataDir());
+    FinishPendingOperation(report, paths);
 }
 
 }  // namespace korvex

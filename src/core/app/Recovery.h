@@ -5,10 +5,12 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
 
 // Clears away the work in progress (platform/WorkInProgress.h) in Korvex's directories and in
 // the game's, then finishes the operation of a pending record (app/PendingOperation.h) and
 // says so. Running it again changes nothing.
-void FinishInterruptedWork(Korvex& app);
+void FinishInterruptedWork(Reporter& report, ProgramPaths& paths);
 
 }  // namespace korvex

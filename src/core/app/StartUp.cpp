@@ -49,7 +49,7 @@ void InitProgramPaths(Korvex& app) {
     if (app.report.shuttingDown) return;
     LoadProgramOptions(app);
     RestoreCfgBackup(app, true);
-    FinishInterruptedWork(app);
+    FinishInterruptedWork(app.report, app.paths);
 }
 
 bool CheckFirstRun(Korvex& app) {

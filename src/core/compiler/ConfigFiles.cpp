@@ -129,8 +129,9 @@ private:
     int categoryIndex_ = 0;
 };
 
-bool WriteScript(Korvex& app, const CompileJob& job, const std::string& path, const std::vector<std::string>& lines) {
-    return job.mapOnly || WriteGeneratedScript(app.report, path, lines);
+bool WriteScript(Reporter& report, const CompileJob& job, const std::string& path,
+                 const std::vector<std::string>& lines) {
+    return job.mapOnly || WriteGeneratedScript(report, path, lines);
 }
 
 }  // namespace
@@ -166,13 +167,15 @@ MessageCode WriteConfigFiles(Korvex& app, CompileJob& job) {
             return Err::CouldntCreateFile;
         }
     }
-    if (!WriteScript(app, job, JoinPath(job.outputDir, "main.cfg"), MainCfgLines(job))) return Err::CouldntCreateFile;
+    if (!WriteScript(app.report, job, JoinPath(job.outputDir, "main.cfg"), MainCfgLines(job)))
+        return Err::CouldntCreateFile;
     if (ConvertOptionsToCvars(app, job, !job.printOnly) != 0) return Err::CouldntCreateFile;
     if (job.printOnly) {
         if (job.print) job.print(job);
         return 0;
     }
-    if (!WriteScript(app, job, JoinPath(job.outputDir, "options.cfg"), OptionsCfgLines(job))) return Err::CouldntCreateFile;
+    if (!WriteScript(app.report, job, JoinPath(job.outputDir, "options.cfg"), OptionsCfgLines(job)))
+        return Err::CouldntCreateFile;
 
     BindingPass pass;
     for (const std::string& category : job.categories)

@@ -114,13 +114,13 @@ void ServerSideButtonClick(Reporter& report, const ProgramPaths& paths, ModTree&
     AddModToCatalogue(report, paths, modTree, answer.name, UpperCaseAscii(answer.directory));
 }
 
-void RemoveMODButtonClick(Korvex& app) {
-    if (!ModNodeSelected(app.report, app.modTree)) return;
-    const std::string modText = app.modTree.selected->modText;
+void RemoveMODButtonClick(Reporter& report, const ProgramPaths& paths, ModTree& modTree) {
+    if (!ModNodeSelected(report, modTree)) return;
+    const std::string modText = modTree.selected->modText;
     const RemoveModRequest request{"Remove MOD " + ModNameOfNodeText(modText) + " (" + ModDirOfNodeText(modText) +
                                    ") ?"};
-    const RemoveModAnswer answer = app.host.AskRemoveMod(request);
-    if (answer.confirmed) RemoveMod(app, modText, answer.deleteFiles);
+    const RemoveModAnswer answer = report.host.AskRemoveMod(request);
+    if (answer.confirmed) RemoveMod(report, paths, modTree, modText, answer.deleteFiles);
 }
 
 // The game directory steps aside first, so that no half of it stays under its name. The
@@ -136,56 +136,58 @@ Carried CarryOutModRemoval(Reporter& report, const ProgramPaths& paths, const Pe
     return Carried::Completely;
 }
 
-bool RemoveMod(Korvex& app, const std::string& modText, bool deleteFiles) {
+bool RemoveMod(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const std::string& modText,
+               bool deleteFiles) {
     const std::string directory = ModDirOfNodeText(modText);
-    if (!IsPlainModDirectory(directory)) return RefusePath(app.report, directory);
+    if (!IsPlainModDirectory(directory)) return RefusePath(report, directory);
     if (deleteFiles)
-        RunRecorded(app.report, app.paths, {"remove-mod", {directory}}, CarryOutModRemoval);
+        RunRecorded(report, paths, {"remove-mod", {directory}}, CarryOutModRemoval);
     else
-        RemoveModEntryFile(app.report, app.paths, directory);
-    if (FileExists(ModEntryPath(app.paths, directory))) {
-        if (deleteFiles && !app.report.shuttingDown)
-            app.host.ShowMessage(Icon::Error, "Couldn't delete all components of MOD.", Buttons::Ok);
+        RemoveModEntryFile(report, paths, directory);
+    if (FileExists(ModEntryPath(paths, directory))) {
+        if (deleteFiles && !report.shuttingDown)
+            report.host.ShowMessage(Icon::Error, "Couldn't delete all components of MOD.", Buttons::Ok);
         return false;
     }
-    DropFromTree(app.report, app.modTree, modText);
+    DropFromTree(report, modTree, modText);
     if (!deleteFiles) return true;
-    const std::string path = GameDirectoryPath(app.paths, directory);
+    const std::string path = GameDirectoryPath(paths, directory);
     if (!PathExists(path) && !PathExists(DiscardedName(path)))
-        app.host.ShowMessage(Icon::Information, "The MOD has been deleted.", Buttons::Ok);
+        report.host.ShowMessage(Icon::Information, "The MOD has been deleted.", Buttons::Ok);
     else
-        app.host.ShowMessage(Icon::Error, "Couldn't delete all components of MOD.", Buttons::Ok);
+        report.host.ShowMessage(Icon::Error, "Couldn't delete all components of MOD.", Buttons::Ok);
     return true;
 }
 
-void RenameMODButtonClick(Korvex& app) {
-    if (!ModNodeSelected(app.report, app.modTree)) return;
-    const std::string modText = app.modTree.selected->modText;
-    const RenameModAnswer answer = app.host.AskRenameMod({ModNameOfNodeText(modText), ModDirOfNodeText(modText)});
-    if (answer.confirmed) RenameMod(app, modText, answer.name, answer.directory);
+void RenameMODButtonClick(Reporter& report, const ProgramPaths& paths, ModTree& modTree) {
+    if (!ModNodeSelected(report, modTree)) return;
+    const std::string modText = modTree.selected->modText;
+    const RenameModAnswer answer = report.host.AskRenameMod({ModNameOfNodeText(modText), ModDirOfNodeText(modText)});
+    if (answer.confirmed) RenameMod(report, paths, modTree, modText, answer.name, answer.directory);
 }
 
-bool RenameMod(Korvex& app, const std::string& modText, const std::string& newName, const std::string& newDirectory) {
+bool RenameMod(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const std::string& modText,
+               const std::string& newName, const std::string& newDirectory) {
     const std::string oldName = ModNameOfNodeText(modText);
     const std::string oldDirectory = ModDirOfNodeText(modText);
     const std::string directory = UpperCaseAscii(newDirectory);
-    if (!IsPlainModDirectory(oldDirectory)) return RefusePath(app.report, oldDirectory);
-    if (!IsPlainModDirectory(directory)) return RefusePath(app.report, directory);
+    if (!IsPlainModDirectory(oldDirectory)) return RefusePath(report, oldDirectory);
+    if (!IsPlainModDirectory(directory)) return RefusePath(report, directory);
     // Another MOD's game directory, or its entry when it has no files here, is never taken over.
     const bool otherDirectory = UpperCaseAscii(oldDirectory) != directory;
     if (otherDirectory &&
-        (DirectoryExists(JoinPath(app.paths.quakeDir, directory)) || FileExists(ModEntryPath(app.paths, directory)))) {
-        app.report.ShowError(Err::DirectoryAlreadyExists, JoinPath(app.paths.mods, directory));
+        (DirectoryExists(JoinPath(paths.quakeDir, directory)) || FileExists(ModEntryPath(paths, directory)))) {
+        report.ShowError(Err::DirectoryAlreadyExists, JoinPath(paths.mods, directory));
         return false;
     }
     if (newName == oldName && directory == oldDirectory) return false;
-    if (!PathExists(GameDirectoryPath(app.paths, oldDirectory))) {
-        app.report.ShowError(Err::CouldntRenameDirectory, JoinPath(app.paths.mods, oldDirectory));
+    if (!PathExists(GameDirectoryPath(paths, oldDirectory))) {
+        report.ShowError(Err::CouldntRenameDirectory, JoinPath(paths.mods, oldDirectory));
         return false;
     }
-    if (!RunRecorded(app.report, app.paths, {"rename-mod", {oldDirectory, directory, newName}}, CarryOutModRename))
+    if (!RunRecorded(report, paths, {"rename-mod", {oldDirectory, directory, newName}}, CarryOutModRename))
         return false;
-    SetModText(app.report, app.modTree, modText, ModTreeText(newName, directory));
+    SetModText(report, modTree, modText, ModTreeText(newName, directory));
     return true;
 }
 

@@ -27,11 +27,13 @@ bool EditModOptions(Korvex& app);
 void ApplyModOptions(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const std::string& modText,
                      const ModEntry& entry);
 void ServerSideButtonClick(Reporter& report, const ProgramPaths& paths, ModTree& modTree);
-void RemoveMODButtonClick(Korvex& app);
-void RenameMODButtonClick(Korvex& app);
+void RemoveMODButtonClick(Reporter& report, const ProgramPaths& paths, ModTree& modTree);
+void RenameMODButtonClick(Reporter& report, const ProgramPaths& paths, ModTree& modTree);
 // The work behind the dialogs, for korvex-cli as well; false when nothing changed.
-bool RemoveMod(Korvex& app, const std::string& modText, bool deleteFiles);
-bool RenameMod(Korvex& app, const std::string& modText, const std::string& newName, const std::string& newDirectory);
+bool RemoveMod(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const std::string& modText,
+               bool deleteFiles);
+bool RenameMod(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const std::string& modText,
+               const std::string& newName, const std::string& newDirectory);
 // The steps of a rename ("rename-mod", old directory, new directory, new name) and of a removal
 // with the files ("remove-mod", directory) that a recorded operation carries out; each finishes
 // what an interrupted run of itself began. Without a Quake II directory nothing is done.

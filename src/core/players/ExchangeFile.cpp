@@ -82,10 +82,10 @@ private:
 };
 
 // The files of a Player-CFG directory that an exchange file carries; false after a fatal report.
-bool CollectExportedFiles(Korvex& app, const std::string& directory, std::vector<ExportedFile>& files) {
+bool CollectExportedFiles(Reporter& report, const std::string& directory, std::vector<ExportedFile>& files) {
     for (const std::string& file : ListNames(directory, EntryKind::File)) {
         if (file.starts_with('.')) continue;
-        const long long lines = CountLines(app.report, JoinPath(directory, file));
+        const long long lines = CountLines(report, JoinPath(directory, file));
         if (lines < 0) return false;
         files.push_back({file, lines});
     }
@@ -99,10 +99,10 @@ void CopyLines(const std::string& path, long long count, AtomicTextWriter& write
     for (long long i = 0; i < count; ++i) writer.WriteLine(reader.ReadLine());
 }
 
-bool WriteBlock(Korvex& app, const std::string& name, AtomicTextWriter& writer) {
-    const std::string directory = ResolveCase(JoinPath(app.paths.players, name));
+bool WriteBlock(Reporter& report, const ProgramPaths& paths, const std::string& name, AtomicTextWriter& writer) {
+    const std::string directory = ResolveCase(JoinPath(paths.players, name));
     std::vector<ExportedFile> files;
-    if (!CollectExportedFiles(app, directory, files)) return false;
+    if (!CollectExportedFiles(report, directory, files)) return false;
     long long blockLines = 1;
     for (const ExportedFile& file : files) blockLines += 1 + file.lines;
     writer.WriteLine(HeaderLine(name, blockLines));
@@ -300,25 +300,25 @@ long long CountLines(Reporter& report, const std::string& path) {
     return count;
 }
 
-void WriteExchangeFile(Korvex& app, const std::vector<std::string>& list, const std::string& path,
-                       std::vector<std::string>& names) {
+void WriteExchangeFile(Reporter& report, const ProgramPaths& paths, const std::vector<std::string>& list,
+                       const std::string& path, std::vector<std::string>& names) {
     if (PathExists(path) &&
-        app.host.ShowMessage(Icon::Question, "The file " + path + " already exists. Do you want to overwrite it?",
-                             Buttons::YesNo) != Button::Yes)
+        report.host.ShowMessage(Icon::Question, "The file " + path + " already exists. Do you want to overwrite it?",
+                                Buttons::YesNo) != Button::Yes)
         return;
     // Written beside and renamed into place at the end: a stopped export leaves no half file.
     AtomicTextWriter writer(path);
     if (!writer.IsOpen()) {
-        app.report.ShowError(Err::CouldntCreateFile, path);
+        report.ShowError(Err::CouldntCreateFile, path);
         return;
     }
     std::vector<std::string> exported;
     for (const std::string& name : list) {
-        if (!WriteBlock(app, name, writer)) return;
+        if (!WriteBlock(report, paths, name, writer)) return;
         exported.push_back(name);
     }
     if (!writer.Commit()) {
-        app.report.ShowError(Err::CouldntCreateFile, path);
+        report.ShowError(Err::CouldntCreateFile, path);
         return;
     }
     names.insert(names.end(), exported.begin(), exported.end());

@@ -11,6 +11,7 @@
 namespace korvex {
 
 struct Korvex;
+struct ProgramPaths;
 struct Reporter;
 
 // Between a name and its count on a header line: two backslashes.
@@ -26,8 +27,8 @@ struct ExchangeBlock {
 long long CountLines(Reporter& report, const std::string& path);
 
 // Writes the Player-CFGs of list, in its order, into path; names receives the exported ones.
-void WriteExchangeFile(Korvex& app, const std::vector<std::string>& list, const std::string& path,
-                       std::vector<std::string>& names);
+void WriteExchangeFile(Reporter& report, const ProgramPaths& paths, const std::vector<std::string>& list,
+                       const std::string& path, std::vector<std::string>& names);
 
 // The name and header line of every block; none when the file cannot be opened.
 std::vector<ExchangeBlock> IndexExchangeFile(const std::string& path);

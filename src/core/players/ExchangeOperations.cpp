@@ -34,7 +34,7 @@ void ReportDone(Reporter& report, const std::vector<std::string>& names, const s
 
 void BitBtn2Click(Korvex& app) {
     SavePlayerCFG(app);
-    if (!app.report.shuttingDown) ExportPlayerCFGs(app);
+    if (!app.report.shuttingDown) ExportPlayerCFGs(app.report, app.paths);
 }
 
 void BitBtn1Click(Korvex& app) {
@@ -42,15 +42,15 @@ void BitBtn1Click(Korvex& app) {
     if (!app.report.shuttingDown) ImportPlayerCFGs(app);
 }
 
-void ExportPlayerCFGs(Korvex& app) {
-    const std::vector<std::string> list = FillPlayerList(app.paths);
+void ExportPlayerCFGs(Reporter& report, const ProgramPaths& paths) {
+    const std::vector<std::string> list = FillPlayerList(paths);
     const PlayerListAnswer answer =
-        ChooseForExchange(app.report, "Select Player-CFGs to export", list, "Export",
+        ChooseForExchange(report, "Select Player-CFGs to export", list, "Export",
                           "writes the selected Player-CFGs into an exchange file you choose next");
     const std::vector<std::string> players = EntriesInRows(list, answer.rows);
     if (!answer.confirmed || players.empty()) return;
-    const ExchangeFileAnswer file = app.host.ChooseExchangeFile({true, app.paths.program, JoinPlayerNames(players)});
-    if (file.confirmed) ExportToFile(app, players, file.path);
+    const ExchangeFileAnswer file = report.host.ChooseExchangeFile({true, paths.program, JoinPlayerNames(players)});
+    if (file.confirmed) ExportToFile(report, paths, players, file.path);
 }
 
 void ImportPlayerCFGs(Korvex& app) {
@@ -90,11 +90,12 @@ std::vector<ExchangeBlock> BlocksInListOrder(const std::vector<ExchangeBlock>& b
     return chosen;
 }
 
-bool ExportToFile(Korvex& app, const std::vector<std::string>& players, const std::string& path) {
+bool ExportToFile(Reporter& report, const ProgramPaths& paths, const std::vector<std::string>& players,
+                  const std::string& path) {
     std::vector<std::string> names;
-    WriteExchangeFile(app, players, path, names);
-    if (app.report.shuttingDown) return false;
-    ReportDone(app.report, names, "exported");
+    WriteExchangeFile(report, paths, players, path, names);
+    if (report.shuttingDown) return false;
+    ReportDone(report, names, "exported");
     return names.size() == players.size();
 }
 

@@ -10,12 +10,13 @@
 namespace korvex {
 
 struct Korvex;
+struct ProgramPaths;
 struct Reporter;
 
 void BitBtn2Click(Korvex& app);  // "Export Player-CFG"
 void BitBtn1Click(Korvex& app);  // "Import Player-CFG"
 
-void ExportPlayerCFGs(Korvex& app);
+void ExportPlayerCFGs(Reporter& report, const ProgramPaths& paths);
 void ImportPlayerCFGs(Korvex& app);
 
 // The blocks of an exchange file; a file that is not there is reported and gives none.
@@ -30,7 +31,8 @@ std::vector<ExchangeBlock> BlocksInListOrder(const std::vector<ExchangeBlock>& b
 
 // What follows the dialogs: the Player-CFGs are written or read and the names reported.
 // True when every one was.
-bool ExportToFile(Korvex& app, const std::vector<std::string>& players, const std::string& path);
+bool ExportToFile(Reporter& report, const ProgramPaths& paths, const std::vector<std::string>& players,
+                  const std::string& path);
 bool ImportFromFile(Korvex& app, const std::string& path, const std::vector<ExchangeBlock>& blocks);
 
 }  // namespace korvex

@@ -62,10 +62,11 @@ ModLauncherPage::ModLauncherPage(Korvex& app, QWidget* parent) : QWidget(parent)
                                    "installed"),
                     [](Korvex& app) { ServerSideButtonClick(app.report, app.paths, app.modTree); });
     AddActionButton(*maintenance, QStringLiteral("Remove MOD"), "RemoveMODButton",
-                   QStringLiteral("remove and/or delete the selected modification"), RemoveMODButtonClick);
+                    QStringLiteral("remove and/or delete the selected modification"),
+                    [](Korvex& app) { RemoveMODButtonClick(app.report, app.paths, app.modTree); });
     AddActionButton(*maintenance, QStringLiteral("Rename MOD"), "RenameMODButton",
-                   QStringLiteral("rename the name of the modifcation and/or the directory where it's located"),
-                   RenameMODButtonClick);
+                    QStringLiteral("rename the name of the modifcation and/or the directory where it's located"),
+                    [](Korvex& app) { RenameMODButtonClick(app.report, app.paths, app.modTree); });
 
     auto* installation = new QHBoxLayout;
     layout->addLayout(installation);

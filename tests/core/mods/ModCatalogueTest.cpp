@@ -135,12 +135,12 @@ TEST_F(Maintenance, OptionsAreSavedOnOkOnlyAndAPlayerCfgMayBeListedTwice) {
 
 TEST_F(Maintenance, RemovingKeepsOrDeletesTheGameDirectoryAndNeverLeavesIt) {
     Select("Capture The Flag (CTF)", "Player");
-    RemoveMODButtonClick(app);
+    RemoveMODButtonClick(app.report, app.paths, app.modTree);
     EXPECT_EQ(host.BoxTexts(), Lines{kNoModText});
 
     Select("Capture The Flag (CTF)");
     host.removeModAnswers.push_back({true, false});
-    RemoveMODButtonClick(app);
+    RemoveMODButtonClick(app.report, app.paths, app.modTree);
     EXPECT_EQ(host.removeModRequests.at(0).caption, "Remove MOD Capture The Flag (CTF) ?");
     EXPECT_FALSE(dir.Exists("mods/ctf"));
     EXPECT_TRUE(fs::exists(Quake("ctf/pak0.pak")));
@@ -148,7 +148,7 @@ TEST_F(Maintenance, RemovingKeepsOrDeletesTheGameDirectoryAndNeverLeavesIt) {
 
     Select("Arena (beta) (arena)");
     host.removeModAnswers.push_back({true, true});
-    RemoveMODButtonClick(app);
+    RemoveMODButtonClick(app.report, app.paths, app.modTree);
     EXPECT_EQ(host.BoxTexts().back(), "The MOD has been deleted.");
     EXPECT_FALSE(fs::exists(Quake("arena")));
     EXPECT_TRUE(TreeTexts().empty());
@@ -157,7 +157,7 @@ TEST_F(Maintenance, RemovingKeepsOrDeletesTheGameDirectoryAndNeverLeavesIt) {
 
     dir.WriteLines("mods/odd", {"Odd (..)", "0"});
     LoadModCatalogue(app.report, app.paths, app.modTree);
-    EXPECT_FALSE(RemoveMod(app, "Odd (..)", true));
+    EXPECT_FALSE(RemoveMod(app.report, app.paths, app.modTree, "Odd (..)", true));
     EXPECT_EQ(host.BoxTexts().back(), "Invalid path. (..)");
     EXPECT_TRUE(fs::exists(Quake("ctf")));
     EXPECT_TRUE(dir.Exists("mods/odd"));
@@ -167,7 +167,7 @@ TEST_F(Maintenance, RenamingMovesDirectoryAndEntryButNeverOntoAnotherMod) {
     fs::rename(Quake("ctf"), Quake("CTF"));
     Select("Capture The Flag (CTF)");
     host.renameModAnswers.push_back({true, "CTF Classic", "CTF"});
-    RenameMODButtonClick(app);
+    RenameMODButtonClick(app.report, app.paths, app.modTree);
     EXPECT_EQ(host.renameModRequests.at(0).name, "Capture The Flag");
     EXPECT_EQ(host.renameModRequests.at(0).directory, "CTF");
     // A name-only rename still gives the game directory its lower-case name.
@@ -176,15 +176,15 @@ TEST_F(Maintenance, RenamingMovesDirectoryAndEntryButNeverOntoAnotherMod) {
     EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"CTF Classic (CTF)", "1", "Player", "TRUE", "TRUE", "", "", "0"}));
     EXPECT_EQ(app.modTree.selected->modText, "CTF Classic (CTF)");
 
-    EXPECT_FALSE(RenameMod(app, "CTF Classic (CTF)", "Arena", "arena"));
+    EXPECT_FALSE(RenameMod(app.report, app.paths, app.modTree, "CTF Classic (CTF)", "Arena", "arena"));
     EXPECT_EQ(host.BoxTexts().back(), "Directory already exists. (" + dir.Path("mods/ARENA") + ")");
-    EXPECT_FALSE(RenameMod(app, "CTF Classic (CTF)", "Up", "../up"));
+    EXPECT_FALSE(RenameMod(app.report, app.paths, app.modTree, "CTF Classic (CTF)", "Up", "../up"));
     EXPECT_EQ(host.BoxTexts().back(), "Invalid path. (../UP)");
     EXPECT_TRUE(fs::exists(Quake("ctf/pak0.pak")));
 
     // The same directory in other letters is no other MOD.
-    EXPECT_TRUE(RenameMod(app, "CTF Classic (CTF)", "Flags", "ctf"));
-    EXPECT_TRUE(RenameMod(app, "Flags (CTF)", "Flags", "threewave"));
+    EXPECT_TRUE(RenameMod(app.report, app.paths, app.modTree, "CTF Classic (CTF)", "Flags", "ctf"));
+    EXPECT_TRUE(RenameMod(app.report, app.paths, app.modTree, "Flags (CTF)", "Flags", "threewave"));
     EXPECT_TRUE(fs::exists(Quake("threewave/pak0.pak")));
     EXPECT_FALSE(dir.Exists("mods/ctf"));
     EXPECT_EQ(dir.Read("mods/threewave"), JoinLines({"Flags (THREEWAVE)", "1", "Player", "TRUE", "TRUE", "", "", "0"}));

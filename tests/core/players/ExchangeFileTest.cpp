@@ -168,7 +168,7 @@ TEST_F(Exchange, ReimportAfterYesGivesBackEveryFileByteForByte) {
     dir.WriteLines("players/Bravo/R_BASIC.MAC.out", {"Weapons", "0", "+attack", "Fire", "MOUSE1\xB0" "a", "",
                                                      "BIND MOUSE1\xB0" "a \"+attack\""});
     const auto exported = dir.Snapshot();
-    ASSERT_TRUE(ExportToFile(app, {"Bravo"}, file));
+    ASSERT_TRUE(ExportToFile(app.report, app.paths, {"Bravo"}, file));
     dir.WriteLines("players/Bravo/options.dat", {"changed"});
     dir.Remove("players/Bravo/R_BASIC.MAC.out");
 

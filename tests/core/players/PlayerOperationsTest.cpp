@@ -245,14 +245,14 @@ TEST_F(Operations, RenameKeepsEveryModAssignmentInStep) {
     EXPECT_EQ(dir.Read("mods/arena"), JoinLines({"Arena (beta) (arena)", "1", "Ace", "FALSE", "TRUE", "", "", "2"}));
     EXPECT_EQ(app.currentPlayerName, "Bo");
 
-    FinishInterruptedWork(app);
+    FinishInterruptedWork(app.report, app.paths);
     EXPECT_EQ(host.BoxTexts().back(),
               "Korvex was stopped while renaming the Player-CFG Ace to Bo. That has now been finished.");
     EXPECT_EQ(dir.Read("mods/arena"), JoinLines({"Arena (beta) (arena)", "1", "Bo", "FALSE", "TRUE", "", "", "2"}));
     EXPECT_FALSE(dir.Exists("mods/arena.korvex-new"));
     const auto boxes = host.boxes.size();
     const auto finished = dir.Snapshot();
-    FinishInterruptedWork(app);
+    FinishInterruptedWork(app.report, app.paths);
     EXPECT_EQ(host.boxes.size(), boxes);
     EXPECT_EQ(dir.Snapshot(), finished);
 }
@@ -269,7 +269,7 @@ TEST_F(Operations, TheNextStartFinishesAnInterruptedDeletionAndClearsWorkInProgr
     dir.Write("mods/arena.korvex-new", "Arena");
     dir.Write("players/Player/options.dat.korvex-new", "");
 
-    FinishInterruptedWork(app);
+    FinishInterruptedWork(app.report, app.paths);
     EXPECT_EQ(host.BoxTexts(), Names{"Korvex was stopped while deleting the Player-CFG Spare. That has now been finished."});
     EXPECT_EQ(FillPlayerList(app.paths), (Names{"Moved", "Player"}));
     EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "1", "Player", "TRUE", "FALSE", "", "", "0"}));
