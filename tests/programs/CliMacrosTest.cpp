@@ -9,7 +9,7 @@ TEST_F(CliMacros, ListsTheCatalogueTabSeparatedInFileNameOrder) {
     const ProgramRun run = Run("macros");
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_EQ(run.output.rfind("Communication\tGesture\tC_GESTURE.MAC\n", 0), 0u) << run.output;
-    EXPECT_NE(run.output.find("View and Zoom\tZoom while held\tV_ZOOM.MAC\n"), std::string::npos);
+    EXPECT_TRUE(Holds(run.output, "View and Zoom\tZoom while held\tV_ZOOM.MAC\n"));
 
     dir.Remove("macros");
     const ProgramRun empty = Run("macros");
@@ -27,7 +27,7 @@ TEST_F(CliMacros, RunMacroTypesInputsAnswersKeysAndPrintsTheOutputFileLayout) {
     // A macro that never stops asking is given up.
     const ProgramRun endless = Run("run-macro C_SAY.MAC --input 1=''");
     EXPECT_EQ(endless.exitStatus, 1);
-    EXPECT_NE(endless.errors.find("given up"), std::string::npos);
+    EXPECT_TRUE(Holds(endless.errors, "given up"));
 }
 
 TEST_F(CliMacros, AMacroLanguageErrorGoesToStandardErrorWithStatus1) {
@@ -46,12 +46,11 @@ TEST_F(CliMacros, AddKeysListAndRemove) {
     // Included already: nothing changes without an option.
     const ProgramRun again = Run("add-macro Player 'Rocket jump' --key F1");
     EXPECT_EQ(again.exitStatus, 1);
-    EXPECT_NE(again.errors.find("already included"), std::string::npos) << again.errors;
+    EXPECT_TRUE(Holds(again.errors, "already included"));
     EXPECT_EQ(Run("add-macro Player 'Rocket jump' --add-key --key MOUSE2").exitStatus, 0);
     const ProgramRun twice = Run("add-macro Player 'Rocket jump' --add-key --key MOUSE2");
     EXPECT_EQ(twice.exitStatus, 1);
-    EXPECT_NE(twice.errors.find("Command already bound to that key. (SHIFT with a pressed, MOUSE2)"), std::string::npos)
-        << twice.errors;
+    EXPECT_TRUE(Holds(twice.errors, "Command already bound to that key. (SHIFT with a pressed, MOUSE2)"));
 
     const ProgramRun listed = Run("bindings Player");
     EXPECT_EQ(listed.exitStatus, 0) << listed.errors;
@@ -75,16 +74,15 @@ TEST_F(CliMacros, AddKeysListAndRemove) {
 TEST_F(CliMacros, TypedValuesAndKeysAreCheckedBeforeAnythingIsWritten) {
     const ProgramRun typed = Run("run-macro C_TWOSAY.MAC --input '1=Tom & Jerry 50% http://x' --key a --key b");
     EXPECT_EQ(typed.exitStatus, 0) << typed.errors;
-    EXPECT_NE(typed.output.find("BIND a \"say Tom & Jerry 50% http://x\""), std::string::npos) << typed.output;
+    EXPECT_TRUE(Holds(typed.output, "BIND a \"say Tom & Jerry 50% http://x\""));
 
     const std::string bindings = dir.Read("players/Player/bindings.dat");
     const ProgramRun semicolon = Run("add-macro Player C_TWOSAY.MAC --input '1=gg; kill' --key a --key b");
     EXPECT_EQ(semicolon.exitStatus, 1);
-    EXPECT_NE(semicolon.errors.find("The field \"First text\" cannot hold a semicolon (;)"), std::string::npos)
-        << semicolon.errors;
+    EXPECT_TRUE(Holds(semicolon.errors, "The field \"First text\" cannot hold a semicolon (;)"));
     const ProgramRun badKey = Run("add-macro Player R_BASIC.MAC --key 'x \"quit\" y'");
     EXPECT_EQ(badKey.exitStatus, 1);
-    EXPECT_NE(badKey.errors.find("Only Quake II key names can be bound. (x \"quit\" y)"), std::string::npos);
+    EXPECT_TRUE(Holds(badKey.errors, "Only Quake II key names can be bound. (x \"quit\" y)"));
     EXPECT_EQ(Run("add-macro Player R_BASIC.MAC --key 'a|a'").exitStatus, 1);
     EXPECT_EQ(Run("run-macro R_BASIC.MAC --key SHIF").exitStatus, 1);
     EXPECT_EQ(dir.Read("players/Player/bindings.dat"), bindings);
@@ -94,14 +92,13 @@ TEST_F(CliMacros, TypedValuesAndKeysAreCheckedBeforeAnythingIsWritten) {
     ASSERT_EQ(Run("add-macro Player R_BASIC.MAC --key 'a|SHIFT'").exitStatus, 0);
     EXPECT_EQ(Run("set-keys Player R_BASIC.MAC 1 'F1\xC2\xB0SHIF'").exitStatus, 1);
     const std::string out = dir.Read("players/Player/R_BASIC.MAC.out");
-    EXPECT_NE(out.find("BIND a|SHIFT \"+rjump\""), std::string::npos) << out;
+    EXPECT_TRUE(Holds(out, "BIND a|SHIFT \"+rjump\""));
     std::string edited = out;
     edited.replace(edited.find("a|SHIFT"), 7, "x \"quit\" y");
     dir.Write("players/Player/R_BASIC.MAC.out", edited);
     const ProgramRun compile = Run("compile Player " + dir.Path("compiled"));
     EXPECT_EQ(compile.exitStatus, 1);
-    EXPECT_NE(compile.errors.find("Only Quake II key names can be bound. (x \"quit\" y in "), std::string::npos)
-        << compile.errors;
+    EXPECT_TRUE(Holds(compile.errors, "Only Quake II key names can be bound. (x \"quit\" y in "));
     EXPECT_EQ(Run("bindings Player").exitStatus, 1);
     // Setting the function's keys anew mends the file.
     EXPECT_EQ(Run("set-keys Player R_BASIC.MAC 1 F2").exitStatus, 0);

@@ -15,10 +15,10 @@ TEST_F(CliMods, CheckPrintsTheDirectoriesTheGameAndTheOptions) {
     dir.WriteLines("backup/backup.dat", {"/a/config.cfg", "/b/config.cfg"});
     const ProgramRun run = Run("check");
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
-    EXPECT_NE(run.output.find("players\t" + dir.Path("players") + "\n"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("quake2\t" + dir.quakeDir() + "\n"), std::string::npos);
-    EXPECT_NE(run.output.find("options\tTRUE FALSE TRUE TRUE\n"), std::string::npos);
-    EXPECT_NE(run.output.find("pending-restore\t2\n"), std::string::npos);
+    EXPECT_TRUE(Holds(run.output, "players\t" + dir.Path("players") + "\n"));
+    EXPECT_TRUE(Holds(run.output, "quake2\t" + dir.quakeDir() + "\n"));
+    EXPECT_TRUE(Holds(run.output, "options\tTRUE FALSE TRUE TRUE\n"));
+    EXPECT_TRUE(Holds(run.output, "pending-restore\t2\n"));
     EXPECT_TRUE(run.errors.empty()) << run.errors;
 
     EXPECT_EQ(Run("no-such-command").exitStatus, 2);
@@ -144,7 +144,7 @@ TEST_F(CliMods, AKilledLaunchBlocksNothingAndCheckWithYesPutsBackWhatItLeft) {
     EXPECT_TRUE(dir.Exists("INKORVEX.INF"));
     const ProgramRun run = Run("--yes check");
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
-    EXPECT_NE(run.output.find("pending-restore\t0\n"), std::string::npos) << run.output;
+    EXPECT_TRUE(Holds(run.output, "pending-restore\t0\n"));
     EXPECT_EQ(ReadWholeFile(Quake("ctf/CONFIG.CFG")), "saved\r\n");
     EXPECT_FALSE(fs::exists(Quake("ctf/autoexec.cfg")));
     EXPECT_FALSE(dir.Exists("backup"));
@@ -162,7 +162,7 @@ TEST_F(CliMods, AddExistingAssignAndRescanKeepWhatIsThere) {
     const ProgramRun inPlace = Run("add-existing '" + Quake("ctf") + "/'");
     EXPECT_EQ(inPlace.exitStatus, 0) << inPlace.errors;
     EXPECT_EQ(inPlace.output, "Capture The Flag (CTF)\n");
-    EXPECT_EQ(inPlace.errors.find("Files in selected directory"), std::string::npos) << inPlace.errors;
+    EXPECT_FALSE(Holds(inPlace.errors, "Files in selected directory"));
     EXPECT_TRUE(fs::exists(Quake("ctf/save")));
 
     // From outside the game tree the MOD moves in; what belongs to no MOD is listed and stays.
@@ -172,8 +172,7 @@ TEST_F(CliMods, AddExistingAssignAndRescanKeepWhatIsThere) {
     WriteWholeFile(pack + "/readme.txt", "read me");
     const ProgramRun moved = Run("add-existing '" + pack + "'");
     EXPECT_EQ(moved.exitStatus, 0) << moved.errors;
-    EXPECT_NE(moved.errors.find("Files in selected directory:\n  " + pack + "/readme.txt\n"), std::string::npos)
-        << moved.errors;
+    EXPECT_TRUE(Holds(moved.errors, "Files in selected directory:\n  " + pack + "/readme.txt\n"));
     EXPECT_TRUE(fs::exists(pack + "/readme.txt"));
     EXPECT_FALSE(fs::exists(pack + "/ctf/pak0.pak"));
 

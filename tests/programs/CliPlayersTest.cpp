@@ -70,7 +70,7 @@ TEST_F(CliPlayers, NewSetOptionsCopyRenameAndDelete) {
           {"Freelook maybe", "Invalid input. (TRUE or FALSE)"}}) {
         run = Run(std::string("set-option Alice ") + args);
         EXPECT_EQ(run.exitStatus, 1) << args;
-        EXPECT_NE(run.errors.find(message), std::string::npos) << run.errors;
+        EXPECT_TRUE(Holds(run.errors, message));
     }
     EXPECT_EQ(Run("set-option Alice Colour red").exitStatus, 1);
     EXPECT_EQ(dir.Read("players/Alice/options.dat"), before);
@@ -90,7 +90,7 @@ TEST_F(CliPlayers, NewSetOptionsCopyRenameAndDelete) {
 
     run = Run("delete-player Dora Carol");
     EXPECT_EQ(run.exitStatus, 1);  // the current one stays
-    EXPECT_NE(run.errors.find("Cannot delete current player. (Dora)"), std::string::npos) << run.errors;
+    EXPECT_TRUE(Holds(run.errors, "Cannot delete current player. (Dora)"));
     EXPECT_FALSE(dir.Exists("players/Carol"));
     EXPECT_EQ(Run("use Player").exitStatus, 0);
     EXPECT_EQ(Run("delete-player Dora").exitStatus, 0);
@@ -142,7 +142,7 @@ TEST_F(CliPlayers, PrintWritesTheListingAsAPdfWhoseTextReadsBack) {
     const ProgramRun text = RunProgram("pdftotext -layout '" + pdf + "' -", dir.root());
     ASSERT_EQ(text.exitStatus, 0) << text.errors;
     for (const char* expected : {"Configuration for Player", "Key-Bindings for Player", "Movement:"})
-        EXPECT_NE(text.output.find(expected), std::string::npos) << expected << "\n" << text.output;
+        EXPECT_TRUE(Holds(text.output, expected));
     // The label and its value stand on one line, the value at the end.
     const auto weapons = text.output.find("visible weapons");
     ASSERT_NE(weapons, std::string::npos);
@@ -157,7 +157,7 @@ TEST_F(CliPlayers, PrintWritesTheListingAsAPdfWhoseTextReadsBack) {
 
     // Qt's GUI libraries come with the PDF module only; without it korvex-cli says so.
     const ProgramRun libraries = RunProgram(std::string("ldd ") + KORVEX_CLI, dir.root());
-    EXPECT_EQ(libraries.output.find("libQt6"), std::string::npos) << libraries.output;
+    EXPECT_FALSE(Holds(libraries.output, "libQt6"));
     const std::string alone = dir.root() + "/alone/korvex-cli";
     std::filesystem::create_directories(dir.root() + "/alone");
     std::filesystem::copy(KORVEX_CLI, alone);
