@@ -43,7 +43,22 @@ inline void IncludeMacros(const ProgramDirFixture& dir, const std::string& playe
 // HOME points into the test's directory: a launch must leave the player's own game data alone.
 class CliTest : public ::testing::Test {
 protected:
-    ProgramRun Run(const std::string& args) { return RunProgram("HOME='" + dir.root() + "/home' " + Cli(dir, args), dir.root()); }
+    ProgramRun Run(const std::string& args) {
+        return RunProgram("HOME='" + dir.root() + "/home' " + Cli(dir, args), dir.root());
+    }
+    // Runs a command that must succeed; a failure shows what it said.
+    ProgramRun Succeeds(const std::string& args) {
+        ProgramRun run = Run(args);
+        EXPECT_EQ(run.exitStatus, 0) << args << "\n" << run.errors;
+        return run;
+    }
+    // Runs a command that must fail with status 1 and say message on standard error.
+    ProgramRun Fails(const std::string& args, const std::string& message) {
+        ProgramRun run = Run(args);
+        EXPECT_EQ(run.exitStatus, 1) << args;
+        EXPECT_TRUE(Holds(run.errors, message)) << args;
+        return run;
+    }
     std::string Quake(const std::string& relative) const { return dir.quakeDir() + "/" + relative; }
 
     ProgramDirFixture dir;

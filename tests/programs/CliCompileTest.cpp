@@ -23,8 +23,7 @@ Lines SplitLines(const std::string& text) {
 class CliCompile : public CliTest {
 protected:
     void Include(const std::string& macro, const std::string& arguments) {
-        const ProgramRun run = Run("run-macro " + macro + " " + arguments);
-        ASSERT_EQ(run.exitStatus, 0) << run.errors;
+        const ProgramRun run = Succeeds("run-macro " + macro + " " + arguments);
         dir.Write("players/Player/" + macro + ".out", run.output);
     }
     void IncludeThreeMacros() {

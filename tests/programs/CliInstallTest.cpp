@@ -21,8 +21,7 @@ TEST_F(CliInstall, FilesNotInstalledAreListedAndRefusedArchivesFail) {
              {ZipFile("ctf/pak0.pak", "PACK new"), ZipFile("ctf/gamex86.dll", "sample game library 2"),
               ZipFile("baseq2/maps/q2ctf9.bsp", "map"), ZipFile("readme.txt", "read me")});
     EXPECT_EQ(Run("install '" + Download("ctf.zip") + "'").exitStatus, 1);
-    const ProgramRun run = Run("--yes install '" + Download("ctf.zip") + "'");
-    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    const ProgramRun run = Succeeds("--yes install '" + Download("ctf.zip") + "'");
     EXPECT_EQ(run.output, "Capture The Flag (CTF)\n");
     EXPECT_TRUE(Holds(run.errors, "not installed: baseq2/maps/q2ctf9.bsp\nnot installed: readme.txt\n"));
     EXPECT_EQ(ReadWholeFile(Quake("ctf/pak0.pak")), "PACK new");
@@ -48,8 +47,7 @@ TEST_F(CliInstall, FilesNotInstalledAreListedAndRefusedArchivesFail) {
 TEST_F(CliInstall, AnUnknownModTakesTheGivenNameAndDirectory) {
     const std::string rocket = Download("rocket.exe");
     WriteZip(rocket, {ZipFile("rocket/maps/r1.bsp", "map"), ZipFile("rocket/readme.txt", "hi")}, ProgramStub());
-    const ProgramRun named = Run("install '" + rocket + "' --name 'Rocket Arena' --dir rocket");
-    EXPECT_EQ(named.exitStatus, 0) << named.errors;
+    const ProgramRun named = Succeeds("install '" + rocket + "' --name 'Rocket Arena' --dir rocket");
     EXPECT_EQ(named.output, "Rocket Arena (ROCKET)\n");
     EXPECT_EQ(ReadWholeFile(Quake("rocket/maps/r1.bsp")), "map");
     EXPECT_FALSE(dir.Exists("temp"));

@@ -13,8 +13,7 @@ TEST_F(CliKeymap, OneLinePerKeyOrTheCompilesMessagesAndNothingWritten) {
     std::string options = dir.Read("players/Player/options.dat");
     dir.Write("players/Tester/options.dat", options);
     auto before = dir.Snapshot();
-    ProgramRun run = Run("keymap Tester");
-    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    ProgramRun run = Succeeds("keymap Tester");
     EXPECT_EQ(run.output, "F1\tsay hi; say ho\tSay hello (Tester); Say goodbye (Tester)\n");
     EXPECT_EQ(dir.Snapshot(), before);
 
