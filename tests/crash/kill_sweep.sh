@@ -141,7 +141,7 @@ for operation in "${operations[@]}"; do
   chmod -R u+w "$tree" 2>/dev/null; rm -rf "$tree" "$work/prepared"
   cp -a "$work/demo" "$tree"
   printf '%s\r\n' "$tree/quake2" | iconv -f UTF-8 -t WINDOWS-1252 > "$tree/korvex/quakepath.dat"
-  prepare_"$operation" > "$work/prepare.log" 2>&1 || { echo "FAIL $operation: preparing: $(cat "$work/prepare.log")"; failed=$((failed + 1)); continue; }
+  { prepare_common && if declare -F prepare_"$operation" >/dev/null; then prepare_"$operation"; fi; } > "$work/prepare.log" 2>&1 || { echo "FAIL $operation: preparing: $(cat "$work/prepare.log")"; failed=$((failed + 1)); continue; }
   cp -a "$tree" "$work/prepared"
   operation_"$operation"
   REPEAT_ARGS=("${OPERATION_ARGS[@]}")
