@@ -18,8 +18,8 @@ std::string Beside(const std::string& path) { return fs::path(path).parent_path(
 // What the build staged as an installation delivers it.
 std::string DeliveredDir() { return (fs::path(KORVEX_BIN_DIR).parent_path() / "share/korvex").string(); }
 
-ProgramRun LayOut(const std::string& programDir) {
-    return RunProgram(std::string(KORVEX_CLI) + " --program-dir '" + programDir + "' lay-out '" + DeliveredDir() + "'",
+ProgramRun LayOut(const std::string& programDir, const std::string& delivered = DeliveredDir()) {
+    return RunProgram(std::string(KORVEX_CLI) + " --program-dir '" + programDir + "' lay-out '" + delivered + "'",
                       Beside(programDir));
 }
 
@@ -51,9 +51,7 @@ TEST_F(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerCha
     EXPECT_EQ(ReadWholeFile(program + "/automod/1.Remembered"), "mine");
     EXPECT_EQ(ReadWholeFile(program + "/korvexoptions.dat"), "FALSE\r\nFALSE\r\nFALSE\r\nFALSE\r\n");
 
-    EXPECT_EQ(RunProgram(std::string(KORVEX_CLI) + " --program-dir '" + program + "' lay-out '" + program + "/mods'", dir.root())
-                  .exitStatus,
-              1);
+    EXPECT_EQ(LayOut(program, program + "/mods").exitStatus, 1);
 }
 
 // korvex-cli installed as <prefix>/bin beside the delivered <prefix>/share/korvex.
