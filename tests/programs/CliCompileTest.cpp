@@ -34,9 +34,8 @@ protected:
                        {"3", "W_FIRE.MAC", "Fire", "Weapons", "V_ZOOM.MAC", "Zoom while held", "View and Zoom",
                         "M_JUMP.MAC", "Jump", "Movement"});
     }
-    ProgramRun Compile(const std::string& options = {}) {
-        return Run(options + "compile Player '" + Quake("korvex") + "'");
-    }
+    // The command that compiles Player into the game's korvex directory.
+    std::string CompileArgs() { return "compile Player '" + Quake("korvex") + "'"; }
     // A script's lines after the mark that every script Korvex writes starts with.
     Lines Script(const std::string& name) {
         Lines lines = SplitLines(ReadWholeFile(Quake("korvex/" + name)));
@@ -56,9 +55,7 @@ TEST_F(CliCompile, WritesTheScriptsIntoTheGivenDirectoryAndLeavesThePlayerCfgAlo
     dir.Write("players/Player/notes.txt", "kept");  // a file a save would clean away
     const auto player = PlayerFiles();
 
-    const ProgramRun run = Compile();
-    ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    EXPECT_EQ(run.errors, "");
+    EXPECT_EQ(Succeeds(CompileArgs()).errors, "");
     EXPECT_EQ(PlayerFiles(), player) << "the compile leaves the Player-CFG and lastplayer.dat as they were";
 
     EXPECT_EQ(Script("main.cfg"),
@@ -82,8 +79,7 @@ TEST_F(CliCompile, WritesTheScriptsIntoTheGivenDirectoryAndLeavesThePlayerCfgAlo
         EXPECT_NE(std::find(options.begin(), options.end(), line), options.end()) << line;
 
     // Korvex's own scripts from an earlier compile are no foreign ones: they are replaced.
-    const ProgramRun again = Compile();
-    EXPECT_EQ(again.exitStatus, 0) << again.errors;
+    Succeeds(CompileArgs());
 }
 
 // Whatever the compile reports ends with exit status 1 and leaves the Player-CFG as it was.
@@ -92,9 +88,7 @@ TEST_F(CliCompile, EveryReportedErrorGivesStatusOneAndChangesNoPlayerFile) {
     const std::string options = dir.Read("players/Player/options.dat");
     const auto fails = [&](const std::string& message) {
         const auto player = PlayerFiles();
-        const ProgramRun run = Compile();
-        EXPECT_EQ(run.exitStatus, 1);
-        EXPECT_TRUE(Holds(run.errors, message));
+        const ProgramRun run = Fails(CompileArgs(), message);
         EXPECT_EQ(PlayerFiles(), player);
         return run;
     };
@@ -143,15 +137,12 @@ TEST_F(CliCompile, SharedKeyQuestionIsCancelledUnlessYesIsGiven) {
     Include("M_JUMP.MAC", "--key x");
     dir.WriteLines("players/Player/bindings.dat", {"2", "W_FIRE.MAC", "Fire", "Weapons", "M_JUMP.MAC", "Jump", "Movement"});
 
-    const ProgramRun cancelled = Compile();
-    EXPECT_EQ(cancelled.exitStatus, 1);
-    EXPECT_TRUE(Holds(cancelled.errors, "Two macros share the same keys:\n\nx: Press the key to jump with [Player] <-> "
-                                        "Press the key to fire with [Player]\n\nWould you like to temporarily remove the "
-                                        "conflicting macro on the left from the player-cfg Player?\n  -> Cancel\n"));
+    Fails(CompileArgs(), "Two macros share the same keys:\n\nx: Press the key to jump with [Player] <-> Press the key to "
+                         "fire with [Player]\n\nWould you like to temporarily remove the conflicting macro on the left "
+                         "from the player-cfg Player?\n  -> Cancel\n");
     EXPECT_TRUE(Script("main.cfg").empty());
 
-    const ProgramRun yes = Compile("--yes ");
-    EXPECT_EQ(yes.exitStatus, 0) << yes.errors;
+    Succeeds("--yes " + CompileArgs());
     EXPECT_EQ(Script("Weapons.cfg"), (Lines{"BIND x \"+attack\""}));
     EXPECT_TRUE(Script("Movement.cfg").empty());
 }
