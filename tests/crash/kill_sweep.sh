@@ -101,8 +101,6 @@ file_changing_calls() {
     }' "$1"
 }
 
-traced_calls='trace=open,openat,creat,write,pwrite64,rename,renameat,renameat2,unlink,unlinkat,mkdir,mkdirat,rmdir,fsync,fdatasync,chmod,fchmod,fchmodat,link,linkat,symlink,symlinkat,truncate,ftruncate,execve,clone,clone3,vfork,fork'
-
 passed=0
 failed=0
 problem() { echo "FAIL $operation: $*"; problems=$((problems + 1)); }
@@ -141,7 +139,7 @@ for operation in "${operations[@]}"; do
   chmod -R u+w "$tree" 2>/dev/null; rm -rf "$tree" "$work/prepared"
   cp -a "$work/demo" "$tree"
   printf '%s\r\n' "$tree/quake2" | iconv -f UTF-8 -t WINDOWS-1252 > "$tree/korvex/quakepath.dat"
-  prepare_"$operation" > "$work/prepare.log" 2>&1 || { echo "FAIL $operation: preparing: $(cat "$work/prepare.log")"; failed=$((failed + 1)); continue; }
+  { prepare_common && if declare -F prepare_"$operation" >/dev/null; then prepare_"$operation"; fi; } > "$work/prepare.log" 2>&1 || { echo "FAIL $operation: preparing: $(cat "$work/prepare.log")"; failed=$((failed + 1)); continue; }
   cp -a "$tree" "$work/prepared"
   operation_"$operation"
   REPEAT_ARGS=("${OPERATION_ARGS[@]}")

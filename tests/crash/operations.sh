@@ -1,9 +1,9 @@
-# The operations of the kill sweep. prepare_NAME lays out what the operation works on (with the
-# `korvex` function, on $tree); operation_NAME sets OPERATION_ARGS, korvex-cli's arguments.
-# Every operation starts from the demo plus this: Player (current, assigned to both MODs, Jump on
-# F5), Second (a copy, assigned to Capture The Flag, inherited from by Child), Spare (assigned to
-# Arena), the player's own config files in the game and in his per-user directory, and an
-# exchange file holding Player and Second.
+# The operations of the kill sweep. operation_NAME sets OPERATION_ARGS, korvex-cli's arguments.
+# Every operation starts from the demo plus what prepare_common lays out (with the `korvex`
+# function, on $tree): Player (current, assigned to both MODs, Jump on F5), Second (a copy,
+# assigned to Capture The Flag, inherited from by Child), Spare (assigned to Arena), the player's
+# own config files in the game and in his per-user directory, and an exchange file holding Player
+# and Second. prepare_NAME, where there is one, lays out what the operation needs beyond that.
 ALL_OPERATIONS=(import export install-new install-update scan-mods add-macro set-keys set-option
                 new-player copy-player rename-player delete-player rename-mod remove-mod launch)
 
@@ -22,20 +22,16 @@ prepare_common() {
 # zip_directory ZIP DIRECTORY...: an archive of directories of the game, as a MOD's author packs it.
 zip_directory() { local zip=$1; shift; (cd "$tree/quake2" && zip -qr "$zip" "$@"); }
 
-prepare_import() { prepare_common && korvex use Spare; }
+prepare_import() { korvex use Spare; }
 operation_import() { OPERATION_ARGS=(import "$tree/exchange/two.kxp"); }
 
-prepare_export() { prepare_common; }
 operation_export() { OPERATION_ARGS=(export "$tree/exchange/out.kxp" Player Second Child); }
 
-prepare_install-new() {
-  prepare_common && zip_directory "$tree/exchange/arena.zip" arena &&
-    korvex remove-mod arena --delete-files
-}
+prepare_install-new() { zip_directory "$tree/exchange/arena.zip" arena && korvex remove-mod arena --delete-files; }
 operation_install-new() { OPERATION_ARGS=(install "$tree/exchange/arena.zip"); }
 
 prepare_install-update() {
-  prepare_common && mkdir -p "$tree/quake2/ctf/maps" && printf 'a map' > "$tree/quake2/ctf/maps/q2ctf9.bsp" &&
+  mkdir -p "$tree/quake2/ctf/maps" && printf 'a map' > "$tree/quake2/ctf/maps/q2ctf9.bsp" &&
     zip_directory "$tree/exchange/ctf.zip" ctf && rm -r "$tree/quake2/ctf/maps"
 }
 operation_install-update() { OPERATION_ARGS=(install "$tree/exchange/ctf.zip"); }
@@ -43,39 +39,31 @@ operation_install-update() { OPERATION_ARGS=(install "$tree/exchange/ctf.zip"); 
 # The scan finds Arena in another directory, renames Capture The Flag in its read-only entry,
 # drops the entry of a directory that holds no MOD any more, and keeps the server-side-only one.
 prepare_scan-mods() {
-  prepare_common && korvex add-mod "Server Only" SERVERONLY && korvex add-mod Junk JUNK &&
+  korvex add-mod "Server Only" SERVERONLY && korvex add-mod Junk JUNK &&
     mkdir "$tree/quake2/junk" && echo notes > "$tree/quake2/junk/readme.txt" &&
     mv "$tree/quake2/arena" "$tree/quake2/arena2" &&
     sed -i '1s/.*/Old Flag (CTF)\r/' "$tree/korvex/mods/ctf" && chmod 444 "$tree/korvex/mods/ctf"
 }
 operation_scan-mods() { OPERATION_ARGS=(scan-mods); }
 
-prepare_add-macro() { prepare_common; }
 operation_add-macro() { OPERATION_ARGS=(add-macro Second M_CROUCH.MAC --key F7); }
 
-prepare_set-keys() { prepare_common; }
 operation_set-keys() { OPERATION_ARGS=(set-keys Player M_JUMP.MAC 1 F6); }
 
-prepare_set-option() { prepare_common; }
 operation_set-option() { OPERATION_ARGS=(set-option Player "Field Of View (Degree)" 100); }
 
-prepare_new-player() { prepare_common; }
 operation_new-player() { OPERATION_ARGS=(new-player Fresh --inherit Second); }
 
-prepare_copy-player() { prepare_common && korvex add-macro Second M_CROUCH.MAC --key F7; }
+prepare_copy-player() { korvex add-macro Second M_CROUCH.MAC --key F7; }
 operation_copy-player() { OPERATION_ARGS=(copy-player Player Second); }
 
-prepare_rename-player() { prepare_common && korvex use Second; }
+prepare_rename-player() { korvex use Second; }
 operation_rename-player() { OPERATION_ARGS=(rename-player Second Renamed); }
 
-prepare_delete-player() { prepare_common; }
 operation_delete-player() { OPERATION_ARGS=(delete-player Spare); }
 
-prepare_rename-mod() { prepare_common; }
 operation_rename-mod() { OPERATION_ARGS=(rename-mod ctf "CTF Renamed" --dir ctfnew); }
 
-prepare_remove-mod() { prepare_common; }
 operation_remove-mod() { OPERATION_ARGS=(remove-mod arena --delete-files); }
 
-prepare_launch() { prepare_common; }
 operation_launch() { OPERATION_ARGS=(launch ctf Player); }

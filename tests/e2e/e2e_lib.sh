@@ -3,7 +3,8 @@
 # sets work, program, pid and window. A script that walks the first start sets
 # first_start=true before, so that the installation's first-run marker is there.
 # KORVEX_E2E_DIR names the directory to work in (made anew, removed at the end), so that
-# paths on the pictures stay the same from run to run; by default it is a fresh temporary one.
+# paths on the pictures stay the same from run to run; by default it is a fresh temporary one,
+# named after work_template when a script sets it (as mktemp's template).
 build_dir=$1
 lay_out_demo=$2
 
@@ -12,7 +13,7 @@ if [ -n "${KORVEX_E2E_DIR:-}" ]; then
   rm -rf "$work"
   mkdir -p "$work"
 else
-  work=$(mktemp -d)
+  work=$(mktemp -d ${work_template:+-t "$work_template"})
 fi
 pid=""
 helpers=()
@@ -23,14 +24,15 @@ program=$work/korvex
 if ${first_start:-false}; then : > "$program/korvex.ini"; fi
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-# Starts korvex and waits until its main window shows the last Player-CFG.
+# start_korvex [PLAYER]: starts korvex and waits until its main window shows the last
+# Player-CFG (Player by default).
 start_korvex() {
   "$program/korvex" &
   pid=$!
   window=""
   wait_until 60 find_window || fail "no main window appeared"
   # The window shows before the last Player-CFG has been loaded into it.
-  wait_until 60 caption_is "Korvex v0.855ß - Player" || fail "caption is '$(xdotool getwindowname "$window")'"
+  wait_until 60 caption_is "Korvex v0.855ß - ${1:-Player}" || fail "caption is '$(xdotool getwindowname "$window")'"
 }
 # Presses Exit and waits until korvex has ended without an error.
 exit_korvex() {

@@ -5,18 +5,11 @@
 # generated is gone.
 # Arguments: the build directory, the script that lays out the demo. Runs inside Xvfb.
 set -euo pipefail
-build_dir=$1
-lay_out_demo=$2
-
-work=$(mktemp -d)
-pid=""
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
+# The game waits for the hold file; at the end it is let go before the tree goes.
 trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; touch "$work/hold"; sleep 0.2; chmod -R u+w "$work"; rm -rf "$work"' EXIT
-bash "$lay_out_demo" "$build_dir" "$work" >/dev/null
-program=$work/korvex
 quake=$work/quake2
 home=$work/home
-
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 printf 'bind x "+attack"\r\n' > "$quake/ctf/CONFIG.CFG"
 chmod 444 "$quake/ctf/CONFIG.CFG"
@@ -46,11 +39,8 @@ launch_ctf_player() {
   wait_until 5 game_started
 }
 
-HOME=$home QUAKE2_STUB_HOLD=$work/hold "$program/korvex" &
-pid=$!
-window=""
-wait_until 60 find_window 'Korvex v0\.855' || fail "no main window appeared"
-wait_until 60 caption_is "Korvex v0.855ß - Player" || fail "the Player-CFG was not loaded"
+export HOME=$home
+QUAKE2_STUB_HOLD=$work/hold start_korvex
 wait_until 60 launch_ctf_player || fail "the game was never started"
 [ ! -e "$quake/ctf/CONFIG.CFG" ] || fail "CONFIG.CFG was not put away for the game"
 [ ! -e "$home/.yq2/ctf/config.cfg" ] || fail "the per-user config.cfg was not put away for the game"
@@ -61,7 +51,7 @@ wait "$pid" 2>/dev/null || true
 touch "$work/hold"
 [ -f "$program/INKORVEX.INF" ] || fail "the killed korvex left no running-instance marker"
 
-HOME=$home "$program/korvex" &
+"$program/korvex" &
 pid=$!
 wait_until 60 answer_box || fail "the backups were not restored at the next start"
 wait_until 60 find_window 'Korvex v0\.855' || fail "no main window after the restore"

@@ -6,16 +6,9 @@
 # Arguments: the build directory, the script that lays out the demo, the engine's scripts
 # directory, the directory the engine was built into.
 set -euo pipefail
-build_dir=$1
-lay_out_demo=$2
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 engine_scripts=$3
 engine_dir=$4
-
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-bash "$lay_out_demo" "$build_dir" "$work" >/dev/null
-program=$work/korvex
 quake=$work/quake2
 cd "$work"
 cli=(korvex/korvex-cli --program-dir korvex)

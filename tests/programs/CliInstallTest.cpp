@@ -12,20 +12,17 @@ class CliInstall : public CliTest {
 protected:
     CliInstall() { fs::copy(KORVEX_DATA_DIR "/../tests/fixtures/automod", dir.Path("automod")); }
     std::string Download(const std::string& name) const { return dir.root() + "/" + name; }
-    bool Has(const ProgramRun& run, const std::string& text) const {
-        return run.errors.find(text) != std::string::npos;
-    }
 };
 
-// The files beside the MOD are named and stay in temp/; a refused archive moves nothing.
+// A recognised MOD is installed only with --yes ("Is this correct?" is answered No otherwise);
+// the files beside it are named and stay in temp/; a refused archive moves nothing.
 TEST_F(CliInstall, FilesNotInstalledAreListedAndRefusedArchivesFail) {
     WriteZip(Download("ctf.zip"),
              {ZipFile("ctf/pak0.pak", "PACK new"), ZipFile("ctf/gamex86.dll", "sample game library 2"),
               ZipFile("baseq2/maps/q2ctf9.bsp", "map"), ZipFile("readme.txt", "read me")});
-    const ProgramRun run = Run("--yes install '" + Download("ctf.zip") + "'");
-    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    const ProgramRun run = Succeeds("--yes install '" + Download("ctf.zip") + "'");
     EXPECT_EQ(run.output, "Capture The Flag (CTF)\n");
-    EXPECT_TRUE(Has(run, "not installed: baseq2/maps/q2ctf9.bsp\nnot installed: readme.txt\n")) << run.errors;
+    EXPECT_TRUE(Holds(run.errors, "not installed: baseq2/maps/q2ctf9.bsp\nnot installed: readme.txt\n"));
     EXPECT_EQ(ReadWholeFile(Quake("ctf/pak0.pak")), "PACK new");
     EXPECT_EQ(dir.Read("temp/readme.txt"), "read me");
     EXPECT_EQ(dir.Read("temp/baseq2/maps/q2ctf9.bsp"), "map");
@@ -33,34 +30,38 @@ TEST_F(CliInstall, FilesNotInstalledAreListedAndRefusedArchivesFail) {
     std::string damaged = BuildZip({ZipFile("ctf/pak0.pak", "PACK damaged")});
     SpoilChecksums(damaged);
     WriteWholeFile(Download("damaged.zip"), damaged);
-    const ProgramRun refused = Run("--yes install '" + Download("damaged.zip") + "'");
-    EXPECT_EQ(refused.exitStatus, 1);
-    EXPECT_TRUE(Has(refused, "Couldn't extract archive correctly. (" + Download("damaged.zip") +
-                                 ": the entry ctf/pak0.pak is damaged)"))
-        << refused.errors;
+    Fails("--yes install '" + Download("damaged.zip") + "'",
+          "Couldn't extract archive correctly. (" + Download("damaged.zip") + ": the entry ctf/pak0.pak is damaged)");
     EXPECT_EQ(ReadWholeFile(Quake("ctf/pak0.pak")), "PACK new");
 
     // One refused archive of several fails the command, whatever the others installed.
-    const ProgramRun mixed =
-        Run("--yes install '" + Download("ctf.zip") + "' '" + Download("damaged.zip") + "'");
+    const ProgramRun mixed = Run("--yes install '" + Download("ctf.zip") + "' '" + Download("damaged.zip") + "'");
     EXPECT_EQ(mixed.exitStatus, 1);
     EXPECT_EQ(mixed.output, "Capture The Flag (CTF)\n");
+    EXPECT_EQ(Run("install '" + Download("ctf.zip") + "'").exitStatus, 1);
+}
+
+// A MOD the detection files do not know is installed under the name and directory given.
+TEST_F(CliInstall, AnUnknownModTakesTheGivenNameAndDirectory) {
+    const std::string rocket = Download("rocket.exe");
+    WriteZip(rocket, {ZipFile("rocket/maps/r1.bsp", "map"), ZipFile("rocket/readme.txt", "hi")}, ProgramStub());
+    const ProgramRun named = Succeeds("install '" + rocket + "' --name 'Rocket Arena' --dir rocket");
+    EXPECT_EQ(named.output, "Rocket Arena (ROCKET)\n");
+    EXPECT_EQ(ReadWholeFile(Quake("rocket/maps/r1.bsp")), "map");
+    EXPECT_FALSE(dir.Exists("temp"));
+    EXPECT_EQ(Run("install '" + rocket + "' --name Half").exitStatus, 2);
 }
 
 // A setup program is run with --yes only; the wait is announced only for a running one.
 TEST_F(CliInstall, SetupProgramsRunOnlyWhenAnsweredYes) {
     const std::string setup = Download("setup.exe");
     WriteWholeFile(setup, "not a program anybody may run");
-    const ProgramRun declined = Run("install '" + setup + "'");
-    EXPECT_EQ(declined.exitStatus, 1);
-    EXPECT_TRUE(Has(declined, "is not a ZIP- or SFX-File.")) << declined.errors;
-    EXPECT_FALSE(Has(declined, "Couldn't exec file.")) << declined.errors;
-    EXPECT_FALSE(Has(declined, "Waiting for the setup program")) << declined.errors;
+    const ProgramRun declined = Fails("install '" + setup + "'", "is not a ZIP- or SFX-File.");
+    EXPECT_FALSE(Holds(declined.errors, "Couldn't exec file."));
+    EXPECT_FALSE(Holds(declined.errors, "Waiting for the setup program"));
 
-    const ProgramRun failed = Run("--yes install '" + setup + "'");
-    EXPECT_EQ(failed.exitStatus, 1);
-    EXPECT_TRUE(Has(failed, "Couldn't exec file. (possibly no InstallShield)")) << failed.errors;
-    EXPECT_FALSE(Has(failed, "Waiting for the setup program...")) << failed.errors;
+    const ProgramRun failed = Fails("--yes install '" + setup + "'", "Couldn't exec file. (possibly no InstallShield)");
+    EXPECT_FALSE(Holds(failed.errors, "Waiting for the setup program..."));
     EXPECT_TRUE(fs::exists(setup));
 }
 

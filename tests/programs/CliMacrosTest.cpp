@@ -6,10 +6,9 @@ namespace {
 using CliMacros = CliTest;
 
 TEST_F(CliMacros, ListsTheCatalogueTabSeparatedInFileNameOrder) {
-    const ProgramRun run = Run("macros");
-    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    const ProgramRun run = Succeeds("macros");
     EXPECT_EQ(run.output.rfind("Communication\tGesture\tC_GESTURE.MAC\n", 0), 0u) << run.output;
-    EXPECT_NE(run.output.find("View and Zoom\tZoom while held\tV_ZOOM.MAC\n"), std::string::npos);
+    EXPECT_TRUE(Holds(run.output, "View and Zoom\tZoom while held\tV_ZOOM.MAC\n"));
 
     dir.Remove("macros");
     const ProgramRun empty = Run("macros");
@@ -18,58 +17,45 @@ TEST_F(CliMacros, ListsTheCatalogueTabSeparatedInFileNameOrder) {
 }
 
 TEST_F(CliMacros, RunMacroTypesInputsAnswersKeysAndPrintsTheOutputFileLayout) {
-    const ProgramRun run = Run("run-macro T_CALLS.MAC --input 2='red base' --key F6");
-    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    const ProgramRun run = Succeeds("run-macro T_CALLS.MAC --input 2='red base' --key F6");
     EXPECT_EQ(run.output, JoinLines({"Team Play", "0", "say_team Incoming - red base",
                                      "Press the key that tells your team: Incoming - red base", "F6",
                                      "BIND F6 \"say_team Incoming - red base\""}));
 
     // A macro that never stops asking is given up.
-    const ProgramRun endless = Run("run-macro C_SAY.MAC --input 1=''");
-    EXPECT_EQ(endless.exitStatus, 1);
-    EXPECT_NE(endless.errors.find("given up"), std::string::npos);
+    Fails("run-macro C_SAY.MAC --input 1=''", "given up");
 }
 
 TEST_F(CliMacros, AMacroLanguageErrorGoesToStandardErrorWithStatus1) {
-    dir.WriteLines("macros/BAD.MAC", {"MACRO_DESC \"Bad\"", "MACRO_DETAILDESC \"d\"", "MACRO_CAT \"c\"", "BOGUS"});
+    dir.WriteMacro("BAD.MAC", "Bad", "c", {"BOGUS"});
     const ProgramRun run = Run("run-macro BAD.MAC");
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_EQ(run.output, "");
-    EXPECT_NE(run.errors.find("MacroLanguage Error (" + dir.Path("macros/BAD.MAC") + "): Unknown command at line 4.\n"),
-              std::string::npos)
-        << run.errors;
-    EXPECT_EQ(Run("run-macro").exitStatus, 2);
-    EXPECT_EQ(Run("run-macro X.MAC --input x=1").exitStatus, 2);
+    EXPECT_TRUE(Holds(run.errors, "MacroLanguage Error (" + dir.Path("macros/BAD.MAC") + "): Unknown command at line 4.\n"));
 }
 
 // The delivered Player-CFG "Player" with macros added from the command line.
 TEST_F(CliMacros, AddKeysListAndRemove) {
-    EXPECT_EQ(Run("add-macro Player T_CALLS.MAC --input 2='red base' --key F6").exitStatus, 0);
-    EXPECT_EQ(Run("add-macro Player 'Rocket jump' --key 'SHIFT|a'").exitStatus, 0);
+    Succeeds("add-macro Player T_CALLS.MAC --input 2='red base' --key F6");
+    Succeeds("add-macro Player 'Rocket jump' --key 'SHIFT|a'");
 
     // Included already: nothing changes without an option.
-    const ProgramRun again = Run("add-macro Player 'Rocket jump' --key F1");
-    EXPECT_EQ(again.exitStatus, 1);
-    EXPECT_NE(again.errors.find("already included"), std::string::npos) << again.errors;
-    EXPECT_EQ(Run("add-macro Player 'Rocket jump' --add-key --key MOUSE2").exitStatus, 0);
-    const ProgramRun twice = Run("add-macro Player 'Rocket jump' --add-key --key MOUSE2");
-    EXPECT_EQ(twice.exitStatus, 1);
-    EXPECT_NE(twice.errors.find("Command already bound to that key. (SHIFT with a pressed, MOUSE2)"), std::string::npos)
-        << twice.errors;
+    Fails("add-macro Player 'Rocket jump' --key F1", "already included");
+    Succeeds("add-macro Player 'Rocket jump' --add-key --key MOUSE2");
+    Fails("add-macro Player 'Rocket jump' --add-key --key MOUSE2",
+          "Command already bound to that key. (SHIFT with a pressed, MOUSE2)");
 
-    const ProgramRun listed = Run("bindings Player");
-    EXPECT_EQ(listed.exitStatus, 0) << listed.errors;
+    const ProgramRun listed = Succeeds("bindings Player");
     EXPECT_EQ(listed.output, "Rocket jump\n  Press the key for the rocket jump has been bound to SHIFT with a pressed, "
                              "MOUSE2\nTeam call with place\n  Press the key that tells your team: Incoming - red base has "
                              "been bound to F6\n");
 
     // The editor holds the keys sorted; an empty list deletes the function and then the macro.
-    EXPECT_EQ(Run("set-keys Player R_BASIC.MAC 1 'SHIFT|a\xC2\xB0" "F1'").exitStatus, 0);
+    Succeeds("set-keys Player R_BASIC.MAC 1 'SHIFT|a\xC2\xB0" "F1'");
     EXPECT_NE(dir.Read("players/Player/R_BASIC.MAC.out").find("BIND F1\xB0SHIFT|a \"+rjump\""), std::string::npos);
-    const ProgramRun cleared = Run("set-keys Player R_BASIC.MAC 1 ''");
-    EXPECT_EQ(cleared.exitStatus, 0) << cleared.errors;
+    Succeeds("set-keys Player R_BASIC.MAC 1 ''");
     EXPECT_FALSE(dir.Exists("players/Player/R_BASIC.MAC.out"));
-    EXPECT_EQ(Run("remove-macro Player T_CALLS.MAC").exitStatus, 0);
+    Succeeds("remove-macro Player T_CALLS.MAC");
     EXPECT_FALSE(dir.Exists("players/Player/T_CALLS.MAC.out"));
     EXPECT_EQ(Run("bindings Player").output, "");
 }
@@ -77,60 +63,51 @@ TEST_F(CliMacros, AddKeysListAndRemove) {
 // Typed values reach the game as typed, or are refused with nothing written; only Quake II
 // keys enter a Player-CFG, from the command line as from a hand-edited output file.
 TEST_F(CliMacros, TypedValuesAndKeysAreCheckedBeforeAnythingIsWritten) {
-    const ProgramRun typed = Run("run-macro C_TWOSAY.MAC --input '1=Tom & Jerry 50% http://x' --key a --key b");
-    EXPECT_EQ(typed.exitStatus, 0) << typed.errors;
-    EXPECT_NE(typed.output.find("BIND a \"say Tom & Jerry 50% http://x\""), std::string::npos) << typed.output;
+    const ProgramRun typed = Succeeds("run-macro C_TWOSAY.MAC --input '1=Tom & Jerry 50% http://x' --key a --key b");
+    EXPECT_TRUE(Holds(typed.output, "BIND a \"say Tom & Jerry 50% http://x\""));
 
     const std::string bindings = dir.Read("players/Player/bindings.dat");
-    const ProgramRun semicolon = Run("add-macro Player C_TWOSAY.MAC --input '1=gg; kill' --key a --key b");
-    EXPECT_EQ(semicolon.exitStatus, 1);
-    EXPECT_NE(semicolon.errors.find("The field \"First text\" cannot hold a semicolon (;)"), std::string::npos)
-        << semicolon.errors;
-    const ProgramRun badKey = Run("add-macro Player R_BASIC.MAC --key 'x \"quit\" y'");
-    EXPECT_EQ(badKey.exitStatus, 1);
-    EXPECT_NE(badKey.errors.find("Only Quake II key names can be bound. (x \"quit\" y)"), std::string::npos);
+    Fails("add-macro Player C_TWOSAY.MAC --input '1=gg; kill' --key a --key b",
+          "The field \"First text\" cannot hold a semicolon (;)");
+    Fails("add-macro Player R_BASIC.MAC --key 'x \"quit\" y'", "Only Quake II key names can be bound. (x \"quit\" y)");
     EXPECT_EQ(Run("add-macro Player R_BASIC.MAC --key 'a|a'").exitStatus, 1);
     EXPECT_EQ(Run("run-macro R_BASIC.MAC --key SHIF").exitStatus, 1);
     EXPECT_EQ(dir.Read("players/Player/bindings.dat"), bindings);
     EXPECT_FALSE(dir.Exists("players/Player/C_TWOSAY.MAC.out"));
     EXPECT_FALSE(dir.Exists("players/Player/R_BASIC.MAC.out"));
 
-    ASSERT_EQ(Run("add-macro Player R_BASIC.MAC --key 'a|SHIFT'").exitStatus, 0);
+    Succeeds("add-macro Player R_BASIC.MAC --key 'a|SHIFT'");
     EXPECT_EQ(Run("set-keys Player R_BASIC.MAC 1 'F1\xC2\xB0SHIF'").exitStatus, 1);
     const std::string out = dir.Read("players/Player/R_BASIC.MAC.out");
-    EXPECT_NE(out.find("BIND a|SHIFT \"+rjump\""), std::string::npos) << out;
+    EXPECT_TRUE(Holds(out, "BIND a|SHIFT \"+rjump\""));
     std::string edited = out;
     edited.replace(edited.find("a|SHIFT"), 7, "x \"quit\" y");
     dir.Write("players/Player/R_BASIC.MAC.out", edited);
-    const ProgramRun compile = Run("compile Player " + dir.Path("compiled"));
-    EXPECT_EQ(compile.exitStatus, 1);
-    EXPECT_NE(compile.errors.find("Only Quake II key names can be bound. (x \"quit\" y in "), std::string::npos)
-        << compile.errors;
+    Fails("compile Player " + dir.Path("compiled"), "Only Quake II key names can be bound. (x \"quit\" y in ");
     EXPECT_EQ(Run("bindings Player").exitStatus, 1);
     // Setting the function's keys anew mends the file.
-    EXPECT_EQ(Run("set-keys Player R_BASIC.MAC 1 F2").exitStatus, 0);
-    EXPECT_EQ(Run("compile Player " + dir.Path("compiled")).exitStatus, 0);
+    Succeeds("set-keys Player R_BASIC.MAC 1 F2");
+    Succeeds("compile Player " + dir.Path("compiled"));
 
     // A degree sign typed into a command is text, not the key separator.
-    ASSERT_EQ(Run("add-macro Player C_SAY.MAC --input '1=It is 20\xC2\xB0" "C' --key F9").exitStatus, 0);
-    ASSERT_EQ(Run("compile Player " + dir.Path("compiled")).exitStatus, 0);
+    Succeeds("add-macro Player C_SAY.MAC --input '1=It is 20\xC2\xB0" "C' --key F9");
+    Succeeds("compile Player " + dir.Path("compiled"));
     EXPECT_NE(dir.Read("compiled/Communication.cfg").find("BIND F9 \"say It is 20\xB0" "C\"\r\n"), std::string::npos)
         << dir.Read("compiled/Communication.cfg");
 }
 
+// Wrong usage gives status 2; a refused command status 1, with nothing saved.
 TEST_F(CliMacros, RefusalsAndMissingKeys) {
-    EXPECT_EQ(Run("add-macro Player R_BASIC.MAC").exitStatus, 1);  // no key given: nothing saved
-    EXPECT_EQ(dir.Read("players/Player/bindings.dat").find("R_BASIC"), std::string::npos);
-    EXPECT_EQ(Run("add-macro Nobody R_BASIC.MAC --key a").exitStatus, 1);
-    EXPECT_EQ(Run("add-macro Player NOSUCH.MAC --key a").exitStatus, 1);
-    EXPECT_EQ(Run("add-macro Player").exitStatus, 2);
-    EXPECT_EQ(Run("remove-macro Player R_BASIC.MAC").exitStatus, 1);
-    EXPECT_EQ(Run("set-keys Player R_BASIC.MAC 1 a").exitStatus, 1);
+    const std::string bindings = dir.Read("players/Player/bindings.dat");
+    for (const auto& [args, status] : {std::pair<const char*, int>{"run-macro", 2}, {"run-macro X.MAC --input x=1", 2},
+                                       {"add-macro Player", 2}, {"add-macro Player R_BASIC.MAC", 1},  // no key given
+                                       {"add-macro Nobody R_BASIC.MAC --key a", 1}, {"add-macro Player NOSUCH.MAC --key a", 1},
+                                       {"remove-macro Player R_BASIC.MAC", 1}, {"set-keys Player R_BASIC.MAC 1 a", 1}})
+        EXPECT_EQ(Run(args).exitStatus, status) << args;
+    EXPECT_EQ(dir.Read("players/Player/bindings.dat"), bindings);
 
-    ASSERT_EQ(Run("add-macro Player C_NAME.MAC --input 1=Bob").exitStatus, 0);
-    const ProgramRun noKeys = Run("add-macro Player C_NAME.MAC --add-key");
-    EXPECT_EQ(noKeys.exitStatus, 1);
-    EXPECT_NE(noKeys.errors.find("Macro already included. (Player name)"), std::string::npos) << noKeys.errors;
+    Succeeds("add-macro Player C_NAME.MAC --input 1=Bob");
+    Fails("add-macro Player C_NAME.MAC --add-key", "Macro already included. (Player name)");
 }
 
 }  // namespace

@@ -24,15 +24,13 @@ TEST_F(CliPlayers, ListsThePlayerCfgsSortedAndMarksTheLastOne) {
     dir.Write("players/stray.txt", "");
     dir.WriteLines("players/lastplayer.dat", {"bravo"});
     const auto before = dir.Snapshot();
-    const ProgramRun run = Run("players");
-    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    const ProgramRun run = Succeeds("players");
     EXPECT_EQ(run.output, "  alpha\n* Bravo\n  Player\n  S\xC3\xA4nger\n  zulu\n");
     EXPECT_TRUE(run.errors.empty()) << run.errors;
     EXPECT_EQ(dir.Snapshot(), before);
 
     dir.Remove("players");
-    const ProgramRun none = Run("players");
-    EXPECT_EQ(none.exitStatus, 0) << none.errors;
+    const ProgramRun none = Succeeds("players");
     EXPECT_EQ(none.output, "");
 }
 
@@ -40,11 +38,10 @@ TEST_F(CliPlayers, ListsThePlayerCfgsSortedAndMarksTheLastOne) {
 // command forms, the answers --yes gives and the exit statuses.
 TEST_F(CliPlayers, NewSetOptionsCopyRenameAndDelete) {
     dir.WriteLines("mods/ctf", {"Capture The Flag (CTF)", "2", "Alice", "Player", "TRUE", "FALSE", "", "", "0"});
-    ProgramRun run = Run("new-player Alice");
-    ASSERT_EQ(run.exitStatus, 0) << run.errors;
+    ProgramRun run = Succeeds("new-player Alice");
     EXPECT_EQ(Run("new-player alice").exitStatus, 1);  // taken, in any letter case
     EXPECT_EQ(Run("new-player '  '").exitStatus, 1);
-    EXPECT_EQ(Run("new-player Bob --inherit Alice").exitStatus, 0);
+    Succeeds("new-player Bob --inherit Alice");
     EXPECT_EQ(ReadWholeFile(dir.Path("players/Bob/special.dat")).substr(0, 13), "TRUE\r\nAlice\r\n");
 
     // One line per option, named by the Config-Editor's labels.
@@ -54,12 +51,12 @@ TEST_F(CliPlayers, NewSetOptionsCopyRenameAndDelete) {
     EXPECT_EQ(run.output.substr(0, 27), "Enable visible weapons\tTRUE");
     EXPECT_EQ(OptionOf("Alice", "Video mode"), "640x480");
 
-    EXPECT_EQ(Run("set-option Alice 'video mode' 1024x768").exitStatus, 0);
+    Succeeds("set-option Alice 'video mode' 1024x768");
     EXPECT_EQ(OptionOf("Alice", "Video mode"), "1024x768");
-    EXPECT_EQ(Run("set-option Alice Playername 'Quick Alice'").exitStatus, 0);
-    EXPECT_EQ(Run("set-option Alice Freelook false").exitStatus, 0);
+    Succeeds("set-option Alice Playername 'Quick Alice'");
+    Succeeds("set-option Alice Freelook false");
     EXPECT_EQ(OptionOf("Alice", "Freelook"), "FALSE");
-    EXPECT_EQ(Run("set-option Alice Skin 'Skin: cipher'").exitStatus, 0);
+    Succeeds("set-option Alice Skin 'Skin: cipher'");
 
     // A refused value is reported as the compile reports it and changes nothing.
     const std::string before = dir.Read("players/Alice/options.dat");
@@ -70,30 +67,28 @@ TEST_F(CliPlayers, NewSetOptionsCopyRenameAndDelete) {
           {"Freelook maybe", "Invalid input. (TRUE or FALSE)"}}) {
         run = Run(std::string("set-option Alice ") + args);
         EXPECT_EQ(run.exitStatus, 1) << args;
-        EXPECT_NE(run.errors.find(message), std::string::npos) << run.errors;
+        EXPECT_TRUE(Holds(run.errors, message));
     }
     EXPECT_EQ(Run("set-option Alice Colour red").exitStatus, 1);
     EXPECT_EQ(dir.Read("players/Alice/options.dat"), before);
 
-    EXPECT_EQ(Run("copy-player Alice Carol").exitStatus, 0);
+    Succeeds("copy-player Alice Carol");
     EXPECT_EQ(OptionOf("Carol", "Playername"), "Quick Alice");
     EXPECT_EQ(Run("copy-player Alice Carol").exitStatus, 1);  // overwriting asks; the answer is No
-    EXPECT_EQ(Run("--yes copy-player Alice Carol").exitStatus, 0);
+    Succeeds("--yes copy-player Alice Carol");
 
     // The command reads the MOD catalogue, which follows; so does the last Player-CFG.
-    EXPECT_EQ(Run("use alice").exitStatus, 0);
-    EXPECT_EQ(Run("rename-player Alice Dora").exitStatus, 0);
+    Succeeds("use alice");
+    Succeeds("rename-player Alice Dora");
     EXPECT_EQ(OptionOf("Dora", "Playername"), "Quick Alice");
     EXPECT_EQ(dir.Read("players/lastplayer.dat"), "Dora\r\n");
     EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "2", "Dora", "Player", "TRUE", "FALSE", "", "", "0"}));
     EXPECT_EQ(Run("rename-player Dora Carol").exitStatus, 1);
 
-    run = Run("delete-player Dora Carol");
-    EXPECT_EQ(run.exitStatus, 1);  // the current one stays
-    EXPECT_NE(run.errors.find("Cannot delete current player. (Dora)"), std::string::npos) << run.errors;
+    Fails("delete-player Dora Carol", "Cannot delete current player. (Dora)");  // the current one stays
     EXPECT_FALSE(dir.Exists("players/Carol"));
-    EXPECT_EQ(Run("use Player").exitStatus, 0);
-    EXPECT_EQ(Run("delete-player Dora").exitStatus, 0);
+    Succeeds("use Player");
+    Succeeds("delete-player Dora");
     EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "1", "Player", "TRUE", "FALSE", "", "", "0"}));
     EXPECT_EQ(Run("delete-player Nobody").exitStatus, 1);
     EXPECT_EQ(Run("players").output, "  Bob\n* Player\n");
@@ -105,8 +100,7 @@ TEST_F(CliPlayers, ExportsAndImportsWithTheQuestionsOfTheWindow) {
         dir.WriteLines(std::string("players/") + name + "/options.dat", {name});
     }
     const std::string file = dir.root() + "/two.kxp";
-    const ProgramRun exported = Run("export '" + file + "' zulu alpha");
-    EXPECT_EQ(exported.exitStatus, 0) << exported.errors;
+    const ProgramRun exported = Succeeds("export '" + file + "' zulu alpha");
     EXPECT_EQ(exported.errors, "alpha, Zulu have been exported.\n");
 
     const std::string content = ReadWholeFile(file);
@@ -135,14 +129,13 @@ TEST_F(CliPlayers, PrintWritesTheListingAsAPdfWhoseTextReadsBack) {
     dir.WriteLines("players/Player/M_JUMP.MAC.out", {"Movement", "0", "+moveup", "Press the key to jump with",
                                                      "SPACE\xB0" "MOUSE2", "BIND SPACE\xB0MOUSE2 \"+moveup\""});
     const std::string pdf = dir.root() + "/player.pdf";
-    const ProgramRun run = Run("print Player '" + pdf + "'");
-    ASSERT_EQ(run.exitStatus, 0) << run.errors;
+    const ProgramRun run = Succeeds("print Player '" + pdf + "'");
     EXPECT_EQ(run.errors, "");
 
     const ProgramRun text = RunProgram("pdftotext -layout '" + pdf + "' -", dir.root());
     ASSERT_EQ(text.exitStatus, 0) << text.errors;
     for (const char* expected : {"Configuration for Player", "Key-Bindings for Player", "Movement:"})
-        EXPECT_NE(text.output.find(expected), std::string::npos) << expected << "\n" << text.output;
+        EXPECT_TRUE(Holds(text.output, expected));
     // The label and its value stand on one line, the value at the end.
     const auto weapons = text.output.find("visible weapons");
     ASSERT_NE(weapons, std::string::npos);
@@ -157,7 +150,7 @@ TEST_F(CliPlayers, PrintWritesTheListingAsAPdfWhoseTextReadsBack) {
 
     // Qt's GUI libraries come with the PDF module only; without it korvex-cli says so.
     const ProgramRun libraries = RunProgram(std::string("ldd ") + KORVEX_CLI, dir.root());
-    EXPECT_EQ(libraries.output.find("libQt6"), std::string::npos) << libraries.output;
+    EXPECT_FALSE(Holds(libraries.output, "libQt6"));
     const std::string alone = dir.root() + "/alone/korvex-cli";
     std::filesystem::create_directories(dir.root() + "/alone");
     std::filesystem::copy(KORVEX_CLI, alone);

@@ -37,17 +37,30 @@
 namespace korvex {
 namespace {
 
-// The request a Player-CFG button sends, answered with Cancel.
-PlayerListRequest ListRequestOf(ProgramDirFixture& dir, void (*button)(Korvex&)) {
-    dir.host().playerListAnswers.push_back({});
-    button(dir.app());
-    return dir.host().playerListRequests.back();
+using DialogFactory = std::function<std::unique_ptr<QWidget>(ProgramDirFixture&)>;
+
+// The dialog of a Player-CFG button, built from the request the button sends (answered with Cancel).
+DialogFactory ListDialogOf(void (*button)(Korvex&)) {
+    return [button](ProgramDirFixture& dir) {
+        dir.host().playerListAnswers.push_back({});
+        button(dir.app());
+        return std::make_unique<PlayerListDialog>(dir.host().playerListRequests.back());
+    };
 }
 
-PlayerNameRequest NameRequestOf(ProgramDirFixture& dir, void (*button)(Korvex&)) {
-    dir.host().playerNameAnswers.push_back({});
-    button(dir.app());
-    return dir.host().playerNameRequests.back();
+DialogFactory NameDialogOf(void (*button)(Korvex&)) {
+    return [button](ProgramDirFixture& dir) {
+        dir.host().playerNameAnswers.push_back({});
+        button(dir.app());
+        return std::make_unique<PlayerNameDialog>(dir.host().playerNameRequests.back());
+    };
+}
+
+// Import asks for the exchange file first; an empty one lists no Player-CFG.
+std::unique_ptr<QWidget> ImportDialog(ProgramDirFixture& dir) {
+    dir.Write("empty.kxp", "");
+    dir.host().exchangeFileAnswers.push_back({true, dir.Path("empty.kxp")});
+    return ListDialogOf(BitBtn1Click)(dir);
 }
 
 // The overview and the editor work on records that outlive their dialogs.
@@ -63,74 +76,46 @@ BindingEditor& SampleEditor() {
 
 KeyMap SampleKeyMap() { return {"Player", {{"F1", "say hi", {{"Say hello", "Player", "Talk"}}}}}; }
 
-using DialogFactory = std::function<std::unique_ptr<QWidget>(ProgramDirFixture&)>;
+// A dialog built from its request alone.
+template <typename Dialog, typename... Request>
+DialogFactory Built(Request... request) {
+    return [=](ProgramDirFixture&) { return std::make_unique<Dialog>(request...); };
+}
 
 const std::pair<const char*, DialogFactory> kDialogs[] = {
-    {"Disclaimer", [](ProgramDirFixture&) { return std::make_unique<DisclaimerDialog>(); }},
-    {"Change Player-CFG",
-     [](ProgramDirFixture& dir) { return std::make_unique<PlayerListDialog>(ListRequestOf(dir, BitBtn4Click)); }},
-    {"Delete Player-CFG",
-     [](ProgramDirFixture& dir) { return std::make_unique<PlayerListDialog>(ListRequestOf(dir, BitBtn5Click)); }},
-    {"New Player-CFG",
-     [](ProgramDirFixture& dir) { return std::make_unique<PlayerNameDialog>(NameRequestOf(dir, BitBtn7Click)); }},
-    {"Rename Player-CFG",
-     [](ProgramDirFixture& dir) { return std::make_unique<PlayerNameDialog>(NameRequestOf(dir, BitBtn8Click)); }},
-    {"Copy Player-CFG",
-     [](ProgramDirFixture& dir) { return std::make_unique<PlayerNameDialog>(NameRequestOf(dir, BitBtn9Click)); }},
-    {"Export Player-CFG",
-     [](ProgramDirFixture& dir) { return std::make_unique<PlayerListDialog>(ListRequestOf(dir, BitBtn2Click)); }},
-    {"Import Player-CFG",
-     [](ProgramDirFixture& dir) {
-         // Import asks for the exchange file first; an empty one lists no Player-CFG.
-         dir.Write("empty.kxp", "");
-         dir.host().exchangeFileAnswers.push_back({true, dir.Path("empty.kxp")});
-         return std::make_unique<PlayerListDialog>(ListRequestOf(dir, BitBtn1Click));
-     }},
-    {"Status", [](ProgramDirFixture&) { return std::make_unique<StatusDialog>(StatusDialog::Style::StartUp); }},
-    {"Key", [](ProgramDirFixture&) { return std::make_unique<KeyBindingDialog>(); }},
-    {"Macro Already Included",
-     [](ProgramDirFixture&) { return std::make_unique<MacroAlreadyIncludedDialog>("Say hello"); }},
+    {"Disclaimer", Built<DisclaimerDialog>()},
+    {"Change Player-CFG", ListDialogOf(BitBtn4Click)},
+    {"Delete Player-CFG", ListDialogOf(BitBtn5Click)},
+    {"New Player-CFG", NameDialogOf(BitBtn7Click)},
+    {"Rename Player-CFG", NameDialogOf(BitBtn8Click)},
+    {"Copy Player-CFG", NameDialogOf(BitBtn9Click)},
+    {"Export Player-CFG", ListDialogOf(BitBtn2Click)},
+    {"Import Player-CFG", ImportDialog},
+    {"Status", Built<StatusDialog>(StatusDialog::Style::StartUp)},
+    {"Key", Built<KeyBindingDialog>()},
+    {"Macro Already Included", Built<MacroAlreadyIncludedDialog>("Say hello")},
     {"Bindings overview",
      [](ProgramDirFixture& dir) { return std::make_unique<OverviewKeyBindingsDialog>(dir.app(), SampleOverview()); }},
     {"Bindings editor",
      [](ProgramDirFixture& dir) { return std::make_unique<KeyBindingEditorDialog>(dir.app().report, SampleEditor()); }},
-    {"Keyboard map",
-     [](ProgramDirFixture& dir) { return std::make_unique<KeyboardMapDialog>(dir.app(), SampleKeyMap()); }},
+    {"Keyboard map", [](ProgramDirFixture& dir) { return std::make_unique<KeyboardMapDialog>(dir.app(), SampleKeyMap()); }},
     {"Keyboard map of the overview",
      [](ProgramDirFixture& dir) {
          return std::make_unique<KeyboardMapDialog>(dir.app(), SampleKeyMap(), MapClicks::HighlightOnly);
      }},
-    {"Edit MOD's Options",
-     [](ProgramDirFixture&) {
-         return std::make_unique<EditModOptionsDialog>(EditModOptionsRequest{"Edit", {}, {"Player"}, "/", "/", {}});
-     }},
-    {"Add a Player-CFG",
-     [](ProgramDirFixture&) { return std::make_unique<AddPlayerCfgDialog>(std::vector<std::string>{"Player"}); }},
-    {"Server-side MOD", [](ProgramDirFixture&) { return std::make_unique<ServerSideModDialog>(); }},
-    {"Remove MOD", [](ProgramDirFixture&) { return std::make_unique<RemoveModDialog>(RemoveModRequest{"Remove"}); }},
-    {"Rename MOD",
-     [](ProgramDirFixture&) {
-         return std::make_unique<RenameModDialog>(RenameModRequest{"CTF", "ctf"});
-     }},
-    {"Unknown MOD",
-     [](ProgramDirFixture&) {
-         return std::make_unique<UnknownModDialog>(UnknownModRequest{"ctf", "/", {}});
-     }},
-    {"Kind of distribution", [](ProgramDirFixture&) { return std::make_unique<DistributionDialog>(); }},
-    {"Localize MOD",
-     [](ProgramDirFixture&) { return std::make_unique<LocalizeModDialog>(ModRootRequest{{"ctf/gamex86.so"}}); }},
-    {"Identify MOD",
-     [](ProgramDirFixture&) {
-         return std::make_unique<IdentifyModDialog>(ModIdentityRequest{"/", {}});
-     }},
-    {"Updated MOD", [](ProgramDirFixture&) { return std::make_unique<UpdatedModDialog>(UpdatedModRequest{"CTF"}); }},
-    {"Unclaimed files",
-     [](ProgramDirFixture&) {
-         return std::make_unique<UnclaimedFilesDialog>(UnclaimedFilesRequest{"Unclaimed", "Files", {"a.txt"}});
-     }},
-    {"Installing",
-     [](ProgramDirFixture&) { return std::make_unique<InstallProgressWindow>(InstallWindow::Extracting); }},
-    {"InstallShield still running?", [](ProgramDirFixture&) { return std::make_unique<SetupRunningWindow>(); }},
+    {"Edit MOD's Options", Built<EditModOptionsDialog>(EditModOptionsRequest{"Edit", {}, {"Player"}, "/", "/", {}})},
+    {"Add a Player-CFG", Built<AddPlayerCfgDialog>(std::vector<std::string>{"Player"})},
+    {"Server-side MOD", Built<ServerSideModDialog>()},
+    {"Remove MOD", Built<RemoveModDialog>(RemoveModRequest{"Remove"})},
+    {"Rename MOD", Built<RenameModDialog>(RenameModRequest{"CTF", "ctf"})},
+    {"Unknown MOD", Built<UnknownModDialog>(UnknownModRequest{"ctf", "/", {}})},
+    {"Kind of distribution", Built<DistributionDialog>()},
+    {"Localize MOD", Built<LocalizeModDialog>(ModRootRequest{{"ctf/gamex86.so"}})},
+    {"Identify MOD", Built<IdentifyModDialog>(ModIdentityRequest{"/", {}})},
+    {"Updated MOD", Built<UpdatedModDialog>(UpdatedModRequest{"CTF"})},
+    {"Unclaimed files", Built<UnclaimedFilesDialog>(UnclaimedFilesRequest{"Unclaimed", "Files", {"a.txt"}})},
+    {"Installing", Built<InstallProgressWindow>(InstallWindow::Extracting)},
+    {"InstallShield still running?", Built<SetupRunningWindow>()},
 };
 
 // Pieces of another control (a combo box's edit field and list, a list's header, the scroll

@@ -44,19 +44,24 @@ TEST(OverviewKeyBindingsDialog, ShowsOneLinePerFunctionAndEditsThroughTheCore) {
     MacroOutput overview{"Tests", {{"+attack", "Fire", "MOUSE1\xB0SHIFT|a"}, {"+moveup", "Jump", "SPACE"}}, {}};
     OverviewKeyBindingsDialog dialog(dir.app(), overview);
     dialog.show();
+    QApplication::setActiveWindow(&dialog);
     auto* list = FindNamed<QListWidget>(dialog, "OverviewKeyBindingsListBox");
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("Fire has been bound to MOUSE1, SHIFT with a pressed"));
     EXPECT_EQ(dialog.focusWidget(), FindNamed<QPushButton>(dialog, "OkBtn"));
 
-    FindNamed<QPushButton>(dialog, "EditBtn")->click();  // nothing selected
+    // Return presses the button that has the focus: with nothing selected, the editor's message.
+    auto* edit = FindNamed<QPushButton>(dialog, "EditBtn");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(dir.host().BoxTexts().back(), "You can't perform this action without having selected anything. (Key Bindings)");
+    EXPECT_TRUE(dialog.isVisible());
     dir.host().onEditor = [](BindingEditor& editor) {
         editor.keys = {"F1"};
         return true;
     };
     list->item(1)->setSelected(true);
-    FindNamed<QPushButton>(dialog, "EditBtn")->click();
+    edit->click();
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("Jump has been bound to F1"));
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
@@ -70,8 +75,7 @@ TEST(OverviewKeyBindingsDialog, ItsKeyboardMapLeavesTheWalkThroughTheSelectedMac
     std::vector<std::string> bindings{"3"};
     for (const auto& [name, key] : {std::pair{"ALPHA", "F1"}, std::pair{"BETA", "F2"}, std::pair{"GAMMA", "F1"}}) {
         const std::string file = std::string(name) + ".MAC";
-        const std::string desc = std::string("\"") + name + "\"";
-        dir.WriteLines("macros/" + file, {"MACRO_DESC " + desc, "MACRO_DETAILDESC " + desc, "MACRO_CAT \"Tests\""});
+        dir.WriteMacro(file, name, "Tests");
         dir.WriteLines("players/Player/" + file + ".out",
                        {"Tests", "0", "say hi", std::string("Press ") + name, key, std::string("BIND ") + key + " \"say hi\""});
         bindings.insert(bindings.end(), {file, name, "Tests"});
@@ -106,36 +110,16 @@ TEST(OverviewKeyBindingsDialog, ItsKeyboardMapLeavesTheWalkThroughTheSelectedMac
     EXPECT_EQ(app.macroLists.includedSelected, (std::vector<bool>(3, false)));
 }
 
+// Return presses the button that has the focus; OK only when no other button has it.
 TEST(KeyBindingEditorDialog, RemovesSelectedKeysAndAsksBeforeTheLastGoes) {
     ProgramDirFixture dir;
     BindingEditor editor{"Fire", {"MOUSE1", "SHIFT|a"}};
     KeyBindingEditorDialog dialog(dir.app().report, editor);
     dialog.show();
+    QApplication::setActiveWindow(&dialog);
     auto* list = FindNamed<QListWidget>(dialog, "BoundKeysListbox");
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("SHIFT with a pressed"));
-    list->selectAll();
-    FindNamed<QPushButton>(dialog, "RemoveKeyBtn")->click();
-    EXPECT_EQ(list->count(), 0);
-    const std::string question =
-        "There is no key left to bind a function to. If you choose OK this function will be deleted.";
-    dir.host().Expect(Icon::Question, question, Button::Cancel);
-    FindNamed<QPushButton>(dialog, "OkBtn")->click();
-    EXPECT_TRUE(dialog.isVisible());
-    dir.host().Expect(Icon::Question, question, Button::Ok);
-    FindNamed<QPushButton>(dialog, "OkBtn")->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(editor.keys.empty());
-}
-
-// Return presses the button that has the focus; OK only when no other button has it.
-TEST(KeyBindingEditorDialog, ReturnPressesTheFocusedButton) {
-    ProgramDirFixture dir;
-    BindingEditor editor{"Fire", {"MOUSE1"}};
-    KeyBindingEditorDialog dialog(dir.app().report, editor);
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    auto* list = FindNamed<QListWidget>(dialog, "BoundKeysListbox");
     list->selectAll();
     auto* remove = FindNamed<QPushButton>(dialog, "RemoveKeyBtn");
     remove->setFocus();
@@ -147,15 +131,16 @@ TEST(KeyBindingEditorDialog, ReturnPressesTheFocusedButton) {
     QTest::keyClick(cancel, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);  // OK would have asked about the removed key
 
-    MacroOutput overview{"Tests", {{"+attack", "Fire", "MOUSE1"}}, {}};
-    OverviewKeyBindingsDialog overviewDialog(dir.app(), overview);
-    overviewDialog.show();
-    QApplication::setActiveWindow(&overviewDialog);
-    auto* edit = FindNamed<QPushButton>(overviewDialog, "EditBtn");
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_Return);  // nothing selected: the editor's message, no closing
-    EXPECT_EQ(dir.host().BoxTexts().back(), "You can't perform this action without having selected anything. (Key Bindings)");
-    EXPECT_TRUE(overviewDialog.isVisible());
+    dialog.show();
+    const std::string question =
+        "There is no key left to bind a function to. If you choose OK this function will be deleted.";
+    dir.host().Expect(Icon::Question, question, Button::Cancel);
+    FindNamed<QPushButton>(dialog, "OkBtn")->click();
+    EXPECT_TRUE(dialog.isVisible());
+    dir.host().Expect(Icon::Question, question, Button::Ok);
+    FindNamed<QPushButton>(dialog, "OkBtn")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(editor.keys.empty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -11,6 +12,7 @@
 
 #include "app/Korvex.h"
 #include "compiler/OptionsTab.h"
+#include "players/CharacterLists.h"
 #include "support/ProgramDirFixture.h"
 #include "support/gui/FindWidget.h"
 
@@ -22,6 +24,11 @@ protected:
     template <typename Widget>
     Widget* Find(const char* name) {
         return FindNamed<Widget>(tab, name);
+    }
+    // Chosen as a click in the list chooses.
+    void Choose(QComboBox* combo, int index) {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
     }
 
     ProgramDirFixture dir;
@@ -42,16 +49,14 @@ TEST_F(OptionsTabTest, ShowsEveryControlWithItsDefaults) {
 TEST_F(OptionsTabTest, ChoicesReachTheCoreAndTheVideoControlsFollowTheDriver) {
     tab.show();
     auto* driver = Find<QComboBox>("Video1");
-    driver->setCurrentIndex(0);
-    emit driver->activated(0);
+    Choose(driver, 0);
     EXPECT_EQ(dir.app().player.Text(Option::Video1), "software");
     EXPECT_EQ(Find<QComboBox>("Video5")->count(), 2);
     EXPECT_EQ(Find<QComboBox>("Video5")->currentText(), QStringLiteral("Software Texturing"));
     EXPECT_FALSE(Find<QCheckBox>("Video7")->isVisible());
     EXPECT_FALSE(Find<QWidget>("Video6")->isVisible());
 
-    driver->setCurrentIndex(2);
-    emit driver->activated(2);
+    Choose(driver, 2);
     EXPECT_EQ(Find<QComboBox>("Video5")->count(), 4);
     EXPECT_EQ(Find<QComboBox>("Video5")->currentText(), QStringLiteral("GL Texture Quality"));
     EXPECT_TRUE(Find<QCheckBox>("Video7")->isVisible());
@@ -103,6 +108,54 @@ TEST_F(OptionsTabTest, TheWheelScrollsThePageWithoutChangingTheOptionsUnderIt) {
     EXPECT_EQ(dir.app().player.Text(Option::Video2), "Video mode");
     EXPECT_EQ(mode->currentText(), QStringLiteral("Video mode"));
     EXPECT_GT(bar->value(), 0);
+}
+
+// The model and skin lists, filled from the sample game.
+class CharacterCombosTest : public OptionsTabTest {
+protected:
+    CharacterCombosTest() {
+        dir.app().paths.quakeDir = dir.quakeDir();
+        FillModelList(dir.app().report, dir.app().paths, dir.app().player);
+        dir.host().onViewChanged = [this] { tab.SyncFromCore(); };
+        tab.SyncFromCore();
+        tab.show();
+    }
+    void Enter(QComboBox* combo) {
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(combo, &focusIn);
+    }
+};
+
+TEST_F(CharacterCombosTest, TheSkinListFollowsTheModelAndAModelChangeResetsTheSkin) {
+    QComboBox* model = Find<QComboBox>("Character1");
+    QComboBox* skin = Find<QComboBox>("Character2");
+    ASSERT_EQ(model->count(), 2);
+    EXPECT_EQ(model->itemText(1), QStringLiteral("Model: male"));
+    EXPECT_EQ(skin->currentText(), QStringLiteral("Skin"));
+
+    Choose(model, 1);
+    EXPECT_EQ(dir.app().player.Text(Option::Character1), "Model: male");
+    Enter(skin);
+    ASSERT_EQ(skin->count(), 2);
+    EXPECT_EQ(skin->itemText(0), QStringLiteral("Skin: cipher"));
+    EXPECT_EQ(skin->itemText(1), QStringLiteral("Skin: grunt"));
+    Choose(skin, 1);
+    EXPECT_EQ(dir.app().player.Text(Option::Character2), "Skin: grunt");
+
+    Choose(model, 0);
+    EXPECT_EQ(dir.app().player.Text(Option::Character2), "Skin");
+    EXPECT_EQ(skin->currentText(), QStringLiteral("Skin"));
+    Enter(skin);
+    ASSERT_EQ(skin->count(), 1);
+    EXPECT_EQ(skin->itemText(0), QStringLiteral("Skin: athena"));
+    Choose(skin, 0);
+
+    QTest::keyClicks(model->lineEdit(), QStringLiteral("x"));
+    EXPECT_NE(dir.app().player.Text(Option::Character1), "Model: female");
+    EXPECT_EQ(dir.app().player.Text(Option::Character2), "Skin");
+    EXPECT_EQ(skin->currentText(), QStringLiteral("Skin"));
+    Enter(skin);  // a model the game does not have offers no skins
+    EXPECT_EQ(skin->count(), 0);
 }
 
 }  // namespace

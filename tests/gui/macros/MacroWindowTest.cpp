@@ -72,25 +72,11 @@ TEST_F(MacroBindingsWidgetTest, ACategoryListsItsMacrosInFileOrderAndInformation
     EXPECT_EQ(avail->count(), 0);
 }
 
-TEST_F(MacroBindingsWidgetTest, EnteringIncludedMacrosClearsTheAvailableSelection) {
+// Tab leads from the macros on offer to "Add to Config" with the selection kept; entering the
+// included macros clears it.
+TEST_F(MacroBindingsWidgetTest, TabReachesAddToConfigAndTheIncludedMacrosClearTheSelection) {
     dir.app().player.includedMacros = {"Jump"};
     window.SyncFromCore();
-    auto* categories = Child<QComboBox>("MacroCat");
-    auto* avail = Child<QListWidget>("AvailMacros");
-    auto* included = Child<QListWidget>("IncludedMacros");
-    categories->setCurrentIndex(categories->findText(QStringLiteral("Weapons")));
-    avail->item(1)->setSelected(true);
-    EXPECT_EQ(dir.app().macroLists.availSelected[1], true);
-    window.activateWindow();
-    included->setFocus();
-    QApplication::processEvents();
-    EXPECT_TRUE(avail->selectedItems().isEmpty());
-    EXPECT_EQ(Items(included), QStringList{QStringLiteral("Jump")});
-}
-
-// Tab leads from the macros on offer to "Add to Config" without entering the included
-// macros, whose focus would clear the selection.
-TEST_F(MacroBindingsWidgetTest, TabReachesAddToConfigWithTheSelectionKept) {
     QApplication::setActiveWindow(&window);
     auto* categories = Child<QComboBox>("MacroCat");
     auto* avail = Child<QListWidget>("AvailMacros");
@@ -100,6 +86,12 @@ TEST_F(MacroBindingsWidgetTest, TabReachesAddToConfigWithTheSelectionKept) {
     QTest::keyClick(avail, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Child<QPushButton>("BitBtn13"));
     EXPECT_EQ(dir.app().macroLists.availSelected[1], true);
+
+    auto* included = Child<QListWidget>("IncludedMacros");
+    included->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(avail->selectedItems().isEmpty());
+    EXPECT_EQ(Items(included), QStringList{QStringLiteral("Jump")});
 }
 
 class MacroDialogPageTest : public MacroWindowTest {
@@ -118,7 +110,8 @@ protected:
 
 TEST_F(MacroDialogPageTest, ControlsStandWhereTheMacroPutsThemAndOkResumes) {
     Run({"TEXT 10 20 \"Say what?\"", "INPUTFIELD 10 40 200 \"Message:\" \"hello\" 1",
-         "INPUTCOMBO 10 80 120 \"Team:\" \"red\" \"red^blue\" 2", "INPUTMODE", "QUAKE_COMMAND \"say &1& &2&\""});
+         "INPUTCOMBO 10 80 120 \"Team:\" \"red\" \"red^blue\" 2", "TEXT 10 120 \"Press <b>any</b> key\"", "INPUTMODE",
+         "QUAKE_COMMAND \"say &1& &2&\""});
     ASSERT_EQ(ShownPage(), 3);
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Korvex v0.855\u00DF - Macro-Dialog (Chat line)"));
     ASSERT_TRUE(Box() && Ok());
@@ -129,12 +122,16 @@ TEST_F(MacroDialogPageTest, ControlsStandWhereTheMacroPutsThemAndOkResumes) {
 
     QLabel* text = nullptr;
     QLabel* caption = nullptr;
+    QLabel* markup = nullptr;  // a text that looks like markup is shown as written
     for (QLabel* label : Box()->findChildren<QLabel*>()) {
         if (label->text() == QStringLiteral("Say what?")) text = label;
         if (label->text() == QStringLiteral("Message:")) caption = label;
+        if (label->text() == QStringLiteral("Press <b>any</b> key")) markup = label;
     }
-    ASSERT_TRUE(text && caption);
+    ASSERT_TRUE(text && caption && markup);
     EXPECT_EQ(text->pos(), QPoint(10, 22));
+    EXPECT_EQ(markup->textFormat(), Qt::PlainText);
+    EXPECT_EQ(markup->width(), QFontMetrics(markup->font()).horizontalAdvance(markup->text()));
     EXPECT_EQ(caption->font().pointSize(), 8);
     auto* edit = Box()->findChild<QLineEdit*>();
     auto* combo = Box()->findChild<QComboBox*>();
@@ -154,15 +151,6 @@ TEST_F(MacroDialogPageTest, ControlsStandWhereTheMacroPutsThemAndOkResumes) {
     EXPECT_EQ(ShownPage(), 0);
     ASSERT_EQ(Results().LastCommand, 0);
     EXPECT_EQ(Results().Commands[0], "say gg blue");
-}
-
-TEST_F(MacroDialogPageTest, TextsThatLookLikeMarkupAreShownAsWritten) {
-    Run({"TEXT 10 20 \"Press <b>any</b> key\"", "INPUTMODE"});
-    auto* label = Box()->findChild<QLabel*>();
-    ASSERT_TRUE(label);
-    EXPECT_EQ(label->textFormat(), Qt::PlainText);
-    EXPECT_EQ(label->width(), QFontMetrics(label->font()).horizontalAdvance(QStringLiteral("Press <b>any</b> key")));
-    QTest::mouseClick(Ok(), Qt::LeftButton);
 }
 
 // A value the game could not carry keeps the page open with the focus in its field; any
