@@ -140,7 +140,7 @@ TEST_F(StartUpTest, MissingLastPlayerIsFatalAndNothingIsSaved) {
     EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
 }
 
-TEST_F(StartUpTest, ProgramOptionsRoundTripAndAShortFileLeavesTheRestUnchecked) {
+TEST_F(StartUpTest, ProgramOptionsRoundTripAndAShortMissingOrUnwritableFileIsHandled) {
     const std::pair<Texts, std::string> cases[] = {{{"true", "TrUe"}, "TRUE\r\nTRUE\r\nFALSE\r\nFALSE\r\n"},
                                                    {{"FALSE", "TRUE", "FALSE", "TRUE"}, "FALSE\r\nTRUE\r\nFALSE\r\nTRUE\r\n"}};
     for (const auto& [lines, saved] : cases) {
@@ -150,35 +150,33 @@ TEST_F(StartUpTest, ProgramOptionsRoundTripAndAShortFileLeavesTheRestUnchecked) 
         SaveProgramOptions(app);
         EXPECT_EQ(dir.Read("korvexoptions.dat"), saved);
     }
-}
 
-TEST_F(StartUpTest, MissingOrUnwritableOptionsFileIsReportedAndDefaultsStay) {
+    // A missing file is reported and the defaults stay; a directory where the file belongs
+    // cannot be replaced.
     dir.Remove("korvexoptions.dat");
+    app.options = {};
     LoadProgramOptions(app);
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't open file. (" + dir.Path("korvexoptions.dat") + ")");
     EXPECT_TRUE(app.options.showHints);
     EXPECT_FALSE(app.options.quitAfterLaunching);
-
-    // A directory standing where the file belongs cannot be replaced.
     std::filesystem::create_directories(dir.Path("korvexoptions.dat"));
     SaveProgramOptions(app);
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't create file. (" + dir.Path("korvexoptions.dat") + ")");
 }
 
-TEST_F(StartUpTest, UncreatableModsDirectoryIsFatal) {
+TEST_F(StartUpTest, AnUncreatableModsDirectoryOrAnInstallationWithoutDirectoryIsFatal) {
     dir.Remove("mods");
     dir.Write("mods", "a file where the directory belongs");
     StartUp(app);
     EXPECT_TRUE(app.shuttingDown);
     EXPECT_EQ(host.BoxTexts(), Texts{"Couldn't create directory. (" + dir.Path("mods") + ")"});
     EXPECT_FALSE(host.mainWindowShown);
-}
 
-TEST_F(StartUpTest, ExecutablePathWithoutSeparatorIsAMacroLanguageError) {
-    app.executablePath = "korvex";
-    StartUp(app);
-    EXPECT_EQ(host.BoxTexts(), Texts{"MacroLanguage Error (Initialization): Invalid installation directory."});
-    EXPECT_TRUE(app.shuttingDown);
+    ProgramDirFixture other;
+    other.app().executablePath = "korvex";
+    StartUp(other.app());
+    EXPECT_EQ(other.host().BoxTexts(), Texts{"MacroLanguage Error (Initialization): Invalid installation directory."});
+    EXPECT_TRUE(other.app().shuttingDown);
 }
 
 TEST_F(Messages, FatalAndMacroLanguageReportsCloseTheProgram) {
