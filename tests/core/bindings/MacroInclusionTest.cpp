@@ -99,13 +99,6 @@ TEST_F(InclusionTest, AddingKeysToAnIncludedMacro) {
                                           "alias +shoot \"+attack\"", "BIND F1" + kDeg + "SHIFT|a \"+shoot\""}));
     EXPECT_FALSE(dir.Exists("players/Bob/FIRE.MAC.out.TMP"));
 
-    const std::string before = Out("FIRE.MAC");
-    host.includedChoices = {IncludedMacroChoice::AddKeyBinding};
-    Keys({"F1"});
-    Add({"Fire"});
-    EXPECT_EQ(host.BoxTexts().back(), "Command already bound to that key. (F1, SHIFT with a pressed)");
-    EXPECT_EQ(Out("FIRE.MAC"), before);
-
     // A list over 80 characters takes no further key, even a new one.
     std::string longList = "F1";
     while (longList.size() <= kMaxBoundKeysLength) longList += kDeg + "MOUSE1";
