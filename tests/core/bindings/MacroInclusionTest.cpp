@@ -166,15 +166,5 @@ TEST_F(InclusionTest, FailuresKeepTheOldStateAndReport) {
     EXPECT_FALSE(dir.Exists("players/Bob/MOVE.MAC.out"));
 }
 
-TEST_F(InclusionTest, RemoveFromConfigTakesTheSelectedMacrosOut) {
-    Keys({"MOUSE1"});
-    Add({"Fire", "Name"});
-    app.macroLists.includedSelected = {true, true};
-    RemoveFromConfig(app);
-    EXPECT_TRUE(app.player.includedMacros.empty());
-    EXPECT_TRUE(app.player.includedMacroFiles.empty());
-    EXPECT_TRUE(dir.Exists("players/Bob/FIRE.MAC.out"));  // saving the Player-CFG decides
-}
-
 }  // namespace
 }  // namespace korvex
