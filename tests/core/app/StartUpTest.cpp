@@ -164,19 +164,20 @@ TEST_F(StartUpTest, ProgramOptionsRoundTripAndAShortMissingOrUnwritableFileIsHan
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't create file. (" + dir.Path("korvexoptions.dat") + ")");
 }
 
-TEST_F(StartUpTest, AnUncreatableModsDirectoryOrAnInstallationWithoutDirectoryIsFatal) {
+TEST_F(StartUpTest, UncreatableModsDirectoryIsFatal) {
     dir.Remove("mods");
     dir.Write("mods", "a file where the directory belongs");
     StartUp(app);
     EXPECT_TRUE(app.shuttingDown);
     EXPECT_EQ(host.BoxTexts(), Texts{"Couldn't create directory. (" + dir.Path("mods") + ")"});
     EXPECT_FALSE(host.mainWindowShown);
+}
 
-    ProgramDirFixture other;
-    other.app().executablePath = "korvex";
-    StartUp(other.app());
-    EXPECT_EQ(other.host().BoxTexts(), Texts{"MacroLanguage Error (Initialization): Invalid installation directory."});
-    EXPECT_TRUE(other.app().shuttingDown);
+TEST_F(StartUpTest, ExecutablePathWithoutSeparatorIsAMacroLanguageError) {
+    app.executablePath = "korvex";
+    StartUp(app);
+    EXPECT_EQ(host.BoxTexts(), Texts{"MacroLanguage Error (Initialization): Invalid installation directory."});
+    EXPECT_TRUE(app.shuttingDown);
 }
 
 TEST_F(Messages, FatalAndMacroLanguageReportsCloseTheProgram) {

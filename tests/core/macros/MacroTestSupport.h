@@ -46,7 +46,8 @@ protected:
     std::vector<std::string> Boxes() { return host().BoxTexts(); }
 
     // Runs each body in turn and expects exactly its macro-language errors, in order, and
-    // its commands. Variables carry over from one body to the next, as between two macros.
+    // its commands; a run without errors closes every block it opened. Variables carry over
+    // from one body to the next, as between two macros.
     struct Fault {
         std::uint8_t code;
         int line;
@@ -64,6 +65,9 @@ protected:
             for (const Fault& fault : c.faults) expected.push_back(Error(fault.code, fault.line));
             EXPECT_EQ(Boxes(), expected) << c.body[0];
             EXPECT_EQ(Commands(), c.commands) << c.body[0];
+            if (c.faults.empty()) {
+                EXPECT_EQ(app().interpreter.IfDepth, -1) << c.body[0];
+            }
         }
     }
     std::vector<std::string> Commands() {

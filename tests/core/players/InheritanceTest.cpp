@@ -13,7 +13,7 @@ using Inheritance = ProgramDirTest;
 
 using Names = std::vector<std::string>;
 
-TEST_F(Inheritance, OffersOnlyPlayerCfgsWhoseChainEndsWell) {
+TEST_F(Inheritance, OffersOnlyPlayerCfgsWhoseChainEndsWellAndSaysWhenThereIsNone) {
     LoadPlayerCFG(app, "Player");
     EXPECT_TRUE(app.player.controls.inherit1Items.empty());
     EXPECT_FALSE(app.player.controls.inherit1Enabled);
