@@ -33,9 +33,8 @@ protected:
     bool Compile(const std::string& player) {
         return CompilePlayerConfig(app, player, dir.quakeDir() + "/korvex", false);
     }
-    Lines Script(const std::string& name) { return ScriptLines(dir, name); }
     bool HasLine(const std::string& script, const std::string& line) {
-        const Lines lines = Script(script);
+        const Lines lines = ScriptLines(dir, script);
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
 };
