@@ -97,7 +97,7 @@ TEST_F(InclusionTest, AddingKeysToAnIncludedMacro) {
     // The key list is one word of the BIND line; the console line stays in place.
     EXPECT_EQ(Out("FIRE.MAC"), JoinLines({"Tests", "0", "+shoot", "Shoot", "F1" + kDeg + "SHIFT|a",
                                           "alias +shoot \"+attack\"", "BIND F1" + kDeg + "SHIFT|a \"+shoot\""}));
-    EXPECT_FALSE(dir.Exists("players/Bob/FIRE.MAC.out.TMP"));
+    EXPECT_FALSE(dir.Exists("players/Bob/FIRE.MAC.out.korvex-new"));
 
     // A list over 80 characters takes no further key, even a new one.
     std::string longList = "F1";
