@@ -10,34 +10,12 @@ Button SafeAnswer(Buttons buttons) {
     switch (buttons) {
         case Buttons::Ok: return Button::Ok;
         case Buttons::Abort: return Button::Abort;
-        case Buttons::CancelIgnore: return Button::Cancel;
         case Buttons::YesNo: return Button::No;
-        case Buttons::YesNoCancel: return Button::Cancel;
-        case Buttons::Cancel: return Button::Cancel;
-        case Buttons::OkCancel: return Button::Cancel;
+        default: return Button::Cancel;
     }
-    return Button::Cancel;
 }
 
 bool IsQuestion(Buttons buttons) { return buttons != Buttons::Ok && buttons != Buttons::Abort; }
-
-// The next scripted answer; a dialog nobody scripted fails the test and gets fallback.
-template <typename Answer>
-Answer NextAnswer(std::deque<Answer>& answers, const std::string& caption, Answer fallback = {}) {
-    if (answers.empty()) {
-        ADD_FAILURE() << "unexpected dialog: " << caption;
-        return fallback;
-    }
-    Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-template <typename Request, typename Answer>
-Answer NextDialogAnswer(const Request& request, std::vector<Request>& requests, std::deque<Answer>& answers) {
-    requests.push_back(request);
-    return NextAnswer(answers, request.caption);
-}
 
 }  // namespace
 
@@ -69,6 +47,8 @@ FakeHost::~FakeHost() {
         !unclaimedAnswers.empty() || !directoryAnswers.empty())
         ADD_FAILURE() << "installation dialog never shown";
 }
+
+void FakeHost::Unexpected(const std::string& caption) { ADD_FAILURE() << "unexpected dialog: " << caption; }
 
 void FakeHost::Expect(Icon icon, std::string text, Button answer) {
     expected_.push_back({icon, std::move(text), answer});
@@ -107,19 +87,6 @@ void FakeHost::ShowStatus(StatusWindow, const std::string& text) {
 
 void FakeHost::CloseStatus(StatusWindow) { statusOpen = false; }
 
-PlayerListAnswer FakeHost::ChoosePlayers(const PlayerListRequest& request) {
-    return NextDialogAnswer(request, playerListRequests, playerListAnswers);
-}
-
-PlayerNameAnswer FakeHost::AskPlayerName(const PlayerNameRequest& request) {
-    return NextDialogAnswer(request, playerNameRequests, playerNameAnswers);
-}
-
-ExchangeFileAnswer FakeHost::ChooseExchangeFile(const ExchangeFileRequest& request) {
-    exchangeFileRequests.push_back(request);
-    return NextAnswer(exchangeFileAnswers, request.save ? "save exchange file" : "open exchange file");
-}
-
 std::unique_ptr<PrintCanvas> FakeHost::ChoosePrinter(const PrintRequest& request) {
     printRequests.push_back(request);
     if (!printer) {
@@ -127,35 +94,6 @@ std::unique_ptr<PrintCanvas> FakeHost::ChoosePrinter(const PrintRequest& request
         return nullptr;
     }
     return printer();
-}
-
-EditModOptionsAnswer FakeHost::EditModOptions(const EditModOptionsRequest& request) {
-    return NextDialogAnswer(request, editModRequests, editModAnswers);
-}
-
-ServerSideModAnswer FakeHost::AskServerSideMod() { return NextAnswer(serverSideAnswers, "Add Server-Sided-Only MOD"); }
-
-RemoveModAnswer FakeHost::AskRemoveMod(const RemoveModRequest& request) {
-    return NextDialogAnswer(request, removeModRequests, removeModAnswers);
-}
-
-RenameModAnswer FakeHost::AskRenameMod(const RenameModRequest& request) {
-    renameModRequests.push_back(request);
-    return NextAnswer(renameModAnswers, "Rename MOD");
-}
-
-UnknownModAnswer FakeHost::AskUnknownMod(const UnknownModRequest& request) {
-    unknownModRequests.push_back(request);
-    return NextAnswer(unknownModAnswers, "Unknown Modification");
-}
-
-DistributionKind FakeHost::AskDistributionKind() {
-    return NextAnswer(distributionAnswers, "Kind of Distribution", DistributionKind::Cancel);
-}
-
-std::vector<std::string> FakeHost::ChooseInstallFiles(const InstallFilesRequest& request) {
-    installFileRequests.push_back(request);
-    return NextAnswer(installFileAnswers, "Install modification from files ...");
 }
 
 void FakeHost::ShowInstallWindow(InstallWindow window, const std::string& text, int, int) {
@@ -166,27 +104,6 @@ void FakeHost::ShowInstallWindow(InstallWindow window, const std::string& text, 
 
 void FakeHost::CloseInstallWindow(InstallWindow) { openInstallWindows = 0; }
 
-ModRootAnswer FakeHost::AskForModRoot(const ModRootRequest& request) {
-    modRootRequests.push_back(request);
-    return NextAnswer(modRootAnswers, "Localize modification");
-}
-
-ModIdentityAnswer FakeHost::AskModIdentity(const ModIdentityRequest&) {
-    return NextAnswer(modIdentityAnswers, "Identify Modification");
-}
-
-UpdatedModAnswer FakeHost::AskUpdatedModName(const UpdatedModRequest& request) {
-    return NextDialogAnswer(request, updatedModRequests, updatedModAnswers);
-}
-
-UnclaimedFilesAnswer FakeHost::AskUnclaimedFiles(const UnclaimedFilesRequest& request) {
-    return NextDialogAnswer(request, unclaimedRequests, unclaimedAnswers);
-}
-
-DirectoryAnswer FakeHost::ChooseDirectory(const DirectoryRequest& request) {
-    return NextAnswer(directoryAnswers, request.caption);
-}
-
 bool FakeHost::AskDisclaimer() {
     ++disclaimerShown;
     return disclaimerAccepted;
@@ -194,12 +111,12 @@ bool FakeHost::AskDisclaimer() {
 
 std::string FakeHost::AskForKey() {
     keyRequests.push_back(keyPrompt);
-    return NextAnswer(keyAnswers, "key request " + keyPrompt);
+    return Next(keyAnswers, "key request " + keyPrompt);
 }
 
 IncludedMacroChoice FakeHost::AskMacroAlreadyIncluded(const std::string& description) {
     includedQuestions.push_back(description);
-    return NextAnswer(includedChoices, "Macro Already Included " + description, IncludedMacroChoice::Cancel);
+    return Next(includedChoices, "Macro Already Included " + description, IncludedMacroChoice::Cancel);
 }
 
 void FakeHost::ShowBindingOverview(MacroOutput& overview) {

@@ -46,9 +46,12 @@ public:
     }
 
     // Player-CFG dialogs: answered from the scripts below in order; an unscripted one fails.
-    PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) override;
-    PlayerNameAnswer AskPlayerName(const PlayerNameRequest& request) override;
-    ExchangeFileAnswer ChooseExchangeFile(const ExchangeFileRequest& request) override;
+    PlayerListAnswer ChoosePlayers(const PlayerListRequest& r) override { return Next(r, playerListRequests, playerListAnswers); }
+    PlayerNameAnswer AskPlayerName(const PlayerNameRequest& r) override { return Next(r, playerNameRequests, playerNameAnswers); }
+    ExchangeFileAnswer ChooseExchangeFile(const ExchangeFileRequest& r) override {
+        exchangeFileRequests.push_back(r);
+        return Next(exchangeFileAnswers, r.save ? "save exchange file" : "open exchange file");
+    }
     // Answered by printer: a canvas, or none for a cancelled dialog; unset fails the test.
     std::unique_ptr<PrintCanvas> ChoosePrinter(const PrintRequest& request) override;
     void PlayerCfgChanged() override {
@@ -87,10 +90,13 @@ public:
     std::vector<PrintRequest> printRequests;
 
     // MOD dialogs: answered from the scripts below in order; an unscripted one fails.
-    EditModOptionsAnswer EditModOptions(const EditModOptionsRequest& request) override;
-    ServerSideModAnswer AskServerSideMod() override;
-    RemoveModAnswer AskRemoveMod(const RemoveModRequest& request) override;
-    RenameModAnswer AskRenameMod(const RenameModRequest& request) override;
+    EditModOptionsAnswer EditModOptions(const EditModOptionsRequest& r) override { return Next(r, editModRequests, editModAnswers); }
+    ServerSideModAnswer AskServerSideMod() override { return Next(serverSideAnswers, "Add Server-Sided-Only MOD"); }
+    RemoveModAnswer AskRemoveMod(const RemoveModRequest& r) override { return Next(r, removeModRequests, removeModAnswers); }
+    RenameModAnswer AskRenameMod(const RenameModRequest& r) override {
+        renameModRequests.push_back(r);
+        return Next(renameModAnswers, "Rename MOD");
+    }
     std::deque<EditModOptionsAnswer> editModAnswers;
     std::deque<ServerSideModAnswer> serverSideAnswers;
     std::deque<RemoveModAnswer> removeModAnswers;
@@ -100,9 +106,17 @@ public:
     std::vector<RenameModRequest> renameModRequests;
 
     // AutoMOD and installation dialogs: answered from these scripts in order.
-    UnknownModAnswer AskUnknownMod(const UnknownModRequest& request) override;
-    DistributionKind AskDistributionKind() override;
-    std::vector<std::string> ChooseInstallFiles(const InstallFilesRequest& request) override;
+    UnknownModAnswer AskUnknownMod(const UnknownModRequest& r) override {
+        unknownModRequests.push_back(r);
+        return Next(unknownModAnswers, "Unknown Modification");
+    }
+    DistributionKind AskDistributionKind() override {
+        return Next(distributionAnswers, "Kind of Distribution", DistributionKind::Cancel);
+    }
+    std::vector<std::string> ChooseInstallFiles(const InstallFilesRequest& r) override {
+        installFileRequests.push_back(r);
+        return Next(installFileAnswers, "Install modification from files ...");
+    }
     void ShowInstallWindow(InstallWindow window, const std::string& text, int done, int total) override;
     void CloseInstallWindow(InstallWindow window) override;
     bool InstallWindowCancelled(InstallWindow) override { return cancelSearch; }
@@ -110,11 +124,14 @@ public:
     void CloseSetupRunning() override { setupRunning = nullptr; }
     void StartInstallShieldTimer(std::function<void()> tick) override { timerTick = std::move(tick); }
     void StopInstallShieldTimer() override { timerTick = nullptr; }
-    ModRootAnswer AskForModRoot(const ModRootRequest& request) override;
-    ModIdentityAnswer AskModIdentity(const ModIdentityRequest& request) override;
-    UpdatedModAnswer AskUpdatedModName(const UpdatedModRequest& request) override;
-    UnclaimedFilesAnswer AskUnclaimedFiles(const UnclaimedFilesRequest& request) override;
-    DirectoryAnswer ChooseDirectory(const DirectoryRequest& request) override;
+    ModRootAnswer AskForModRoot(const ModRootRequest& r) override {
+        modRootRequests.push_back(r);
+        return Next(modRootAnswers, "Localize modification");
+    }
+    ModIdentityAnswer AskModIdentity(const ModIdentityRequest&) override { return Next(modIdentityAnswers, "Identify Modification"); }
+    UpdatedModAnswer AskUpdatedModName(const UpdatedModRequest& r) override { return Next(r, updatedModRequests, updatedModAnswers); }
+    UnclaimedFilesAnswer AskUnclaimedFiles(const UnclaimedFilesRequest& r) override { return Next(r, unclaimedRequests, unclaimedAnswers); }
+    DirectoryAnswer ChooseDirectory(const DirectoryRequest& r) override { return Next(directoryAnswers, r.caption); }
     std::deque<UnknownModAnswer> unknownModAnswers;
     std::deque<DistributionKind> distributionAnswers;
     std::deque<std::vector<std::string>> installFileAnswers;
@@ -150,6 +167,24 @@ public:
     bool statusOpen = false;
 
 private:
+    // The next scripted answer; a dialog nobody scripted fails the test and gets fallback.
+    template <typename Answer>
+    Answer Next(std::deque<Answer>& answers, const std::string& caption, Answer fallback = {}) {
+        if (answers.empty()) {
+            Unexpected(caption);
+            return fallback;
+        }
+        Answer answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
+    template <typename Request, typename Answer>
+    Answer Next(const Request& request, std::vector<Request>& requests, std::deque<Answer>& answers) {
+        requests.push_back(request);
+        return Next(answers, request.caption);
+    }
+    static void Unexpected(const std::string& caption);
+
     struct Expectation {
         Icon icon;
         std::string text;

@@ -41,6 +41,12 @@ TEST_F(CfgBackupTest, CopiesAreNumberedFrom0AndEveryPathIsListedOnce) {
     EXPECT_EQ(dir.Read("backup/0"), "bind x +attack\r\n");
     EXPECT_EQ(dir.Read("backup/1"), "name ctfplayer\r\n");
     EXPECT_FALSE(dir.Exists("backup/2"));
+
+    // Without a backup directory nothing is overwritten.
+    dir.Remove("backup");
+    dir.Write("backup", "a file where the directory belongs");
+    EXPECT_FALSE(Backup("baseq2/config.cfg"));
+    EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{"Couldn't create directory. (" + dir.Path("backup") + ")"});
 }
 
 TEST_F(CfgBackupTest, RestorePutsFilesBackAsTheyWereAndNumberingRestarts) {
@@ -68,24 +74,22 @@ TEST_F(CfgBackupTest, RestorePutsFilesBackAsTheyWereAndNumberingRestarts) {
     EXPECT_EQ(dir.Read("backup/0"), "ctf\r\n");
 }
 
-TEST_F(CfgBackupTest, AfterACrashTheNextStartOffersTheRestoreByteForByte) {
+TEST_F(CfgBackupTest, AfterACrashTheNextStartOffersTheRestoreByteForByteOrDropsIt) {
     const std::string original = "bind \xB0 \"say hi\"\r\nbinary \x01\x02\r\n";
     WriteGame("baseq2/config.cfg", original);
     ASSERT_TRUE(Backup("baseq2/config.cfg"));
     WriteGame("baseq2/config.cfg", kGenerated + "written by the launch\r\n");
     // Korvex ends here without restoring; the next start finds the lists.
 
-    FakeHost host;
-    Korvex next(host);
+    FakeHost nextHost;
+    Korvex next(nextHost);
     next.executablePath = app.executablePath;
-    host.Expect(Icon::Question, kRestoreQuestion, Button::Yes);
+    nextHost.Expect(Icon::Question, kRestoreQuestion, Button::Yes);
     StartUp(next);
     EXPECT_EQ(ReadWholeFile(Quake("baseq2/config.cfg")), original);
     EXPECT_FALSE(dir.Exists("backup"));
-}
 
-TEST_F(CfgBackupTest, DecliningTheRestoreDropsTheBackups) {
-    WriteGame("baseq2/config.cfg", "original\r\n");
+    // Declined, the backups are dropped.
     ASSERT_TRUE(Backup("baseq2/config.cfg"));
     WriteGame("baseq2/config.cfg", "new\r\n");
     host.Expect(Icon::Question, kRestoreQuestion, Button::No);
@@ -128,13 +132,6 @@ TEST_F(CfgBackupTest, MissingCopiesRemovedDirectoriesAndVanishedGeneratedFilesEn
     dir.WriteLines("backup/backup.dat", {"", ""});
     EXPECT_TRUE(RestoreCfgBackup(app, true));
     EXPECT_FALSE(dir.Exists("backup"));
-}
-
-TEST_F(CfgBackupTest, UncreatableBackupDirectoryRefusesTheOverwrite) {
-    dir.Write("backup", "a file where the directory belongs");
-    WriteGame("baseq2/config.cfg", "original\r\n");
-    EXPECT_FALSE(Backup("baseq2/config.cfg"));
-    EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{"Couldn't create directory. (" + dir.Path("backup") + ")"});
 }
 
 }  // namespace

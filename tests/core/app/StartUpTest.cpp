@@ -140,7 +140,7 @@ TEST_F(StartUpTest, MissingLastPlayerIsFatalAndNothingIsSaved) {
     EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
 }
 
-TEST_F(StartUpTest, ProgramOptionsRoundTripAndAShortFileLeavesTheRestUnchecked) {
+TEST_F(StartUpTest, ProgramOptionsRoundTripAndAShortMissingOrUnwritableFileIsHandled) {
     const std::pair<Texts, std::string> cases[] = {{{"true", "TrUe"}, "TRUE\r\nTRUE\r\nFALSE\r\nFALSE\r\n"},
                                                    {{"FALSE", "TRUE", "FALSE", "TRUE"}, "FALSE\r\nTRUE\r\nFALSE\r\nTRUE\r\n"}};
     for (const auto& [lines, saved] : cases) {
@@ -150,16 +150,15 @@ TEST_F(StartUpTest, ProgramOptionsRoundTripAndAShortFileLeavesTheRestUnchecked) 
         SaveProgramOptions(app);
         EXPECT_EQ(dir.Read("korvexoptions.dat"), saved);
     }
-}
 
-TEST_F(StartUpTest, MissingOrUnwritableOptionsFileIsReportedAndDefaultsStay) {
+    // A missing file is reported and the defaults stay; a directory where the file belongs
+    // cannot be replaced.
     dir.Remove("korvexoptions.dat");
+    app.options = {};
     LoadProgramOptions(app);
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't open file. (" + dir.Path("korvexoptions.dat") + ")");
     EXPECT_TRUE(app.options.showHints);
     EXPECT_FALSE(app.options.quitAfterLaunching);
-
-    // A directory standing where the file belongs cannot be replaced.
     std::filesystem::create_directories(dir.Path("korvexoptions.dat"));
     SaveProgramOptions(app);
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't create file. (" + dir.Path("korvexoptions.dat") + ")");

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "bindings/KeyCapture.h"
-#include "bindings/KeyListText.h"
 #include "bindings/MacroOutputFile.h"
 #include "compiler/BindingLines.h"
 
@@ -41,13 +40,6 @@ TEST(KeyNames, BothKeyTablesMouseAndJoystick) {
         {ButtonOf(InputKind::Mouse, 6), "NA"}, {ButtonOf(InputKind::Joystick, 4), "JOY4"},
     };
     for (const auto& [slot, name] : cases) EXPECT_EQ(KeyNameOf(slot), name) << slot.virtualKey;
-}
-
-TEST(KeyNames, DisplayFormOfKeyLists) {
-    EXPECT_EQ(FormatKeyNames("F1\xB0SHIFT|a"), "F1, SHIFT with a pressed");
-    EXPECT_EQ(FormatKeyNames("MOUSE1"), "MOUSE1");
-    EXPECT_EQ(FormatKeyNames("CTRL|x\xB0" "ALT|y\xB0z"), "CTRL with x pressed, ALT with y pressed, z");
-    EXPECT_EQ(FormatKeyNames(""), "");
 }
 
 // Feeds events the way the dialog does and answers what the close check says at the end.

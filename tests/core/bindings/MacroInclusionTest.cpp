@@ -97,14 +97,7 @@ TEST_F(InclusionTest, AddingKeysToAnIncludedMacro) {
     // The key list is one word of the BIND line; the console line stays in place.
     EXPECT_EQ(Out("FIRE.MAC"), JoinLines({"Tests", "0", "+shoot", "Shoot", "F1" + kDeg + "SHIFT|a",
                                           "alias +shoot \"+attack\"", "BIND F1" + kDeg + "SHIFT|a \"+shoot\""}));
-    EXPECT_FALSE(dir.Exists("players/Bob/FIRE.MAC.out.TMP"));
-
-    const std::string before = Out("FIRE.MAC");
-    host.includedChoices = {IncludedMacroChoice::AddKeyBinding};
-    Keys({"F1"});
-    Add({"Fire"});
-    EXPECT_EQ(host.BoxTexts().back(), "Command already bound to that key. (F1, SHIFT with a pressed)");
-    EXPECT_EQ(Out("FIRE.MAC"), before);
+    EXPECT_FALSE(dir.Exists("players/Bob/FIRE.MAC.out.korvex-new"));
 
     // A list over 80 characters takes no further key, even a new one.
     std::string longList = "F1";
@@ -171,16 +164,6 @@ TEST_F(InclusionTest, FailuresKeepTheOldStateAndReport) {
     Add({"Move"});
     EXPECT_TRUE(app.interpreter.ReadyForNextMacro);
     EXPECT_FALSE(dir.Exists("players/Bob/MOVE.MAC.out"));
-}
-
-TEST_F(InclusionTest, RemoveFromConfigTakesTheSelectedMacrosOut) {
-    Keys({"MOUSE1"});
-    Add({"Fire", "Name"});
-    app.macroLists.includedSelected = {true, true};
-    RemoveFromConfig(app);
-    EXPECT_TRUE(app.player.includedMacros.empty());
-    EXPECT_TRUE(app.player.includedMacroFiles.empty());
-    EXPECT_TRUE(dir.Exists("players/Bob/FIRE.MAC.out"));  // saving the Player-CFG decides
 }
 
 }  // namespace

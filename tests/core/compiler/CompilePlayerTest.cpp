@@ -33,9 +33,8 @@ protected:
     bool Compile(const std::string& player) {
         return CompilePlayerConfig(app, player, dir.quakeDir() + "/korvex", false);
     }
-    Lines Script(const std::string& name) { return ScriptLines(dir, name); }
     bool HasLine(const std::string& script, const std::string& line) {
-        const Lines lines = Script(script);
+        const Lines lines = ScriptLines(dir, script);
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
 };
@@ -51,31 +50,34 @@ TEST_F(CompilePlayer, AdditionalCommandsAndTheShownPlayerStays) {
     EXPECT_TRUE(host.boxes.empty());
 }
 
-TEST_F(CompilePlayer, VideoTravelsAlongTheChain) {
-    WritePlayer(dir, "B", {}, WithOption(CompleteOptionLines(), Option::Video2, "1600x1200"));
-    WritePlayer(dir, "A", {}, WithOption(CompleteOptionLines(), Option::Video2, "800x600"), Inheriting("B", "0010000"));
-    WritePlayer(dir, "P", {}, CompleteOptionLines(), Inheriting("A", "0010000"));
-    ASSERT_TRUE(Compile("P"));
-    EXPECT_TRUE(HasLine("options.cfg", "set gl_mode \"9\""));
-
-    WritePlayer(dir, "A", {}, WithOption(CompleteOptionLines(), Option::Video2, "800x600"), Inheriting("B", "0000000"));
-    ASSERT_TRUE(Compile("P"));
-    EXPECT_TRUE(HasLine("options.cfg", "set gl_mode \"4\""));
-}
-
-TEST_F(CompilePlayer, FieldOfViewComesWithTheServerGroup) {
-    Lines ancestor = WithOption(CompleteOptionLines(), Option::General5, "120");
-    ancestor = WithOption(ancestor, Option::General3, "9");
-    WritePlayer(dir, "A", {}, ancestor);
-    WritePlayer(dir, "P", {}, CompleteOptionLines(), Inheriting("A", "0000001"));
-    ASSERT_TRUE(Compile("P"));
-    EXPECT_TRUE(HasLine("options.cfg", "set fov 120"));
-    EXPECT_TRUE(HasLine("options.cfg", "set con_notify \"6\""));
-
-    WritePlayer(dir, "P", {}, CompleteOptionLines(), Inheriting("A", "0100000"));
-    ASSERT_TRUE(Compile("P"));
-    EXPECT_TRUE(HasLine("options.cfg", "set fov 90"));
-    EXPECT_TRUE(HasLine("options.cfg", "set con_notify \"9\""));
+// Each part comes from the ancestor the chain passes it on from: the field of view comes with
+// the server part, macros only with the bindings.
+TEST_F(CompilePlayer, InheritedPartsComeAlongTheChain) {
+    Lines far = WithOption(CompleteOptionLines(), Option::Video2, "1600x1200");
+    WritePlayer(dir, "B", {}, WithOption(far, Option::Character8, "Far"));
+    Lines near = WithOption(CompleteOptionLines(), Option::Video2, "800x600");
+    near = WithOption(WithOption(near, Option::General5, "120"), Option::General3, "9");
+    const struct {
+        std::string fromB, fromA, script, line;
+        bool present = true;
+    } cases[] = {
+        {"0010000", "0010000", "options.cfg", "set gl_mode \"9\""},
+        {"0000000", "0010000", "options.cfg", "set gl_mode \"4\""},
+        {"0000000", "0000001", "options.cfg", "set fov 120"},
+        {"0000000", "0000001", "options.cfg", "set con_notify \"6\""},
+        {"0000000", "0100000", "options.cfg", "set fov 90"},
+        {"0000000", "0100000", "options.cfg", "set con_notify \"9\""},
+        {"0000010", "0000010", "options.cfg", "set name \"Far\""},
+        {"0000010", "0000010", "Talk.cfg", "BIND t \"say hi\"", false},
+        {"0000010", "1000010", "Talk.cfg", "BIND t \"say hi\""},
+    };
+    for (const auto& c : cases) {
+        WritePlayer(dir, "A", {kTalk}, near, Inheriting("B", c.fromB));
+        WritePlayer(dir, "P", {kFire}, CompleteOptionLines(), Inheriting("A", c.fromA));
+        dir.Remove("../quake2/korvex");
+        ASSERT_TRUE(Compile("P")) << testing::PrintToString(host.BoxTexts());
+        EXPECT_EQ(HasLine(c.script, c.line), c.present) << c.fromB << " " << c.fromA << " " << c.line;
+    }
 }
 
 TEST_F(CompilePlayer, AncestorMacroTwiceOrSharingAKey) {
@@ -98,19 +100,6 @@ TEST_F(CompilePlayer, AncestorMacroTwiceOrSharingAKey) {
     ASSERT_TRUE(Compile("P"));
     EXPECT_TRUE(dir.Exists("../quake2/korvex/Weapons.cfg"));
     EXPECT_FALSE(dir.Exists("../quake2/korvex/Moves.cfg"));
-}
-
-TEST_F(CompilePlayer, AncestorMacrosJoinOnlyWithBindingsInherited) {
-    WritePlayer(dir, "B", {}, WithOption(CompleteOptionLines(), Option::Character8, "Far"));
-    WritePlayer(dir, "A", {kTalk}, CompleteOptionLines(), Inheriting("B", "0000010"));
-    WritePlayer(dir, "P", {kFire}, CompleteOptionLines(), Inheriting("A", "0000010"));
-    ASSERT_TRUE(Compile("P"));
-    EXPECT_FALSE(dir.Exists("../quake2/korvex/Talk.cfg"));
-    EXPECT_TRUE(HasLine("options.cfg", "set name \"Far\""));
-
-    WritePlayer(dir, "P", {kFire}, CompleteOptionLines(), Inheriting("A", "1000010"));
-    ASSERT_TRUE(Compile("P"));
-    EXPECT_EQ(Script("Talk.cfg"), Lines{"BIND t \"say hi\""});
 }
 
 TEST_F(CompilePlayer, SameStoredDescriptionInTwoAncestors) {

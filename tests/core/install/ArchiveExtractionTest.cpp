@@ -117,7 +117,9 @@ TEST_F(ArchiveTest, HostileArchivesAreRefusedWhole) {
         const std::string archive = Archive("hostile" + std::to_string(i) + ".zip");
         WriteZip(archive, hostile[i].first);
         EXPECT_FALSE(Extract(archive)) << i;
-        if (!hostile[i].second.empty()) EXPECT_EQ(refusal, hostile[i].second);
+        if (!hostile[i].second.empty()) {
+            EXPECT_EQ(refusal, hostile[i].second);
+        }
         EXPECT_EQ(TempFiles(), std::vector<std::string>{"keep.txt"}) << i;
         EXPECT_FALSE(fs::exists(outside)) << i;
     }

@@ -45,20 +45,14 @@ protected:
         host.Expect(Icon::Information, "Modification '" + mod + "' has been correctly installed.", Button::Ok);
     }
     bool TempGone() const { return !fs::exists(dir.Path("temp")); }
+    void ExpectSetupQuestion(const std::string& file, Button answer) {
+        host.Expect(Icon::Question,
+                    "The file " + file + " is not a ZIP- or SFX-File. Maybe this is an InstallShield application. " +
+                        "Korvex will now run the this file. If you are asked for a location, enter a path containing " +
+                        "*NO* files to help Korvex detecting what you've installed.",
+                    answer);
+    }
 };
-
-TEST_F(InstallTest, ArchiveHoldingTheGameDirectoryIsFoundBelowTemp) {
-    WriteZip(Download("ctf.zip"), {ZipFile("ctf\\pak0.pak", "NEW!"), ZipFile("ctf/maps/new.bsp", "map")});
-    ExpectCorrect("Capture The Flag", Button::Yes);
-    ExpectInstalled("Capture The Flag");
-    Install({Download("ctf.zip")});
-    EXPECT_EQ(ReadWholeFile(dir.quakeDir() + "/ctf/pak0.pak"), "NEW!");
-    EXPECT_EQ(ReadWholeFile(dir.quakeDir() + "/ctf/maps/new.bsp"), "map");
-    EXPECT_TRUE(fs::exists(dir.quakeDir() + "/ctf/gamex86.dll"));  // what was there stays
-    EXPECT_EQ(TreeTexts(), std::vector<std::string>{"Capture The Flag (CTF)"});
-    EXPECT_TRUE(TempGone());
-    EXPECT_FALSE(app.install.running);
-}
 
 TEST_F(InstallTest, TwoRoundsUnpackIntoOneTemporaryDirectory) {
     dir.WriteLines("automod/Two Parts", {"two", "nothingelse", "pak0.pak=1", "pak1.pak=1"});
@@ -132,6 +126,9 @@ TEST_F(InstallTest, FilesBesideTheModAreOfferedAndKeptInTemp) {
     ExpectInstalled("Capture The Flag");
     Install({Download("ctf.zip")});
     EXPECT_EQ(ReadWholeFile(dir.quakeDir() + "/ctf/pak0.pak"), "NEW!");
+    EXPECT_TRUE(fs::exists(dir.quakeDir() + "/ctf/gamex86.dll"));  // what was there stays
+    EXPECT_EQ(TreeTexts(), std::vector<std::string>{"Capture The Flag (CTF)"});
+    EXPECT_FALSE(app.install.running);
     ASSERT_EQ(host.unclaimedRequests.size(), 2u);
     EXPECT_EQ(host.unclaimedRequests[0].caption, "Unknown files");
     EXPECT_EQ(host.unclaimedRequests[0].files,
@@ -187,17 +184,12 @@ TEST_F(InstallTest, SetupProgramsRunAndWhatTheyCreatedIsFound) {
                               "(sleep 0.2; printf y > '" + drive + "/windows/late.txt') &\n");
     fs::permissions(setup, fs::perms::owner_exec, fs::perm_options::add);
     WriteZip(Download("sfx.exe"), {ZipFile("SETUP.EXE", "MZ"), ZipFile("data.cab", "x")}, ProgramStub());
-    const auto question = [](const std::string& file) {
-        return "The file " + file + " is not a ZIP- or SFX-File. Maybe this is an InstallShield application. " +
-               "Korvex will now run the this file. If you are asked for a location, enter a path containing *NO* " +
-               "files to help Korvex detecting what you've installed.";
-    };
     // Creation times count in seconds: nothing the fixture made may look new.
     const std::time_t made = std::time(nullptr);
     while (std::time(nullptr) <= made) std::this_thread::sleep_for(std::chrono::milliseconds(20));
 
-    host.Expect(Icon::Question, question(Download("sfx.exe")), Button::Cancel);
-    host.Expect(Icon::Question, question(setup), Button::Ok);
+    ExpectSetupQuestion(Download("sfx.exe"), Button::Cancel);
+    ExpectSetupQuestion(setup, Button::Ok);
     ExpectCorrect("Capture The Flag", Button::Yes);
     host.unclaimedAnswers = {{UnclaimedAction::Delete, {drive + "/windows/ctf.dll"}, {}}, {}};
     host.Expect(Icon::Question, "Do you really want to delete the selected files?", Button::Yes);
@@ -230,11 +222,7 @@ TEST_F(InstallTest, SetupProgramsRunAndWhatTheyCreatedIsFound) {
 TEST_F(InstallTest, SetupProgramThatCannotStartEndsItsStep) {
     const std::string setup = Download("setup.exe");
     WriteWholeFile(setup, "not a program anybody may run");
-    host.Expect(Icon::Question,
-                "The file " + setup + " is not a ZIP- or SFX-File. Maybe this is an InstallShield application. " +
-                    "Korvex will now run the this file. If you are asked for a location, enter a path containing "
-                    "*NO* files to help Korvex detecting what you've installed.",
-                Button::Ok);
+    ExpectSetupQuestion(setup, Button::Ok);
     host.Expect(Icon::Error, "Couldn't exec file. (possibly no InstallShield)", Button::Ok);
     host.Expect(Icon::Error, kAutodetectionFailed, Button::Ok);
     Install({setup});

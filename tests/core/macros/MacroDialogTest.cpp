@@ -17,6 +17,7 @@ TEST_F(MacroTest, InputModeShowsTheDialogPageAndOkResumesTheRun) {
     EXPECT_EQ(app().interpreter.InputModeDesc, "Test");
     ASSERT_EQ(Dialog(app()).inputCombos.size(), 1u);
     EXPECT_EQ(Dialog(app()).inputCombos[0].items, (E{"red", "blue", "green"}));
+    EXPECT_EQ(SplitComboItems("a^^"), (E{"a", ""}));  // only one trailing caret adds no item
     EXPECT_EQ(Dialog(app()).texts[0].top + kCaptionDrop, 22);
     EXPECT_EQ(ControlLeftOf(10, 50), 70);
     EXPECT_FALSE(NavigateTo(app(), Page::ModLauncher));
@@ -30,7 +31,9 @@ TEST_F(MacroTest, InputModeShowsTheDialogPageAndOkResumesTheRun) {
     EXPECT_EQ(Boxes(), E{"Please finish adding the macro first!"});
 }
 
-TEST_F(MacroTest, TwoFieldsOnOneVariableLeaveTheLaterOnesText) {
+// Two fields on one variable leave the later one's text; an empty dialog and a second
+// INPUTMODE each show a fresh dialog.
+TEST_F(MacroTest, TwoFieldsOnOneVariableAndASecondInputMode) {
     Run({"INPUTFIELD 0 0 10 \"A\" \"first\" 1", "INPUTFIELD 0 30 10 \"B\" \"second\" 1", "INPUTMODE",
          "QUAKE_COMMAND \"echo &1&\""});
     EXPECT_EQ(Variable(1), "second");
@@ -38,9 +41,7 @@ TEST_F(MacroTest, TwoFieldsOnOneVariableLeaveTheLaterOnesText) {
     EXPECT_EQ(Variable(1), "second");
     Button1Click(app());
     EXPECT_EQ(Commands(), E{"echo second"});
-}
 
-TEST_F(MacroTest, AnEmptyDialogAndASecondInputModeShowFreshDialogs) {
     Run({"INPUTMODE", "INPUTFIELD 0 0 10 \"Name\" \"x\" 1", "INPUTMODE", "QUAKE_COMMAND \"name &1&\""});
     EXPECT_TRUE(Dialog(app()).inputFields.empty());
     Button1Click(app());
@@ -81,12 +82,6 @@ TEST_F(MacroTest, TypedTextIsDataAndWhatTheGameCannotCarryIsRefused) {
     EXPECT_EQ(Commands(), E{"echo 100%"});
     EXPECT_EQ(app().macroResults.Keys[0].Command, "say " + typed);
     EXPECT_EQ(app().macroResults.Keys[0].Description, "Press the key that says: " + typed);
-}
-
-// The dialog test shows that one trailing caret adds no empty item.
-TEST(MacroComboItems, EmptyItemsOtherwiseStay) {
-    EXPECT_EQ(SplitComboItems(""), E{""});
-    EXPECT_EQ(SplitComboItems("a^^"), (E{"a", ""}));
 }
 
 }  // namespace

@@ -10,27 +10,66 @@ namespace {
 using E = std::vector<std::string>;
 namespace M = MacroErr;
 
-TEST_F(MacroTest, KeywordsIgnoreCaseAndQuakeCommandTakesEverythingBetweenTheOuterQuotes) {
-    Run({"IF \"a\" \"=\" \"a\"", "fi", "  quake_command \"bind x +attack\"", "QUAKE_COMMAND \"alias +zoom \"fov 30\"\""});
-    EXPECT_EQ(Boxes(), E{});
-    EXPECT_EQ(Commands(), (E{"bind x +attack", "alias +zoom \"fov 30\""}));
-    Run({"QUAKE_COMMAND \"say \"hi\""});
-    EXPECT_EQ(Boxes()[0], "MacroLanguage Error (" + PathOf("T.MAC") + "): Uneven number of char \" found at line 4.");
-}
-
-TEST_F(MacroTest, LexicalFaultsAreReportedWithTheirLine) {
-    ExpectFaults({
+// A new run starts with no block open and no label searched, whatever the run before left.
+TEST_F(MacroTest, RunsGiveTheirCommandsAndReportEachFaultWithItsLine) {
+    ExpectRuns({
+        // Keywords ignore case; QUAKE_COMMAND takes everything between the outer quotes.
+        {{"IF \"a\" \"=\" \"a\"", "fi", "  quake_command \"bind x +attack\"", "QUAKE_COMMAND \"alias +zoom \"fov 30\"\""},
+         {},
+         {"bind x +attack", "alias +zoom \"fov 30\""}},
+        {{"QUAKE_COMMAND \"say \"hi\""}, {{M::UnevenQuotes, 4}, {M::UnevenQuotes, 0}}},
         {{"FIX", "FI\t", "QUAKE_COMMAND\t\"x\""},  // a keyword needs a space after it
          {{M::UnknownCommand, 4}, {M::UnknownCommand, 5}, {M::UnknownCommand, 6}, {M::UnknownCommand, 0}}},
         {{"// a comment line", "\t ", "SHOWMESSAGE \"see http://x\""},  // "//" starts a comment even in quotes
          {{M::TooFewParameters, 6}, {M::TooFewParameters, 0}}},
         {{"TEXT 10\t20 \"x\""}, {{M::WrongType, 4}, {M::WrongType, 0}}},  // a number ends at a space only
         {{"ASSIGN \"x\""}, {{M::WrongType, 4}, {M::WrongType, 0}}},       // a missing trailing number
-        {{"QUAKE_COMMAND \"echo\"", "QUAKE_COMMAND  \"echo x\""}, {{M::WrongType, 5}, {M::WrongType, 0}}},
+        {{"QUAKE_COMMAND \"echo\"", "QUAKE_COMMAND  \"echo x\""}, {{M::WrongType, 5}, {M::WrongType, 0}}, {"echo"}},
         {{"QUAKE_COMMAND"}, {{M::TooFewParameters, 4}, {M::TooFewParameters, 0}}},
         {{"ASSIGN \"a&150&b\" 9", "ASSIGN \"x\" 200"}, {{M::InvalidVariableNumber, 4}, {M::InvalidVariableNumber, 5}}},
+        {{"IF \"a\" \"==\" \"a\"", "FI"}, {{M::NoValidOperator, 4}, {M::FiWithoutIf, 5}, {M::FiWithoutIf, 0}}},
+        {{"FI"}, {{M::FiWithoutIf, 4}, {M::FiWithoutIf, 0}}},
+        {{"IF \"a\" \"=\" \"a\""}, {{M::UnexpectedEndOfFile, 0}}},
+        {{"GOTO \"nowhere\"", "LABEL \"somewhere\""}, {{M::UnexpectedEndOfFile, 0}}},
+        // A skipped block substitutes nothing; a false IF skips the blocks nested in it.
+        {{"IF \"a\" \"=\" \"b\"", "QUAKE_COMMAND \"&x&\"", "FI"}, {}},
+        {{"IF \"a\" \"=\" \"b\"", "  IF \"x\" \"<>\" \"x\"", "    QUAKE_COMMAND \"inner\"", "  FI",
+          "  QUAKE_COMMAND \"skipped\"", "FI", "QUAKE_COMMAND \"after\"", "IF \"a\" \"<>\" \"b\"",
+          "QUAKE_COMMAND \"taken\"", "FI"},
+         {},
+         {"after", "taken"}},
+        // The search passes the IF without opening it, so the block's FI then closes nothing.
+        {{"GOTOIF \"inside\" \"1\" \"=\" \"1\"", "QUAKE_COMMAND \"not reached\"", "IF \"a\" \"=\" \"b\"",
+          "LABEL \"Inside\"", "QUAKE_COMMAND \"in the block\"", "FI", "QUAKE_COMMAND \"end\""},
+         {{M::FiWithoutIf, 9}},
+         {"in the block", "end"}},
+        // A jump searches from the top, and the line numbers count again.
+        {{"ASSIGN \"x\" 2", "ASSIGN \"\" 1", "LABEL \"again\"", "CONCAT 1 2 1",
+          "GOTOIF \"again\" \"&1&\" \"<>\" \"xxx\"", "QUAKE_COMMAND \"&1&\"", "BOGUS"},
+         {{M::UnknownCommand, 10}, {M::UnknownCommand, 0}},
+         {"xxx"}},
+        // Labels ignore case, conditions do not.
+        {{"GOTO \"END\"", "QUAKE_COMMAND \"jumped over\"", "label \"end\"", "IF \"Yes\" \"=\" \"yes\"",
+          "QUAKE_COMMAND \"case-blind\"", "FI", "IF \"1\" \"=\" \"1.0\"", "QUAKE_COMMAND \"numeric\"", "FI"},
+         {}},
+        {{"ASSIGN \"kept\" 42"}, {}},
+        {{"QUAKE_COMMAND \"say &42&\""}, {}, {"say kept"}},
+        // Whole numbers are stored plain, others with five decimals.
+        {{"ASSIGN \"1\" 1", "ASSIGN \"2\" 2", "ASSIGN \"3\" 3", "ASSIGN \"-1\" 4", "ASSIGN \"-2.7\" 5", "ADD 1 2 10",
+          "DIV 1 3 11", "MULT 3 4 12", "DIV 12 2 13", "REAL2INT 5 14", "ASSIGN \"0\" 0", "TAN 0 15", "ASSIGN \"ab\" 6",
+          "CONCAT 6 6 6", "ADD 1 1 1", "QUAKE_COMMAND \"&10& &11& &12& &13& &14& &15& &6& &1&\""},
+         {},
+         {"3 0.33333 -3 -1.50000 -2 0 abab 2"}},
+        // Division by zero and empty or text operands are reported at once and store nothing.
+        {{"ASSIGN \"1\" 1", "ASSIGN \"0\" 2", "ASSIGN \"kept\" 3", "DIV 1 2 3"}, {{M::DivisionByZero, 7}}},
+        {{"ASSIGN \"\" 1", "ASSIGN \"2\" 2", "ADD 1 2 3", "ASSIGN \"two\" 1", "MULT 1 2 3"},
+         {{M::WrongType, 6}, {M::WrongType, 8}, {M::WrongType, 0}}},
     });
+    EXPECT_EQ(Variable(3), "kept");
     EXPECT_EQ(Variable(9), "ab") << "a variable number from 100 on inserts nothing";
+    EXPECT_EQ(Error(M::UnevenQuotes, 4), "MacroLanguage Error (" + PathOf("T.MAC") + "): Uneven number of char \" found at line 4.");
+    RunMacro(app(), PathOf("NONE.MAC"), false);
+    EXPECT_EQ(Boxes().back(), ComposeMacroLanguageError(0, PathOf("NONE.MAC"), "File not found"));
 }
 
 TEST_F(MacroTest, ReferencesAndTrailingParameters) {
@@ -51,16 +90,6 @@ TEST_F(MacroTest, ReferencesAndTrailingParameters) {
     Variable(1) = "hi";
     Run({"QUAKE_COMMAND \"say &&1&\""});
     EXPECT_EQ(Boxes()[0], Error(MacroErr::InvalidVariableReference, 4));
-}
-
-TEST_F(MacroTest, SkippedBlocksAndDescriptionRunsDoNotSubstitute) {
-    Run({"IF \"a\" \"=\" \"b\"", "QUAKE_COMMAND \"&x&\"", "FI"});
-    EXPECT_EQ(Boxes(), E{});
-
-    RunLines({"MACRO_DESC \"Fire & forget &x\"", "MACRO_DETAILDESC \"d\"", "MACRO_CAT \"c\"", "QUAKE_COMMAND \"&&\""},
-             true);
-    EXPECT_EQ(Boxes(), E{});
-    EXPECT_EQ(app().macroResults.MacroDesc, "Fire & forget &x");
 }
 
 TEST_F(MacroTest, SelfReferringVariablesEndInAnInvalidReference) {
@@ -91,58 +120,13 @@ TEST_F(MacroTest, OnlyDescriptionsRunCleanlyAndMissingCategoryFailsAtTheEnd) {
 
     RunLines({"MACRO_DESC \"Test\"", "MACRO_DETAILDESC \"A test macro\""});
     EXPECT_EQ(Boxes(), E{Error(MacroErr::NoMacroDescription, 0)});
-}
 
-TEST_F(MacroTest, AFalseIfSkipsNestedBlocksAndResumesAfterItsOwnFi) {
-    Run({"IF \"a\" \"=\" \"b\"", "  IF \"x\" \"<>\" \"x\"", "    QUAKE_COMMAND \"inner\"", "  FI",
-         "  QUAKE_COMMAND \"skipped\"", "FI", "QUAKE_COMMAND \"after\"", "IF \"a\" \"<>\" \"b\"",
-         "QUAKE_COMMAND \"taken\"", "FI"});
+    // Reading only the descriptions substitutes nothing.
+    host().boxes.clear();
+    RunLines({"MACRO_DESC \"Fire & forget &x\"", "MACRO_DETAILDESC \"d\"", "MACRO_CAT \"c\"", "QUAKE_COMMAND \"&&\""},
+             true);
     EXPECT_EQ(Boxes(), E{});
-    EXPECT_EQ(Commands(), (E{"after", "taken"}));
-    EXPECT_EQ(app().interpreter.IfDepth, -1);
-}
-
-// Each case runs after the one before failed: a new run starts with no block open and no label searched.
-TEST_F(MacroTest, UnbalancedBlocksUnknownLabelsAndBadOperatorsAreReported) {
-    ExpectFaults({
-        {{"IF \"a\" \"==\" \"a\"", "FI"}, {{MacroErr::NoValidOperator, 4}, {MacroErr::FiWithoutIf, 5}, {MacroErr::FiWithoutIf, 0}}},
-        {{"FI"}, {{MacroErr::FiWithoutIf, 4}, {MacroErr::FiWithoutIf, 0}}},
-        {{"IF \"a\" \"=\" \"a\""}, {{MacroErr::UnexpectedEndOfFile, 0}}},
-        {{"GOTO \"nowhere\"", "LABEL \"somewhere\""}, {{MacroErr::UnexpectedEndOfFile, 0}}},
-        {{"QUAKE_COMMAND \"fine\""}, {}},
-    });
-    RunMacro(app(), PathOf("NONE.MAC"), false);
-    EXPECT_EQ(Boxes().back(), ComposeMacroLanguageError(0, PathOf("NONE.MAC"), "File not found"));
-}
-
-// The search passes the IF without opening it, so the block's FI then closes nothing.
-TEST_F(MacroTest, GotoIfFindsALabelInsideASkippedBlockAndKeepsTheIfDepth) {
-    Run({"GOTOIF \"inside\" \"1\" \"=\" \"1\"", "QUAKE_COMMAND \"not reached\"", "IF \"a\" \"=\" \"b\"",
-         "LABEL \"Inside\"", "QUAKE_COMMAND \"in the block\"", "FI", "QUAKE_COMMAND \"end\""});
-    EXPECT_EQ(Commands(), (E{"in the block", "end"}));
-    EXPECT_EQ(Boxes(), E{Error(MacroErr::FiWithoutIf, 9)});
-}
-
-TEST_F(MacroTest, AJumpSearchesFromTheTopAndLineNumbersCountAgain) {
-    Variable(2) = "x";
-    Run({"ASSIGN \"\" 1", "LABEL \"again\"", "CONCAT 1 2 1", "GOTOIF \"again\" \"&1&\" \"<>\" \"xxx\"",
-         "QUAKE_COMMAND \"&1&\"", "BOGUS"});
-    EXPECT_EQ(Commands(), E{"xxx"});
-    EXPECT_EQ(Boxes().back(), Error(MacroErr::UnknownCommand, 0));
-    EXPECT_EQ(Boxes()[Boxes().size() - 2], Error(MacroErr::UnknownCommand, 9));
-}
-
-TEST_F(MacroTest, LabelsIgnoreCaseConditionsDoNot) {
-    Run({"GOTO \"END\"", "QUAKE_COMMAND \"jumped over\"", "label \"end\"", "IF \"Yes\" \"=\" \"yes\"",
-         "QUAKE_COMMAND \"case-blind\"", "FI", "IF \"1\" \"=\" \"1.0\"", "QUAKE_COMMAND \"numeric\"", "FI"});
-    EXPECT_EQ(Boxes(), E{});
-    EXPECT_EQ(Commands(), E{});
-}
-
-TEST_F(MacroTest, VariablesSurviveFromOneRunToTheNext) {
-    Run({"ASSIGN \"kept\" 42"});
-    Run({"QUAKE_COMMAND \"say &42&\""});
-    EXPECT_EQ(Commands(), E{"say kept"});
+    EXPECT_EQ(app().macroResults.MacroDesc, "Fire & forget &x");
 }
 
 TEST_F(MacroTest, AFinishedRunHandsOverAndBecomesReadyAgain) {
@@ -154,30 +138,6 @@ TEST_F(MacroTest, AFinishedRunHandsOverAndBecomesReadyAgain) {
     host().RunPosted();
     EXPECT_EQ(host().keyRequests, std::vector<std::string>{"Fire"});
     EXPECT_TRUE(app().interpreter.ReadyForNextMacro);
-}
-
-TEST_F(MacroTest, ArithmeticStoresWholeNumbersPlainAndOthersWithFiveDecimals) {
-    Run({"ASSIGN \"1\" 1", "ASSIGN \"2\" 2", "ASSIGN \"3\" 3", "ASSIGN \"-1\" 4", "ASSIGN \"-2.7\" 5",
-         "ADD 1 2 10", "DIV 1 3 11", "MULT 3 4 12", "DIV 12 2 13", "REAL2INT 5 14", "ASSIGN \"0\" 0",
-         "TAN 0 15", "ASSIGN \"ab\" 6", "CONCAT 6 6 6", "ADD 1 1 1"});
-    EXPECT_EQ(Boxes(), E{});
-    EXPECT_EQ(Variable(10), "3");
-    EXPECT_EQ(Variable(11), "0.33333");
-    EXPECT_EQ(Variable(12), "-3");
-    EXPECT_EQ(Variable(13), "-1.50000");
-    EXPECT_EQ(Variable(14), "-2");
-    EXPECT_EQ(Variable(15), "0");
-    EXPECT_EQ(Variable(6), "abab");
-    EXPECT_EQ(Variable(1), "2");
-}
-
-TEST_F(MacroTest, DivisionByZeroAndEmptyOrTextOperandsAreReportedAtOnceAndStoreNothing) {
-    ExpectFaults({
-        {{"ASSIGN \"1\" 1", "ASSIGN \"0\" 2", "ASSIGN \"kept\" 3", "DIV 1 2 3"}, {{MacroErr::DivisionByZero, 7}}},
-        {{"ASSIGN \"\" 1", "ASSIGN \"2\" 2", "ADD 1 2 3", "ASSIGN \"two\" 1", "MULT 1 2 3"},
-         {{MacroErr::WrongType, 6}, {MacroErr::WrongType, 8}, {MacroErr::WrongType, 0}}},
-    });
-    EXPECT_EQ(Variable(3), "kept");
 }
 
 TEST_F(MacroTest, ConcatenationsCannotGrowWithoutEnd) {

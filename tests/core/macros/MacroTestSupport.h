@@ -45,22 +45,29 @@ protected:
     }
     std::vector<std::string> Boxes() { return host().BoxTexts(); }
 
-    // Runs each body afresh and expects exactly its macro-language errors, in order.
+    // Runs each body in turn and expects exactly its macro-language errors, in order, and
+    // its commands; a run without errors closes every block it opened. Variables carry over
+    // from one body to the next, as between two macros.
     struct Fault {
         std::uint8_t code;
         int line;
     };
-    struct FaultCase {
+    struct RunCase {
         std::vector<std::string> body;
         std::vector<Fault> faults;
+        std::vector<std::string> commands = {};
     };
-    void ExpectFaults(const std::vector<FaultCase>& cases) {
-        for (const FaultCase& c : cases) {
+    void ExpectRuns(const std::vector<RunCase>& cases) {
+        for (const RunCase& c : cases) {
             host().boxes.clear();
             Run(c.body);
             std::vector<std::string> expected;
             for (const Fault& fault : c.faults) expected.push_back(Error(fault.code, fault.line));
             EXPECT_EQ(Boxes(), expected) << c.body[0];
+            EXPECT_EQ(Commands(), c.commands) << c.body[0];
+            if (c.faults.empty()) {
+                EXPECT_EQ(app().interpreter.IfDepth, -1) << c.body[0];
+            }
         }
     }
     std::vector<std::string> Commands() {

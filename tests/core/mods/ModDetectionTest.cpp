@@ -122,7 +122,7 @@ TEST_F(AutoModTest, MalformedDetectionFilesEndTheProgramWithTheirOwnMessage) {
     EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{"Invalid Auto-MOD file. (Broken)"});
 }
 
-TEST_F(AutoModTest, RememberedModIsDetectedNextTime) {
+TEST_F(AutoModTest, RememberedModIsDetectedNextTimeWhileSlotsLast) {
     WriteModFile("PAK0.PAK", "12345");
     WriteModFile("autoexec.cfg", "exec x");
     WriteDetection("#1005#Old", {"old", "pak0.pak=-1"});
@@ -138,15 +138,13 @@ TEST_F(AutoModTest, RememberedModIsDetectedNextTime) {
 
     EXPECT_FALSE(RememberModification(app.report, app.paths, ModDir(), "../escape", "x"));
     EXPECT_FALSE(fs::exists(dir.Path("escape")));
-}
 
-TEST_F(AutoModTest, NoSlotPastTheLast) {
+    // No slot past the last.
     for (int slot = kFirstAutoModSlot; slot <= kLastAutoModSlot; ++slot)
         WriteWholeFile(dir.Path("automod/#" + std::to_string(slot) + "#M"), "");
     EXPECT_FALSE(RememberModification(app.report, app.paths, ModDir(), "One Too Many", "many"));
-    EXPECT_EQ(host.BoxTexts(),
-              std::vector<std::string>{"No free slots for more AutoMOD detection files. (for: " +
-                                       dir.Path("automod/#10000#One Too Many") + ")"});
+    EXPECT_EQ(host.BoxTexts().back(), "No free slots for more AutoMOD detection files. (for: " +
+                                          dir.Path("automod/#10000#One Too Many") + ")");
 }
 
 // The sample Quake II tree (baseq2, ctf, arena) with detection files of the test's own.
@@ -244,17 +242,6 @@ TEST_F(ModScanTest, RescanKeepsWhatThePlayerSet) {
     EXPECT_FALSE(IsReadOnlyFile(dir.Path("mods/ctf")));
     EXPECT_EQ(TreeTexts().front(), "Capture The Flag (FLAG2)");
     EXPECT_EQ(host.BoxTexts().size(), 7u);  // the questions only, no error
-}
-
-TEST_F(ModScanTest, NonInteractiveIdentificationAsksNothingAndEntersNothing) {
-    const IdentifiedMod ctf = IdentifyModDirectory(app, JoinPath(dir.quakeDir(), "ctf"), ".", false);
-    EXPECT_TRUE(ctf.found);
-    EXPECT_EQ(ctf.usualDirectory, "ctf");
-    const IdentifiedMod base = IdentifyModDirectory(app, dir.quakeDir(), "baseq2", true);
-    EXPECT_FALSE(base.found);  // "IGNORE." gives no question and no entry
-    EXPECT_FALSE(IdentifyModDirectory(app, dir.quakeDir(), "baseq2", false).found);
-    EXPECT_TRUE(TreeTexts().empty());
-    EXPECT_TRUE(host.boxes.empty());
 }
 
 // "Add existing MOD" on a MOD in its place, recognised or named by the player: its files count as

@@ -68,12 +68,6 @@ TEST(Text, Windows1252SurvivesTheRoundTripThroughUtf8) {
     EXPECT_EQ(TrimBlanksAndNuls(std::string(" \0x \0", 5)), "x");
 }
 
-}  // namespace
-}  // namespace korvex
-
-namespace korvex {
-namespace {
-
 // Both ways of replacing a file write through a symbolic link and keep the file's mode.
 TEST_F(AtomicFile, WritingAndCopyingKeepLinksAndModes) {
     dir.Write("real/data.dat", "old\r\n");

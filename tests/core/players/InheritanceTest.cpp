@@ -13,22 +13,19 @@ using Inheritance = ProgramDirTest;
 
 using Names = std::vector<std::string>;
 
-TEST_F(Inheritance, WithOnlyOnePlayerCfgCheckingInheritShowsMessage15) {
+TEST_F(Inheritance, OffersOnlyPlayerCfgsWhoseChainEndsWellAndSaysWhenThereIsNone) {
     LoadPlayerCFG(app, "Player");
-    PlayerCfg& cfg = app.player;
-    EXPECT_TRUE(cfg.controls.inherit1Items.empty());
-    EXPECT_FALSE(cfg.controls.inherit1Enabled);
-
-    cfg.special1 = true;
+    EXPECT_TRUE(app.player.controls.inherit1Items.empty());
+    EXPECT_FALSE(app.player.controls.inherit1Enabled);
+    app.player.special1 = true;
     Special1Click(app);
-    EXPECT_FALSE(cfg.special1);
-    EXPECT_FALSE(cfg.controls.inheritGroupVisible);
+    EXPECT_FALSE(app.player.special1);
+    EXPECT_FALSE(app.player.controls.inheritGroupVisible);
     EXPECT_EQ(host.BoxTexts(),
               Names{"There are currently no players available of which you can inherit options. (Cure: create a player "
                     "who doesn't inherit anything.)"});
-}
+    host.boxes.clear();
 
-TEST_F(Inheritance, OffersOnlyPlayerCfgsWhoseChainEndsWell) {
     WritePlayer(dir, "Zed");
     WritePlayer(dir, "Child", "Player");     // leads back to the current one
     WritePlayer(dir, "Grandchild", "child");  // the same, through another letter case

@@ -4,9 +4,6 @@
 #include "app/Korvex.h"
 #include "app/MainView.h"
 #include "macros/MacroCatalogue.h"
-#include "platform/FileSystem.h"
-#include "platform/TextFile.h"
-#include "players/PlayerDataFiles.h"
 #include "players/PlayerCfgFiles.h"
 #include "support/ProgramDirTest.h"
 
@@ -15,7 +12,6 @@ namespace {
 
 using PlayerCfgFiles = ProgramDirTest;
 using IncludedMacros = ProgramDirTest;
-using PlayerDataFiles = ProgramDirTest;
 
 std::vector<std::string> WithMemo(const std::string& flag, const std::string& count,
                                   const std::vector<std::string>& memo) {
@@ -47,23 +43,6 @@ TEST_F(PlayerCfgFiles, SavesTheThreeFilesInTheirLineLayoutsWithTrueInAnyLetterCa
     EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(SpecialLines("")));
 }
 
-TEST_F(PlayerCfgFiles, ShortOptionsLoadAndExtraLinesAreFatal) {
-    std::vector<std::string> options = TemplateOptionLines();
-    options.pop_back();
-    dir.WriteLines("players/Player/options.dat", options);
-    LoadPlayerCFG(app, "Player");
-    EXPECT_TRUE(host.boxes.empty());
-    EXPECT_EQ(app.player.Text(Option::General5), "");
-    EXPECT_EQ(app.player.Text(Option::Server7), "FALSE");
-
-    options.push_back("90");
-    options.push_back("");
-    dir.WriteLines("players/Player/options.dat", options);
-    LoadPlayerCFG(app, "Player");
-    EXPECT_TRUE(app.report.shuttingDown);
-    EXPECT_EQ(host.BoxTexts().back(), "Programmer: end of file not reached, check file format. (Inherit Options)");
-}
-
 TEST_F(PlayerCfgFiles, AdditionalCommandsSurviveRepeatedCycles) {
     dir.WriteLines("players/Player/special.dat", WithMemo("FALSE", "0", {}));
     LoadPlayerCFG(app, "Player");
@@ -86,7 +65,17 @@ TEST_F(PlayerCfgFiles, AdditionalCommandsSurviveRepeatedCycles) {
     EXPECT_EQ(dir.Read("players/Player/special.dat"), JoinLines(WithMemo("FALSE", "0", {})));
 }
 
-TEST_F(PlayerCfgFiles, BrokenFilesLoadWithoutRunawayOrCrash) {
+// Short files load with what is missing empty, damaged ones without runaway or crash; lines
+// past the last option are fatal.
+TEST_F(PlayerCfgFiles, ShortAndBrokenFilesLoadButExtraOptionLinesAreFatal) {
+    std::vector<std::string> options = TemplateOptionLines();
+    options.pop_back();
+    dir.WriteLines("players/Player/options.dat", options);
+    LoadPlayerCFG(app, "Player");
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(app.player.Text(Option::General5), "");
+    EXPECT_EQ(app.player.Text(Option::Server7), "FALSE");
+
     dir.WriteLines("players/Player/bindings.dat", {"2000000000", "A.MAC", "A", "Cat"});
     dir.WriteLines("players/Player/special.dat", WithMemo("TRUE", "-5", {"echo"}));
     dir.Write("players/Player/options.dat", "TRUE\r\nyes\r\n" + std::string("\0\x01\xff", 3));
@@ -110,6 +99,13 @@ TEST_F(PlayerCfgFiles, BrokenFilesLoadWithoutRunawayOrCrash) {
     LoadPlayerCFG(app, "Player");
     ASSERT_EQ(host.boxes.size(), before + 1);
     EXPECT_EQ(host.boxes.back().text, "Couldn't load file. (" + dir.Path("players/Player/bindings.dat") + ")");
+
+    dir.WriteLines("players/Player/bindings.dat", {"0"});
+    options.insert(options.end(), {"90", ""});
+    dir.WriteLines("players/Player/options.dat", options);
+    LoadPlayerCFG(app, "Player");
+    EXPECT_TRUE(app.report.shuttingDown);
+    EXPECT_EQ(host.BoxTexts().back(), "Programmer: end of file not reached, check file format. (Inherit Options)");
 }
 
 TEST_F(PlayerCfgFiles, AFailedLoadStartsBlankAndItsSaveTouchesNothing) {
@@ -134,7 +130,7 @@ TEST_F(PlayerCfgFiles, AFailedLoadStartsBlankAndItsSaveTouchesNothing) {
     EXPECT_TRUE(app.player.loaded);
 }
 
-TEST_F(PlayerCfgFiles, AFailedWriteKeepsTheOldFileAndIsReported) {
+TEST_F(PlayerCfgFiles, AFailedOrRefusedWriteKeepsTheOldFileAndIsReported) {
     LoadPlayerCFG(app, "Player");
     const std::string oldOptions = dir.Read("players/Player/options.dat");
     dir.Write("players/Player/options.dat.korvex-new/blocker", "");
@@ -155,16 +151,14 @@ TEST_F(PlayerCfgFiles, AFailedWriteKeepsTheOldFileAndIsReported) {
     EXPECT_EQ(dir.Read("players/Player/special.dat"), oldSpecial);
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't save file. (" + dir.Path("players/Player/special.dat") + ")");
     EXPECT_FALSE(dir.Exists("players/Player/special.dat.korvex-new"));
-}
 
-TEST_F(PlayerCfgFiles, SavingOutsideThePlayersDirectoryIsRefused) {
-    LoadPlayerCFG(app, "Player");
+    // Nothing is saved outside the players directory.
     const auto before = dir.Snapshot();
     app.currentPlayerName = "..";
     app.currentPlayerDir = dir.Path("players/..");
     SavePlayerCFG(app);
     EXPECT_TRUE(app.report.shuttingDown);
-    EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{"Initialization failed. (disk full?)"});
+    EXPECT_EQ(host.BoxTexts().back(), "Initialization failed. (disk full?)");
     EXPECT_EQ(dir.Snapshot(), before);
 }
 
@@ -221,33 +215,6 @@ TEST_F(IncludedMacros, KeptOnlyWithTheirFileDescriptionAndOutput) {
         EXPECT_FALSE(dir.Exists(std::string("players/Player/") + gone)) << gone;
     EXPECT_TRUE(dir.Exists("players/Player/JUMP.MAC.out"));
     EXPECT_TRUE(dir.Exists("players/Player/Rocket.MAC.out"));
-}
-
-TEST_F(PlayerDataFiles, WhatIsWrittenReadsBackAndALineTooManyIsNoticed) {
-    SpecialFile special;
-    special.special1 = true;
-    special.inherit1 = "Ancestor";
-    special.inherit = {true, false, true, false, true, false, true};
-    special.additionalCommands = true;
-    special.additionalCommandLines = {"echo one", ""};
-    ASSERT_TRUE(WriteLinesAtomically(dir.Path("special.dat"), SpecialFileLines(special)));
-    auto read = ReadSpecialFile(dir.Path("special.dat"));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->inherit1, "Ancestor");
-    EXPECT_EQ(read->inherit, special.inherit);
-    EXPECT_EQ(read->additionalCommandLines, special.additionalCommandLines);
-    EXPECT_TRUE(read->complete);
-    ASSERT_TRUE(AppendLineAtomically(dir.Path("special.dat"), "stray"));
-    EXPECT_FALSE(ReadSpecialFile(dir.Path("special.dat"))->complete);
-
-    const std::vector<BindingsEntry> entries{{"A.MAC", "A", "Cat"}, {"B.MAC", "B", "Other"}};
-    ASSERT_TRUE(WriteLinesAtomically(dir.Path("bindings.dat"), BindingsFileLines(entries)));
-    const auto bindings = ReadBindingsFile(dir.Path("bindings.dat"));
-    ASSERT_TRUE(bindings);
-    ASSERT_EQ(bindings->entries.size(), 2u);
-    EXPECT_EQ(bindings->entries[1].category, "Other");
-    EXPECT_TRUE(bindings->complete);
-    EXPECT_FALSE(ReadOptionsFile(dir.Path("missing.dat")));
 }
 
 }  // namespace
