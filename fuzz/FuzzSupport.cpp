@@ -46,7 +46,7 @@ const std::string& FuzzDir() {
     return dir.path;
 }
 
-void UseFuzzDir(Korvex& app) { SetProgramDirs(app, FuzzDir()); }
+void UseFuzzDir(Korvex& app) { SetProgramDirs(app.paths, FuzzDir()); }
 
 std::string WriteFuzzInput(const std::string& name, const std::uint8_t* data, std::size_t size) {
     const std::string path = JoinPath(FuzzDir(), name);

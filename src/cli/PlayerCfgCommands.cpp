@@ -173,7 +173,7 @@ int RunSetOption(CliContext& context) {
         return 1;
     PlayerCfg changed = app.player;
     changed.SetText(option, StoredValue(option, context.args[2]));
-    if (const std::string detail = InvalidOptionDetail(app, changed, option); !detail.empty()) {
+    if (const std::string detail = InvalidOptionDetail(app.report, app.paths, changed, option); !detail.empty()) {
         app.report.ShowError(Err::InvalidInput, detail);
         return 1;
     }

@@ -30,6 +30,9 @@ struct CompileJob;
 using PrintFunction = std::function<void(const CompileJob&)>;
 
 struct CompileJob {
+    // The compiled Player-CFG, as stored.
+    std::string playerName;
+    std::string playerDir;
     std::string outputDir;
     bool printOnly = false;
     PrintFunction print;

@@ -3,6 +3,7 @@
 #include "app/DirectoryTools.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/Reporter.h"
 #include "compiler/CompileInputs.h"
 #include "compiler/ConfigFiles.h"
 #include "compiler/InheritanceResolution.h"
@@ -16,22 +17,22 @@
 namespace korvex {
 namespace {
 
-// Adds the included macros of the loaded Player-CFG; a cancelled shared-key question sets
+// Adds the included macros of the compiled Player-CFG; a cancelled shared-key question sets
 // compileAborted (the remaining macros are still gone through).
-void AddIncludedMacros(Korvex& app, CompileJob& job) {
-    for (const std::string& file : app.player.includedMacroFiles) {
-        const MacroEntry macro{MacroDescOf(app.report, app.paths, file), app.currentPlayerName};
+void AddIncludedMacros(Reporter& report, const ProgramPaths& paths, const MacroCatalogue& macroCatalogue,
+                       CompileJob& job) {
+    for (const std::string& file : job.player.includedMacroFiles) {
+        const MacroEntry macro{MacroDescOf(report, paths, file), job.playerName};
         job.macroEntries.push_back(macro);
-        if (app.report.shuttingDown) return;
+        if (report.shuttingDown) return;
         const std::string outFile = file + ".out";
-        std::vector<KeyEntry> entries =
-            CollectKeyEntries(app.report, app.currentPlayerName, JoinPath(app.currentPlayerDir, outFile));
+        std::vector<KeyEntry> entries = CollectKeyEntries(report, job.playerName, JoinPath(job.playerDir, outFile));
         bool leftOut = false;
         if (job.warnSharedKeysWithinCfg) {
-            const auto conflicts = FindKeyConflicts(entries, job.keyEntries, app.currentPlayerName, true);
+            const auto conflicts = FindKeyConflicts(entries, job.keyEntries, job.playerName, true);
             if (!conflicts.empty()) {
                 const Button answer =
-                    AskSharedKeys(app.report, "Two macros share the same keys:\n\n", conflicts, app.currentPlayerName);
+                    AskSharedKeys(report, "Two macros share the same keys:\n\n", conflicts, job.playerName);
                 leftOut = answer != Button::No;
                 if (answer == Button::Cancel) job.compileAborted = true;
                 if (answer == Button::Yes) entries.clear();
@@ -39,8 +40,8 @@ void AddIncludedMacros(Korvex& app, CompileJob& job) {
         }
         job.keyEntries.insert(job.keyEntries.end(), entries.begin(), entries.end());
         if (leftOut) continue;
-        InsertOutFile(job, WithTrailingSeparator(app.currentPlayerDir), outFile, macro);
-        AddCatalogueCategories(app.macroCatalogue, job, file);
+        InsertOutFile(job, WithTrailingSeparator(job.playerDir), outFile, macro);
+        AddCatalogueCategories(macroCatalogue, job, file);
     }
 }
 
@@ -59,39 +60,34 @@ bool WriteAdditionalCommands(Reporter& report, const ProgramPaths& paths, const 
     return false;
 }
 
-bool CompileLoadedPlayer(Korvex& app, CompileJob& job) {
-    if (app.player.special1) {
-        if (CannotInheritFrom(app, app.player.inherit1)) {
-            app.report.FatalError(Err::InheritsAlthoughChecked, app.player.inherit1);
+bool CompileReadPlayer(Reporter& report, const ProgramPaths& paths, const MacroCatalogue& macroCatalogue,
+                       CompileJob& job) {
+    const PlayerCfg& player = job.player;
+    if (player.special1) {
+        if (CannotInheritFrom(paths, job.playerName, player.inherit1)) {
+            report.FatalError(Err::InheritsAlthoughChecked, player.inherit1);
             return false;
         }
-        job.inherit = app.player.inherit;
+        job.inherit = player.inherit;
     }
-    job.player = app.player;
-    AddIncludedMacros(app, job);
+    AddIncludedMacros(report, paths, macroCatalogue, job);
     // A fatal report (a broken macro file) closes the program; nothing more is written.
-    if (job.compileAborted || app.report.shuttingDown) return false;
-    if (app.player.special1 && !ResolveInheritance(app, job, app.player.inherit1)) return false;
-    if (app.report.shuttingDown || (!job.mapOnly && !WriteAdditionalCommands(app.report, app.paths, app.player)))
-        return false;
-    return WriteConfigFiles(app, job) == 0;
+    if (job.compileAborted || report.shuttingDown) return false;
+    if (player.special1 && !ResolveInheritance(report, paths, job, player.inherit1)) return false;
+    if (report.shuttingDown || (!job.mapOnly && !WriteAdditionalCommands(report, paths, player))) return false;
+    return WriteConfigFiles(report, paths, job) == 0;
 }
 
-// The current Player-CFG stays in memory as it was, unsaved changes included.
+// The compile reads the Player-CFG's stored files; nothing the window shows is touched.
 bool CompileFromFiles(Korvex& app, const std::string& playerName, CompileJob& job) {
     if (job.keyMap) *job.keyMap = {playerName, {}};
-    PlayerCfg current = app.player;
-    const std::string currentName = app.currentPlayerName;
-    LoadPlayerCFG(app, playerName);
+    job.playerName = playerName;
+    job.playerDir = JoinPath(app.paths.players, playerName);
+    job.nativeEngine = HoldsNativeEngine(app.paths.quakeDir);
     // A Player-CFG with a file that could not be read would compile into wrong scripts.
-    const bool result = !app.report.shuttingDown && app.player.loaded && CompileLoadedPlayer(app, job);
+    const bool result = ReadStoredPlayerCfg(app.report, app.paths, job.playerDir, job.player) && job.player.loaded &&
+                        CompileReadPlayer(app.report, app.paths, app.macroCatalogue, job);
     if (!result && job.keyMap) job.keyMap->keys.clear();
-    // After a fatal report the program closes; nothing is shown any more.
-    if (app.report.shuttingDown) return false;
-    SetCurrentPlayer(app, currentName);
-    app.player = std::move(current);
-    app.macroLists.includedSelected.assign(app.player.includedMacros.size(), false);
-    app.host.PlayerCfgChanged();
     return result;
 }
 
@@ -111,7 +107,6 @@ bool CompileStoredPlayer(Korvex& app, const std::string& playerName, const std::
     job.printOnly = printOnly;
     job.print = std::move(print);
     job.keyMap = keyMap;
-    job.nativeEngine = HoldsNativeEngine(app.paths.quakeDir);
     job.warnSharedKeysWithinCfg = app.options.warnMultipleFunctionsWithinCfg;
     job.warnSharedKeysByInheritance = app.options.warnMultipleFunctionsByInheritance;
     return CompileFromFiles(app, playerName, job);

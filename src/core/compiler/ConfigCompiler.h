@@ -1,5 +1,5 @@
-// Compiling a Player-CFG into the Quake II scripts of an output directory. The Player-CFG
-// is loaded from its files for the compile; the current one is shown again afterwards.
+// Compiling a Player-CFG into the Quake II scripts of an output directory. The compile reads
+// the Player-CFG's stored files; what the window shows stays as it is.
 #pragma once
 
 #include <string>
@@ -16,7 +16,7 @@ struct Korvex;
 // keyMap the compile also fills it with the keys the written scripts bind.
 bool CompilePlayerConfig(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
                          PrintFunction print = {}, KeyMap* keyMap = nullptr);
-// The same without saving anything: the current Player-CFG stays in memory as it was.
+// The same without saving anything.
 bool CompileStoredPlayer(Korvex& app, const std::string& playerName, const std::string& outputDir, bool printOnly,
                          PrintFunction print = {}, KeyMap* keyMap = nullptr);
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/CfgBackup.h"
-#include "app/Korvex.h"
+#include "app/Reporter.h"
 #include "bindings/MacroOutputFile.h"
 #include "compiler/BindingLines.h"
 #include "compiler/CompileJob.h"
@@ -61,7 +61,7 @@ bool IsSafeCategory(const std::string& category) {
 
 class BindingPassWriter {
 public:
-    BindingPassWriter(Korvex& app, CompileJob& job, BindingPass& pass) : app_(app), job_(job), pass_(pass) {}
+    BindingPassWriter(Reporter& report, CompileJob& job, BindingPass& pass) : report_(report), job_(job), pass_(pass) {}
 
     MessageCode Run() {
         for (const std::string& path : job_.outFiles) {
@@ -75,13 +75,13 @@ private:
     MessageCode ReadOutFile(const std::string& path) {
         MacroOutput output;
         if (!ReadMacroOutput(path, output)) {
-            app_.report.ShowError(Err::CouldntOpenFile, path);
+            report_.ShowError(Err::CouldntOpenFile, path);
             return Err::CouldntOpenFile;
         }
-        if (!CheckOutputKeys(app_.report, path, output)) return Err::InvalidInput;
+        if (!CheckOutputKeys(report_, path, output)) return Err::InvalidInput;
         const int index = output.category.empty() ? -1 : IndexIgnoringCase(job_.categories, output.category);
         if (index < 0) {
-            app_.report.FatalError(Err::WrongCategoryInOutput, path);
+            report_.FatalError(Err::WrongCategoryInOutput, path);
             return Err::CouldntCreateFile;
         }
         const auto owner = job_.macroOfOutFile.find(path);
@@ -120,7 +120,7 @@ private:
         WriteConfigLine(job_, script, part, true);
     }
 
-    Korvex& app_;
+    Reporter& report_;
     CompileJob& job_;
     BindingPass& pass_;
     std::vector<std::string> seenKeys_;
@@ -159,31 +159,31 @@ std::vector<std::string> MainCfgLines(const CompileJob& job) {
     return lines;
 }
 
-MessageCode WriteConfigFiles(Korvex& app, CompileJob& job) {
-    if (!job.mapOnly && !PrepareOutputDir(app.report, job.outputDir)) return Err::CouldntCreateDirectory;
+MessageCode WriteConfigFiles(Reporter& report, const ProgramPaths& paths, CompileJob& job) {
+    if (!job.mapOnly && !PrepareOutputDir(report, job.outputDir)) return Err::CouldntCreateDirectory;
     for (const std::string& category : job.categories) {
         if (!IsSafeCategory(category)) {
-            app.report.ShowError(Err::WrongCategoryInOutput, category);
+            report.ShowError(Err::WrongCategoryInOutput, category);
             return Err::CouldntCreateFile;
         }
     }
-    if (!WriteScript(app.report, job, JoinPath(job.outputDir, "main.cfg"), MainCfgLines(job)))
+    if (!WriteScript(report, job, JoinPath(job.outputDir, "main.cfg"), MainCfgLines(job)))
         return Err::CouldntCreateFile;
-    if (ConvertOptionsToCvars(app, job, !job.printOnly) != 0) return Err::CouldntCreateFile;
+    if (ConvertOptionsToCvars(report, paths, job, !job.printOnly) != 0) return Err::CouldntCreateFile;
     if (job.printOnly) {
         if (job.print) job.print(job);
         return 0;
     }
-    if (!WriteScript(app.report, job, JoinPath(job.outputDir, "options.cfg"), OptionsCfgLines(job)))
+    if (!WriteScript(report, job, JoinPath(job.outputDir, "options.cfg"), OptionsCfgLines(job)))
         return Err::CouldntCreateFile;
 
     BindingPass pass;
     for (const std::string& category : job.categories)
         pass.categoryScripts.emplace_back(JoinPath(job.outputDir, CategoryScriptName(category)));
-    if (const MessageCode result = BindingPassWriter(app, job, pass).Run(); result != 0) return result;
+    if (const MessageCode result = BindingPassWriter(report, job, pass).Run(); result != 0) return result;
     for (const ScriptFile& script : pass.categoryScripts)
-        if (!SaveScript(app.report, job, script)) return Err::CouldntCreateFile;
-    const MessageCode result = WriteSharedAndHotkeyScripts(app.report, job, pass);
+        if (!SaveScript(report, job, script)) return Err::CouldntCreateFile;
+    const MessageCode result = WriteSharedAndHotkeyScripts(report, job, pass);
     if (result == 0 && job.keyMap) *job.keyMap = KeyMapOf(job, pass);
     return result;
 }

@@ -11,7 +11,8 @@
 
 namespace korvex {
 
-struct Korvex;
+struct Reporter;
+struct ProgramPaths;
 struct CompileJob;
 
 // What the binding pass leaves for the shared bindings and hotkeys.
@@ -23,7 +24,7 @@ struct BindingPass {
 };
 
 // 0 when every file was written, otherwise the code of the last error reported.
-MessageCode WriteConfigFiles(Korvex& app, CompileJob& job);
+MessageCode WriteConfigFiles(Reporter& report, const ProgramPaths& paths, CompileJob& job);
 
 // main.cfg without the first line that marks every script as Korvex's.
 std::vector<std::string> MainCfgLines(const CompileJob& job);

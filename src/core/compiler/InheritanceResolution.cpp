@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
 #include "compiler/CompileInputs.h"
 #include "compiler/CompileJob.h"
 #include "compiler/OptionControls.h"
@@ -20,17 +21,18 @@ namespace {
 
 class InheritanceResolver {
 public:
-    InheritanceResolver(Korvex& app, CompileJob& job) : app_(app), job_(job), visited_{app.currentPlayerName} {}
+    InheritanceResolver(Reporter& report, const ProgramPaths& paths, CompileJob& job)
+        : report_(report), paths_(paths), job_(job), visited_{job.playerName} {}
 
     bool Resolve(const std::string& ancestor) {
-        const std::string dir = JoinPath(app_.paths.players, ancestor);
+        const std::string dir = JoinPath(paths_.players, ancestor);
         if (!StaysInPlayersDir(ancestor) || !DirectoryExists(dir)) {
-            app_.report.ShowError(Err::NoPlayerToInheritFrom, "Inherit although checked");
+            report_.ShowError(Err::NoPlayerToInheritFrom, "Inherit although checked");
             return false;
         }
         // The chain was checked when it was chosen; the disk may have changed since.
         if (ContainsIgnoringCase(visited_, ancestor)) {
-            app_.report.ShowError(Err::InheritsAlthoughChecked, ancestor);
+            report_.ShowError(Err::InheritsAlthoughChecked, ancestor);
             return false;
         }
         visited_.push_back(ancestor);
@@ -39,7 +41,7 @@ public:
 
 private:
     bool Fatal(MessageCode code, const std::string& detail) {
-        app_.report.FatalError(code, detail);
+        report_.FatalError(code, detail);
         return false;
     }
 
@@ -63,16 +65,16 @@ private:
     bool TakeMacro(const BindingsEntry& entry, const std::string& dir, const std::string& ancestor) {
         const std::string& file = entry.fileName;
         const std::string outFile = file + ".out";
-        std::vector<KeyEntry> entries = CollectKeyEntries(app_.report, ancestor, JoinPath(dir, outFile));
-        const std::string description = MacroDescOf(app_.report, app_.paths, file);
-        if (app_.report.shuttingDown || !AddMacroEntry(description, ancestor)) return false;
+        std::vector<KeyEntry> entries = CollectKeyEntries(report_, ancestor, JoinPath(dir, outFile));
+        const std::string description = MacroDescOf(report_, paths_, file);
+        if (report_.shuttingDown || !AddMacroEntry(description, ancestor)) return false;
 
         bool leftOut = false;
         if (job_.warnSharedKeysByInheritance) {
             const auto conflicts = FindKeyConflicts(entries, job_.keyEntries, ancestor, job_.warnSharedKeysWithinCfg);
             if (!conflicts.empty()) {
                 const Button answer =
-                    AskSharedKeys(app_.report, "Because of the inheritance process two macros share the same keys:\n\n",
+                    AskSharedKeys(report_, "Because of the inheritance process two macros share the same keys:\n\n",
                                   conflicts, ancestor);
                 if (answer == Button::Yes) entries.clear();
                 leftOut = answer == Button::Yes;
@@ -98,12 +100,12 @@ private:
             job_.macroEntries.push_back({description, ancestor});
             return true;
         }
-        app_.host.ShowMessage(Icon::Error,
-                              "You cannot add the macro " + description +
-                                  " twice. This is not allowed neither within a single player-cfg nor through a "
-                                  "series of inheritance. The conflicting player-cfgs are " +
-                                  twice->player + " and " + ancestor + ".",
-                              Buttons::Cancel);
+        report_.host.ShowMessage(Icon::Error,
+                                 "You cannot add the macro " + description +
+                                     " twice. This is not allowed neither within a single player-cfg nor through a "
+                                     "series of inheritance. The conflicting player-cfgs are " +
+                                     twice->player + " and " + ancestor + ".",
+                                 Buttons::Cancel);
         return false;
     }
 
@@ -115,9 +117,9 @@ private:
             job_.ancestorMacros.push_back({description, ancestor});
             return true;
         }
-        app_.report.ShowError(Err::MacroIncludedByPredecessor, "Macro " + description + " is included in [" + ancestor +
-                                                                   "] (ancestor) and  [" + predecessors +
-                                                                   "] (predecessor).");
+        report_.ShowError(Err::MacroIncludedByPredecessor, "Macro " + description + " is included in [" + ancestor +
+                                                               "] (ancestor) and  [" + predecessors +
+                                                               "] (predecessor).");
         return false;
     }
 
@@ -136,20 +138,21 @@ private:
             for (int part = 0; part < kInheritPartCount; ++part)
                 if (!special->inherit[part]) job_.inherit[part] = false;
             result = Resolve(special->inherit1);
-            if (app_.report.shuttingDown) return false;
+            if (report_.shuttingDown) return false;
         }
         return (special->complete || Fatal(Err::EndOfFileNotReached, "Inherit Specials")) && result;
     }
 
-    Korvex& app_;
+    Reporter& report_;
+    const ProgramPaths& paths_;
     CompileJob& job_;
     std::vector<std::string> visited_;
 };
 
 }  // namespace
 
-bool ResolveInheritance(Korvex& app, CompileJob& job, const std::string& ancestorName) {
-    return InheritanceResolver(app, job).Resolve(ancestorName);
+bool ResolveInheritance(Reporter& report, const ProgramPaths& paths, CompileJob& job, const std::string& ancestorName) {
+    return InheritanceResolver(report, paths, job).Resolve(ancestorName);
 }
 
 }  // namespace korvex

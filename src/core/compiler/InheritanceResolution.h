@@ -6,10 +6,11 @@
 
 namespace korvex {
 
-struct Korvex;
+struct Reporter;
+struct ProgramPaths;
 struct CompileJob;
 
 // False when the compile has to stop; the reason was shown already.
-bool ResolveInheritance(Korvex& app, CompileJob& job, const std::string& ancestorName);
+bool ResolveInheritance(Reporter& report, const ProgramPaths& paths, CompileJob& job, const std::string& ancestorName);
 
 }  // namespace korvex

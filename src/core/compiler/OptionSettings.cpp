@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/Korvex.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
 #include "compiler/CompileJob.h"
 #include "compiler/OptionControls.h"
 #include "platform/ListLookup.h"
@@ -20,8 +21,10 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 // conversion that looks at one option only keeps its detail instead of reporting it.
 class Conversion {
 public:
-    Conversion(Korvex& app, CompileJob& job, bool convert) : app_(app), job_(job), convert_(convert) {}
-    Conversion(Korvex& app, CompileJob& job, Option only) : app_(app), job_(job), convert_(false), only_(only) {}
+    Conversion(Reporter& report, const ProgramPaths& paths, CompileJob& job, bool convert)
+        : report_(report), paths_(paths), job_(job), convert_(convert) {}
+    Conversion(Reporter& report, const ProgramPaths& paths, CompileJob& job, Option only)
+        : report_(report), paths_(paths), job_(job), convert_(false), only_(only) {}
 
     MessageCode Run() {
         CheckWhole(Option::General3);
@@ -41,7 +44,7 @@ private:
             if (*only_ == option && onlyDetail_.empty()) onlyDetail_ = detail;
             return;
         }
-        app_.report.ShowError(Err::InvalidInput, detail);
+        report_.ShowError(Err::InvalidInput, detail);
         result_ = Err::InvalidInput;
     }
 
@@ -136,9 +139,9 @@ private:
 
     void ConvertCharacter() {
         const std::string modelText = job_.Text(Option::Character1);
-        FillModelList(app_.report, app_.paths, app_.player);
-        FillSkinList(app_.report, app_.paths, app_.player, modelText);
-        const PlayerCfgControls& lists = app_.player.controls;
+        FillModelList(report_, paths_, job_.player);
+        FillSkinList(report_, paths_, job_.player, modelText);
+        const PlayerCfgControls& lists = job_.player.controls;
         if (Position(Option::Character1, lists.modelItems) >= 0)
             Set(Option::Character1, "\"" + TextAfterColon(modelText));
         if (Position(Option::Character2, lists.skinItems) >= 0)
@@ -156,7 +159,8 @@ private:
         return colon == std::string::npos ? text : text.substr(colon + 2);
     }
 
-    Korvex& app_;
+    Reporter& report_;
+    const ProgramPaths& paths_;
     CompileJob& job_;
     bool convert_;
     MessageCode result_ = 0;
@@ -188,18 +192,18 @@ std::string FixedDecimals(double value, int decimals) {
     return text;
 }
 
-MessageCode ConvertOptionsToCvars(Korvex& app, CompileJob& job, bool convert) {
-    return Conversion(app, job, convert).Run();
+MessageCode ConvertOptionsToCvars(Reporter& report, const ProgramPaths& paths, CompileJob& job, bool convert) {
+    return Conversion(report, paths, job, convert).Run();
 }
 
-std::string InvalidOptionDetail(Korvex& app, const PlayerCfg& player, Option option) {
+std::string InvalidOptionDetail(Reporter& report, const ProgramPaths& paths, const PlayerCfg& player, Option option) {
     if (IsFlagOption(option)) {
         const std::string& text = player.Text(option);
         return text == "TRUE" || text == "FALSE" ? "" : "TRUE or FALSE";
     }
     CompileJob job;
     job.player = player;
-    Conversion conversion(app, job, option);
+    Conversion conversion(report, paths, job, option);
     conversion.Run();
     return conversion.OnlyDetail();
 }

@@ -9,7 +9,8 @@
 
 namespace korvex {
 
-struct Korvex;
+struct Reporter;
+struct ProgramPaths;
 struct CompileJob;
 
 // A text that reads as a decimal number and has no fractional part.
@@ -26,10 +27,10 @@ std::string FixedDecimals(double value, int decimals);
 
 // Reports every invalid value with message 23 and its own detail, then answers 0 when all
 // were valid, 23 otherwise. With convert the values become console texts in place.
-MessageCode ConvertOptionsToCvars(Korvex& app, CompileJob& job, bool convert);
+MessageCode ConvertOptionsToCvars(Reporter& report, const ProgramPaths& paths, CompileJob& job, bool convert);
 
 // What the compile would report with message 23 for this option's value in player, or empty
 // text when the value is valid. A check box's value must be "TRUE" or "FALSE".
-std::string InvalidOptionDetail(Korvex& app, const PlayerCfg& player, Option option);
+std::string InvalidOptionDetail(Reporter& report, const ProgramPaths& paths, const PlayerCfg& player, Option option);
 
 }  // namespace korvex

@@ -28,18 +28,18 @@ bool InheritChainBroken(const ProgramPaths& paths, const std::string& name, std:
     return special->inherit1 != kNoInheritText && InheritChainBroken(paths, special->inherit1, visited);
 }
 
-bool CannotInheritFrom(const Korvex& app, const std::string& name) {
-    if (name == app.currentPlayerName) return true;
+bool CannotInheritFrom(const ProgramPaths& paths, const std::string& playerName, const std::string& name) {
+    if (name == playerName) return true;
     if (name == kNoInheritText) return false;
-    std::vector<std::string> visited{app.currentPlayerName};
-    return InheritChainBroken(app.paths, name, visited);
+    std::vector<std::string> visited{playerName};
+    return InheritChainBroken(paths, name, visited);
 }
 
 void FillInheritCombo(Korvex& app) {
     PlayerCfgControls& controls = app.player.controls;
     controls.inherit1Items.clear();
     for (const std::string& name : FillPlayerList(app.paths))
-        if (!CannotInheritFrom(app, name)) controls.inherit1Items.push_back(name);
+        if (!CannotInheritFrom(app.paths, app.currentPlayerName, name)) controls.inherit1Items.push_back(name);
     controls.inherit1Enabled = !controls.inherit1Items.empty();
 }
 
@@ -111,7 +111,8 @@ void Inherit1Change(Korvex& app) {
     }
     if (!ContainsIgnoringCase(cfg.controls.inherit1Items, cfg.inherit1)) cfg.inherit1 = kNoInheritText;
     app.host.PlayerCfgChanged();
-    if (CannotInheritFrom(app, cfg.inherit1)) app.report.FatalError(Err::InheritsAlthoughChecked, cfg.inherit1);
+    if (CannotInheritFrom(app.paths, app.currentPlayerName, cfg.inherit1))
+        app.report.FatalError(Err::InheritsAlthoughChecked, cfg.inherit1);
 }
 
 void PlayerCFGAdditionalCommandsCheckBoxClick(Korvex& app) {

@@ -14,7 +14,7 @@ struct ProgramPaths;
 // True when following the links from name runs into a cycle or a Player-CFG without
 // special.dat; visited holds the names already passed (letter case ignored).
 bool InheritChainBroken(const ProgramPaths& paths, const std::string& name, std::vector<std::string>& visited);
-bool CannotInheritFrom(const Korvex& app, const std::string& name);
+bool CannotInheritFrom(const ProgramPaths& paths, const std::string& playerName, const std::string& name);
 void FillInheritCombo(Korvex& app);
 // afterLoad: called after a Player-CFG was loaded, deleted or renamed rather than from the
 // person's own action on the Special tab; it decides which message explains a reset.

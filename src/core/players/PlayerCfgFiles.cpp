@@ -25,12 +25,13 @@ std::string PlayerFile(const Korvex& app, const char* name) { return JoinPath(ap
 // An unopenable file is reported and marks the Player-CFG as not loaded; loading goes on
 // with the next one.
 template <typename File>
-std::optional<File> ReadPlayerFile(Korvex& app, const char* name, std::optional<File> (*read)(const std::string&)) {
-    const std::string path = PlayerFile(app, name);
+std::optional<File> ReadPlayerFile(Reporter& report, const std::string& directory, const char* name, PlayerCfg& cfg,
+                                   std::optional<File> (*read)(const std::string&)) {
+    const std::string path = JoinPath(directory, name);
     std::optional<File> file = read(path);
     if (file) return file;
-    app.report.ShowError(Err::CouldntLoadFile, path);
-    app.player.loaded = false;
+    report.ShowError(Err::CouldntLoadFile, path);
+    cfg.loaded = false;
     return std::nullopt;
 }
 
@@ -44,42 +45,39 @@ void ClearPlayerCfg(PlayerCfg& cfg) {
 
 // A count that names more groups than the file holds stops at the file's end, so an
 // absurd count never runs away.
-void LoadBindings(Korvex& app) {
-    const auto file = ReadPlayerFile(app, "bindings.dat", ReadBindingsFile);
+void LoadBindings(Reporter& report, const ProgramPaths& paths, const std::string& directory, PlayerCfg& cfg) {
+    const auto file = ReadPlayerFile(report, directory, "bindings.dat", cfg, ReadBindingsFile);
     if (!file) return;
-    PlayerCfg& cfg = app.player;
     for (const BindingsEntry& entry : file->entries) {
         // The category is looked up afresh when saving.
-        const bool kept = MacroFileMatches(app.report, entry.description, app.paths.macros, entry.fileName) &&
-                          FileExists(JoinPath(app.currentPlayerDir, entry.fileName + ".out"));
-        if (app.report.shuttingDown) return;
+        const bool kept = MacroFileMatches(report, entry.description, paths.macros, entry.fileName) &&
+                          FileExists(JoinPath(directory, entry.fileName + ".out"));
+        if (report.shuttingDown) return;
         if (kept) {
             cfg.includedMacroFiles.push_back(entry.fileName);
             cfg.includedMacros.push_back(entry.description);
         } else {
-            app.report.ShowError(Err::MacroFileMissing, entry.description);
+            report.ShowError(Err::MacroFileMissing, entry.description);
         }
     }
     SortAsListBox(cfg.includedMacros);
-    app.macroLists.includedSelected.assign(cfg.includedMacros.size(), false);
 }
 
 // Returns false after the fatal report of extra lines.
-bool LoadOptions(Korvex& app) {
-    const auto file = ReadPlayerFile(app, "options.dat", ReadOptionsFile);
+bool LoadOptions(Reporter& report, const std::string& directory, PlayerCfg& cfg) {
+    const auto file = ReadPlayerFile(report, directory, "options.dat", cfg, ReadOptionsFile);
     if (!file) return true;
-    app.player.options = file->values;
+    cfg.options = file->values;
     if (!file->complete) {
-        app.report.FatalError(Err::EndOfFileNotReached, "Inherit Options");
+        report.FatalError(Err::EndOfFileNotReached, "Inherit Options");
         return false;
     }
     return true;
 }
 
-void LoadSpecial(Korvex& app) {
-    const auto file = ReadPlayerFile(app, "special.dat", ReadSpecialFile);
+void LoadSpecial(Reporter& report, const std::string& directory, PlayerCfg& cfg) {
+    const auto file = ReadPlayerFile(report, directory, "special.dat", cfg, ReadSpecialFile);
     if (!file) return;
-    PlayerCfg& cfg = app.player;
     cfg.special1 = file->special1;
     cfg.inherit1 = file->inherit1;
     cfg.inherit = file->inherit;
@@ -130,13 +128,19 @@ void SetCurrentPlayer(Korvex& app, const std::string& name) {
     }
 }
 
+bool ReadStoredPlayerCfg(Reporter& report, const ProgramPaths& paths, const std::string& directory, PlayerCfg& cfg) {
+    ClearPlayerCfg(cfg);
+    LoadBindings(report, paths, directory, cfg);
+    if (report.shuttingDown || !LoadOptions(report, directory, cfg)) return false;
+    LoadSpecial(report, directory, cfg);
+    return true;
+}
+
 void LoadPlayerCFG(Korvex& app, const std::string& name) {
     SetCurrentPlayer(app, name);
-    ClearPlayerCfg(app.player);
     app.macroLists.includedSelected.clear();
-    LoadBindings(app);
-    if (app.report.shuttingDown || !LoadOptions(app)) return;
-    LoadSpecial(app);
+    if (!ReadStoredPlayerCfg(app.report, app.paths, app.currentPlayerDir, app.player)) return;
+    app.macroLists.includedSelected.assign(app.player.includedMacros.size(), false);
     UpdateInheritControls(app, true);
     UpdateVideoControls(app, true);
     app.view.editorTab = EditorTab::Bindings;

@@ -8,12 +8,17 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
 
 // The template from which new Player-CFGs are made lies directly in the players directory.
 inline constexpr const char* kTemplatePlayerName = ".";
 
 void SetCurrentPlayer(Korvex& app, const std::string& name);
 void LoadPlayerCFG(Korvex& app, const std::string& name);
+// Reads a stored Player-CFG into cfg, which starts blank (only the lists the program filled stay).
+// A file that cannot be read is reported and leaves cfg not loaded; false after a fatal report.
+bool ReadStoredPlayerCfg(Reporter& report, const ProgramPaths& paths, const std::string& directory, PlayerCfg& cfg);
 // Writes each file atomically: a failed write keeps the old file, is reported and makes the
 // answer false. A Player-CFG whose load failed is not saved: its directory stays as it is.
 bool SavePlayerCFG(Korvex& app);

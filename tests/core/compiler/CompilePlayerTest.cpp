@@ -144,18 +144,18 @@ TEST_F(CompilePlayer, BrokenChainsStop) {
     WritePlayer(dir, "A", {}, CompleteOptionLines(), Inheriting("B", "0000000"));
     WritePlayer(dir, "B", {}, CompleteOptionLines(), Inheriting("A", "0000000"));
     CompileJob job;
-    EXPECT_FALSE(ResolveInheritance(app, job, "A"));
+    EXPECT_FALSE(ResolveInheritance(app.report, app.paths, job, "A"));
     dir.Remove("players/B/special.dat");
     CompileJob missing;
-    EXPECT_FALSE(ResolveInheritance(app, missing, "B"));
+    EXPECT_FALSE(ResolveInheritance(app.report, app.paths, missing, "B"));
     EXPECT_EQ(host.BoxTexts(), (Lines{"Programmer: Player inherits options although this was previously checked. (A)",
                                             "Special-file not found. (B)"}));
 
     ProgramDirFixture other;
     CompileJob none;
-    EXPECT_FALSE(ResolveInheritance(other.app(), none, "Gone"));
+    EXPECT_FALSE(ResolveInheritance(other.app().report, other.app().paths, none, "Gone"));
     EXPECT_EQ(other.host().BoxTexts(), (Lines{"No Player selected to inherit from. (Inherit although checked)"}));
-    EXPECT_FALSE(ResolveInheritance(other.app(), none, ".."));
+    EXPECT_FALSE(ResolveInheritance(other.app().report, other.app().paths, none, ".."));
 }
 
 }  // namespace

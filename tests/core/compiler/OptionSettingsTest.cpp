@@ -45,7 +45,7 @@ protected:
         CompileJob job;
         job.player = player;
         job.nativeEngine = nativeEngine;
-        const MessageCode result = ConvertOptionsToCvars(app, job, true);
+        const MessageCode result = ConvertOptionsToCvars(app.report, app.paths, job, true);
         return {result, OptionsCfgLines(job)};
     }
     std::vector<std::string> Boxes() { return host.BoxTexts(); }

@@ -27,7 +27,7 @@ protected:
             job.outFiles.push_back(dir.Path("players/P/" + macro.file + ".out"));
             if (!ContainsIgnoringCase(job.categories, macro.category)) job.categories.push_back(macro.category);
         }
-        return WriteConfigFiles(app, job);
+        return WriteConfigFiles(app.report, app.paths, job);
     }
     Lines Script(const std::string& name) { return ScriptLines(dir, name); }
     // Forgets the macros written so far, to start the next case afresh.
