@@ -19,7 +19,7 @@ int RunKeymap(CliContext& context) {
     std::string player;
     if (!PrepareCompile(context, context.args[0], player)) return 1;
     KeyMap map;
-    if (!CompileKeyMap(app, player, map)) return 1;
+    if (!CompileKeyMap(app.report, app.paths, app.macroCatalogue, player, map)) return 1;
     for (const KeyMapKey& key : map.keys) std::cout << Cp1252ToUtf8(KeyMapLine(key)) << '\n';
     return ExitStatus(context);
 }

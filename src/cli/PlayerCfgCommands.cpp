@@ -181,7 +181,7 @@ int RunSetOption(CliContext& context) {
     // What the Options tab does on such a change: another model needs its skin chosen anew,
     // another driver family its texture choice.
     if (option == Option::Character1) Character1Change(app.report, app.player);
-    if (option == Option::Video1) Video1Change(app);
+    if (option == Option::Video1) Video1Change(app.report, app.player, app.optionsView);
     SavePlayerCFG(app);
     return ExitStatus(context);
 }

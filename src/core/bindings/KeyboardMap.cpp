@@ -12,7 +12,8 @@ namespace korvex {
 bool KeyMapOfShownPlayer(Korvex& app, KeyMap& map, MapClicks clicks) {
     const std::vector<bool> selected = app.macroLists.includedSelected;
     SavePlayerCFG(app);
-    const bool compiled = !app.report.shuttingDown && CompileKeyMap(app, app.currentPlayerName, map);
+    const bool compiled = !app.report.shuttingDown &&
+                          CompileKeyMap(app.report, app.paths, app.macroCatalogue, app.currentPlayerName, map);
     if (clicks == MapClicks::HighlightOnly && !app.report.shuttingDown) {
         app.macroLists.includedSelected = selected;
         app.host.PlayerCfgChanged();

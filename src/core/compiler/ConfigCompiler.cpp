@@ -79,14 +79,15 @@ bool CompileReadPlayer(Reporter& report, const ProgramPaths& paths, const MacroC
 }
 
 // The compile reads the Player-CFG's stored files; nothing the window shows is touched.
-bool CompileFromFiles(Korvex& app, const std::string& playerName, CompileJob& job) {
+bool CompileFromFiles(Reporter& report, const ProgramPaths& paths, const MacroCatalogue& macroCatalogue,
+                      const std::string& playerName, CompileJob& job) {
     if (job.keyMap) *job.keyMap = {playerName, {}};
     job.playerName = playerName;
-    job.playerDir = JoinPath(app.paths.players, playerName);
-    job.nativeEngine = HoldsNativeEngine(app.paths.quakeDir);
+    job.playerDir = JoinPath(paths.players, playerName);
+    job.nativeEngine = HoldsNativeEngine(paths.quakeDir);
     // A Player-CFG with a file that could not be read would compile into wrong scripts.
-    const bool result = ReadStoredPlayerCfg(app.report, app.paths, job.playerDir, job.player) && job.player.loaded &&
-                        CompileReadPlayer(app.report, app.paths, app.macroCatalogue, job);
+    const bool result = ReadStoredPlayerCfg(report, paths, job.playerDir, job.player) && job.player.loaded &&
+                        CompileReadPlayer(report, paths, macroCatalogue, job);
     if (!result && job.keyMap) job.keyMap->keys.clear();
     return result;
 }
@@ -109,14 +110,15 @@ bool CompileStoredPlayer(Korvex& app, const std::string& playerName, const std::
     job.keyMap = keyMap;
     job.warnSharedKeysWithinCfg = app.options.warnMultipleFunctionsWithinCfg;
     job.warnSharedKeysByInheritance = app.options.warnMultipleFunctionsByInheritance;
-    return CompileFromFiles(app, playerName, job);
+    return CompileFromFiles(app.report, app.paths, app.macroCatalogue, playerName, job);
 }
 
-bool CompileKeyMap(Korvex& app, const std::string& playerName, KeyMap& map) {
+bool CompileKeyMap(Reporter& report, const ProgramPaths& paths, const MacroCatalogue& macroCatalogue,
+                   const std::string& playerName, KeyMap& map) {
     CompileJob job;
     job.mapOnly = true;
     job.keyMap = &map;
-    return CompileFromFiles(app, playerName, job);
+    return CompileFromFiles(report, paths, macroCatalogue, playerName, job);
 }
 
 }  // namespace korvex

@@ -10,6 +10,9 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
+struct ProgramPaths;
+struct MacroCatalogue;
 
 // True when every file was written (or, with printOnly, when printing went ahead).
 // The current Player-CFG is saved first, as before every compile the window starts. With a
@@ -25,6 +28,7 @@ bool CompileStoredPlayer(Korvex& app, const std::string& playerName, const std::
 // shared-key questions are not asked: every macro takes part, and the map shows the keys
 // they share. False, with an empty map, when the Player-CFG does not compile; the reasons
 // were reported.
-bool CompileKeyMap(Korvex& app, const std::string& playerName, KeyMap& map);
+bool CompileKeyMap(Reporter& report, const ProgramPaths& paths, const MacroCatalogue& macroCatalogue,
+                   const std::string& playerName, KeyMap& map);
 
 }  // namespace korvex

@@ -15,9 +15,7 @@ void Show(OptionsView& view, Option option, bool shown) {
     else view.hidden.insert(option);
 }
 
-void ShowVideoFamily(Korvex& app, bool software) {
-    OptionsView& view = app.optionsView;
-    PlayerCfg& player = app.player;
+void ShowVideoFamily(OptionsView& view, PlayerCfg& player, bool software) {
     for (Option option : {Option::Video7, Option::Video8, Option::Video9}) Show(view, option, !software);
     view.video5Items = VideoTextureItems(software);
     const bool textIsItem = ContainsIgnoringCase(view.video5Items, player.Text(Option::Video5));
@@ -43,20 +41,20 @@ OptionsView DefaultOptionsView() {
     return view;
 }
 
-void UpdateVideoControls(Korvex& app, bool quiet) {
-    const VideoDriver driver = ValidateVideoDriver(app.player.Text(Option::Video1));
+void UpdateVideoControls(Reporter& report, PlayerCfg& player, OptionsView& optionsView, bool quiet) {
+    const VideoDriver driver = ValidateVideoDriver(player.Text(Option::Video1));
     if (!driver.valid) {
         // Without a driver there is no texture or light choice to offer, whatever the
         // sight improvement says; the brightness still follows the sight improvement.
-        app.player.SetText(Option::Video1, kVideoDriverPrompt);
-        Show(app.optionsView, Option::Video4, !app.player.Flag(Option::Video10));
-        Show(app.optionsView, Option::Video5, false);
-        Show(app.optionsView, Option::Video6, false);
-        if (!quiet) app.report.ShowError(Err::InvalidInput, "video driver");
+        player.SetText(Option::Video1, kVideoDriverPrompt);
+        Show(optionsView, Option::Video4, !player.Flag(Option::Video10));
+        Show(optionsView, Option::Video5, false);
+        Show(optionsView, Option::Video6, false);
+        if (!quiet) report.ShowError(Err::InvalidInput, "video driver");
         return;
     }
-    ShowVideoFamily(app, driver.software);
-    ApplySightImprovement(app.player, app.optionsView, app.player.Flag(Option::Video10));
+    ShowVideoFamily(optionsView, player, driver.software);
+    ApplySightImprovement(player, optionsView, player.Flag(Option::Video10));
 }
 
 void ApplySightImprovement(PlayerCfg& player, OptionsView& optionsView, bool checked) {
@@ -67,6 +65,8 @@ void ApplySightImprovement(PlayerCfg& player, OptionsView& optionsView, bool che
         Show(view, Option::Video6, !checked);
 }
 
-void Video1Change(Korvex& app) { UpdateVideoControls(app, false); }
+void Video1Change(Reporter& report, PlayerCfg& player, OptionsView& optionsView) {
+    UpdateVideoControls(report, player, optionsView, false);
+}
 
 }  // namespace korvex

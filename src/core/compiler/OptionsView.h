@@ -11,6 +11,7 @@
 namespace korvex {
 
 struct Korvex;
+struct Reporter;
 
 struct OptionsView {
     std::vector<std::string> video5Items;
@@ -24,9 +25,9 @@ OptionsView DefaultOptionsView();
 
 // Brings Video5 to Video9 in line with the driver of Video1; quiet suppresses the report
 // of a driver that is not in the list.
-void UpdateVideoControls(Korvex& app, bool quiet);
+void UpdateVideoControls(Reporter& report, PlayerCfg& player, OptionsView& optionsView, bool quiet);
 // Sight improvement sets brightness, texture and light itself, so their controls hide.
 void ApplySightImprovement(PlayerCfg& player, OptionsView& optionsView, bool checked);
-void Video1Change(Korvex& app);
+void Video1Change(Reporter& report, PlayerCfg& player, OptionsView& optionsView);
 
 }  // namespace korvex

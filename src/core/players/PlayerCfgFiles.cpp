@@ -142,7 +142,7 @@ void LoadPlayerCFG(Korvex& app, const std::string& name) {
     if (!ReadStoredPlayerCfg(app.report, app.paths, app.currentPlayerDir, app.player)) return;
     app.macroLists.includedSelected.assign(app.player.includedMacros.size(), false);
     UpdateInheritControls(app, true);
-    UpdateVideoControls(app, true);
+    UpdateVideoControls(app.report, app.player, app.optionsView, true);
     app.view.editorTab = EditorTab::Bindings;
     app.host.MainViewChanged();
     app.host.PlayerCfgChanged();

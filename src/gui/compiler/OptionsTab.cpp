@@ -124,7 +124,7 @@ void OptionsTab::FlagClicked(Option option, bool checked) {
 void OptionsTab::ComboActivated(Option option) {
     if (syncing_) return;
     app_.player.SetText(option, FromQString(ComboOf(option).currentText()));
-    if (option == Option::Video1) Video1Change(app_);
+    if (option == Option::Video1) Video1Change(app_.report, app_.player, app_.optionsView);
     if (option == Option::Character1) Character1Change(app_.report, app_.player);
     SyncFromCore();
 }

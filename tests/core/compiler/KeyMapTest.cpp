@@ -40,7 +40,8 @@ TEST_F(KeyMapOfPlayer, FollowsTheMergeChordsKeyListsAndTheChainOfAncestors) {
     const auto before = dir.Snapshot();
 
     KeyMap map;
-    ASSERT_TRUE(CompileKeyMap(app, "P", map)) << testing::PrintToString(host.BoxTexts());
+    ASSERT_TRUE(CompileKeyMap(app.report, app.paths, app.macroCatalogue, "P", map))
+        << testing::PrintToString(host.BoxTexts());
     EXPECT_EQ(MapLines(map), (Lines{"a\t+moveup; +attack\tTest Jump (P); Test Fire (P)",
                                    "F1\tsay hi\tTest Talk (P)",
                                    "q|SHIFT\t+movedown\tTest Duck (P)",
@@ -73,7 +74,7 @@ TEST_F(KeyMapOfPlayer, ShownPlayerKeepsItsChangesAndABrokenOneGivesNoMap) {
     app.player.includedMacroFiles = {kJump.file};  // removed on screen, not yet saved
     const auto before = dir.Snapshot();
     KeyMap map;
-    ASSERT_TRUE(CompileKeyMap(app, "P", map));
+    ASSERT_TRUE(CompileKeyMap(app.report, app.paths, app.macroCatalogue, "P", map));
     EXPECT_EQ(MapLines(map), Lines{"a\t+moveup; +attack\tTest Jump (P); Test Fire (P)"}) << "as stored";
     EXPECT_EQ(app.player.includedMacroFiles, Lines{kJump.file});
     EXPECT_EQ(dir.Snapshot(), before);
@@ -82,7 +83,7 @@ TEST_F(KeyMapOfPlayer, ShownPlayerKeepsItsChangesAndABrokenOneGivesNoMap) {
     Lines options = CompleteOptionLines();
     options[static_cast<int>(Option::Video2)] = "Resolution";
     WritePlayer(dir, "Broken", {kFire}, options);
-    EXPECT_FALSE(CompileKeyMap(app, "Broken", map));
+    EXPECT_FALSE(CompileKeyMap(app.report, app.paths, app.macroCatalogue, "Broken", map));
     EXPECT_TRUE(map.keys.empty());
 }
 
