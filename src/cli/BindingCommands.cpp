@@ -135,7 +135,7 @@ int RunBindings(CliContext& context) {
         const MacroCatalogueEntry* entry = FindMacroByDescription(app.macroCatalogue, description);
         MacroOutput overview;
         if (!entry) continue;
-        const std::string outputFile = MacroOutputPath(app, entry->Path);
+        const std::string outputFile = MacroOutputPath(app.currentPlayerDir, entry->Path);
         if (!ReadBindingOverview(outputFile, overview) || !CheckOutputKeys(app.report, outputFile, overview)) continue;
         for (const TKey& request : overview.keys) std::cout << "  " << Cp1252ToUtf8(OverviewLine(request)) << '\n';
     }
@@ -148,8 +148,8 @@ int RunSetKeys(CliContext& context) {
     if (!LoadPlayer(app, context.args[0])) return 1;
     const int index = FindIncluded(app.player, app.macroCatalogue, context.args[1]);
     if (index < 0) return 1;
-    const std::string outputFile =
-        MacroOutputPath(app, FindMacroByDescription(app.macroCatalogue, app.player.includedMacros[index])->Path);
+    const std::string outputFile = MacroOutputPath(
+        app.currentPlayerDir, FindMacroByDescription(app.macroCatalogue, app.player.includedMacros[index])->Path);
     MacroOutput overview;
     if (!ReadBindingOverview(outputFile, overview)) {
         std::cerr << "Cannot read " << Cp1252ToUtf8(outputFile) << ".\n";

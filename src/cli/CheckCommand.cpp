@@ -52,7 +52,7 @@ int RunCheck(CliContext& context) {
         RestoreCfgBackup(app, true);
         FinishInterruptedWork(app.report, app.paths);
         // The marker of a Korvex that no longer runs goes with the files it left.
-        if (InstanceMarkerIsStale(app)) RemoveFile(InstanceMarkerPath(app));
+        if (InstanceMarkerIsStale(app.executablePath)) RemoveFile(InstanceMarkerPath(app.executablePath));
     }
     PrintLine("pending-restore", std::to_string(CountLines(JoinPath(dirs.backup, "backup.dat"))));
     PrintLine("pending-delete", std::to_string(CountLines(JoinPath(dirs.backup, "delete.dat"))));

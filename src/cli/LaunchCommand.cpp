@@ -96,9 +96,9 @@ int RunLaunch(CliContext& context) {
 
     // The stored "Quit Korvex after launching" is the window's: the command line waits unless told.
     app.options.quitAfterLaunching = args.quitAfter;
-    if (!OtherInstanceRunning(app)) WriteInstanceMarker(app);
+    if (!OtherInstanceRunning(app.executablePath)) WriteInstanceMarker(app.executablePath);
     const bool started = LaunchPlayer(app, modText, args.player);
-    if (!RemoveOwnInstanceMarker(app) || !started) return 1;
+    if (!RemoveOwnInstanceMarker(app.report, app.executablePath) || !started) return 1;
     std::cout << Cp1252ToUtf8(app.launch.commandLine) << '\n';
     return ExitStatus(context);
 }

@@ -52,7 +52,7 @@ bool LoadForEditing(CliContext& context, const std::string& argument) {
 
 // The chosen ancestor, as the Special tab would offer it to the new Player-CFG.
 bool InheritFrom(Korvex& app, const std::string& ancestor) {
-    FillInheritCombo(app);
+    FillInheritCombo(app.paths, app.player, app.currentPlayerName);
     const int position = IndexIgnoringCase(app.player.controls.inherit1Items, ancestor);
     if (position < 0) {
         std::cerr << "Cannot inherit from " << Cp1252ToUtf8(ancestor)

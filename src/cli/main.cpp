@@ -111,7 +111,7 @@ int main(int argc, char* argv[]) {
     korvex::SetProgramDirs(app.paths,
                            programDir.empty() ? korvex::FindProgramDir(app.report, executableDir) : programDir);
     app.executablePath = korvex::JoinPath(app.paths.program, "korvex-cli");
-    if (command->writes && korvex::OtherInstanceRunning(app)) {
+    if (command->writes && korvex::OtherInstanceRunning(app.executablePath)) {
         std::cerr << "Korvex is running on this program directory; close it first.\n";
         return 1;
     }

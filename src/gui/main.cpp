@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     // portable Korvex, the player's data directory for an installed one.
     const std::string executableDir = korvex::FromQString(QCoreApplication::applicationDirPath());
     app.executablePath = korvex::JoinPath(korvex::FindProgramDir(app.report, executableDir), "korvex");
-    if (!korvex::RunInstanceGuard(app)) return 0;
+    if (!korvex::RunInstanceGuard(app.report, app.executablePath)) return 0;
 
     korvex::MainWindow window(app);
     host.SetMainWindow(&window);

@@ -6,20 +6,22 @@
 
 namespace korvex {
 
+struct Reporter;
+
 struct Korvex;
 
-std::string InstanceMarkerPath(const Korvex& app);
+std::string InstanceMarkerPath(const std::string& executablePath);
 // Runs before any window exists. False when this instance must end at once.
-bool RunInstanceGuard(Korvex& app);
+bool RunInstanceGuard(Reporter& report, const std::string& executablePath);
 // Writes the marker with this process's id.
-bool WriteInstanceMarker(const Korvex& app);
+bool WriteInstanceMarker(const std::string& executablePath);
 // Removes the marker when it names this process, also one whose writing was reported as failed
 // after the file arrived; a marker that stays is reported. False then.
-bool RemoveOwnInstanceMarker(Korvex& app);
+bool RemoveOwnInstanceMarker(Reporter& report, const std::string& executablePath);
 // A marker that names a process which no longer runs.
-bool InstanceMarkerIsStale(const Korvex& app);
+bool InstanceMarkerIsStale(const std::string& executablePath);
 // The marker exists and is not stale; a marker without a process id, as older copies write
 // it, counts as running.
-bool OtherInstanceRunning(const Korvex& app);
+bool OtherInstanceRunning(const std::string& executablePath);
 
 }  // namespace korvex

@@ -58,34 +58,34 @@ bool UseStoredQuakeDir(Reporter& report, ProgramPaths& paths) {
     return false;
 }
 
-void LoadQuakeDir(Korvex& app) {
+void LoadQuakeDir(Reporter& report, ProgramPaths& paths, const std::vector<std::string>& quakeSearchRoots) {
     LineReader reader;
-    if (!reader.Open(QuakePathFile(app.paths))) {
-        AskForQuakeDir(app);
+    if (!reader.Open(QuakePathFile(paths))) {
+        AskForQuakeDir(report, paths, quakeSearchRoots);
         return;
     }
-    app.paths.quakeDir = reader.ReadLine();
-    if (!IsQuakeDir(app.paths.quakeDir)) AskForQuakeDir(app);
+    paths.quakeDir = reader.ReadLine();
+    if (!IsQuakeDir(paths.quakeDir)) AskForQuakeDir(report, paths, quakeSearchRoots);
 }
 
-void AskForQuakeDir(Korvex& app) {
-    app.paths.quakeDir = SearchQuakeDir(app);
-    if (app.paths.quakeDir.empty()) {
-        app.report.FatalError(Err::QuakePathNotAvailable, "Install Quake II first.");
+void AskForQuakeDir(Reporter& report, ProgramPaths& paths, const std::vector<std::string>& quakeSearchRoots) {
+    paths.quakeDir = SearchQuakeDir(report, quakeSearchRoots);
+    if (paths.quakeDir.empty()) {
+        report.FatalError(Err::QuakePathNotAvailable, "Install Quake II first.");
         return;
     }
-    if (!WriteLinesAtomically(QuakePathFile(app.paths), {app.paths.quakeDir}))
-        app.report.ShowError(Err::CouldntCreateFile, QuakePathFile(app.paths));
+    if (!WriteLinesAtomically(QuakePathFile(paths), {paths.quakeDir}))
+        report.ShowError(Err::CouldntCreateFile, QuakePathFile(paths));
 }
 
-std::string SearchQuakeDir(Korvex& app) {
-    app.host.ShowStatus(StatusWindow::QuakeSearch, "Please stand by while I search for Quake II");
+std::string SearchQuakeDir(Reporter& report, const std::vector<std::string>& quakeSearchRoots) {
+    report.host.ShowStatus(StatusWindow::QuakeSearch, "Please stand by while I search for Quake II");
     std::string found;
-    for (const std::string& root : app.quakeSearchRoots) {
-        found = SearchDirectory(app.report, WithoutTrailingSeparator(root), 0);
+    for (const std::string& root : quakeSearchRoots) {
+        found = SearchDirectory(report, WithoutTrailingSeparator(root), 0);
         if (!found.empty()) break;
     }
-    app.host.CloseStatus(StatusWindow::QuakeSearch);
+    report.host.CloseStatus(StatusWindow::QuakeSearch);
     return found;
 }
 

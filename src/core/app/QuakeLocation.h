@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace korvex {
 
@@ -16,9 +17,9 @@ bool UseStoredQuakeDir(Reporter& report, ProgramPaths& paths);
 // The directory stored in quakepath.dat when it holds the game; empty text otherwise.
 std::string StoredQuakeDir(const ProgramPaths& paths);
 // Establishes app.paths.quakeDir at start-up; ends the program when no game is found.
-void LoadQuakeDir(Korvex& app);
-void AskForQuakeDir(Korvex& app);
+void LoadQuakeDir(Reporter& report, ProgramPaths& paths, const std::vector<std::string>& quakeSearchRoots);
+void AskForQuakeDir(Reporter& report, ProgramPaths& paths, const std::vector<std::string>& quakeSearchRoots);
 // Walks the search roots depth first and asks at every find; empty text when none was confirmed.
-std::string SearchQuakeDir(Korvex& app);
+std::string SearchQuakeDir(Reporter& report, const std::vector<std::string>& quakeSearchRoots);
 
 }  // namespace korvex

@@ -45,7 +45,7 @@ void InitProgramPaths(Korvex& app) {
         app.report.FatalError(Err::CouldntCreateDirectory, app.paths.mods);
         return;
     }
-    LoadQuakeDir(app);
+    LoadQuakeDir(app.report, app.paths, app.quakeSearchRoots);
     if (app.report.shuttingDown) return;
     LoadProgramOptions(app);
     RestoreCfgBackup(app, true);
@@ -132,11 +132,12 @@ void ExitProgram(Korvex& app) {
     if (!app.report.shuttingDown) SavePlayerCFG(app);
     if (!app.report.shuttingDown) SaveLastPlayer(app.report, app.paths, app.currentPlayerName);
     if (app.report.shuttingDown) {
-        RemoveFile(InstanceMarkerPath(app));
+        RemoveFile(InstanceMarkerPath(app.executablePath));
         return;
     }
     SaveProgramOptions(app);
-    if (!RemoveFile(InstanceMarkerPath(app))) app.report.ShowError(Err::CouldntDeleteFile, "Program-Alive-Info-File");
+    if (!RemoveFile(InstanceMarkerPath(app.executablePath)))
+        app.report.ShowError(Err::CouldntDeleteFile, "Program-Alive-Info-File");
 }
 
 void BitBtn11Click(Reporter& report) {

@@ -99,7 +99,7 @@ void ShowKeyBindingOverview(Korvex& app) {
             app.report.FatalError(Err::MacroFileNotFound, "in list: " + cfg.includedMacros[i]);
             return;
         }
-        const OverviewResult result = ShowOverviewOf(app, i, MacroOutputPath(app, entry->Path));
+        const OverviewResult result = ShowOverviewOf(app, i, MacroOutputPath(app.currentPlayerDir, entry->Path));
         if (result == OverviewResult::Failed) return;
         if (result == OverviewResult::Kept) ++i;  // a removed macro's place is taken by the next one
     }

@@ -49,7 +49,7 @@ bool AddIncludedMacroAgain(Korvex& app, const std::string& description) {
         app.report.FatalError(Err::MacroFileNotFound, "in list: " + description);
         return false;
     }
-    const std::string outputFile = MacroOutputPath(app, entry->Path);
+    const std::string outputFile = MacroOutputPath(app.currentPlayerDir, entry->Path);
     long long lastKey = 0;
     if (!ReadLastKey(outputFile, lastKey)) {
         app.report.FatalError(Err::MacroFileNotFound, "on harddisk: " + outputFile);
@@ -89,7 +89,7 @@ void AbandonCapture(Korvex& app) {
 void StoreMacroResults(Korvex& app) {
     TMacroResults& results = app.macroResults;
     const std::string macroFile = app.interpreter.CurrentMacroFile;
-    const std::string outputFile = MacroOutputPath(app, macroFile);
+    const std::string outputFile = MacroOutputPath(app.currentPlayerDir, macroFile);
     const bool written = WriteLinesAtomically(outputFile, MacroOutputLines(MacroOutputOf(results)));
     results.LastCommand = -1;
     results.LastKey = -1;
@@ -112,8 +112,8 @@ void StoreMacroResults(Korvex& app) {
 
 }  // namespace
 
-std::string MacroOutputPath(const Korvex& app, const std::string& macroPath) {
-    return JoinPath(app.currentPlayerDir, FileName(macroPath) + ".out");
+std::string MacroOutputPath(const std::string& currentPlayerDir, const std::string& macroPath) {
+    return JoinPath(currentPlayerDir, FileName(macroPath) + ".out");
 }
 
 void QueueMacroFiles(MacroCatalogue& macroCatalogue, MacroInclusion& inclusion, const std::string& description) {

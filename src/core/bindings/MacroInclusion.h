@@ -23,7 +23,7 @@ struct MacroInclusion {
 inline constexpr std::size_t kMaxBoundKeysLength = 80;
 
 // The output file of the macro file at macroPath for the current Player-CFG.
-std::string MacroOutputPath(const Korvex& app, const std::string& macroPath);
+std::string MacroOutputPath(const std::string& currentPlayerDir, const std::string& macroPath);
 
 // "Add to Config": the selected macros of AvailMacros, in list order.
 void AddToConfig(Korvex& app);

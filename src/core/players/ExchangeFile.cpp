@@ -263,25 +263,25 @@ bool WriteImportedFiles(Reporter& report, const ProgramPaths& paths, const std::
     return false;
 }
 
-void ImportExchangeBlock(Korvex& app, const std::string& path, const BlockContent& block, PlayerDirNames& existing,
+void ImportExchangeBlock(Reporter& report, const ProgramPaths& paths, const std::string& currentPlayerName,
+                         const std::string& path, const BlockContent& block, PlayerDirNames& existing,
                          std::vector<std::string>& names) {
     // Player-CFG names are directory names, which Korvex compares without regard to case.
-    if (EqualsIgnoringCase(block.name, app.currentPlayerName)) {
-        app.host.ShowMessage(Icon::Error, "Can't overwrite active Player-CFG.", Buttons::Ok);
+    if (EqualsIgnoringCase(block.name, currentPlayerName)) {
+        report.host.ShowMessage(Icon::Error, "Can't overwrite active Player-CFG.", Buttons::Ok);
         return;
     }
     // The name comes from someone else's file: it must name a directory right below ours.
     if (!IsPortablePlayerName(block.name)) {
-        app.report.ShowError(Err::InvalidPlayerName, block.name);
+        report.ShowError(Err::InvalidPlayerName, block.name);
         return;
     }
     if (!block.problem.empty()) {
-        ReportDamagedBlock(app.report, path, block.name, block.problem);
+        ReportDamagedBlock(report, path, block.name, block.problem);
         return;
     }
     const std::optional<std::string> existingName = existing.Find(block.name);
-    if (!WriteImportedFiles(app.report, app.paths, path, block, existingName.value_or(block.name),
-                            existingName.has_value()))
+    if (!WriteImportedFiles(report, paths, path, block, existingName.value_or(block.name), existingName.has_value()))
         return;
     existing.Add(block.name);
     names.push_back(block.name);
@@ -339,18 +339,19 @@ std::vector<ExchangeBlock> IndexExchangeFile(const std::string& path) {
     return blocks;
 }
 
-void ImportExchangeBlocks(Korvex& app, const std::string& path, const std::vector<ExchangeBlock>& blocks,
+void ImportExchangeBlocks(Reporter& report, const ProgramPaths& paths, const std::string& currentPlayerName,
+                          const std::string& path, const std::vector<ExchangeBlock>& blocks,
                           std::vector<std::string>& names) {
     CountingReader reader;
     if (!reader.reader.Open(path)) {
-        app.report.FatalError(Err::CouldntOpenFile, path);
+        report.FatalError(Err::CouldntOpenFile, path);
         return;
     }
     const std::map<long long, BlockContent> contents = ReadBlocks(reader, blocks);
-    PlayerDirNames existing(app.paths.players);
+    PlayerDirNames existing(paths.players);
     for (const ExchangeBlock& block : blocks) {
-        ImportExchangeBlock(app, path, contents.at(block.startLine), existing, names);
-        if (app.report.shuttingDown) return;
+        ImportExchangeBlock(report, paths, currentPlayerName, path, contents.at(block.startLine), existing, names);
+        if (report.shuttingDown) return;
     }
 }
 

@@ -35,7 +35,8 @@ std::vector<ExchangeBlock> IndexExchangeFile(const std::string& path);
 
 // Recreates each block as the Player-CFG of its name, in the order of blocks, reading the file
 // once; the name of each one imported is appended to names.
-void ImportExchangeBlocks(Korvex& app, const std::string& path, const std::vector<ExchangeBlock>& blocks,
+void ImportExchangeBlocks(Reporter& report, const ProgramPaths& paths, const std::string& currentPlayerName,
+                          const std::string& path, const std::vector<ExchangeBlock>& blocks,
                           std::vector<std::string>& names);
 
 }  // namespace korvex

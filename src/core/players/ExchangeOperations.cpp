@@ -101,7 +101,7 @@ bool ExportToFile(Reporter& report, const ProgramPaths& paths, const std::vector
 
 bool ImportFromFile(Korvex& app, const std::string& path, const std::vector<ExchangeBlock>& blocks) {
     std::vector<std::string> names;
-    ImportExchangeBlocks(app, path, blocks, names);
+    ImportExchangeBlocks(app.report, app.paths, app.currentPlayerName, path, blocks, names);
     if (app.report.shuttingDown) return false;
     ReportDone(app.report, names, "imported");
     // A new Player-CFG may be one to inherit from.

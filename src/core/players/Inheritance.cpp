@@ -35,18 +35,18 @@ bool CannotInheritFrom(const ProgramPaths& paths, const std::string& playerName,
     return InheritChainBroken(paths, name, visited);
 }
 
-void FillInheritCombo(Korvex& app) {
-    PlayerCfgControls& controls = app.player.controls;
+void FillInheritCombo(const ProgramPaths& paths, PlayerCfg& player, const std::string& currentPlayerName) {
+    PlayerCfgControls& controls = player.controls;
     controls.inherit1Items.clear();
-    for (const std::string& name : FillPlayerList(app.paths))
-        if (!CannotInheritFrom(app.paths, app.currentPlayerName, name)) controls.inherit1Items.push_back(name);
+    for (const std::string& name : FillPlayerList(paths))
+        if (!CannotInheritFrom(paths, currentPlayerName, name)) controls.inherit1Items.push_back(name);
     controls.inherit1Enabled = !controls.inherit1Items.empty();
 }
 
 void UpdateInheritControls(Korvex& app, bool afterLoad) {
     PlayerCfg& cfg = app.player;
     PlayerCfgControls& controls = cfg.controls;
-    FillInheritCombo(app);
+    FillInheritCombo(app.paths, app.player, app.currentPlayerName);
     if (cfg.inherit1 != kNoInheritText && !ContainsIgnoringCase(controls.inherit1Items, cfg.inherit1)) {
         cfg.inherit1 = kNoInheritText;
         controls.inherit1Enabled = false;

@@ -7,6 +7,8 @@
 
 namespace korvex {
 
+struct PlayerCfg;
+
 struct Korvex;
 struct Reporter;
 struct ProgramPaths;
@@ -15,7 +17,7 @@ struct ProgramPaths;
 // special.dat; visited holds the names already passed (letter case ignored).
 bool InheritChainBroken(const ProgramPaths& paths, const std::string& name, std::vector<std::string>& visited);
 bool CannotInheritFrom(const ProgramPaths& paths, const std::string& playerName, const std::string& name);
-void FillInheritCombo(Korvex& app);
+void FillInheritCombo(const ProgramPaths& paths, PlayerCfg& player, const std::string& currentPlayerName);
 // afterLoad: called after a Player-CFG was loaded, deleted or renamed rather than from the
 // person's own action on the Special tab; it decides which message explains a reset.
 void UpdateInheritControls(Korvex& app, bool afterLoad);

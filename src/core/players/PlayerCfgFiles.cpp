@@ -20,7 +20,9 @@
 namespace korvex {
 namespace {
 
-std::string PlayerFile(const Korvex& app, const char* name) { return JoinPath(app.currentPlayerDir, name); }
+std::string PlayerFile(const std::string& currentPlayerDir, const char* name) {
+    return JoinPath(currentPlayerDir, name);
+}
 
 // An unopenable file is reported and marks the Player-CFG as not loaded; loading goes on
 // with the next one.
@@ -101,20 +103,22 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-bool SaveFile(Korvex& app, const char* name, const std::vector<std::string>& lines) {
-    const std::string path = PlayerFile(app, name);
+bool SaveFile(Reporter& report, const std::string& currentPlayerDir, const char* name,
+              const std::vector<std::string>& lines) {
+    const std::string path = PlayerFile(currentPlayerDir, name);
     AtomicTextWriter writer(path);
     for (const std::string& line : lines) writer.WriteLine(OneLine(line));
     if (writer.Commit()) return true;
-    app.report.ShowError(Err::CouldntSaveFile, path);
+    report.ShowError(Err::CouldntSaveFile, path);
     return false;
 }
 
 // The current directory must lie in the players directory; anything else means the
 // state is broken, and writing there could destroy files that are not Korvex's.
-bool CurrentPlayerDirIsSound(const Korvex& app) {
-    return StartsWithIgnoringCase(app.currentPlayerDir, app.paths.program) &&
-           !TrimBlanksAndNuls(app.currentPlayerDir).empty() && StaysInPlayersDir(app.currentPlayerName);
+bool CurrentPlayerDirIsSound(const ProgramPaths& paths, const std::string& currentPlayerName,
+                             const std::string& currentPlayerDir) {
+    return StartsWithIgnoringCase(currentPlayerDir, paths.program) && !TrimBlanksAndNuls(currentPlayerDir).empty() &&
+           StaysInPlayersDir(currentPlayerName);
 }
 
 }  // namespace
@@ -149,17 +153,19 @@ void LoadPlayerCFG(Korvex& app, const std::string& name) {
 }
 
 bool SavePlayerCFG(Korvex& app) {
-    if (!CurrentPlayerDirIsSound(app)) {
+    if (!CurrentPlayerDirIsSound(app.paths, app.currentPlayerName, app.currentPlayerDir)) {
         app.report.FatalError(Err::InitializationFailed, "disk full?");
         return false;
     }
     if (!app.player.loaded) return true;
-    CleanPlayerDir(app);
+    CleanPlayerDir(app.report, app.player, app.currentPlayerDir);
     // Each file that can be written is, whatever happened to the others.
-    const bool bindings =
-        SaveFile(app, "bindings.dat", BindingsFileLines(BindingsEntries(app.paths, app.player, app.macroCatalogue)));
-    const bool options = SaveFile(app, "options.dat", OptionsFileLines(app.player.options));
-    const bool special = SaveFile(app, "special.dat", SpecialFileLines(SpecialFileOf(app.player)));
+    const bool bindings = SaveFile(app.report, app.currentPlayerDir, "bindings.dat",
+                                   BindingsFileLines(BindingsEntries(app.paths, app.player, app.macroCatalogue)));
+    const bool options =
+        SaveFile(app.report, app.currentPlayerDir, "options.dat", OptionsFileLines(app.player.options));
+    const bool special =
+        SaveFile(app.report, app.currentPlayerDir, "special.dat", SpecialFileLines(SpecialFileOf(app.player)));
     return bindings && options && special;
 }
 
@@ -170,14 +176,14 @@ bool SavePlayerCfgInto(Korvex& app, const std::string& directory) {
     return saved;
 }
 
-void CleanPlayerDir(Korvex& app) {
-    for (const DirEntry& entry : ListDirectory(app.currentPlayerDir)) {
+void CleanPlayerDir(Reporter& report, PlayerCfg& player, const std::string& currentPlayerDir) {
+    for (const DirEntry& entry : ListDirectory(currentPlayerDir)) {
         const std::string& name = entry.name;
         if (name == "bindings.dat" || name == "options.dat" || name == "special.dat" || entry.isDirectory) continue;
         const std::string macroFile = name.substr(0, name.size() - std::min<std::size_t>(4, name.size()));
-        if (ContainsIgnoringCase(app.player.includedMacroFiles, macroFile) || name.back() == '.') continue;
-        const std::string path = JoinPath(ResolveCase(app.currentPlayerDir), name);
-        if (!RemoveFile(path)) app.report.ShowError(Err::CouldntDeleteFile, path);
+        if (ContainsIgnoringCase(player.includedMacroFiles, macroFile) || name.back() == '.') continue;
+        const std::string path = JoinPath(ResolveCase(currentPlayerDir), name);
+        if (!RemoveFile(path)) report.ShowError(Err::CouldntDeleteFile, path);
     }
 }
 

@@ -25,6 +25,6 @@ bool SavePlayerCFG(Korvex& app);
 // Saves the current Player-CFG into another directory (one being built).
 bool SavePlayerCfgInto(Korvex& app, const std::string& directory);
 // Deletes what does not belong in the current Player-CFG's directory.
-void CleanPlayerDir(Korvex& app);
+void CleanPlayerDir(Reporter& report, PlayerCfg& player, const std::string& currentPlayerDir);
 
 }  // namespace korvex

@@ -97,11 +97,11 @@ bool MovePlayerDirIntoPlace(Reporter& report, const ProgramPaths& paths, const s
     return RemoveDirectoryTree(report, building);
 }
 
-int CheckPlayerRename(const Korvex& app, const std::string& newName) {
+int CheckPlayerRename(const ProgramPaths& paths, const std::string& currentPlayerDir, const std::string& newName) {
     if (!IsPortablePlayerName(newName)) return kPathNotFound;
-    const std::string to = PlayerDir(app.paths, newName);
+    const std::string to = PlayerDir(paths, newName);
     // Another Player-CFG of that name in another letter case is taken, too.
-    if (PathExists(to) && ResolveCase(to) != ResolveCase(app.currentPlayerDir)) return kAlreadyExists;
+    if (PathExists(to) && ResolveCase(to) != ResolveCase(currentPlayerDir)) return kAlreadyExists;
     return kDirCreated;
 }
 

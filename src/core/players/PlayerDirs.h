@@ -49,7 +49,7 @@ int CreateBuildingPlayerDir(Reporter& report, const ProgramPaths& paths, const s
 // thrown away; nothing of it mixes with the new one.
 bool MovePlayerDirIntoPlace(Reporter& report, const ProgramPaths& paths, const std::string& name);
 // Whether the current Player-CFG may take that name; answers kDirCreated or why not.
-int CheckPlayerRename(const Korvex& app, const std::string& newName);
+int CheckPlayerRename(const ProgramPaths& paths, const std::string& currentPlayerDir, const std::string& newName);
 // Copies the macro output files of a Player-CFG into a directory; false after a failed copy,
 // which is reported.
 bool CopyMacroOutputs(Reporter& report, const ProgramPaths& paths, const std::string& fromName,

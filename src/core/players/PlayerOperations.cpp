@@ -183,7 +183,7 @@ Carried CarryOutPlayerRename(Reporter& report, const ProgramPaths& paths, const 
 }
 
 bool RenameCurrentPlayer(Korvex& app, const std::string& newName) {
-    const int result = CheckPlayerRename(app, newName);
+    const int result = CheckPlayerRename(app.paths, app.currentPlayerDir, newName);
     if (result != kDirCreated) {
         if (result == kAlreadyExists)
             app.report.ShowError(Err::PlayerAlreadyExists, newName);

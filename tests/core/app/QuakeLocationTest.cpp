@@ -17,7 +17,7 @@ std::string Question(const std::string& exe) { return "Is this your Quake II dir
 
 TEST_F(QuakeLocation, AStoredValidDirectoryStartsWithoutASearchWhateverTheGamesLetterCase) {
     std::filesystem::rename(dir.quakeDir() + "/QUAKE2.EXE", dir.quakeDir() + "/Quake2.exe");
-    LoadQuakeDir(app);
+    LoadQuakeDir(app.report, app.paths, app.quakeSearchRoots);
     EXPECT_EQ(app.paths.quakeDir, dir.quakeDir());
     EXPECT_TRUE(host.statusTexts.empty());
     EXPECT_TRUE(host.boxes.empty());
@@ -27,7 +27,7 @@ TEST_F(QuakeLocation, AStoredValidDirectoryStartsWithoutASearchWhateverTheGamesL
 TEST_F(QuakeLocation, AStaleDirectoryIsSearchedAgainAndReplacedAfterConfirmation) {
     dir.WriteLines("quakepath.dat", {dir.root() + "/gone"});
     host.Expect(Icon::Question, Question(dir.quakeDir() + "/QUAKE2.EXE"), Button::Yes);
-    LoadQuakeDir(app);
+    LoadQuakeDir(app.report, app.paths, app.quakeSearchRoots);
     EXPECT_EQ(app.paths.quakeDir, dir.quakeDir());
     EXPECT_EQ(dir.Read("quakepath.dat"), dir.quakeDir() + "\r\n");
     EXPECT_EQ(host.statusTexts, std::vector<std::string>{"Please stand by while I search for Quake II"});
@@ -48,7 +48,7 @@ TEST_F(QuakeLocation, ASecondGameInTheSameTreeIsOfferedOnlyAfterTheFirstWasDecli
     const std::string second = topFirst ? deeper : top;
     host.Expect(Icon::Question, Question(first), Button::No);
     host.Expect(Icon::Question, Question(second), Button::Yes);
-    LoadQuakeDir(app);
+    LoadQuakeDir(app.report, app.paths, app.quakeSearchRoots);
     EXPECT_EQ(app.paths.quakeDir, ParentDirectory(second));
     EXPECT_EQ(dir.Read("quakepath.dat"), ParentDirectory(second) + "\r\n");
 }
@@ -56,7 +56,7 @@ TEST_F(QuakeLocation, ASecondGameInTheSameTreeIsOfferedOnlyAfterTheFirstWasDecli
 TEST_F(QuakeLocation, DecliningEveryFindEndsTheProgramWithMessage11) {
     dir.Remove("quakepath.dat");
     host.Expect(Icon::Question, Question(dir.quakeDir() + "/QUAKE2.EXE"), Button::No);
-    LoadQuakeDir(app);
+    LoadQuakeDir(app.report, app.paths, app.quakeSearchRoots);
     EXPECT_TRUE(app.paths.quakeDir.empty());
     EXPECT_TRUE(app.report.shuttingDown);
     EXPECT_EQ(host.BoxTexts().back(), "Quake II path not available. (Install Quake II first.)");
@@ -69,7 +69,7 @@ TEST_F(QuakeLocation, TheSearchStopsAtADepthAndLetsTheWindowRepaint) {
     for (int level = 0; level < 13; ++level) deep += "/d";
     WriteWholeFile(deep + "/QUAKE2.EXE", "");
     app.quakeSearchRoots = {dir.root() + "/deep"};
-    LoadQuakeDir(app);
+    LoadQuakeDir(app.report, app.paths, app.quakeSearchRoots);
     EXPECT_TRUE(app.report.shuttingDown) << "no question about the game thirteen levels down";
     EXPECT_GE(host.pendingEventRuns, 13);
     EXPECT_TRUE(IsLocalDirectory(dir.root()));
@@ -79,7 +79,7 @@ TEST_F(QuakeLocation, AnUnwritableLocationFileIsReportedAndTheFindStillUsed) {
     dir.Remove("quakepath.dat");
     std::filesystem::create_directories(dir.Path("quakepath.dat"));
     host.Expect(Icon::Question, Question(dir.quakeDir() + "/QUAKE2.EXE"), Button::Yes);
-    LoadQuakeDir(app);
+    LoadQuakeDir(app.report, app.paths, app.quakeSearchRoots);
     EXPECT_EQ(app.paths.quakeDir, dir.quakeDir());
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't create file. (" + dir.Path("quakepath.dat") + ")");
     EXPECT_FALSE(app.report.shuttingDown);

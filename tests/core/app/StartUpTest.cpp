@@ -29,13 +29,13 @@ TEST_F(StartUpTest, ASecondInstanceCancelledTouchesNothingAndIgnoredStartsAndRem
     dir.WriteLines("korvexoptions.dat", {"FALSE", "TRUE", "FALSE", "TRUE"});
     const auto before = dir.Snapshot();
     host.Expect(Icon::Error, kSecondCopy, Button::Cancel);
-    EXPECT_FALSE(RunInstanceGuard(app));
+    EXPECT_FALSE(RunInstanceGuard(app.report, app.executablePath));
     EXPECT_EQ(dir.Snapshot(), before);
 
     ProgramDirFixture ignored;
     ignored.Write("INKORVEX.INF", "");
     ignored.host().Expect(Icon::Error, kSecondCopy, Button::Ignore);
-    ASSERT_TRUE(RunInstanceGuard(ignored.app()));
+    ASSERT_TRUE(RunInstanceGuard(ignored.app().report, ignored.app().executablePath));
     StartUp(ignored.app());
     EXPECT_TRUE(ignored.host().mainWindowShown);
     ExitProgram(ignored.app());
@@ -47,28 +47,28 @@ TEST_F(StartUpTest, ASecondInstanceCancelledTouchesNothingAndIgnoredStartsAndRem
 // without a process id (as older copies write it) still does. The window asks as it always did.
 TEST_F(StartUpTest, TheMarkerNamesTheRunningKorvexAndAStaleOneBlocksNothing) {
     const std::string own = std::to_string(::getpid());
-    ASSERT_TRUE(RunInstanceGuard(app));
+    ASSERT_TRUE(RunInstanceGuard(app.report, app.executablePath));
     EXPECT_EQ(dir.Read("INKORVEX.INF"), own + "\r\n");
-    EXPECT_TRUE(OtherInstanceRunning(app));
-    EXPECT_FALSE(InstanceMarkerIsStale(app));
+    EXPECT_TRUE(OtherInstanceRunning(app.executablePath));
+    EXPECT_FALSE(InstanceMarkerIsStale(app.executablePath));
 
     dir.Write("INKORVEX.INF", "");
-    EXPECT_TRUE(OtherInstanceRunning(app));
-    EXPECT_FALSE(InstanceMarkerIsStale(app));
+    EXPECT_TRUE(OtherInstanceRunning(app.executablePath));
+    EXPECT_FALSE(InstanceMarkerIsStale(app.executablePath));
 
     dir.WriteLines("INKORVEX.INF", {std::to_string(EndedProcessId())});
-    EXPECT_FALSE(OtherInstanceRunning(app));
-    EXPECT_TRUE(InstanceMarkerIsStale(app));
+    EXPECT_FALSE(OtherInstanceRunning(app.executablePath));
+    EXPECT_TRUE(InstanceMarkerIsStale(app.executablePath));
     host.Expect(Icon::Error, kSecondCopy, Button::Cancel);
-    EXPECT_FALSE(RunInstanceGuard(app));
+    EXPECT_FALSE(RunInstanceGuard(app.report, app.executablePath));
     host.Expect(Icon::Error, kSecondCopy, Button::Ignore);
-    EXPECT_TRUE(RunInstanceGuard(app));
+    EXPECT_TRUE(RunInstanceGuard(app.report, app.executablePath));
     EXPECT_EQ(dir.Read("INKORVEX.INF"), own + "\r\n");
 }
 
 TEST_F(StartUpTest, NormalRunShowsTheLoadingStepsInOrderAndSavesAtExit) {
     dir.WriteLines("korvexoptions.dat", {"TRUE", "FALSE", "TRUE", "TRUE"});
-    ASSERT_TRUE(RunInstanceGuard(app));
+    ASSERT_TRUE(RunInstanceGuard(app.report, app.executablePath));
     EXPECT_TRUE(dir.Exists("INKORVEX.INF"));
     StartUp(app);
     EXPECT_EQ(host.statusTexts,
@@ -88,7 +88,7 @@ TEST_F(StartUpTest, NormalRunShowsTheLoadingStepsInOrderAndSavesAtExit) {
 TEST_F(StartUpTest, TheDisclaimerRejectedEndsSilentlyAndAcceptedWelcomesOnce) {
     dir.Write("korvex.ini", "");
     host.disclaimerAccepted = false;
-    RunInstanceGuard(app);
+    RunInstanceGuard(app.report, app.executablePath);
     StartUp(app);
     EXPECT_EQ(host.disclaimerShown, 1);
     EXPECT_EQ(host.closeRequests, 1);
@@ -130,7 +130,7 @@ TEST_F(StartUpTest, TheDisclaimerRejectedEndsSilentlyAndAcceptedWelcomesOnce) {
 TEST_F(StartUpTest, MissingLastPlayerIsFatalAndNothingIsSaved) {
     dir.WriteLines("korvexoptions.dat", {"FALSE", "FALSE", "FALSE", "FALSE"});
     dir.Remove("players/lastplayer.dat");
-    RunInstanceGuard(app);
+    RunInstanceGuard(app.report, app.executablePath);
     StartUp(app);
     EXPECT_EQ(host.BoxTexts(), Texts{"Initialization failed. (You should re-install the program.)"});
     EXPECT_TRUE(app.report.shuttingDown);
