@@ -1,7 +1,7 @@
 #include "app/DirectoryTools.h"
 
-#include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/Reporter.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"

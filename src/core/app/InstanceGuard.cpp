@@ -6,8 +6,9 @@
 #include <cerrno>
 #include <limits>
 
-#include "app/Korvex.h"
+#include "app/Host.h"
 #include "app/Messages.h"
+#include "app/Reporter.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"

@@ -1,7 +1,8 @@
 #include "app/PendingOperation.h"
 
-#include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/TextFile.h"

@@ -6,7 +6,6 @@
 
 namespace korvex {
 
-struct Korvex;
 struct Reporter;
 struct ProgramPaths;
 

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
-#include "app/Korvex.h"
+#include "app/Host.h"
 #include "app/Messages.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
 #include "bindings/KeyListText.h"
 #include "bindings/MacroOutputFile.h"
+#include "macros/MacroCatalogue.h"
 #include "macros/MacroInterpreter.h"
 #include "platform/ListLookup.h"
 #include "platform/Path.h"

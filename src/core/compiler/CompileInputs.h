@@ -10,7 +10,6 @@
 
 namespace korvex {
 
-struct Korvex;
 struct Reporter;
 struct ProgramPaths;
 struct MacroCatalogue;

@@ -1,7 +1,7 @@
 #include "compiler/OptionsView.h"
 
-#include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/Reporter.h"
 #include "compiler/OptionControls.h"
 #include "compiler/OptionSettings.h"
 #include "platform/ListLookup.h"
@@ -57,8 +57,7 @@ void UpdateVideoControls(Reporter& report, PlayerCfg& player, OptionsView& optio
     ApplySightImprovement(player, optionsView, player.Flag(Option::Video10));
 }
 
-void ApplySightImprovement(PlayerCfg& player, OptionsView& optionsView, bool checked) {
-    OptionsView& view = optionsView;
+void ApplySightImprovement(PlayerCfg& player, OptionsView& view, bool checked) {
     Show(view, Option::Video4, !checked);
     Show(view, Option::Video5, !checked);
     if (UpperCaseAscii(player.Text(Option::Video1)).find("SOFTWARE") == std::string::npos)

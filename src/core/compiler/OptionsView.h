@@ -10,7 +10,6 @@
 
 namespace korvex {
 
-struct Korvex;
 struct Reporter;
 
 struct OptionsView {
@@ -27,7 +26,7 @@ OptionsView DefaultOptionsView();
 // of a driver that is not in the list.
 void UpdateVideoControls(Reporter& report, PlayerCfg& player, OptionsView& optionsView, bool quiet);
 // Sight improvement sets brightness, texture and light itself, so their controls hide.
-void ApplySightImprovement(PlayerCfg& player, OptionsView& optionsView, bool checked);
+void ApplySightImprovement(PlayerCfg& player, OptionsView& view, bool checked);
 void Video1Change(Reporter& report, PlayerCfg& player, OptionsView& optionsView);
 
 }  // namespace korvex

@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
-#include "app/Korvex.h"
+#include "app/Host.h"
 #include "app/Messages.h"
+#include "app/Reporter.h"
 #include "macros/MacroDescriptions.h"
 #include "macros/MacroErrors.h"
 #include "platform/FileSystem.h"
 #include "platform/ListLookup.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
+#include "players/PlayerCfg.h"
 
 namespace korvex {
 namespace {
@@ -64,8 +66,7 @@ void LoadMacroCatalogue(Reporter& report, MacroCatalogue& macroCatalogue, MacroB
     FillCategories(macroCatalogue, macroLists);
 }
 
-void ShowMacrosOfCategory(MacroCatalogue& macroCatalogue, MacroBindingsView& macroLists, const std::string& category) {
-    MacroBindingsView& lists = macroLists;
+void ShowMacrosOfCategory(MacroCatalogue& macroCatalogue, MacroBindingsView& lists, const std::string& category) {
     lists.categoryText = category;
     lists.availMacros.clear();
     for (const MacroCatalogueEntry& entry : macroCatalogue.entries)
@@ -73,8 +74,7 @@ void ShowMacrosOfCategory(MacroCatalogue& macroCatalogue, MacroBindingsView& mac
     lists.availSelected.assign(lists.availMacros.size(), false);
 }
 
-void ShowMacroInformation(Reporter& report, MacroCatalogue& macroCatalogue, MacroBindingsView& macroLists) {
-    MacroBindingsView& lists = macroLists;
+void ShowMacroInformation(Reporter& report, MacroCatalogue& macroCatalogue, MacroBindingsView& lists) {
     lists.availSelected.resize(lists.availMacros.size());
     for (std::size_t i = 0; i < lists.availMacros.size(); ++i) {
         if (!lists.availSelected[i]) continue;

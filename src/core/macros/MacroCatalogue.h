@@ -7,7 +7,6 @@
 
 namespace korvex {
 
-struct Korvex;
 struct Reporter;
 struct PlayerCfg;
 
@@ -42,9 +41,9 @@ void LoadMacroCatalogue(Reporter& report, MacroCatalogue& macroCatalogue, MacroB
                         const std::string& directory);
 
 // MacroCatChange: AvailMacros shows the macros whose category is written exactly so.
-void ShowMacrosOfCategory(MacroCatalogue& macroCatalogue, MacroBindingsView& macroLists, const std::string& category);
+void ShowMacrosOfCategory(MacroCatalogue& macroCatalogue, MacroBindingsView& lists, const std::string& category);
 // One box per selected macro, in list order; the selections are cleared.
-void ShowMacroInformation(Reporter& report, MacroCatalogue& macroCatalogue, MacroBindingsView& macroLists);
+void ShowMacroInformation(Reporter& report, MacroCatalogue& macroCatalogue, MacroBindingsView& lists);
 // At most one of the two lists has a selection.
 void AvailMacrosEnter(PlayerCfg& player, MacroBindingsView& macroLists);
 void IncludedMacrosEnter(MacroBindingsView& macroLists);

@@ -1,7 +1,9 @@
 #include "mods/ModCatalogue.h"
 
-#include "app/Korvex.h"
+#include "app/Host.h"
 #include "app/Messages.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"

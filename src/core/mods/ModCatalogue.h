@@ -11,7 +11,6 @@
 
 namespace korvex {
 
-struct Korvex;
 struct Reporter;
 struct ModTree;
 struct ProgramPaths;

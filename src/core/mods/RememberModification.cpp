@@ -1,7 +1,8 @@
 #include <algorithm>
 
-#include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
 #include "mods/AutoModDetection.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"

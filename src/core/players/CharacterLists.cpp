@@ -1,10 +1,13 @@
 #include "players/CharacterLists.h"
 
-#include "app/Korvex.h"
+#include "app/Host.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
 #include "platform/FileSystem.h"
 #include "platform/ListOrder.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
+#include "players/PlayerCfg.h"
 
 namespace korvex {
 namespace {

@@ -10,7 +10,6 @@
 
 namespace korvex {
 
-struct Korvex;
 struct ProgramPaths;
 struct Reporter;
 

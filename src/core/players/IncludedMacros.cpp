@@ -1,6 +1,8 @@
 #include "players/IncludedMacros.h"
 
-#include "app/Korvex.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
+#include "macros/MacroCatalogue.h"
 #include "macros/MacroInterpreter.h"
 #include "platform/Path.h"
 #include "platform/Text.h"

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-#include "app/Korvex.h"
+#include "app/Host.h"
 #include "app/Messages.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"

@@ -5,7 +5,6 @@
 
 namespace korvex {
 
-struct Korvex;
 struct Reporter;
 struct ProgramPaths;
 struct ModTree;

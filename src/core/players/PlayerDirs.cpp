@@ -4,8 +4,9 @@
 #include <cerrno>
 
 #include "app/DirectoryTools.h"
-#include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
 #include "platform/FileSystem.h"
 #include "platform/ListOrder.h"
 #include "platform/Path.h"

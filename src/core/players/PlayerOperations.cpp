@@ -54,8 +54,7 @@ bool ReportCreateFailure(Reporter& report, int answer, const std::string& name) 
 }
 
 // After a change, new or rename, confirmed or not, the Bindings tab starts with no category chosen.
-void ResetMacroCategory(Reporter& report, MacroBindingsView& macroLists) {
-    MacroBindingsView& lists = macroLists;
+void ResetMacroCategory(Reporter& report, MacroBindingsView& lists) {
     lists.categoryText = kChooseCategoryText;
     lists.availMacros.clear();
     lists.availSelected.clear();

@@ -3,8 +3,9 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
 #include "app/StartUp.h"
 #include "app/TextCodec.h"
 #include "platform/FileSystem.h"

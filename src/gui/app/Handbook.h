@@ -3,7 +3,6 @@
 
 namespace korvex {
 
-struct Korvex;
 struct Reporter;
 struct ProgramPaths;
 
