@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
-#include "app/Korvex.h"
+#include "app/Host.h"
 #include "app/Messages.h"
+#include "app/Reporter.h"
 #include "macros/MacroDescriptions.h"
 #include "macros/MacroErrors.h"
 #include "platform/FileSystem.h"
 #include "platform/ListLookup.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
+#include "players/PlayerCfg.h"
 
 namespace korvex {
 namespace {

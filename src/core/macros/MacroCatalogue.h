@@ -7,7 +7,6 @@
 
 namespace korvex {
 
-struct Korvex;
 struct Reporter;
 struct PlayerCfg;
 

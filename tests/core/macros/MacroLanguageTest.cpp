@@ -111,7 +111,7 @@ TEST_F(MacroTest, UnbalancedBlocksUnknownLabelsAndBadOperatorsAreReported) {
         {{"GOTO \"nowhere\"", "LABEL \"somewhere\""}, {{MacroErr::UnexpectedEndOfFile, 0}}},
         {{"QUAKE_COMMAND \"fine\""}, {}},
     });
-    RunMacro(app(), PathOf("NONE.MAC"), false);
+    RunMacro(run(), PathOf("NONE.MAC"), false);
     EXPECT_EQ(Boxes().back(), ComposeMacroLanguageError(0, PathOf("NONE.MAC"), "File not found"));
 }
 
@@ -219,7 +219,7 @@ TEST_F(MacroIsolation, ReadingDescriptionsNeverDisturbsAWaitingMacro) {
     EXPECT_TRUE(host().posted.empty());
 
     TypeIntoInputField(app().report, app().interpreter, 0, "Ann");
-    Button1Click(app());
+    Button1Click(run());
     EXPECT_EQ(Commands(), std::vector<std::string>{"say Ann"});
     EXPECT_TRUE(Boxes().empty()) << Boxes().front();
 }
@@ -238,7 +238,7 @@ TEST_F(MacroIsolation, LongLinesAndLoopsStayBoundedAndHugeFilesAreRefused) {
 
     host().boxes.clear();
     dir.Write("macros/T.MAC", std::string(kMaxMacroFileSize + 1, '\n'));
-    RunMacro(app(), PathOf("T.MAC"), false);
+    RunMacro(run(), PathOf("T.MAC"), false);
     EXPECT_EQ(Boxes(), std::vector<std::string>{Error(MacroErr::FileTooLarge, 0)});
     host().boxes.clear();
     LoadMacroCatalogue(app().report, app().macroCatalogue, app().macroLists, dir.Path("macros"));
