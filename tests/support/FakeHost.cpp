@@ -207,6 +207,9 @@ void FakeHost::ShowBindingOverview(MacroOutput& overview) {
     if (onOverview) onOverview(overview);
 }
 
-bool FakeHost::ShowBindingEditor(BindingEditor& editor) { return onEditor && onEditor(editor); }
+EditorAnswer FakeHost::ShowBindingEditor(const BindingEditor& editor) {
+    editorsShown.push_back(editor);
+    return NextAnswer(editorAnswers, "binding editor " + editor.title);
+}
 
 }  // namespace korvex

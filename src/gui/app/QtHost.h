@@ -50,7 +50,7 @@ public:
     void HideKeyDialog() override;
     IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
     void ShowBindingOverview(MacroOutput& overview) override;
-    bool ShowBindingEditor(BindingEditor& editor) override;
+    EditorAnswer ShowBindingEditor(const BindingEditor& editor) override;
 
     // MOD dialogs.
     EditModOptionsAnswer EditModOptions(const EditModOptionsRequest& request) override;

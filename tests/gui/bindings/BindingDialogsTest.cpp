@@ -51,10 +51,8 @@ TEST(OverviewKeyBindingsDialog, ShowsOneLinePerFunctionAndEditsThroughTheCore) {
 
     FindNamed<QPushButton>(dialog, "EditBtn")->click();  // nothing selected
     EXPECT_EQ(dir.host().BoxTexts().back(), "You can't perform this action without having selected anything. (Key Bindings)");
-    dir.host().onEditor = [](BindingEditor& editor) {
-        editor.keys = {"F1"};
-        return true;
-    };
+    dir.host().keyAnswers = {"F1"};
+    dir.host().editorAnswers = {{EditorAction::RemoveKeys, {true}}, {EditorAction::AddKey}, {EditorAction::Ok}};
     list->item(1)->setSelected(true);
     FindNamed<QPushButton>(dialog, "EditBtn")->click();
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("Jump has been bound to F1"));
@@ -106,46 +104,32 @@ TEST(OverviewKeyBindingsDialog, ItsKeyboardMapLeavesTheWalkThroughTheSelectedMac
     EXPECT_EQ(app.macroLists.includedSelected, (std::vector<bool>(3, false)));
 }
 
-TEST(KeyBindingEditorDialog, RemovesSelectedKeysAndAsksBeforeTheLastGoes) {
-    ProgramDirFixture dir;
-    BindingEditor editor{"Fire", {"MOUSE1", "SHIFT|a"}};
-    KeyBindingEditorDialog dialog(dir.app().report, editor);
+TEST(KeyBindingEditorDialog, ClosesWithItsButtonAndTheSelectedKeys) {
+    KeyBindingEditorDialog dialog(BindingEditor{"Fire", {"MOUSE1", "SHIFT|a"}});
     dialog.show();
     auto* list = FindNamed<QListWidget>(dialog, "BoundKeysListbox");
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("SHIFT with a pressed"));
-    list->selectAll();
+    list->item(1)->setSelected(true);
     FindNamed<QPushButton>(dialog, "RemoveKeyBtn")->click();
-    EXPECT_EQ(list->count(), 0);
-    const std::string question =
-        "There is no key left to bind a function to. If you choose OK this function will be deleted.";
-    dir.host().Expect(Icon::Question, question, Button::Cancel);
-    FindNamed<QPushButton>(dialog, "OkBtn")->click();
-    EXPECT_TRUE(dialog.isVisible());
-    dir.host().Expect(Icon::Question, question, Button::Ok);
-    FindNamed<QPushButton>(dialog, "OkBtn")->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(editor.keys.empty());
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Answer().action, EditorAction::RemoveKeys);
+    EXPECT_EQ(dialog.Answer().selected, (std::vector<bool>{false, true}));
 }
 
 // Return presses the button that has the focus; OK only when no other button has it.
 TEST(KeyBindingEditorDialog, ReturnPressesTheFocusedButton) {
     ProgramDirFixture dir;
-    BindingEditor editor{"Fire", {"MOUSE1"}};
-    KeyBindingEditorDialog dialog(dir.app().report, editor);
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    auto* list = FindNamed<QListWidget>(dialog, "BoundKeysListbox");
-    list->selectAll();
-    auto* remove = FindNamed<QPushButton>(dialog, "RemoveKeyBtn");
-    remove->setFocus();
-    QTest::keyClick(remove, Qt::Key_Return);
-    EXPECT_EQ(list->count(), 0);
-    EXPECT_TRUE(dialog.isVisible());
-    auto* cancel = FindNamed<QPushButton>(dialog, "CancelBtn");
-    cancel->setFocus();
-    QTest::keyClick(cancel, Qt::Key_Return);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);  // OK would have asked about the removed key
+    for (const auto& [name, action] :
+         {std::pair{"RemoveKeyBtn", EditorAction::RemoveKeys}, std::pair{"CancelBtn", EditorAction::Cancel}}) {
+        KeyBindingEditorDialog dialog(BindingEditor{"Fire", {"MOUSE1"}});
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        auto* button = FindNamed<QPushButton>(dialog, name);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_EQ(dialog.Answer().action, action) << name;  // not OK, the default button
+    }
 
     MacroOutput overview{"Tests", {{"+attack", "Fire", "MOUSE1"}}, {}};
     OverviewKeyBindingsDialog overviewDialog(dir.app(), overview);
