@@ -12,7 +12,6 @@
 
 namespace korvex {
 
-struct Korvex;
 struct Reporter;
 
 struct MacroDescriptions {
