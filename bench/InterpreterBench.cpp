@@ -5,6 +5,7 @@
 #include "BenchData.h"
 #include "BenchPlan.h"
 
+#include "app/AppMacroRun.h"
 #include "macros/MacroInterpreter.h"
 
 namespace korvex::bench {
@@ -58,7 +59,7 @@ void AddInterpreterScenario(BenchPlan& plan) {
             BenchApp bench(data->dir);
             bench.app.currentPlayerName = "Player";
             bench.app.currentPlayerDir = data->dir.Path("players/Player");
-            for (auto _ : state) RunMacro(bench.app, data->path(), false);
+            for (auto _ : state) RunMacro(MacroRunOf(bench.app), data->path(), false);
             NoErrors(state, bench.host);
         };
         m.baseline = [data](benchmark::State& state) {

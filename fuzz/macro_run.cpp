@@ -1,6 +1,7 @@
 // A macro file run in full for a Player-CFG: every dialog it opens is filled in and
 // confirmed, every key it requests is pressed, and its output file is written.
 #include "FuzzSupport.h"
+#include "app/AppMacroRun.h"
 #include "macros/MacroDialog.h"
 #include "macros/MacroInterpreter.h"
 #include "platform/Path.h"
@@ -21,7 +22,7 @@ void AnswerDialogs(Korvex& app) {
         for (std::size_t i = 0; i < dialog.inputCombos.size(); ++i)
             TypeIntoInputCombo(app.report, app.interpreter, i,
                                dialog.inputCombos[i].items.empty() ? "" : dialog.inputCombos[i].items.back());
-        Button1Click(app);
+        Button1Click(MacroRunOf(app));
     }
 }
 
@@ -43,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     UseFuzzDir(app);
     app.currentPlayerName = "Player";
     app.currentPlayerDir = JoinPath(app.paths.players, "Player");
-    RunMacro(app, WriteFuzzInput("macros/FUZZ.MAC", data, size), false);
+    RunMacro(MacroRunOf(app), WriteFuzzInput("macros/FUZZ.MAC", data, size), false);
     AnswerDialogs(app);
     RunPostedSteps(host);
     return 0;

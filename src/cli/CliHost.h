@@ -58,7 +58,7 @@ public:
     IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
     // The overview and the editor are the set-keys command's business, not a dialog's.
     void ShowBindingOverview(MacroOutput&) override {}
-    bool ShowBindingEditor(BindingEditor&) override { return false; }
+    EditorAnswer ShowBindingEditor(const BindingEditor&) override { return {}; }
     // A question whose text starts with prefix is answered with answer, whatever --yes says.
     void AnswerQuestions(const std::string& prefix, Button answer) { answers_.push_back({prefix, answer}); }
     // The name and directory that the identification dialogs answer with; empty: cancelled.

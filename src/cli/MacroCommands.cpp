@@ -2,6 +2,7 @@
 #include <iostream>
 #include <optional>
 
+#include "app/AppMacroRun.h"
 #include "app/Korvex.h"
 #include "bindings/MacroOutputFile.h"
 #include "cli/CliCommands.h"
@@ -77,7 +78,7 @@ int RunRunMacro(CliContext& context) {
     if (!args) return 2;
     if (!CheckGivenKeys(args->keys)) return 1;
     Korvex& app = context.app;
-    RunMacro(app, MacroPathOf(app.paths, args->file), false);
+    RunMacro(MacroRunOf(app), MacroPathOf(app.paths, args->file), false);
     if (!AnswerMacroDialogs(app, args->inputs)) return 1;
     // The output is printed, not stored: the key capture step the run posted does not run.
     context.host.DropPosted();

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "app/AppMacroRun.h"
 #include "app/Korvex.h"
 #include "bindings/KeyNames.h"
 #include "bindings/MacroOutputFile.h"
@@ -53,7 +54,7 @@ bool AnswerMacroDialogs(Korvex& app, const std::vector<TypedInput>& inputs) {
             return false;
         }
         TypeInputs(app.report, app.interpreter, inputs);
-        if (!Button1Click(app)) return false;
+        if (!Button1Click(MacroRunOf(app))) return false;
     }
     return true;
 }

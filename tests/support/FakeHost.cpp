@@ -124,6 +124,9 @@ void FakeHost::ShowBindingOverview(MacroOutput& overview) {
     if (onOverview) onOverview(overview);
 }
 
-bool FakeHost::ShowBindingEditor(BindingEditor& editor) { return onEditor && onEditor(editor); }
+EditorAnswer FakeHost::ShowBindingEditor(const BindingEditor& editor) {
+    editorsShown.push_back(editor);
+    return Next(editorAnswers, "binding editor " + editor.title);
+}
 
 }  // namespace korvex

@@ -68,16 +68,18 @@ public:
     void HideKeyDialog() override { ++keyDialogHidden; }
     IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
     void ShowBindingOverview(MacroOutput& overview) override;
-    bool ShowBindingEditor(BindingEditor& editor) override;
+    EditorAnswer ShowBindingEditor(const BindingEditor& editor) override;
     std::deque<std::string> keyAnswers;
     std::vector<std::string> keyRequests;
     std::string keyPrompt;
     int keyDialogHidden = 0;
     std::deque<IncludedMacroChoice> includedChoices;
     std::vector<std::string> includedQuestions;
-    // What the person does in the overview and the editor; without one, the dialog is closed.
+    // What the person does in the overview; without it, the overview is closed.
     std::function<void(MacroOutput&)> onOverview;
-    std::function<bool(BindingEditor&)> onEditor;
+    // The editor is answered from editorAnswers in order and records what it showed.
+    std::deque<EditorAnswer> editorAnswers;
+    std::vector<BindingEditor> editorsShown;
     int overviewsShown = 0;
 
     std::deque<PlayerListAnswer> playerListAnswers;

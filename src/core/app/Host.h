@@ -1,9 +1,9 @@
-// What a core operation may ask of the person using Korvex.
+// What a core operation may ask of the person using Korvex: message boxes, status windows and
+// the main window here; each subsystem's dialogs in the request header it inherits from.
 // Implemented by QtHost (real windows), CliHost (the command line) and, in tests, FakeHost.
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "bindings/BindingDialogRequests.h"
@@ -12,7 +12,6 @@
 #include "mods/ModDialogRequests.h"
 #include "players/ExchangeRequests.h"
 #include "players/PlayerDialogRequests.h"
-#include "players/PrintCanvas.h"
 
 namespace korvex {
 
@@ -28,7 +27,12 @@ using Step = std::function<void()>;
 // game runs while Korvex waits for it.
 enum class StatusWindow { StartUp, QuakeSearch, CreatingCfgFiles, GameRunning };
 
-class Host : public BindingDialogs, public ModDialogHost, public AutoModDialogHost, public InstallDialogHost {
+class Host : public PlayerDialogs,
+             public ExchangeDialogs,
+             public BindingDialogs,
+             public ModDialogHost,
+             public AutoModDialogHost,
+             public InstallDialogHost {
 public:
     ~Host() override = default;
 
@@ -54,12 +58,6 @@ public:
     // The main window's page, caption or option check boxes changed in the core.
     virtual void MainViewChanged() = 0;
 
-    // Player-CFG store.
-    virtual PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) = 0;
-    virtual PlayerNameAnswer AskPlayerName(const PlayerNameRequest& request) = 0;
-    virtual ExchangeFileAnswer ChooseExchangeFile(const ExchangeFileRequest& request) = 0;
-    // The printer dialog; none when it was cancelled.
-    virtual std::unique_ptr<PrintCanvas> ChoosePrinter(const PrintRequest& request) = 0;
     // The current Player-CFG or the Config-Editor's control states changed in the core.
     virtual void PlayerCfgChanged() = 0;
     // The MOD tree's nodes changed in the core.

@@ -18,6 +18,14 @@ struct BindingEditor {
     std::vector<std::string> keys;
 };
 
+// The editor's button that was pressed; closing it otherwise is Cancel.
+enum class EditorAction { AddKey, RemoveKeys, Ok, Cancel };
+
+struct EditorAnswer {
+    EditorAction action = EditorAction::Cancel;
+    std::vector<bool> selected;  // RemoveKeys: by row of the editor's keys
+};
+
 class BindingDialogs {
 public:
     virtual ~BindingDialogs() = default;
@@ -34,8 +42,9 @@ public:
     // The overview of one macro's key requests; overview.commands hold the lines that are
     // not key bindings. Returns when the person closes it, however that is done.
     virtual void ShowBindingOverview(MacroOutput& overview) = 0;
-    // The editor of one function; true when it was closed with OK.
-    virtual bool ShowBindingEditor(BindingEditor& editor) = 0;
+    // The editor of one function; returns at every button, which the core carries out before it
+    // shows the editor again.
+    virtual EditorAnswer ShowBindingEditor(const BindingEditor& editor) = 0;
 };
 
 }  // namespace korvex

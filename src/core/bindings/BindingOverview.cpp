@@ -124,7 +124,28 @@ void EditSelectedBinding(Reporter& report, MacroOutput& overview, int selected) 
     const TKey& request = overview.keys[selected];
     BindingEditor editor;
     SetupBindingEditor(editor, request.Description, SplitKeyNames(request.BoundKeys));
-    if (report.host.ShowBindingEditor(editor)) SetFunctionKeys(overview, selected, editor.keys);
+    if (EditBinding(report, editor)) SetFunctionKeys(overview, selected, editor.keys);
+}
+
+bool EditBinding(Reporter& report, BindingEditor& editor) {
+    BindingEditor edited = editor;
+    for (;;) {
+        const EditorAnswer answer = report.host.ShowBindingEditor(edited);
+        switch (answer.action) {
+            case EditorAction::AddKey:
+                AddEditorKey(report, edited);
+                break;
+            case EditorAction::RemoveKeys:
+                RemoveEditorKeys(edited, answer.selected);
+                break;
+            case EditorAction::Ok:
+                if (!ConfirmEditor(report, edited)) break;
+                editor = std::move(edited);
+                return true;
+            case EditorAction::Cancel:
+                return false;
+        }
+    }
 }
 
 void SetupBindingEditor(BindingEditor& editor, const std::string& title, std::vector<std::string> keys) {

@@ -35,6 +35,8 @@ void SetFunctionKeys(MacroOutput& overview, std::size_t index, std::vector<std::
 // "Edit Bindings" for the line selected in the overview (-1 when none is).
 void EditSelectedBinding(Reporter& report, MacroOutput& overview, int selected);
 
+// The editor until it is closed; true when OK closed it, editor then holding the new keys.
+bool EditBinding(Reporter& report, BindingEditor& editor);
 // The editor's buttons.
 void SetupBindingEditor(BindingEditor& editor, const std::string& title, std::vector<std::string> keys);
 void AddEditorKey(Reporter& report, BindingEditor& editor);

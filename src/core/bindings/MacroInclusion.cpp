@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/AppMacroRun.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "bindings/KeyListText.h"
@@ -173,7 +174,7 @@ void RunNextPendingMacro(Korvex& app) {
     if (pending.empty() || !app.interpreter.ReadyForNextMacro || app.report.shuttingDown) return;
     const std::string path = pending.front();
     pending.erase(pending.begin());
-    RunMacro(app, path, false);
+    RunMacro(MacroRunOf(app), path, false);
 }
 
 void CaptureNextKey(Korvex& app) {

@@ -1,14 +1,16 @@
 #include "macros/KeyCaptureHandover.h"
 
-#include "app/Korvex.h"
-#include "bindings/MacroInclusion.h"
+#include "app/Host.h"
+#include "app/Reporter.h"
+#include "macros/MacroResults.h"
+#include "macros/MacroRun.h"
 
 namespace korvex {
 
-void HandOverToKeyCapture(Korvex& app) {
-    const TMacroResults& results = app.macroResults;
-    if (results.LastKey > -1) app.host.SetKeyPrompt(results.Keys[0].Description);
-    app.host.Post([&app] { CaptureNextKey(app); });
+void HandOverToKeyCapture(const MacroRun& run) {
+    const TMacroResults& results = run.results;
+    if (results.LastKey > -1) run.report.host.SetKeyPrompt(results.Keys[0].Description);
+    run.report.host.Post(run.window.captureKeys);
 }
 
 }  // namespace korvex

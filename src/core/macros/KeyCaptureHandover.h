@@ -3,10 +3,10 @@
 
 namespace korvex {
 
-struct Korvex;
+struct MacroRun;
 
 // The key request dialog gets the first request's description as its prompt, and the step
-// that captures the keys of app.macroResults and stores the results is posted.
-void HandOverToKeyCapture(Korvex& app);
+// that captures the keys of run.results and stores the results is posted.
+void HandOverToKeyCapture(const MacroRun& run);
 
 }  // namespace korvex

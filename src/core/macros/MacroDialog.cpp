@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "app/Korvex.h"
+#include "app/Host.h"
+#include "app/Reporter.h"
 #include "macros/MacroInterpreter.h"
 #include "macros/MacroLineReader.h"
 #include "macros/TypedText.h"
@@ -57,14 +58,15 @@ void TypeIntoInputCombo(Reporter& report, MacroInterpreter& interpreter, std::si
     InputCombosOnChange(report, interpreter);
 }
 
-bool Button1Click(Korvex& app) {
-    if (const auto refused = RefusedInputOf(app.interpreter.dialog)) {
-        app.host.ShowMessage(Icon::Error, refused->message, Buttons::Ok);
+bool Button1Click(const MacroRun& run) {
+    MacroInterpreter& state = run.interpreter;
+    if (const auto refused = RefusedInputOf(state.dialog)) {
+        run.report.host.ShowMessage(Icon::Error, refused->message, Buttons::Ok);
         return false;
     }
-    ShowMainPage(app, app.interpreter.pageBeforeInput);
-    ClearMacroDialog(app.interpreter);
-    if (app.interpreter.MacroSuspended) ContinueMacro(app);
+    run.window.showPage(state.pageBeforeInput);
+    ClearMacroDialog(state);
+    if (state.MacroSuspended) ContinueMacro(run);
     return true;
 }
 

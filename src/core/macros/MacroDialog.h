@@ -8,7 +8,7 @@
 
 namespace korvex {
 
-struct Korvex;
+struct MacroRun;
 struct Reporter;
 struct MacroInterpreter;
 
@@ -63,6 +63,6 @@ void TypeIntoInputField(Reporter& report, MacroInterpreter& interpreter, std::si
 void TypeIntoInputCombo(Reporter& report, MacroInterpreter& interpreter, std::size_t index, const std::string& text);
 // The OK button: back to the page shown before, and the suspended run goes on. A text the
 // game could not carry (RefusedInputOf) is refused with a message: false, the page stays.
-bool Button1Click(Korvex& app);
+bool Button1Click(const MacroRun& run);
 
 }  // namespace korvex

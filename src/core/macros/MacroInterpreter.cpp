@@ -2,13 +2,14 @@
 
 #include <cmath>
 
-#include "app/Korvex.h"
+#include "app/Host.h"
 #include "app/Messages.h"
+#include "app/Reporter.h"
 #include "macros/KeyCaptureHandover.h"
-#include "macros/MacroCatalogue.h"
 #include "macros/MacroDescriptions.h"
 #include "macros/MacroErrors.h"
 #include "macros/MacroLineReader.h"
+#include "macros/MacroResults.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 
@@ -65,17 +66,17 @@ void AddQuakeCommand(Reporter& report, MacroInterpreter& interpreter, TMacroResu
     results.Commands[++results.LastCommand] = command;
 }
 
-void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly) {
-    TMacroResults& results = app.macroResults;
+void RunMacro(const MacroRun& run, const std::string& path, bool descriptionsOnly) {
+    TMacroResults& results = run.results;
     if (descriptionsOnly) {
         const MacroDescriptions read = ReadMacroDescriptions(path);
         results.MacroDesc = read.MacroDesc;
         results.MacroDetailDesc = read.MacroDetailDesc;
         results.MacroCat = read.MacroCat;
-        ReportDescriptionErrors(app.report, path, read);
+        ReportDescriptionErrors(run.report, path, read);
         return;
     }
-    MacroInterpreter& state = app.interpreter;
+    MacroInterpreter& state = run.interpreter;
     state.ReadyForNextMacro = false;
     results.LastKey = -1;
     results.LastCommand = -1;
@@ -86,13 +87,13 @@ void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly) {
     state.InputModeDesc.clear();
     state.reportedErrors.clear();
     if (const std::uint8_t code = OpenMacroFile(state.file, path)) {
-        ReportMacroError(app.report, app.interpreter, 0, code);
+        ReportMacroError(run.report, state, 0, code);
         return;
     }
-    ClearMacroDialog(app.interpreter);
+    ClearMacroDialog(state);
     state.LineNumber = 0;
     ResetControlFlow(state);
-    const std::uint8_t result = ReadMacroLines(app);
+    const std::uint8_t result = ReadMacroLines(run);
     if (result == MacroErr::InterruptedForInput) {
         state.MacroSuspended = true;
         return;
@@ -100,9 +101,10 @@ void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly) {
     state.file.Close();
     state.MacroSuspended = false;
     if (result != 0)
-        ReportMacroError(app.report, app.interpreter, 0, result);
-    else FinishMacro(app);
-    ClearMacroDialog(app.interpreter);
+        ReportMacroError(run.report, state, 0, result);
+    else
+        FinishMacro(run);
+    ClearMacroDialog(state);
 }
 
 std::string DescriptionOfMacro(Reporter& report, const std::string& directory, const std::string& fileName) {
@@ -113,25 +115,25 @@ std::string DescriptionOfMacro(Reporter& report, const std::string& directory, c
     return read.MacroDesc;
 }
 
-void ContinueMacro(Korvex& app) {
-    MacroInterpreter& state = app.interpreter;
-    const std::uint8_t result = ReadMacroLines(app);
+void ContinueMacro(const MacroRun& run) {
+    MacroInterpreter& state = run.interpreter;
+    const std::uint8_t result = ReadMacroLines(run);
     if (result == MacroErr::InterruptedForInput) return;
     state.file.Close();
     state.MacroSuspended = false;
-    app.host.Post([&app] { DeselectFirstAvailMacro(app.macroLists); });
+    run.report.host.Post(run.window.resumedRunEnded);
     if (result != 0) {
-        ClearMacroDialog(app.interpreter);
-        ReportMacroError(app.report, app.interpreter, 0, result);
+        ClearMacroDialog(state);
+        ReportMacroError(run.report, state, 0, result);
         return;
     }
-    FinishMacro(app);
-    ClearMacroDialog(app.interpreter);
+    FinishMacro(run);
+    ClearMacroDialog(state);
 }
 
-void FinishMacro(Korvex& app) {
-    app.interpreter.CurrentKeyIndex = -1;
-    HandOverToKeyCapture(app);
+void FinishMacro(const MacroRun& run) {
+    run.interpreter.CurrentKeyIndex = -1;
+    HandOverToKeyCapture(run);
 }
 
 }  // namespace korvex

@@ -11,10 +11,10 @@
 #include "app/MainView.h"
 #include "macros/MacroDialog.h"
 #include "macros/MacroFile.h"
+#include "macros/MacroRun.h"
 
 namespace korvex {
 
-struct Korvex;
 struct TMacroResults;
 struct Reporter;
 
@@ -46,17 +46,17 @@ struct MacroInterpreter {
     MacroDialog dialog;
 };
 
-// Runs one macro file from its start; the output is app.macroResults. With descriptionsOnly
+// Runs one macro file from its start; the output is run.results. With descriptionsOnly
 // only the three descriptions are read into it, and the state of a run waiting for its
 // dialog stays as it is.
-void RunMacro(Korvex& app, const std::string& path, bool descriptionsOnly);
+void RunMacro(const MacroRun& run, const std::string& path, bool descriptionsOnly);
 // The description of a macro file of directory; empty text when there is no such file or
 // its name would lead out of the directory. It leaves the interpreter and its results alone.
 std::string DescriptionOfMacro(Reporter& report, const std::string& directory, const std::string& fileName);
 // Resumes a run that stopped at INPUTMODE.
-void ContinueMacro(Korvex& app);
+void ContinueMacro(const MacroRun& run);
 // A run ended without error: the key requests go to key capture.
-void FinishMacro(Korvex& app);
+void FinishMacro(const MacroRun& run);
 
 // A variable holds at most 255 characters, as much as a line can carry.
 inline constexpr std::size_t kMaxVariableLength = 255;

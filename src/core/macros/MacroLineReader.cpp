@@ -3,8 +3,10 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/Korvex.h"
 #include "macros/MacroErrors.h"
+#include "macros/MacroInterpreter.h"
+#include "macros/MacroResults.h"
+#include "macros/MacroRun.h"
 #include "macros/MacroStatements.h"
 #include "macros/TypedText.h"
 
@@ -174,21 +176,21 @@ std::uint8_t ParseQuakeCommand(const std::string& line, std::size_t start, std::
     return 0;
 }
 
-std::uint8_t ReadMacroLines(Korvex& app) {
-    MacroInterpreter& state = app.interpreter;
+std::uint8_t ReadMacroLines(const MacroRun& run) {
+    MacroInterpreter& state = run.interpreter;
     std::uint8_t result = 0;
     for (int read = 0; !state.file.AtEnd(); ++read) {
         if (read == kMaxLinesPerReading) return MacroErr::TooManyStatements;
         ++state.LineNumber;
         std::string line = state.file.ReadLine();
-        if (const std::uint8_t code = SubstituteVariables(app.report, app.interpreter, line); code != 0)
-            ReportMacroError(app.report, app.interpreter, state.LineNumber, code);
-        result = ExecuteMacroLine(app, line);
+        if (const std::uint8_t code = SubstituteVariables(run.report, state, line); code != 0)
+            ReportMacroError(run.report, state, state.LineNumber, code);
+        result = ExecuteMacroLine(run, line);
         if (result == MacroErr::InterruptedForInput) return result;
-        if (result != 0) ReportMacroError(app.report, app.interpreter, state.LineNumber, result);
+        if (result != 0) ReportMacroError(run.report, state, state.LineNumber, result);
     }
     if (state.IfDepth > -1 || state.SearchingLabel) result = MacroErr::UnexpectedEndOfFile;
-    if (DescriptionMissing(app.macroResults)) result = MacroErr::NoMacroDescription;
+    if (DescriptionMissing(run.results)) result = MacroErr::NoMacroDescription;
     return result;
 }
 

@@ -10,7 +10,7 @@
 
 namespace korvex {
 
-struct Korvex;
+struct MacroRun;
 struct Reporter;
 struct MacroInterpreter;
 
@@ -27,7 +27,7 @@ using MacroParams = std::array<TMacroParam, kParameterSlots>;
 // Reads and carries out lines until the end of the file or until a statement asks for
 // input (result 3). Any other non-zero result is an error code of the last line or of the
 // end of the file.
-std::uint8_t ReadMacroLines(Korvex& app);
+std::uint8_t ReadMacroLines(const MacroRun& run);
 
 inline constexpr std::size_t kMaxSubstitutedLineLength = 4096;
 

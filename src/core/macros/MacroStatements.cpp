@@ -7,9 +7,13 @@
 #include <optional>
 #include <string_view>
 
-#include "app/Korvex.h"
+#include "app/Host.h"
+#include "app/Reporter.h"
 #include "macros/MacroErrors.h"
+#include "macros/MacroInterpreter.h"
 #include "macros/MacroLineReader.h"
+#include "macros/MacroResults.h"
+#include "macros/MacroRun.h"
 #include "platform/Text.h"
 
 namespace korvex {
@@ -17,17 +21,20 @@ namespace {
 
 // A statement gets the prepared line and the index just after its keyword and space.
 struct Statement {
-    Korvex& app;
+    const MacroRun& run;
     const std::string& line;
     std::size_t start;
     MacroParams p{};
 
     std::uint8_t Parse(std::string_view signature) {
-        return ParseParameters(app.report, app.interpreter, line, signature, start, p);
+        return ParseParameters(run.report, run.interpreter, line, signature, start, p);
     }
-    MacroInterpreter& state() { return app.interpreter; }
-    TMacroResults& results() { return app.macroResults; }
-    int LineNumber() { return app.interpreter.LineNumber; }
+    MacroInterpreter& state() { return run.interpreter; }
+    TMacroResults& results() { return run.results; }
+    int LineNumber() { return run.interpreter.LineNumber; }
+    std::string GetVariable(double n) { return GetMacroVariable(run.report, run.interpreter, n); }
+    void SetVariable(double n, const std::string& text) { SetMacroVariable(run.report, run.interpreter, n, text); }
+    void ReportError(std::uint8_t code) { ReportMacroError(run.report, run.interpreter, LineNumber(), code); }
 };
 
 // Positions and widths are pixels inside the dialog's group box.
@@ -112,7 +119,7 @@ std::uint8_t Goto(Statement& s) {
 // One control or key request too many is reported at once and not created.
 bool RoomFor(Statement& s, std::size_t count, int limit, std::uint8_t code) {
     if (count < static_cast<std::size_t>(limit)) return true;
-    ReportMacroError(s.app.report, s.app.interpreter, s.LineNumber(), code);
+    s.ReportError(code);
     return false;
 }
 
@@ -122,7 +129,7 @@ std::uint8_t InputField(Statement& s) {
     if (!RoomFor(s, fields.size(), kMaxInputFields, MacroErr::TooManyInputFields)) return 0;
     fields.push_back({PixelsOf(s.p[0].Value), PixelsOf(s.p[1].Value), PixelsOf(s.p[2].Value), s.p[3].Text,
                       s.p[4].Text, VariableOf(s.p[5].Value)});
-    SetMacroVariable(s.app.report, s.app.interpreter, s.p[5].Value, s.p[4].Held);
+    s.SetVariable(s.p[5].Value, s.p[4].Held);
     return 0;
 }
 
@@ -141,7 +148,7 @@ std::uint8_t InputCombo(Statement& s) {
     combos.push_back({PixelsOf(s.p[0].Value), PixelsOf(s.p[1].Value), PixelsOf(s.p[2].Value), s.p[3].Text,
                       s.p[4].Text, SplitComboItems(s.p[5].Text),
                       VariableOf(s.p[6].Value)});
-    SetMacroVariable(s.app.report, s.app.interpreter, s.p[6].Value, s.p[4].Held);
+    s.SetVariable(s.p[6].Value, s.p[4].Held);
     return 0;
 }
 
@@ -154,30 +161,26 @@ std::uint8_t NecessaryKey(Statement& s) {
 }
 
 std::uint8_t InputMode(Statement& s) {
-    s.state().pageBeforeInput = s.app.view.page;
     s.state().InputModeDesc = s.results().MacroDesc;
-    s.app.view.macroDialogDescription = s.results().MacroDesc;
-    ShowMainPage(s.app, Page::MacroDialog);
+    s.state().pageBeforeInput = s.run.window.showDialog(s.results().MacroDesc);
     return MacroErr::InterruptedForInput;
 }
 
 std::uint8_t Assign(Statement& s) {
     if (const auto code = s.Parse("SN")) return code;
-    SetMacroVariable(s.app.report, s.app.interpreter, s.p[1].Value, s.p[0].Held);
+    s.SetVariable(s.p[1].Value, s.p[0].Held);
     return 0;
 }
 
 std::uint8_t Concat(Statement& s) {
     if (const auto code = s.Parse("NNN")) return code;
-    SetMacroVariable(s.app.report, s.app.interpreter, s.p[2].Value,
-                     GetMacroVariable(s.app.report, s.app.interpreter, s.p[0].Value) +
-                         GetMacroVariable(s.app.report, s.app.interpreter, s.p[1].Value));
+    s.SetVariable(s.p[2].Value, s.GetVariable(s.p[0].Value) + s.GetVariable(s.p[1].Value));
     return 0;
 }
 
 std::uint8_t ShowMessage(Statement& s) {
     if (const auto code = s.Parse("S")) return code;
-    s.app.host.ShowMessage(Icon::Information, s.p[0].Text, Buttons::Ok);
+    s.run.report.host.ShowMessage(Icon::Information, s.p[0].Text, Buttons::Ok);
     return 0;
 }
 
@@ -191,14 +194,14 @@ std::uint8_t Numeric(Statement& s, std::string_view signature, const Compute& co
     const std::size_t operands = signature.size() - 1;
     Operands values{};
     for (std::size_t i = 0; i < operands; ++i) {
-        const auto value = ParseMacroNumber(GetMacroVariable(s.app.report, s.app.interpreter, s.p[i].Value));
+        const auto value = ParseMacroNumber(s.GetVariable(s.p[i].Value));
         if (!value) return MacroErr::WrongType;
         values[i] = *value;
     }
     const auto result = compute(s, values);
     if (!result) return 0;
     if (!std::isfinite(*result)) return MacroErr::WrongType;
-    SetMacroVariable(s.app.report, s.app.interpreter, s.p[operands].Value, FormatMacroNumber(*result));
+    s.SetVariable(s.p[operands].Value, FormatMacroNumber(*result));
     return 0;
 }
 
@@ -217,7 +220,7 @@ std::uint8_t Tan(Statement& s) {
 std::uint8_t Div(Statement& s) {
     return Numeric(s, "NNN", [](Statement& st, const Operands& v) -> std::optional<double> {
         if (v[1] == 0) {
-            ReportMacroError(st.app.report, st.app.interpreter, st.LineNumber(), MacroErr::DivisionByZero);
+            st.ReportError(MacroErr::DivisionByZero);
             return std::nullopt;
         }
         return v[0] / v[1];
@@ -228,7 +231,7 @@ std::uint8_t QuakeCommand(Statement& s) {
     std::string command;
     if (const auto code = ParseQuakeCommand(s.line, s.start, command)) return code;
     if (CountChar('"', command) % 2 != 0) return MacroErr::UnevenQuotes;
-    AddQuakeCommand(s.app.report, s.app.interpreter, s.app.macroResults, command);
+    AddQuakeCommand(s.run.report, s.run.interpreter, s.run.results, command);
     return 0;
 }
 
@@ -268,14 +271,14 @@ std::uint8_t CarryOut(Statement& s, std::string_view upper) {
 
 }  // namespace
 
-std::uint8_t ExecuteMacroLine(Korvex& app, const std::string& line) {
+std::uint8_t ExecuteMacroLine(const MacroRun& run, const std::string& line) {
     const std::string prepared = StatementText(line);
     if (prepared == " ") return 0;
     // The keywords are compared in capitals; the longest with its space is "MACRO_DETAILDESC ".
     std::array<char, 24> keyword{};
     const std::size_t keywordLength = std::min(prepared.size(), keyword.size());
     for (std::size_t i = 0; i < keywordLength; ++i) keyword[i] = UpperChar(prepared[i]);
-    Statement statement{app, prepared, 0};
+    Statement statement{run, prepared, 0};
     return CarryOut(statement, std::string_view(keyword.data(), keywordLength));
 }
 

@@ -6,9 +6,9 @@
 
 namespace korvex {
 
-struct Korvex;
+struct MacroRun;
 
 // Carries out one line: 0, 3 when the run stops for input, or an error code.
-std::uint8_t ExecuteMacroLine(Korvex& app, const std::string& line);
+std::uint8_t ExecuteMacroLine(const MacroRun& run, const std::string& line);
 
 }  // namespace korvex

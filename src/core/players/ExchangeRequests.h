@@ -1,7 +1,11 @@
 // What the file dialogs of the exchange files and the print dialog show and answer.
+// Host gathers these; QtHost shows them as windows, CliHost cancels them, FakeHost answers from scripts.
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "players/PrintCanvas.h"
 
 namespace korvex {
 
@@ -23,6 +27,15 @@ struct ExchangeFileAnswer {
 // The printer dialog before a Player-CFG is printed.
 struct PrintRequest {
     std::string documentName;
+};
+
+class ExchangeDialogs {
+public:
+    virtual ~ExchangeDialogs() = default;
+
+    virtual ExchangeFileAnswer ChooseExchangeFile(const ExchangeFileRequest& request) = 0;
+    // The printer dialog; none when it was cancelled.
+    virtual std::unique_ptr<PrintCanvas> ChoosePrinter(const PrintRequest& request) = 0;
 };
 
 }  // namespace korvex

@@ -1,4 +1,5 @@
 // What the five Player-CFG dialogs show and what the person answers.
+// Host gathers these; QtHost shows them as windows, CliHost cancels them, FakeHost answers from scripts.
 #pragma once
 
 #include <algorithm>
@@ -49,6 +50,14 @@ struct PlayerNameRequest {
 struct PlayerNameAnswer {
     bool confirmed = false;
     std::string name;
+};
+
+class PlayerDialogs {
+public:
+    virtual ~PlayerDialogs() = default;
+
+    virtual PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) = 0;
+    virtual PlayerNameAnswer AskPlayerName(const PlayerNameRequest& request) = 0;
 };
 
 }  // namespace korvex

@@ -161,9 +161,7 @@ void QtHost::ShowBindingOverview(MacroOutput& overview) {
     if (mainWindow_) RunOverviewDialog(mainWindow_->App(), overview);
 }
 
-bool QtHost::ShowBindingEditor(BindingEditor& editor) {
-    return mainWindow_ && RunEditorDialog(mainWindow_->App().report, editor);
-}
+EditorAnswer QtHost::ShowBindingEditor(const BindingEditor& editor) { return RunEditorDialog(editor); }
 
 EditModOptionsAnswer QtHost::EditModOptions(const EditModOptionsRequest& request) { return RunEditModOptionsDialog(request); }
 

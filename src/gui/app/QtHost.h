@@ -35,14 +35,14 @@ public:
     bool AskDisclaimer() override;
     void ShowMainWindow() override;
     void MainViewChanged() override;
+    void PlayerCfgChanged() override;
+    void ModTreeChanged() override;
 
-    // Player-CFG store.
+    // Player-CFG and exchange dialogs.
     PlayerListAnswer ChoosePlayers(const PlayerListRequest& request) override;
     PlayerNameAnswer AskPlayerName(const PlayerNameRequest& request) override;
     ExchangeFileAnswer ChooseExchangeFile(const ExchangeFileRequest& request) override;
     std::unique_ptr<PrintCanvas> ChoosePrinter(const PrintRequest& request) override;
-    void PlayerCfgChanged() override;
-    void ModTreeChanged() override;
 
     // Key bindings.
     std::string AskForKey() override;
@@ -50,7 +50,7 @@ public:
     void HideKeyDialog() override;
     IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
     void ShowBindingOverview(MacroOutput& overview) override;
-    bool ShowBindingEditor(BindingEditor& editor) override;
+    EditorAnswer ShowBindingEditor(const BindingEditor& editor) override;
 
     // MOD dialogs.
     EditModOptionsAnswer EditModOptions(const EditModOptionsRequest& request) override;

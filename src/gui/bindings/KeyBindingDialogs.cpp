@@ -83,8 +83,8 @@ void OverviewKeyBindingsDialog::EditBtnClick() {
     ShowLines();
 }
 
-KeyBindingEditorDialog::KeyBindingEditorDialog(Reporter& report, BindingEditor& editor, QWidget* parent)
-    : QDialog(parent), report_(report), editor_(editor), BoundKeysListbox(new QListWidget(this)) {
+KeyBindingEditorDialog::KeyBindingEditorDialog(const BindingEditor& editor, QWidget* parent)
+    : QDialog(parent), BoundKeysListbox(new QListWidget(this)) {
     SetUpDialog(*this, ToQString(editor.title), "KeyBindingEditorDialog");
     BoundKeysListbox->setObjectName(QStringLiteral("BoundKeysListbox"));
     BoundKeysListbox->setToolTip(QStringLiteral("The keys bound to this function; select the ones to remove"));
@@ -101,26 +101,19 @@ KeyBindingEditorDialog::KeyBindingEditorDialog(Reporter& report, BindingEditor& 
     layout->addWidget(remove, 2, 1);
     layout->addWidget(cancel, 3, 1);
     layout->addWidget(ok, 4, 1);
-    connect(add, &QPushButton::clicked, this, [this] {
-        AddEditorKey(report_, editor_);
-        ShowKeys();
-    });
-    connect(remove, &QPushButton::clicked, this, [this] {
-        std::vector<bool> selected;
-        for (int i = 0; i < BoundKeysListbox->count(); ++i) selected.push_back(BoundKeysListbox->item(i)->isSelected());
-        RemoveEditorKeys(editor_, selected);
-        ShowKeys();
-    });
+    connect(add, &QPushButton::clicked, this, [this] { Close(EditorAction::AddKey); });
+    connect(remove, &QPushButton::clicked, this, [this] { Close(EditorAction::RemoveKeys); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        if (ConfirmEditor(report_, editor_)) accept();
-    });
-    ShowKeys();
+    connect(ok, &QPushButton::clicked, this, [this] { Close(EditorAction::Ok); });
+    for (const std::string& key : editor.keys) BoundKeysListbox->addItem(ToQString(FormatKeyNames(key)));
 }
 
-void KeyBindingEditorDialog::ShowKeys() {
-    BoundKeysListbox->clear();
-    for (const std::string& key : editor_.keys) BoundKeysListbox->addItem(ToQString(FormatKeyNames(key)));
+void KeyBindingEditorDialog::Close(EditorAction action) {
+    answer_.action = action;
+    answer_.selected.clear();
+    for (int i = 0; i < BoundKeysListbox->count(); ++i)
+        answer_.selected.push_back(BoundKeysListbox->item(i)->isSelected());
+    accept();
 }
 
 void RunOverviewDialog(Korvex& app, MacroOutput& overview) {
@@ -128,12 +121,10 @@ void RunOverviewDialog(Korvex& app, MacroOutput& overview) {
     ExecCentred(dialog, 592, 173);
 }
 
-bool RunEditorDialog(Reporter& report, BindingEditor& editor) {
-    BindingEditor edited = editor;
-    KeyBindingEditorDialog dialog(report, edited);
-    if (ExecCentred(dialog, 266, 159) != QDialog::Accepted) return false;
-    editor = edited;
-    return true;
+EditorAnswer RunEditorDialog(const BindingEditor& editor) {
+    KeyBindingEditorDialog dialog(editor);
+    ExecCentred(dialog, 266, 159);
+    return dialog.Answer();
 }
 
 }  // namespace korvex

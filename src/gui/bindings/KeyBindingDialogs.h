@@ -11,7 +11,6 @@ class QListWidget;
 namespace korvex {
 
 struct Korvex;
-struct Reporter;
 
 class OverviewKeyBindingsDialog : public QDialog {
     Q_OBJECT
@@ -27,21 +26,23 @@ private:
     QListWidget* OverviewKeyBindingsListBox;
 };
 
+// Closes at every button with what was pressed; the core carries it out and shows it again.
 class KeyBindingEditorDialog : public QDialog {
     Q_OBJECT
 public:
-    KeyBindingEditorDialog(Reporter& report, BindingEditor& editor, QWidget* parent = nullptr);
+    explicit KeyBindingEditorDialog(const BindingEditor& editor, QWidget* parent = nullptr);
+
+    const EditorAnswer& Answer() const { return answer_; }
 
 private:
-    void ShowKeys();
+    void Close(EditorAction action);
 
-    Reporter& report_;
-    BindingEditor& editor_;
+    EditorAnswer answer_;
     QListWidget* BoundKeysListbox;
 };
 
 // Both are shown modally, centred on the screen.
 void RunOverviewDialog(Korvex& app, MacroOutput& overview);
-bool RunEditorDialog(Reporter& report, BindingEditor& editor);
+EditorAnswer RunEditorDialog(const BindingEditor& editor);
 
 }  // namespace korvex

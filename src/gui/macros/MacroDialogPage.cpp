@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/AppMacroRun.h"
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
 #include "macros/MacroDialog.h"
@@ -42,7 +43,7 @@ MacroDialogPage::MacroDialogPage(Korvex& app, QWidget* parent)
 
 // A refused text keeps the page open with the focus in its control.
 void MacroDialogPage::OkClick() {
-    if (Button1Click(app_)) return;
+    if (Button1Click(MacroRunOf(app_))) return;
     const auto refused = RefusedInputOf(app_.interpreter.dialog);
     if (!refused) return;
     QWidget* control = refused->combo ? static_cast<QWidget*>(combos_.value(refused->index))

@@ -40,15 +40,13 @@ TEST_F(OverviewTest, OneLinePerFunctionAndEditsWrittenHoweverItCloses) {
         EditSelectedBinding(app.report, overview, -1);  // nothing selected
         EditSelectedBinding(app.report, overview, 1);
     };
-    host.onEditor = [&](BindingEditor& editor) {
-        EXPECT_EQ(editor.title, "Jump");
-        host.keyAnswers = {"SPACE", "MOUSE2"};
-        AddEditorKey(app.report, editor);  // already there
-        AddEditorKey(app.report, editor);
-        EXPECT_EQ(editor.keys, (std::vector<std::string>{"MOUSE2", "SPACE"}));
-        return true;  // the overview is then closed with Escape: still written
-    };
+    host.keyAnswers = {"SPACE", "MOUSE2"};  // the first is there already
+    // OK closes the editor; the overview is then closed with Escape: still written.
+    host.editorAnswers = {{EditorAction::AddKey}, {EditorAction::AddKey}, {EditorAction::Ok}};
     Select({true, false});
+    ASSERT_EQ(host.editorsShown.size(), 3u);
+    EXPECT_EQ(host.editorsShown[0].title, "Jump");
+    EXPECT_EQ(host.editorsShown[2].keys, (std::vector<std::string>{"MOUSE2", "SPACE"}));
     EXPECT_EQ(lines, (std::vector<std::string>{"Fire has been bound to MOUSE1, SHIFT with a pressed",
                                                "Jump has been bound to SPACE"}));
     EXPECT_EQ(host.BoxTexts(),
@@ -65,17 +63,19 @@ TEST_F(OverviewTest, FunctionsWithoutKeysGoAndTheLastTakesTheMacro) {
     const std::string question =
         "There is no key left to bind a function to. If you choose OK this function will be deleted.";
     host.onOverview = [&](MacroOutput& overview) { EditSelectedBinding(app.report, overview, 0); };
-    host.onEditor = [&](BindingEditor& editor) {
-        RemoveEditorKeys(editor, {true, true});
-        return ConfirmEditor(app.report, editor);
-    };
-    host.Expect(Icon::Question, question, Button::Cancel);  // kept open: nothing changes yet
+    const EditorAnswer removeAll{EditorAction::RemoveKeys, {true, true}};
+    const EditorAnswer ok{EditorAction::Ok};
+    // Kept open, then cancelled: nothing changes.
+    host.editorAnswers = {removeAll, ok, {EditorAction::Cancel}, removeAll, ok};
+    host.Expect(Icon::Question, question, Button::Cancel);
     host.Expect(Icon::Question, question, Button::Ok);
     Select({true, false});
+    EXPECT_EQ(host.editorsShown.at(2).keys, std::vector<std::string>{});
     Select({true, false});
     // Its console line stays; its BIND line is gone.
     EXPECT_EQ(Move(), JoinLines({"Tests", "0", "+moveup", "Jump", "SPACE", "bind k +forward", "BIND SPACE \"+moveup\""}));
 
+    host.editorAnswers = {removeAll, ok};
     host.Expect(Icon::Question, question, Button::Ok);
     Select({true, false});
     EXPECT_EQ(host.BoxTexts().back(), "As there is no function left to bind any key to, the macro will be removed "

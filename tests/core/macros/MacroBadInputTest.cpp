@@ -36,11 +36,11 @@ TEST_F(MacroTest, AnyBytesEndInAResultOrAMacroLanguageError) {
         Variable(1) = round % 3 == 0 ? "&2&" : "1";
         Variable(2) = round % 3 == 0 ? "&1&" : "";
         dir.Write("macros/T.MAC", RandomMacro(random));
-        RunMacro(app(), PathOf("T.MAC"), round % 2 == 0);
+        RunMacro(run(), PathOf("T.MAC"), round % 2 == 0);
         for (int ok = 0; app().interpreter.MacroSuspended && ok < 100; ++ok) {
             if (!app().interpreter.dialog.inputFields.empty())
                 TypeIntoInputField(app().report, app().interpreter, 0, "&1&//\"");
-            Button1Click(app());
+            Button1Click(run());
         }
         EXPECT_FALSE(app().interpreter.MacroSuspended);
         for (const ShownBox& box : host().boxes)
@@ -54,8 +54,8 @@ TEST_F(MacroTest, AnyBytesEndInAResultOrAMacroLanguageError) {
 TEST_F(MacroTest, APipeOrDirectoryNamedLikeAMacroIsNotFound) {
     ASSERT_EQ(::mkfifo(PathOf("PIPE.MAC").c_str(), 0600), 0);
     std::filesystem::create_directories(PathOf("DIR.MAC"));
-    RunMacro(app(), PathOf("PIPE.MAC"), true);
-    RunMacro(app(), PathOf("DIR.MAC"), true);
+    RunMacro(run(), PathOf("PIPE.MAC"), true);
+    RunMacro(run(), PathOf("DIR.MAC"), true);
     EXPECT_EQ(Boxes(), (E{ComposeMacroLanguageError(0, PathOf("PIPE.MAC"), "File not found"),
                           ComposeMacroLanguageError(0, PathOf("DIR.MAC"), "File not found")}));
 }

@@ -23,7 +23,7 @@ TEST_F(MacroTest, InputModeShowsTheDialogPageAndOkResumesTheRun) {
     EXPECT_FALSE(NavigateTo(app(), Page::ModLauncher));
 
     TypeIntoInputCombo(app().report, app().interpreter, 0, "blue");
-    Button1Click(app());
+    Button1Click(run());
     EXPECT_FALSE(app().interpreter.MacroSuspended);
     EXPECT_EQ(app().view.page, Page::ConfigEditor);
     EXPECT_EQ(Commands(), E{"say hello blue"});
@@ -39,17 +39,17 @@ TEST_F(MacroTest, TwoFieldsOnOneVariableAndASecondInputMode) {
     EXPECT_EQ(Variable(1), "second");
     TypeIntoInputField(app().report, app().interpreter, 0, "typed");
     EXPECT_EQ(Variable(1), "second");
-    Button1Click(app());
+    Button1Click(run());
     EXPECT_EQ(Commands(), E{"echo second"});
 
     Run({"INPUTMODE", "INPUTFIELD 0 0 10 \"Name\" \"x\" 1", "INPUTMODE", "QUAKE_COMMAND \"name &1&\""});
     EXPECT_TRUE(Dialog(app()).inputFields.empty());
-    Button1Click(app());
+    Button1Click(run());
     EXPECT_TRUE(app().interpreter.MacroSuspended);
     ASSERT_EQ(Dialog(app()).inputFields.size(), 1u);
     EXPECT_EQ(app().view.page, Page::MacroDialog);
     TypeIntoInputField(app().report, app().interpreter, 0, "Bob");
-    Button1Click(app());
+    Button1Click(run());
     EXPECT_EQ(Commands(), E{"name Bob"});
     EXPECT_EQ(Boxes(), E{});
     host().RunPosted();
@@ -65,9 +65,9 @@ TEST_F(MacroTest, TypedTextIsDataAndWhatTheGameCannotCarryIsRefused) {
     const std::string typed = "Tom & Jerry &2& http://x 50% " + std::string(200, 'x');
     TypeIntoInputField(app().report, app().interpreter, 0, typed);
     TypeIntoInputCombo(app().report, app().interpreter, 0, "gg; kill");
-    EXPECT_FALSE(Button1Click(app()));
+    EXPECT_FALSE(Button1Click(run()));
     TypeIntoInputField(app().report, app().interpreter, 0, "\"wp\"");
-    EXPECT_FALSE(Button1Click(app()));
+    EXPECT_FALSE(Button1Click(run()));
     EXPECT_EQ(Boxes(), (E{"The field number 1 cannot hold a semicolon (;): in the game the rest of the text would "
                           "run as a console command.",
                           "The field \"First text\" cannot hold a double quote (\"): in the game it would end the "
@@ -77,7 +77,7 @@ TEST_F(MacroTest, TypedTextIsDataAndWhatTheGameCannotCarryIsRefused) {
 
     TypeIntoInputField(app().report, app().interpreter, 0, typed);
     TypeIntoInputCombo(app().report, app().interpreter, 0, "100%");
-    EXPECT_TRUE(Button1Click(app()));
+    EXPECT_TRUE(Button1Click(run()));
     EXPECT_EQ(Boxes().size(), 2u);
     EXPECT_EQ(Commands(), E{"echo 100%"});
     EXPECT_EQ(app().macroResults.Keys[0].Command, "say " + typed);

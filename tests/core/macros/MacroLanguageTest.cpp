@@ -68,7 +68,7 @@ TEST_F(MacroTest, RunsGiveTheirCommandsAndReportEachFaultWithItsLine) {
     EXPECT_EQ(Variable(3), "kept");
     EXPECT_EQ(Variable(9), "ab") << "a variable number from 100 on inserts nothing";
     EXPECT_EQ(Error(M::UnevenQuotes, 4), "MacroLanguage Error (" + PathOf("T.MAC") + "): Uneven number of char \" found at line 4.");
-    RunMacro(app(), PathOf("NONE.MAC"), false);
+    RunMacro(run(), PathOf("NONE.MAC"), false);
     EXPECT_EQ(Boxes().back(), ComposeMacroLanguageError(0, PathOf("NONE.MAC"), "File not found"));
 }
 
@@ -179,7 +179,7 @@ TEST_F(MacroIsolation, ReadingDescriptionsNeverDisturbsAWaitingMacro) {
     EXPECT_TRUE(host().posted.empty());
 
     TypeIntoInputField(app().report, app().interpreter, 0, "Ann");
-    Button1Click(app());
+    Button1Click(run());
     EXPECT_EQ(Commands(), std::vector<std::string>{"say Ann"});
     EXPECT_TRUE(Boxes().empty()) << Boxes().front();
 }
@@ -198,7 +198,7 @@ TEST_F(MacroIsolation, LongLinesAndLoopsStayBoundedAndHugeFilesAreRefused) {
 
     host().boxes.clear();
     dir.Write("macros/T.MAC", std::string(kMaxMacroFileSize + 1, '\n'));
-    RunMacro(app(), PathOf("T.MAC"), false);
+    RunMacro(run(), PathOf("T.MAC"), false);
     EXPECT_EQ(Boxes(), std::vector<std::string>{Error(MacroErr::FileTooLarge, 0)});
     host().boxes.clear();
     LoadMacroCatalogue(app().report, app().macroCatalogue, app().macroLists, dir.Path("macros"));

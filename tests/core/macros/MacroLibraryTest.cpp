@@ -23,14 +23,14 @@ protected:
     // most items a combo box offered.
     std::size_t RunChoosing(const std::string& path, std::size_t choice) {
         std::size_t mostItems = 0;
-        RunMacro(app(), path, false);
+        RunMacro(run(), path, false);
         for (int ok = 0; app().interpreter.MacroSuspended && ok < 10; ++ok) {
             for (std::size_t i = 0; i < app().interpreter.dialog.inputCombos.size(); ++i) {
                 const E items = app().interpreter.dialog.inputCombos[i].items;
                 mostItems = std::max(mostItems, items.size());
                 TypeIntoInputCombo(app().report, app().interpreter, i, items[std::min(choice, items.size() - 1)]);
             }
-            Button1Click(app());
+            Button1Click(run());
         }
         TMacroResults& results = app().macroResults;
         for (int i = 0; i <= results.LastKey; ++i)
@@ -120,13 +120,13 @@ TEST_F(MacroLibraryTest, EveryMacroRunsWithEveryChoiceAndYieldsValidQuakeCommand
 }
 
 TEST_F(MacroLibraryTest, TheChatMacroAsksAgainWhileTheTextIsEmpty) {
-    RunMacro(app(), JoinPath(Library(), "C_SAY.MAC"), false);
+    RunMacro(run(), JoinPath(Library(), "C_SAY.MAC"), false);
     TypeIntoInputField(app().report, app().interpreter, 0, "");
-    Button1Click(app());
+    Button1Click(run());
     EXPECT_EQ(Boxes(), E{"Please enter a message."});
     ASSERT_TRUE(app().interpreter.MacroSuspended);
     TypeIntoInputField(app().report, app().interpreter, 0, "Nice one");
-    Button1Click(app());
+    Button1Click(run());
     EXPECT_EQ(app().macroResults.Keys[0].Command, "say Nice one");
 }
 
@@ -135,20 +135,20 @@ TEST_F(MacroLibraryTest, TheDropMacroOffersOnlyItemsQuakeIICanDrop) {
     const std::set<std::string> droppable = {"Bullets", "Shells", "Cells", "Grenades", "Rockets", "Slugs",
                                              "Shotgun", "Super Shotgun", "Machinegun", "Chaingun",
                                              "Grenade Launcher", "Rocket Launcher", "HyperBlaster", "Railgun", "BFG10K"};
-    RunMacro(app(), JoinPath(Library(), "W_DROP.MAC"), false);
+    RunMacro(run(), JoinPath(Library(), "W_DROP.MAC"), false);
     ASSERT_EQ(app().interpreter.dialog.inputCombos.size(), 1u);
     for (const std::string& item : app().interpreter.dialog.inputCombos[0].items) EXPECT_TRUE(droppable.count(item)) << item;
-    Button1Click(app());
+    Button1Click(run());
 }
 
 // V_ZOOM.MAC is pinned by korvex-cli's compile test.
 TEST_F(MacroLibraryTest, TheZoomAngleAndVolumeMacrosComputeTheirFactors) {
-    RunMacro(app(), JoinPath(Library(), "V_ZOOMANGLE.MAC"), false);
-    Button1Click(app());
+    RunMacro(run(), JoinPath(Library(), "V_ZOOMANGLE.MAC"), false);
+    Button1Click(run());
     EXPECT_EQ(Commands()[0], "alias +zoomangle \"fov 30;m_yaw $MOUSEYAW_0.26795$;m_pitch $MOUSEPITCH_0.26795$\"");
 
-    RunMacro(app(), JoinPath(Library(), "U_VOLUME.MAC"), false);
-    Button1Click(app());
+    RunMacro(run(), JoinPath(Library(), "U_VOLUME.MAC"), false);
+    Button1Click(run());
     EXPECT_EQ(Commands()[4], "alias vol_5 \"set s_volume 1;alias vol_up vol_6;alias vol_down vol_4;echo Volume 1\"");
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AppMacroRun.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "macros/MacroErrors.h"
@@ -25,6 +26,7 @@ protected:
     }
 
     Korvex& app() { return dir.app(); }
+    MacroRun run() { return MacroRunOf(app()); }
     FakeHost& host() { return dir.host(); }
     std::string PathOf(const std::string& name) { return dir.Path("macros/" + name); }
 
@@ -36,7 +38,7 @@ protected:
     }
     void RunLines(const std::vector<std::string>& lines, bool descriptionsOnly = false) {
         dir.WriteLines("macros/T.MAC", lines);
-        RunMacro(app(), PathOf("T.MAC"), descriptionsOnly);
+        RunMacro(run(), PathOf("T.MAC"), descriptionsOnly);
     }
 
     // The text of a macro-language error of T.MAC.

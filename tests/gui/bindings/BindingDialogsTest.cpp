@@ -56,10 +56,8 @@ TEST(OverviewKeyBindingsDialog, ShowsOneLinePerFunctionAndEditsThroughTheCore) {
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(dir.host().BoxTexts().back(), "You can't perform this action without having selected anything. (Key Bindings)");
     EXPECT_TRUE(dialog.isVisible());
-    dir.host().onEditor = [](BindingEditor& editor) {
-        editor.keys = {"F1"};
-        return true;
-    };
+    dir.host().keyAnswers = {"F1"};
+    dir.host().editorAnswers = {{EditorAction::RemoveKeys, {true}}, {EditorAction::AddKey}, {EditorAction::Ok}};
     list->item(1)->setSelected(true);
     edit->click();
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("Jump has been bound to F1"));
@@ -75,7 +73,8 @@ TEST(OverviewKeyBindingsDialog, ItsKeyboardMapLeavesTheWalkThroughTheSelectedMac
     std::vector<std::string> bindings{"3"};
     for (const auto& [name, key] : {std::pair{"ALPHA", "F1"}, std::pair{"BETA", "F2"}, std::pair{"GAMMA", "F1"}}) {
         const std::string file = std::string(name) + ".MAC";
-        dir.WriteMacro(file, name, "Tests");
+        const std::string desc = std::string("\"") + name + "\"";
+        dir.WriteLines("macros/" + file, {"MACRO_DESC " + desc, "MACRO_DETAILDESC " + desc, "MACRO_CAT \"Tests\""});
         dir.WriteLines("players/Player/" + file + ".out",
                        {"Tests", "0", "say hi", std::string("Press ") + name, key, std::string("BIND ") + key + " \"say hi\""});
         bindings.insert(bindings.end(), {file, name, "Tests"});
@@ -110,37 +109,42 @@ TEST(OverviewKeyBindingsDialog, ItsKeyboardMapLeavesTheWalkThroughTheSelectedMac
     EXPECT_EQ(app.macroLists.includedSelected, (std::vector<bool>(3, false)));
 }
 
-// Return presses the button that has the focus; OK only when no other button has it.
-TEST(KeyBindingEditorDialog, RemovesSelectedKeysAndAsksBeforeTheLastGoes) {
-    ProgramDirFixture dir;
-    BindingEditor editor{"Fire", {"MOUSE1", "SHIFT|a"}};
-    KeyBindingEditorDialog dialog(dir.app().report, editor);
+TEST(KeyBindingEditorDialog, ClosesWithItsButtonAndTheSelectedKeys) {
+    KeyBindingEditorDialog dialog(BindingEditor{"Fire", {"MOUSE1", "SHIFT|a"}});
     dialog.show();
-    QApplication::setActiveWindow(&dialog);
     auto* list = FindNamed<QListWidget>(dialog, "BoundKeysListbox");
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("SHIFT with a pressed"));
-    list->selectAll();
-    auto* remove = FindNamed<QPushButton>(dialog, "RemoveKeyBtn");
-    remove->setFocus();
-    QTest::keyClick(remove, Qt::Key_Return);
-    EXPECT_EQ(list->count(), 0);
-    EXPECT_TRUE(dialog.isVisible());
-    auto* cancel = FindNamed<QPushButton>(dialog, "CancelBtn");
-    cancel->setFocus();
-    QTest::keyClick(cancel, Qt::Key_Return);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);  // OK would have asked about the removed key
+    list->item(1)->setSelected(true);
+    FindNamed<QPushButton>(dialog, "RemoveKeyBtn")->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Answer().action, EditorAction::RemoveKeys);
+    EXPECT_EQ(dialog.Answer().selected, (std::vector<bool>{false, true}));
+}
 
-    dialog.show();
-    const std::string question =
-        "There is no key left to bind a function to. If you choose OK this function will be deleted.";
-    dir.host().Expect(Icon::Question, question, Button::Cancel);
-    FindNamed<QPushButton>(dialog, "OkBtn")->click();
-    EXPECT_TRUE(dialog.isVisible());
-    dir.host().Expect(Icon::Question, question, Button::Ok);
-    FindNamed<QPushButton>(dialog, "OkBtn")->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(editor.keys.empty());
+// Return presses the button that has the focus; OK only when no other button has it.
+TEST(KeyBindingEditorDialog, ReturnPressesTheFocusedButton) {
+    ProgramDirFixture dir;
+    for (const auto& [name, action] :
+         {std::pair{"RemoveKeyBtn", EditorAction::RemoveKeys}, std::pair{"CancelBtn", EditorAction::Cancel}}) {
+        KeyBindingEditorDialog dialog(BindingEditor{"Fire", {"MOUSE1"}});
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        auto* button = FindNamed<QPushButton>(dialog, name);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_EQ(dialog.Answer().action, action) << name;  // not OK, the default button
+    }
+
+    MacroOutput overview{"Tests", {{"+attack", "Fire", "MOUSE1"}}, {}};
+    OverviewKeyBindingsDialog overviewDialog(dir.app(), overview);
+    overviewDialog.show();
+    QApplication::setActiveWindow(&overviewDialog);
+    auto* edit = FindNamed<QPushButton>(overviewDialog, "EditBtn");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);  // nothing selected: the editor's message, no closing
+    EXPECT_EQ(dir.host().BoxTexts().back(), "You can't perform this action without having selected anything. (Key Bindings)");
+    EXPECT_TRUE(overviewDialog.isVisible());
 }
 
 }  // namespace

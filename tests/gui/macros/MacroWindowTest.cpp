@@ -9,6 +9,7 @@
 #include <QStackedWidget>
 #include <QTest>
 
+#include "app/AppMacroRun.h"
 #include "app/Korvex.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
@@ -100,7 +101,7 @@ protected:
         std::vector<std::string> lines = {"MACRO_DESC \"Chat line\"", "MACRO_DETAILDESC \"d\"", "MACRO_CAT \"c\""};
         lines.insert(lines.end(), body.begin(), body.end());
         dir.WriteLines("macros/T.MAC", lines);
-        RunMacro(dir.app(), dir.Path("macros/T.MAC"), false);
+        RunMacro(MacroRunOf(dir.app()), dir.Path("macros/T.MAC"), false);
     }
     QGroupBox* Box() { return window.findChild<QGroupBox*>(QStringLiteral("MacroDialogBox")); }
     QPushButton* Ok() { return window.findChild<QPushButton*>(QStringLiteral("Button1")); }
