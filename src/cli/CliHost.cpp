@@ -63,6 +63,12 @@ UnclaimedFilesAnswer CliHost::AskUnclaimedFiles(const UnclaimedFilesRequest& req
     return {};
 }
 
+ChangedModFilesAnswer CliHost::AskChangedModFiles(const ChangedModFilesRequest& request) {
+    for (const std::string& file : request.files)
+        std::cerr << "kept, changed since the installation: " << Cp1252ToUtf8(file) << '\n';
+    return {true, {}};
+}
+
 Button CliHost::Answer(Buttons buttons) const {
     switch (buttons) {
         case Buttons::Ok: return Button::Ok;

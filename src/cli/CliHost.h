@@ -43,6 +43,8 @@ public:
     EditModOptionsAnswer EditModOptions(const EditModOptionsRequest&) override { return {}; }
     ServerSideModAnswer AskServerSideMod() override { return {}; }
     RemoveModAnswer AskRemoveMod(const RemoveModRequest&) override { return {}; }
+    // The changed files are kept, and listed.
+    ChangedModFilesAnswer AskChangedModFiles(const ChangedModFilesRequest& request) override;
     RenameModAnswer AskRenameMod(const RenameModRequest&) override { return {}; }
 
     // Key bindings: keys come from the command line in request order; the "Macro Already

@@ -139,6 +139,10 @@ RemoveModAnswer FakeHost::AskRemoveMod(const RemoveModRequest& request) {
     return NextDialogAnswer(request, removeModRequests, removeModAnswers);
 }
 
+ChangedModFilesAnswer FakeHost::AskChangedModFiles(const ChangedModFilesRequest& request) {
+    return NextDialogAnswer(request, changedModFilesRequests, changedModFilesAnswers);
+}
+
 RenameModAnswer FakeHost::AskRenameMod(const RenameModRequest& request) {
     renameModRequests.push_back(request);
     return NextAnswer(renameModAnswers, "Rename MOD");

@@ -91,10 +91,13 @@ public:
     ServerSideModAnswer AskServerSideMod() override;
     RemoveModAnswer AskRemoveMod(const RemoveModRequest& request) override;
     RenameModAnswer AskRenameMod(const RenameModRequest& request) override;
+    ChangedModFilesAnswer AskChangedModFiles(const ChangedModFilesRequest& request) override;
     std::deque<EditModOptionsAnswer> editModAnswers;
     std::deque<ServerSideModAnswer> serverSideAnswers;
     std::deque<RemoveModAnswer> removeModAnswers;
     std::deque<RenameModAnswer> renameModAnswers;
+    std::deque<ChangedModFilesAnswer> changedModFilesAnswers;
+    std::vector<ChangedModFilesRequest> changedModFilesRequests;
     std::vector<EditModOptionsRequest> editModRequests;
     std::vector<RemoveModRequest> removeModRequests;
     std::vector<RenameModRequest> renameModRequests;

@@ -31,6 +31,7 @@ void SetProgramDirs(Korvex& app, const std::string& programDir) {
     dirs.macros = JoinPath(dirs.program, "macros");
     dirs.players = JoinPath(dirs.program, "players");
     dirs.mods = JoinPath(dirs.program, "mods");
+    dirs.manifests = JoinPath(dirs.program, "manifests");
     dirs.autoMod = JoinPath(dirs.program, "automod");
     dirs.backup = JoinPath(dirs.program, "backup");
     dirs.temp = JoinPath(dirs.program, "temp");

@@ -1,12 +1,12 @@
 #include "install/InstallIdentification.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "app/DirectoryTools.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "app/PendingOperation.h"
+#include "install/ModFilesMove.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModIdentification.h"
 #include "mods/ModMaintenance.h"
@@ -122,57 +122,10 @@ void RecordInstalledMod(Korvex& app, const Identification& id) {
     Inform(app, "Modification '" + id.modName + "' has been correctly installed.");
 }
 
-void ListFilesBelow(const std::string& directory, std::vector<std::string>& files) {
-    for (const DirEntry& entry : ListDirectory(directory)) {
-        const std::string path = JoinPath(directory, entry.name);
-        if (entry.isDirectory)
-            ListFilesBelow(path, files);
-        else
-            files.push_back(path);
-    }
-}
-
-bool IsBelow(const std::string& path, const std::string& directory) {
-    std::error_code error;
-    const auto real = std::filesystem::weakly_canonical(NativePath(path), error).string();
-    const auto base = std::filesystem::weakly_canonical(NativePath(directory), error).string();
-    return !error && !RelativeTo(real, base).empty();
-}
-
 // Folders emptied by the move go, but only outside the Quake II directory: inside it an empty
 // folder may be a MOD's own (save, maps), and a MOD that was already in its place moved nothing.
 void RemoveEmptyDirectoriesLeft(Korvex& app, const std::string& modRoot) {
     if (!modRoot.empty() && !IsBelow(JoinPath(modRoot, "x"), app.quakeDir)) RemoveEmptyDirectoriesBelow(modRoot);
-}
-
-// Creates the missing directories of path below existing, in lower case as Korvex names them.
-std::string MakeDirectories(const std::string& existing, const std::string& relative) {
-    std::string directory = ResolveCase(existing);
-    std::size_t start = 0;
-    while (start < relative.size()) {
-        auto end = relative.find(kPathSeparator, start);
-        if (end == std::string::npos) end = relative.size();
-        const std::string next = ResolveCase(JoinPath(directory, relative.substr(start, end - start)));
-        if (!DirectoryExists(next) && !MakeDirectory(next)) return {};
-        directory = ResolveCase(next);
-        start = end + 1;
-    }
-    return directory;
-}
-
-bool MoveFile(const std::string& source, const std::string& target) {
-    if (RenamePath(source, target)) return true;
-    return CopyFileOver(source, target) && RemoveFile(source);
-}
-
-bool MoveOneFile(Korvex& app, const std::string& file, const std::string& root, const std::string& target) {
-    const std::string relative = RelativeTo(file, root);
-    const std::string directory = MakeDirectories(target, ParentDirectory(relative));
-    if (directory.empty() || !IsBelow(JoinPath(directory, "x"), app.quakeDir)) return false;
-    const std::string destination = ResolveCase(JoinPath(directory, FileName(relative)));
-    if (DirectoryExists(destination)) return false;
-    if (PathExists(destination)) ClearReadOnly(destination);
-    return MoveFile(file, destination);
 }
 
 void MoveOrDeleteSelected(Korvex& app, const UnclaimedFilesAnswer& answer, std::vector<std::string>& files) {
@@ -218,35 +171,6 @@ void CollectFiles(Korvex& app, const std::string& directory) {
     ListFilesBelow(directory, recent);
     std::sort(recent.begin(), recent.end());
     recent.erase(std::unique(recent.begin(), recent.end()), recent.end());
-}
-
-bool InstallModFiles(Korvex& app, const std::string& root, const std::string& target, bool& filesLeft) {
-    app.host.ShowInstallWindow(InstallWindow::Copying, "");
-    std::vector<std::string> files;
-    ListFilesBelow(root, files);
-    bool moved = IsBelow(JoinPath(target, "x"), app.quakeDir) && (DirectoryExists(target) || MakeDirectory(target));
-    for (std::size_t i = 0; moved && i < files.size(); ++i) {
-        // A file already in the MOD's directory is installed as it is.
-        if (!IsBelow(files[i], target)) {
-            app.host.ShowInstallWindow(InstallWindow::Copying, files[i], static_cast<int>(i + 1),
-                                       static_cast<int>(files.size()));
-            app.host.ProcessPendingEvents();
-            moved = MoveOneFile(app, files[i], root, target);
-        }
-        if (moved) std::erase(app.install.recentFiles, files[i]);
-    }
-    app.host.CloseInstallWindow(InstallWindow::Copying);
-    filesLeft = !app.install.recentFiles.empty();
-    return moved;
-}
-
-// The move into the game is recorded, so that the next start finishes one a kill interrupted.
-// A file that cannot be moved ends it for good: what moved stays, and the caller says so.
-Carried CarryOutModFilesMove(Korvex& app, const PendingOperation& operation) {
-    if (app.quakeDir.empty()) return Carried::Partly;
-    bool filesLeft = false;
-    const bool moved = InstallModFiles(app, operation.arguments.at(0), operation.arguments.at(1), filesLeft);
-    return moved ? Carried::Completely : Carried::NotAtAll;
 }
 
 void ShowUnclaimedFiles(Korvex& app, bool afterInstall) {
@@ -301,7 +225,8 @@ void IdentifyInstallation(Korvex& app, bool afterInstall) {
     }
     // The archives' files beside the MOD (a read-me, a map for baseq2) are offered afterwards.
     if (automatic) CollectFiles(app, app.dirs.temp);
-    const PendingOperation move{"install-mod", {id.modRoot, JoinPath(app.quakeDir, LowerCaseAscii(id.modDir))}};
+    const std::string target = JoinPath(app.quakeDir, LowerCaseAscii(id.modDir));
+    const PendingOperation move{"install-mod", {id.modRoot, target, KeepsManifest(app.dirs, target) ? kWithManifest : ""}};
     const bool moved = RunRecorded(app, move, CarryOutModFilesMove);
     filesLeft = !app.install.recentFiles.empty();
     if (!moved) {

@@ -8,8 +8,6 @@
 namespace korvex {
 
 struct Korvex;
-struct PendingOperation;
-enum class Carried;
 
 // The working values of one identification.
 struct Identification {
@@ -29,12 +27,6 @@ void AddExistingMod(Korvex& app, const std::string& directory);
 
 // Every file below directory joins the installation's recent files, each once.
 void CollectFiles(Korvex& app, const std::string& directory);
-// Moves every file below root to the same place below target; false at the first file
-// that cannot be moved. Nothing is written outside quakeDir.
-bool InstallModFiles(Korvex& app, const std::string& root, const std::string& target, bool& filesLeft);
-// The recorded move of a MOD's files ("install-mod", root, target), which the next start
-// finishes when a kill interrupted it.
-Carried CarryOutModFilesMove(Korvex& app, const PendingOperation& operation);
 void ShowUnclaimedFiles(Korvex& app, bool afterInstall);
 // Removes the empty directories below root, root itself kept.
 void RemoveEmptyDirectoriesBelow(const std::string& root);

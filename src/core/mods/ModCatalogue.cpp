@@ -2,6 +2,7 @@
 
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "mods/ManifestRemoval.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -147,9 +148,10 @@ void CatalogueRewrite::Finish(const std::vector<std::string>& scannedDirectories
     std::set<std::string> scanned;
     for (const std::string& directory : scannedDirectories) scanned.insert(LowerCaseAscii(directory));
     for (const auto& [fileName, file] : previous_) {
-        if (scanned.contains(fileName))
+        if (scanned.contains(fileName)) {
             DeleteEntryFile(app_, file.name);
-        else
+            RemoveManifest(app_, fileName);
+        } else
             KeepInTree(file);
     }
     previous_.clear();

@@ -7,8 +7,10 @@
 #include "app/Messages.h"
 #include "app/PendingOperation.h"
 #include "mods/Launcher.h"
+#include "mods/ManifestRemoval.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModDialogRequests.h"
+#include "mods/ModManifest.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -131,7 +133,7 @@ Carried CarryOutModRemoval(Korvex& app, const PendingOperation& operation) {
     const std::string path = GameDirectoryPath(app, directory);
     const std::string aside = DiscardedName(path);
     if (PathExists(path) && !RenamePath(path, aside)) return Carried::NotAtAll;
-    if (!RemoveModEntryFile(app, directory)) return Carried::Partly;
+    if (!RemoveModEntryFile(app, directory) || !RemoveManifest(app, directory)) return Carried::Partly;
     if (PathExists(aside)) RemoveModFiles(app, aside);
     return Carried::Completely;
 }
@@ -139,8 +141,11 @@ Carried CarryOutModRemoval(Korvex& app, const PendingOperation& operation) {
 bool RemoveMod(Korvex& app, const std::string& modText, bool deleteFiles) {
     const std::string directory = ModDirOfNodeText(modText);
     if (!IsPlainModDirectory(directory)) return RefusePath(app, directory);
-    if (deleteFiles) RunRecorded(app, {"remove-mod", {directory}}, CarryOutModRemoval);
-    else RemoveModEntryFile(app, directory);
+    const bool byManifest = deleteFiles && HasManifest(ManifestDirectory(app.dirs, directory));
+    if (byManifest && !RemoveModByManifest(app, modText, directory) && FileExists(ModEntryPath(app.dirs, directory)))
+        return false;
+    if (deleteFiles && !byManifest) RunRecorded(app, {"remove-mod", {directory}}, CarryOutModRemoval);
+    if (!deleteFiles && RemoveModEntryFile(app, directory)) RemoveManifest(app, directory);
     if (FileExists(ModEntryPath(app.dirs, directory))) {
         if (deleteFiles && !app.shuttingDown)
             app.host.ShowMessage(Icon::Error, "Couldn't delete all components of MOD.", Buttons::Ok);
@@ -149,7 +154,7 @@ bool RemoveMod(Korvex& app, const std::string& modText, bool deleteFiles) {
     DropFromTree(app, modText);
     if (!deleteFiles) return true;
     const std::string path = GameDirectoryPath(app, directory);
-    if (!PathExists(path) && !PathExists(DiscardedName(path)))
+    if (byManifest || (!PathExists(path) && !PathExists(DiscardedName(path))))
         app.host.ShowMessage(Icon::Information, "The MOD has been deleted.", Buttons::Ok);
     else
         app.host.ShowMessage(Icon::Error, "Couldn't delete all components of MOD.", Buttons::Ok);
@@ -204,6 +209,10 @@ Carried CarryOutModRename(Korvex& app, const PendingOperation& operation) {
     bool atEnd = false;
     if (!ReadModEntry(oldEntry, entry, atEnd)) {
         FatalError(app, Err::CouldntOpenFile, JoinPath(app.dirs.mods, oldDirectory));
+        return Carried::Partly;
+    }
+    if (!MoveManifest(app.dirs, oldDirectory, directory)) {
+        ShowError(app, Err::CouldntRenameDirectory, ManifestDirectory(app.dirs, oldDirectory));
         return Carried::Partly;
     }
     entry.treeText = ModTreeText(operation.arguments.at(2), directory);

@@ -170,6 +170,10 @@ ServerSideModAnswer QtHost::AskServerSideMod() { return RunServerSideModDialog()
 
 RemoveModAnswer QtHost::AskRemoveMod(const RemoveModRequest& request) { return RunRemoveModDialog(request); }
 
+ChangedModFilesAnswer QtHost::AskChangedModFiles(const ChangedModFilesRequest& request) {
+    return RunChangedModFilesDialog(request);
+}
+
 RenameModAnswer QtHost::AskRenameMod(const RenameModRequest& request) { return RunRenameModDialog(request); }
 
 UnknownModAnswer QtHost::AskUnknownMod(const UnknownModRequest& request) { return RunUnknownModDialog(request); }

@@ -56,6 +56,7 @@ public:
     EditModOptionsAnswer EditModOptions(const EditModOptionsRequest& request) override;
     ServerSideModAnswer AskServerSideMod() override;
     RemoveModAnswer AskRemoveMod(const RemoveModRequest& request) override;
+    ChangedModFilesAnswer AskChangedModFiles(const ChangedModFilesRequest& request) override;
     RenameModAnswer AskRenameMod(const RenameModRequest& request) override;
 
     // AutoMOD and installation.

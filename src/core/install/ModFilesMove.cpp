@@ -1,0 +1,183 @@
+#include "install/ModFilesMove.h"
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <unordered_set>
+
+#include "app/DirectoryTools.h"
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "app/PendingOperation.h"
+#include "mods/ModManifest.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+
+namespace korvex {
+namespace {
+
+struct PlannedMove {
+    std::string source;
+    std::string destination;  // the source itself for a file already in the MOD's directory
+    FileDigest digest;
+};
+
+// The existing names of the directories the move fills, each listed once: looking a new name
+// up in a directory of thousands of files must not list it again for every file.
+class DestinationNames {
+public:
+    // The existing entry's spelling of name in directory, or name itself, which is remembered.
+    std::string Spelling(const std::string& directory, const std::string& name) {
+        auto listed = listings_.find(directory);
+        if (listed == listings_.end()) {
+            listed = listings_.emplace(directory, std::map<std::string, std::string>()).first;
+            for (const DirEntry& entry : ListDirectory(directory))
+                listed->second.emplace(LowerCaseAscii(entry.name), entry.name);
+        }
+        return listed->second.emplace(LowerCaseAscii(name), name).first->second;
+    }
+
+private:
+    std::map<std::string, std::map<std::string, std::string>> listings_;
+};
+
+// Creates the missing directories of relative below existing, in lower case as Korvex names them.
+std::string MakeDirectories(const std::string& existing, const std::string& relative) {
+    std::string directory = ResolveCase(existing);
+    std::size_t start = 0;
+    while (start < relative.size()) {
+        auto end = relative.find(kPathSeparator, start);
+        if (end == std::string::npos) end = relative.size();
+        const std::string next = ResolveCase(JoinPath(directory, relative.substr(start, end - start)));
+        if (!DirectoryExists(next) && !MakeDirectory(next)) return {};
+        directory = ResolveCase(next);
+        start = end + 1;
+    }
+    return directory;
+}
+
+// Where each file goes, with the directories it needs made, and what it holds.
+bool PlanMoves(Korvex& app, const std::string& root, const std::string& target, std::vector<PlannedMove>& moves) {
+    std::vector<std::string> files;
+    ListFilesBelow(root, files);
+    DestinationNames names;
+    std::map<std::string, std::string> directories;  // relative directory -> its place below target
+    for (const std::string& file : files) {
+        const std::optional<FileDigest> digest = DigestOfFile(file);
+        if (!digest) return false;
+        // A file already in the MOD's directory is installed as it is.
+        if (IsBelow(file, target)) {
+            moves.push_back({file, file, *digest});
+            continue;
+        }
+        const std::string relative = RelativeTo(file, root);
+        const std::string parent = ParentDirectory(relative);
+        auto made = directories.find(parent);
+        if (made == directories.end()) {
+            const std::string directory = MakeDirectories(target, parent);
+            if (directory.empty() || !IsBelow(JoinPath(directory, "x"), app.quakeDir)) return false;
+            made = directories.emplace(parent, directory).first;
+        }
+        const std::string destination = JoinPath(made->second, names.Spelling(made->second, FileName(relative)));
+        if (DirectoryExists(destination)) return false;
+        moves.push_back({file, destination, *digest});
+    }
+    return true;
+}
+
+// The manifest takes the moves before any file moves: a new path with its copy of the file
+// it replaces, an installed one with its new content. A path already recorded with this
+// content was recorded by an interrupted run of the same move, or installed unchanged.
+bool RecordMoves(Korvex& app, const std::string& target, const std::vector<PlannedMove>& moves) {
+    const std::string directory = ManifestDirectory(app.dirs, FileName(target));
+    std::optional<Manifest> manifest = HasManifest(directory) ? ReadManifest(directory) : Manifest();
+    if (!manifest) {
+        ShowError(app, Err::CouldntLoadFile, ManifestFilePath(directory));
+        return false;
+    }
+    std::map<std::string, std::size_t> recorded;
+    for (std::size_t i = 0; i < manifest->size(); ++i) recorded.emplace((*manifest)[i].path, i);
+    for (const PlannedMove& move : moves) {
+        const std::string path = RelativeTo(move.destination, app.quakeDir);
+        if (const auto at = recorded.find(path); at != recorded.end()) {
+            (*manifest)[at->second].digest = move.digest;
+            continue;
+        }
+        const std::string copy = ReplacedCopyPath(directory, path);
+        if (move.destination != move.source && FileExists(move.destination) &&
+            !(CreateDirectories(ParentDirectory(copy)) && CopyFileOver(move.destination, copy))) {
+            ShowError(app, Err::CouldntSaveFile, copy);
+            return false;
+        }
+        recorded.emplace(path, manifest->size());
+        manifest->push_back({move.digest, path});
+    }
+    if (WriteManifest(directory, *manifest)) return true;
+    ShowError(app, Err::CouldntSaveFile, ManifestFilePath(directory));
+    return false;
+}
+
+bool MoveOneFile(const PlannedMove& move) {
+    if (move.destination == move.source) return true;
+    if (PathExists(move.destination)) ClearReadOnly(move.destination);
+    return MoveFile(move.source, move.destination);
+}
+
+}  // namespace
+
+void ListFilesBelow(const std::string& directory, std::vector<std::string>& files) {
+    for (const DirEntry& entry : ListDirectory(directory)) {
+        const std::string path = JoinPath(directory, entry.name);
+        if (entry.isDirectory)
+            ListFilesBelow(path, files);
+        else
+            files.push_back(path);
+    }
+}
+
+bool IsBelow(const std::string& path, const std::string& directory) {
+    std::error_code error;
+    const auto real = std::filesystem::weakly_canonical(NativePath(path), error).string();
+    const auto base = std::filesystem::weakly_canonical(NativePath(directory), error).string();
+    return !error && !RelativeTo(real, base).empty();
+}
+
+bool KeepsManifest(const ProgramDirs& dirs, const std::string& target) {
+    const std::string directory = FileName(target);
+    return !DirectoryExists(target) || EqualsIgnoringCase(directory, "baseq2") ||
+           HasManifest(ManifestDirectory(dirs, directory));
+}
+
+bool InstallModFiles(Korvex& app, const std::string& root, const std::string& target, bool withManifest,
+                     bool& filesLeft) {
+    app.host.ShowInstallWindow(InstallWindow::Copying, "");
+    std::vector<PlannedMove> moves;
+    bool moved = IsBelow(JoinPath(target, "x"), app.quakeDir) && (DirectoryExists(target) || MakeDirectory(target)) &&
+                 PlanMoves(app, root, target, moves) && (!withManifest || RecordMoves(app, target, moves));
+    std::unordered_set<std::string> done;
+    for (std::size_t i = 0; moved && i < moves.size(); ++i) {
+        app.host.ShowInstallWindow(InstallWindow::Copying, moves[i].source, static_cast<int>(i + 1),
+                                   static_cast<int>(moves.size()));
+        app.host.ProcessPendingEvents();
+        moved = MoveOneFile(moves[i]);
+        if (moved) done.insert(moves[i].source);
+    }
+    std::erase_if(app.install.recentFiles, [&done](const std::string& file) { return done.contains(file); });
+    app.host.CloseInstallWindow(InstallWindow::Copying);
+    filesLeft = !app.install.recentFiles.empty();
+    return moved;
+}
+
+// The move into the game is recorded, so that the next start finishes one a kill interrupted.
+// A file that cannot be moved ends it for good: what moved stays, and the caller says so.
+Carried CarryOutModFilesMove(Korvex& app, const PendingOperation& operation) {
+    if (app.quakeDir.empty()) return Carried::Partly;
+    bool filesLeft = false;
+    const auto& arguments = operation.arguments;
+    const bool withManifest = arguments.size() > 2 && arguments[2] == kWithManifest;
+    const bool moved = InstallModFiles(app, arguments.at(0), arguments.at(1), withManifest, filesLeft);
+    return moved ? Carried::Completely : Carried::NotAtAll;
+}
+
+}  // namespace korvex

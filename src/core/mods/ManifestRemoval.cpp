@@ -1,0 +1,139 @@
+#include "mods/ManifestRemoval.h"
+
+#include <algorithm>
+#include <set>
+
+#include "app/DirectoryTools.h"
+#include "app/Korvex.h"
+#include "app/Messages.h"
+#include "app/PendingOperation.h"
+#include "install/ModFilesMove.h"
+#include "mods/ModCatalogue.h"
+#include "mods/ModManifest.h"
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+#include "platform/WorkInProgress.h"
+
+namespace korvex {
+namespace {
+
+std::optional<Manifest> LoadManifest(Korvex& app, const std::string& manifestDirectory) {
+    std::optional<Manifest> manifest = ReadManifest(manifestDirectory);
+    if (!manifest) ShowError(app, Err::CouldntLoadFile, ManifestFilePath(manifestDirectory));
+    return manifest;
+}
+
+std::vector<std::string> ChangedFiles(const std::string& quakeDir, const Manifest& manifest) {
+    std::vector<std::string> changed;
+    for (const ManifestFile& file : manifest)
+        if (StateOf(quakeDir, file) == FileState::Changed) changed.push_back(file.path);
+    return changed;
+}
+
+// Deletes an installed file that nothing replaced. A path that leads out of the game through a
+// link is left alone.
+bool DeleteInstalledFile(Korvex& app, const std::string& path) {
+    if (!PathExists(path) || !IsBelow(path, app.quakeDir)) return true;
+    ClearReadOnly(path);
+    if (RemoveFile(path)) return true;
+    ShowError(app, Err::CouldntDeleteFile, path);
+    return false;
+}
+
+// The copy moves over the installed file in one step, so that a repeated run finds either the
+// copy still waiting or the old file back in its place.
+bool PutBackReplacedFile(Korvex& app, const std::string& copy, const std::string& path) {
+    if (!IsBelow(path, app.quakeDir)) return true;
+    if (PathExists(path)) ClearReadOnly(path);
+    if (MoveFile(copy, path)) return true;
+    ShowError(app, Err::CouldntRenameFile, path);
+    return false;
+}
+
+// Deepest first, so that a directory emptied by its subdirectories goes as well. The Quake II
+// directory and baseq2 always stay.
+void RemoveEmptyDirectoriesOf(const std::string& quakeDir, const Manifest& manifest) {
+    std::set<std::string> directories;
+    for (const ManifestFile& file : manifest)
+        for (std::string parent = ParentDirectory(file.path); !parent.empty(); parent = ParentDirectory(parent))
+            if (!EqualsIgnoringCase(parent, "baseq2")) directories.insert(parent);
+    std::vector<std::string> deepestFirst(directories.begin(), directories.end());
+    std::sort(deepestFirst.begin(), deepestFirst.end(), [](const std::string& a, const std::string& b) {
+        return std::count(a.begin(), a.end(), kPathSeparator) > std::count(b.begin(), b.end(), kPathSeparator);
+    });
+    for (const std::string& directory : deepestFirst) {
+        const std::string path = JoinPath(quakeDir, directory);
+        if (DirectoryExists(path) && !IsSymbolicLink(path)) RemoveEmptyDirectory(path);
+    }
+}
+
+bool RemoveEntry(Korvex& app, const std::string& directory) {
+    const std::string entry = ModEntryPath(app.dirs, directory);
+    if (!FileExists(entry) || RemoveFile(entry)) return true;
+    ShowError(app, Err::CouldntDeleteFile, entry);
+    return false;
+}
+
+}  // namespace
+
+bool RemoveModByManifest(Korvex& app, const std::string& modText, const std::string& directory) {
+    const std::optional<Manifest> manifest = LoadManifest(app, ManifestDirectory(app.dirs, directory));
+    if (!manifest) return false;
+    std::vector<std::string> kept = ChangedFiles(app.quakeDir, *manifest);
+    if (!kept.empty()) {
+        const ChangedModFilesAnswer answer = app.host.AskChangedModFiles({"Changed files of " + modText, kept});
+        if (!answer.confirmed) return false;
+        std::erase_if(kept, [&answer](const std::string& file) {
+            return std::find(answer.deleted.begin(), answer.deleted.end(), file) != answer.deleted.end();
+        });
+    }
+    PendingOperation removal{"remove-mod-files", {directory}};
+    removal.arguments.insert(removal.arguments.end(), kept.begin(), kept.end());
+    return RunRecorded(app, removal, CarryOutManifestRemoval);
+}
+
+// The installed files go first, then the replaced ones come back, so that a repeated run never
+// deletes a file it has put back. The removal is complete once the entry is gone; the manifest
+// goes last.
+Carried CarryOutManifestRemoval(Korvex& app, const PendingOperation& operation) {
+    if (app.quakeDir.empty()) return Carried::Partly;
+    const std::string& directory = operation.arguments.at(0);
+    const std::set<std::string> kept(operation.arguments.begin() + 1, operation.arguments.end());
+    const std::string manifestDirectory = ManifestDirectory(app.dirs, directory);
+    if (HasManifest(manifestDirectory)) {
+        const std::optional<Manifest> manifest = LoadManifest(app, manifestDirectory);
+        if (!manifest) return Carried::NotAtAll;
+        std::vector<std::pair<std::string, std::string>> putBack;
+        for (const ManifestFile& file : *manifest) {
+            if (kept.contains(file.path)) continue;
+            const std::string path = ResolveCase(JoinPath(app.quakeDir, file.path));
+            const std::string copy = ResolveCase(ReplacedCopyPath(manifestDirectory, file.path));
+            if (FileExists(copy))
+                putBack.emplace_back(copy, path);
+            else if (!DeleteInstalledFile(app, path))
+                return Carried::NotAtAll;
+        }
+        for (const auto& [copy, path] : putBack)
+            if (!PutBackReplacedFile(app, copy, path)) return Carried::NotAtAll;
+        RemoveEmptyDirectoriesOf(app.quakeDir, *manifest);
+    }
+    if (!RemoveEntry(app, directory)) return Carried::NotAtAll;
+    return RemoveManifest(app, directory) ? Carried::Completely : Carried::Partly;
+}
+
+// Set aside first, so that no half manifest stays under the MOD's name; what stays aside the
+// next start clears away.
+bool RemoveManifest(Korvex& app, const std::string& directory) {
+    const std::string path = ManifestDirectory(app.dirs, directory);
+    if (!PathExists(path)) return true;
+    const std::string aside = DiscardedName(path);
+    if (!RenamePath(path, aside)) {
+        ShowError(app, Err::CouldntRemoveDirectory, path);
+        return false;
+    }
+    RemoveDirectoryTree(app, aside);
+    return true;
+}
+
+}  // namespace korvex
