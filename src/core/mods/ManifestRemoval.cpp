@@ -41,12 +41,11 @@ bool DeleteInstalledFile(Korvex& app, const std::string& path) {
     return false;
 }
 
-// The copy moves over the installed file in one step, so that a repeated run finds either the
-// copy still waiting or the old file back in its place.
+// The copy replaces the installed file in one step and stays until the manifest goes, so that
+// a repeated run puts it back again and never takes the file for one to delete.
 bool PutBackReplacedFile(Korvex& app, const std::string& copy, const std::string& path) {
     if (!IsBelow(path, app.quakeDir)) return true;
-    if (PathExists(path)) ClearReadOnly(path);
-    if (MoveFile(copy, path)) return true;
+    if (CopyFileOver(copy, path)) return true;
     ShowError(app, Err::CouldntRenameFile, path);
     return false;
 }
@@ -93,8 +92,7 @@ bool RemoveModByManifest(Korvex& app, const std::string& modText, const std::str
     return RunRecorded(app, removal, CarryOutManifestRemoval);
 }
 
-// The installed files go first, then the replaced ones come back, so that a repeated run never
-// deletes a file it has put back. The removal is complete once the entry is gone; the manifest
+// The installed files go first, then the replaced ones come back. The removal is complete once the entry is gone; the manifest
 // goes last.
 Carried CarryOutManifestRemoval(Korvex& app, const PendingOperation& operation) {
     if (app.quakeDir.empty()) return Carried::Partly;
