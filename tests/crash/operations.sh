@@ -4,8 +4,8 @@
 # F5), Second (a copy, assigned to Capture The Flag, inherited from by Child), Spare (assigned to
 # Arena), the player's own config files in the game and in his per-user directory, and an
 # exchange file holding Player and Second.
-ALL_OPERATIONS=(import export install-new install-update scan-mods add-macro set-keys set-option
-                new-player copy-player rename-player delete-player rename-mod remove-mod launch)
+ALL_OPERATIONS=(import export install-new install-update install-pack scan-mods add-macro set-keys set-option
+                new-player copy-player rename-player delete-player rename-mod remove-mod remove-installed launch)
 
 prepare_common() {
   korvex add-macro Player M_JUMP.MAC --key F5 &&
@@ -39,6 +39,22 @@ prepare_install-update() {
     zip_directory "$tree/exchange/ctf.zip" ctf && rm -r "$tree/quake2/ctf/maps"
 }
 operation_install-update() { OPERATION_ARGS=(install "$tree/exchange/ctf.zip"); }
+
+# A map pack into baseq2: its pak0.pak replaces the game's, which its manifest keeps a copy of.
+pack_zip() {
+  mkdir -p "$tree/exchange/pack/maps" && printf 'pack pak' > "$tree/exchange/pack/pak0.pak" &&
+    printf 'new map' > "$tree/exchange/pack/maps/new.bsp" && printf 'other map' > "$tree/exchange/pack/maps/other.bsp" &&
+    (cd "$tree/exchange/pack" && zip -qr "$tree/exchange/pack.zip" pak0.pak maps) && rm -r "$tree/exchange/pack"
+}
+prepare_install-pack() { prepare_common && pack_zip; }
+operation_install-pack() { OPERATION_ARGS=(install "$tree/exchange/pack.zip" --name "Map Pack" --dir baseq2); }
+
+# The removal by the manifest deletes new.bsp, keeps the changed other.bsp and puts pak0.pak back.
+prepare_remove-installed() {
+  prepare_common && pack_zip && korvex --yes install "$tree/exchange/pack.zip" --name "Map Pack" --dir baseq2 &&
+    printf 'my map' > "$tree/quake2/baseq2/maps/other.bsp"
+}
+operation_remove-installed() { OPERATION_ARGS=(remove-mod baseq2 --delete-files); }
 
 # The scan finds Arena in another directory, renames Capture The Flag in its read-only entry,
 # drops the entry of a directory that holds no MOD any more, and keeps the server-side-only one.

@@ -9,6 +9,7 @@
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "app/PendingOperation.h"
+#include "install/InstallIdentification.h"
 #include "mods/ModManifest.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -42,48 +43,68 @@ private:
     std::map<std::string, std::map<std::string, std::string>> listings_;
 };
 
-// Creates the missing directories of relative below existing, in lower case as Korvex names them.
-std::string MakeDirectories(const std::string& existing, const std::string& relative) {
-    std::string directory = ResolveCase(existing);
+// The place below base of a relative directory: its existing directories in their spelling,
+// the missing ones in lower case, as Korvex names the directories it creates.
+std::string PlannedDirectory(DestinationNames& names, const std::string& base, const std::string& relative) {
+    std::string directory = base;
     std::size_t start = 0;
     while (start < relative.size()) {
         auto end = relative.find(kPathSeparator, start);
         if (end == std::string::npos) end = relative.size();
-        const std::string next = ResolveCase(JoinPath(directory, relative.substr(start, end - start)));
-        if (!DirectoryExists(next) && !MakeDirectory(next)) return {};
-        directory = ResolveCase(next);
+        directory = JoinPath(directory, names.Spelling(directory, LowerCaseAscii(relative.substr(start, end - start))));
         start = end + 1;
     }
     return directory;
 }
 
-// Where each file goes, with the directories it needs made, and what it holds.
-bool PlanMoves(Korvex& app, const std::string& root, const std::string& target, std::vector<PlannedMove>& moves) {
+// Where each file goes and, for the manifest, what it holds. Nothing is created yet.
+bool PlanMoves(Korvex& app, const std::string& root, const std::string& target, bool withManifest,
+               std::vector<PlannedMove>& moves) {
     std::vector<std::string> files;
     ListFilesBelow(root, files);
     DestinationNames names;
     std::map<std::string, std::string> directories;  // relative directory -> its place below target
     for (const std::string& file : files) {
-        const std::optional<FileDigest> digest = DigestOfFile(file);
-        if (!digest) return false;
+        FileDigest digest;
+        if (withManifest) {
+            const std::optional<FileDigest> read = DigestOfFile(file);
+            if (!read) return false;
+            digest = *read;
+        }
         // A file already in the MOD's directory is installed as it is.
         if (IsBelow(file, target)) {
-            moves.push_back({file, file, *digest});
+            moves.push_back({file, file, digest});
             continue;
         }
         const std::string relative = RelativeTo(file, root);
         const std::string parent = ParentDirectory(relative);
-        auto made = directories.find(parent);
-        if (made == directories.end()) {
-            const std::string directory = MakeDirectories(target, parent);
-            if (directory.empty() || !IsBelow(JoinPath(directory, "x"), app.quakeDir)) return false;
-            made = directories.emplace(parent, directory).first;
+        auto planned = directories.find(parent);
+        if (planned == directories.end()) {
+            const std::string directory = PlannedDirectory(names, target, parent);
+            if (!IsBelow(JoinPath(directory, "x"), app.quakeDir)) return false;
+            planned = directories.emplace(parent, directory).first;
         }
-        const std::string destination = JoinPath(made->second, names.Spelling(made->second, FileName(relative)));
+        const std::string destination = JoinPath(planned->second, names.Spelling(planned->second, FileName(relative)));
         if (DirectoryExists(destination)) return false;
-        moves.push_back({file, destination, *digest});
+        moves.push_back({file, destination, digest});
     }
     return true;
+}
+
+// Copies the file a move replaces into the manifest directory.
+bool CopyReplacedFile(const std::string& file, const std::string& copy) {
+    return CreateDirectories(ParentDirectory(copy)) && CopyFileOver(file, copy);
+}
+
+// A manifest that could not be completed leaves nothing behind: not the copies made for it, nor
+// a directory made for it.
+void DiscardUnrecorded(Korvex& app, const std::string& directory, bool existed, const std::vector<std::string>& copies) {
+    if (!existed) {
+        RemoveDirectoryTree(app, directory);
+        return;
+    }
+    for (const std::string& copy : copies) RemoveFile(copy);
+    RemoveEmptyDirectoriesBelow(directory);
 }
 
 // The manifest takes the moves before any file moves: a new path with its copy of the file
@@ -91,6 +112,7 @@ bool PlanMoves(Korvex& app, const std::string& root, const std::string& target, 
 // content was recorded by an interrupted run of the same move, or installed unchanged.
 bool RecordMoves(Korvex& app, const std::string& target, const std::vector<PlannedMove>& moves) {
     const std::string directory = ManifestDirectory(app.dirs, FileName(target));
+    const bool existed = DirectoryExists(directory);
     std::optional<Manifest> manifest = HasManifest(directory) ? ReadManifest(directory) : Manifest();
     if (!manifest) {
         ShowError(app, Err::CouldntLoadFile, ManifestFilePath(directory));
@@ -98,6 +120,7 @@ bool RecordMoves(Korvex& app, const std::string& target, const std::vector<Plann
     }
     std::map<std::string, std::size_t> recorded;
     for (std::size_t i = 0; i < manifest->size(); ++i) recorded.emplace((*manifest)[i].path, i);
+    std::vector<std::string> copies;
     for (const PlannedMove& move : moves) {
         const std::string path = RelativeTo(move.destination, app.quakeDir);
         if (const auto at = recorded.find(path); at != recorded.end()) {
@@ -105,21 +128,27 @@ bool RecordMoves(Korvex& app, const std::string& target, const std::vector<Plann
             continue;
         }
         const std::string copy = ReplacedCopyPath(directory, path);
-        if (move.destination != move.source && FileExists(move.destination) &&
-            !(CreateDirectories(ParentDirectory(copy)) && CopyFileOver(move.destination, copy))) {
-            ShowError(app, Err::CouldntSaveFile, copy);
-            return false;
+        if (move.destination != move.source && FileExists(move.destination)) {
+            if (!CopyReplacedFile(move.destination, copy)) {
+                ShowError(app, Err::CouldntSaveFile, copy);
+                DiscardUnrecorded(app, directory, existed, copies);
+                return false;
+            }
+            copies.push_back(copy);
         }
         recorded.emplace(path, manifest->size());
         manifest->push_back({move.digest, path});
     }
     if (WriteManifest(directory, *manifest)) return true;
     ShowError(app, Err::CouldntSaveFile, ManifestFilePath(directory));
+    DiscardUnrecorded(app, directory, existed, copies);
     return false;
 }
 
 bool MoveOneFile(const PlannedMove& move) {
     if (move.destination == move.source) return true;
+    const std::string directory = ParentDirectory(move.destination);
+    if (!DirectoryExists(directory) && !CreateDirectories(directory)) return false;
     if (PathExists(move.destination)) ClearReadOnly(move.destination);
     return MoveFile(move.source, move.destination);
 }
@@ -153,8 +182,9 @@ bool InstallModFiles(Korvex& app, const std::string& root, const std::string& ta
                      bool& filesLeft) {
     app.host.ShowInstallWindow(InstallWindow::Copying, "");
     std::vector<PlannedMove> moves;
-    bool moved = IsBelow(JoinPath(target, "x"), app.quakeDir) && (DirectoryExists(target) || MakeDirectory(target)) &&
-                 PlanMoves(app, root, target, moves) && (!withManifest || RecordMoves(app, target, moves));
+    const std::string base = ResolveCase(target);
+    bool moved = IsBelow(JoinPath(base, "x"), app.quakeDir) && PlanMoves(app, root, base, withManifest, moves) &&
+                 (!withManifest || RecordMoves(app, base, moves));
     std::unordered_set<std::string> done;
     for (std::size_t i = 0; moved && i < moves.size(); ++i) {
         app.host.ShowInstallWindow(InstallWindow::Copying, moves[i].source, static_cast<int>(i + 1),
