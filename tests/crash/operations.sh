@@ -41,17 +41,19 @@ prepare_install-update() {
 operation_install-update() { OPERATION_ARGS=(install "$tree/exchange/ctf.zip"); }
 
 # A map pack into baseq2: its pak0.pak replaces the game's, which its manifest keeps a copy of.
+# Detection knows it by its pak0.pak.
 pack_zip() {
+  printf 'baseq2\r\npak0.pak=8\r\n' > "$tree/korvex/automod/Map Pack" &&
   mkdir -p "$tree/exchange/pack/maps" && printf 'pack pak' > "$tree/exchange/pack/pak0.pak" &&
     printf 'new map' > "$tree/exchange/pack/maps/new.bsp" && printf 'other map' > "$tree/exchange/pack/maps/other.bsp" &&
     (cd "$tree/exchange/pack" && zip -qr "$tree/exchange/pack.zip" pak0.pak maps) && rm -r "$tree/exchange/pack"
 }
 prepare_install-pack() { prepare_common && pack_zip; }
-operation_install-pack() { OPERATION_ARGS=(install "$tree/exchange/pack.zip" --name "Map Pack" --dir baseq2); }
+operation_install-pack() { OPERATION_ARGS=(install "$tree/exchange/pack.zip"); }
 
 # The removal by the manifest deletes new.bsp, keeps the changed other.bsp and puts pak0.pak back.
 prepare_remove-installed() {
-  prepare_common && pack_zip && korvex --yes install "$tree/exchange/pack.zip" --name "Map Pack" --dir baseq2 &&
+  prepare_common && pack_zip && korvex --yes install "$tree/exchange/pack.zip" &&
     printf 'my map' > "$tree/quake2/baseq2/maps/other.bsp"
 }
 operation_remove-installed() { OPERATION_ARGS=(remove-mod baseq2 --delete-files); }

@@ -239,18 +239,22 @@ bool UnpackInto(const std::string& file, const fs::path& staging, const ArchiveS
     return !failed;
 }
 
-// Moves what was unpacked into target; a file that exists there already is kept.
-void MergeInto(const fs::path& from, const fs::path& to) {
+// Moves what was unpacked into target; a file that exists there already is kept. False when
+// an entry could not be moved: the archive would otherwise be installed without it.
+bool MergeInto(const fs::path& from, const fs::path& to) {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(from, error)) {
         const fs::path destination = to / entry.path().filename();
         const auto existing = fs::symlink_status(destination, error);
         if (!fs::exists(existing)) {
-            fs::rename(entry.path(), destination, error);
+            std::error_code moved;
+            fs::rename(entry.path(), destination, moved);
+            if (moved) return false;
         } else if (fs::is_directory(existing) && entry.is_directory(error) && !entry.is_symlink(error)) {
-            MergeInto(entry.path(), destination);
+            if (!MergeInto(entry.path(), destination)) return false;
         }
     }
+    return true;
 }
 
 }  // namespace
@@ -313,8 +317,17 @@ bool ExtractArchive(const std::string& file, const std::string& target, std::str
         refusal = "the folder " + Utf8ToCp1252(staging.string()) + " could not be created";
         return false;
     }
-    const bool unpacked = UnpackInto(file, staging, survey, UnpackBudget(archiveSize), refusal, progress);
-    if (unpacked) MergeInto(staging, NativePath(directory));
+    bool unpacked = UnpackInto(file, staging, survey, UnpackBudget(archiveSize), refusal, progress);
+    // Into an empty or new folder in one step, so that a failure leaves none of the archive there;
+    // into one that holds an earlier archive's files entry by entry.
+    const bool moved =
+        unpacked && (RemoveEmptyDirectory(directory) || !DirectoryExists(directory)
+                         ? RenamePath(BuildingName(directory), directory)
+                         : MergeInto(staging, NativePath(directory)));
+    if (unpacked && !moved) {
+        refusal = "the unpacked files could not be moved into the folder " + directory;
+        unpacked = false;
+    }
     fs::remove_all(staging, error);
     return unpacked;
 }

@@ -21,26 +21,34 @@ namespace {
 struct PlannedMove {
     std::string source;
     std::string destination;  // the source itself for a file already in the MOD's directory
+    bool replaces = false;    // a file is there already
     FileDigest digest;
 };
 
-// The existing names of the directories the move fills, each listed once: looking a new name
-// up in a directory of thousands of files must not list it again for every file.
+// The entries of the directories the move fills, each directory listed once: looking a new
+// name up in a directory of thousands of files must not list it again for every file, nor
+// must asking whether it exists.
 class DestinationNames {
 public:
-    // The existing entry's spelling of name in directory, or name itself, which is remembered.
-    std::string Spelling(const std::string& directory, const std::string& name) {
+    struct Entry {
+        std::string name;
+        bool exists = false;
+        bool isDirectory = false;
+    };
+    // The existing entry of name in any letter case, or a new one spelt as given, which is
+    // remembered for the names that follow.
+    const Entry& Find(const std::string& directory, const std::string& name) {
         auto listed = listings_.find(directory);
         if (listed == listings_.end()) {
-            listed = listings_.emplace(directory, std::map<std::string, std::string>()).first;
+            listed = listings_.emplace(directory, std::map<std::string, Entry>()).first;
             for (const DirEntry& entry : ListDirectory(directory))
-                listed->second.emplace(LowerCaseAscii(entry.name), entry.name);
+                listed->second.emplace(LowerCaseAscii(entry.name), Entry{entry.name, true, entry.isDirectory});
         }
-        return listed->second.emplace(LowerCaseAscii(name), name).first->second;
+        return listed->second.emplace(LowerCaseAscii(name), Entry{name}).first->second;
     }
 
 private:
-    std::map<std::string, std::map<std::string, std::string>> listings_;
+    std::map<std::string, std::map<std::string, Entry>> listings_;
 };
 
 // The place below base of a relative directory: its existing directories in their spelling,
@@ -51,7 +59,7 @@ std::string PlannedDirectory(DestinationNames& names, const std::string& base, c
     while (start < relative.size()) {
         auto end = relative.find(kPathSeparator, start);
         if (end == std::string::npos) end = relative.size();
-        directory = JoinPath(directory, names.Spelling(directory, LowerCaseAscii(relative.substr(start, end - start))));
+        directory = JoinPath(directory, names.Find(directory, LowerCaseAscii(relative.substr(start, end - start))).name);
         start = end + 1;
     }
     return directory;
@@ -64,6 +72,8 @@ bool PlanMoves(Korvex& app, const std::string& root, const std::string& target, 
     ListFilesBelow(root, files);
     DestinationNames names;
     std::map<std::string, std::string> directories;  // relative directory -> its place below target
+    // A root in the MOD's directory holds files already installed, as "Add existing MOD" finds them.
+    const bool inPlace = IsBelow(JoinPath(root, "x"), target);
     for (const std::string& file : files) {
         FileDigest digest;
         if (withManifest) {
@@ -71,9 +81,8 @@ bool PlanMoves(Korvex& app, const std::string& root, const std::string& target, 
             if (!read) return false;
             digest = *read;
         }
-        // A file already in the MOD's directory is installed as it is.
-        if (IsBelow(file, target)) {
-            moves.push_back({file, file, digest});
+        if (inPlace) {
+            moves.push_back({file, file, false, digest});
             continue;
         }
         const std::string relative = RelativeTo(file, root);
@@ -84,9 +93,9 @@ bool PlanMoves(Korvex& app, const std::string& root, const std::string& target, 
             if (!IsBelow(JoinPath(directory, "x"), app.quakeDir)) return false;
             planned = directories.emplace(parent, directory).first;
         }
-        const std::string destination = JoinPath(planned->second, names.Spelling(planned->second, FileName(relative)));
-        if (DirectoryExists(destination)) return false;
-        moves.push_back({file, destination, digest});
+        const DestinationNames::Entry& existing = names.Find(planned->second, FileName(relative));
+        if (existing.isDirectory) return false;
+        moves.push_back({file, JoinPath(planned->second, existing.name), existing.exists, digest});
     }
     return true;
 }
@@ -128,7 +137,7 @@ bool RecordMoves(Korvex& app, const std::string& target, const std::vector<Plann
             continue;
         }
         const std::string copy = ReplacedCopyPath(directory, path);
-        if (move.destination != move.source && FileExists(move.destination)) {
+        if (move.replaces) {
             if (!CopyReplacedFile(move.destination, copy)) {
                 ShowError(app, Err::CouldntSaveFile, copy);
                 DiscardUnrecorded(app, directory, existed, copies);
@@ -149,7 +158,7 @@ bool MoveOneFile(const PlannedMove& move) {
     if (move.destination == move.source) return true;
     const std::string directory = ParentDirectory(move.destination);
     if (!DirectoryExists(directory) && !CreateDirectories(directory)) return false;
-    if (PathExists(move.destination)) ClearReadOnly(move.destination);
+    if (move.replaces) ClearReadOnly(move.destination);
     return MoveFile(move.source, move.destination);
 }
 

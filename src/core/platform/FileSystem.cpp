@@ -226,7 +226,7 @@ bool RenamePath(const std::string& from, const std::string& to) {
 
 bool MoveFile(const std::string& source, const std::string& target) {
     if (RenamePath(source, target)) return true;
-    return CopyFileOver(source, target) && RemoveFile(source);
+    return CopyFileOver(source, target, AtomicFile::Spelling::Exact) && RemoveFile(source);
 }
 
 bool SwapInDirectory(const std::string& built, const std::string& target) {
