@@ -49,7 +49,7 @@ void WriteModZip(const std::string& path, int files) {
 struct InstallData {
     explicit InstallData(int files) {
         WriteModZip(zip(), files);
-        dir.WriteLines("automod/Bench Install", {"benchmod", "nothingelse", "pak0.pak=4"});
+        dir.WriteLines("automod/Bench Install", {"benchmod", "pak0.pak=4"});
     }
     std::string zip() const { return dir.root() + "/benchmod.zip"; }
     std::string unpacked() const { return dir.root() + "/bsdtar"; }

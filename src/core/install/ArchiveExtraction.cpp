@@ -57,8 +57,9 @@ ArchivePtr OpenZip(const std::string& file) {
     return reader;
 }
 
+// The caller reads the names in UTF-8 (Utf8EntryNames) for the whole listing: making the
+// locale costs a file lookup, too much for each of thousands of entries.
 bool NextHeader(archive* reader, archive_entry*& entry, bool& failed) {
-    const Utf8EntryNames utf8;
     const int status = archive_read_next_header(reader, &entry);
     failed = status != ARCHIVE_EOF && status != ARCHIVE_OK && status != ARCHIVE_WARN;
     return status == ARCHIVE_OK || status == ARCHIVE_WARN;
@@ -120,6 +121,7 @@ bool SurveyArchive(const std::string& file, ArchiveSurvey& survey, std::string& 
     if (!reader) return false;
     archive_entry* entry = nullptr;
     bool failed = false;
+    const Utf8EntryNames utf8;
     while (NextHeader(reader.get(), entry, failed)) {
         if (++survey.entries > static_cast<int>(kMostArchiveEntries)) {
             refusal = "it holds more than " + std::to_string(kMostArchiveEntries) + " entries";
@@ -211,6 +213,7 @@ bool UnpackInto(const std::string& file, const fs::path& staging, const ArchiveS
     bool failed = false;
     int done = 0;
     std::uintmax_t written = 0;
+    const Utf8EntryNames utf8;
     while (NextHeader(reader.get(), entry, failed)) {
         const std::string name = EntryName(entry);
         const bool isDirectory = archive_entry_filetype(entry) == AE_IFDIR;
@@ -265,6 +268,7 @@ bool ListArchive(const std::string& file, std::vector<std::string>& names) {
     if (!reader) return false;
     archive_entry* entry = nullptr;
     bool failed = false;
+    const Utf8EntryNames utf8;
     while (NextHeader(reader.get(), entry, failed) && names.size() < kMostArchiveEntries)
         names.push_back(EntryName(entry));
     if (failed) names.clear();

@@ -1,9 +1,13 @@
 #include "platform/FileDigest.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <xxhash.h>
 
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -26,15 +30,44 @@ FileDigest DigestBuilder::Finish() const {
     return {size_, hex};
 }
 
+namespace {
+
+// Opened without blocking, so that a pipe in a file's place is refused, not waited for.
+class ReadOnlyFile {
+public:
+    explicit ReadOnlyFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {}
+    ~ReadOnlyFile() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+    bool IsRegularFile() const {
+        struct stat info {};
+        return fd_ >= 0 && ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode);
+    }
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+// The spelling given is tried first: an installation hashes thousands of files it has just listed.
 std::optional<FileDigest> DigestOfFile(const std::string& path) {
-    if (!RegularFileExists(path)) return std::nullopt;
-    std::ifstream in(NativePath(ResolveCase(path)), std::ios::binary);
-    if (!in) return std::nullopt;
+    std::optional<ReadOnlyFile> file(std::in_place, NativePath(path));
+    if (!file->IsRegularFile()) file.emplace(NativePath(ResolveCase(path)));
+    if (!file->IsRegularFile()) return std::nullopt;
     DigestBuilder digest;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) digest.Add({buffer, static_cast<std::size_t>(in.gcount())});
-    if (in.bad()) return std::nullopt;
-    return digest.Finish();
+    std::vector<char> buffer(256 * 1024);
+    for (;;) {
+        const ssize_t got = ::read(file->fd(), buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return std::nullopt;
+        if (got == 0) return digest.Finish();
+        digest.Add({buffer.data(), static_cast<std::size_t>(got)});
+    }
 }
 
 }  // namespace korvex
