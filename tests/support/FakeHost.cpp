@@ -162,8 +162,9 @@ std::vector<std::string> FakeHost::ChooseInstallFiles(const InstallFilesRequest&
     return NextAnswer(installFileAnswers, "Install modification from files ...");
 }
 
-void FakeHost::ShowInstallWindow(InstallWindow window, const std::string& text, int, int) {
+void FakeHost::ShowInstallWindow(InstallWindow window, const std::string& text, const InstallProgress& progress) {
     if (installWindows.empty() || installWindows.back() != window) installWindows.push_back(window);
+    if (progress.files > 0) lastProgress[window] = progress;
     statusTexts.push_back(text);
     ++openInstallWindows;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -106,7 +107,7 @@ public:
     UnknownModAnswer AskUnknownMod(const UnknownModRequest& request) override;
     DistributionKind AskDistributionKind() override;
     std::vector<std::string> ChooseInstallFiles(const InstallFilesRequest& request) override;
-    void ShowInstallWindow(InstallWindow window, const std::string& text, int done, int total) override;
+    void ShowInstallWindow(InstallWindow window, const std::string& text, const InstallProgress& progress) override;
     void CloseInstallWindow(InstallWindow window) override;
     bool InstallWindowCancelled(InstallWindow) override { return cancelSearch; }
     void ShowSetupRunning(std::function<void()> wakeUp) override { setupRunning = std::move(wakeUp); }
@@ -133,6 +134,7 @@ public:
     std::vector<UnclaimedFilesRequest> unclaimedRequests;
     // The windows opened, in order, and the one-second tick while the setup step runs.
     std::vector<InstallWindow> installWindows;
+    std::map<InstallWindow, InstallProgress> lastProgress;  // the last progress each window showed
     int openInstallWindows = 0;
     bool cancelSearch = false;
     std::function<void()> setupRunning;  // "Wake up!" while the window is shown

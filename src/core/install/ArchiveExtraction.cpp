@@ -236,7 +236,7 @@ bool UnpackInto(const std::string& file, const fs::path& staging, const ArchiveS
             refusal = WriteFailure(disk.get(), name);
             return false;
         }
-        if (progress) progress(++done, survey.entries);
+        if (progress) progress({++done, survey.entries, written, survey.declaredBytes});
     }
     refusal = failed ? "it is damaged" : "";
     return !failed;

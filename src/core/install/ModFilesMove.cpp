@@ -75,7 +75,7 @@ bool PlanMoves(Korvex& app, const std::string& root, const std::string& target, 
     // A root in the MOD's directory holds files already installed, as "Add existing MOD" finds them.
     const bool inPlace = IsBelow(JoinPath(root, "x"), target);
     for (const std::string& file : files) {
-        FileDigest digest;
+        FileDigest digest{FileSizeOf(file).value_or(0), {}};
         if (withManifest) {
             const std::optional<FileDigest> read = DigestOfFile(file);
             if (!read) return false;
@@ -195,13 +195,18 @@ bool InstallModFiles(Korvex& app, const std::string& root, const std::string& ta
     bool moved = IsBelow(JoinPath(base, "x"), app.quakeDir) && PlanMoves(app, root, base, withManifest, moves) &&
                  (!withManifest || RecordMoves(app, base, moves));
     std::unordered_set<std::string> done;
+    InstallProgress progress{0, static_cast<int>(moves.size()), 0, 0};
+    for (const PlannedMove& move : moves) progress.bytes += move.digest.size;
     for (std::size_t i = 0; moved && i < moves.size(); ++i) {
-        app.host.ShowInstallWindow(InstallWindow::Copying, moves[i].source, static_cast<int>(i + 1),
-                                   static_cast<int>(moves.size()));
+        app.host.ShowInstallWindow(InstallWindow::Copying, moves[i].source, progress);
         app.host.ProcessPendingEvents();
         moved = MoveOneFile(moves[i]);
-        if (moved) done.insert(moves[i].source);
+        if (!moved) break;
+        done.insert(moves[i].source);
+        ++progress.filesDone;
+        progress.bytesDone += moves[i].digest.size;
     }
+    if (moved && !moves.empty()) app.host.ShowInstallWindow(InstallWindow::Copying, moves.back().source, progress);
     std::erase_if(app.install.recentFiles, [&done](const std::string& file) { return done.contains(file); });
     app.host.CloseInstallWindow(InstallWindow::Copying);
     filesLeft = !app.install.recentFiles.empty();

@@ -56,8 +56,8 @@ void ExtractIntoTemp(Korvex& app, const std::string& file) {
     app.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file));
     app.host.ProcessPendingEvents();
     std::string refusal;
-    const bool extracted = ExtractArchive(file, app.dirs.temp, refusal, [&](int done, int total) {
-        app.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file), done, total);
+    const bool extracted = ExtractArchive(file, app.dirs.temp, refusal, [&](const InstallProgress& progress) {
+        app.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file), progress);
         app.host.ProcessPendingEvents();
     });
     app.host.CloseInstallWindow(InstallWindow::Extracting);

@@ -188,8 +188,8 @@ InstallProgressWindow& QtHost::InstallWindowFor(InstallWindow window) {
     return *installWindows_.at(static_cast<std::size_t>(window));
 }
 
-void QtHost::ShowInstallWindow(InstallWindow window, const std::string& text, int done, int total) {
-    InstallWindowFor(window).ShowProgress(ToQString(text), done, total);
+void QtHost::ShowInstallWindow(InstallWindow window, const std::string& text, const InstallProgress& progress) {
+    InstallWindowFor(window).ShowProgress(ToQString(text), progress);
 }
 
 void QtHost::CloseInstallWindow(InstallWindow window) { InstallWindowFor(window).Close(); }

@@ -63,7 +63,7 @@ public:
     UnknownModAnswer AskUnknownMod(const UnknownModRequest& request) override;
     DistributionKind AskDistributionKind() override;
     std::vector<std::string> ChooseInstallFiles(const InstallFilesRequest& request) override;
-    void ShowInstallWindow(InstallWindow window, const std::string& text, int done, int total) override;
+    void ShowInstallWindow(InstallWindow window, const std::string& text, const InstallProgress& progress) override;
     void CloseInstallWindow(InstallWindow window) override;
     bool InstallWindowCancelled(InstallWindow window) override;
     void ShowSetupRunning(std::function<void()> wakeUp) override;

@@ -72,6 +72,8 @@ TEST_F(InstallTest, InstallationsKeepAManifestWithCopiesOfWhatTheyReplaced) {
     ExpectCorrect("New Mod", Button::Yes);
     ExpectInstalled("New Mod");
     Install({Download("new.zip")});
+    EXPECT_EQ(host.lastProgress[InstallWindow::Extracting], (InstallProgress{2, 2, 8, 8}));
+    EXPECT_EQ(host.lastProgress[InstallWindow::Copying], (InstallProgress{2, 2, 8, 8}));
     EXPECT_EQ(dir.Read("manifests/newmod/manifest.dat"),
               JoinLines({"3 " + DigestOfFile(Quake("newmod/pak0.pak"))->hash + " newmod/pak0.pak",
                          "5 " + DigestOfFile(Quake("newmod/maps/a.bsp"))->hash + " newmod/maps/a.bsp"}));
