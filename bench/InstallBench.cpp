@@ -90,10 +90,8 @@ void AddInstallScenario(BenchPlan& plan) {
                 StartInstallation(bench.app);
                 bench.host.RunPosted();
             }
-            std::size_t installed = 0;
-            for ([[maybe_unused]] const auto& entry : fs::recursive_directory_iterator(data->dir.quakeDir() + "/benchmod"))
-                ++installed;
-            if (installed != static_cast<std::size_t>(files) + 1)  // and the maps folder
+            const fs::recursive_directory_iterator installed(data->dir.quakeDir() + "/benchmod");
+            if (std::distance(begin(installed), end(installed)) != files + 1)  // and the maps folder
                 state.SkipWithError("the installation did not install every file");
             NoErrors(state, bench.host);
         };

@@ -12,7 +12,8 @@ namespace korvex {
 struct Korvex;
 
 struct PendingOperation {
-    std::string kind;  // "rename-player", "delete-player", "rename-mod", "remove-mod"
+    // "rename-player", "delete-player", "rename-mod", "remove-mod", "remove-mod-files", "install-mod"
+    std::string kind;
     std::vector<std::string> arguments;
 };
 

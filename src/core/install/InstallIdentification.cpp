@@ -226,7 +226,8 @@ void IdentifyInstallation(Korvex& app, bool afterInstall) {
     // The archives' files beside the MOD (a read-me, a map for baseq2) are offered afterwards.
     if (automatic) CollectFiles(app, app.dirs.temp);
     const std::string target = JoinPath(app.quakeDir, LowerCaseAscii(id.modDir));
-    const PendingOperation move{"install-mod", {id.modRoot, target, KeepsManifest(app.dirs, target) ? kWithManifest : ""}};
+    const std::string manifest = KeepsManifest(app.dirs, target) ? kWithManifest : "";
+    const PendingOperation move{"install-mod", {id.modRoot, target, manifest}};
     const bool moved = RunRecorded(app, move, CarryOutModFilesMove);
     filesLeft = !app.install.recentFiles.empty();
     if (!moved) {

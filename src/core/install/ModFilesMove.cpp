@@ -59,7 +59,8 @@ std::string PlannedDirectory(DestinationNames& names, const std::string& base, c
     while (start < relative.size()) {
         auto end = relative.find(kPathSeparator, start);
         if (end == std::string::npos) end = relative.size();
-        directory = JoinPath(directory, names.Find(directory, LowerCaseAscii(relative.substr(start, end - start))).name);
+        const std::string component = LowerCaseAscii(relative.substr(start, end - start));
+        directory = JoinPath(directory, names.Find(directory, component).name);
         start = end + 1;
     }
     return directory;
@@ -107,7 +108,8 @@ bool CopyReplacedFile(const std::string& file, const std::string& copy) {
 
 // A manifest that could not be completed leaves nothing behind: not the copies made for it, nor
 // a directory made for it.
-void DiscardUnrecorded(Korvex& app, const std::string& directory, bool existed, const std::vector<std::string>& copies) {
+void DiscardUnrecorded(Korvex& app, const std::string& directory, bool existed,
+                       const std::vector<std::string>& copies) {
     if (!existed) {
         RemoveDirectoryTree(app, directory);
         return;

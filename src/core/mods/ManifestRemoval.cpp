@@ -77,6 +77,7 @@ bool RemoveEntry(Korvex& app, const std::string& directory) {
 }  // namespace
 
 bool RemoveModByManifest(Korvex& app, const std::string& modText, const std::string& directory) {
+    if (app.quakeDir.empty()) return false;  // the manifest's paths lie below it
     const std::optional<Manifest> manifest = LoadManifest(app, ManifestDirectory(app.dirs, directory));
     if (!manifest) return false;
     std::vector<std::string> kept = ChangedFiles(app.quakeDir, *manifest);
@@ -92,8 +93,8 @@ bool RemoveModByManifest(Korvex& app, const std::string& modText, const std::str
     return RunRecorded(app, removal, CarryOutManifestRemoval);
 }
 
-// The installed files go first, then the replaced ones come back. The removal is complete once the entry is gone; the manifest
-// goes last.
+// The installed files go first, then the replaced ones come back. The removal is complete once
+// the entry is gone; the manifest goes last.
 Carried CarryOutManifestRemoval(Korvex& app, const PendingOperation& operation) {
     if (app.quakeDir.empty()) return Carried::Partly;
     const std::string& directory = operation.arguments.at(0);

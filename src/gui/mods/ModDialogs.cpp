@@ -120,13 +120,15 @@ ChangedModFilesDialog::ChangedModFilesDialog(const ChangedModFilesRequest& reque
         item->setCheckState(Qt::Unchecked);
     }
     layout->addWidget(list_);
-    AddOkCancel(*this, *layout, QStringLiteral("OK"), QStringLiteral("remove the MOD's files, keeping those not checked"));
+    AddOkCancel(*this, *layout, QStringLiteral("OK"),
+                QStringLiteral("remove the MOD's files, keeping those not checked"));
 }
 
 ChangedModFilesAnswer ChangedModFilesDialog::Answer() const {
     ChangedModFilesAnswer answer{result() == QDialog::Accepted, {}};
     for (int row = 0; answer.confirmed && row < list_->count(); ++row)
-        if (list_->item(row)->checkState() == Qt::Checked) answer.deleted.push_back(FromQString(list_->item(row)->text()));
+        if (list_->item(row)->checkState() == Qt::Checked)
+            answer.deleted.push_back(FromQString(list_->item(row)->text()));
     return answer;
 }
 

@@ -127,7 +127,8 @@ TEST_F(InstallTest, AnInterruptedMoveIsFinishedWithAManifestThatMatchesTheDisk) 
     EXPECT_EQ(dir.Read("manifests/newmod/manifest.dat"), before);
     const std::optional<Manifest> manifest = ReadManifest(dir.Path("manifests/newmod"));
     ASSERT_TRUE(manifest);
-    for (const ManifestFile& file : *manifest) EXPECT_EQ(StateOf(app.quakeDir, file), FileState::Unchanged) << file.path;
+    for (const ManifestFile& file : *manifest)
+        EXPECT_EQ(StateOf(app.quakeDir, file), FileState::Unchanged) << file.path;
     EXPECT_FALSE(dir.Exists("pending.dat"));
 }
 
