@@ -5,7 +5,8 @@
 # Arena), the player's own config files in the game and in his per-user directory, and an
 # exchange file holding Player and Second.
 ALL_OPERATIONS=(import export install-new install-update install-pack scan-mods add-macro set-keys set-option
-                new-player copy-player rename-player delete-player rename-mod remove-mod remove-installed launch)
+                new-player copy-player rename-player delete-player rename-mod rename-installed remove-mod remove-installed
+                launch)
 
 prepare_common() {
   korvex add-macro Player M_JUMP.MAC --key F5 &&
@@ -91,6 +92,10 @@ operation_delete-player() { OPERATION_ARGS=(delete-player Spare); }
 
 prepare_rename-mod() { prepare_common; }
 operation_rename-mod() { OPERATION_ARGS=(rename-mod ctf "CTF Renamed" --dir ctfnew); }
+
+# An installed MOD's manifest follows it into its new directory.
+prepare_rename-installed() { prepare_install-new && korvex --yes install "$tree/exchange/arena.zip"; }
+operation_rename-installed() { OPERATION_ARGS=(rename-mod arena "Arena Renamed" --dir arena2); }
 
 prepare_remove-mod() { prepare_common; }
 operation_remove-mod() { OPERATION_ARGS=(remove-mod arena --delete-files); }
