@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
     korvex::bench::AddModScanScenario(plan);
     korvex::bench::AddExchangeScenario(plan);
     korvex::bench::AddInterpreterScenario(plan);
+    korvex::bench::AddInstallScenario(plan);
     korvex::bench::RegisterPlan(plan);
     CollectingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

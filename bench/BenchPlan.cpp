@@ -59,7 +59,7 @@ Row RowOf(const Scenario& s, const Medians& medians) {
     const double sizeGrowth = static_cast<double>(large) / small;
     row.growth = Format("x%.1f", growth) + " for x" + Format("%.0f", sizeGrowth) + " " + s.sizeUnit + " (" +
                  std::to_string(small) + " -> " + std::to_string(large) + ")";
-    if (s.maxRatio > 0) Check(row, ratio <= s.maxRatio, Format("within %.0fx", s.maxRatio));
+    if (s.maxRatio > 0) Check(row, ratio <= s.maxRatio, Format("within %gx", s.maxRatio));
     if (s.maxMilliseconds > 0) Check(row, figure * 1000 < s.maxMilliseconds, Format("under %.0f ms", s.maxMilliseconds));
     if (s.linear) Check(row, growth <= sizeGrowth * kLinearTolerance, "linear");
     return row;

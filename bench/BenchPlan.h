@@ -49,6 +49,7 @@ void AddCompileScenario(BenchPlan& plan);
 void AddModScanScenario(BenchPlan& plan);
 void AddExchangeScenario(BenchPlan& plan);
 void AddInterpreterScenario(BenchPlan& plan);
+void AddInstallScenario(BenchPlan& plan);
 
 // The name Google Benchmark knows a measurement by: "<scenario>/<figure|baseline>/<size>".
 std::string MeasurementName(const Scenario& scenario, bool isBaseline, int size);

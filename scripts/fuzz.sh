@@ -13,7 +13,7 @@ FUZZ_BUILD_DIR=${FUZZ_BUILD_DIR:-$KORVEX_ROOT/build-fuzz}
 FUZZ_JOBS=${FUZZ_JOBS:-1}
 
 # The fuzz build needs clang and its fuzzer runtime on top of what the program needs.
-packages=(clang libclang-rt-14-dev cmake ninja-build ccache libgtest-dev libarchive-dev)
+packages=(clang libclang-rt-14-dev cmake ninja-build ccache libgtest-dev libarchive-dev libxxhash-dev)
 source "$KORVEX_ROOT/scripts/packages.sh"
 install_packages "${packages[@]}"
 

@@ -8,8 +8,8 @@ KORVEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KORVEX_CMAKE_OPTIONS=("${KORVEX_CMAKE_OPTIONS[@]}")
 BUILD_DIR=${BUILD_DIR:-$KORVEX_ROOT/build}
 
-packages=(g++ make cmake ninja-build ccache pkg-config libgtest-dev qt6-base-dev qt6-qpa-plugins libgl-dev libarchive-dev libsdl2-dev
-          libbenchmark-dev strace zip xvfb xauth xdotool x11-utils poppler-utils imagemagick openbox)
+packages=(g++ make cmake ninja-build ccache pkg-config libgtest-dev qt6-base-dev qt6-qpa-plugins libgl-dev libarchive-dev libxxhash-dev libsdl2-dev
+          libbenchmark-dev libarchive-tools strace zip xvfb xauth xdotool x11-utils poppler-utils imagemagick openbox)
 
 source "$KORVEX_ROOT/scripts/packages.sh"
 install_packages "${packages[@]}"

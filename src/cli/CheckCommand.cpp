@@ -36,6 +36,7 @@ int RunCheck(CliContext& context) {
     const ProgramPaths& dirs = app.paths;
     for (const auto& [label, dir] : {std::pair<const char*, const std::string&>{"program", dirs.program},
                                      {"macros", dirs.macros}, {"players", dirs.players}, {"mods", dirs.mods},
+                                     {"manifests", dirs.manifests},
                                      {"automod", dirs.autoMod}, {"backup", dirs.backup}, {"temp", dirs.temp},
                                      {"dirsort", dirs.dirSort}})
         PrintLine(label, dir);

@@ -52,6 +52,7 @@ int RunAssign(CliContext& context);
 int RunUnassign(CliContext& context);
 int RunRenameMod(CliContext& context);
 int RunRemoveMod(CliContext& context);
+int RunModFiles(CliContext& context);
 int RunModOptions(CliContext& context);
 int RunLaunch(CliContext& context);
 int RunExport(CliContext& context);

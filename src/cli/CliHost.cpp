@@ -5,6 +5,8 @@
 #include <iostream>
 #include <thread>
 
+#include <unistd.h>
+
 #include "platform/Text.h"
 
 namespace korvex {
@@ -22,7 +24,33 @@ const char* ButtonName(Button button) {
     return "";
 }
 
+const char* WindowName(InstallWindow window) {
+    switch (window) {
+        case InstallWindow::Extracting: return "Extracting";
+        case InstallWindow::Scanning: return "Scanning";
+        case InstallWindow::Searching: return "Searching";
+        case InstallWindow::Copying: return "Copying";
+    }
+    return "";
+}
+
 }  // namespace
+
+// Ten updates a second are enough to read, and thousands of files need not write thousands of lines.
+void CliHost::ShowInstallWindow(InstallWindow window, const std::string&, const InstallProgress& progress) {
+    if (progress.files == 0 || !::isatty(STDERR_FILENO)) return;
+    const auto now = std::chrono::steady_clock::now();
+    const bool last = progress.filesDone == progress.files;
+    if (progressShown_ && !last && now - progressTime_ < std::chrono::milliseconds(100)) return;
+    progressTime_ = now;
+    progressShown_ = true;
+    std::cerr << '\r' << WindowName(window) << ": " << ProgressText(progress) << "\x1b[K" << std::flush;
+}
+
+void CliHost::CloseInstallWindow(InstallWindow) {
+    if (progressShown_) std::cerr << '\n';
+    progressShown_ = false;
+}
 
 void CliHost::RunPosted() {
     while ((!posted_.empty() || timerTick_) && !closeRequested_) {
@@ -61,6 +89,12 @@ UnclaimedFilesAnswer CliHost::AskUnclaimedFiles(const UnclaimedFilesRequest& req
     std::cerr << Cp1252ToUtf8(request.caption) << ":\n";
     for (const std::string& file : request.files) std::cerr << "  " << Cp1252ToUtf8(file) << '\n';
     return {};
+}
+
+ChangedModFilesAnswer CliHost::AskChangedModFiles(const ChangedModFilesRequest& request) {
+    for (const std::string& file : request.files)
+        std::cerr << "kept, changed since the installation: " << Cp1252ToUtf8(file) << '\n';
+    return {true, {}};
 }
 
 Button CliHost::Answer(Buttons buttons) const {

@@ -2,6 +2,7 @@
 // Cancel, or Yes (Ignore) when the command line says --yes.
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <string>
 #include <vector>
@@ -43,6 +44,8 @@ public:
     EditModOptionsAnswer EditModOptions(const EditModOptionsRequest&) override { return {}; }
     ServerSideModAnswer AskServerSideMod() override { return {}; }
     RemoveModAnswer AskRemoveMod(const RemoveModRequest&) override { return {}; }
+    // The changed files are kept, and listed.
+    ChangedModFilesAnswer AskChangedModFiles(const ChangedModFilesRequest& request) override;
     RenameModAnswer AskRenameMod(const RenameModRequest&) override { return {}; }
 
     // Key bindings: keys come from the command line in request order; the "Macro Already
@@ -68,8 +71,10 @@ public:
     UnknownModAnswer AskUnknownMod(const UnknownModRequest&) override { return {}; }
     DistributionKind AskDistributionKind() override { return DistributionKind::Cancel; }
     std::vector<std::string> ChooseInstallFiles(const InstallFilesRequest&) override { return {}; }
-    void ShowInstallWindow(InstallWindow, const std::string&, int, int) override {}
-    void CloseInstallWindow(InstallWindow) override {}
+    // The progress of unpacking and moving: one line on standard error that updates itself,
+    // only when that is a terminal.
+    void ShowInstallWindow(InstallWindow window, const std::string& text, const InstallProgress& progress) override;
+    void CloseInstallWindow(InstallWindow) override;
     bool InstallWindowCancelled(InstallWindow) override { return false; }
     void ShowSetupRunning(std::function<void()>) override;
     void CloseSetupRunning() override {}
@@ -88,6 +93,8 @@ private:
 
     bool answerYes_;
     bool errorReported_ = false;
+    bool progressShown_ = false;
+    std::chrono::steady_clock::time_point progressTime_;
     bool closeRequested_ = false;
     std::deque<Step> posted_;
     std::deque<std::string> keys_;

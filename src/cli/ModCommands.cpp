@@ -7,6 +7,7 @@
 #include "cli/CliCommands.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModMaintenance.h"
+#include "mods/ModManifest.h"
 #include "mods/ModTree.h"
 #include "platform/ListOrder.h"
 #include "platform/Text.h"
@@ -151,6 +152,29 @@ int RunRemoveMod(CliContext& context) {
     if (!mod) return 1;
     const std::string modText = mod->text;
     return RemoveMod(app.report, app.paths, app.modTree, modText, args.size() == 2) ? ExitStatus(context) : 1;
+}
+
+int RunModFiles(CliContext& context) {
+    if (context.args.size() != 1) return Usage("mod-files MOD");
+    Korvex& app = context.app;
+    if (!UseStoredQuakeDir(app.report, app.paths) || !LoadCatalogue(app.report, app.paths, app.modTree)) return 1;
+    const ModNode* mod = FindMod(app.modTree, context.args[0]);
+    if (!mod) return 1;
+    const std::string directory = ManifestDirectory(app.paths, ModDirOfNodeText(mod->text));
+    if (!HasManifest(directory)) {
+        std::cerr << Cp1252ToUtf8(mod->text) << " has no manifest: it was installed before Korvex kept them, or by "
+                                                 "hand.\n";
+        return 1;
+    }
+    const std::optional<Manifest> manifest = ReadManifest(directory);
+    if (!manifest) {
+        std::cerr << "The manifest " << Cp1252ToUtf8(ManifestFilePath(directory)) << " is damaged.\n";
+        return 1;
+    }
+    for (const ManifestFile& file : *manifest)
+        std::cout << Cp1252ToUtf8(file.path) << '\t' << file.digest.size << '\t'
+                  << StateName(StateOf(app.paths.quakeDir, file)) << '\n';
+    return ExitStatus(context);
 }
 
 int RunModOptions(CliContext& context) {

@@ -40,6 +40,7 @@ constexpr std::array kCommands = {
     CliCommand{"unassign", "unassign MOD PLAYER", true, korvex::RunUnassign},
     CliCommand{"rename-mod", "rename-mod MOD NAME [--dir DIRECTORY]", true, korvex::RunRenameMod},
     CliCommand{"remove-mod", "remove-mod MOD [--delete-files]", true, korvex::RunRemoveMod},
+    CliCommand{"mod-files", "mod-files MOD", false, korvex::RunModFiles},
     CliCommand{"mod-options",
                "mod-options MOD [--map TEXT] [--params TEXT] [--menu N] [--deathmatch on|off] [--disable-demo on|off] "
                "[--config-line TEXT]...",

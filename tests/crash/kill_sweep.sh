@@ -68,7 +68,7 @@ snapshot() {
     $2 ~ /\.korvex-(new|old|aside)(\/|$)/ { next }
     {
       n = split($2, part, "/")
-      depth = (part[1] == "korvex" && part[2] ~ /^(players|mods|automod|macros)$/) || part[1] == "quake2" ? 3 : 2
+      depth = (part[1] == "korvex" && part[2] ~ /^(players|mods|manifests|automod|macros)$/) || part[1] == "quake2" ? 3 : 2
       item = part[1]; for (i = 2; i <= depth && i <= n; i++) item = item "/" part[i]
       value[item] = value[item] " " $2 ":" $3
     }

@@ -4,8 +4,9 @@
 # assigned to Capture The Flag, inherited from by Child), Spare (assigned to Arena), the player's
 # own config files in the game and in his per-user directory, and an exchange file holding Player
 # and Second. prepare_NAME, where there is one, lays out what the operation needs beyond that.
-ALL_OPERATIONS=(import export install-new install-update scan-mods add-macro set-keys set-option
-                new-player copy-player rename-player delete-player rename-mod remove-mod launch)
+ALL_OPERATIONS=(import export install-new install-update install-pack scan-mods add-macro set-keys set-option
+                new-player copy-player rename-player delete-player rename-mod rename-installed remove-mod remove-installed
+                launch)
 
 prepare_common() {
   korvex add-macro Player M_JUMP.MAC --key F5 &&
@@ -36,6 +37,24 @@ prepare_install-update() {
 }
 operation_install-update() { OPERATION_ARGS=(install "$tree/exchange/ctf.zip"); }
 
+# A map pack into baseq2: its pak0.pak replaces the game's, which its manifest keeps a copy of.
+# Detection knows it by its pak0.pak.
+pack_zip() {
+  printf 'baseq2\r\npak0.pak=8\r\n' > "$tree/korvex/automod/Map Pack" &&
+  mkdir -p "$tree/exchange/pack/maps" && printf 'pack pak' > "$tree/exchange/pack/pak0.pak" &&
+    printf 'new map' > "$tree/exchange/pack/maps/new.bsp" && printf 'other map' > "$tree/exchange/pack/maps/other.bsp" &&
+    (cd "$tree/exchange/pack" && zip -qr "$tree/exchange/pack.zip" pak0.pak maps) && rm -r "$tree/exchange/pack"
+}
+prepare_install-pack() { pack_zip; }
+operation_install-pack() { OPERATION_ARGS=(install "$tree/exchange/pack.zip"); }
+
+# The removal by the manifest deletes new.bsp, keeps the changed other.bsp and puts pak0.pak back.
+prepare_remove-installed() {
+  pack_zip && korvex --yes install "$tree/exchange/pack.zip" &&
+    printf 'my map' > "$tree/quake2/baseq2/maps/other.bsp"
+}
+operation_remove-installed() { OPERATION_ARGS=(remove-mod baseq2 --delete-files); }
+
 # The scan finds Arena in another directory, renames Capture The Flag in its read-only entry,
 # drops the entry of a directory that holds no MOD any more, and keeps the server-side-only one.
 prepare_scan-mods() {
@@ -63,6 +82,10 @@ operation_rename-player() { OPERATION_ARGS=(rename-player Second Renamed); }
 operation_delete-player() { OPERATION_ARGS=(delete-player Spare); }
 
 operation_rename-mod() { OPERATION_ARGS=(rename-mod ctf "CTF Renamed" --dir ctfnew); }
+
+# An installed MOD's manifest follows it into its new directory.
+prepare_rename-installed() { prepare_install-new && korvex --yes install "$tree/exchange/arena.zip"; }
+operation_rename-installed() { OPERATION_ARGS=(rename-mod arena "Arena Renamed" --dir arena2); }
 
 operation_remove-mod() { OPERATION_ARGS=(remove-mod arena --delete-files); }
 

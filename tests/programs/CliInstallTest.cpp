@@ -52,6 +52,29 @@ TEST_F(CliInstall, AnUnknownModTakesTheGivenNameAndDirectory) {
     EXPECT_EQ(Run("install '" + rocket + "' --name Half").exitStatus, 2);
 }
 
+// An installed MOD's manifest is listed with each file's state; removing the MOD with its files
+// keeps the changed ones and names them.
+TEST_F(CliInstall, ModFilesListsTheManifestAndRemovalKeepsChangedFiles) {
+    const std::string cfg = ReadWholeFile(Quake("arena/arena.cfg"));
+    const std::string library = ReadWholeFile(Quake("arena/gamex86.dll"));
+    fs::remove_all(Quake("arena"));
+    WriteZip(Download("arena.zip"), {ZipFile("arena/arena.cfg", cfg), ZipFile("arena/gamex86.dll", library)});
+    ASSERT_EQ(Run("--yes install '" + Download("arena.zip") + "'").exitStatus, 0);
+    WriteWholeFile(Quake("arena/arena.cfg"), "my own settings");
+    fs::remove(Quake("arena/gamex86.dll"));
+    const ProgramRun listed = Succeeds("mod-files ARENA");
+    EXPECT_EQ(listed.output, "arena/arena.cfg\t" + std::to_string(cfg.size()) + "\tchanged\narena/gamex86.dll\t" +
+                                 std::to_string(library.size()) + "\tmissing\n");
+
+    const ProgramRun removed = Succeeds("remove-mod arena --delete-files");
+    EXPECT_TRUE(Holds(removed.errors, "kept, changed since the installation: arena/arena.cfg\n"));
+    EXPECT_EQ(ReadWholeFile(Quake("arena/arena.cfg")), "my own settings");
+    EXPECT_FALSE(dir.Exists("manifests/arena"));
+
+    EXPECT_EQ(Run("mod-files ctf").exitStatus, 1);
+    EXPECT_EQ(Run("mod-files").exitStatus, 2);
+}
+
 // A setup program is run with --yes only; the wait is announced only for a running one.
 TEST_F(CliInstall, SetupProgramsRunOnlyWhenAnsweredYes) {
     const std::string setup = Download("setup.exe");

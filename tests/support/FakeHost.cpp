@@ -96,8 +96,9 @@ std::unique_ptr<PrintCanvas> FakeHost::ChoosePrinter(const PrintRequest& request
     return printer();
 }
 
-void FakeHost::ShowInstallWindow(InstallWindow window, const std::string& text, int, int) {
+void FakeHost::ShowInstallWindow(InstallWindow window, const std::string& text, const InstallProgress& progress) {
     if (installWindows.empty() || installWindows.back() != window) installWindows.push_back(window);
+    if (progress.files > 0) lastProgress[window] = progress;
     statusTexts.push_back(text);
     ++openInstallWindows;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -99,10 +100,15 @@ public:
         renameModRequests.push_back(r);
         return Next(renameModAnswers, "Rename MOD");
     }
+    ChangedModFilesAnswer AskChangedModFiles(const ChangedModFilesRequest& r) override {
+        return Next(r, changedModFilesRequests, changedModFilesAnswers);
+    }
     std::deque<EditModOptionsAnswer> editModAnswers;
     std::deque<ServerSideModAnswer> serverSideAnswers;
     std::deque<RemoveModAnswer> removeModAnswers;
     std::deque<RenameModAnswer> renameModAnswers;
+    std::deque<ChangedModFilesAnswer> changedModFilesAnswers;
+    std::vector<ChangedModFilesRequest> changedModFilesRequests;
     std::vector<EditModOptionsRequest> editModRequests;
     std::vector<RemoveModRequest> removeModRequests;
     std::vector<RenameModRequest> renameModRequests;
@@ -119,7 +125,7 @@ public:
         installFileRequests.push_back(r);
         return Next(installFileAnswers, "Install modification from files ...");
     }
-    void ShowInstallWindow(InstallWindow window, const std::string& text, int done, int total) override;
+    void ShowInstallWindow(InstallWindow window, const std::string& text, const InstallProgress& progress) override;
     void CloseInstallWindow(InstallWindow window) override;
     bool InstallWindowCancelled(InstallWindow) override { return cancelSearch; }
     void ShowSetupRunning(std::function<void()> wakeUp) override { setupRunning = std::move(wakeUp); }
@@ -149,6 +155,7 @@ public:
     std::vector<UnclaimedFilesRequest> unclaimedRequests;
     // The windows opened, in order, and the one-second tick while the setup step runs.
     std::vector<InstallWindow> installWindows;
+    std::map<InstallWindow, InstallProgress> lastProgress;  // the last progress each window showed
     int openInstallWindows = 0;
     bool cancelSearch = false;
     std::function<void()> setupRunning;  // "Wake up!" while the window is shown

@@ -13,7 +13,8 @@ struct Reporter;
 struct ProgramPaths;
 
 struct PendingOperation {
-    std::string kind;  // "rename-player", "delete-player", "rename-mod", "remove-mod"
+    // "rename-player", "delete-player", "rename-mod", "remove-mod", "remove-mod-files", "install-mod"
+    std::string kind;
     std::vector<std::string> arguments;
 };
 

@@ -10,6 +10,7 @@ void SetProgramDirs(ProgramPaths& paths, const std::string& programDir) {
     paths.macros = JoinPath(paths.program, "macros");
     paths.players = JoinPath(paths.program, "players");
     paths.mods = JoinPath(paths.program, "mods");
+    paths.manifests = JoinPath(paths.program, "manifests");
     paths.autoMod = JoinPath(paths.program, "automod");
     paths.backup = JoinPath(paths.program, "backup");
     paths.temp = JoinPath(paths.program, "temp");

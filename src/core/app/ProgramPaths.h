@@ -11,6 +11,7 @@ struct ProgramPaths {
     std::string macros;
     std::string players;
     std::string mods;
+    std::string manifests;  // what each MOD's installations put into the game
     std::string autoMod;
     std::string backup;
     std::string temp;

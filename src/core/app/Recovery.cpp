@@ -4,10 +4,12 @@
 #include "app/Korvex.h"
 #include "app/PendingOperation.h"
 #include "app/QuakeLocation.h"
+#include "mods/ManifestRemoval.h"
 #include "mods/ModMaintenance.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "install/InstallIdentification.h"
+#include "install/ModFilesMove.h"
 #include "mods/LaunchFiles.h"
 #include "platform/WorkInProgress.h"
 #include "players/PlayerOperations.h"
@@ -18,20 +20,22 @@ namespace {
 struct Finisher {
     const char* kind;
     CarryOut finish;
-    const char* what;  // what was interrupted, followed by the operation's arguments
+    const char* what;  // what was interrupted, followed by the operation's first arguments
+    std::size_t named;  // how many arguments follow it
 };
 
 constexpr Finisher kFinishers[] = {
-    {"rename-player", CarryOutPlayerRename, "renaming the Player-CFG"},
-    {"delete-player", CarryOutPlayerDeletion, "deleting the Player-CFG"},
-    {"rename-mod", CarryOutModRename, "renaming the MOD directory"},
-    {"remove-mod", CarryOutModRemoval, "removing the MOD directory"},
-    {"install-mod", CarryOutModFilesMove, "moving the MOD's files from"},
+    {"rename-player", CarryOutPlayerRename, "renaming the Player-CFG", 2},
+    {"delete-player", CarryOutPlayerDeletion, "deleting the Player-CFG", 2},
+    {"rename-mod", CarryOutModRename, "renaming the MOD directory", 2},
+    {"remove-mod", CarryOutModRemoval, "removing the MOD directory", 2},
+    {"remove-mod-files", CarryOutManifestRemoval, "removing the files of the MOD", 1},
+    {"install-mod", CarryOutModFilesMove, "moving the MOD's files from", 2},
 };
 
 std::string Described(const Finisher& finisher, const PendingOperation& operation) {
     std::string text = finisher.what;
-    for (std::size_t i = 0; i < operation.arguments.size() && i < 2; ++i)
+    for (std::size_t i = 0; i < operation.arguments.size() && i < finisher.named; ++i)
         text += (i == 0 ? " " : " to ") + operation.arguments[i];
     return text;
 }
@@ -84,6 +88,7 @@ void FinishInterruptedWork(Reporter& report, ProgramPaths& paths) {
     if (paths.quakeDir.empty()) paths.quakeDir = StoredQuakeDir(paths);
     ClearWorkInProgress(report, paths.program);
     ClearWorkInProgressBelow(report, paths.players);
+    ClearWorkInProgressBelow(report, paths.manifests);
     for (const std::string* directory : {&paths.mods, &paths.autoMod, &paths.macros, &paths.backup, &paths.temp})
         ClearWorkInProgress(report, *directory);
     if (!paths.quakeDir.empty()) ClearWorkInProgressBelow(report, paths.quakeDir);

@@ -57,8 +57,9 @@ ArchivePtr OpenZip(const std::string& file) {
     return reader;
 }
 
+// The caller reads the names in UTF-8 (Utf8EntryNames) for the whole listing: making the
+// locale costs a file lookup, too much for each of thousands of entries.
 bool NextHeader(archive* reader, archive_entry*& entry, bool& failed) {
-    const Utf8EntryNames utf8;
     const int status = archive_read_next_header(reader, &entry);
     failed = status != ARCHIVE_EOF && status != ARCHIVE_OK && status != ARCHIVE_WARN;
     return status == ARCHIVE_OK || status == ARCHIVE_WARN;
@@ -120,6 +121,7 @@ bool SurveyArchive(const std::string& file, ArchiveSurvey& survey, std::string& 
     if (!reader) return false;
     archive_entry* entry = nullptr;
     bool failed = false;
+    const Utf8EntryNames utf8;
     while (NextHeader(reader.get(), entry, failed)) {
         if (++survey.entries > static_cast<int>(kMostArchiveEntries)) {
             refusal = "it holds more than " + std::to_string(kMostArchiveEntries) + " entries";
@@ -211,6 +213,7 @@ bool UnpackInto(const std::string& file, const fs::path& staging, const ArchiveS
     bool failed = false;
     int done = 0;
     std::uintmax_t written = 0;
+    const Utf8EntryNames utf8;
     while (NextHeader(reader.get(), entry, failed)) {
         const std::string name = EntryName(entry);
         const bool isDirectory = archive_entry_filetype(entry) == AE_IFDIR;
@@ -233,24 +236,28 @@ bool UnpackInto(const std::string& file, const fs::path& staging, const ArchiveS
             refusal = WriteFailure(disk.get(), name);
             return false;
         }
-        if (progress) progress(++done, survey.entries);
+        if (progress) progress({++done, survey.entries, written, survey.declaredBytes});
     }
     refusal = failed ? "it is damaged" : "";
     return !failed;
 }
 
-// Moves what was unpacked into target; a file that exists there already is kept.
-void MergeInto(const fs::path& from, const fs::path& to) {
+// Moves what was unpacked into target; a file that exists there already is kept. False when
+// an entry could not be moved: the archive would otherwise be installed without it.
+bool MergeInto(const fs::path& from, const fs::path& to) {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(from, error)) {
         const fs::path destination = to / entry.path().filename();
         const auto existing = fs::symlink_status(destination, error);
         if (!fs::exists(existing)) {
-            fs::rename(entry.path(), destination, error);
+            std::error_code moved;
+            fs::rename(entry.path(), destination, moved);
+            if (moved) return false;
         } else if (fs::is_directory(existing) && entry.is_directory(error) && !entry.is_symlink(error)) {
-            MergeInto(entry.path(), destination);
+            if (!MergeInto(entry.path(), destination)) return false;
         }
     }
+    return true;
 }
 
 }  // namespace
@@ -261,6 +268,7 @@ bool ListArchive(const std::string& file, std::vector<std::string>& names) {
     if (!reader) return false;
     archive_entry* entry = nullptr;
     bool failed = false;
+    const Utf8EntryNames utf8;
     while (NextHeader(reader.get(), entry, failed) && names.size() < kMostArchiveEntries)
         names.push_back(EntryName(entry));
     if (failed) names.clear();
@@ -313,8 +321,17 @@ bool ExtractArchive(const std::string& file, const std::string& target, std::str
         refusal = "the folder " + Utf8ToCp1252(staging.string()) + " could not be created";
         return false;
     }
-    const bool unpacked = UnpackInto(file, staging, survey, UnpackBudget(archiveSize), refusal, progress);
-    if (unpacked) MergeInto(staging, NativePath(directory));
+    bool unpacked = UnpackInto(file, staging, survey, UnpackBudget(archiveSize), refusal, progress);
+    // Into an empty or new folder in one step, so that a failure leaves none of the archive there;
+    // into one that holds an earlier archive's files entry by entry.
+    const bool moved =
+        unpacked && (RemoveEmptyDirectory(directory) || !DirectoryExists(directory)
+                         ? RenamePath(BuildingName(directory), directory)
+                         : MergeInto(staging, NativePath(directory)));
+    if (unpacked && !moved) {
+        refusal = "the unpacked files could not be moved into the folder " + directory;
+        unpacked = false;
+    }
     fs::remove_all(staging, error);
     return unpacked;
 }

@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "install/InstallProgress.h"
+
 namespace korvex {
 
 // Called after each entry with the entries done and the entries in the archive.
-using ExtractProgress = std::function<void(int done, int total)>;
+using ExtractProgress = std::function<void(const InstallProgress& progress)>;
 
 // Uncompressed bytes an archive may unpack to: a sane ratio to the archive's size.
 inline constexpr std::uintmax_t kMostCompressionRatio = 100;

@@ -2,6 +2,7 @@
 // part of the Host that shows them.
 #pragma once
 
+#include "install/InstallProgress.h"
 #include <functional>
 #include <string>
 #include <vector>
@@ -82,8 +83,9 @@ public:
     virtual DistributionKind AskDistributionKind() = 0;
     // The chosen files; none when the dialog was cancelled.
     virtual std::vector<std::string> ChooseInstallFiles(const InstallFilesRequest& request) = 0;
-    // Opens the window or changes its text; total 0 shows no progress bar.
-    virtual void ShowInstallWindow(InstallWindow window, const std::string& text, int done = 0, int total = 0) = 0;
+    // Opens the window or changes its text; progress without files shows no progress.
+    virtual void ShowInstallWindow(InstallWindow window, const std::string& text,
+                                   const InstallProgress& progress = {}) = 0;
     virtual void CloseInstallWindow(InstallWindow window) = 0;
     virtual bool InstallWindowCancelled(InstallWindow window) = 0;
     // "InstallShield still running?", not modal; wakeUp runs when "Wake up!" is pressed.

@@ -1,12 +1,12 @@
 #include "install/InstallIdentification.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "app/DirectoryTools.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "app/PendingOperation.h"
+#include "install/ModFilesMove.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModIdentification.h"
 #include "mods/ModMaintenance.h"
@@ -127,58 +127,10 @@ void RecordInstalledMod(Korvex& app, const Identification& id) {
     Inform(app.report, "Modification '" + id.modName + "' has been correctly installed.");
 }
 
-void ListFilesBelow(const std::string& directory, std::vector<std::string>& files) {
-    for (const DirEntry& entry : ListDirectory(directory)) {
-        const std::string path = JoinPath(directory, entry.name);
-        if (entry.isDirectory)
-            ListFilesBelow(path, files);
-        else
-            files.push_back(path);
-    }
-}
-
-bool IsBelow(const std::string& path, const std::string& directory) {
-    std::error_code error;
-    const auto real = std::filesystem::weakly_canonical(NativePath(path), error).string();
-    const auto base = std::filesystem::weakly_canonical(NativePath(directory), error).string();
-    return !error && !RelativeTo(real, base).empty();
-}
-
 // Folders emptied by the move go, but only outside the Quake II directory: inside it an empty
 // folder may be a MOD's own (save, maps), and a MOD that was already in its place moved nothing.
 void RemoveEmptyDirectoriesLeft(const ProgramPaths& paths, const std::string& modRoot) {
     if (!modRoot.empty() && !IsBelow(JoinPath(modRoot, "x"), paths.quakeDir)) RemoveEmptyDirectoriesBelow(modRoot);
-}
-
-// Creates the missing directories of path below existing, in lower case as Korvex names them.
-std::string MakeDirectories(const std::string& existing, const std::string& relative) {
-    std::string directory = ResolveCase(existing);
-    std::size_t start = 0;
-    while (start < relative.size()) {
-        auto end = relative.find(kPathSeparator, start);
-        if (end == std::string::npos) end = relative.size();
-        const std::string next = ResolveCase(JoinPath(directory, relative.substr(start, end - start)));
-        if (!DirectoryExists(next) && !MakeDirectory(next)) return {};
-        directory = ResolveCase(next);
-        start = end + 1;
-    }
-    return directory;
-}
-
-bool MoveFile(const std::string& source, const std::string& target) {
-    if (RenamePath(source, target)) return true;
-    return CopyFileOver(source, target) && RemoveFile(source);
-}
-
-bool MoveOneFile(const ProgramPaths& paths, const std::string& file, const std::string& root,
-                 const std::string& target) {
-    const std::string relative = RelativeTo(file, root);
-    const std::string directory = MakeDirectories(target, ParentDirectory(relative));
-    if (directory.empty() || !IsBelow(JoinPath(directory, "x"), paths.quakeDir)) return false;
-    const std::string destination = ResolveCase(JoinPath(directory, FileName(relative)));
-    if (DirectoryExists(destination)) return false;
-    if (PathExists(destination)) ClearReadOnly(destination);
-    return MoveFile(file, destination);
 }
 
 void MoveOrDeleteSelected(Reporter& report, const UnclaimedFilesAnswer& answer, std::vector<std::string>& files) {
@@ -225,32 +177,6 @@ void CollectFiles(InstallState& install, const std::string& directory) {
     ListFilesBelow(directory, recent);
     std::sort(recent.begin(), recent.end());
     recent.erase(std::unique(recent.begin(), recent.end()), recent.end());
-}
-
-bool InstallModFiles(Reporter& report, const ProgramPaths& paths, const std::string& root, const std::string& target) {
-    report.host.ShowInstallWindow(InstallWindow::Copying, "");
-    std::vector<std::string> files;
-    ListFilesBelow(root, files);
-    bool moved = IsBelow(JoinPath(target, "x"), paths.quakeDir) && (DirectoryExists(target) || MakeDirectory(target));
-    for (std::size_t i = 0; moved && i < files.size(); ++i) {
-        // A file already in the MOD's directory is installed as it is.
-        if (!IsBelow(files[i], target)) {
-            report.host.ShowInstallWindow(InstallWindow::Copying, files[i], static_cast<int>(i + 1),
-                                          static_cast<int>(files.size()));
-            report.host.ProcessPendingEvents();
-            moved = MoveOneFile(paths, files[i], root, target);
-        }
-    }
-    report.host.CloseInstallWindow(InstallWindow::Copying);
-    return moved;
-}
-
-// The move into the game is recorded, so that the next start finishes one a kill interrupted.
-// A file that cannot be moved ends it for good: what moved stays, and the caller says so.
-Carried CarryOutModFilesMove(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation) {
-    if (paths.quakeDir.empty()) return Carried::Partly;
-    const bool moved = InstallModFiles(report, paths, operation.arguments.at(0), operation.arguments.at(1));
-    return moved ? Carried::Completely : Carried::NotAtAll;
 }
 
 void ShowUnclaimedFiles(Reporter& report, InstallState& install, bool afterInstall) {
@@ -307,11 +233,13 @@ void IdentifyInstallation(Korvex& app, bool afterInstall) {
     }
     // The archives' files beside the MOD (a read-me, a map for baseq2) are offered afterwards.
     if (automatic) CollectFiles(app.install, app.paths.temp);
-    const PendingOperation move{"install-mod", {id.modRoot, JoinPath(app.paths.quakeDir, LowerCaseAscii(id.modDir))}};
+    const std::string target = JoinPath(app.paths.quakeDir, LowerCaseAscii(id.modDir));
+    const std::string manifest = KeepsManifest(app.paths, target) ? kWithManifest : "";
+    const PendingOperation move{"install-mod", {id.modRoot, target, manifest}};
     const bool moved = RunRecorded(app.report, app.paths, move, CarryOutModFilesMove);
     // What was moved, or lay in the MOD's directory already, is installed; the rest is left over.
     std::erase_if(app.install.recentFiles,
-                  [&](const std::string& file) { return IsBelow(file, move.arguments[1]) || !PathExists(file); });
+                  [&](const std::string& file) { return !PathExists(file) || IsBelow(file, target); });
     filesLeft = !app.install.recentFiles.empty();
     if (!moved) {
         app.report.ShowError(Err::ErrorCopyingFiles, "for: " + id.modName);

@@ -11,8 +11,6 @@ struct Korvex;
 struct Reporter;
 struct ProgramPaths;
 struct InstallState;
-struct PendingOperation;
-enum class Carried;
 
 // The working values of one identification.
 struct Identification {
@@ -32,12 +30,6 @@ void AddExistingMod(Korvex& app, const std::string& directory);
 
 // Every file below directory joins the installation's recent files, each once.
 void CollectFiles(InstallState& install, const std::string& directory);
-// Moves every file below root to the same place below target; false at the first file
-// that cannot be moved. Nothing is written outside quakeDir.
-bool InstallModFiles(Reporter& report, const ProgramPaths& paths, const std::string& root, const std::string& target);
-// The recorded move of a MOD's files ("install-mod", root, target), which the next start
-// finishes when a kill interrupted it.
-Carried CarryOutModFilesMove(Reporter& report, const ProgramPaths& paths, const PendingOperation& operation);
 void ShowUnclaimedFiles(Reporter& report, InstallState& install, bool afterInstall);
 // Removes the empty directories below root, root itself kept.
 void RemoveEmptyDirectoriesBelow(const std::string& root);

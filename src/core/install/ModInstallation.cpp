@@ -56,8 +56,8 @@ void ExtractIntoTemp(Reporter& report, const ProgramPaths& paths, InstallState& 
     report.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file));
     report.host.ProcessPendingEvents();
     std::string refusal;
-    const bool extracted = ExtractArchive(file, paths.temp, refusal, [&](int done, int total) {
-        report.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file), done, total);
+    const bool extracted = ExtractArchive(file, paths.temp, refusal, [&](const InstallProgress& progress) {
+        report.host.ShowInstallWindow(InstallWindow::Extracting, FileName(file), progress);
         report.host.ProcessPendingEvents();
     });
     report.host.CloseInstallWindow(InstallWindow::Extracting);

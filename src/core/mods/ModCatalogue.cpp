@@ -4,6 +4,7 @@
 #include "app/Messages.h"
 #include "app/ProgramPaths.h"
 #include "app/Reporter.h"
+#include "mods/ManifestRemoval.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -154,9 +155,10 @@ void CatalogueRewrite::Finish(const std::vector<std::string>& scannedDirectories
     std::set<std::string> scanned;
     for (const std::string& directory : scannedDirectories) scanned.insert(LowerCaseAscii(directory));
     for (const auto& [fileName, file] : previous_) {
-        if (scanned.contains(fileName))
+        if (scanned.contains(fileName)) {
             DeleteEntryFile(report_, paths_, file.name);
-        else
+            RemoveManifest(report_, paths_, fileName);
+        } else
             KeepInTree(file);
     }
     previous_.clear();

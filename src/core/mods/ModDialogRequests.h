@@ -41,6 +41,18 @@ struct RemoveModAnswer {
     bool deleteFiles = false;  // "Delete MOD in your Quake II - directory"
 };
 
+// Before a MOD's files are removed: those changed since the installation, by their path below
+// the Quake II directory. The files not chosen are kept; Cancel removes nothing.
+struct ChangedModFilesRequest {
+    std::string caption;
+    std::vector<std::string> files;
+};
+
+struct ChangedModFilesAnswer {
+    bool confirmed = false;
+    std::vector<std::string> deleted;
+};
+
 struct RenameModRequest {
     std::string name;
     std::string directory;
@@ -59,6 +71,7 @@ public:
     virtual EditModOptionsAnswer EditModOptions(const EditModOptionsRequest& request) = 0;
     virtual ServerSideModAnswer AskServerSideMod() = 0;
     virtual RemoveModAnswer AskRemoveMod(const RemoveModRequest& request) = 0;
+    virtual ChangedModFilesAnswer AskChangedModFiles(const ChangedModFilesRequest& request) = 0;
     virtual RenameModAnswer AskRenameMod(const RenameModRequest& request) = 0;
 };
 

@@ -7,8 +7,10 @@
 #include "app/Messages.h"
 #include "app/PendingOperation.h"
 #include "mods/Launcher.h"
+#include "mods/ManifestRemoval.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModDialogRequests.h"
+#include "mods/ModManifest.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -131,7 +133,7 @@ Carried CarryOutModRemoval(Reporter& report, const ProgramPaths& paths, const Pe
     const std::string path = GameDirectoryPath(paths, directory);
     const std::string aside = DiscardedName(path);
     if (PathExists(path) && !RenamePath(path, aside)) return Carried::NotAtAll;
-    if (!RemoveModEntryFile(report, paths, directory)) return Carried::Partly;
+    if (!RemoveModEntryFile(report, paths, directory) || !RemoveManifest(report, paths, directory)) return Carried::Partly;
     if (PathExists(aside)) RemoveModFiles(report, aside);
     return Carried::Completely;
 }
@@ -140,10 +142,11 @@ bool RemoveMod(Reporter& report, const ProgramPaths& paths, ModTree& modTree, co
                bool deleteFiles) {
     const std::string directory = ModDirOfNodeText(modText);
     if (!IsPlainModDirectory(directory)) return RefusePath(report, directory);
-    if (deleteFiles)
-        RunRecorded(report, paths, {"remove-mod", {directory}}, CarryOutModRemoval);
-    else
-        RemoveModEntryFile(report, paths, directory);
+    const bool byManifest = deleteFiles && HasManifest(ManifestDirectory(paths, directory));
+    if (byManifest && !RemoveModByManifest(report, paths, modText, directory) && FileExists(ModEntryPath(paths, directory)))
+        return false;
+    if (deleteFiles && !byManifest) RunRecorded(report, paths, {"remove-mod", {directory}}, CarryOutModRemoval);
+    if (!deleteFiles && RemoveModEntryFile(report, paths, directory)) RemoveManifest(report, paths, directory);
     if (FileExists(ModEntryPath(paths, directory))) {
         if (deleteFiles && !report.shuttingDown)
             report.host.ShowMessage(Icon::Error, "Couldn't delete all components of MOD.", Buttons::Ok);
@@ -152,7 +155,7 @@ bool RemoveMod(Reporter& report, const ProgramPaths& paths, ModTree& modTree, co
     DropFromTree(report, modTree, modText);
     if (!deleteFiles) return true;
     const std::string path = GameDirectoryPath(paths, directory);
-    if (!PathExists(path) && !PathExists(DiscardedName(path)))
+    if (byManifest || (!PathExists(path) && !PathExists(DiscardedName(path))))
         report.host.ShowMessage(Icon::Information, "The MOD has been deleted.", Buttons::Ok);
     else
         report.host.ShowMessage(Icon::Error, "Couldn't delete all components of MOD.", Buttons::Ok);
@@ -209,6 +212,10 @@ Carried CarryOutModRename(Reporter& report, const ProgramPaths& paths, const Pen
     bool atEnd = false;
     if (!ReadModEntry(oldEntry, entry, atEnd)) {
         report.FatalError(Err::CouldntOpenFile, JoinPath(paths.mods, oldDirectory));
+        return Carried::Partly;
+    }
+    if (!MoveManifest(paths, oldDirectory, directory)) {
+        report.ShowError(Err::CouldntRenameDirectory, ManifestDirectory(paths, oldDirectory));
         return Carried::Partly;
     }
     entry.treeText = ModTreeText(operation.arguments.at(2), directory);

@@ -224,6 +224,11 @@ bool RenamePath(const std::string& from, const std::string& to) {
     return ::rename(NativePath(ResolveCase(from)).c_str(), NativePath(to).c_str()) == 0;
 }
 
+bool MoveFile(const std::string& source, const std::string& target) {
+    if (RenamePath(source, target)) return true;
+    return CopyFileOver(source, target, AtomicFile::Spelling::Exact) && RemoveFile(source);
+}
+
 bool SwapInDirectory(const std::string& built, const std::string& target) {
     const std::string from = NativePath(ResolveCase(built));
     const std::string to = NativePath(ResolveCase(target));

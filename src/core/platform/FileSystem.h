@@ -68,6 +68,9 @@ bool CreateOneDirectory(const std::string& path);
 bool CreateDirectories(const std::string& path);
 bool RemoveEmptyDirectory(const std::string& path);
 bool RenamePath(const std::string& from, const std::string& to);
+// A rename, or across file systems a copy over target followed by removing the source. The
+// target is the file spelt so.
+bool MoveFile(const std::string& source, const std::string& target);
 // Puts the directory built at `built` in the place of `target` in one step. Where target
 // exists the two change places, so that `built` then holds what target held.
 bool SwapInDirectory(const std::string& built, const std::string& target);

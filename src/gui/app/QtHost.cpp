@@ -169,6 +169,10 @@ ServerSideModAnswer QtHost::AskServerSideMod() { return RunServerSideModDialog()
 
 RemoveModAnswer QtHost::AskRemoveMod(const RemoveModRequest& request) { return RunRemoveModDialog(request); }
 
+ChangedModFilesAnswer QtHost::AskChangedModFiles(const ChangedModFilesRequest& request) {
+    return RunChangedModFilesDialog(request);
+}
+
 RenameModAnswer QtHost::AskRenameMod(const RenameModRequest& request) { return RunRenameModDialog(request); }
 
 UnknownModAnswer QtHost::AskUnknownMod(const UnknownModRequest& request) { return RunUnknownModDialog(request); }
@@ -183,8 +187,8 @@ InstallProgressWindow& QtHost::InstallWindowFor(InstallWindow window) {
     return *installWindows_.at(static_cast<std::size_t>(window));
 }
 
-void QtHost::ShowInstallWindow(InstallWindow window, const std::string& text, int done, int total) {
-    InstallWindowFor(window).ShowProgress(ToQString(text), done, total);
+void QtHost::ShowInstallWindow(InstallWindow window, const std::string& text, const InstallProgress& progress) {
+    InstallWindowFor(window).ShowProgress(ToQString(text), progress);
 }
 
 void QtHost::CloseInstallWindow(InstallWindow window) { InstallWindowFor(window).Close(); }

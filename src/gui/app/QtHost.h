@@ -56,13 +56,14 @@ public:
     EditModOptionsAnswer EditModOptions(const EditModOptionsRequest& request) override;
     ServerSideModAnswer AskServerSideMod() override;
     RemoveModAnswer AskRemoveMod(const RemoveModRequest& request) override;
+    ChangedModFilesAnswer AskChangedModFiles(const ChangedModFilesRequest& request) override;
     RenameModAnswer AskRenameMod(const RenameModRequest& request) override;
 
     // AutoMOD and installation.
     UnknownModAnswer AskUnknownMod(const UnknownModRequest& request) override;
     DistributionKind AskDistributionKind() override;
     std::vector<std::string> ChooseInstallFiles(const InstallFilesRequest& request) override;
-    void ShowInstallWindow(InstallWindow window, const std::string& text, int done, int total) override;
+    void ShowInstallWindow(InstallWindow window, const std::string& text, const InstallProgress& progress) override;
     void CloseInstallWindow(InstallWindow window) override;
     bool InstallWindowCancelled(InstallWindow window) override;
     void ShowSetupRunning(std::function<void()> wakeUp) override;

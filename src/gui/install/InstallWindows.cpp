@@ -32,7 +32,7 @@ WindowTexts TextsOf(InstallWindow window) {
 }  // namespace
 
 InstallProgressWindow::InstallProgressWindow(InstallWindow window, QWidget* parent)
-    : QDialog(parent), detail_(new QLabel), progress_(new QProgressBar) {
+    : QDialog(parent), detail_(new QLabel), counts_(new QLabel), progress_(new QProgressBar) {
     const WindowTexts texts = TextsOf(window);
     SetUpDialog(*this, texts.caption);
     setModal(false);
@@ -42,6 +42,8 @@ InstallProgressWindow::InstallProgressWindow(InstallWindow window, QWidget* pare
     detail_->setObjectName(QStringLiteral("DetailLabel"));
     detail_->setFixedWidth(width);
     layout->addWidget(detail_);
+    counts_->setObjectName(QStringLiteral("CountsLabel"));
+    layout->addWidget(counts_);
     progress_->setObjectName(QStringLiteral("ProgressBar"));
     progress_->setFixedWidth(width);
     layout->addWidget(progress_);
@@ -56,12 +58,22 @@ InstallProgressWindow::InstallProgressWindow(InstallWindow window, QWidget* pare
     }
 }
 
-void InstallProgressWindow::ShowProgress(const QString& detail, int done, int total) {
+// The bar follows the bytes where there are any. Thousands of files update it at most twenty
+// times a second, so that drawing does not slow the work down.
+void InstallProgressWindow::ShowProgress(const QString& detail, const InstallProgress& progress) {
+    const bool counted = progress.files > 0;
+    const bool last = progress.filesDone == progress.files;
+    if (isVisible() && counted && !last && shown_.isValid() && shown_.elapsed() < 50) return;
+    shown_.start();
     detail_->setText(detail_->fontMetrics().elidedText(detail, Qt::ElideMiddle, detail_->width()));
-    progress_->setVisible(total > 0);
-    if (total > 0) {
-        progress_->setMaximum(total);
-        progress_->setValue(done);
+    counts_->setVisible(counted);
+    progress_->setVisible(counted);
+    if (counted) {
+        counts_->setText(QString::fromStdString(ProgressText(progress)));
+        constexpr int kSteps = 1000;
+        progress_->setMaximum(kSteps);
+        progress_->setValue(progress.bytes > 0 ? static_cast<int>(progress.bytesDone * kSteps / progress.bytes)
+                                               : progress.filesDone * kSteps / progress.files);
     }
     if (!isVisible()) {
         cancelled_ = false;

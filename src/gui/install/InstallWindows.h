@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <functional>
 
 #include "install/InstallDialogRequests.h"
@@ -18,14 +19,16 @@ class InstallProgressWindow : public QDialog {
 public:
     explicit InstallProgressWindow(InstallWindow window, QWidget* parent = nullptr);
 
-    // Shows the window centred on first use; total 0 hides the progress bar.
-    void ShowProgress(const QString& detail, int done, int total);
+    // Shows the window centred on first use; progress without files hides the progress.
+    void ShowProgress(const QString& detail, const InstallProgress& progress);
     bool Cancelled() const { return cancelled_; }
     void Close();
 
 private:
     QLabel* detail_;
+    QLabel* counts_;
     QProgressBar* progress_;
+    QElapsedTimer shown_;
     bool cancelled_ = false;
 };
 

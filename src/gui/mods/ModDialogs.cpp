@@ -105,6 +105,33 @@ RemoveModDialog::RemoveModDialog(const RemoveModRequest& request, QWidget* paren
 
 RemoveModAnswer RemoveModDialog::Answer() const { return {result() == QDialog::Accepted, deleteFiles_->isChecked()}; }
 
+ChangedModFilesDialog::ChangedModFilesDialog(const ChangedModFilesRequest& request, QWidget* parent)
+    : QDialog(parent), list_(new QListWidget) {
+    SetUpDialog(*this, request.caption);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral(
+        "These files have changed since the MOD was installed. Check those that are to be deleted as well;\n"
+        "the others are kept.")));
+    list_->setObjectName(QStringLiteral("ChangedFilesListBox"));
+    list_->setToolTip(QStringLiteral("checked files are deleted, the others stay where they are"));
+    for (const std::string& file : request.files) {
+        auto* item = new QListWidgetItem(ToQString(file), list_);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    layout->addWidget(list_);
+    AddOkCancel(*this, *layout, QStringLiteral("OK"),
+                QStringLiteral("remove the MOD's files, keeping those not checked"));
+}
+
+ChangedModFilesAnswer ChangedModFilesDialog::Answer() const {
+    ChangedModFilesAnswer answer{result() == QDialog::Accepted, {}};
+    for (int row = 0; answer.confirmed && row < list_->count(); ++row)
+        if (list_->item(row)->checkState() == Qt::Checked)
+            answer.deleted.push_back(FromQString(list_->item(row)->text()));
+    return answer;
+}
+
 RenameModDialog::RenameModDialog(const RenameModRequest& request, QWidget* parent) : QDialog(parent) {
     SetUpDialog(*this, "Rename MOD");
     auto* layout = new QVBoxLayout(this);
@@ -134,6 +161,10 @@ std::vector<std::string> RunAddPlayerCfgDialog(const std::vector<std::string>& p
 ServerSideModAnswer RunServerSideModDialog() { return RunCentred<ServerSideModDialog>(); }
 
 RemoveModAnswer RunRemoveModDialog(const RemoveModRequest& request) { return RunCentred<RemoveModDialog>(request); }
+
+ChangedModFilesAnswer RunChangedModFilesDialog(const ChangedModFilesRequest& request) {
+    return RunCentred<ChangedModFilesDialog>(request);
+}
 
 RenameModAnswer RunRenameModDialog(const RenameModRequest& request) { return RunCentred<RenameModDialog>(request); }
 

@@ -49,6 +49,17 @@ private:
     QCheckBox* deleteFiles_;
 };
 
+// The files of a MOD changed since its installation, checked to be deleted with the others.
+class ChangedModFilesDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ChangedModFilesDialog(const ChangedModFilesRequest& request, QWidget* parent = nullptr);
+    ChangedModFilesAnswer Answer() const;
+
+private:
+    QListWidget* list_;
+};
+
 class RenameModDialog : public QDialog {
     Q_OBJECT
 public:
@@ -64,6 +75,7 @@ EditModOptionsAnswer RunEditModOptionsDialog(const EditModOptionsRequest& reques
 std::vector<std::string> RunAddPlayerCfgDialog(const std::vector<std::string>& players);
 ServerSideModAnswer RunServerSideModDialog();
 RemoveModAnswer RunRemoveModDialog(const RemoveModRequest& request);
+ChangedModFilesAnswer RunChangedModFilesDialog(const ChangedModFilesRequest& request);
 RenameModAnswer RunRenameModDialog(const RenameModRequest& request);
 
 }  // namespace korvex

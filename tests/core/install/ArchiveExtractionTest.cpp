@@ -48,13 +48,17 @@ TEST_F(ArchiveTest, PlainAndSelfExtractingArchivesUnpackWithTheirFolders) {
 
     int steps = 0;
     const fs::path workingDirectory = fs::current_path();
-    ASSERT_TRUE(Extract(Archive("ctf.zip"), [&](int done, int total) {
+    InstallProgress last;
+    ASSERT_TRUE(Extract(Archive("ctf.zip"), [&](const InstallProgress& progress) {
         ++steps;
-        EXPECT_EQ(total, 3);
-        EXPECT_EQ(done, steps);
+        EXPECT_EQ(progress.files, 3);
+        EXPECT_EQ(progress.filesDone, steps);
         EXPECT_EQ(fs::current_path(), workingDirectory);  // Korvex never changes its own
+        last = progress;
     }));
     EXPECT_EQ(steps, 3);
+    EXPECT_EQ(last, (InstallProgress{3, 3, 6, 6}));  // "PACK" and "hi"
+    EXPECT_EQ(ProgressText({120, 2000, 7 * 1024 * 1024, 115 * 1024 * 1024}), "120 of 2000 files, 7.0 of 115.0 MB");
     ASSERT_TRUE(Extract(Archive("ctf.exe")));
     EXPECT_EQ(TempFiles(), (std::vector<std::string>{"ctf", "ctf/gamex86.dll", "ctf/pak0.pak", "ctf/readme.txt"}));
     EXPECT_EQ(ReadWholeFile(JoinPath(Temp(), "ctf/readme.txt")), "hi");  // an existing file is kept
@@ -136,8 +140,8 @@ int UnpackOntoFillingDisk(const std::string& archive, const std::string& mountPo
     const std::string temp = JoinPath(mountPoint, "temp");
     fs::create_directory(temp);
     std::string refusal;
-    const bool extracted = ExtractArchive(archive, temp, refusal, [&](int done, int) {
-        if (done != 1) return;
+    const bool extracted = ExtractArchive(archive, temp, refusal, [&](const InstallProgress& progress) {
+        if (progress.filesDone != 1) return;
         std::ofstream filler(JoinPath(mountPoint, "filler"), std::ios::binary);
         const std::string block(4096, 'f');
         while (filler.write(block.data(), block.size()) && filler.flush()) {}

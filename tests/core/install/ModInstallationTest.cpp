@@ -6,10 +6,14 @@
 #include <filesystem>
 #include <thread>
 
+#include "app/PendingOperation.h"
+#include "app/Recovery.h"
 #include "install/InstallIdentification.h"
+#include "install/ModFilesMove.h"
 #include "install/ModInstallation.h"
 #include "install/NewFileSearch.h"
 #include "mods/ModCatalogue.h"
+#include "mods/ModManifest.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "support/ProgramDirTest.h"
@@ -53,6 +57,73 @@ protected:
                     answer);
     }
 };
+
+// The manifest lists what each installation put into the game, with the files it replaced kept
+// as they were; an update adds to it. A game directory that was there without one gets none.
+TEST_F(InstallTest, InstallationsKeepAManifestWithCopiesOfWhatTheyReplaced) {
+    dir.WriteLines("automod/New Mod", {"newmod", "nothingelse", "pak0.pak=3"});
+    WriteZip(Download("new.zip"), {ZipFile("newmod/pak0.pak", "NEW"), ZipFile("newmod/maps/a.bsp", "map a")});
+    ExpectCorrect("New Mod", Button::Yes);
+    ExpectInstalled("New Mod");
+    Install({Download("new.zip")});
+    EXPECT_EQ(host.lastProgress[InstallWindow::Extracting], (InstallProgress{2, 2, 8, 8}));
+    EXPECT_EQ(host.lastProgress[InstallWindow::Copying], (InstallProgress{2, 2, 8, 8}));
+    EXPECT_EQ(dir.Read("manifests/newmod/manifest.dat"),
+              JoinLines({"3 " + DigestOfFile(Quake("newmod/pak0.pak"))->hash + " newmod/pak0.pak",
+                         "5 " + DigestOfFile(Quake("newmod/maps/a.bsp"))->hash + " newmod/maps/a.bsp"}));
+
+    // Into baseq2: the game's own file is copied before the MOD's takes its place, once.
+    const std::string baseq2Pak = ReadWholeFile(Quake("baseq2/pak0.pak"));
+    fs::create_directories(dir.Path("temp/pack/maps"));
+    WriteWholeFile(dir.Path("temp/pack/pak0.pak"), "pack v1");
+    WriteWholeFile(dir.Path("temp/pack/maps/q2dm9.bsp"), "map 9");
+    ASSERT_TRUE(InstallModFiles(app.report, app.paths, dir.Path("temp/pack"), Quake("baseq2"), true));
+    fs::create_directories(dir.Path("temp/pack"));
+    WriteWholeFile(dir.Path("temp/pack/pak0.pak"), "pack v2!");
+    ASSERT_TRUE(InstallModFiles(app.report, app.paths, dir.Path("temp/pack"), Quake("baseq2"), true));
+    EXPECT_EQ(ReadWholeFile(Quake("baseq2/pak0.pak")), "pack v2!");
+    EXPECT_EQ(dir.Read("manifests/baseq2/replaced/baseq2/pak0.pak"), baseq2Pak);
+    EXPECT_FALSE(dir.Exists("manifests/baseq2/replaced/baseq2/maps"));
+    const std::optional<Manifest> pack = ReadManifest(dir.Path("manifests/baseq2"));
+    ASSERT_TRUE(pack);
+    ASSERT_EQ(pack->size(), 2u);
+    EXPECT_EQ(pack->at(0).path, "baseq2/pak0.pak");
+    EXPECT_EQ(pack->at(0).digest, *DigestOfFile(Quake("baseq2/pak0.pak")));
+    EXPECT_EQ(pack->at(1).path, "baseq2/maps/q2dm9.bsp");
+
+    // ctf was there before manifests were kept: a manifest of the update alone would undo too little.
+    WriteZip(Download("ctf.zip"), {ZipFile("ctf/pak0.pak", "NEW!")});
+    ExpectCorrect("Capture The Flag", Button::Yes);
+    ExpectInstalled("Capture The Flag");
+    Install({Download("ctf.zip")});
+    EXPECT_FALSE(dir.Exists("manifests/ctf"));
+}
+
+// A kill after the manifest was written and some files moved: the next start moves the rest,
+// and the manifest matches what is on disk.
+TEST_F(InstallTest, AnInterruptedMoveIsFinishedWithAManifestThatMatchesTheDisk) {
+    fs::create_directories(dir.Path("temp/newmod"));
+    fs::create_directories(Quake("newmod"));
+    WriteWholeFile(Quake("newmod/moved.pak"), "moved");
+    WriteWholeFile(dir.Path("temp/newmod/left.pak"), "left behind");
+    dir.WriteLines("manifests/newmod/manifest.dat",
+                   {"5 " + DigestOfFile(Quake("newmod/moved.pak"))->hash + " newmod/moved.pak",
+                    "11 " + DigestOfFile(dir.Path("temp/newmod/left.pak"))->hash + " newmod/left.pak"});
+    const std::string before = dir.Read("manifests/newmod/manifest.dat");
+    dir.WriteLines("pending.dat", {"install-mod", dir.Path("temp/newmod"), Quake("newmod"), kWithManifest});
+    host.Expect(Icon::Information,
+                "Korvex was stopped while moving the MOD's files from " + dir.Path("temp/newmod") + " to " +
+                    Quake("newmod") + ". That has now been finished.",
+                Button::Ok);
+    FinishInterruptedWork(app.report, app.paths);
+    EXPECT_EQ(ReadWholeFile(Quake("newmod/left.pak")), "left behind");
+    EXPECT_EQ(dir.Read("manifests/newmod/manifest.dat"), before);
+    const std::optional<Manifest> manifest = ReadManifest(dir.Path("manifests/newmod"));
+    ASSERT_TRUE(manifest);
+    for (const ManifestFile& file : *manifest)
+        EXPECT_EQ(StateOf(app.paths.quakeDir, file), FileState::Unchanged) << file.path;
+    EXPECT_FALSE(dir.Exists("pending.dat"));
+}
 
 TEST_F(InstallTest, TwoRoundsUnpackIntoOneTemporaryDirectory) {
     dir.WriteLines("automod/Two Parts", {"two", "nothingelse", "pak0.pak=1", "pak1.pak=1"});

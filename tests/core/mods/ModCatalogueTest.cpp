@@ -4,9 +4,12 @@
 #include <filesystem>
 
 #include "app/Korvex.h"
+#include "app/Recovery.h"
+#include "install/ModFilesMove.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModDialogRequests.h"
 #include "mods/ModMaintenance.h"
+#include "mods/ModManifest.h"
 #include "mods/ModTree.h"
 #include "support/ProgramDirTest.h"
 
@@ -161,6 +164,92 @@ TEST_F(Maintenance, RemovingKeepsOrDeletesTheGameDirectoryAndNeverLeavesIt) {
     EXPECT_EQ(host.BoxTexts().back(), "Invalid path. (..)");
     EXPECT_TRUE(fs::exists(Quake("ctf")));
     EXPECT_TRUE(dir.Exists("mods/odd"));
+}
+
+class ManifestRemoval : public Maintenance {
+protected:
+    // Installs files (path below the MOD's root, content) into the game directory, with a manifest.
+    void InstallFiles(const std::string& directory, const std::vector<std::pair<std::string, std::string>>& files) {
+        for (const auto& [path, content] : files) {
+            fs::create_directories(fs::path(dir.Path("temp/root/" + path)).parent_path());
+            WriteWholeFile(dir.Path("temp/root/" + path), content);
+        }
+        ASSERT_TRUE(InstallModFiles(app.report, app.paths, dir.Path("temp/root"), Quake(directory), true));
+    }
+    std::vector<std::string> ManifestPaths(const std::string& directory) {
+        std::vector<std::string> paths;
+        if (const auto manifest = ReadManifest(dir.Path("manifests/" + directory)))
+            for (const ManifestFile& file : *manifest) paths.push_back(file.path);
+        return paths;
+    }
+};
+
+// The manifest's files go, exactly: the player's own files and the changed files he keeps stay,
+// directories left empty go, and a file the installation replaced comes back. Cancel changes nothing.
+TEST_F(ManifestRemoval, RemovesUnchangedFilesAsksAboutChangedOnesAndPutsBackReplacedOnes) {
+    dir.WriteLines("mods/newmod", {"New (NEWMOD)", "0"});
+    InstallFiles("newmod", {{"pak0.pak", "pak"}, {"maps/a.bsp", "map a"}, {"mod.cfg", "set a 1"}});
+    const std::string baseq2Pak = ReadWholeFile(Quake("baseq2/pak0.pak"));
+    dir.WriteLines("mods/baseq2", {"Pack (BASEQ2)", "0"});
+    InstallFiles("baseq2", {{"pak0.pak", "pack"}, {"maps/new.bsp", "new map"}});
+    LoadModCatalogue(app.report, app.paths, app.modTree);
+    WriteWholeFile(Quake("newmod/mod.cfg"), "set a 2");
+    WriteWholeFile(Quake("newmod/save.sav"), "mine");
+
+    host.changedModFilesAnswers = {{false, {}}};
+    EXPECT_FALSE(RemoveMod(app.report, app.paths, app.modTree, "New (NEWMOD)", true));
+    EXPECT_EQ(host.changedModFilesRequests.at(0).caption, "Changed files of New (NEWMOD)");
+    EXPECT_EQ(host.changedModFilesRequests.at(0).files, Lines{"newmod/mod.cfg"});
+    EXPECT_TRUE(fs::exists(Quake("newmod/pak0.pak")));
+    EXPECT_TRUE(dir.Exists("mods/newmod"));
+
+    host.changedModFilesAnswers = {{true, {}}};
+    host.Expect(Icon::Information, "The MOD has been deleted.", Button::Ok);
+    EXPECT_TRUE(RemoveMod(app.report, app.paths, app.modTree, "New (NEWMOD)", true));
+    EXPECT_FALSE(fs::exists(Quake("newmod/pak0.pak")));
+    EXPECT_FALSE(fs::exists(Quake("newmod/maps")));
+    EXPECT_EQ(ReadWholeFile(Quake("newmod/mod.cfg")), "set a 2");
+    EXPECT_EQ(ReadWholeFile(Quake("newmod/save.sav")), "mine");
+    EXPECT_FALSE(dir.Exists("mods/newmod"));
+    EXPECT_FALSE(dir.Exists("manifests/newmod"));
+
+    WriteWholeFile(Quake("baseq2/maps/new.bsp"), "changed map");
+    host.changedModFilesAnswers = {{true, {"baseq2/maps/new.bsp"}}};
+    host.Expect(Icon::Information, "The MOD has been deleted.", Button::Ok);
+    EXPECT_TRUE(RemoveMod(app.report, app.paths, app.modTree, "Pack (BASEQ2)", true));
+    EXPECT_EQ(ReadWholeFile(Quake("baseq2/pak0.pak")), baseq2Pak);
+    EXPECT_FALSE(fs::exists(Quake("baseq2/maps")));
+    EXPECT_TRUE(fs::exists(Quake("baseq2/players")));
+    EXPECT_EQ(TreeTexts(), (Lines{"Arena (beta) (arena)", "Capture The Flag (CTF)"}));
+}
+
+// A removal interrupted after a replaced file came back is finished without deleting it; the
+// manifest follows a rename and goes with an entry removed without the files.
+TEST_F(ManifestRemoval, AnInterruptedRemovalIsFinishedAndTheManifestFollowsItsMod) {
+    dir.WriteLines("mods/baseq2", {"Pack (BASEQ2)", "0"});
+    const std::string baseq2Pak = ReadWholeFile(Quake("baseq2/pak0.pak"));
+    InstallFiles("baseq2", {{"pak0.pak", "pack"}, {"maps/new.bsp", "new map"}});
+    fs::remove(Quake("baseq2/maps/new.bsp"));
+    fs::copy_file(dir.Path("manifests/baseq2/replaced/baseq2/pak0.pak"), Quake("baseq2/pak0.pak"),
+                  fs::copy_options::overwrite_existing);
+    dir.WriteLines("pending.dat", {"remove-mod-files", "baseq2"});
+    host.Expect(Icon::Information,
+                "Korvex was stopped while removing the files of the MOD baseq2. That has now been finished.",
+                Button::Ok);
+    FinishInterruptedWork(app.report, app.paths);
+    EXPECT_EQ(ReadWholeFile(Quake("baseq2/pak0.pak")), baseq2Pak);
+    EXPECT_FALSE(dir.Exists("mods/baseq2"));
+    EXPECT_FALSE(dir.Exists("manifests/baseq2"));
+
+    dir.WriteLines("mods/newmod", {"New (NEWMOD)", "0"});
+    InstallFiles("newmod", {{"pak0.pak", "pak"}});
+    LoadModCatalogue(app.report, app.paths, app.modTree);
+    EXPECT_TRUE(RenameMod(app.report, app.paths, app.modTree, "New (NEWMOD)", "Newer", "newer"));
+    EXPECT_FALSE(dir.Exists("manifests/newmod"));
+    EXPECT_EQ(ManifestPaths("newer"), Lines{"newer/pak0.pak"});
+    EXPECT_TRUE(RemoveMod(app.report, app.paths, app.modTree, "Newer (NEWER)", false));
+    EXPECT_FALSE(dir.Exists("manifests/newer"));
+    EXPECT_TRUE(fs::exists(Quake("newer/pak0.pak")));
 }
 
 TEST_F(Maintenance, RenamingMovesDirectoryAndEntryButNeverOntoAnotherMod) {

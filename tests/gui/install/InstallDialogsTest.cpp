@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -73,6 +75,20 @@ TEST(InstallDialogs, SetupRunningWindowStaysUntilItsButton) {
     EXPECT_TRUE(window.isVisible());
     QTest::mouseClick(FindNamed<QPushButton>(window, "WakeUpButton"), Qt::LeftButton);
     EXPECT_EQ(wokenUp, 1);
+}
+
+// The copying window counts files and bytes, its bar following the bytes; a step without files
+// shows neither.
+TEST(InstallDialogs, ProgressWindowShowsFilesAndBytes) {
+    InstallProgressWindow window(InstallWindow::Copying);
+    window.ShowProgress(QStringLiteral("/temp/ctf/pak0.pak"), {1, 4, 3 * 1024 * 1024, 4 * 1024 * 1024});
+    EXPECT_EQ(FindNamed<QLabel>(window, "CountsLabel")->text(), "1 of 4 files, 3.0 of 4.0 MB");
+    EXPECT_EQ(FindNamed<QProgressBar>(window, "ProgressBar")->value(), 750);
+    window.ShowProgress(QStringLiteral("/temp/ctf/pak1.pak"), {4, 4, 4 * 1024 * 1024, 4 * 1024 * 1024});
+    EXPECT_EQ(FindNamed<QLabel>(window, "CountsLabel")->text(), "4 of 4 files, 4.0 of 4.0 MB");
+    window.ShowProgress(QStringLiteral("searching"), {});
+    EXPECT_TRUE(FindNamed<QLabel>(window, "CountsLabel")->isHidden());
+    EXPECT_TRUE(FindNamed<QProgressBar>(window, "ProgressBar")->isHidden());
 }
 
 }  // namespace

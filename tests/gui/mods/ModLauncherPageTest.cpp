@@ -98,6 +98,22 @@ TEST(ModDialogs, ReturnWhatThePlayerEntered) {
     QTest::mouseClick(FindNamed<QPushButton>(remove, "OKButton"), Qt::LeftButton);
     EXPECT_TRUE(remove.Answer().deleteFiles);
 
+    // Only the checked changed files are deleted; Cancel deletes none.
+    ChangedModFilesDialog changed({"Changed files of Capture The Flag (CTF)", {"ctf/a.cfg", "ctf/b.cfg"}});
+    changed.show();
+    EXPECT_EQ(changed.windowTitle(), "Changed files of Capture The Flag (CTF)");
+    auto* files = FindNamed<QListWidget>(changed, "ChangedFilesListBox");
+    ASSERT_EQ(files->count(), 2);
+    files->item(1)->setCheckState(Qt::Checked);
+    QTest::mouseClick(FindNamed<QPushButton>(changed, "OKButton"), Qt::LeftButton);
+    EXPECT_TRUE(changed.Answer().confirmed);
+    EXPECT_EQ(changed.Answer().deleted, std::vector<std::string>{"ctf/b.cfg"});
+    ChangedModFilesDialog cancelled({"Changed files", {"ctf/a.cfg"}});
+    FindNamed<QListWidget>(cancelled, "ChangedFilesListBox")->item(0)->setCheckState(Qt::Checked);
+    QTest::mouseClick(FindNamed<QPushButton>(cancelled, "CancelButton"), Qt::LeftButton);
+    EXPECT_FALSE(cancelled.Answer().confirmed);
+    EXPECT_TRUE(cancelled.Answer().deleted.empty());
+
     RenameModDialog rename({"Capture The Flag", "CTF"});
     EXPECT_EQ(FindNamed<QLineEdit>(rename, "MODDirEdit")->text(), "CTF");
     QTest::mouseClick(FindNamed<QPushButton>(rename, "CancelButton"), Qt::LeftButton);
