@@ -35,9 +35,10 @@ std::string KeyLineText(const std::string& name, const KeyMapKey* key) {
     return key->key + " runs \"" + key->command + "\", bound by " + MacroListOf(*key);
 }
 
-void SelectMacrosOfKeys(Korvex& app, const KeyMap& map, const std::vector<const KeyMapKey*>& keys) {
-    const std::vector<std::string>& included = app.player.includedMacros;
-    std::vector<bool>& selected = app.macroLists.includedSelected;
+void SelectMacrosOfKeys(Host& host, const PlayerCfg& player, MacroBindingsView& lists, const KeyMap& map,
+                        const std::vector<const KeyMapKey*>& keys) {
+    const std::vector<std::string>& included = player.includedMacros;
+    std::vector<bool>& selected = lists.includedSelected;
     selected.assign(included.size(), false);
     for (const KeyMapKey* key : keys) {
         for (const KeyMapMacro& macro : key->macros) {
@@ -46,7 +47,7 @@ void SelectMacrosOfKeys(Korvex& app, const KeyMap& map, const std::vector<const 
             if (at != included.end()) selected[at - included.begin()] = true;
         }
     }
-    app.host.PlayerCfgChanged();
+    host.PlayerCfgChanged();
 }
 
 }  // namespace korvex

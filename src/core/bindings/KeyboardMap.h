@@ -10,6 +10,9 @@
 namespace korvex {
 
 struct Korvex;
+class Host;
+struct PlayerCfg;
+struct MacroBindingsView;
 
 // What a click on the map does to the included macros of the Bindings tab: select the
 // macros of the key, or nothing. From the bindings overview the map only highlights, since
@@ -33,6 +36,7 @@ std::string KeyLineText(const std::string& name, const KeyMapKey* key);
 
 // Selects in the included macros those of the shown Player-CFG that bind the keys; the
 // other macros are deselected. An inherited macro is not in that list.
-void SelectMacrosOfKeys(Korvex& app, const KeyMap& map, const std::vector<const KeyMapKey*>& keys);
+void SelectMacrosOfKeys(Host& host, const PlayerCfg& player, MacroBindingsView& lists, const KeyMap& map,
+                        const std::vector<const KeyMapKey*>& keys);
 
 }  // namespace korvex

@@ -24,21 +24,21 @@ bool IsUnmappedNetworkPath(const std::string& file) {
 }
 
 // False when the player cancelled the whole installation.
-bool ChooseFiles(Korvex& app, bool multiple) {
+bool ChooseFiles(Host& host, InstallState& install, bool multiple) {
     for (;;) {
-        const std::vector<std::string> chosen = app.host.ChooseInstallFiles({multiple});
+        const std::vector<std::string> chosen = host.ChooseInstallFiles({multiple});
         if (chosen.empty()) return true;
         for (const std::string& file : chosen) {
             if (IsUnmappedNetworkPath(file))
-                app.host.ShowMessage(Icon::Error,
-                                     "You cannot install a modification from unmapped network drives: " + file + ".",
-                                     Buttons::Ok);
+                host.ShowMessage(Icon::Error,
+                                 "You cannot install a modification from unmapped network drives: " + file + ".",
+                                 Buttons::Ok);
             else
-                app.install.fileList.push_back(file);
+                install.fileList.push_back(file);
         }
         if (!multiple) return true;
         const Button more =
-            app.host.ShowMessage(Icon::Question, "Add more files to the installation list?", Buttons::YesNoCancel);
+            host.ShowMessage(Icon::Question, "Add more files to the installation list?", Buttons::YesNoCancel);
         if (more == Button::Cancel) return false;
         if (more == Button::No) return true;
     }
@@ -66,18 +66,17 @@ void ExtractIntoTemp(Reporter& report, const ProgramPaths& paths, InstallState& 
     report.ShowError(Err::CouldntExtractArchive, file + ": " + refusal);
 }
 
-void SearchForNewFiles(Korvex& app) {
-    InstallState& install = app.install;
-    app.host.ShowInstallWindow(InstallWindow::Searching, "");
+void SearchForNewFiles(Host& host, InstallState& install, const std::vector<std::string>& searchRoots) {
+    host.ShowInstallWindow(InstallWindow::Searching, "");
     NewFiles found;
-    std::vector<std::string> roots = app.quakeSearchRoots;
+    std::vector<std::string> roots = searchRoots;
     roots.push_back(WinePrefix());
-    ScanForNewFiles(roots, install.setupStartTime, found, [&app](const std::string& directory) {
-        app.host.ShowInstallWindow(InstallWindow::Searching, directory);
-        app.host.ProcessPendingEvents();
-        return !app.host.InstallWindowCancelled(InstallWindow::Searching);
+    ScanForNewFiles(roots, install.setupStartTime, found, [&host](const std::string& directory) {
+        host.ShowInstallWindow(InstallWindow::Searching, directory);
+        host.ProcessPendingEvents();
+        return !host.InstallWindowCancelled(InstallWindow::Searching);
     });
-    app.host.CloseInstallWindow(InstallWindow::Searching);
+    host.CloseInstallWindow(InstallWindow::Searching);
     for (const std::string& directory : found.directories) AddOnce(install.installDirs, directory);
     auto& recent = install.recentFiles;
     recent.insert(recent.end(), found.files.begin(), found.files.end());
@@ -93,7 +92,7 @@ void InstallNewMODButtonClick(Korvex& app) {
     app.install.fileList.clear();
     const DistributionKind kind = app.host.AskDistributionKind();
     if (kind == DistributionKind::Cancel) return;
-    if (!ChooseFiles(app, kind == DistributionKind::Multiple)) {
+    if (!ChooseFiles(app.host, app.install, kind == DistributionKind::Multiple)) {
         app.install.fileList.clear();
         return;
     }
@@ -181,7 +180,7 @@ void FinishSetupProgram(Korvex& app, bool search) {
     app.host.StopInstallShieldTimer();
     app.host.CloseSetupRunning();
     app.host.ProcessPendingEvents();
-    if (search) SearchForNewFiles(app);
+    if (search) SearchForNewFiles(app.host, app.install, app.quakeSearchRoots);
     ContinueInstallQueue(app);
 }
 

@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/Korvex.h"
 #include "app/SmallDialog.h"
 #include "app/TextCodec.h"
 #include "bindings/KeyboardMap.h"
@@ -161,7 +162,7 @@ void KeyboardMapDialog::TableSelectionChanged() {
 }
 
 void KeyboardMapDialog::SelectMacros(const std::vector<const KeyMapKey*>& keys) {
-    if (clicks_ == MapClicks::SelectMacros) SelectMacrosOfKeys(app_, map_, keys);
+    if (clicks_ == MapClicks::SelectMacros) SelectMacrosOfKeys(app_.host, app_.player, app_.macroLists, map_, keys);
 }
 
 void ShowKeyboardMap(Korvex& app, QWidget* parent, MapClicks clicks) {
