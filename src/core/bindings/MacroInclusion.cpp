@@ -61,7 +61,7 @@ bool AddIncludedMacroAgain(Korvex& app, const std::string& description) {
     }
     switch (app.host.AskMacroAlreadyIncluded(description)) {
         case IncludedMacroChoice::AddKeyBinding:
-            return AddKeyBindings(app.report, outputFile);
+            return AddKeyBindings(app.report, outputFile, description);
         case IncludedMacroChoice::Overwrite: {
             const int index = IndexIgnoringCase(app.player.includedMacros, description);
             if (index < 0) {
@@ -75,15 +75,6 @@ bool AddIncludedMacroAgain(Korvex& app, const std::string& description) {
         case IncludedMacroChoice::Cancel: return true;
     }
     return true;
-}
-
-// A key request that was not answered: the run is dropped and nothing is stored.
-void AbandonCapture(Korvex& app) {
-    app.host.HideKeyDialog();
-    app.macroResults.LastKey = -1;
-    app.macroResults.LastCommand = -1;
-    app.inclusion.PendingMacros.clear();
-    app.interpreter.ReadyForNextMacro = true;
 }
 
 void StoreMacroResults(Korvex& app) {
@@ -176,6 +167,19 @@ void RunNextPendingMacro(Korvex& app) {
     RunMacro(app, path, false);
 }
 
+void AbandonMacroAddition(Korvex& app) {
+    const bool moreWaiting = !app.inclusion.PendingMacros.empty();
+    app.macroResults.LastKey = -1;
+    app.macroResults.LastCommand = -1;
+    app.inclusion.PendingMacros.clear();
+    app.interpreter.ReadyForNextMacro = true;
+    const std::string& macro = app.macroResults.MacroDesc;
+    app.host.ShowMessage(Icon::Information,
+                         moreWaiting ? "Cancelled: " + macro + " and the macros after it were not added."
+                                     : "Cancelled: " + macro + " was not added.",
+                         Buttons::Ok);
+}
+
 void CaptureNextKey(Korvex& app) {
     if (app.report.shuttingDown) return;
     TMacroResults& results = app.macroResults;
@@ -183,7 +187,8 @@ void CaptureNextKey(Korvex& app) {
     if (i <= results.LastKey) {
         const std::string key = app.host.AskForKey();
         if (key.empty()) {
-            AbandonCapture(app);
+            app.host.HideKeyDialog();
+            AbandonMacroAddition(app);
             return;
         }
         TKey& request = results.Keys[i];
@@ -200,7 +205,7 @@ void CaptureNextKey(Korvex& app) {
     PostNextMacro(app);
 }
 
-bool AddKeyBindings(Reporter& report, const std::string& outputFile) {
+bool AddKeyBindings(Reporter& report, const std::string& outputFile, const std::string& description) {
     MacroOutput output;
     if (!ReadMacroOutput(outputFile, output)) {
         report.FatalError(Err::MacroFileNotFound, "on harddisk: " + outputFile);
@@ -222,7 +227,11 @@ bool AddKeyBindings(Reporter& report, const std::string& outputFile) {
     for (TKey& request : output.keys) {
         report.host.SetKeyPrompt(request.Description);
         const std::string key = report.host.AskForKey();
-        if (key.empty()) return false;
+        if (key.empty()) {
+            report.host.ShowMessage(Icon::Information, "Cancelled: no key was added to " + description + ".",
+                                    Buttons::Ok);
+            return false;
+        }
         if (!HoldsKey(request.BoundKeys, key) && request.BoundKeys.size() <= kMaxBoundKeysLength) {
             request.BoundKeys += request.BoundKeys.empty() ? key : kKeyListSeparator + key;
         } else {

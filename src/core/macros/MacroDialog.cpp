@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/Korvex.h"
+#include "bindings/MacroInclusion.h"
 #include "macros/MacroInterpreter.h"
 #include "macros/MacroLineReader.h"
 #include "macros/TypedText.h"
@@ -66,6 +67,15 @@ bool Button1Click(Korvex& app) {
     ClearMacroDialog(app.interpreter);
     if (app.interpreter.MacroSuspended) ContinueMacro(app);
     return true;
+}
+
+void CancelMacroDialog(Korvex& app) {
+    MacroInterpreter& state = app.interpreter;
+    ClearMacroDialog(state);
+    ShowMainPage(app, state.pageBeforeInput);
+    state.file.Close();
+    state.MacroSuspended = false;
+    AbandonMacroAddition(app);
 }
 
 }  // namespace korvex

@@ -117,7 +117,8 @@ TEST_F(MacroDialogPageTest, ControlsStandWhereTheMacroPutsThemAndOkResumes) {
     ASSERT_TRUE(Box() && Ok());
     EXPECT_EQ(Box()->title(), QStringLiteral("Macro Dialog"));
     EXPECT_EQ(Box()->geometry(), QRect(8, 8, 561, 521));
-    EXPECT_EQ(Ok()->geometry(), QRect(7, 449, 546, 65));
+    EXPECT_EQ(Ok()->geometry(), QRect(7, 449, 440, 65));
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("CancelButton"))->geometry(), QRect(453, 449, 100, 65));
     EXPECT_TRUE(Ok()->isDefault());
 
     QLabel* text = nullptr;
@@ -203,6 +204,21 @@ TEST_F(MacroDialogPageTest, TheKeyboardWalksTheControlsAsTheyReadAndEnterPresses
     EXPECT_EQ(ShownPage(), 0);
     ASSERT_EQ(Results().LastCommand, 0);
     EXPECT_EQ(Results().Commands[0], "say Help red base x");
+}
+
+// Escape, like Cancel, stops adding the macro: back to the Config-Editor, nothing kept.
+TEST_F(MacroDialogPageTest, EscapeCancelsTheMacro) {
+    QApplication::setActiveWindow(&window);
+    Run({"INPUTFIELD 10 10 200 \"Call:\" \"Help\" 3", "INPUTMODE", "QUAKE_COMMAND \"say &3&\""});
+    ASSERT_EQ(ShownPage(), 3);
+    EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("CancelButton"))->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(ShownPage(), 0);
+    EXPECT_FALSE(dir.app().interpreter.MacroSuspended);
+    EXPECT_EQ(Results().LastCommand, -1);
+    EXPECT_TRUE(Box()->findChildren<QLineEdit*>().isEmpty());
+    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Cancelled: Chat line was not added."}));
 }
 
 }  // namespace
