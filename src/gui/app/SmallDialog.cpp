@@ -4,6 +4,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 
@@ -15,6 +16,12 @@ void SetUpDialog(QDialog& dialog, const std::string& caption) {
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog.setWindowTitle(ToQString(caption));
     dialog.setModal(true);
+}
+
+void SelectFirstEntry(QListWidget& list) {
+    if (list.count() == 0) return;
+    list.setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    list.setFocus();
 }
 
 void CentreOnScreen(QDialog& dialog) {

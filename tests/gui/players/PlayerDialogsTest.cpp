@@ -30,13 +30,22 @@ TEST(PlayerDialogs, TheListRefusesAnEmptySelectionConfirmsByDoubleClickAndEscape
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Player-CFGs to export"));
     EXPECT_EQ(dialog.findChild<QLabel*>()->text(), QStringLiteral("Available Player-CFG's"));
+    // The first entry is selected when the dialog opens: Enter confirms it at once.
+    auto* list = dialog.findChild<QListWidget*>();
+    ASSERT_TRUE(list->item(0)->isSelected());
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(dialog.Answer().confirmed);
+    EXPECT_EQ(dialog.Answer().rows, std::vector<std::size_t>{0});
+
+    dialog.show();
+    list->clearSelection();
     QString shown;
     CloseNextBox(shown);
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ConfirmButton")), Qt::LeftButton);
     EXPECT_EQ(shown, QStringLiteral("You must select at least one Player-CFG."));
     EXPECT_TRUE(dialog.isVisible());
 
-    auto* list = dialog.findChild<QListWidget*>();
     list->item(1)->setSelected(true);
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Escape);
