@@ -45,7 +45,7 @@ protected:
     }
 };
 
-TEST_F(MacroBindingsWidgetTest, ACategoryListsItsMacrosInFileOrderAndInformationDeselects) {
+TEST_F(MacroBindingsWidgetTest, ACategoryListsItsMacrosInFileOrderAndInformationKeepsTheSelection) {
     auto* categories = Child<QComboBox>("MacroCat");
     auto* avail = Child<QListWidget>("AvailMacros");
     ASSERT_TRUE(categories && avail);
@@ -63,7 +63,12 @@ TEST_F(MacroBindingsWidgetTest, ACategoryListsItsMacrosInFileOrderAndInformation
     ASSERT_EQ(dir.host().boxes.size(), 2u);
     EXPECT_EQ(dir.host().boxes[0].text, "Move back: Walks or runs backwards while the key is held.");
     EXPECT_EQ(dir.host().boxes[0].icon, Icon::Information);
-    EXPECT_TRUE(avail->selectedItems().isEmpty());
+    // The macros stay selected: "Add to Config" adds them right after.
+    EXPECT_EQ(avail->selectedItems().size(), 2);
+    dir.host().keyAnswers = {"F5", "F6"};
+    QTest::mouseClick(Child<QPushButton>("BitBtn13"), Qt::LeftButton);
+    dir.host().RunPosted();
+    EXPECT_EQ(dir.app().player.includedMacros.size(), 2u);
 
     // A cancelled "Change Player-CFG" still shows the prompt again and empties the macros.
     dir.host().playerListAnswers.push_back({});
