@@ -1,4 +1,5 @@
-// What every small dialog of Korvex shares: no system menu, a fixed border, centred on the screen.
+// What every small dialog of Korvex shares: no system menu, a fixed border, centred on the screen,
+// at least as wide as its caption.
 #pragma once
 
 #include <QDialog>

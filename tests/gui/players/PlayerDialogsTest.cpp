@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/SmallDialog.h"
 #include "players/PlayerDialogs.h"
 
 namespace korvex {
@@ -27,8 +28,13 @@ void CloseNextBox(QString& shown) {
 TEST(PlayerDialogs, TheListRefusesAnEmptySelectionConfirmsByDoubleClickAndEscapeCancels) {
     PlayerListDialog dialog({"Select Player-CFGs to export", "Available Player-CFG's", {"a", "b"}, true, "Export",
                              "You must select at least one Player-CFG.", "exports"});
+    CentreOnScreen(dialog);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Player-CFGs to export"));
+    // Wide enough for the whole caption in the title bar's bold font.
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    EXPECT_GT(dialog.width(), QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + 100);
     EXPECT_EQ(dialog.findChild<QLabel*>()->text(), QStringLiteral("Available Player-CFG's"));
     // The first entry is selected when the dialog opens: Enter confirms it at once.
     auto* list = dialog.findChild<QListWidget*>();
