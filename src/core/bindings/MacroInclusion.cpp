@@ -175,8 +175,8 @@ void AbandonMacroAddition(Korvex& app) {
     app.interpreter.ReadyForNextMacro = true;
     const std::string& macro = app.macroResults.MacroDesc;
     app.host.ShowMessage(Icon::Information,
-                         moreWaiting ? "Cancelled: " + macro + " and the macros after it were not added."
-                                     : "Cancelled: " + macro + " was not added.",
+                         moreWaiting ? "Cancelled: \"" + macro + "\" and the macros after it were not added."
+                                     : "Cancelled: \"" + macro + "\" was not added.",
                          Buttons::Ok);
 }
 
@@ -228,7 +228,7 @@ bool AddKeyBindings(Reporter& report, const std::string& outputFile, const std::
         report.host.SetKeyPrompt(request.Description);
         const std::string key = report.host.AskForKey();
         if (key.empty()) {
-            report.host.ShowMessage(Icon::Information, "Cancelled: no key was added to " + description + ".",
+            report.host.ShowMessage(Icon::Information, "Cancelled: no key was added to \"" + description + "\".",
                                     Buttons::Ok);
             return false;
         }

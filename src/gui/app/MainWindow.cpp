@@ -48,8 +48,8 @@ QWidget* DemoLauncherPage() {
     auto* text = new QLabel(QStringLiteral(
         "This page is to play back recorded Quake II demos (.dm2 files). It comes in a later version of "
         "Korvex.\n\n"
-        "Until then, play a demo from the game's console: demomap NAME.dm2 plays the file demos/NAME.dm2 of "
-        "the MOD's directory."));
+        "Until then, play a demo from the game's console: type demomap NAME.dm2 to play the demo NAME.dm2 "
+        "in the folder demos of the MOD's directory."));
     text->setObjectName(QStringLiteral("DemoLauncherText"));
     text->setWordWrap(true);
     layout->addWidget(text);

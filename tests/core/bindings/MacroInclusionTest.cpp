@@ -174,12 +174,13 @@ TEST_F(InclusionTest, CancellingEndsTheAdditionWithNothingStored) {
     EXPECT_FALSE(app.interpreter.MacroSuspended);
     EXPECT_TRUE(app.interpreter.dialog.inputFields.empty());
     EXPECT_TRUE(host.keyRequests.empty());
-    EXPECT_EQ(host.BoxTexts(), (std::vector<std::string>{"Cancelled: Ask and the macros after it were not added."}));
+    EXPECT_EQ(host.BoxTexts(),
+              (std::vector<std::string>{"Cancelled: \"Ask\" and the macros after it were not added."}));
 
     // Escape at a key request: nothing of the macro is stored.
     Keys({"w", ""});
     Add({"Move"});
-    EXPECT_EQ(host.BoxTexts().back(), "Cancelled: Move was not added.");
+    EXPECT_EQ(host.BoxTexts().back(), "Cancelled: \"Move\" was not added.");
     EXPECT_FALSE(dir.Exists("players/Bob/MOVE.MAC.out"));
     EXPECT_FALSE(dir.Exists("players/Bob/ASK.MAC.out"));
     EXPECT_FALSE(dir.Exists("players/Bob/FIRE.MAC.out"));
@@ -195,7 +196,7 @@ TEST_F(InclusionTest, CancellingEndsTheAdditionWithNothingStored) {
     host.includedChoices = {IncludedMacroChoice::AddKeyBinding};
     Keys({""});
     Add({"Fire"});
-    EXPECT_EQ(host.BoxTexts().back(), "Cancelled: no key was added to Fire.");
+    EXPECT_EQ(host.BoxTexts().back(), "Cancelled: no key was added to \"Fire\".");
     EXPECT_EQ(Out("FIRE.MAC"), before);
 }
 

@@ -223,7 +223,7 @@ TEST_F(MacroDialogPageTest, EscapeCancelsTheMacro) {
     EXPECT_FALSE(dir.app().interpreter.MacroSuspended);
     EXPECT_EQ(Results().LastCommand, -1);
     EXPECT_TRUE(Box()->findChildren<QLineEdit*>().isEmpty());
-    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Cancelled: Chat line was not added."}));
+    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Cancelled: \"Chat line\" was not added."}));
 }
 
 }  // namespace
