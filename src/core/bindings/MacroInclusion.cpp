@@ -167,17 +167,18 @@ void RunNextPendingMacro(Korvex& app) {
     RunMacro(app, path, false);
 }
 
-void AbandonMacroAddition(Korvex& app) {
-    const bool moreWaiting = !app.inclusion.PendingMacros.empty();
-    app.macroResults.LastKey = -1;
-    app.macroResults.LastCommand = -1;
-    app.inclusion.PendingMacros.clear();
-    app.interpreter.ReadyForNextMacro = true;
-    const std::string& macro = app.macroResults.MacroDesc;
-    app.host.ShowMessage(Icon::Information,
-                         moreWaiting ? "Cancelled: \"" + macro + "\" and the macros after it were not added."
-                                     : "Cancelled: \"" + macro + "\" was not added.",
-                         Buttons::Ok);
+void AbandonMacroAddition(Reporter& report, MacroInclusion& inclusion, MacroInterpreter& interpreter,
+                          TMacroResults& results) {
+    const bool moreWaiting = !inclusion.PendingMacros.empty();
+    results.LastKey = -1;
+    results.LastCommand = -1;
+    inclusion.PendingMacros.clear();
+    interpreter.ReadyForNextMacro = true;
+    report.host.ShowMessage(Icon::Information,
+                            moreWaiting
+                                ? "Cancelled: \"" + results.MacroDesc + "\" and the macros after it were not added."
+                                : "Cancelled: \"" + results.MacroDesc + "\" was not added.",
+                            Buttons::Ok);
 }
 
 void CaptureNextKey(Korvex& app) {
@@ -188,7 +189,7 @@ void CaptureNextKey(Korvex& app) {
         const std::string key = app.host.AskForKey();
         if (key.empty()) {
             app.host.HideKeyDialog();
-            AbandonMacroAddition(app);
+            AbandonMacroAddition(app.report, app.inclusion, app.interpreter, app.macroResults);
             return;
         }
         TKey& request = results.Keys[i];

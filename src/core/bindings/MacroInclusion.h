@@ -13,6 +13,8 @@ namespace korvex {
 struct Korvex;
 struct Reporter;
 struct MacroCatalogue;
+struct MacroInterpreter;
+struct TMacroResults;
 
 struct MacroInclusion {
     // Macro file paths waiting to be run, in order.
@@ -41,7 +43,8 @@ void RunNextPendingMacro(Korvex& app);
 void CaptureNextKey(Korvex& app);
 // The player cancelled the macro being added (its dialog or a key request): nothing of it is
 // stored, the macros still waiting are dropped, and a message says so.
-void AbandonMacroAddition(Korvex& app);
+void AbandonMacroAddition(Reporter& report, MacroInclusion& inclusion, MacroInterpreter& interpreter,
+                          TMacroResults& results);
 
 // "Add a key-binding": one more key for every key request of an included macro's output
 // file. False when the whole "Add to Config" is to end, as when a key request is cancelled.

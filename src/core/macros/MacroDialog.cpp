@@ -75,7 +75,7 @@ void CancelMacroDialog(Korvex& app) {
     ShowMainPage(app, state.pageBeforeInput);
     state.file.Close();
     state.MacroSuspended = false;
-    AbandonMacroAddition(app);
+    AbandonMacroAddition(app.report, app.inclusion, state, app.macroResults);
 }
 
 }  // namespace korvex
