@@ -38,6 +38,8 @@ struct Korvex {
     std::string currentPlayerName;
     std::string currentPlayerDir;
     PlayerCfg player = DefaultPlayerCfg();
+    // The folder of the exchange file last exported or imported; empty before the first.
+    std::string exchangeFolder;
 
     // The macro language: the one interpreter, the result of its last run, the catalogue
     // of all macros and the macro lists of the Bindings tab.

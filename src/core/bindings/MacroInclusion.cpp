@@ -8,6 +8,7 @@
 #include "bindings/KeyListText.h"
 #include "bindings/MacroOutputFile.h"
 #include "macros/MacroCatalogue.h"
+#include "macros/MacroDialog.h"
 #include "platform/FileSystem.h"
 #include "platform/ListLookup.h"
 #include "platform/ListOrder.h"
@@ -62,7 +63,7 @@ bool AddIncludedMacroAgain(Korvex& app, const std::string& description) {
     }
     switch (app.host.AskMacroAlreadyIncluded(description)) {
         case IncludedMacroChoice::AddKeyBinding:
-            return AddKeyBindings(app.report, outputFile);
+            return AddKeyBindings(app.report, outputFile, description);
         case IncludedMacroChoice::Overwrite: {
             const int index = IndexIgnoringCase(app.player.includedMacros, description);
             if (index < 0) {
@@ -76,15 +77,6 @@ bool AddIncludedMacroAgain(Korvex& app, const std::string& description) {
         case IncludedMacroChoice::Cancel: return true;
     }
     return true;
-}
-
-// A key request that was not answered: the run is dropped and nothing is stored.
-void AbandonCapture(Korvex& app) {
-    app.host.HideKeyDialog();
-    app.macroResults.LastKey = -1;
-    app.macroResults.LastCommand = -1;
-    app.inclusion.PendingMacros.clear();
-    app.interpreter.ReadyForNextMacro = true;
 }
 
 void StoreMacroResults(Korvex& app) {
@@ -177,6 +169,25 @@ void RunNextPendingMacro(Korvex& app) {
     RunMacro(MacroRunOf(app), path, false);
 }
 
+void AbandonMacroAddition(Reporter& report, MacroInclusion& inclusion, MacroInterpreter& interpreter,
+                          TMacroResults& results) {
+    const bool moreWaiting = !inclusion.PendingMacros.empty();
+    results.LastKey = -1;
+    results.LastCommand = -1;
+    inclusion.PendingMacros.clear();
+    interpreter.ReadyForNextMacro = true;
+    report.host.ShowMessage(Icon::Information,
+                            moreWaiting
+                                ? "Cancelled: \"" + results.MacroDesc + "\" and the macros after it were not added."
+                                : "Cancelled: \"" + results.MacroDesc + "\" was not added.",
+                            Buttons::Ok);
+}
+
+void CancelMacroDialog(Korvex& app) {
+    CloseMacroDialog(MacroRunOf(app));
+    AbandonMacroAddition(app.report, app.inclusion, app.interpreter, app.macroResults);
+}
+
 void CaptureNextKey(Korvex& app) {
     if (app.report.shuttingDown) return;
     TMacroResults& results = app.macroResults;
@@ -184,7 +195,8 @@ void CaptureNextKey(Korvex& app) {
     if (i <= results.LastKey) {
         const std::string key = app.host.AskForKey();
         if (key.empty()) {
-            AbandonCapture(app);
+            app.host.HideKeyDialog();
+            AbandonMacroAddition(app.report, app.inclusion, app.interpreter, app.macroResults);
             return;
         }
         TKey& request = results.Keys[i];
@@ -201,7 +213,7 @@ void CaptureNextKey(Korvex& app) {
     PostNextMacro(app);
 }
 
-bool AddKeyBindings(Reporter& report, const std::string& outputFile) {
+bool AddKeyBindings(Reporter& report, const std::string& outputFile, const std::string& description) {
     MacroOutput output;
     if (!ReadMacroOutput(outputFile, output)) {
         report.FatalError(Err::MacroFileNotFound, "on harddisk: " + outputFile);
@@ -223,7 +235,11 @@ bool AddKeyBindings(Reporter& report, const std::string& outputFile) {
     for (TKey& request : output.keys) {
         report.host.SetKeyPrompt(request.Description);
         const std::string key = report.host.AskForKey();
-        if (key.empty()) return false;
+        if (key.empty()) {
+            report.host.ShowMessage(Icon::Information, "Cancelled: no key was added to \"" + description + "\".",
+                                    Buttons::Ok);
+            return false;
+        }
         if (!HoldsKey(request.BoundKeys, key) && request.BoundKeys.size() <= kMaxBoundKeysLength) {
             request.BoundKeys += request.BoundKeys.empty() ? key : kKeyListSeparator + key;
         } else {

@@ -13,6 +13,8 @@ namespace korvex {
 struct Korvex;
 struct Reporter;
 struct MacroCatalogue;
+struct MacroInterpreter;
+struct TMacroResults;
 
 struct MacroInclusion {
     // Macro file paths waiting to be run, in order.
@@ -39,9 +41,15 @@ void QueueMacroFiles(MacroCatalogue& macroCatalogue, MacroInclusion& inclusion, 
 // the next key of the finished run, or store its results.
 void RunNextPendingMacro(Korvex& app);
 void CaptureNextKey(Korvex& app);
+// The player cancelled the macro being added (its dialog or a key request): nothing of it is
+// stored, the macros still waiting are dropped, and a message says so.
+void AbandonMacroAddition(Reporter& report, MacroInclusion& inclusion, MacroInterpreter& interpreter,
+                          TMacroResults& results);
+// The macro dialog page's Cancel (or Escape): the dialog closes and the addition is abandoned.
+void CancelMacroDialog(Korvex& app);
 
 // "Add a key-binding": one more key for every key request of an included macro's output
-// file. False when the whole "Add to Config" is to end.
-bool AddKeyBindings(Reporter& report, const std::string& outputFile);
+// file. False when the whole "Add to Config" is to end, as when a key request is cancelled.
+bool AddKeyBindings(Reporter& report, const std::string& outputFile, const std::string& description);
 
 }  // namespace korvex

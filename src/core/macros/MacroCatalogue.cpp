@@ -81,7 +81,6 @@ void ShowMacroInformation(Reporter& report, MacroCatalogue& macroCatalogue, Macr
         for (const MacroCatalogueEntry& entry : macroCatalogue.entries)
             if (entry.MacroDesc == lists.availMacros[i])
                 report.host.ShowMessage(Icon::Information, entry.MacroDesc + ": " + entry.MacroDetailDesc, Buttons::Ok);
-        lists.availSelected[i] = false;
     }
 }
 

@@ -42,7 +42,7 @@ void LoadMacroCatalogue(Reporter& report, MacroCatalogue& macroCatalogue, MacroB
 
 // MacroCatChange: AvailMacros shows the macros whose category is written exactly so.
 void ShowMacrosOfCategory(MacroCatalogue& macroCatalogue, MacroBindingsView& lists, const std::string& category);
-// One box per selected macro, in list order; the selections are cleared.
+// One box per selected macro, in list order; the selection stays, so that "Add to Config" can follow.
 void ShowMacroInformation(Reporter& report, MacroCatalogue& macroCatalogue, MacroBindingsView& lists);
 // At most one of the two lists has a selection.
 void AvailMacrosEnter(PlayerCfg& player, MacroBindingsView& macroLists);

@@ -70,4 +70,12 @@ bool Button1Click(const MacroRun& run) {
     return true;
 }
 
+void CloseMacroDialog(const MacroRun& run) {
+    MacroInterpreter& state = run.interpreter;
+    ClearMacroDialog(state);
+    run.window.showPage(state.pageBeforeInput);
+    state.file.Close();
+    state.MacroSuspended = false;
+}
+
 }  // namespace korvex

@@ -64,5 +64,7 @@ void TypeIntoInputCombo(Reporter& report, MacroInterpreter& interpreter, std::si
 // The OK button: back to the page shown before, and the suspended run goes on. A text the
 // game could not carry (RefusedInputOf) is refused with a message: false, the page stays.
 bool Button1Click(const MacroRun& run);
+// Cancel (or Escape): back to the page shown before; the suspended run ends.
+void CloseMacroDialog(const MacroRun& run);
 
 }  // namespace korvex

@@ -1,12 +1,15 @@
 #include "players/ExchangeOperations.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "platform/FileSystem.h"
 #include "platform/ListOrder.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
 #include "players/Inheritance.h"
 #include "players/PlayerCfgFiles.h"
 #include "players/PlayerDirs.h"
@@ -30,11 +33,26 @@ void ReportDone(Reporter& report, const std::vector<std::string>& names, const s
                             Buttons::Ok);
 }
 
+// Where the file dialog starts: the folder of the exchange file last chosen, the home
+// directory before any.
+std::string StartFolder(const std::string& exchangeFolder) {
+    if (!exchangeFolder.empty()) return exchangeFolder;
+    const char* home = std::getenv("HOME");
+    return home ? Utf8ToCp1252(home) : std::string();
+}
+
+ExchangeFileAnswer ChooseExchangeFile(Reporter& report, std::string& exchangeFolder, bool save,
+                                      const std::string& fileName) {
+    const ExchangeFileAnswer file = report.host.ChooseExchangeFile({save, StartFolder(exchangeFolder), fileName});
+    if (file.confirmed) exchangeFolder = ParentDirectory(file.path);
+    return file;
+}
+
 }  // namespace
 
 void BitBtn2Click(Korvex& app) {
     SavePlayerCFG(app);
-    if (!app.report.shuttingDown) ExportPlayerCFGs(app.report, app.paths);
+    if (!app.report.shuttingDown) ExportPlayerCFGs(app.report, app.paths, app.exchangeFolder);
 }
 
 void BitBtn1Click(Korvex& app) {
@@ -42,19 +60,19 @@ void BitBtn1Click(Korvex& app) {
     if (!app.report.shuttingDown) ImportPlayerCFGs(app);
 }
 
-void ExportPlayerCFGs(Reporter& report, const ProgramPaths& paths) {
+void ExportPlayerCFGs(Reporter& report, const ProgramPaths& paths, std::string& exchangeFolder) {
     const std::vector<std::string> list = FillPlayerList(paths);
     const PlayerListAnswer answer =
         ChooseForExchange(report, "Select Player-CFGs to export", list, "Export",
                           "writes the selected Player-CFGs into an exchange file you choose next");
     const std::vector<std::string> players = EntriesInRows(list, answer.rows);
     if (!answer.confirmed || players.empty()) return;
-    const ExchangeFileAnswer file = report.host.ChooseExchangeFile({true, paths.program, JoinPlayerNames(players)});
+    const ExchangeFileAnswer file = ChooseExchangeFile(report, exchangeFolder, true, JoinPlayerNames(players));
     if (file.confirmed) ExportToFile(report, paths, players, file.path);
 }
 
 void ImportPlayerCFGs(Korvex& app) {
-    const ExchangeFileAnswer file = app.host.ChooseExchangeFile({false, app.paths.program, ""});
+    const ExchangeFileAnswer file = ChooseExchangeFile(app.report, app.exchangeFolder, false, "");
     if (!file.confirmed) return;
     const std::optional<std::vector<ExchangeBlock>> blocks = IndexExistingExchangeFile(app.report, file.path);
     if (!blocks) return;

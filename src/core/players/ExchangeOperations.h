@@ -16,7 +16,8 @@ struct Reporter;
 void BitBtn2Click(Korvex& app);  // "Export Player-CFG"
 void BitBtn1Click(Korvex& app);  // "Import Player-CFG"
 
-void ExportPlayerCFGs(Reporter& report, const ProgramPaths& paths);
+// The file dialogs start in exchangeFolder, and remember there the folder of the file chosen.
+void ExportPlayerCFGs(Reporter& report, const ProgramPaths& paths, std::string& exchangeFolder);
 void ImportPlayerCFGs(Korvex& app);
 
 // The blocks of an exchange file; a file that is not there is reported and gives none.

@@ -88,7 +88,16 @@ void BitBtn5Click(Korvex& app) {
     const PlayerListChoice choice = ChooseFromPlayerList(
         app.report, app.paths, "Delete Player-CFG", true, "Delete",
         "deletes the selected Player-CFGs with all their files; the current one cannot be deleted");
-    if (choice.confirmed) DeletePlayers(app, choice.names);
+    if (!choice.confirmed) return;
+    std::vector<std::string> others;
+    for (const std::string& name : choice.names)
+        if (!EqualsIgnoringCase(name, app.currentPlayerName)) others.push_back(name);
+    // The current one is refused anyway; there is nothing to ask about it.
+    if (!others.empty() &&
+        app.host.ShowMessage(Icon::Question, "Delete " + JoinPlayerNames(others) + "? This cannot be undone.",
+                             Buttons::YesNo) != Button::Yes)
+        return;
+    DeletePlayers(app, choice.names);
 }
 
 void BitBtn8Click(Korvex& app) {

@@ -220,7 +220,9 @@ std::string EnabledText(bool on) { return on ? "enabled" : "disabled"; }
 
 void BitBtn6Click(Korvex& app) {
     const std::unique_ptr<PrintCanvas> canvas = app.host.ChoosePrinter({"Korvex - " + app.currentPlayerName});
-    if (canvas) PrintPlayerConfig(app, app.currentPlayerName, *canvas);
+    if (canvas && PrintPlayerConfig(app, app.currentPlayerName, *canvas))
+        app.host.ShowMessage(Icon::Information,
+                             app.currentPlayerName + " has been printed to " + canvas->Target() + ".", Buttons::Ok);
 }
 
 bool PrintPlayerConfig(Korvex& app, const std::string& player, PrintCanvas& canvas) {

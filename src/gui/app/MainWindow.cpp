@@ -3,13 +3,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
-#include <QTreeWidget>
 #include <QToolTip>
-#include <QHelpEvent>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "app/AboutPage.h"
 #include "app/GroupPage.h"
@@ -39,9 +41,19 @@ constexpr int kHintMilliseconds = 10000;
 
 int RowTop(int row) { return 8 + row * kButtonStep; }
 
-QWidget* GroupOnlyPage(const QString& title) {
+// Playing demos is still to come; the page says what it is for and what to do meanwhile.
+QWidget* DemoLauncherPage() {
     auto* page = new QWidget;
-    AddPageGroup(*page, title);
+    auto* layout = new QVBoxLayout(AddPageGroup(*page, QStringLiteral("Demo-Launcher")));
+    auto* text = new QLabel(QStringLiteral(
+        "This page is to play back recorded Quake II demos (.dm2 files). It comes in a later version of "
+        "Korvex.\n\n"
+        "Until then, play a demo from the game's console: type demomap NAME.dm2 to play the demo NAME.dm2 "
+        "in the folder demos of the MOD's directory."));
+    text->setObjectName(QStringLiteral("DemoLauncherText"));
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    layout->addStretch();
     return page;
 }
 
@@ -65,7 +77,7 @@ MainWindow::MainWindow(Korvex& app)
     pages_->setGeometry(0, 0, kPagesWidth, kHeight);
     pages_->addWidget(configEditor_);
     pages_->addWidget(modLauncher_);
-    pages_->addWidget(GroupOnlyPage(QStringLiteral("Demo-Launcher")));
+    pages_->addWidget(DemoLauncherPage());
     pages_->addWidget(macroDialog_);
     pages_->addWidget(options_);
     pages_->addWidget(new AboutPage(app));
@@ -76,14 +88,15 @@ MainWindow::MainWindow(Korvex& app)
         const char* hint;
         Page page;
     } navigation[] = {
-        {"Config-Editor", "ConfigEditorBitBtn", "edit your Player-CFGs: key bindings, game options and special settings",
-         Page::ConfigEditor},
+        {"Config-Editor", "ConfigEditorBitBtn",
+         "edit your Player-CFGs: key bindings, game options and special settings", Page::ConfigEditor},
         {"MOD-Launcher", "MODLauncherBitBtn",
          "start Quake II with a modification and a Player-CFG; add, install and look after modifications",
          Page::ModLauncher},
-        {"Demo-Launcher", "DemoLauncherBitBtn", "the page for recorded demos; it has nothing to offer yet",
+        {"Demo-Launcher", "DemoLauncherBitBtn", "the page for recorded demos, which comes in a later version",
          Page::DemoLauncher},
-        {"Options", "OptionsBitBtn", "Korvex's own options: hints, quitting after a launch, key warnings", Page::Options},
+        {"Options", "OptionsBitBtn", "Korvex's own options: hints, quitting after a launch, key warnings",
+         Page::Options},
         {"About / Credits", "AboutCreditsBitBtn", "what Korvex is, who made it and where its handbook is",
          Page::AboutAndCredits},
     };

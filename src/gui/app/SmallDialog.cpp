@@ -2,19 +2,37 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 
 #include "app/TextCodec.h"
 
 namespace korvex {
+namespace {
+
+// What the title bar needs beside the caption: the window's icon and buttons, and margins.
+constexpr int kTitleBarExtras = 120;
+
+}  // namespace
 
 void SetUpDialog(QDialog& dialog, const std::string& caption) {
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog.setWindowTitle(ToQString(caption));
     dialog.setModal(true);
+    // Wide enough for the whole caption, which title bars show in bold.
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    dialog.setMinimumWidth(QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + kTitleBarExtras);
+}
+
+void SelectFirstEntry(QListWidget& list) {
+    if (list.count() == 0) return;
+    list.setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    list.setFocus();
 }
 
 void CentreOnScreen(QDialog& dialog) {

@@ -1,4 +1,5 @@
-// What every small dialog of Korvex shares: no system menu, a fixed border, centred on the screen.
+// What every small dialog of Korvex shares: no system menu, a fixed border, centred on the screen,
+// at least as wide as its caption.
 #pragma once
 
 #include <QDialog>
@@ -6,11 +7,15 @@
 
 class QBoxLayout;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace korvex {
 
 void SetUpDialog(QDialog& dialog, const std::string& caption);
+// A list dialog opens with its first entry selected and the focus in the list, so that Enter
+// confirms at once.
+void SelectFirstEntry(QListWidget& list);
 // Fixes the dialog at the size its contents ask for and centres it on the screen.
 void CentreOnScreen(QDialog& dialog);
 // Centres a window on the screen at the size it has.

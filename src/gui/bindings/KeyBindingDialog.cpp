@@ -53,6 +53,9 @@ KeyBindingDialog::KeyBindingDialog(QWidget* parent)
         label->setTextFormat(Qt::PlainText);
         boxLayout->addWidget(label);
     }
+    auto* cancelHint = new QLabel(QStringLiteral("Escape cancels."));
+    cancelHint->setAlignment(Qt::AlignCenter);
+    boxLayout->addWidget(cancelHint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(box);
@@ -102,7 +105,7 @@ void KeyBindingDialog::RequestClose() {
     }
 }
 
-// Only the close check ends the dialog: Escape, Enter and the window's close button do not.
+// Only the close check and Escape end the dialog: Enter and the window's close button do not.
 void KeyBindingDialog::done(int result) {
     if (closing_) QDialog::done(result);
 }
@@ -144,9 +147,21 @@ bool KeyBindingDialog::event(QEvent* event) {
     return QDialog::event(event);
 }
 
+// Escape has no Quake II name, so it cannot be a key to bind: it cancels the request.
+void KeyBindingDialog::Cancel() {
+    captured_.clear();
+    keyLabel_->clear();
+    closing_ = true;
+    reject();
+}
+
 void KeyBindingDialog::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (event->isAutoRepeat()) return;
+    if (event->key() == Qt::Key_Escape) {
+        Cancel();
+        return;
+    }
     const VirtualKey key = VirtualKeyOf(*event);
     held_.insert(KeyIdentity(*event), key.code);
     capture_.KeyDown(key.flags, key.code);

@@ -20,7 +20,7 @@ public:
     explicit KeyBindingDialog(QWidget* parent = nullptr);
 
     void SetPrompt(const QString& prompt);
-    // Shows the dialog modally and returns the captured key name.
+    // Shows the dialog modally and returns the captured key name; empty when Escape cancelled it.
     std::string AskForKey();
     // The name captured by the last capture that closed the dialog.
     const std::string& CapturedKeyName() const { return captured_; }
@@ -43,6 +43,7 @@ protected:
 private:
     void StartKeyCapture();
     void RequestClose();
+    void Cancel();
     void ShowCaptured();
     KeyboardState HeldKeys() const;
 

@@ -1,13 +1,13 @@
 #include "macros/MacroDialogPage.h"
 
-#include <algorithm>
-
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <algorithm>
 
 #include "app/AppMacroRun.h"
 #include "app/Korvex.h"
@@ -27,18 +27,30 @@ QString InputHint(const std::string& caption) {
 }  // namespace
 
 MacroDialogPage::MacroDialogPage(Korvex& app, QWidget* parent)
-    : QWidget(parent), app_(app), MacroDialogBox(new QGroupBox(QStringLiteral("Macro Dialog"), this)),
-      Button1(new QPushButton(QStringLiteral("OK"), MacroDialogBox)) {
+    : QWidget(parent),
+      app_(app),
+      MacroDialogBox(new QGroupBox(QStringLiteral("Macro Dialog"), this)),
+      Button1(new QPushButton(QStringLiteral("OK"), MacroDialogBox)),
+      CancelButton(new QPushButton(QStringLiteral("Cancel"), MacroDialogBox)) {
     QFont dialogFont = font();
     dialogFont.setPointSize(kDialogFontPoints);
     setFont(dialogFont);
     MacroDialogBox->setObjectName(QStringLiteral("MacroDialogBox"));
     MacroDialogBox->setGeometry(8, 8, 561, 521);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(7, 449, 546, 65);
+    Button1->setGeometry(7, 449, 440, 65);
     Button1->setDefault(true);
     Button1->setToolTip(QStringLiteral("takes what you entered and goes on adding the macro"));
     connect(Button1, &QPushButton::clicked, this, &MacroDialogPage::OkClick);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    CancelButton->setGeometry(453, 449, 100, 65);
+    CancelButton->setToolTip(QStringLiteral("stops adding the macro; nothing of it is stored (Escape does the same)"));
+    // Queued: cancelling frees the controls, the focused one among them.
+    connect(
+        CancelButton, &QPushButton::clicked, this, [this] { CancelMacroDialog(app_); }, Qt::QueuedConnection);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, CancelButton, &QPushButton::click);
 }
 
 // A refused text keeps the page open with the focus in its control.
@@ -73,7 +85,7 @@ void MacroDialogPage::BuildControls() {
 }
 
 // Tab walks the input controls as they read, top to bottom and left to right, and ends on
-// OK; the first of them has the focus when the dialog appears.
+// OK and Cancel; the first of them has the focus when the dialog appears.
 void MacroDialogPage::OrderForKeyboard() {
     QList<QWidget*> inputs;
     for (QWidget* control : controls_)
@@ -82,6 +94,7 @@ void MacroDialogPage::OrderForKeyboard() {
         return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
     });
     inputs.append(Button1);
+    inputs.append(CancelButton);
     for (qsizetype i = 0; i + 1 < inputs.size(); ++i) setTabOrder(inputs[i], inputs[i + 1]);
     if (isVisible()) inputs.first()->setFocus();
 }

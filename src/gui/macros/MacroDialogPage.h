@@ -1,5 +1,6 @@
-// Page 3 of the main window: the controls a suspended macro asks its values with, and the
-// OK button that lets the macro go on. The controls are built from the core's dialog.
+// Page 3 of the main window: the controls a suspended macro asks its values with, the OK
+// button that lets the macro go on and Cancel, which stops adding it. The controls are built
+// from the core's dialog.
 #pragma once
 
 #include <QWidget>
@@ -35,6 +36,7 @@ private:
     Korvex& app_;
     QGroupBox* MacroDialogBox;
     QPushButton* Button1;
+    QPushButton* CancelButton;
     QList<QWidget*> controls_;
     // The input fields and input combos in creation order, as the core counts them.
     QList<QLineEdit*> fields_;

@@ -51,6 +51,7 @@ AddPlayerCfgDialog::AddPlayerCfgDialog(const std::vector<std::string>& players, 
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] {
         if (!list_->selectedItems().isEmpty()) accept();
     });
+    SelectFirstEntry(*list_);
 }
 
 std::vector<std::string> AddPlayerCfgDialog::Answer() const {

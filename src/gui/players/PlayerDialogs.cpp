@@ -58,6 +58,7 @@ PlayerListDialog::PlayerListDialog(const PlayerListRequest& request, QWidget* pa
     });
     layout->addWidget(list_);
     AddButtons(*this, *layout, request.confirmCaption, request.confirmHint);
+    SelectFirstEntry(*list_);
 }
 
 void PlayerListDialog::accept() {

@@ -3,6 +3,7 @@
 #include "app/Korvex.h"
 #include "bindings/MacroInclusion.h"
 #include "macros/MacroCatalogue.h"
+#include "macros/MacroDialog.h"
 #include "support/ProgramDirTest.h"
 
 namespace korvex {
@@ -22,6 +23,9 @@ protected:
                         "NECESSARY_KEY \"+back\" \"Back\""});
         dir.WriteMacro("NAME.MAC", "Name", "Tests", {"QUAKE_COMMAND \"name Bob\""});
         dir.WriteMacro("NOTHING.MAC", "Nothing", "Tests");
+        dir.WriteMacro("ASK.MAC", "Ask", "Tests",
+                       {"INPUTFIELD 10 40 200 \"Text:\" \"hi\" 1", "INPUTMODE", "QUAKE_COMMAND \"say &1&\"",
+                        "NECESSARY_KEY \"+say\" \"Say\""});
         LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, dir.Path("macros"));
         app.currentPlayerName = "Bob";
         app.currentPlayerDir = dir.Path("players/Bob");
@@ -60,7 +64,7 @@ TEST_F(InclusionTest, NewMacrosRunInListOrderWithTheirOwnKeys) {
     EXPECT_EQ(app.player.includedMacroFiles, (std::vector<std::string>{"FIRE.MAC", "MOVE.MAC", "NAME.MAC"}));
     EXPECT_TRUE(app.interpreter.ReadyForNextMacro);
     // Only a stored macro is deselected.
-    EXPECT_EQ(app.macroLists.availSelected, (std::vector<bool>{false, false, false, true}));
+    EXPECT_EQ(app.macroLists.availSelected, (std::vector<bool>{false, false, false, false, true}));
 }
 
 TEST_F(InclusionTest, NoSecondRunStartsWhileKeysAreCaptured) {
@@ -158,12 +162,42 @@ TEST_F(InclusionTest, FailuresKeepTheOldStateAndReport) {
     Add({"Fire"});
     EXPECT_EQ(host.BoxTexts().back(), "Couldn't delete file. (" + dir.Path("players/Bob/FIRE.MAC.out") + ")");
     EXPECT_EQ(Out("FIRE.MAC"), before);
+}
 
-    // A key request nobody answers stores nothing and lets the next "Add to Config" run.
-    Keys({""});
+TEST_F(InclusionTest, CancellingEndsTheAdditionWithNothingStored) {
+    // Cancel on the macro dialog: back to the Config-Editor, and the macros waiting are dropped.
+    Add({"Ask", "Fire"});
+    ASSERT_EQ(app.view.page, Page::MacroDialog);
+    CancelMacroDialog(app);
+    host.RunPosted();
+    EXPECT_EQ(app.view.page, Page::ConfigEditor);
+    EXPECT_FALSE(app.interpreter.MacroSuspended);
+    EXPECT_TRUE(app.interpreter.dialog.inputFields.empty());
+    EXPECT_TRUE(host.keyRequests.empty());
+    EXPECT_EQ(host.BoxTexts(),
+              (std::vector<std::string>{"Cancelled: \"Ask\" and the macros after it were not added."}));
+
+    // Escape at a key request: nothing of the macro is stored.
+    Keys({"w", ""});
     Add({"Move"});
-    EXPECT_TRUE(app.interpreter.ReadyForNextMacro);
+    EXPECT_EQ(host.BoxTexts().back(), "Cancelled: \"Move\" was not added.");
     EXPECT_FALSE(dir.Exists("players/Bob/MOVE.MAC.out"));
+    EXPECT_FALSE(dir.Exists("players/Bob/ASK.MAC.out"));
+    EXPECT_FALSE(dir.Exists("players/Bob/FIRE.MAC.out"));
+    EXPECT_TRUE(app.player.includedMacros.empty());
+
+    // Nothing is left half done: the next addition runs as usual.
+    Keys({"F1"});
+    Add({"Fire"});
+    EXPECT_EQ(app.player.includedMacros, (std::vector<std::string>{"Fire"}));
+
+    // Escape while adding a key to an included macro leaves its file as it was.
+    const std::string before = Out("FIRE.MAC");
+    host.includedChoices = {IncludedMacroChoice::AddKeyBinding};
+    Keys({""});
+    Add({"Fire"});
+    EXPECT_EQ(host.BoxTexts().back(), "Cancelled: no key was added to \"Fire\".");
+    EXPECT_EQ(Out("FIRE.MAC"), before);
 }
 
 }  // namespace

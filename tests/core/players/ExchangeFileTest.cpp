@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "PlayerTestData.h"
 #include "app/Korvex.h"
+#include "platform/Path.h"
 #include "players/ExchangeFile.h"
 #include "players/ExchangeOperations.h"
 #include "players/PlayerCfgFiles.h"
@@ -53,7 +55,8 @@ TEST_F(Exchange, ExportWritesBlocksInListOrderAndReportsTheNames) {
     EXPECT_TRUE(request.multiSelect);
     EXPECT_EQ(host.exchangeFileRequests.at(0).fileName, "alpha, Zulu");
     EXPECT_TRUE(host.exchangeFileRequests.at(0).save);
-    EXPECT_EQ(host.exchangeFileRequests.at(0).directory, app.paths.program);
+    // The first file dialog starts in the home directory, the next ones where the last file was.
+    EXPECT_EQ(host.exchangeFileRequests.at(0).directory, std::string(std::getenv("HOME")));
     EXPECT_EQ(host.BoxTexts(), Names{"alpha, Zulu have been exported."});
     EXPECT_EQ(BlockNames(), (Names{"alpha", "Zulu"}));
     // The header, options.dat 42 lines, bindings.dat 1, special.dat 11, the .out file 3, one header each.
@@ -71,6 +74,10 @@ TEST_F(Exchange, ExportWritesBlocksInListOrderAndReportsTheNames) {
     BitBtn2Click(app);
     EXPECT_EQ(host.BoxTexts().back(), "Zulu has been exported.");
     EXPECT_EQ(BlockNames(), Names{"Zulu"});
+    EXPECT_EQ(host.exchangeFileRequests.at(1).directory, ParentDirectory(file));
+    host.exchangeFileAnswers.push_back({});
+    BitBtn1Click(app);
+    EXPECT_EQ(host.exchangeFileRequests.at(2).directory, ParentDirectory(file));
 }
 
 TEST_F(Exchange, ImportSkipsTheCurrentPlayerAndReadsABlockWithoutFiles) {

@@ -51,10 +51,20 @@ TEST_F(Operations, DeletingSeveralReportsTheCurrentOneOnceAndTheOthersTogether) 
     WriteMod("ctf", {"Capture The Flag (CTF)", "3", "Alpha", "Kept", "Zed", "TRUE", "FALSE", "q2ctf1", "", "0"});
     app.modTree.mods = {{"Capture The Flag (CTF)", {"Alpha", "Kept", "Zed"}}};
     app.view.page = Page::Options;
+    // Korvex asks first; No deletes nothing.
+    AnswerList({"Zed"});
+    host.Expect(Icon::Question, "Delete Zed? This cannot be undone.", Button::No);
+    BitBtn5Click(app);
+    EXPECT_TRUE(dir.Exists("players/Zed"));
+    EXPECT_EQ(host.boxes.size(), 1u);
+    host.boxes.clear();
+
     AnswerList({"Zed", "Player", "Alpha"});
+    host.Expect(Icon::Question, "Delete Alpha, Zed? This cannot be undone.", Button::Yes);
     BitBtn5Click(app);
     EXPECT_EQ(ListDialog(0), (Names{"Delete Player-CFG", "Available Player-CFG's", "multi", "Delete"}));
-    EXPECT_EQ(host.BoxTexts(), (Names{"Cannot delete current player. (Player)", "Deleted Alpha, Zed."}));
+    EXPECT_EQ(host.BoxTexts(), (Names{"Delete Alpha, Zed? This cannot be undone.",
+                                      "Cannot delete current player. (Player)", "Deleted Alpha, Zed."}));
     EXPECT_EQ(host.boxes.back().icon, Icon::Information);
     EXPECT_EQ(app.view.page, Page::ConfigEditor);
     EXPECT_FALSE(dir.Exists("players/Alpha"));

@@ -46,6 +46,10 @@ TEST_F(MainWindowTest, ButtonsSwitchPagesAndCaptionsUnlessAMacroDialogIsOpen) {
         EXPECT_EQ(ShownPage(), page) << button;
         EXPECT_EQ(window.windowTitle(), Caption(caption));
     }
+    // The Demo-Launcher, which offers nothing yet, says what it is for.
+    auto* demos = window.findChild<QLabel*>(QStringLiteral("DemoLauncherText"));
+    ASSERT_TRUE(demos);
+    EXPECT_TRUE(demos->text().startsWith(QStringLiteral("This page is to play back recorded Quake II demos")));
 
     dir.app().view.macroDialogDescription = "Zoom";
     ShowMainPage(dir.app(), Page::MacroDialog);

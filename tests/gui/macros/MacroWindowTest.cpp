@@ -46,7 +46,7 @@ protected:
     }
 };
 
-TEST_F(MacroBindingsWidgetTest, ACategoryListsItsMacrosInFileOrderAndInformationDeselects) {
+TEST_F(MacroBindingsWidgetTest, ACategoryListsItsMacrosInFileOrderAndInformationKeepsTheSelection) {
     auto* categories = Child<QComboBox>("MacroCat");
     auto* avail = Child<QListWidget>("AvailMacros");
     ASSERT_TRUE(categories && avail);
@@ -64,7 +64,12 @@ TEST_F(MacroBindingsWidgetTest, ACategoryListsItsMacrosInFileOrderAndInformation
     ASSERT_EQ(dir.host().boxes.size(), 2u);
     EXPECT_EQ(dir.host().boxes[0].text, "Move back: Walks or runs backwards while the key is held.");
     EXPECT_EQ(dir.host().boxes[0].icon, Icon::Information);
-    EXPECT_TRUE(avail->selectedItems().isEmpty());
+    // The macros stay selected: "Add to Config" adds them right after.
+    EXPECT_EQ(avail->selectedItems().size(), 2);
+    dir.host().keyAnswers = {"F5", "F6"};
+    QTest::mouseClick(Child<QPushButton>("BitBtn13"), Qt::LeftButton);
+    dir.host().RunPosted();
+    EXPECT_EQ(dir.app().player.includedMacros.size(), 2u);
 
     // A cancelled "Change Player-CFG" still shows the prompt again and empties the macros.
     dir.host().playerListAnswers.push_back({});
@@ -118,7 +123,8 @@ TEST_F(MacroDialogPageTest, ControlsStandWhereTheMacroPutsThemAndOkResumes) {
     ASSERT_TRUE(Box() && Ok());
     EXPECT_EQ(Box()->title(), QStringLiteral("Macro Dialog"));
     EXPECT_EQ(Box()->geometry(), QRect(8, 8, 561, 521));
-    EXPECT_EQ(Ok()->geometry(), QRect(7, 449, 546, 65));
+    EXPECT_EQ(Ok()->geometry(), QRect(7, 449, 440, 65));
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("CancelButton"))->geometry(), QRect(453, 449, 100, 65));
     EXPECT_TRUE(Ok()->isDefault());
 
     QLabel* text = nullptr;
@@ -204,6 +210,21 @@ TEST_F(MacroDialogPageTest, TheKeyboardWalksTheControlsAsTheyReadAndEnterPresses
     EXPECT_EQ(ShownPage(), 0);
     ASSERT_EQ(Results().LastCommand, 0);
     EXPECT_EQ(Results().Commands[0], "say Help red base x");
+}
+
+// Escape, like Cancel, stops adding the macro: back to the Config-Editor, nothing kept.
+TEST_F(MacroDialogPageTest, EscapeCancelsTheMacro) {
+    QApplication::setActiveWindow(&window);
+    Run({"INPUTFIELD 10 10 200 \"Call:\" \"Help\" 3", "INPUTMODE", "QUAKE_COMMAND \"say &3&\""});
+    ASSERT_EQ(ShownPage(), 3);
+    EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("CancelButton"))->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(ShownPage(), 0);
+    EXPECT_FALSE(dir.app().interpreter.MacroSuspended);
+    EXPECT_EQ(Results().LastCommand, -1);
+    EXPECT_TRUE(Box()->findChildren<QLineEdit*>().isEmpty());
+    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{"Cancelled: \"Chat line\" was not added."}));
 }
 
 }  // namespace

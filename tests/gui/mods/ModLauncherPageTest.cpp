@@ -122,9 +122,14 @@ TEST(ModDialogs, ReturnWhatThePlayerEntered) {
     AddPlayerCfgDialog add({"Zed", "ace"});  // letters sort without regard to case
     auto* list = FindNamed<QListWidget>(add, "SubDlgAddPlayerCFGListBox");
     EXPECT_EQ(list->item(0)->text(), "ace");
+    // The first entry is selected when the dialog opens, so OK can be pressed at once.
+    EXPECT_TRUE(FindNamed<QPushButton>(add, "OKButton")->isEnabled());
+    list->clearSelection();
     EXPECT_FALSE(FindNamed<QPushButton>(add, "OKButton")->isEnabled());
     list->item(1)->setSelected(true);
     EXPECT_TRUE(FindNamed<QPushButton>(add, "OKButton")->isEnabled());
+    add.accept();
+    EXPECT_EQ(add.Answer(), std::vector<std::string>{"Zed"});
 }
 
 TEST(EditModOptionsDialogTest, ShowsTheEntryAndReturnsTheChanges) {

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/SmallDialog.h"
 #include "players/PlayerDialogs.h"
 
 namespace korvex {
@@ -27,16 +28,30 @@ void CloseNextBox(QString& shown) {
 TEST(PlayerDialogs, TheListRefusesAnEmptySelectionConfirmsByDoubleClickAndEscapeCancels) {
     PlayerListDialog dialog({"Select Player-CFGs to export", "Available Player-CFG's", {"a", "b"}, true, "Export",
                              "You must select at least one Player-CFG.", "exports"});
+    CentreOnScreen(dialog);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Player-CFGs to export"));
+    // Wide enough for the whole caption in the title bar's bold font.
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    EXPECT_GT(dialog.width(), QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + 100);
     EXPECT_EQ(dialog.findChild<QLabel*>()->text(), QStringLiteral("Available Player-CFG's"));
+    // The first entry is selected when the dialog opens: Enter confirms it at once.
+    auto* list = dialog.findChild<QListWidget*>();
+    ASSERT_TRUE(list->item(0)->isSelected());
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(dialog.Answer().confirmed);
+    EXPECT_EQ(dialog.Answer().rows, std::vector<std::size_t>{0});
+
+    dialog.show();
+    list->clearSelection();
     QString shown;
     CloseNextBox(shown);
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ConfirmButton")), Qt::LeftButton);
     EXPECT_EQ(shown, QStringLiteral("You must select at least one Player-CFG."));
     EXPECT_TRUE(dialog.isVisible());
 
-    auto* list = dialog.findChild<QListWidget*>();
     list->item(1)->setSelected(true);
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Escape);
