@@ -9,7 +9,6 @@ namespace korvex {
 
 struct Korvex;
 struct Reporter;
-struct ProgramPaths;
 struct InstallState;
 
 // The working values of one identification.
