@@ -6,9 +6,9 @@
 #include "app/DirectoryTools.h"
 #include "app/Host.h"
 #include "app/ProgramPaths.h"
-#include "app/Reporter.h"
 #include "app/Messages.h"
 #include "app/PendingOperation.h"
+#include "app/Reporter.h"
 #include "install/ModFilesMove.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModManifest.h"
@@ -20,7 +20,7 @@
 namespace korvex {
 namespace {
 
-std::optional<Manifest> LoadManifest(Reporter& report, const ProgramPaths& paths, const std::string& manifestDirectory) {
+std::optional<Manifest> LoadManifest(Reporter& report, const std::string& manifestDirectory) {
     std::optional<Manifest> manifest = ReadManifest(manifestDirectory);
     if (!manifest) report.ShowError(Err::CouldntLoadFile, ManifestFilePath(manifestDirectory));
     return manifest;
@@ -80,7 +80,7 @@ bool RemoveEntry(Reporter& report, const ProgramPaths& paths, const std::string&
 
 bool RemoveModByManifest(Reporter& report, const ProgramPaths& paths, const std::string& modText, const std::string& directory) {
     if (paths.quakeDir.empty()) return false;  // the manifest's paths lie below it
-    const std::optional<Manifest> manifest = LoadManifest(report, paths, ManifestDirectory(paths, directory));
+    const std::optional<Manifest> manifest = LoadManifest(report, ManifestDirectory(paths, directory));
     if (!manifest) return false;
     std::vector<std::string> kept = ChangedFiles(paths.quakeDir, *manifest);
     if (!kept.empty()) {
@@ -103,7 +103,7 @@ Carried CarryOutManifestRemoval(Reporter& report, const ProgramPaths& paths, con
     const std::set<std::string> kept(operation.arguments.begin() + 1, operation.arguments.end());
     const std::string manifestDirectory = ManifestDirectory(paths, directory);
     if (HasManifest(manifestDirectory)) {
-        const std::optional<Manifest> manifest = LoadManifest(report, paths, manifestDirectory);
+        const std::optional<Manifest> manifest = LoadManifest(report, manifestDirectory);
         if (!manifest) return Carried::NotAtAll;
         std::vector<std::pair<std::string, std::string>> putBack;
         for (const ManifestFile& file : *manifest) {
