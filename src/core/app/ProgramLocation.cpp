@@ -1,8 +1,5 @@
 #include "app/ProgramLocation.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
 
 #include "app/Korvex.h"
@@ -19,12 +16,8 @@ namespace {
 std::string DataHome() {
     const char* data = std::getenv("XDG_DATA_HOME");
     if (data && data[0] == kPathSeparator) return Utf8ToCp1252(data);
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) {
-        const passwd* user = ::getpwuid(::getuid());
-        home = user ? user->pw_dir : nullptr;
-    }
-    return home && *home ? JoinPath(Utf8ToCp1252(home), ".local/share") : std::string();
+    const std::string home = HomeDirectory();
+    return home.empty() ? std::string() : JoinPath(home, ".local/share");
 }
 
 bool SameContent(const std::string& first, const std::string& second) {

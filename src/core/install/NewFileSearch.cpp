@@ -45,8 +45,8 @@ bool ScanDirectory(const Search& search, const std::string& directory) {
 std::string WinePrefix() {
     const char* prefix = std::getenv("WINEPREFIX");
     if (prefix && *prefix) return Utf8ToCp1252(prefix);
-    const char* home = std::getenv("HOME");
-    return home && *home ? JoinPath(Utf8ToCp1252(home), ".wine") : std::string();
+    const std::string home = HomeDirectory();
+    return home.empty() ? std::string() : JoinPath(home, ".wine");
 }
 
 bool ScanForNewFiles(const std::vector<std::string>& roots, std::int64_t since, NewFiles& found,

@@ -79,12 +79,12 @@ bool IsWindowsProgram(const std::string& path) {
 }
 
 std::string DefaultUserDataDir() {
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) return {};
+    const std::string home = HomeDirectory();
+    if (home.empty()) return {};
     const std::string yq2 = JoinPath(home, ".yq2");
     if (DirectoryExists(yq2)) return yq2;
     const char* data = std::getenv("XDG_DATA_HOME");
-    return JoinPath(data && *data ? std::string(data) : JoinPath(home, ".local/share"), "YamagiQ2");
+    return JoinPath(data && *data ? Utf8ToCp1252(data) : JoinPath(home, ".local/share"), "YamagiQ2");
 }
 
 void SetQuakeProgram(TExecFile& game, const std::string& quakeDir) {

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
@@ -92,6 +93,15 @@ std::string AbsolutePath(const std::string& path) {
     const auto absolute = fs::absolute(NativePath(path), error).lexically_normal();
     const auto spelled = error ? std::nullopt : CoreName(absolute.string());
     return spelled ? *spelled : path;
+}
+
+std::string HomeDirectory() {
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) {
+        const passwd* user = ::getpwuid(::getuid());
+        home = user ? user->pw_dir : nullptr;
+    }
+    return home && *home ? Utf8ToCp1252(home) : std::string();
 }
 
 std::string ResolveCase(const std::string& path) {

@@ -29,6 +29,8 @@ std::optional<std::string> CoreName(const std::string& nativeName);
 // path it keeps is made absolute first, so that it names one place. Kept as given when
 // Windows-1252 cannot spell the absolute path.
 std::string AbsolutePath(const std::string& path);
+// The user's home directory ($HOME, else the password database); empty when there is none.
+std::string HomeDirectory();
 
 // The path of the existing entry that path names without regard to case; the components
 // that match nothing are kept as given, so a path to be created comes back unchanged.

@@ -1,7 +1,6 @@
 #include "players/ExchangeOperations.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 
 #include "app/Korvex.h"
@@ -9,7 +8,6 @@
 #include "platform/FileSystem.h"
 #include "platform/ListOrder.h"
 #include "platform/Path.h"
-#include "platform/Text.h"
 #include "players/Inheritance.h"
 #include "players/PlayerCfgFiles.h"
 #include "players/PlayerDirs.h"
@@ -36,9 +34,7 @@ void ReportDone(Reporter& report, const std::vector<std::string>& names, const s
 // Where the file dialog starts: the folder of the exchange file last chosen, the home
 // directory before any.
 std::string StartFolder(const std::string& exchangeFolder) {
-    if (!exchangeFolder.empty()) return exchangeFolder;
-    const char* home = std::getenv("HOME");
-    return home ? Utf8ToCp1252(home) : std::string();
+    return exchangeFolder.empty() ? HomeDirectory() : exchangeFolder;
 }
 
 ExchangeFileAnswer ChooseExchangeFile(Reporter& report, std::string& exchangeFolder, bool save,
