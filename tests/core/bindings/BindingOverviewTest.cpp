@@ -42,7 +42,7 @@ TEST_F(OverviewTest, OneLinePerFunctionAndEditsWrittenHoweverItCloses) {
     };
     host.keyAnswers = {"SPACE", "MOUSE2"};  // the first is there already
     // OK closes the editor; the overview is then closed with Escape: still written.
-    host.editorAnswers = {{EditorAction::AddKey}, {EditorAction::AddKey}, {EditorAction::Ok}};
+    host.editorAnswers = {{EditorAction::AddKey, {}}, {EditorAction::AddKey, {}}, {EditorAction::Ok, {}}};
     Select({true, false});
     ASSERT_EQ(host.editorsShown.size(), 3u);
     EXPECT_EQ(host.editorsShown[0].title, "Jump");
@@ -64,9 +64,9 @@ TEST_F(OverviewTest, FunctionsWithoutKeysGoAndTheLastTakesTheMacro) {
         "There is no key left to bind a function to. If you choose OK this function will be deleted.";
     host.onOverview = [&](MacroOutput& overview) { EditSelectedBinding(app.report, overview, 0); };
     const EditorAnswer removeAll{EditorAction::RemoveKeys, {true, true}};
-    const EditorAnswer ok{EditorAction::Ok};
+    const EditorAnswer ok{EditorAction::Ok, {}};
     // Kept open, then cancelled: nothing changes.
-    host.editorAnswers = {removeAll, ok, {EditorAction::Cancel}, removeAll, ok};
+    host.editorAnswers = {removeAll, ok, {EditorAction::Cancel, {}}, removeAll, ok};
     host.Expect(Icon::Question, question, Button::Cancel);
     host.Expect(Icon::Question, question, Button::Ok);
     Select({true, false});

@@ -97,7 +97,7 @@ const std::pair<const char*, DialogFactory> kDialogs[] = {
     {"Bindings overview",
      [](ProgramDirFixture& dir) { return std::make_unique<OverviewKeyBindingsDialog>(dir.app(), SampleOverview()); }},
     {"Bindings editor",
-     [](ProgramDirFixture& dir) { return std::make_unique<KeyBindingEditorDialog>(SampleEditor()); }},
+     [](ProgramDirFixture&) { return std::make_unique<KeyBindingEditorDialog>(SampleEditor()); }},
     {"Keyboard map", [](ProgramDirFixture& dir) { return std::make_unique<KeyboardMapDialog>(dir.app(), SampleKeyMap()); }},
     {"Keyboard map of the overview",
      [](ProgramDirFixture& dir) {

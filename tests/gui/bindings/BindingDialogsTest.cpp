@@ -57,7 +57,7 @@ TEST(OverviewKeyBindingsDialog, ShowsOneLinePerFunctionAndEditsThroughTheCore) {
     EXPECT_EQ(dir.host().BoxTexts().back(), "You can't perform this action without having selected anything. (Key Bindings)");
     EXPECT_TRUE(dialog.isVisible());
     dir.host().keyAnswers = {"F1"};
-    dir.host().editorAnswers = {{EditorAction::RemoveKeys, {true}}, {EditorAction::AddKey}, {EditorAction::Ok}};
+    dir.host().editorAnswers = {{EditorAction::RemoveKeys, {true}}, {EditorAction::AddKey, {}}, {EditorAction::Ok, {}}};
     list->item(1)->setSelected(true);
     edit->click();
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("Jump has been bound to F1"));
