@@ -43,9 +43,8 @@ std::optional<RunMacroArgs> ParseRunMacroArgs(const std::vector<std::string>& ar
     return parsed;
 }
 
-void BindKeys(Reporter& report, MacroInterpreter& interpreter, TMacroResults& macroResults,
+void BindKeys(Reporter& report, MacroInterpreter& interpreter, TMacroResults& results,
               const std::vector<std::string>& keys) {
-    TMacroResults& results = macroResults;
     for (int i = 0; i <= results.LastKey && !report.shuttingDown; ++i) {
         TKey& request = results.Keys[i];
         if (static_cast<std::size_t>(i) >= keys.size()) {
@@ -53,7 +52,7 @@ void BindKeys(Reporter& report, MacroInterpreter& interpreter, TMacroResults& ma
             continue;
         }
         request.BoundKeys = keys[i];
-        AddQuakeCommand(report, interpreter, macroResults, BindLine(request.BoundKeys, request.Command));
+        AddQuakeCommand(report, interpreter, results, BindLine(request.BoundKeys, request.Command));
     }
 }
 

@@ -56,9 +56,8 @@ void SetMacroVariable(Reporter& report, MacroInterpreter& interpreter, double n,
     interpreter.MacroVariables[index] = text.substr(0, kMaxVariableLength);
 }
 
-void AddQuakeCommand(Reporter& report, MacroInterpreter& interpreter, TMacroResults& macroResults,
+void AddQuakeCommand(Reporter& report, MacroInterpreter& interpreter, TMacroResults& results,
                      const std::string& command) {
-    TMacroResults& results = macroResults;
     if (results.LastCommand + 1 >= kMaxMacroCommands) {
         ReportMacroError(report, interpreter, interpreter.LineNumber, MacroErr::TooManyCommands);
         return;

@@ -67,7 +67,7 @@ std::string GetMacroVariable(Reporter& report, MacroInterpreter& interpreter, do
 void SetMacroVariable(Reporter& report, MacroInterpreter& interpreter, double n, const std::string& text);
 
 // Appends a console command line; the 51st is reported at once and dropped.
-void AddQuakeCommand(Reporter& report, MacroInterpreter& interpreter, TMacroResults& macroResults,
+void AddQuakeCommand(Reporter& report, MacroInterpreter& interpreter, TMacroResults& results,
                      const std::string& command);
 
 // Reports a macro-language error of the running macro (fatal).
