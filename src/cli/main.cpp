@@ -7,8 +7,8 @@
 
 #include "app/InstanceGuard.h"
 #include "app/Korvex.h"
-#include "app/Recovery.h"
 #include "app/ProgramLocation.h"
+#include "app/Recovery.h"
 #include "app/StartUp.h"
 #include "cli/CliCommands.h"
 #include "cli/CliHost.h"

@@ -5,8 +5,8 @@
 #include "app/Korvex.h"
 #include "bindings/KeyNames.h"
 #include "macros/MacroLineReader.h"
-#include "platform/TextFile.h"
 #include "platform/Text.h"
+#include "platform/TextFile.h"
 
 namespace korvex {
 

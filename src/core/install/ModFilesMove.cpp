@@ -7,10 +7,10 @@
 
 #include "app/DirectoryTools.h"
 #include "app/Host.h"
-#include "app/ProgramPaths.h"
-#include "app/Reporter.h"
 #include "app/Messages.h"
 #include "app/PendingOperation.h"
+#include "app/ProgramPaths.h"
+#include "app/Reporter.h"
 #include "install/InstallIdentification.h"
 #include "mods/ModManifest.h"
 #include "platform/FileSystem.h"

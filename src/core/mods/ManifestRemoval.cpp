@@ -5,9 +5,9 @@
 
 #include "app/DirectoryTools.h"
 #include "app/Host.h"
-#include "app/ProgramPaths.h"
 #include "app/Messages.h"
 #include "app/PendingOperation.h"
+#include "app/ProgramPaths.h"
 #include "app/Reporter.h"
 #include "install/ModFilesMove.h"
 #include "mods/ModCatalogue.h"

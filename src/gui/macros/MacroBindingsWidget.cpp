@@ -10,8 +10,8 @@
 
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
-#include "bindings/KeyboardMapDialog.h"
 #include "bindings/BindingOverview.h"
+#include "bindings/KeyboardMapDialog.h"
 #include "bindings/MacroInclusion.h"
 #include "macros/MacroCatalogue.h"
 

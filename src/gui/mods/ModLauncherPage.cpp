@@ -12,9 +12,9 @@
 #include "app/GroupPage.h"
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
-#include "mods/Launcher.h"
 #include "install/InstallIdentification.h"
 #include "install/ModInstallation.h"
+#include "mods/Launcher.h"
 #include "mods/ModIdentification.h"
 #include "mods/ModMaintenance.h"
 

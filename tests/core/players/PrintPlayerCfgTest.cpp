@@ -6,8 +6,8 @@
 #include "players/PlayerCfgFiles.h"
 #include "players/PrintLayout.h"
 #include "players/PrintPlayerCfg.h"
-#include "support/RecordingCanvas.h"
 #include "support/ProgramDirTest.h"
+#include "support/RecordingCanvas.h"
 
 namespace korvex {
 namespace {
