@@ -185,10 +185,10 @@ bool IsBelow(const std::string& path, const std::string& directory) {
     return !error && !RelativeTo(real, base).empty();
 }
 
-bool KeepsManifest(const ProgramPaths& dirs, const std::string& target) {
+bool KeepsManifest(const ProgramPaths& paths, const std::string& target) {
     const std::string directory = FileName(target);
     return !DirectoryExists(target) || EqualsIgnoringCase(directory, "baseq2") ||
-           HasManifest(ManifestDirectory(dirs, directory));
+           HasManifest(ManifestDirectory(paths, directory));
 }
 
 bool InstallModFiles(Reporter& report, const ProgramPaths& paths, const std::string& root, const std::string& target,

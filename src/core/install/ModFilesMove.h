@@ -17,7 +17,7 @@ enum class Carried;
 // that is there without a manifest holds a MOD installed before Korvex kept manifests, or by
 // hand: a manifest of the update alone would have its removal put the old version back.
 // baseq2 always keeps one: a MOD installed there is never removed with the whole directory.
-bool KeepsManifest(const ProgramPaths& dirs, const std::string& target);
+bool KeepsManifest(const ProgramPaths& paths, const std::string& target);
 inline constexpr const char* kWithManifest = "manifest";
 
 // Moves every file below root to the same place below target; false when a file cannot be

@@ -158,8 +158,9 @@ void CatalogueRewrite::Finish(const std::vector<std::string>& scannedDirectories
         if (scanned.contains(fileName)) {
             DeleteEntryFile(report_, paths_, file.name);
             RemoveManifest(report_, paths_, fileName);
-        } else
+        } else {
             KeepInTree(file);
+        }
     }
     previous_.clear();
 }

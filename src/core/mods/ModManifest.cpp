@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "app/Korvex.h"
+#include "app/ProgramPaths.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
@@ -36,8 +36,8 @@ std::string GameDirectoryOf(const std::string& path) { return path.substr(0, pat
 
 }  // namespace
 
-std::string ManifestDirectory(const ProgramPaths& dirs, const std::string& modDirectory) {
-    return ResolveCase(JoinPath(dirs.manifests, LowerCaseAscii(modDirectory)));
+std::string ManifestDirectory(const ProgramPaths& paths, const std::string& modDirectory) {
+    return ResolveCase(JoinPath(paths.manifests, LowerCaseAscii(modDirectory)));
 }
 
 std::string ManifestFilePath(const std::string& manifestDirectory) {
@@ -89,8 +89,8 @@ const char* StateName(FileState state) {
     return "";
 }
 
-bool MoveManifest(const ProgramPaths& dirs, const std::string& oldDirectory, const std::string& newDirectory) {
-    const std::string from = ManifestDirectory(dirs, oldDirectory);
+bool MoveManifest(const ProgramPaths& paths, const std::string& oldDirectory, const std::string& newDirectory) {
+    const std::string from = ManifestDirectory(paths, oldDirectory);
     if (!DirectoryExists(from)) return true;
     const std::string newName = LowerCaseAscii(newDirectory);
     if (HasManifest(from)) {
@@ -104,7 +104,7 @@ bool MoveManifest(const ProgramPaths& dirs, const std::string& oldDirectory, con
     const std::string oldCopies = ResolveCase(ReplacedCopyPath(from, oldDirectory));
     const std::string newCopies = ReplacedCopyPath(from, newName);
     if (oldCopies != newCopies && DirectoryExists(oldCopies) && !RenamePath(oldCopies, newCopies)) return false;
-    const std::string to = JoinPath(dirs.manifests, newName);
+    const std::string to = JoinPath(paths.manifests, newName);
     return from == to || RenamePath(from, to);
 }
 

@@ -23,7 +23,7 @@ using Manifest = std::vector<ManifestFile>;
 enum class FileState { Unchanged, Changed, Missing };
 
 // The manifest directory of a MOD's game directory; an existing one is found in any letter case.
-std::string ManifestDirectory(const ProgramPaths& dirs, const std::string& modDirectory);
+std::string ManifestDirectory(const ProgramPaths& paths, const std::string& modDirectory);
 std::string ManifestFilePath(const std::string& manifestDirectory);
 std::string ReplacedCopyPath(const std::string& manifestDirectory, const std::string& path);
 bool HasManifest(const std::string& manifestDirectory);
@@ -37,6 +37,6 @@ const char* StateName(FileState state);
 
 // The manifest follows its MOD into a new game directory: the paths, the copies and the
 // manifest directory itself. Running it again after an interruption finishes it.
-bool MoveManifest(const ProgramPaths& dirs, const std::string& oldDirectory, const std::string& newDirectory);
+bool MoveManifest(const ProgramPaths& paths, const std::string& oldDirectory, const std::string& newDirectory);
 
 }  // namespace korvex
