@@ -60,7 +60,8 @@ public:
     void HideKeyDialog() override {}
     IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
     // The overview and the editor are the set-keys command's business, not a dialog's.
-    void ShowBindingOverview(MacroOutput&) override {}
+    OverviewAnswer ShowBindingOverview(const MacroOutput&, int) override { return {}; }
+    void ShowKeyMap(const KeyMap&) override {}
     EditorAnswer ShowBindingEditor(const BindingEditor&) override { return {}; }
     // A question whose text starts with prefix is answered with answer, whatever --yes says.
     void AnswerQuestions(const std::string& prefix, Button answer) { answers_.push_back({prefix, answer}); }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "compiler/KeyMap.h"
+
 namespace korvex {
 namespace {
 
@@ -120,10 +122,15 @@ IncludedMacroChoice FakeHost::AskMacroAlreadyIncluded(const std::string& descrip
     return Next(includedChoices, "Macro Already Included " + description, IncludedMacroChoice::Cancel);
 }
 
-void FakeHost::ShowBindingOverview(MacroOutput& overview) {
-    ++overviewsShown;
-    if (onOverview) onOverview(overview);
+OverviewAnswer FakeHost::ShowBindingOverview(const MacroOutput& overview, int) {
+    overviewsShown.push_back(overview);
+    if (overviewAnswers.empty()) return {};
+    const OverviewAnswer answer = overviewAnswers.front();
+    overviewAnswers.pop_front();
+    return answer;
 }
+
+void FakeHost::ShowKeyMap(const KeyMap& map) { keyMapsShown.push_back(map.player); }
 
 EditorAnswer FakeHost::ShowBindingEditor(const BindingEditor& editor) {
     editorsShown.push_back(editor);

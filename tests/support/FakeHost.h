@@ -68,7 +68,8 @@ public:
     void SetKeyPrompt(const std::string& prompt) override { keyPrompt = prompt; }
     void HideKeyDialog() override { ++keyDialogHidden; }
     IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
-    void ShowBindingOverview(MacroOutput& overview) override;
+    OverviewAnswer ShowBindingOverview(const MacroOutput& overview, int selected) override;
+    void ShowKeyMap(const KeyMap& map) override;
     EditorAnswer ShowBindingEditor(const BindingEditor& editor) override;
     std::deque<std::string> keyAnswers;
     std::vector<std::string> keyRequests;
@@ -76,12 +77,13 @@ public:
     int keyDialogHidden = 0;
     std::deque<IncludedMacroChoice> includedChoices;
     std::vector<std::string> includedQuestions;
-    // What the person does in the overview; without it, the overview is closed.
-    std::function<void(MacroOutput&)> onOverview;
-    // The editor is answered from editorAnswers in order and records what it showed.
+    // The overview and the editor are answered in order and record what they showed; an
+    // overview without an answer is closed. A keyboard map records its Player-CFG.
+    std::deque<OverviewAnswer> overviewAnswers;
+    std::vector<MacroOutput> overviewsShown;
     std::deque<EditorAnswer> editorAnswers;
     std::vector<BindingEditor> editorsShown;
-    int overviewsShown = 0;
+    std::vector<std::string> keyMapsShown;
 
     std::deque<PlayerListAnswer> playerListAnswers;
     std::deque<PlayerNameAnswer> playerNameAnswers;

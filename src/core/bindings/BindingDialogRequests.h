@@ -10,6 +10,8 @@
 
 namespace korvex {
 
+struct KeyMap;
+
 enum class IncludedMacroChoice { AddKeyBinding, Overwrite, Cancel };
 
 // The keys of one function while the editor is open: key names, sorted without regard to case.
@@ -26,6 +28,14 @@ struct EditorAnswer {
     std::vector<bool> selected;  // RemoveKeys: by row of the editor's keys
 };
 
+// The overview's button that was pressed; closing it otherwise is Close.
+enum class OverviewAction { EditBinding, KeyboardMap, Close };
+
+struct OverviewAnswer {
+    OverviewAction action = OverviewAction::Close;
+    int selected = -1;  // the row of the function selected in the overview, -1 when none is
+};
+
 class BindingDialogs {
 public:
     virtual ~BindingDialogs() = default;
@@ -39,9 +49,13 @@ public:
     // The macro with this description is included already.
     virtual IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) = 0;
 
-    // The overview of one macro's key requests; overview.commands hold the lines that are
-    // not key bindings. Returns when the person closes it, however that is done.
-    virtual void ShowBindingOverview(MacroOutput& overview) = 0;
+    // The overview of one macro's key requests, with the function at row selected chosen (-1:
+    // none); overview.commands hold the lines that are not key bindings. Returns at every
+    // button, which the core carries out before it shows the overview again.
+    virtual OverviewAnswer ShowBindingOverview(const MacroOutput& overview, int selected) = 0;
+    // The keyboard map opened from the overview: a click only marks a key, since the overview
+    // goes through the selected macros one by one.
+    virtual void ShowKeyMap(const KeyMap& map) = 0;
     // The editor of one function; returns at every button, which the core carries out before it
     // shows the editor again.
     virtual EditorAnswer ShowBindingEditor(const BindingEditor& editor) = 0;

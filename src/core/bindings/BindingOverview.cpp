@@ -5,6 +5,7 @@
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "bindings/KeyListText.h"
+#include "bindings/KeyboardMap.h"
 #include "bindings/MacroInclusion.h"
 #include "macros/MacroCatalogue.h"
 #include "platform/ListLookup.h"
@@ -14,8 +15,23 @@
 namespace korvex {
 namespace {
 
-
 void SortKeyNames(std::vector<std::string>& keys) { SortAsListBox(keys); }
+
+// The overview until it is closed; its buttons are carried out in between.
+void RunOverview(Korvex& app, MacroOutput& overview) {
+    int selected = -1;
+    while (!app.report.shuttingDown) {
+        const OverviewAnswer answer = app.host.ShowBindingOverview(overview, selected);
+        selected = answer.selected;
+        if (answer.action == OverviewAction::Close) return;
+        if (answer.action == OverviewAction::EditBinding) {
+            EditSelectedBinding(app.report, overview, selected);
+            continue;
+        }
+        KeyMap map;
+        if (KeyMapOfShownPlayer(app, map, MapClicks::HighlightOnly)) app.host.ShowKeyMap(map);
+    }
+}
 
 // One macro's overview; the selection of its IncludedMacros item is cleared.
 OverviewResult ShowOverviewOf(Korvex& app, std::size_t index, const std::string& outputFile) {
@@ -33,7 +49,7 @@ OverviewResult ShowOverviewOf(Korvex& app, std::size_t index, const std::string&
                              Buttons::Ok);
         return OverviewResult::Kept;
     }
-    app.host.ShowBindingOverview(overview);
+    RunOverview(app, overview);
     return StoreBindingOverview(app, index, outputFile, overview);
 }
 

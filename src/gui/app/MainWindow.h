@@ -21,7 +21,6 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(Korvex& app);
 
-    Korvex& App() { return app_; }
     void ShowCentred();
     void SyncFromCore();
 

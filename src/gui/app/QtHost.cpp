@@ -5,12 +5,12 @@
 #include <QTimer>
 
 #include "app/DisclaimerDialog.h"
-#include "app/Korvex.h"
 #include "app/MainWindow.h"
 #include "app/StatusDialog.h"
 #include "app/TextCodec.h"
 #include "bindings/KeyBindingDialog.h"
 #include "bindings/KeyBindingDialogs.h"
+#include "bindings/KeyboardMapDialog.h"
 #include "bindings/MacroAlreadyIncludedDialog.h"
 #include "install/InstallDialogs.h"
 #include "install/InstallWindows.h"
@@ -157,9 +157,11 @@ IncludedMacroChoice QtHost::AskMacroAlreadyIncluded(const std::string& descripti
     return AskMacroAlreadyIncludedDialog(description);
 }
 
-void QtHost::ShowBindingOverview(MacroOutput& overview) {
-    if (mainWindow_) RunOverviewDialog(mainWindow_->App(), overview);
+OverviewAnswer QtHost::ShowBindingOverview(const MacroOutput& overview, int selected) {
+    return RunOverviewDialog(overview, selected);
 }
+
+void QtHost::ShowKeyMap(const KeyMap& map) { RunKeyMapDialog(map); }
 
 EditorAnswer QtHost::ShowBindingEditor(const BindingEditor& editor) { return RunEditorDialog(editor); }
 

@@ -49,7 +49,8 @@ public:
     void SetKeyPrompt(const std::string& prompt) override;
     void HideKeyDialog() override;
     IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
-    void ShowBindingOverview(MacroOutput& overview) override;
+    OverviewAnswer ShowBindingOverview(const MacroOutput& overview, int selected) override;
+    void ShowKeyMap(const KeyMap& map) override;
     EditorAnswer ShowBindingEditor(const BindingEditor& editor) override;
 
     // MOD dialogs.

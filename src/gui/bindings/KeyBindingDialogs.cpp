@@ -7,12 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Korvex.h"
 #include "app/SmallDialog.h"
 #include "app/TextCodec.h"
 #include "bindings/BindingOverview.h"
 #include "bindings/KeyListText.h"
-#include "bindings/KeyboardMapDialog.h"
 
 namespace korvex {
 namespace {
@@ -40,8 +38,8 @@ int ExecCentred(QDialog& dialog, int width, int height) {
 
 }  // namespace
 
-OverviewKeyBindingsDialog::OverviewKeyBindingsDialog(Korvex& app, MacroOutput& overview, QWidget* parent)
-    : QDialog(parent), app_(app), overview_(overview), OverviewKeyBindingsListBox(new QListWidget(this)) {
+OverviewKeyBindingsDialog::OverviewKeyBindingsDialog(const MacroOutput& overview, int selected, QWidget* parent)
+    : QDialog(parent), OverviewKeyBindingsListBox(new QListWidget(this)) {
     SetUpDialog(*this, QStringLiteral("Bindings"), "OverviewKeyBindingsDialog");
     OverviewKeyBindingsListBox->setObjectName(QStringLiteral("OverviewKeyBindingsListBox"));
     OverviewKeyBindingsListBox->setToolTip(QStringLiteral("The functions of the macro and their keys; "
@@ -62,25 +60,25 @@ OverviewKeyBindingsDialog::OverviewKeyBindingsDialog(Korvex& app, MacroOutput& o
     row->addWidget(edit);
     row->addWidget(ok);
     layout->addLayout(row);
-    connect(edit, &QPushButton::clicked, this, &OverviewKeyBindingsDialog::EditBtnClick);
+    connect(edit, &QPushButton::clicked, this, [this] { Close(OverviewAction::EditBinding); });
     connect(OverviewKeyBindingsListBox, &QListWidget::itemDoubleClicked, this,
-            &OverviewKeyBindingsDialog::EditBtnClick);
-    connect(map, &QPushButton::clicked, this, [this] { ShowKeyboardMap(app_, this, MapClicks::HighlightOnly); });
+            [this] { Close(OverviewAction::EditBinding); });
+    connect(map, &QPushButton::clicked, this, [this] { Close(OverviewAction::KeyboardMap); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    ShowLines();
+    for (const TKey& request : overview.keys) OverviewKeyBindingsListBox->addItem(ToQString(OverviewLine(request)));
+    if (selected >= 0 && selected < OverviewKeyBindingsListBox->count())
+        OverviewKeyBindingsListBox->setCurrentRow(selected);
     ok->setFocus();
 }
 
-void OverviewKeyBindingsDialog::ShowLines() {
-    OverviewKeyBindingsListBox->clear();
-    for (const TKey& request : overview_.keys) OverviewKeyBindingsListBox->addItem(ToQString(OverviewLine(request)));
+OverviewAnswer OverviewKeyBindingsDialog::Answer() const {
+    const auto selected = OverviewKeyBindingsListBox->selectedItems();
+    return {action_, selected.isEmpty() ? -1 : OverviewKeyBindingsListBox->row(selected.first())};
 }
 
-void OverviewKeyBindingsDialog::EditBtnClick() {
-    const auto selected = OverviewKeyBindingsListBox->selectedItems();
-    const int row = selected.isEmpty() ? -1 : OverviewKeyBindingsListBox->row(selected.first());
-    EditSelectedBinding(app_.report, overview_, row);
-    ShowLines();
+void OverviewKeyBindingsDialog::Close(OverviewAction action) {
+    action_ = action;
+    accept();
 }
 
 KeyBindingEditorDialog::KeyBindingEditorDialog(const BindingEditor& editor, QWidget* parent)
@@ -116,9 +114,10 @@ void KeyBindingEditorDialog::Close(EditorAction action) {
     accept();
 }
 
-void RunOverviewDialog(Korvex& app, MacroOutput& overview) {
-    OverviewKeyBindingsDialog dialog(app, overview);
+OverviewAnswer RunOverviewDialog(const MacroOutput& overview, int selected) {
+    OverviewKeyBindingsDialog dialog(overview, selected);
     ExecCentred(dialog, 592, 173);
+    return dialog.Answer();
 }
 
 EditorAnswer RunEditorDialog(const BindingEditor& editor) {

@@ -1,5 +1,6 @@
 // The overview of an included macro's key bindings ("Bindings") and the editor of one
-// function's keys. Both work on the core's records and call the core for every button.
+// function's keys. Both close at every button with what was pressed; the core carries it out
+// and shows them again.
 #pragma once
 
 #include <QDialog>
@@ -10,23 +11,20 @@ class QListWidget;
 
 namespace korvex {
 
-struct Korvex;
-
 class OverviewKeyBindingsDialog : public QDialog {
     Q_OBJECT
 public:
-    OverviewKeyBindingsDialog(Korvex& app, MacroOutput& overview, QWidget* parent = nullptr);
+    OverviewKeyBindingsDialog(const MacroOutput& overview, int selected, QWidget* parent = nullptr);
+
+    OverviewAnswer Answer() const;
 
 private:
-    void ShowLines();
-    void EditBtnClick();
+    void Close(OverviewAction action);
 
-    Korvex& app_;
-    MacroOutput& overview_;
+    OverviewAction action_ = OverviewAction::Close;
     QListWidget* OverviewKeyBindingsListBox;
 };
 
-// Closes at every button with what was pressed; the core carries it out and shows it again.
 class KeyBindingEditorDialog : public QDialog {
     Q_OBJECT
 public:
@@ -42,7 +40,7 @@ private:
 };
 
 // Both are shown modally, centred on the screen.
-void RunOverviewDialog(Korvex& app, MacroOutput& overview);
+OverviewAnswer RunOverviewDialog(const MacroOutput& overview, int selected);
 EditorAnswer RunEditorDialog(const BindingEditor& editor);
 
 }  // namespace korvex

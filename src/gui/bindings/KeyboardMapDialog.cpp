@@ -39,9 +39,14 @@ QString SummaryOf(const KeyMap& map) {
 
 }  // namespace
 
-KeyboardMapDialog::KeyboardMapDialog(Korvex& app, KeyMap map, MapClicks clicks, QWidget* parent)
-    : QDialog(parent), app_(app), map_(std::move(map)), clicks_(clicks), keyboard_(new KeyboardWidget(map_, this)),
-      keyLine_(new QLabel(PointingHint(clicks), this)), chordList_(new QLabel(this)),
+KeyboardMapDialog::KeyboardMapDialog(KeyMap map, MacroSelection selectMacros, QWidget* parent)
+    : QDialog(parent),
+      map_(std::move(map)),
+      selectMacros_(std::move(selectMacros)),
+      clicks_(selectMacros_ ? MapClicks::SelectMacros : MapClicks::HighlightOnly),
+      keyboard_(new KeyboardWidget(map_, this)),
+      keyLine_(new QLabel(PointingHint(clicks_), this)),
+      chordList_(new QLabel(this)),
       table_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("KeyboardMapDialog"));
     setWindowTitle(QStringLiteral("Keyboard map - ") + ToQString(map_.player));
@@ -162,13 +167,24 @@ void KeyboardMapDialog::TableSelectionChanged() {
 }
 
 void KeyboardMapDialog::SelectMacros(const std::vector<const KeyMapKey*>& keys) {
-    if (clicks_ == MapClicks::SelectMacros) SelectMacrosOfKeys(app_.host, app_.player, app_.macroLists, map_, keys);
+    if (selectMacros_) selectMacros_(map_, keys);
 }
 
-void ShowKeyboardMap(Korvex& app, QWidget* parent, MapClicks clicks) {
+void ShowKeyboardMap(Korvex& app, QWidget* parent) {
     KeyMap map;
-    if (!KeyMapOfShownPlayer(app, map, clicks)) return;
-    KeyboardMapDialog dialog(app, std::move(map), clicks, parent);
+    if (!KeyMapOfShownPlayer(app, map, MapClicks::SelectMacros)) return;
+    KeyboardMapDialog dialog(
+        std::move(map),
+        [&app](const KeyMap& shown, const std::vector<const KeyMapKey*>& keys) {
+            SelectMacrosOfKeys(app.host, app.player, app.macroLists, shown, keys);
+        },
+        parent);
+    MoveToScreenCentre(dialog);
+    dialog.exec();
+}
+
+void RunKeyMapDialog(const KeyMap& map) {
+    KeyboardMapDialog dialog(map);
     MoveToScreenCentre(dialog);
     dialog.exec();
 }

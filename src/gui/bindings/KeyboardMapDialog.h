@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <vector>
 
 #include "bindings/KeyboardMap.h"
 
@@ -15,10 +17,13 @@ namespace korvex {
 struct Korvex;
 class KeyboardWidget;
 
+// What a click on a key does with the key's entries of the map; none only marks the key.
+using MacroSelection = std::function<void(const KeyMap&, const std::vector<const KeyMapKey*>&)>;
+
 class KeyboardMapDialog : public QDialog {
     Q_OBJECT
 public:
-    KeyboardMapDialog(Korvex& app, KeyMap map, MapClicks clicks = MapClicks::SelectMacros, QWidget* parent = nullptr);
+    explicit KeyboardMapDialog(KeyMap map, MacroSelection selectMacros = {}, QWidget* parent = nullptr);
 
     // A click on an input of the drawn keyboard, or the choice of its line in the table.
     void SelectKey(const QString& name);
@@ -29,8 +34,8 @@ private:
     void TableSelectionChanged();
     void SelectMacros(const std::vector<const KeyMapKey*>& keys);
 
-    Korvex& app_;
     const KeyMap map_;
+    const MacroSelection selectMacros_;
     const MapClicks clicks_;
     KeyboardWidget* keyboard_;
     QLabel* keyLine_;
@@ -39,7 +44,10 @@ private:
     bool selecting_ = false;
 };
 
-// The button handler of "Keyboard map": compiles the shown Player-CFG and shows its map.
-void ShowKeyboardMap(Korvex& app, QWidget* parent, MapClicks clicks);
+// The button handler of "Keyboard map" on the Bindings tab: compiles the shown Player-CFG and
+// shows its map; a click on a key selects its macros in the included macros.
+void ShowKeyboardMap(Korvex& app, QWidget* parent);
+// The map opened from the bindings overview, where a click only marks a key.
+void RunKeyMapDialog(const KeyMap& map);
 
 }  // namespace korvex

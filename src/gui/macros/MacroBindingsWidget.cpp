@@ -162,7 +162,7 @@ void MacroBindingsWidget::BitBtn15Click() {
 }
 
 void MacroBindingsWidget::KeyboardMapClick() {
-    ShowKeyboardMap(app_, this, MapClicks::SelectMacros);
+    ShowKeyboardMap(app_, this);
     SyncFromCore();
 }
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "app/Korvex.h"
+#include "app/StartUp.h"
 #include "bindings/BindingOverview.h"
 #include "bindings/MacroInclusion.h"
 #include "macros/MacroCatalogue.h"
+#include "players/CharacterLists.h"
 #include "support/ProgramDirTest.h"
 
 namespace korvex {
@@ -34,16 +36,14 @@ protected:
 };
 
 TEST_F(OverviewTest, OneLinePerFunctionAndEditsWrittenHoweverItCloses) {
-    std::vector<std::string> lines;
-    host.onOverview = [&](MacroOutput& overview) {
-        for (const TKey& request : overview.keys) lines.push_back(OverviewLine(request));
-        EditSelectedBinding(app.report, overview, -1);  // nothing selected
-        EditSelectedBinding(app.report, overview, 1);
-    };
+    host.overviewAnswers = {{OverviewAction::EditBinding, -1}, {OverviewAction::EditBinding, 1}};  // first none
     host.keyAnswers = {"SPACE", "MOUSE2"};  // the first is there already
     // OK closes the editor; the overview is then closed with Escape: still written.
     host.editorAnswers = {{EditorAction::AddKey, {}}, {EditorAction::AddKey, {}}, {EditorAction::Ok, {}}};
     Select({true, false});
+    ASSERT_EQ(host.overviewsShown.size(), 3u);
+    std::vector<std::string> lines;
+    for (const TKey& request : host.overviewsShown.front().keys) lines.push_back(OverviewLine(request));
     ASSERT_EQ(host.editorsShown.size(), 3u);
     EXPECT_EQ(host.editorsShown[0].title, "Jump");
     EXPECT_EQ(host.editorsShown[2].keys, (std::vector<std::string>{"MOUSE2", "SPACE"}));
@@ -62,21 +62,24 @@ TEST_F(OverviewTest, OneLinePerFunctionAndEditsWrittenHoweverItCloses) {
 TEST_F(OverviewTest, FunctionsWithoutKeysGoAndTheLastTakesTheMacro) {
     const std::string question =
         "There is no key left to bind a function to. If you choose OK this function will be deleted.";
-    host.onOverview = [&](MacroOutput& overview) { EditSelectedBinding(app.report, overview, 0); };
+    const OverviewAnswer editFirst{OverviewAction::EditBinding, 0};
     const EditorAnswer removeAll{EditorAction::RemoveKeys, {true, true}};
     const EditorAnswer ok{EditorAction::Ok, {}};
     // Kept open, then cancelled: nothing changes.
     host.editorAnswers = {removeAll, ok, {EditorAction::Cancel, {}}, removeAll, ok};
     host.Expect(Icon::Question, question, Button::Cancel);
     host.Expect(Icon::Question, question, Button::Ok);
+    host.overviewAnswers = {editFirst};
     Select({true, false});
     EXPECT_EQ(host.editorsShown.at(2).keys, std::vector<std::string>{});
+    host.overviewAnswers = {editFirst};
     Select({true, false});
     // Its console line stays; its BIND line is gone.
     EXPECT_EQ(Move(), JoinLines({"Tests", "0", "+moveup", "Jump", "SPACE", "bind k +forward", "BIND SPACE \"+moveup\""}));
 
     host.editorAnswers = {removeAll, ok};
     host.Expect(Icon::Question, question, Button::Ok);
+    host.overviewAnswers = {editFirst};
     Select({true, false});
     EXPECT_EQ(host.BoxTexts().back(), "As there is no function left to bind any key to, the macro will be removed "
                                         "from the included macros list.");
@@ -89,7 +92,7 @@ TEST_F(OverviewTest, MacroWithoutKeyRequestsAndDamagedFiles) {
     const std::string before = dir.Read("players/Bob/NAME.MAC.out");
     Select({false, true});
     EXPECT_EQ(host.BoxTexts(), (std::vector<std::string>{"There a no bindings available for this macro. (NAME)"}));
-    EXPECT_EQ(host.overviewsShown, 0);
+    EXPECT_TRUE(host.overviewsShown.empty());
     EXPECT_EQ(dir.Read("players/Bob/NAME.MAC.out"), before);
 
     // A count of 99 with one request, binary bytes and a key list far longer than a line of
@@ -106,8 +109,40 @@ TEST_F(OverviewTest, MacroWithoutKeyRequestsAndDamagedFiles) {
     host.boxes.clear();
     Select({true, false});
     EXPECT_EQ(host.BoxTexts(), std::vector<std::string>{UnknownKeyMessage("x \"quit\" y in " + dir.Path("players/Bob/MOVE.MAC.out"))});
-    EXPECT_EQ(host.overviewsShown, 1);
+    EXPECT_EQ(host.overviewsShown.size(), 1u);
     EXPECT_EQ(Move(), edited);
+}
+
+// The overview goes through the selected macros one by one; the keyboard map opened from it
+// compiles the Player-CFG and leaves that selection as it was.
+TEST(OverviewWalk, ItsKeyboardMapLeavesTheWalkThroughTheSelectedMacros) {
+    ProgramDirFixture dir;
+    Korvex& app = dir.app();
+    std::vector<std::string> bindings{"3"};
+    for (const auto& [name, key] : {std::pair{"ALPHA", "F1"}, std::pair{"BETA", "F2"}, std::pair{"GAMMA", "F1"}}) {
+        const std::string file = std::string(name) + ".MAC";
+        dir.WriteMacro(file, name, "Tests");
+        dir.WriteLines("players/Player/" + file + ".out", {"Tests", "0", "say hi", std::string("Press ") + name, key,
+                                                           std::string("BIND ") + key + " \"say hi\""});
+        bindings.insert(bindings.end(), {file, name, "Tests"});
+    }
+    dir.WriteLines("players/Player/bindings.dat", bindings);
+    LoadMacroCatalogue(app.report, app.macroCatalogue, app.macroLists, dir.Path("macros"));
+    dir.host().RunPosted();
+    app.paths.quakeDir = dir.quakeDir();
+    FillModelList(app.report, app.paths, app.player);  // the options name a model and skin of the game
+    LoadLastPlayer(app);
+    ASSERT_EQ(app.player.includedMacros.size(), 3u);
+
+    const OverviewAnswer map{OverviewAction::KeyboardMap, -1};
+    dir.host().overviewAnswers = {map, {}, map, {}};
+    app.macroLists.includedSelected = {true, false, true};
+    ShowKeyBindingOverview(app);
+    EXPECT_EQ(dir.host().keyMapsShown, (std::vector<std::string>{"Player", "Player"}));
+    std::vector<std::string> walked;
+    for (const MacroOutput& overview : dir.host().overviewsShown) walked.push_back(overview.keys.front().Description);
+    EXPECT_EQ(walked, (std::vector<std::string>{"Press ALPHA", "Press ALPHA", "Press GAMMA", "Press GAMMA"}));
+    EXPECT_EQ(app.macroLists.includedSelected, (std::vector<bool>(3, false)));
 }
 
 }  // namespace

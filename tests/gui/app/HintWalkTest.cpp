@@ -63,17 +63,6 @@ std::unique_ptr<QWidget> ImportDialog(ProgramDirFixture& dir) {
     return ListDialogOf(BitBtn1Click)(dir);
 }
 
-// The overview and the editor work on records that outlive their dialogs.
-MacroOutput& SampleOverview() {
-    static MacroOutput overview{"Tests", {{"+attack", "Fire", "MOUSE1"}}, {}};
-    return overview;
-}
-
-BindingEditor& SampleEditor() {
-    static BindingEditor editor{"Fire", {"MOUSE1"}};
-    return editor;
-}
-
 KeyMap SampleKeyMap() { return {"Player", {{"F1", "say hi", {{"Say hello", "Player", "Talk"}}}}}; }
 
 // A dialog built from its request alone.
@@ -95,14 +84,10 @@ const std::pair<const char*, DialogFactory> kDialogs[] = {
     {"Key", Built<KeyBindingDialog>()},
     {"Macro Already Included", Built<MacroAlreadyIncludedDialog>("Say hello")},
     {"Bindings overview",
-     [](ProgramDirFixture& dir) { return std::make_unique<OverviewKeyBindingsDialog>(dir.app(), SampleOverview()); }},
-    {"Bindings editor",
-     [](ProgramDirFixture&) { return std::make_unique<KeyBindingEditorDialog>(SampleEditor()); }},
-    {"Keyboard map", [](ProgramDirFixture& dir) { return std::make_unique<KeyboardMapDialog>(dir.app(), SampleKeyMap()); }},
-    {"Keyboard map of the overview",
-     [](ProgramDirFixture& dir) {
-         return std::make_unique<KeyboardMapDialog>(dir.app(), SampleKeyMap(), MapClicks::HighlightOnly);
-     }},
+     Built<OverviewKeyBindingsDialog>(MacroOutput{"Tests", {{"+attack", "Fire", "MOUSE1"}}, {}}, -1)},
+    {"Bindings editor", Built<KeyBindingEditorDialog>(BindingEditor{"Fire", {"MOUSE1"}})},
+    {"Keyboard map", Built<KeyboardMapDialog>(SampleKeyMap(), MacroSelection([](const KeyMap&, const auto&) {}))},
+    {"Keyboard map of the overview", Built<KeyboardMapDialog>(SampleKeyMap())},
     {"Edit MOD's Options", Built<EditModOptionsDialog>(EditModOptionsRequest{"Edit", {}, {"Player"}, "/", "/", {}})},
     {"Add a Player-CFG", Built<AddPlayerCfgDialog>(std::vector<std::string>{"Player"})},
     {"Server-side MOD", Built<ServerSideModDialog>()},

@@ -44,7 +44,9 @@ protected:
 
     FakeHost host;
     Korvex app{host};
-    KeyboardMapDialog dialog{app, SampleMap()};
+    KeyboardMapDialog dialog{SampleMap(), [this](const KeyMap& map, const std::vector<const KeyMapKey*>& keys) {
+                                 SelectMacrosOfKeys(host, app.player, app.macroLists, map, keys);
+                             }};
     KeyboardWidget* keyboard = FindNamed<KeyboardWidget>(dialog, "Keyboard");
 };
 
