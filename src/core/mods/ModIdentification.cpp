@@ -93,6 +93,10 @@ void RunCompleteModScan(Korvex& app, bool ask) {
     ModScan scan(app);
     for (const std::string& name : directories) {
         if (EqualsIgnoringCase(name, kScriptDirectoryName)) continue;
+        if (EqualsIgnoringCase(name, kBaseGameDirectory)) {
+            if (!scan.catalogue.Keep(name)) scan.catalogue.Add(kBaseGameName, kBaseGameDirectory);
+            continue;
+        }
         if (ScanDirectory(scan, name)) scan.detectionFiles = ReadDetectionFiles(app.paths.autoMod);
         if (app.report.shuttingDown) return;
     }

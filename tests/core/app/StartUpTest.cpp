@@ -100,7 +100,8 @@ TEST_F(StartUpTest, TheDisclaimerRejectedEndsSilentlyAndAcceptedWelcomesOnce) {
     EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
     EXPECT_EQ(dir.Snapshot().size() + 1, before.size());  // only the marker went
 
-    // The first start scans the Quake II directory; the sample tree's detection files know its MODs.
+    // The first start scans the Quake II directory; the sample tree's detection files know its MODs,
+    // and the base directory enters as the game itself.
     ProgramDirFixture accepted;
     accepted.Write("korvex.ini", "");
     std::filesystem::copy(KORVEX_DATA_DIR "/../tests/fixtures/automod", accepted.Path("automod"));
@@ -112,8 +113,9 @@ TEST_F(StartUpTest, TheDisclaimerRejectedEndsSilentlyAndAcceptedWelcomesOnce) {
     StartUp(accepted.app());
     EXPECT_TRUE(accepted.app().firstRun);
     EXPECT_FALSE(accepted.Exists("korvex.ini"));
-    ASSERT_EQ(accepted.app().modTree.mods.size(), 2u);
+    ASSERT_EQ(accepted.app().modTree.mods.size(), 3u);
     EXPECT_EQ(accepted.app().modTree.mods[0].text, "Arena (beta) (ARENA)");
+    EXPECT_EQ(accepted.Read("mods/baseq2"), JoinLines({"Quake II (BASEQ2)", "0", "TRUE", "TRUE", "", "", "0"}));
     ASSERT_EQ(accepted.host().boxes.size(), 3u);
     EXPECT_EQ(accepted.host().boxes[0].icon, Icon::Information);
     EXPECT_EQ(accepted.host().boxes[0].text.rfind("Welcome to Korvex!\r\n\nYou have started Korvex for the first time", 0), 0u);
