@@ -11,6 +11,8 @@
 #include "macros/MacroErrors.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModIdentification.h"
+#include "mods/ModMaintenance.h"
+#include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
@@ -30,6 +32,15 @@ namespace {
 void ShowStartUpStep(Reporter& report, const std::string& text) {
     report.host.ShowStatus(StatusWindow::StartUp, text);
     report.host.ProcessPendingEvents();
+}
+
+// The first start finds the installed MODs, and the current Player-CFG can be launched with them.
+void FirstModScan(Korvex& app) {
+    RunCompleteModScan(app, false);
+    if (app.report.shuttingDown) return;
+    std::vector<std::string> directories;
+    for (const ModNode& mod : app.modTree.mods) directories.push_back(ModDirOfNodeText(mod.text));
+    OfferPlayerCfgAssignment(app.report, app.paths, app.modTree, app.currentPlayerName, directories);
 }
 
 }  // namespace
@@ -99,7 +110,7 @@ void LoadEverything(Korvex& app) {
     }
     app.host.CloseStatus(StatusWindow::StartUp);
     app.host.MainViewChanged();
-    if (app.firstRun) RunCompleteModScan(app, false);
+    if (app.firstRun) FirstModScan(app);
 }
 
 void StartUp(Korvex& app) {

@@ -125,6 +125,7 @@ void RecordInstalledMod(Korvex& app, const Identification& id) {
     if (!recorded) return;
     app.install.installedModDir = id.modDir;
     Inform(app.report, "Modification '" + id.modName + "' has been correctly installed.");
+    OfferPlayerCfgAssignment(app.report, app.paths, app.modTree, app.currentPlayerName, {directory});
 }
 
 // Folders emptied by the move go, but only outside the Quake II directory: inside it an empty

@@ -251,13 +251,19 @@ TEST_F(ModScanTest, RescanKeepsWhatThePlayerSet) {
 }
 
 // "Add existing MOD" on a MOD in its place, recognised or named by the player: its files count as
-// installed, none is offered as a file of no modification, and its empty folders stay.
+// installed, none is offered as a file of no modification, and its empty folders stay. Each time
+// the current Player-CFG is offered for the MOD: Yes assigns it, No leaves the entry as it is.
 TEST_F(ModScanTest, AddingAnExistingModLeavesItsFilesAndFolders) {
+    app.currentPlayerName = "Player";
+    const std::string offer =
+        "Would you like to assign the Player-CFG 'Player' to these modifications, so that you can launch Quake II "
+        "with it at once?\r\n\r\n";
     fs::create_directories(Quake("ctf/save"));
     fs::create_directories(Quake("arena/save"));
     host.directoryAnswers = {{true, Quake("ctf")}, {true, Quake("arena") + "/"}};
     host.Expect(Icon::Question, "Korvex identified this modification as Capture The Flag. Is this correct?", Button::Yes);
     host.Expect(Icon::Information, "Modification 'Capture The Flag' has been correctly installed.", Button::Ok);
+    host.Expect(Icon::Question, offer + "Capture The Flag (CTF)", Button::Yes);
     AddExistingMODBtnClick(app);
 
     host.Expect(Icon::Error, "Couldn't auto-detect any modification. (Autodetection failed)", Button::Ok);
@@ -267,6 +273,7 @@ TEST_F(ModScanTest, AddingAnExistingModLeavesItsFilesAndFolders) {
     host.Expect(Icon::Question, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?",
                 Button::No);
     host.Expect(Icon::Information, "Modification 'Arena' has been correctly installed.", Button::Ok);
+    host.Expect(Icon::Question, offer + "Arena (ARENA)", Button::No);
     AddExistingMODBtnClick(app);
 
     EXPECT_TRUE(host.unclaimedRequests.empty());
@@ -274,6 +281,10 @@ TEST_F(ModScanTest, AddingAnExistingModLeavesItsFilesAndFolders) {
     EXPECT_TRUE(fs::exists(Quake("arena/save")));
     EXPECT_TRUE(fs::exists(Quake("arena/gamex86.dll")));
     EXPECT_EQ(TreeTexts(), (std::vector<std::string>{"Arena (ARENA)", "Capture The Flag (CTF)"}));
+    EXPECT_TRUE(app.modTree.mods[0].players.empty());
+    EXPECT_EQ(app.modTree.mods[1].players, std::vector<std::string>{"Player"});
+    EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "1", "Player", "TRUE", "TRUE", "", "", "0"}));
+    EXPECT_EQ(dir.Read("mods/arena"), JoinLines({"Arena (ARENA)", "0", "TRUE", "TRUE", "", "", "0"}));
 }
 
 }  // namespace
