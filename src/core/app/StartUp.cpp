@@ -11,8 +11,6 @@
 #include "macros/MacroErrors.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModIdentification.h"
-#include "mods/ModMaintenance.h"
-#include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
@@ -32,15 +30,6 @@ namespace {
 void ShowStartUpStep(Reporter& report, const std::string& text) {
     report.host.ShowStatus(StatusWindow::StartUp, text);
     report.host.ProcessPendingEvents();
-}
-
-// The first start finds the installed MODs, and the current Player-CFG can be launched with them.
-void FirstModScan(Korvex& app) {
-    RunCompleteModScan(app, false);
-    if (app.report.shuttingDown) return;
-    std::vector<std::string> directories;
-    for (const ModNode& mod : app.modTree.mods) directories.push_back(ModDirOfNodeText(mod.text));
-    OfferPlayerCfgAssignment(app.report, app.paths, app.modTree, app.currentPlayerName, directories);
 }
 
 }  // namespace
@@ -110,7 +99,8 @@ void LoadEverything(Korvex& app) {
     }
     app.host.CloseStatus(StatusWindow::StartUp);
     app.host.MainViewChanged();
-    if (app.firstRun) FirstModScan(app);
+    // Without a game the start has said so already.
+    if (app.firstRun && !app.paths.quakeDir.empty()) RunFirstModScan(app);
 }
 
 void StartUp(Korvex& app) {

@@ -6,6 +6,7 @@
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "app/PendingOperation.h"
+#include "app/QuakeLocation.h"
 #include "install/ModFilesMove.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModIdentification.h"
@@ -255,7 +256,7 @@ void IdentifyInstallation(Korvex& app, bool afterInstall) {
 }
 
 void AddExistingMODBtnClick(Korvex& app) {
-    if (app.install.running) return;
+    if (app.install.running || !RequireQuakeDir(app.report, app.paths)) return;
     const DirectoryAnswer answer = app.host.ChooseDirectory({"Where's the mod?", app.paths.quakeDir});
     if (answer.confirmed) AddExistingMod(app, answer.directory);
 }

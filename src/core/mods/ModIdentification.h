@@ -34,5 +34,8 @@ IdentifiedMod IdentifyModDirectory(Korvex& app, const std::string& base, const s
 // whose directory is not there. The base directory enters as "Quake II (BASEQ2)" without a
 // question; an entry it has already stays exactly as it is.
 void RunCompleteModScan(Korvex& app, bool ask);
+// The scan of a Quake II directory new to Korvex, without the question first; then the current
+// Player-CFG is offered for every MOD found, so that it can be launched at once.
+void RunFirstModScan(Korvex& app);
 
 }  // namespace korvex

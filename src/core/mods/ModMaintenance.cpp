@@ -6,6 +6,7 @@
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "app/PendingOperation.h"
+#include "app/QuakeLocation.h"
 #include "mods/Launcher.h"
 #include "mods/ManifestRemoval.h"
 #include "mods/ModCatalogue.h"
@@ -189,6 +190,7 @@ bool RemoveMod(Reporter& report, const ProgramPaths& paths, ModTree& modTree, co
                bool deleteFiles) {
     const std::string directory = ModDirOfNodeText(modText);
     if (!IsPlainModDirectory(directory)) return RefusePath(report, directory);
+    if (deleteFiles && !RequireQuakeDir(report, paths)) return false;
     const bool byManifest = deleteFiles && HasManifest(ManifestDirectory(paths, directory));
     if (byManifest && !RemoveModByManifest(report, paths, modText, directory) && FileExists(ModEntryPath(paths, directory)))
         return false;
@@ -225,6 +227,7 @@ bool RenameMod(Reporter& report, const ProgramPaths& paths, ModTree& modTree, co
     if (!IsPlainModDirectory(directory)) return RefusePath(report, directory);
     // Another MOD's game directory, or its entry when it has no files here, is never taken over.
     const bool otherDirectory = UpperCaseAscii(oldDirectory) != directory;
+    if (otherDirectory && !RequireQuakeDir(report, paths)) return false;
     if (otherDirectory &&
         (DirectoryExists(JoinPath(paths.quakeDir, directory)) || FileExists(ModEntryPath(paths, directory)))) {
         report.ShowError(Err::DirectoryAlreadyExists, JoinPath(paths.mods, directory));
