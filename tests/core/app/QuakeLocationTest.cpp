@@ -4,9 +4,11 @@
 
 #include "app/QuakeLocation.h"
 #include "app/StartUp.h"
+#include "install/InstallIdentification.h"
 #include "install/ModInstallation.h"
 #include "mods/Launcher.h"
 #include "mods/ModIdentification.h"
+#include "mods/ModMaintenance.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "support/ProgramDirTest.h"
@@ -146,7 +148,10 @@ TEST_F(QuakeLocation, WithoutAGameKorvexStartsAndWhatNeedsTheGameRefuses) {
     EXPECT_FALSE(LaunchPlayer(app, "Capture The Flag (CTF)", "Player"));
     RunCompleteModScan(app, true);
     InstallNewMODButtonClick(app);
-    EXPECT_EQ(host.BoxTexts(), Texts(3, kInstallQuakeFirst));
+    AddExistingMODBtnClick(app);
+    EXPECT_FALSE(RemoveMod(app.report, app.paths, app.modTree, "Capture The Flag (CTF)", true));
+    EXPECT_FALSE(RenameMod(app.report, app.paths, app.modTree, "Capture The Flag (CTF)", "Flag", "flag"));
+    EXPECT_EQ(host.BoxTexts(), Texts(6, kInstallQuakeFirst));
     EXPECT_EQ(dir.Snapshot(), before);
     EXPECT_FALSE(fs::exists("/korvex"));
 }
