@@ -32,10 +32,11 @@ if $new_demo; then
   cp "$root/tests/fixtures/automod/"* "$dest/korvex/automod/"
   # The first start's complete MOD scan rebuilds the catalogue and would drop assignments made
   # before it, so the demo runs that scan here, assigns the delivered Player-CFG to the sample
-  # MODs and counts as started once: a new user can launch at once.
+  # MODs and the game itself and counts as started once: a new user can launch at once.
   cli=("$dest/korvex/korvex-cli" --program-dir "$dest/korvex")
   "${cli[@]}" scan-mods >/dev/null 2>&1 || { echo "lay-out-demo: the complete MOD scan failed" >&2; exit 1; }
   "${cli[@]}" assign ctf Player
   "${cli[@]}" assign arena Player
+  "${cli[@]}" assign baseq2 Player
   rm -f "$dest/korvex/korvex.ini"
 fi

@@ -29,6 +29,10 @@ public:
     void ShowStatus(StatusWindow, const std::string&) override {}
     void CloseStatus(StatusWindow) override {}
     void ShowLaunchNotice(const std::string& text) override;
+    // korvex-cli never searches for Quake II: it works on the directory in quakepath.dat.
+    bool ShowQuakeSearch(const QuakeSearchProgress&) override { return false; }
+    void CloseQuakeSearch() override {}
+    QuakeDirAnswer ChooseQuakeDir(const QuakeDirRequest&) override { return {}; }
     bool AskDisclaimer() override { return answerYes_; }
     void ShowMainWindow() override {}
     void MainViewChanged() override {}

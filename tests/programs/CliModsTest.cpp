@@ -184,8 +184,17 @@ TEST_F(CliMods, AddExistingAssignAndRescanKeepWhatIsThere) {
     EXPECT_EQ(dir.Read("mods/ctf"), ctf);
 
     const ProgramRun scan = Succeeds("scan-mods");
-    EXPECT_EQ(scan.output, "Arena (beta) (ARENA)\nCapture The Flag (CTF)\nServer Only (SRV)\n");
+    EXPECT_EQ(scan.output, "Arena (beta) (ARENA)\nCapture The Flag (CTF)\nQuake II (BASEQ2)\nServer Only (SRV)\n");
     EXPECT_EQ(dir.Read("mods/ctf"), ctf);
+
+    // The game itself is there to be launched, and the next scan keeps it as the player left it.
+    Succeeds("assign baseq2 Player");
+    EXPECT_TRUE(
+        Succeeds("launch baseq2 Player --dry-run")
+            .output.starts_with(Quake("QUAKE2.EXE") + " +set game baseq2 +set gamedir baseq2 +set deathmatch 1 \n"));
+    const std::string base = dir.Read("mods/baseq2");
+    EXPECT_EQ(Succeeds("scan-mods").output, scan.output);
+    EXPECT_EQ(dir.Read("mods/baseq2"), base);
 }
 
 }  // namespace

@@ -107,6 +107,12 @@ void FakeHost::ShowInstallWindow(InstallWindow window, const std::string& text, 
 
 void FakeHost::CloseInstallWindow(InstallWindow) { openInstallWindows = 0; }
 
+bool FakeHost::ShowQuakeSearch(const QuakeSearchProgress& progress) {
+    quakeSearchOpen = true;
+    quakeSearchProgress.push_back(progress);
+    return static_cast<int>(quakeSearchProgress.size()) != cancelQuakeSearchAt;
+}
+
 bool FakeHost::AskDisclaimer() {
     ++disclaimerShown;
     return disclaimerAccepted;

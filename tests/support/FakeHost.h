@@ -40,6 +40,19 @@ public:
     void ShowStatus(StatusWindow window, const std::string& text) override;
     void CloseStatus(StatusWindow window) override;
     void ShowLaunchNotice(const std::string& text) override { launchNotices.push_back(text); }
+    // The Quake II search records what it showed and goes on until cancelQuakeSearchAt shows;
+    // the list of finds is answered from quakeDirAnswers in order.
+    bool ShowQuakeSearch(const QuakeSearchProgress& progress) override;
+    void CloseQuakeSearch() override { quakeSearchOpen = false; }
+    QuakeDirAnswer ChooseQuakeDir(const QuakeDirRequest& r) override {
+        quakeDirRequests.push_back(r);
+        return Next(quakeDirAnswers, "Quake II directory");
+    }
+    std::vector<QuakeSearchProgress> quakeSearchProgress;
+    int cancelQuakeSearchAt = -1;  // the number of the progress at which the person cancels
+    bool quakeSearchOpen = false;
+    std::deque<QuakeDirAnswer> quakeDirAnswers;
+    std::vector<QuakeDirRequest> quakeDirRequests;
     bool AskDisclaimer() override;
     void ShowMainWindow() override { mainWindowShown = true; }
     void MainViewChanged() override {

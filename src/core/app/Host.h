@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "app/QuakeDirRequests.h"
 #include "bindings/BindingDialogRequests.h"
 #include "install/InstallDialogRequests.h"
 #include "mods/AutoModDialogRequests.h"
@@ -25,7 +26,7 @@ using Step = std::function<void()>;
 // Small windows that show what Korvex is busy with.
 // CreatingCfgFiles is "Please wait..." while a launch compiles; GameRunning says that the
 // game runs while Korvex waits for it.
-enum class StatusWindow { StartUp, QuakeSearch, CreatingCfgFiles, GameRunning };
+enum class StatusWindow { StartUp, CreatingCfgFiles, GameRunning };
 
 class Host : public PlayerDialogs,
              public ExchangeDialogs,
@@ -50,6 +51,13 @@ public:
     // What the launch tells the player before the game starts (keys shared across
     // categories); the player acknowledges it, the launch goes on.
     virtual void ShowLaunchNotice(const std::string& text) = 0;
+
+    // The search for Quake II: where it is and how many games it found, with Cancel (Escape
+    // too); false once the person cancelled.
+    virtual bool ShowQuakeSearch(const QuakeSearchProgress& progress) = 0;
+    virtual void CloseQuakeSearch() = 0;
+    // The one window that lists every Quake II directory found, with "Browse..." and Cancel.
+    virtual QuakeDirAnswer ChooseQuakeDir(const QuakeDirRequest& request) = 0;
 
     // The first-run disclaimer; true when the person accepted it.
     virtual bool AskDisclaimer() = 0;

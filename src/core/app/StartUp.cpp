@@ -99,7 +99,8 @@ void LoadEverything(Korvex& app) {
     }
     app.host.CloseStatus(StatusWindow::StartUp);
     app.host.MainViewChanged();
-    if (app.firstRun) RunCompleteModScan(app, false);
+    // Without a game the start has said so already.
+    if (app.firstRun && !app.paths.quakeDir.empty()) RunFirstModScan(app);
 }
 
 void StartUp(Korvex& app) {

@@ -6,6 +6,7 @@
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "app/PendingOperation.h"
+#include "app/QuakeLocation.h"
 #include "install/ModFilesMove.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModIdentification.h"
@@ -125,6 +126,7 @@ void RecordInstalledMod(Korvex& app, const Identification& id) {
     if (!recorded) return;
     app.install.installedModDir = id.modDir;
     Inform(app.report, "Modification '" + id.modName + "' has been correctly installed.");
+    OfferPlayerCfgAssignment(app.report, app.paths, app.modTree, app.currentPlayerName, {directory});
 }
 
 // Folders emptied by the move go, but only outside the Quake II directory: inside it an empty
@@ -254,7 +256,7 @@ void IdentifyInstallation(Korvex& app, bool afterInstall) {
 }
 
 void AddExistingMODBtnClick(Korvex& app) {
-    if (app.install.running) return;
+    if (app.install.running || !RequireQuakeDir(app.report, app.paths)) return;
     const DirectoryAnswer answer = app.host.ChooseDirectory({"Where's the mod?", app.paths.quakeDir});
     if (answer.confirmed) AddExistingMod(app, answer.directory);
 }

@@ -6,6 +6,7 @@
 #include "app/DirectoryTools.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/QuakeLocation.h"
 #include "install/ArchiveExtraction.h"
 #include "install/InstallIdentification.h"
 #include "install/NewFileSearch.h"
@@ -87,7 +88,7 @@ void SearchForNewFiles(Host& host, InstallState& install, const std::vector<std:
 }  // namespace
 
 void InstallNewMODButtonClick(Korvex& app) {
-    if (app.install.running) return;
+    if (app.install.running || !RequireQuakeDir(app.report, app.paths)) return;
     RemoveDirectoryTree(app.report, app.paths.temp);
     app.install.fileList.clear();
     const DistributionKind kind = app.host.AskDistributionKind();

@@ -6,6 +6,7 @@
 #include "app/DirectoryTools.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/QuakeLocation.h"
 #include "compiler/ConfigCompiler.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModTree.h"
@@ -111,7 +112,7 @@ bool LaunchSelectedPlayer(Korvex& app) {
 
 bool LaunchPlayer(Korvex& app, const std::string& modText, const std::string& player) {
     const std::string directory = ModDirOfNodeText(modText);
-    if (!AcceptLaunchDirectory(app.report, directory)) return false;
+    if (!RequireQuakeDir(app.report, app.paths) || !AcceptLaunchDirectory(app.report, directory)) return false;
     app.host.ShowStatus(StatusWindow::CreatingCfgFiles, "Creating configuration files...");
     const std::string korvexDir = JoinPath(app.paths.quakeDir, "korvex");
     if (!DirectoryExists(korvexDir) && !MakeDirectory(korvexDir)) {

@@ -151,6 +151,16 @@ bool CatalogueRewrite::Add(const std::string& name, const std::string& directory
     return true;
 }
 
+bool CatalogueRewrite::Keep(const std::string& directory) {
+    const std::string fileName = LowerCaseAscii(directory);
+    const auto [first, last] = previous_.equal_range(fileName);
+    if (first == last) return false;
+    for (auto file = first; file != last; ++file) KeepInTree(file->second);
+    previous_.erase(first, last);
+    entered_.insert(fileName);
+    return true;
+}
+
 void CatalogueRewrite::Finish(const std::vector<std::string>& scannedDirectories) {
     std::set<std::string> scanned;
     for (const std::string& directory : scannedDirectories) scanned.insert(LowerCaseAscii(directory));

@@ -41,6 +41,8 @@ public:
     explicit CatalogueRewrite(Reporter& report, const ProgramPaths& paths, ModTree& modTree);
     // As AddModToCatalogue; "already available" means entered since the rewrite began.
     bool Add(const std::string& name, const std::string& directory);
+    // Keeps the entry of directory exactly as it is; false when there is none to keep.
+    bool Keep(const std::string& directory);
     // scannedDirectories: the directories of the Quake II directory the scan looked at.
     void Finish(const std::vector<std::string>& scannedDirectories);
 

@@ -2,6 +2,7 @@
 
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "app/QuakeLocation.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModMaintenance.h"
 #include "platform/FileSystem.h"
@@ -88,15 +89,28 @@ IdentifiedMod IdentifyModDirectory(Korvex& app, const std::string& base, const s
 }
 
 void RunCompleteModScan(Korvex& app, bool ask) {
+    if (!RequireQuakeDir(app.report, app.paths)) return;
     if (ask && !app.modTree.mods.empty() && !AskYesNo(app.host, kCompleteModScanQuestion)) return;
     const std::vector<std::string> directories = GameDirectories(app.paths.quakeDir);
     ModScan scan(app);
     for (const std::string& name : directories) {
         if (EqualsIgnoringCase(name, kScriptDirectoryName)) continue;
+        if (EqualsIgnoringCase(name, kBaseGameDirectory)) {
+            if (!scan.catalogue.Keep(name)) scan.catalogue.Add(kBaseGameName, kBaseGameDirectory);
+            continue;
+        }
         if (ScanDirectory(scan, name)) scan.detectionFiles = ReadDetectionFiles(app.paths.autoMod);
         if (app.report.shuttingDown) return;
     }
     scan.catalogue.Finish(directories);
+}
+
+void RunFirstModScan(Korvex& app) {
+    RunCompleteModScan(app, false);
+    if (app.report.shuttingDown) return;
+    std::vector<std::string> directories;
+    for (const ModNode& mod : app.modTree.mods) directories.push_back(ModDirOfNodeText(mod.text));
+    OfferPlayerCfgAssignment(app.report, app.paths, app.modTree, app.currentPlayerName, directories);
 }
 
 }  // namespace korvex

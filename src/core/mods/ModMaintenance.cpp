@@ -6,6 +6,7 @@
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "app/PendingOperation.h"
+#include "app/QuakeLocation.h"
 #include "mods/Launcher.h"
 #include "mods/ManifestRemoval.h"
 #include "mods/ModCatalogue.h"
@@ -13,6 +14,7 @@
 #include "mods/ModManifest.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"
+#include "platform/ListOrder.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 #include "platform/WorkInProgress.h"
@@ -35,6 +37,37 @@ bool RefusePath(Reporter& report, const std::string& directory) {
 }
 
 void TreeChanged(Reporter& report) { report.host.ModTreeChanged(); }
+
+// The MOD nodes of directories that do not list the Player-CFG yet, each once.
+std::vector<ModNode*> ModsWithout(ModTree& modTree, const std::string& player,
+                                  const std::vector<std::string>& directories) {
+    std::vector<ModNode*> mods;
+    for (const std::string& directory : directories) {
+        ModNode* mod = FindModByTextOrDirectory(modTree, directory);
+        if (mod && std::ranges::find(mod->players, player) == mod->players.end() &&
+            std::ranges::find(mods, mod) == mods.end())
+            mods.push_back(mod);
+    }
+    return mods;
+}
+
+bool AssignPlayerCfg(Reporter& report, const ProgramPaths& paths, ModNode& mod, const std::string& player) {
+    const std::string path = ModEntryPath(paths, ModDirOfNodeText(mod.text));
+    ModEntry entry;
+    bool atEnd = false;
+    if (!ReadModEntry(path, entry, atEnd)) {
+        report.ShowError(Err::CouldntOpenFile, path);
+        return false;
+    }
+    entry.playerCfgs.push_back(player);
+    SortAsListBox(entry.playerCfgs);
+    if (!WriteModEntry(path, entry)) {
+        report.ShowError(Err::CouldntCreateFile, path);
+        return false;
+    }
+    mod.players = entry.playerCfgs;
+    return true;
+}
 
 void SetModText(Reporter& report, ModTree& modTree, const std::string& from, const std::string& to) {
     if (ModNode* node = FindModNode(modTree, from)) node->text = to;
@@ -110,6 +143,21 @@ void ApplyModOptions(Reporter& report, const ProgramPaths& paths, ModTree& modTr
     SaveModEntry(report, paths, ModDirOfNodeText(modText), modText, entry);
 }
 
+void OfferPlayerCfgAssignment(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const std::string& player,
+                              const std::vector<std::string>& directories) {
+    if (player.empty()) return;
+    const std::vector<ModNode*> mods = ModsWithout(modTree, player, directories);
+    if (mods.empty()) return;
+    std::string question = "Would you like to assign the Player-CFG '" + player +
+                           "' to these modifications, so that you can launch Quake II with it at once?\r\n";
+    for (const ModNode* mod : mods) question += "\r\n" + mod->text;
+    if (!AskYesNo(report.host, question)) return;
+    for (ModNode* mod : mods)
+        if (!AssignPlayerCfg(report, paths, *mod, player)) break;
+    SortModTree(modTree);
+    TreeChanged(report);
+}
+
 void ServerSideButtonClick(Reporter& report, const ProgramPaths& paths, ModTree& modTree) {
     const ServerSideModAnswer answer = report.host.AskServerSideMod();
     if (!answer.confirmed || answer.name.empty()) return;
@@ -142,6 +190,7 @@ bool RemoveMod(Reporter& report, const ProgramPaths& paths, ModTree& modTree, co
                bool deleteFiles) {
     const std::string directory = ModDirOfNodeText(modText);
     if (!IsPlainModDirectory(directory)) return RefusePath(report, directory);
+    if (deleteFiles && !RequireQuakeDir(report, paths)) return false;
     const bool byManifest = deleteFiles && HasManifest(ManifestDirectory(paths, directory));
     if (byManifest && !RemoveModByManifest(report, paths, modText, directory) && FileExists(ModEntryPath(paths, directory)))
         return false;
@@ -178,6 +227,7 @@ bool RenameMod(Reporter& report, const ProgramPaths& paths, ModTree& modTree, co
     if (!IsPlainModDirectory(directory)) return RefusePath(report, directory);
     // Another MOD's game directory, or its entry when it has no files here, is never taken over.
     const bool otherDirectory = UpperCaseAscii(oldDirectory) != directory;
+    if (otherDirectory && !RequireQuakeDir(report, paths)) return false;
     if (otherDirectory &&
         (DirectoryExists(JoinPath(paths.quakeDir, directory)) || FileExists(ModEntryPath(paths, directory)))) {
         report.ShowError(Err::DirectoryAlreadyExists, JoinPath(paths.mods, directory));

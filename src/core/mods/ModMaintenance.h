@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "mods/ModEntry.h"
 
@@ -26,6 +27,10 @@ bool EditModOptions(Korvex& app);
 // Stores a MOD's options and Player-CFGs, in its file and in the tree.
 void ApplyModOptions(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const std::string& modText,
                      const ModEntry& entry);
+// After a scan or an installation: one question that offers to assign the Player-CFG to those
+// of the MODs in directories that lack it, so that it can be launched with them at once.
+void OfferPlayerCfgAssignment(Reporter& report, const ProgramPaths& paths, ModTree& modTree, const std::string& player,
+                              const std::vector<std::string>& directories);
 void ServerSideButtonClick(Reporter& report, const ProgramPaths& paths, ModTree& modTree);
 void RemoveMODButtonClick(Reporter& report, const ProgramPaths& paths, ModTree& modTree);
 void RenameMODButtonClick(Reporter& report, const ProgramPaths& paths, ModTree& modTree);

@@ -2,11 +2,16 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/GroupPage.h"
 #include "app/Korvex.h"
+#include "app/QuakeLocation.h"
+#include "app/TextCodec.h"
 
 namespace korvex {
 namespace {
@@ -23,7 +28,7 @@ QVBoxLayout* AddGroup(QVBoxLayout* layout, const QString& title) {
 
 }  // namespace
 
-OptionsPage::OptionsPage(Korvex& app, QWidget* parent) : QWidget(parent), app_(app) {
+OptionsPage::OptionsPage(Korvex& app, QWidget* parent) : QWidget(parent), app_(app), quakeDir_(new QLineEdit) {
     auto* layout = new QVBoxLayout(AddPageGroup(*this, QStringLiteral("Options")));
     // The two lines of the introduction are wider than the page; they wrap as one text.
     auto* introduction = new QLabel(QStringLiteral(
@@ -48,6 +53,22 @@ OptionsPage::OptionsPage(Korvex& app, QWidget* parent) : QWidget(parent), app_(a
     AddOption(miscellaneous, "CheckForMultipleFuntionsBoundToOneKeyDuringInheritanceCheckBox",
               QStringLiteral("Warn, if because of inheritance multiple funtions are bound to one key"), kConflictHint,
               &ProgramOptions::warnMultipleFunctionsByInheritance);
+
+    auto* quake = new QHBoxLayout;
+    AddGroup(layout, QStringLiteral("Quake II directory"))->addLayout(quake);
+    quakeDir_->setObjectName(QStringLiteral("QuakeDirEdit"));
+    quakeDir_->setReadOnly(true);
+    quakeDir_->setPlaceholderText(QStringLiteral("none chosen yet"));
+    quakeDir_->setToolTip(QStringLiteral("the directory of the game Korvex launches and installs MODs into"));
+    quake->addWidget(quakeDir_, 1);
+    auto* browse = new QPushButton(QStringLiteral("Browse..."));
+    browse->setObjectName(QStringLiteral("ChangeQuakeDirButton"));
+    browse->setToolTip(QStringLiteral("choose the directory that holds Quake II"));
+    connect(browse, &QPushButton::clicked, this, [this] {
+        ChangeQuakeDirButtonClick(app_);
+        SyncFromCore();
+    });
+    quake->addWidget(browse);
     layout->addStretch();
     SyncFromCore();
 }
@@ -64,6 +85,7 @@ void OptionsPage::AddOption(QLayout* group, const char* name, const QString& cap
 
 void OptionsPage::SyncFromCore() {
     for (const auto& [box, option] : checkBoxes_) box->setChecked(app_.options.*option);
+    quakeDir_->setText(ToQString(app_.paths.quakeDir));
 }
 
 }  // namespace korvex

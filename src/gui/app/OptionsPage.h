@@ -1,4 +1,5 @@
-// The program options: hints, quitting after the launch and the two key-conflict warnings.
+// The program options: hints, quitting after the launch, the two key-conflict warnings and the
+// Quake II directory.
 #pragma once
 
 #include <QWidget>
@@ -7,6 +8,7 @@
 #include "app/ProgramOptions.h"
 
 class QCheckBox;
+class QLineEdit;
 class QLayout;
 
 namespace korvex {
@@ -29,6 +31,7 @@ private:
 
     Korvex& app_;
     std::vector<BoundCheckBox> checkBoxes_;
+    QLineEdit* quakeDir_;
 };
 
 }  // namespace korvex

@@ -6,6 +6,8 @@
 
 #include "app/DisclaimerDialog.h"
 #include "app/MainWindow.h"
+#include "app/QuakeDirDialogs.h"
+#include "app/SmallDialog.h"
 #include "app/StatusDialog.h"
 #include "app/TextCodec.h"
 #include "bindings/KeyBindingDialog.h"
@@ -60,7 +62,6 @@ Button FromQtButton(int pressed) {
 
 QtHost::QtHost()
     : statusWindows_{std::make_unique<StatusDialog>(StatusDialog::Style::StartUp),
-                     std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Initializing")),
                      std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Please wait...")),
                      std::make_unique<StatusDialog>(StatusDialog::Style::Plain, QStringLiteral("Korvex"))},
       installWindows_{std::make_unique<InstallProgressWindow>(InstallWindow::Extracting),
@@ -68,6 +69,7 @@ QtHost::QtHost()
                       std::make_unique<InstallProgressWindow>(InstallWindow::Searching),
                       std::make_unique<InstallProgressWindow>(InstallWindow::Copying)},
       setupRunning_(std::make_unique<SetupRunningWindow>()),
+      quakeSearch_(std::make_unique<QuakeSearchWindow>()),
       installShieldTimer_(std::make_unique<QTimer>()) {
     installShieldTimer_->setInterval(1000);
 }
@@ -109,6 +111,12 @@ void QtHost::ShowLaunchNotice(const std::string& text) {
                        "shows which macros bind them.",
                 Buttons::Ok);
 }
+
+bool QtHost::ShowQuakeSearch(const QuakeSearchProgress& progress) { return quakeSearch_->ShowProgress(progress); }
+
+void QtHost::CloseQuakeSearch() { quakeSearch_->hide(); }
+
+QuakeDirAnswer QtHost::ChooseQuakeDir(const QuakeDirRequest& request) { return RunCentred<QuakeDirDialog>(request); }
 
 bool QtHost::AskDisclaimer() {
     DisclaimerDialog dialog;

@@ -12,6 +12,7 @@ namespace korvex {
 
 class MainWindow;
 class StatusDialog;
+class QuakeSearchWindow;
 class KeyBindingDialog;
 class InstallProgressWindow;
 class SetupRunningWindow;
@@ -32,6 +33,9 @@ public:
     void ShowStatus(StatusWindow window, const std::string& text) override;
     void CloseStatus(StatusWindow window) override;
     void ShowLaunchNotice(const std::string& text) override;
+    bool ShowQuakeSearch(const QuakeSearchProgress& progress) override;
+    void CloseQuakeSearch() override;
+    QuakeDirAnswer ChooseQuakeDir(const QuakeDirRequest& request) override;
     bool AskDisclaimer() override;
     void ShowMainWindow() override;
     void MainViewChanged() override;
@@ -84,10 +88,11 @@ private:
     StatusDialog& StatusDialogFor(StatusWindow window);
 
     MainWindow* mainWindow_ = nullptr;
-    std::array<std::unique_ptr<StatusDialog>, 4> statusWindows_;  // by StatusWindow
+    std::array<std::unique_ptr<StatusDialog>, 3> statusWindows_;  // by StatusWindow
     std::unique_ptr<KeyBindingDialog> keyDialog_;
     std::array<std::unique_ptr<InstallProgressWindow>, 4> installWindows_;  // by InstallWindow
     std::unique_ptr<SetupRunningWindow> setupRunning_;
+    std::unique_ptr<QuakeSearchWindow> quakeSearch_;
     std::unique_ptr<QTimer> installShieldTimer_;
 };
 

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
+#include <QWindow>
 
 #include "app/TextCodec.h"
 
@@ -43,6 +46,18 @@ void CentreOnScreen(QDialog& dialog) {
 
 void MoveToScreenCentre(QWidget& window) {
     window.move(QApplication::primaryScreen()->availableGeometry().center() - window.rect().center());
+}
+
+// A window the system has not yet exposed ignores every repaint.
+void WaitUntilExposed(QWidget& widget) {
+    constexpr int kLongestWaitMilliseconds = 2000;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < kLongestWaitMilliseconds) {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (widget.windowHandle() && widget.windowHandle()->isExposed()) return;
+        QThread::msleep(10);
+    }
 }
 
 QPushButton* AddButton(QBoxLayout& layout, const QString& caption, const char* name, const QString& hint) {

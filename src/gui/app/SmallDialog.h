@@ -20,6 +20,9 @@ void SelectFirstEntry(QListWidget& list);
 void CentreOnScreen(QDialog& dialog);
 // Centres a window on the screen at the size it has.
 void MoveToScreenCentre(QWidget& window);
+// Status windows show what runs without returning to the event loop, so a window must be on
+// the screen before the work starts; waits at most two seconds for that.
+void WaitUntilExposed(QWidget& window);
 // A push button with a name for tests and a hint for the player.
 QPushButton* AddButton(QBoxLayout& layout, const QString& caption, const char* name, const QString& hint);
 

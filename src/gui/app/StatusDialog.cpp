@@ -1,40 +1,19 @@
 #include "app/StatusDialog.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
-#include <QScreen>
-#include <QThread>
 #include <QVBoxLayout>
-#include <QWindow>
+
+#include "app/SmallDialog.h"
 
 namespace korvex {
 namespace {
-
-void CentreOnScreen(QWidget& widget) {
-    const QRect screen = QApplication::primaryScreen()->availableGeometry();
-    widget.move(screen.center() - widget.rect().center());
-}
 
 QLabel* AddStartUpPicture(QDialog& dialog) {
     auto* picture = new QLabel(QStringLiteral("KORVEX"), &dialog);
     picture->setAlignment(Qt::AlignCenter);
     picture->setStyleSheet(QStringLiteral("color: #c0392b; font-size: 56px; font-weight: bold;"));
     return picture;
-}
-
-// The steps behind a status window run without returning to the event loop, so the window
-// must be on the screen before the first step starts: a window the system has not yet
-// exposed ignores every repaint and would stay black until the work is done.
-void WaitUntilExposed(QWidget& widget) {
-    constexpr int kLongestWaitMilliseconds = 2000;
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < kLongestWaitMilliseconds) {
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        if (widget.windowHandle() && widget.windowHandle()->isExposed()) return;
-        QThread::msleep(10);
-    }
 }
 
 }  // namespace
@@ -63,7 +42,7 @@ StatusDialog::StatusDialog(Style style, const QString& caption) : style_(style),
 void StatusDialog::ShowText(const QString& text) {
     label_->setText(text);
     if (!isVisible()) {
-        CentreOnScreen(*this);
+        MoveToScreenCentre(*this);
         show();
         raise();
         WaitUntilExposed(*this);

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <algorithm>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -41,6 +42,7 @@ ModLauncherPage::ModLauncherPage(Korvex& app, QWidget* parent) : QWidget(parent)
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->viewport()->installEventFilter(this);
+    tree_->installEventFilter(this);
     layout->addWidget(tree_, 1);
 
     // The edit and the launch button stand at the same place; the selection decides which shows.
@@ -150,6 +152,14 @@ void ModLauncherPage::AvailMODsDblClick() {
 }
 
 bool ModLauncherPage::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a selected Player-CFG launches, as the launch button does.
+    if (watched == tree_ && event->type() == QEvent::KeyPress && LaunchQuakeIIButtonVisible(app_.modTree)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            launch_->click();
+            return true;
+        }
+    }
     if (watched == tree_->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) mouseDown_ = mouse->position().toPoint();

@@ -7,6 +7,7 @@
 #include "app/InstanceGuard.h"
 #include "app/Messages.h"
 #include "app/StartUp.h"
+#include "mods/ModTree.h"
 #include "support/ProgramDirTest.h"
 #include "support/RunProgram.h"
 
@@ -100,7 +101,8 @@ TEST_F(StartUpTest, TheDisclaimerRejectedEndsSilentlyAndAcceptedWelcomesOnce) {
     EXPECT_FALSE(dir.Exists("INKORVEX.INF"));
     EXPECT_EQ(dir.Snapshot().size() + 1, before.size());  // only the marker went
 
-    // The first start scans the Quake II directory; the sample tree's detection files know its MODs.
+    // The first start scans the Quake II directory; the sample tree's detection files know its MODs,
+    // the base directory enters as the game itself, and the Player-CFG is offered for all three.
     ProgramDirFixture accepted;
     accepted.Write("korvex.ini", "");
     std::filesystem::copy(KORVEX_DATA_DIR "/../tests/fixtures/automod", accepted.Path("automod"));
@@ -109,12 +111,20 @@ TEST_F(StartUpTest, TheDisclaimerRejectedEndsSilentlyAndAcceptedWelcomesOnce) {
                                "Korvex identified the modification located in " + accepted.quakeDir() + "/" + mod +
                                    ". Is this correct?",
                                Button::Yes);
+    accepted.host().Expect(Icon::Question,
+                           "Would you like to assign the Player-CFG 'Player' to these modifications, so that you can "
+                           "launch Quake II with it at once?\r\n\r\nArena (beta) (ARENA)\r\nCapture The Flag "
+                           "(CTF)\r\nQuake II (BASEQ2)",
+                           Button::Yes);
     StartUp(accepted.app());
     EXPECT_TRUE(accepted.app().firstRun);
     EXPECT_FALSE(accepted.Exists("korvex.ini"));
-    ASSERT_EQ(accepted.app().modTree.mods.size(), 2u);
+    ASSERT_EQ(accepted.app().modTree.mods.size(), 3u);
     EXPECT_EQ(accepted.app().modTree.mods[0].text, "Arena (beta) (ARENA)");
-    ASSERT_EQ(accepted.host().boxes.size(), 3u);
+    for (const ModNode& mod : accepted.app().modTree.mods) EXPECT_EQ(mod.players, Texts{"Player"}) << mod.text;
+    EXPECT_EQ(accepted.Read("mods/baseq2"),
+              JoinLines({"Quake II (BASEQ2)", "1", "Player", "TRUE", "TRUE", "", "", "0"}));
+    ASSERT_EQ(accepted.host().boxes.size(), 4u);
     EXPECT_EQ(accepted.host().boxes[0].icon, Icon::Information);
     EXPECT_EQ(accepted.host().boxes[0].text.rfind("Welcome to Korvex!\r\n\nYou have started Korvex for the first time", 0), 0u);
 

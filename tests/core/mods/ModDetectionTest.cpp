@@ -173,13 +173,14 @@ protected:
 };
 
 TEST_F(ModScanTest, CompleteScanEntersWhatThePlayerConfirms) {
-    // An empty tree is scanned without the question; baseq2 is ignored without a question.
+    // An empty tree is scanned without the question; baseq2 enters as the game itself without one.
     host.unknownModAnswers.push_back({true, "Arena"});
     host.Expect(Icon::Question, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?",
                 Button::Yes);
     host.Expect(Icon::Question, Question("ctf", "Capture The Flag"), Button::Yes);
     RunCompleteModScan(app, true);
-    EXPECT_EQ(TreeTexts(), (std::vector<std::string>{"Arena (ARENA)", "Capture The Flag (CTF)"}));
+    EXPECT_EQ(TreeTexts(), (std::vector<std::string>{"Arena (ARENA)", "Capture The Flag (CTF)", "Quake II (BASEQ2)"}));
+    EXPECT_EQ(dir.Read("mods/baseq2"), JoinLines({"Quake II (BASEQ2)", "0", "TRUE", "TRUE", "", "", "0"}));
     ASSERT_EQ(host.unknownModRequests.size(), 1u);
     EXPECT_EQ(host.unknownModRequests[0].directoryName, "arena");
     EXPECT_EQ(dir.Read("automod/#1001#Arena"), JoinLines({"arena", "nothingelse", "gamex86.dll=" +
@@ -188,13 +189,16 @@ TEST_F(ModScanTest, CompleteScanEntersWhatThePlayerConfirms) {
     // With MODs in the tree the scan asks first; No keeps the tree.
     ExpectScanQuestion(Button::No);
     RunCompleteModScan(app, true);
-    EXPECT_EQ(TreeTexts().size(), 2u);
+    EXPECT_EQ(TreeTexts().size(), 3u);
 }
 
 // A rescan keeps what the player set for each MOD found again and the MODs whose directory is
 // not there; it drops the entries of directories that hold no MOD now. Korvex's own script
-// directory is never offered, and a linked MOD directory is scanned like any other.
+// directory is never offered, and a linked MOD directory is scanned like any other. The base
+// directory's entry stays exactly as the player left it, name and Player-CFGs included.
 TEST_F(ModScanTest, RescanKeepsWhatThePlayerSet) {
+    const std::vector<std::string> base = {"Vanilla (BASEQ2)", "1", "Player", "FALSE", "TRUE", "base1", "", "0"};
+    dir.WriteLines("mods/baseq2", base);
     const std::vector<std::string> ctf = {"Capture The Flag (CTF)", "1", "Player", "FALSE", "FALSE", "q2ctf1",
                                           "+set maxclients 8", "3", "1", "set timelimit 20"};
     dir.WriteLines("mods/ctf", ctf);
@@ -216,7 +220,7 @@ TEST_F(ModScanTest, RescanKeepsWhatThePlayerSet) {
     host.unknownModAnswers.push_back({false, ""});  // arena stays unnamed
     RunCompleteModScan(app, true);
     EXPECT_EQ(TreeTexts(), (std::vector<std::string>{"Capture The Flag (CTF)", "Capture The Flag (FLAG2)",
-                                                     "Rocket Arena (ROCKET)"}));
+                                                     "Rocket Arena (ROCKET)", "Vanilla (BASEQ2)"}));
     ASSERT_EQ(host.unknownModRequests.size(), 1u);
     EXPECT_EQ(host.unknownModRequests[0].directoryName, "arena");
     EXPECT_EQ(app.modTree.mods[0].players, std::vector<std::string>{"Player"});
@@ -241,17 +245,25 @@ TEST_F(ModScanTest, RescanKeepsWhatThePlayerSet) {
     EXPECT_EQ(dir.Read("mods/ctf"), JoinLines(renamed));
     EXPECT_FALSE(IsReadOnlyFile(dir.Path("mods/ctf")));
     EXPECT_EQ(TreeTexts().front(), "Capture The Flag (FLAG2)");
+    EXPECT_EQ(dir.Read("mods/baseq2"), JoinLines(base));
+    EXPECT_EQ(app.modTree.mods.back().players, std::vector<std::string>{"Player"});
     EXPECT_EQ(host.BoxTexts().size(), 7u);  // the questions only, no error
 }
 
 // "Add existing MOD" on a MOD in its place, recognised or named by the player: its files count as
-// installed, none is offered as a file of no modification, and its empty folders stay.
+// installed, none is offered as a file of no modification, and its empty folders stay. Each time
+// the current Player-CFG is offered for the MOD: Yes assigns it, No leaves the entry as it is.
 TEST_F(ModScanTest, AddingAnExistingModLeavesItsFilesAndFolders) {
+    app.currentPlayerName = "Player";
+    const std::string offer =
+        "Would you like to assign the Player-CFG 'Player' to these modifications, so that you can launch Quake II "
+        "with it at once?\r\n\r\n";
     fs::create_directories(Quake("ctf/save"));
     fs::create_directories(Quake("arena/save"));
     host.directoryAnswers = {{true, Quake("ctf")}, {true, Quake("arena") + "/"}};
     host.Expect(Icon::Question, "Korvex identified this modification as Capture The Flag. Is this correct?", Button::Yes);
     host.Expect(Icon::Information, "Modification 'Capture The Flag' has been correctly installed.", Button::Ok);
+    host.Expect(Icon::Question, offer + "Capture The Flag (CTF)", Button::Yes);
     AddExistingMODBtnClick(app);
 
     host.Expect(Icon::Error, "Couldn't auto-detect any modification. (Autodetection failed)", Button::Ok);
@@ -261,6 +273,7 @@ TEST_F(ModScanTest, AddingAnExistingModLeavesItsFilesAndFolders) {
     host.Expect(Icon::Question, "Do you want Korvex to remember this modification, so that Korvex can detect it next time?",
                 Button::No);
     host.Expect(Icon::Information, "Modification 'Arena' has been correctly installed.", Button::Ok);
+    host.Expect(Icon::Question, offer + "Arena (ARENA)", Button::No);
     AddExistingMODBtnClick(app);
 
     EXPECT_TRUE(host.unclaimedRequests.empty());
@@ -268,6 +281,10 @@ TEST_F(ModScanTest, AddingAnExistingModLeavesItsFilesAndFolders) {
     EXPECT_TRUE(fs::exists(Quake("arena/save")));
     EXPECT_TRUE(fs::exists(Quake("arena/gamex86.dll")));
     EXPECT_EQ(TreeTexts(), (std::vector<std::string>{"Arena (ARENA)", "Capture The Flag (CTF)"}));
+    EXPECT_TRUE(app.modTree.mods[0].players.empty());
+    EXPECT_EQ(app.modTree.mods[1].players, std::vector<std::string>{"Player"});
+    EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "1", "Player", "TRUE", "TRUE", "", "", "0"}));
+    EXPECT_EQ(dir.Read("mods/arena"), JoinLines({"Arena (ARENA)", "0", "TRUE", "TRUE", "", "", "0"}));
 }
 
 }  // namespace

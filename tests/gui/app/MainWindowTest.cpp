@@ -3,10 +3,12 @@
 #include <QCheckBox>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolTip>
+#include <filesystem>
 
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
@@ -119,6 +121,45 @@ TEST_F(MainWindowTest, F1AndTheAboutPageOpenTheHandbookOrSayWhereItIsMissing) {
     Click("AboutCreditsBitBtn");
     Click("HandbookButton");
     EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{missing, missing}));
+}
+
+// The Options page shows the Quake II directory; "Browse..." takes only a folder that holds the
+// game, stores it and offers the MOD scan.
+TEST_F(MainWindowTest, TheOptionsPageShowsAndChangesTheQuakeDirectory) {
+    StartUp(dir.app());
+    window.show();
+    Click("OptionsBitBtn");
+    auto* edit = window.findChild<QLineEdit*>(QStringLiteral("QuakeDirEdit"));
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->text().toStdString(), dir.quakeDir());
+    EXPECT_TRUE(edit->isReadOnly());
+
+    const std::string copy = dir.root() + "/other/quake2";
+    std::filesystem::create_directories(copy);
+    std::filesystem::copy(dir.quakeDir(), copy, std::filesystem::copy_options::recursive);
+    std::filesystem::remove(copy + "/baseq2/pak0.pak");
+    FakeHost& host = dir.host();
+    host.directoryAnswers = {{true, copy}, {false, {}}};
+    host.Expect(Icon::Error,
+                "There is no Quake II in " + copy +
+                    ". A Quake II directory holds the game (QUAKE2.EXE, or quake2 on Linux) and its data in baseq2 "
+                    "(pak0.pak).",
+                Button::Ok);
+    Click("ChangeQuakeDirButton");
+    Click("ChangeQuakeDirButton");
+    EXPECT_EQ(dir.app().paths.quakeDir, dir.quakeDir());
+
+    std::filesystem::copy_file(dir.quakeDir() + "/baseq2/pak0.pak", copy + "/baseq2/pak0.pak");
+    host.directoryAnswers = {{true, copy}};
+    host.Expect(Icon::Question,
+                "Korvex uses the Quake II directory " + copy +
+                    " from now on. Would you like to make a complete MOD-Scan of it now?",
+                Button::No);
+    Click("ChangeQuakeDirButton");
+    EXPECT_EQ(dir.app().paths.quakeDir, copy);
+    EXPECT_EQ(edit->text().toStdString(), copy);
+    EXPECT_EQ(dir.Read("quakepath.dat"), copy + "\r\n");
+    EXPECT_EQ(host.boxes.size(), 2u);
 }
 
 TEST_F(MainWindowTest, ExitButtonClosesAndSavesEvenAfterAFatalReport) {

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "app/Korvex.h"
+#include "app/StartUp.h"
 #include "mods/EditModOptionsDialog.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModDialogs.h"
@@ -72,6 +73,25 @@ TEST_F(ModLauncherPageTest, ShowsTheSortedTreeAndTheButtonOfTheSelectedNode) {
     EXPECT_EQ(tree->topLevelItemCount(), 3);
     EXPECT_EQ(tree->currentItem()->text(0), "Player");
     EXPECT_TRUE(tree->topLevelItem(1)->isExpanded());
+}
+
+// Enter on a selected Player-CFG launches, as the launch button does; on a MOD it launches nothing.
+TEST_F(ModLauncherPageTest, EnterOnAPlayerCfgLaunches) {
+    Korvex& app = dir.app();
+    app.paths.quakeDir = dir.quakeDir();
+    app.launch.userDataDir = dir.root() + "/home/.yq2";
+    LoadLastPlayer(app);
+    QTreeWidget* tree = page.Tree();
+    QTreeWidgetItem* ctf = tree->topLevelItem(1);
+    ClickItem(ctf, Qt::LeftButton);
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_TRUE(app.launch.commandLine.empty());
+
+    ctf->setExpanded(true);
+    ClickItem(ctf->child(0), Qt::LeftButton);
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_EQ(app.launch.commandLine.find(dir.quakeDir() + "/QUAKE2.EXE +set game ctf"), 0u);
+    EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{});
 }
 
 TEST(ModDialogs, ReturnWhatThePlayerEntered) {
