@@ -68,7 +68,7 @@ public:
         : app_(app), job_(job), canvas_(canvas), document_(canvas) {}
 
     bool Print() {
-        const std::string& name = app_.currentPlayerName;
+        const std::string& name = job_.playerName;
         document_.PrintHeading("Configuration for " + name, kTitleSize);
         EmptyLines(2, kTitleSize);
         document_.PrintHeading("Options", kHeadingSize);

@@ -21,6 +21,7 @@ struct Printing : ProgramDirTest {
 
     Printing() {
         app.currentPlayerName = "Player";
+        job.playerName = "Player";
         job.player = DefaultPlayerCfg();
     }
     // A macro of the catalogue and its .out file in the Player-CFG.
@@ -78,6 +79,7 @@ TEST_F(Printing, OptionValuesStandAtColumnSeventyAndFollowTheSettings) {
     job.player.SetText(Option::Video6, "");
     job.player.special1 = true;
     job.player.inherit1 = "Ancestor";
+    job.playerName = "Other";  // korvex-cli prints a Player-CFG that is not the current one
     RecordingCanvas second;
     ASSERT_TRUE(PrintPlayerCFG(app, job, second));
     const Names more = LinesAfter(second, "Video:");
@@ -86,6 +88,8 @@ TEST_F(Printing, OptionValuesStandAtColumnSeventyAndFollowTheSettings) {
     EXPECT_TRUE(more[5].starts_with("     8-bit textures"));
     EXPECT_NE(second.Find("     player to inherit settings from" + std::string(26, ' ') + "Ancestor"), nullptr);
     EXPECT_NE(second.Find("     inherit server options" + std::string(35, ' ') + "disabled"), nullptr);
+    EXPECT_NE(second.Find("Configuration for Other"), nullptr);
+    EXPECT_NE(second.Find("Key-Bindings for Other"), nullptr);
 }
 
 TEST_F(Printing, KeyBindingsPerCategoryOnceWithTheKeysOfOneFunctionCloser) {
