@@ -60,9 +60,7 @@ HandbookViewer::HandbookViewer(QWidget* parent)
     setObjectName(QStringLiteral("HandbookViewer"));
     text_->setObjectName(QStringLiteral("HandbookText"));
     text_->setOpenExternalLinks(true);
-    text_->setToolTip(
-        QStringLiteral("the handbook: click a link to follow it, Alt+Left to go back, Ctrl+F to find a "
-                       "word, Escape to close"));
+    text_->setToolTip(QStringLiteral("click a link to follow it, Alt+Left to go back, Ctrl+F to find a word"));
     find_->setObjectName(QStringLiteral("FindEdit"));
     find_->setPlaceholderText(QStringLiteral("Find (Ctrl+F)"));
     find_->setToolTip(QStringLiteral("type a word and press Enter (or F3) to find it; again for the next place"));
@@ -96,7 +94,8 @@ HandbookViewer::HandbookViewer(QWidget* parent)
 void HandbookViewer::Open(Reporter& report, const ProgramPaths& paths) {
     const std::string path = HandbookPath(paths);
     const QUrl source = QUrl::fromLocalFile(ToQString(path));
-    const bool loaded = text_->source() == source && !text_->document()->isEmpty();
+    // A link followed inside the handbook adds its heading to the source.
+    const bool loaded = text_->source().adjusted(QUrl::RemoveFragment) == source && !text_->document()->isEmpty();
     if (!FileExists(path) || (!loaded && !Load(source))) {
         report.ShowError(Err::CouldntOpenFile, path);
         return;
