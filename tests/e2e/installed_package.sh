@@ -18,7 +18,7 @@ deb=$(bash "$source_dir/scripts/package.sh" --built "$build_dir" "$work/out") ||
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 for file in games/korvex games/korvex-cli lib/korvex/korvex-cli-pdf.so share/korvex/macros/W_FIRE.MAC share/korvex/players/Player/options.dat \
-    share/korvex/docs/handbook.md share/applications/korvex.desktop share/icons/hicolor/scalable/apps/korvex.svg \
+    share/korvex/docs/handbook.md share/korvex/docs/images/config-editor.png share/applications/korvex.desktop share/icons/hicolor/scalable/apps/korvex.svg \
     share/icons/hicolor/48x48/apps/korvex.png share/man/man6/korvex.6.gz share/man/man6/korvex-cli.6.gz; do
   [ -e "$root/usr/$file" ] || fail "/usr/$file is not in the package"
 done

@@ -26,9 +26,10 @@ ProgramRun LayOut(const std::string& programDir, const std::string& delivered = 
 TEST_F(ProgramDirLayout, ANewDirectoryIsCompleteAndARebuildKeepsWhatThePlayerChanged) {
     const std::string program = dir.root() + "/installed";
     ASSERT_EQ(LayOut(program).exitStatus, 0);
-    for (const char* entry : {"korvex.ini", "korvexoptions.dat", "players/lastplayer.dat", "players/bindings.dat",
-                              "players/options.dat", "players/special.dat", "players/Player/options.dat",
-                              "macros/W_FIRE.MAC", "automod", "mods", "docs/handbook.md"})
+    for (const char* entry :
+         {"korvex.ini", "korvexoptions.dat", "players/lastplayer.dat", "players/bindings.dat", "players/options.dat",
+          "players/special.dat", "players/Player/options.dat", "macros/W_FIRE.MAC", "automod", "mods",
+          "docs/handbook.md", "docs/images/config-editor.png"})
         EXPECT_TRUE(fs::exists(program + "/" + entry)) << entry;
     EXPECT_EQ(ReadWholeFile(program + "/players/lastplayer.dat"), "Player\r\n");
 

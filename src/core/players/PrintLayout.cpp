@@ -28,6 +28,7 @@ void PrintDocument::PrintLine(const std::string& text, int pointSize) {
             rest.erase(0, rest.find_first_not_of(' '));
         }
         PrintRow(row, font);
+        if (!rest.empty()) keepWithNext_ = true;
     } while (!rest.empty());
 }
 
@@ -58,17 +59,39 @@ std::size_t PrintDocument::FittingLength(const std::string& text, const PrintFon
 }
 
 void PrintDocument::PrintRow(const std::string& text, const PrintFont& font) {
-    // A page break waits for the next line, so a document never ends on an empty page and
-    // a break of its own right after a full page adds none.
-    if (pageBreakDue_) {
-        pieces_.push_back({true});
-        pageBreakDue_ = false;
-    }
-    pieces_.push_back({false, x_, y_, text, font});
-    pageHasText_ = true;
     const int advance = fontHeight_ * 3 / 2;
+    // A page breaks before a line that does not fit, so a document never ends on an empty page.
+    // An empty line is left out there instead: no page begins with one.
+    if (y_ > y0_ && (pageFull_ || y_ + advance > canvas_.PageHeight())) {
+        if (text.empty() && !keepWithNext_) {
+            pageFull_ = true;
+            return;
+        }
+        BreakPage(advance);
+    }
+    if (!keepWithNext_) keptFrom_ = pieces_.size();
+    pieces_.push_back({false, x_, y_, text, font});
+    // An empty line below a heading keeps it with what follows.
+    keepWithNext_ = keepWithNext_ && text.empty();
     y_ += advance;
-    if (y_ + advance > canvas_.PageHeight()) NewPage();
+}
+
+void PrintDocument::BreakPage(int advance) {
+    pageFull_ = false;
+    const int keptTop = keepWithNext_ ? pieces_[keptFrom_].y : y0_;
+    // The rows kept with this one move along, unless they already begin their page or would
+    // not fit on the new one together with it.
+    if (keptTop > y0_ && y_ - keptTop + advance <= canvas_.PageHeight() - y0_) {
+        const int shift = y0_ - keptTop;
+        for (auto piece = pieces_.begin() + keptFrom_; piece != pieces_.end(); ++piece) piece->y += shift;
+        pieces_.insert(pieces_.begin() + keptFrom_, {true});
+        ++keptFrom_;
+        y_ += shift;
+        return;
+    }
+    pieces_.push_back({true});
+    keptFrom_ = pieces_.size();
+    y_ = y0_;
 }
 
 void PrintDocument::PrintHeading(const std::string& text, int pointSize) {
@@ -80,17 +103,14 @@ void PrintDocument::PrintHeading(const std::string& text, int pointSize) {
     PrintLine(text.substr(indent), pointSize);
     x_ = savedX;
     underline_ = false;
+    keepWithNext_ = true;
 }
+
+void PrintDocument::KeepWithNextLine() { keepWithNext_ = true; }
 
 void PrintDocument::TightenLineSpacing() {
-    // Right after a page break the next line stays below the top margin.
-    if (!pageBreakDue_) y_ -= fontHeight_ * 3 / 10;
-}
-
-void PrintDocument::NewPage() {
-    if (pageHasText_) pageBreakDue_ = true;
-    pageHasText_ = false;
-    y_ = y0_;
+    y_ -= fontHeight_ * 3 / 10;
+    keepWithNext_ = true;
 }
 
 bool PrintDocument::End() {

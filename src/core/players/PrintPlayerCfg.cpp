@@ -68,7 +68,7 @@ public:
         : app_(app), job_(job), canvas_(canvas), document_(canvas) {}
 
     bool Print() {
-        const std::string& name = app_.currentPlayerName;
+        const std::string& name = job_.playerName;
         document_.PrintHeading("Configuration for " + name, kTitleSize);
         EmptyLines(2, kTitleSize);
         document_.PrintHeading("Options", kHeadingSize);
@@ -76,7 +76,6 @@ public:
         for (const Section& section : OptionSections()) PrintSection(section);
         EmptyLines(1, kTextSize);
         PrintSpecial();
-        document_.NewPage();
         document_.PrintHeading("Key-Bindings for " + name, kTitleSize);
         EmptyLines(2, kTitleSize);
         if (!PrintBindings()) return false;
@@ -99,7 +98,10 @@ private:
         document_.PrintHeading(section.heading, kTextSize);
         for (const ValueLine& line : section.lines) {
             document_.PrintLine(LabelLine(ControlOf(line.option).printedLabel, ValueOf(line.option)), kTextSize);
-            for (Option more : ContinuationOf(line)) document_.PrintLine(ContinuationLine(ValueOf(more)), kTextSize);
+            for (Option more : ContinuationOf(line)) {
+                document_.KeepWithNextLine();
+                document_.PrintLine(ContinuationLine(ValueOf(more)), kTextSize);
+            }
         }
         EmptyLines(1, kTextSize);
     }

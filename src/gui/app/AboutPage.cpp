@@ -5,12 +5,10 @@
 #include <QVBoxLayout>
 
 #include "app/GroupPage.h"
-#include "app/Handbook.h"
-#include "app/Korvex.h"
 
 namespace korvex {
 
-AboutPage::AboutPage(Korvex& app, QWidget* parent) : QWidget(parent) {
+AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(AddPageGroup(*this, QStringLiteral("About / Credits")));
     auto* title = new QLabel(QString::fromUtf8("Korvex v0.855\u00DF"));
     title->setStyleSheet(QStringLiteral("font-size: 22px; font-weight: bold;"));
@@ -35,8 +33,8 @@ AboutPage::AboutPage(Korvex& app, QWidget* parent) : QWidget(parent) {
     layout->addWidget(handbook);
     auto* open = new QPushButton(QStringLiteral("Open the Handbook (F1)"));
     open->setObjectName(QStringLiteral("HandbookButton"));
-    open->setToolTip(QStringLiteral("opens the handbook in your desktop's viewer for it"));
-    connect(open, &QPushButton::clicked, this, [&app] { OpenHandbook(app.report, app.paths); });
+    open->setToolTip(QStringLiteral("opens the handbook in a window of its own"));
+    connect(open, &QPushButton::clicked, this, &AboutPage::HandbookRequested);
     layout->addWidget(open, 0, Qt::AlignLeft);
     layout->addStretch();
 }

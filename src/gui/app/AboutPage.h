@@ -5,12 +5,13 @@
 
 namespace korvex {
 
-struct Korvex;
-
 class AboutPage : public QWidget {
     Q_OBJECT
 public:
-    explicit AboutPage(Korvex& app, QWidget* parent = nullptr);
+    explicit AboutPage(QWidget* parent = nullptr);
+
+signals:
+    void HandbookRequested();
 };
 
 }  // namespace korvex

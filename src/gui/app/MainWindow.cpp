@@ -15,7 +15,7 @@
 
 #include "app/AboutPage.h"
 #include "app/GroupPage.h"
-#include "app/Handbook.h"
+#include "app/HandbookViewer.h"
 #include "app/Korvex.h"
 #include "app/OptionsPage.h"
 #include "app/StartUp.h"
@@ -67,7 +67,8 @@ MainWindow::MainWindow(Korvex& app)
       configEditor_(new ConfigEditorPage(app)),
       options_(new OptionsPage(app)),
       macroDialog_(new MacroDialogPage(app)),
-      modLauncher_(new ModLauncherPage(app)) {
+      modLauncher_(new ModLauncherPage(app)),
+      handbook_(new HandbookViewer(this)) {
     setWindowTitle(QStringLiteral("Korvex"));
     setFixedSize(kWidth, kHeight);
     // The window's pages were laid out for the small 8-point dialog font.
@@ -80,7 +81,9 @@ MainWindow::MainWindow(Korvex& app)
     pages_->addWidget(DemoLauncherPage());
     pages_->addWidget(macroDialog_);
     pages_->addWidget(options_);
-    pages_->addWidget(new AboutPage(app));
+    auto* about = new AboutPage;
+    connect(about, &AboutPage::HandbookRequested, this, &MainWindow::ShowHandbook);
+    pages_->addWidget(about);
 
     const struct {
         const char* caption;
@@ -109,7 +112,7 @@ MainWindow::MainWindow(Korvex& app)
 
     // F1 opens the handbook from the main window and every window that is not modal. A modal
     // dialog keeps the key: the key request dialog must be able to bind F1.
-    auto* help = new QShortcut(QKeySequence::HelpContents, this, [this] { OpenHandbook(app_.report, app_.paths); });
+    auto* help = new QShortcut(QKeySequence::HelpContents, this, this, &MainWindow::ShowHandbook);
     help->setContext(Qt::ApplicationShortcut);
 
     qApp->installEventFilter(this);
@@ -122,6 +125,8 @@ QPushButton* MainWindow::AddNavigationButton(const QString& caption, const char*
     button->setGeometry(kButtonLeft, top, kButtonWidth, kButtonHeight);
     return button;
 }
+
+void MainWindow::ShowHandbook() { handbook_->Open(app_.report, app_.paths); }
 
 void MainWindow::ConnectNavigation(QPushButton* button, Page page) {
     connect(button, &QPushButton::clicked, this, [this, page] {

@@ -12,6 +12,7 @@ namespace korvex {
 struct Korvex;
 enum class Page;
 class ConfigEditorPage;
+class HandbookViewer;
 class OptionsPage;
 class MacroDialogPage;
 class ModLauncherPage;
@@ -32,6 +33,7 @@ protected:
 private:
     QPushButton* AddNavigationButton(const QString& caption, const char* name, const char* hint, int top);
     void ConnectNavigation(QPushButton* button, Page page);
+    void ShowHandbook();
 
     Korvex& app_;
     QStackedWidget* pages_;
@@ -39,6 +41,7 @@ private:
     OptionsPage* options_;
     MacroDialogPage* macroDialog_;
     ModLauncherPage* modLauncher_;
+    HandbookViewer* handbook_;
     bool centred_ = false;
 };
 

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QCheckBox>
+#include <QDialog>
 #include <QHelpEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolTip>
 #include <filesystem>
 
@@ -109,18 +114,47 @@ TEST_F(MainWindowTest, TheFramePagesAndButtonsShowTheirWholeTexts) {
         EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
 }
 
-// Opening the handbook itself is the desktop's business; a missing one is Korvex's.
-TEST_F(MainWindowTest, F1AndTheAboutPageOpenTheHandbookOrSayWhereItIsMissing) {
+// The handbook opens in Korvex's own viewer, with the pictures beside it and its contents' links.
+TEST_F(MainWindowTest, F1AndTheAboutPageShowTheHandbookOrSayWhereItIsMissing) {
     StartUp(dir.app());
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     const std::string missing = "Couldn't open file. (" + dir.Path("docs/handbook.md") + ")";
-    QTest::keyClick(&window, Qt::Key_F1);
-    EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{missing});
     Click("AboutCreditsBitBtn");
     Click("HandbookButton");
-    EXPECT_EQ(dir.host().BoxTexts(), (std::vector<std::string>{missing, missing}));
+    EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{missing});
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(4, 3, QImage::Format_RGB32).save(&buffer, "PNG");
+    dir.Write("docs/images/pic.png", png.toStdString());
+    std::string filler;
+    for (int i = 0; i < 200; ++i) filler += "A line to scroll past.\n\n";
+    dir.Write("docs/handbook.md",
+              "# The Korvex handbook\n\n[2. Later](#2-later-on)\n\n![A picture](images/pic.png)\n\n" + filler +
+                  "## 2. Later on\n\nThe end.\n");
+    QTest::keyClick(&window, Qt::Key_F1);
+    auto* viewer = window.findChild<QDialog*>(QStringLiteral("HandbookViewer"));
+    ASSERT_TRUE(viewer && viewer->isVisible());
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("The Korvex handbook"));
+    auto* text = viewer->findChild<QTextBrowser*>(QStringLiteral("HandbookText"));
+    ASSERT_TRUE(text);
+    EXPECT_EQ(viewer->focusWidget(), text);
+    const QVariant picture = text->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/pic.png")));
+    EXPECT_EQ(QImage::fromData(picture.toByteArray()).size(), QSize(4, 3));
+    text->setSource(text->source().resolved(QUrl(QStringLiteral("#2-later-on"))));
+    const int place = text->verticalScrollBar()->value();
+    EXPECT_GT(place, 0);
+
+    QTest::keyClick(text, Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible());
+    Click("HandbookButton");
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(window.findChildren<QDialog*>(QStringLiteral("HandbookViewer")).size(), 1);
+    EXPECT_EQ(text->verticalScrollBar()->value(), place);  // where the player left it
+    EXPECT_EQ(dir.host().BoxTexts(), std::vector<std::string>{missing});
 }
 
 // The Options page shows the Quake II directory; "Browse..." takes only a folder that holds the
