@@ -4,15 +4,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "app/Korvex.h"
 #include "compiler/OptionsTab.h"
 #include "players/CharacterLists.h"
+#include "players/PlayerCfgFiles.h"
+#include "support/CompilerTestData.h"
 #include "support/ProgramDirFixture.h"
 #include "support/gui/FindWidget.h"
 
@@ -108,6 +111,39 @@ TEST_F(OptionsTabTest, TheWheelScrollsThePageWithoutChangingTheOptionsUnderIt) {
     EXPECT_EQ(dir.app().player.Text(Option::Video2), "Video mode");
     EXPECT_EQ(mode->currentText(), QStringLiteral("Video mode"));
     EXPECT_GT(bar->value(), 0);
+}
+
+// An inherited group shows what the game gets from the ancestor, and the own values stay what is saved.
+TEST_F(OptionsTabTest, InheritedGroupsShowTheAncestorsValuesDisabledWithItsName) {
+    std::vector<std::string> ancestor = CompleteOptionLines();
+    ancestor[static_cast<int>(Option::Video1)] = "software";
+    ancestor[static_cast<int>(Option::Video2)] = "1600x1200";
+    WritePlayer(dir, "A", {}, ancestor);
+    WritePlayer(dir, "P", {}, CompleteOptionLines(), Inheriting("A", "0010000"));
+    LoadPlayerCFG(dir.app(), "P");
+    tab.show();
+    auto* mode = Find<QComboBox>("Video2");
+    const auto captions = [this] {
+        QStringList titles;
+        for (const QGroupBox* box : tab.findChildren<QGroupBox*>()) titles << box->title();
+        return titles;
+    };
+    EXPECT_EQ(mode->currentText(), QStringLiteral("1600x1200"));
+    EXPECT_FALSE(mode->isEnabled());
+    EXPECT_EQ(Find<QComboBox>("Video5")->count(), 2);
+    EXPECT_FALSE(Find<QCheckBox>("Video7")->isVisible());
+    EXPECT_TRUE(Find<QComboBox>("Sound1")->isEnabled());
+    EXPECT_TRUE(captions().contains(QStringLiteral("Video (from A)")));
+    EXPECT_TRUE(captions().contains(QStringLiteral("Sound")));
+    ASSERT_TRUE(SavePlayerCFG(dir.app()));
+    EXPECT_EQ(LinesOf(dir, "players/P/options.dat"), CompleteOptionLines());
+
+    dir.app().player.special1 = false;
+    tab.SyncFromCore();
+    EXPECT_EQ(mode->currentText(), QStringLiteral("640x480"));
+    EXPECT_TRUE(mode->isEnabled());
+    EXPECT_EQ(Find<QComboBox>("Video5")->count(), 4);
+    EXPECT_TRUE(captions().contains(QStringLiteral("Video")));
 }
 
 // The model and skin lists, filled from the sample game.
