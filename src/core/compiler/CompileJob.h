@@ -49,7 +49,7 @@ struct CompileJob {
     // The option values as the Options tab holds them; the conversion turns the texts into
     // console-variable texts in place, inheritance replaces whole groups.
     PlayerCfg player;
-    // The ancestor each inherited option value was taken from; the others stay as they were.
+    // The Player-CFG each option value comes from: the compiled one, or the ancestor it was taken from.
     std::array<std::string, kOptionCount> optionSources;
     // Following the chain only to show its option values: a broken chain ends it without a message,
     // the compile reports it.

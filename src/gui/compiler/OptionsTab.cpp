@@ -2,18 +2,22 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ComboItems.h"
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
+#include "compiler/ChosenOptions.h"
 #include "compiler/EffectiveOptions.h"
 #include "compiler/OptionControls.h"
 #include "compiler/OptionsView.h"
@@ -157,6 +161,8 @@ void OptionsTab::showEvent(QShowEvent* event) {
 // Inherited groups show what the game will get, from the ancestor that supplies it; the
 // Player-CFG's own values stay in the core and are what is saved.
 void OptionsTab::SyncFromCore() {
+    // Looking for values still to be chosen fills model lists, which announces a change.
+    if (syncing_) return;
     syncing_ = true;
     const std::string& name = app_.currentPlayerName;
     const EffectiveOptions effective = ResolveEffectiveOptions(app_.report, app_.paths, name, app_.player, true)
@@ -181,8 +187,30 @@ void OptionsTab::SyncFromCore() {
         widgets_[index]->setVisible(view.Visible(option));
         if (labels_[index]) labels_[index]->setVisible(view.Visible(option));
     }
+    ShowUnchosen(shown);
     ShowInheritance(effective);
     syncing_ = false;
+}
+
+// A list still waiting for a choice shows no value but asks for one, in the colour of a warning,
+// so that the prompt is not taken for a choice.
+void OptionsTab::ShowUnchosen(const PlayerCfg& shown) {
+    const std::vector<Option> unchosen = UnchosenOptions(app_.report, app_.paths, shown);
+    for (const OptionRow& row : OptionRows()) {
+        if (row.kind != ControlKind::ComboBox) continue;
+        QComboBox& combo = ComboOf(row.option);
+        QLineEdit* edit = combo.lineEdit();
+        QPalette palette = QApplication::palette(edit);
+        const bool waits = std::find(unchosen.begin(), unchosen.end(), row.option) != unchosen.end();
+        if (waits) {
+            edit->setPlaceholderText(ToQString(shown.Text(row.option)) + QStringLiteral(": choose a value"));
+            palette.setColor(QPalette::PlaceholderText, QColor(0xb0, 0x20, 0x00));
+            combo.setEditText(QString());
+        } else {
+            edit->setPlaceholderText(ToQString(row.prompt));
+        }
+        edit->setPalette(palette);
+    }
 }
 
 void OptionsTab::ShowInheritance(const EffectiveOptions& shown) {

@@ -40,6 +40,7 @@ private:
     void FlagClicked(Option option, bool checked);
     void ComboActivated(Option option);
     QComboBox& ComboOf(Option option) const;
+    void ShowUnchosen(const PlayerCfg& shown);
     void ShowInheritance(const EffectiveOptions& shown);
 
     Korvex& app_;
