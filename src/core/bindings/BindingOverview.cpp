@@ -4,6 +4,7 @@
 
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "bindings/IncludedMacroKeys.h"
 #include "bindings/KeyListText.h"
 #include "bindings/MacroInclusion.h"
 #include "macros/MacroCatalogue.h"
@@ -33,6 +34,8 @@ OverviewResult ShowOverviewOf(Korvex& app, std::size_t index, const std::string&
                              Buttons::Ok);
         return OverviewResult::Kept;
     }
+    app.host.SetBoundKeys(
+        IncludedMacroKeys(app.macroCatalogue, app.player, app.currentPlayerDir, app.player.includedMacros[index]));
     app.host.ShowBindingOverview(overview);
     return StoreBindingOverview(app, index, outputFile, overview);
 }

@@ -47,6 +47,7 @@ public:
     // Key bindings.
     std::string AskForKey() override;
     void SetKeyPrompt(const std::string& prompt) override;
+    void SetBoundKeys(const std::vector<MacroKeys>& macros) override;
     void HideKeyDialog() override;
     IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
     void ShowBindingOverview(MacroOutput& overview) override;
