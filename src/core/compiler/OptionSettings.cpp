@@ -137,12 +137,9 @@ private:
 
     void ConvertCharacter() {
         const std::string modelText = job_.Text(Option::Character1);
-        FillModelList(report_, paths_, job_.player);
-        FillSkinList(report_, paths_, job_.player, modelText);
-        const PlayerCfgControls& lists = job_.player.controls;
-        if (Position(Option::Character1, lists.modelItems) >= 0)
+        if (Position(Option::Character1, ModelItems(paths_)) >= 0)
             Set(Option::Character1, "\"" + TextAfterColon(modelText));
-        if (Position(Option::Character2, lists.skinItems) >= 0)
+        if (Position(Option::Character2, SkinItems(paths_, modelText)) >= 0)
             Set(Option::Character2, TextAfterColon(job_.Text(Option::Character2)) + "\"");
         if (const int crosshair = Position(Option::Character3); crosshair >= 0)
             SetVariable(Option::Character3, std::to_string(crosshair));

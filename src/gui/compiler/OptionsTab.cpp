@@ -161,8 +161,6 @@ void OptionsTab::showEvent(QShowEvent* event) {
 // Inherited groups show what the game will get, from the ancestor that supplies it; the
 // Player-CFG's own values stay in the core and are what is saved.
 void OptionsTab::SyncFromCore() {
-    // Looking for values still to be chosen fills model lists, which announces a change.
-    if (syncing_) return;
     syncing_ = true;
     const std::string& name = app_.currentPlayerName;
     const EffectiveOptions effective = ResolveEffectiveOptions(app_.report, app_.paths, name, app_.player, true)
