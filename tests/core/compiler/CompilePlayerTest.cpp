@@ -111,6 +111,17 @@ TEST_F(CompilePlayer, EffectiveOptionsNameWhereEachValueComesFrom) {
     EXPECT_FALSE(app.report.shuttingDown);
 }
 
+// A list still waiting for a choice stops the compile before anything is written, with one
+// message that names the Player-CFG an inherited one comes from.
+TEST_F(CompilePlayer, AValueStillToChooseIsNamedWithThePlayerCfgItComesFrom) {
+    WritePlayer(dir, "A", {}, WithOption(CompleteOptionLines(), Option::Character2, "Skin"));
+    WritePlayer(dir, "P", {kFire}, CompleteOptionLines(), Inheriting("A", "0000010"));
+    EXPECT_FALSE(Compile("P"));
+    EXPECT_EQ(host.BoxTexts(), (Lines{"Invalid input. (choose a value for \"Skin\" on the Options tab of A)"}));
+    EXPECT_FALSE(dir.Exists("../quake2/korvex/main.cfg"));
+    EXPECT_FALSE(dir.Exists("temp/addcomm.tmp"));
+}
+
 TEST_F(CompilePlayer, AncestorMacroTwiceOrSharingAKey) {
     WritePlayer(dir, "A", {kTalk});
     WritePlayer(dir, "P", {kTalk}, CompleteOptionLines(), Inheriting("A", "1000000"));
