@@ -61,6 +61,7 @@ public:
     bool IncludedAsked() const { return includedAsked_; }
     std::string AskForKey() override;
     void SetKeyPrompt(const std::string& prompt) override { keyPrompt_ = prompt; }
+    void SetBoundKeys(const std::vector<MacroKeys>&) override {}
     void HideKeyDialog() override {}
     IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
     // The overview and the editor are the set-keys command's business, not a dialog's.

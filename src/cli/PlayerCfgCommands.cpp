@@ -1,5 +1,6 @@
 // The Player-CFG operations of the Config-Editor without a window: each loads what the
 // window would have on screen, then runs the same core operation.
+#include <algorithm>
 #include <iostream>
 
 #include "app/Korvex.h"
@@ -7,6 +8,7 @@
 #include "app/QuakeLocation.h"
 #include "app/StartUp.h"
 #include "cli/CliCommands.h"
+#include "compiler/EffectiveOptions.h"
 #include "compiler/OptionControls.h"
 #include "compiler/OptionSettings.h"
 #include "compiler/OptionsView.h"
@@ -70,6 +72,40 @@ std::string StoredValue(Option option, const std::string& value) {
     if (IsFlagOption(option) && (EqualsIgnoringCase(value, "TRUE") || EqualsIgnoringCase(value, "FALSE")))
         return UpperCaseAscii(value);
     return value;
+}
+
+// A line of the options command: the option's name, a tab, its value and the further columns.
+void PrintOptionLine(Option option, const std::string& value, const std::string& source = "") {
+    std::cout << Cp1252ToUtf8(OptionLabel(option)) << '\t' << Cp1252ToUtf8(value);
+    if (!source.empty()) std::cout << '\t' << Cp1252ToUtf8(source);
+    std::cout << '\n';
+}
+
+int PrintOwnOptions(CliContext& context, const std::string& name) {
+    Korvex& app = context.app;
+    const std::string path = JoinPath(JoinPath(app.paths.players, name), "options.dat");
+    const std::optional<OptionsFile> options = ReadOptionsFile(path);
+    if (!options) {
+        app.report.ShowError(Err::CouldntLoadFile, path);
+        return 1;
+    }
+    for (int index = 0; index < kOptionCount; ++index)
+        PrintOptionLine(static_cast<Option>(index), options->values[index]);
+    return ExitStatus(context);
+}
+
+// What the game gets: inherited values come from the ancestor that supplies them, as in a compile.
+int PrintEffectiveOptions(CliContext& context, const std::string& name) {
+    Korvex& app = context.app;
+    PlayerCfg player = DefaultPlayerCfg();
+    if (!ReadStoredPlayerCfg(app.report, app.paths, JoinPath(app.paths.players, name), player) || !player.loaded)
+        return 1;
+    const std::optional<EffectiveOptions> effective =
+        ResolveEffectiveOptions(app.report, app.paths, name, player, false);
+    if (!effective) return 1;
+    for (int index = 0; index < kOptionCount; ++index)
+        PrintOptionLine(static_cast<Option>(index), effective->values[index], effective->sources[index]);
+    return ExitStatus(context);
 }
 
 }  // namespace
@@ -142,20 +178,14 @@ int RunUse(CliContext& context) {
 }
 
 int RunOptions(CliContext& context) {
-    if (context.args.size() != 1) return Usage("options PLAYER");
-    Korvex& app = context.app;
+    std::vector<std::string> args = context.args;
+    const auto effectiveFlag = std::find(args.begin(), args.end(), "--effective");
+    const bool effective = effectiveFlag != args.end();
+    if (effective) args.erase(effectiveFlag);
+    if (args.size() != 1) return Usage("options PLAYER [--effective]");
     std::string name;
-    if (!FindPlayerArgument(context, context.args[0], name)) return 1;
-    const std::string path = JoinPath(JoinPath(app.paths.players, name), "options.dat");
-    const std::optional<OptionsFile> options = ReadOptionsFile(path);
-    if (!options) {
-        app.report.ShowError(Err::CouldntLoadFile, path);
-        return 1;
-    }
-    for (int index = 0; index < kOptionCount; ++index)
-        std::cout << Cp1252ToUtf8(OptionLabel(static_cast<Option>(index))) << '\t'
-                  << Cp1252ToUtf8(options->values[index]) << '\n';
-    return ExitStatus(context);
+    if (!FindPlayerArgument(context, args[0], name)) return 1;
+    return effective ? PrintEffectiveOptions(context, name) : PrintOwnOptions(context, name);
 }
 
 int RunSetOption(CliContext& context) {

@@ -51,7 +51,7 @@ constexpr std::array kCommands = {
     CliCommand{"rename-player", "rename-player OLD NEW", true, korvex::RunRenamePlayer},
     CliCommand{"delete-player", "delete-player NAME...", true, korvex::RunDeletePlayer},
     CliCommand{"use", "use PLAYER", true, korvex::RunUse},
-    CliCommand{"options", "options PLAYER", false, korvex::RunOptions},
+    CliCommand{"options", "options PLAYER [--effective]", false, korvex::RunOptions},
     CliCommand{"set-option", "set-option PLAYER NAME VALUE", true, korvex::RunSetOption},
     CliCommand{"identify", "identify DIRECTORY", false, korvex::RunIdentify},
     CliCommand{"scan-mods", "scan-mods", true, korvex::RunScanMods},

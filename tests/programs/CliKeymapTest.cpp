@@ -23,7 +23,7 @@ TEST_F(CliKeymap, OneLinePerKeyOrTheCompilesMessagesAndNothingWritten) {
     run = Run("keymap Tester");
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_EQ(run.output, "");
-    EXPECT_TRUE(Holds(run.errors, "Invalid input. (video resolution)\n"));
+    EXPECT_TRUE(Holds(run.errors, "Invalid input. (choose a value for \"Video mode\" on the Options tab)\n"));
     EXPECT_EQ(dir.Snapshot(), before);
 
     EXPECT_EQ(Run("keymap Nobody").exitStatus, 1);

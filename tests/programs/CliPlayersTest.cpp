@@ -94,6 +94,24 @@ TEST_F(CliPlayers, NewSetOptionsCopyRenameAndDelete) {
     EXPECT_EQ(Run("players").output, "  Bob\n* Player\n");
 }
 
+// What the game gets: an inherited value comes with the name of the Player-CFG that supplies it.
+TEST_F(CliPlayers, EffectiveOptionsNameTheirSource) {
+    Succeeds("new-player Alice");
+    Succeeds("set-option Alice 'video mode' 1024x768");
+    Succeeds("new-player Bob");
+    Succeeds("set-option Bob Playername Bobby");
+    dir.WriteLines("players/Bob/special.dat",
+                   {"TRUE", "Alice", "FALSE", "FALSE", "TRUE", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE", "0"});
+    const ProgramRun run = Succeeds("options Bob --effective");
+    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 42);
+    EXPECT_TRUE(Holds(run.output, "\nVideo mode\t1024x768\tAlice\n"));
+    EXPECT_TRUE(Holds(run.output, "\nPlayername\tBobby\tBob\n"));
+    EXPECT_EQ(OptionOf("Bob", "Video mode"), "640x480");
+
+    dir.Remove("players/Alice/options.dat");
+    Fails("options --effective Bob", "Options-file not found. (Alice)");
+}
+
 TEST_F(CliPlayers, ExportsAndImportsWithTheQuestionsOfTheWindow) {
     for (const char* name : {"Zulu", "alpha"}) {
         dir.WriteLines(std::string("players/") + name + "/bindings.dat", {"0"});

@@ -79,6 +79,7 @@ public:
     // and gives no key); every request records the prompt shown at that moment.
     std::string AskForKey() override;
     void SetKeyPrompt(const std::string& prompt) override { keyPrompt = prompt; }
+    void SetBoundKeys(const std::vector<MacroKeys>& macros) override { boundKeys = macros; }
     void HideKeyDialog() override { ++keyDialogHidden; }
     IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
     OverviewAnswer ShowBindingOverview(const MacroOutput& overview, int selected) override;
@@ -87,6 +88,7 @@ public:
     std::deque<std::string> keyAnswers;
     std::vector<std::string> keyRequests;
     std::string keyPrompt;
+    std::vector<MacroKeys> boundKeys;
     int keyDialogHidden = 0;
     std::deque<IncludedMacroChoice> includedChoices;
     std::vector<std::string> includedQuestions;

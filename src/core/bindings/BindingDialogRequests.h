@@ -14,6 +14,12 @@ struct KeyMap;
 
 enum class IncludedMacroChoice { AddKeyBinding, Overwrite, Cancel };
 
+// The keys an included macro binds (a chord is one key name), each once, in request order.
+struct MacroKeys {
+    std::string description;
+    std::vector<std::string> keys;
+};
+
 // The keys of one function while the editor is open: key names, sorted without regard to case.
 struct BindingEditor {
     std::string title;
@@ -44,6 +50,8 @@ public:
     // empty name means no key was given, and the step that asked leaves everything as it was.
     virtual std::string AskForKey() = 0;
     virtual void SetKeyPrompt(const std::string& prompt) = 0;
+    // The keys the other included macros bind, which the dialog names while one is pressed.
+    virtual void SetBoundKeys(const std::vector<MacroKeys>& macros) = 0;
     virtual void HideKeyDialog() = 0;
 
     // The macro with this description is included already.

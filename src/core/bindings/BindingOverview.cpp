@@ -4,6 +4,7 @@
 
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "bindings/IncludedMacroKeys.h"
 #include "bindings/KeyListText.h"
 #include "bindings/KeyboardMap.h"
 #include "bindings/MacroInclusion.h"
@@ -49,6 +50,8 @@ OverviewResult ShowOverviewOf(Korvex& app, std::size_t index, const std::string&
                              Buttons::Ok);
         return OverviewResult::Kept;
     }
+    app.host.SetBoundKeys(
+        IncludedMacroKeys(app.macroCatalogue, app.player, app.currentPlayerDir, app.player.includedMacros[index]));
     RunOverview(app, overview);
     return StoreBindingOverview(app, index, outputFile, overview);
 }

@@ -5,6 +5,7 @@
 #include "app/AppMacroRun.h"
 #include "app/Korvex.h"
 #include "app/Messages.h"
+#include "bindings/IncludedMacroKeys.h"
 #include "bindings/KeyListText.h"
 #include "bindings/MacroOutputFile.h"
 #include "macros/MacroCatalogue.h"
@@ -63,6 +64,7 @@ bool AddIncludedMacroAgain(Korvex& app, const std::string& description) {
     }
     switch (app.host.AskMacroAlreadyIncluded(description)) {
         case IncludedMacroChoice::AddKeyBinding:
+            app.host.SetBoundKeys(IncludedMacroKeys(app.macroCatalogue, app.player, app.currentPlayerDir, description));
             return AddKeyBindings(app.report, outputFile, description);
         case IncludedMacroChoice::Overwrite: {
             const int index = IndexIgnoringCase(app.player.includedMacros, description);
@@ -193,6 +195,7 @@ void CaptureNextKey(Korvex& app) {
     TMacroResults& results = app.macroResults;
     const int i = ++app.interpreter.CurrentKeyIndex;
     if (i <= results.LastKey) {
+        app.host.SetBoundKeys(IncludedMacroKeys(app.macroCatalogue, app.player, app.currentPlayerDir));
         const std::string key = app.host.AskForKey();
         if (key.empty()) {
             app.host.HideKeyDialog();

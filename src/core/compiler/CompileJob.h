@@ -49,6 +49,11 @@ struct CompileJob {
     // The option values as the Options tab holds them; the conversion turns the texts into
     // console-variable texts in place, inheritance replaces whole groups.
     PlayerCfg player;
+    // The Player-CFG each option value comes from: the compiled one, or the ancestor it was taken from.
+    std::array<std::string, kOptionCount> optionSources;
+    // Following the chain only to show its option values: a broken chain ends it without a message,
+    // the compile reports it.
+    bool quiet = false;
     std::string glDriverText;
     std::string soundBitsText;
     std::string playerMipText;

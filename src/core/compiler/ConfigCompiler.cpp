@@ -4,8 +4,10 @@
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "app/Reporter.h"
+#include "compiler/ChosenOptions.h"
 #include "compiler/CompileInputs.h"
 #include "compiler/ConfigFiles.h"
+#include "compiler/EffectiveOptions.h"
 #include "compiler/InheritanceResolution.h"
 #include "compiler/NativeEngineCvars.h"
 #include "platform/FileSystem.h"
@@ -74,6 +76,7 @@ bool CompileReadPlayer(Reporter& report, const ProgramPaths& paths, const MacroC
     // A fatal report (a broken macro file) closes the program; nothing more is written.
     if (job.compileAborted || report.shuttingDown) return false;
     if (player.special1 && !ResolveInheritance(report, paths, job, player.inherit1)) return false;
+    if (!CheckOptionsChosen(report, paths, job.playerName, {job.player.options, job.optionSources})) return false;
     if (report.shuttingDown || (!job.mapOnly && !WriteAdditionalCommands(report, paths, player))) return false;
     return WriteConfigFiles(report, paths, job) == 0;
 }
@@ -84,6 +87,7 @@ bool CompileFromFiles(Reporter& report, const ProgramPaths& paths, const MacroCa
     if (job.keyMap) *job.keyMap = {playerName, {}};
     job.playerName = playerName;
     job.playerDir = JoinPath(paths.players, playerName);
+    job.optionSources.fill(playerName);
     job.nativeEngine = HoldsNativeEngine(paths.quakeDir);
     // A Player-CFG with a file that could not be read would compile into wrong scripts.
     const bool result = ReadStoredPlayerCfg(report, paths, job.playerDir, job.player) && job.player.loaded &&

@@ -26,30 +26,33 @@ public:
 
     bool Resolve(const std::string& ancestor) {
         const std::string dir = JoinPath(paths_.players, ancestor);
-        if (!StaysInPlayersDir(ancestor) || !DirectoryExists(dir)) {
-            report_.ShowError(Err::NoPlayerToInheritFrom, "Inherit although checked");
-            return false;
-        }
+        if (!StaysInPlayersDir(ancestor) || !DirectoryExists(dir))
+            return Error(Err::NoPlayerToInheritFrom, "Inherit although checked");
         // The chain was checked when it was chosen; the disk may have changed since.
-        if (ContainsIgnoringCase(visited_, ancestor)) {
-            report_.ShowError(Err::InheritsAlthoughChecked, ancestor);
-            return false;
-        }
+        if (ContainsIgnoringCase(visited_, ancestor)) return Error(Err::InheritsAlthoughChecked, ancestor);
         visited_.push_back(ancestor);
         return TakeOptions(dir, ancestor) && TakeBindings(dir, ancestor) && FollowChain(dir, ancestor);
     }
 
 private:
+    bool Error(MessageCode code, const std::string& detail) {
+        if (!job_.quiet) report_.ShowError(code, detail);
+        return false;
+    }
+
     bool Fatal(MessageCode code, const std::string& detail) {
-        report_.FatalError(code, detail);
+        if (!job_.quiet) report_.FatalError(code, detail);
         return false;
     }
 
     bool TakeOptions(const std::string& dir, const std::string& ancestor) {
         const auto options = ReadOptionsFile(JoinPath(dir, "options.dat"));
         if (!options) return Fatal(Err::OptionsFileNotFound, ancestor);
-        for (int line = 0; line < kOptionCount; ++line)
-            if (job_.Inherits(InheritedGroup(static_cast<Option>(line)))) job_.player.options[line] = options->values[line];
+        for (int line = 0; line < kOptionCount; ++line) {
+            if (!job_.Inherits(InheritedGroup(static_cast<Option>(line)))) continue;
+            job_.player.options[line] = options->values[line];
+            job_.optionSources[line] = ancestor;
+        }
         return options->complete || Fatal(Err::EndOfFileNotReached, "Inherit Options");
     }
 

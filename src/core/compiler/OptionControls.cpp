@@ -269,6 +269,15 @@ std::string OptionLabel(Option option) {
     return row.caption.empty() ? row.prompt : row.caption;
 }
 
+bool ShowsPrompt(Option option, const std::string& text) {
+    const OptionRow& row = ControlOf(option);
+    if (row.kind != ControlKind::ComboBox) return false;
+    if (option == Option::Video5 &&
+        (EqualsIgnoringCase(text, kSoftwareTexturePrompt) || EqualsIgnoringCase(text, kGlTexturePrompt)))
+        return true;
+    return EqualsIgnoringCase(text, row.prompt);
+}
+
 bool FindOptionByLabel(const std::string& label, Option& option) {
     for (int index = 0; index < kOptionCount; ++index) {
         if (!EqualsIgnoringCase(OptionLabel(static_cast<Option>(index)), label)) continue;

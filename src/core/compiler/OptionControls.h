@@ -68,5 +68,11 @@ bool FindOptionByLabel(const std::string& label, Option& option);
 std::vector<std::string> VideoTextureItems(bool softwareFamily);
 
 inline constexpr const char* kVideoDriverPrompt = "Video driver";
+// What Video5 shows once the driver family changed and its value no longer fits.
+inline constexpr const char* kSoftwareTexturePrompt = "Software Texturing";
+inline constexpr const char* kGlTexturePrompt = "GL Texture Quality";
+
+// True when text is what the option's list shows while nothing is chosen.
+bool ShowsPrompt(Option option, const std::string& text);
 
 }  // namespace korvex

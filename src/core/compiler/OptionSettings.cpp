@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <optional>
 
 #include "app/ProgramPaths.h"
 #include "app/Reporter.h"
@@ -18,13 +17,13 @@ namespace {
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // Walks the values in their fixed order; every invalid one is reported on the spot. A
-// conversion that looks at one option only keeps its detail instead of reporting it.
+// conversion that only looks for them collects them instead of reporting them.
 class Conversion {
 public:
     Conversion(Reporter& report, const ProgramPaths& paths, CompileJob& job, bool convert)
         : report_(report), paths_(paths), job_(job), convert_(convert) {}
-    Conversion(Reporter& report, const ProgramPaths& paths, CompileJob& job, Option only)
-        : report_(report), paths_(paths), job_(job), convert_(false), only_(only) {}
+    Conversion(Reporter& report, const ProgramPaths& paths, CompileJob& job, std::vector<InvalidOption>& found)
+        : report_(report), paths_(paths), job_(job), convert_(false), found_(&found) {}
 
     MessageCode Run() {
         CheckWhole(Option::General3);
@@ -36,12 +35,11 @@ public:
         CheckWhole(Option::Server2);
         return result_;
     }
-    const std::string& OnlyDetail() const { return onlyDetail_; }
 
 private:
     void Report(Option option, const std::string& detail) {
-        if (only_) {
-            if (*only_ == option && onlyDetail_.empty()) onlyDetail_ = detail;
+        if (found_) {
+            found_->push_back({option, detail});
             return;
         }
         report_.ShowError(Err::InvalidInput, detail);
@@ -139,12 +137,9 @@ private:
 
     void ConvertCharacter() {
         const std::string modelText = job_.Text(Option::Character1);
-        FillModelList(report_, paths_, job_.player);
-        FillSkinList(report_, paths_, job_.player, modelText);
-        const PlayerCfgControls& lists = job_.player.controls;
-        if (Position(Option::Character1, lists.modelItems) >= 0)
+        if (Position(Option::Character1, ModelItems(paths_)) >= 0)
             Set(Option::Character1, "\"" + TextAfterColon(modelText));
-        if (Position(Option::Character2, lists.skinItems) >= 0)
+        if (Position(Option::Character2, SkinItems(paths_, modelText)) >= 0)
             Set(Option::Character2, TextAfterColon(job_.Text(Option::Character2)) + "\"");
         if (const int crosshair = Position(Option::Character3); crosshair >= 0)
             SetVariable(Option::Character3, std::to_string(crosshair));
@@ -164,8 +159,7 @@ private:
     CompileJob& job_;
     bool convert_;
     MessageCode result_ = 0;
-    std::optional<Option> only_;
-    std::string onlyDetail_;
+    std::vector<InvalidOption>* found_ = nullptr;
 };
 
 }  // namespace
@@ -201,11 +195,17 @@ std::string InvalidOptionDetail(Reporter& report, const ProgramPaths& paths, con
         const std::string& text = player.Text(option);
         return text == "TRUE" || text == "FALSE" ? "" : "TRUE or FALSE";
     }
+    for (const InvalidOption& invalid : FindInvalidOptions(report, paths, player))
+        if (invalid.option == option) return invalid.detail;
+    return "";
+}
+
+std::vector<InvalidOption> FindInvalidOptions(Reporter& report, const ProgramPaths& paths, const PlayerCfg& player) {
     CompileJob job;
     job.player = player;
-    Conversion conversion(report, paths, job, option);
-    conversion.Run();
-    return conversion.OnlyDetail();
+    std::vector<InvalidOption> found;
+    Conversion(report, paths, job, found).Run();
+    return found;
 }
 
 }  // namespace korvex

@@ -29,6 +29,14 @@ std::string FixedDecimals(double value, int decimals);
 // were valid, 23 otherwise. With convert the values become console texts in place.
 MessageCode ConvertOptionsToCvars(Reporter& report, const ProgramPaths& paths, CompileJob& job, bool convert);
 
+// An option the compile would report with message 23, with the detail it would add.
+struct InvalidOption {
+    Option option;
+    std::string detail;
+};
+// Every value of player the compile would report, in the order it checks them; nothing is reported.
+std::vector<InvalidOption> FindInvalidOptions(Reporter& report, const ProgramPaths& paths, const PlayerCfg& player);
+
 // What the compile would report with message 23 for this option's value in player, or empty
 // text when the value is valid. A check box's value must be "TRUE" or "FALSE".
 std::string InvalidOptionDetail(Reporter& report, const ProgramPaths& paths, const PlayerCfg& player, Option option);

@@ -22,12 +22,12 @@ void ShowVideoFamily(OptionsView& view, PlayerCfg& player, bool software) {
     if (software) {
         view.video5Hint = "here you can choose the display-quality of the transparent textures";
         if (!textIsItem) {
-            player.SetText(Option::Video5, "Software Texturing");
+            player.SetText(Option::Video5, kSoftwareTexturePrompt);
             player.SetText(Option::Video6, ControlOf(Option::Video6).prompt);
         }
     } else {
         view.video5Hint = ControlOf(Option::Video5).hint;
-        if (!textIsItem) player.SetText(Option::Video5, "GL Texture Quality");
+        if (!textIsItem) player.SetText(Option::Video5, kGlTexturePrompt);
     }
     Show(view, Option::Video5, true);
     Show(view, Option::Video6, !software);

@@ -7,21 +7,30 @@
 #include "app/Korvex.h"
 #include "app/Messages.h"
 #include "app/QuakeLocation.h"
+#include "compiler/ChosenOptions.h"
 #include "compiler/ConfigCompiler.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModTree.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
+#include "players/PlayerCfgFiles.h"
 
 namespace korvex {
 namespace {
 
 void CloseWaitWindow(Reporter& report) { report.host.CloseStatus(StatusWindow::CreatingCfgFiles); }
 
+// Saves the shown Player-CFG for the compile; a value still to be chosen is then the launch's
+// one message, before the wait window opens and without that of a failed compile.
+bool ReadyToCompile(Korvex& app, const std::string& player) {
+    SavePlayerCFG(app);
+    return !app.report.shuttingDown && CheckStoredOptionsChosen(app.report, app.paths, player);
+}
+
 // The compile of the launch; its key map gives what the launch says about shared keys.
 bool CompileInto(Korvex& app, const std::string& player, const std::string& directory, std::string& sharedKeys) {
     KeyMap map;
-    if (CompilePlayerConfig(app, player, directory, false, {}, &map)) {
+    if (CompileStoredPlayer(app, player, directory, false, {}, &map)) {
         sharedKeys = SharedKeysNotice(map);
         return true;
     }
@@ -112,7 +121,9 @@ bool LaunchSelectedPlayer(Korvex& app) {
 
 bool LaunchPlayer(Korvex& app, const std::string& modText, const std::string& player) {
     const std::string directory = ModDirOfNodeText(modText);
-    if (!RequireQuakeDir(app.report, app.paths) || !AcceptLaunchDirectory(app.report, directory)) return false;
+    if (!RequireQuakeDir(app.report, app.paths) || !AcceptLaunchDirectory(app.report, directory) ||
+        !ReadyToCompile(app, player))
+        return false;
     app.host.ShowStatus(StatusWindow::CreatingCfgFiles, "Creating configuration files...");
     const std::string korvexDir = JoinPath(app.paths.quakeDir, "korvex");
     if (!DirectoryExists(korvexDir) && !MakeDirectory(korvexDir)) {
@@ -169,7 +180,7 @@ bool StartQuake(Korvex& app, const std::string& modText) {
 bool PreviewLaunch(Korvex& app, const std::string& modText, const std::string& player, std::string& commandLine,
                    std::vector<std::string>& autoexec) {
     const std::string directory = ModDirOfNodeText(modText);
-    if (!AcceptLaunchDirectory(app.report, directory)) return false;
+    if (!AcceptLaunchDirectory(app.report, directory) || !ReadyToCompile(app, player)) return false;
     const PreviewScratch scratch(app);
     if (scratch.directory().empty()) {
         app.report.ShowError(Err::CouldntCreateDirectory, JoinPath(app.paths.temp, "preview"));

@@ -22,24 +22,32 @@ std::string ModelNameOf(const std::string& modelText) {
 
 }  // namespace
 
-void FillModelList(Reporter& report, const ProgramPaths& paths, PlayerCfg& player) {
-    PlayerCfgControls& controls = player.controls;
-    controls.modelItems.clear();
-    controls.skinItems.clear();
+std::vector<std::string> ModelItems(const ProgramPaths& paths) {
+    std::vector<std::string> models;
     for (const std::string& model : ListNames(PlayerModelsDir(paths), EntryKind::Directory))
-        controls.modelItems.push_back(kModelPrefix + model);
-    SortAsListBox(controls.modelItems);
-    report.host.PlayerCfgChanged();
+        models.push_back(kModelPrefix + model);
+    SortAsListBox(models);
+    return models;
 }
 
-void FillSkinList(Reporter& report, const ProgramPaths& paths, PlayerCfg& player, const std::string& modelText) {
-    std::vector<std::string>& skins = player.controls.skinItems;
-    skins.clear();
+std::vector<std::string> SkinItems(const ProgramPaths& paths, const std::string& modelText) {
+    std::vector<std::string> skins;
     const std::string modelDir = JoinPath(PlayerModelsDir(paths), ModelNameOf(modelText));
     for (const DirEntry& entry : ListDirectory(modelDir))
         if (EndsWithIgnoringCase(entry.name, "_I.PCX"))
             skins.push_back(kSkinPrefix + entry.name.substr(0, entry.name.size() - 6));
     SortAsListBox(skins);
+    return skins;
+}
+
+void FillModelList(Reporter& report, const ProgramPaths& paths, PlayerCfg& player) {
+    player.controls.modelItems = ModelItems(paths);
+    player.controls.skinItems.clear();
+    report.host.PlayerCfgChanged();
+}
+
+void FillSkinList(Reporter& report, const ProgramPaths& paths, PlayerCfg& player, const std::string& modelText) {
+    player.controls.skinItems = SkinItems(paths, modelText);
     report.host.PlayerCfgChanged();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace korvex {
 
@@ -12,6 +13,11 @@ struct PlayerCfg;
 inline constexpr const char* kModelPrefix = "Model: ";
 inline constexpr const char* kSkinPrefix = "Skin: ";
 
+// The entries of the two lists, sorted as the lists show them.
+std::vector<std::string> ModelItems(const ProgramPaths& paths);
+std::vector<std::string> SkinItems(const ProgramPaths& paths, const std::string& modelText);
+
+// The same into the Options tab's lists, which are told of the change.
 void FillModelList(Reporter& report, const ProgramPaths& paths, PlayerCfg& player);
 void FillSkinList(Reporter& report, const ProgramPaths& paths, PlayerCfg& player, const std::string& modelText);
 

@@ -157,6 +157,8 @@ void QtHost::SetKeyPrompt(const std::string& prompt) {
     if (mainWindow_) mainWindow_->repaint();
 }
 
+void QtHost::SetBoundKeys(const std::vector<MacroKeys>& macros) { KeyDialog().SetBoundKeys(macros); }
+
 void QtHost::HideKeyDialog() {
     if (keyDialog_) keyDialog_->hide();
 }

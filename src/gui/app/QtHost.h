@@ -51,6 +51,7 @@ public:
     // Key bindings.
     std::string AskForKey() override;
     void SetKeyPrompt(const std::string& prompt) override;
+    void SetBoundKeys(const std::vector<MacroKeys>& macros) override;
     void HideKeyDialog() override;
     IncludedMacroChoice AskMacroAlreadyIncluded(const std::string& description) override;
     OverviewAnswer ShowBindingOverview(const MacroOutput& overview, int selected) override;

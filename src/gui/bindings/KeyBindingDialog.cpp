@@ -11,6 +11,7 @@
 
 #include "app/SmallDialog.h"
 #include "app/TextCodec.h"
+#include "bindings/IncludedMacroKeys.h"
 #include "bindings/KeyEventTranslation.h"
 
 namespace korvex {
@@ -35,7 +36,11 @@ quint64 KeyIdentity(const QKeyEvent& event) {
 }  // namespace
 
 KeyBindingDialog::KeyBindingDialog(QWidget* parent)
-    : QDialog(parent), promptLabel_(new QLabel), keyLabel_(new QLabel), joystickTimer_(new QTimer(this)) {
+    : QDialog(parent),
+      promptLabel_(new QLabel),
+      keyLabel_(new QLabel),
+      boundByLabel_(new QLabel),
+      joystickTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("KeyBindingDialog"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("Korvex"));
@@ -45,10 +50,11 @@ KeyBindingDialog::KeyBindingDialog(QWidget* parent)
     boxLayout->addWidget(new QLabel(QStringLiteral("Press the key with to bind the following alias to:")));
     promptLabel_->setObjectName(QStringLiteral("PromptLabel"));
     keyLabel_->setObjectName(QStringLiteral("KeyLabel"));
+    boundByLabel_->setObjectName(QStringLiteral("BoundByLabel"));
     QFont bold = keyLabel_->font();
     bold.setBold(true);
     keyLabel_->setFont(bold);
-    for (QLabel* label : {promptLabel_, keyLabel_}) {
+    for (QLabel* label : {promptLabel_, keyLabel_, boundByLabel_}) {
         label->setAlignment(Qt::AlignCenter);
         label->setTextFormat(Qt::PlainText);
         boxLayout->addWidget(label);
@@ -81,6 +87,7 @@ std::string KeyBindingDialog::AskForKey() {
 void KeyBindingDialog::StartKeyCapture() {
     capture_.Start(HeldKeys());
     keyLabel_->clear();
+    boundByLabel_->clear();
     closing_ = false;
 }
 
@@ -90,7 +97,10 @@ KeyboardState KeyBindingDialog::HeldKeys() const {
     return keys;
 }
 
-void KeyBindingDialog::ShowCaptured() { keyLabel_->setText(ToQString(capture_.LabelText())); }
+void KeyBindingDialog::ShowCaptured() {
+    keyLabel_->setText(ToQString(capture_.LabelText()));
+    boundByLabel_->setText(ToQString(KeyBoundByText(bound_, capture_.GetCapturedKeyName())));
+}
 
 void KeyBindingDialog::RequestClose() {
     switch (capture_.CheckClose(HeldKeys())) {

@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <QMap>
 #include <string>
+#include <vector>
 
+#include "bindings/BindingDialogRequests.h"
 #include "bindings/JoystickButtons.h"
 #include "bindings/KeyCapture.h"
 
@@ -20,6 +22,8 @@ public:
     explicit KeyBindingDialog(QWidget* parent = nullptr);
 
     void SetPrompt(const QString& prompt);
+    // The keys other included macros bind: a pressed one is named with its macro.
+    void SetBoundKeys(const std::vector<MacroKeys>& macros) { bound_ = macros; }
     // Shows the dialog modally and returns the captured key name; empty when Escape cancelled it.
     std::string AskForKey();
     // The name captured by the last capture that closed the dialog.
@@ -54,6 +58,8 @@ private:
     bool closing_ = false;
     QLabel* promptLabel_;
     QLabel* keyLabel_;
+    QLabel* boundByLabel_;
+    std::vector<MacroKeys> bound_;
     JoystickButtons joystick_;
     QTimer* joystickTimer_;
 };

@@ -2,18 +2,23 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ComboItems.h"
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
+#include "compiler/ChosenOptions.h"
+#include "compiler/EffectiveOptions.h"
 #include "compiler/OptionControls.h"
 #include "compiler/OptionsView.h"
 #include "players/CharacterLists.h"
@@ -36,6 +41,7 @@ OptionsTab::OptionsTab(Korvex& app, QWidget* parent) : QWidget(parent), app_(app
     for (const OptionRow& row : OptionRows()) {
         if (!previous || row.group != previous->group) {
             auto* box = new QGroupBox(ToQString(GroupCaption(row.group)));
+            groups_[static_cast<int>(row.group)] = box;
             form = new QFormLayout(box);
             layout->addWidget(box);
         }
@@ -147,17 +153,30 @@ QComboBox& OptionsTab::ComboOf(Option option) const {
     return *static_cast<QComboBox*>(widgets_[static_cast<int>(option)]);
 }
 
+void OptionsTab::showEvent(QShowEvent* event) {
+    SyncFromCore();
+    QWidget::showEvent(event);
+}
+
+// Inherited groups show what the game will get, from the ancestor that supplies it; the
+// Player-CFG's own values stay in the core and are what is saved.
 void OptionsTab::SyncFromCore() {
     syncing_ = true;
-    const OptionsView& view = app_.optionsView;
+    const std::string& name = app_.currentPlayerName;
+    const EffectiveOptions effective = ResolveEffectiveOptions(app_.report, app_.paths, name, app_.player, true)
+                                           .value_or(EffectiveOptions::Own(name, app_.player));
+    PlayerCfg shown = app_.player;
+    shown.options = effective.values;
+    OptionsView view = app_.optionsView;
+    if (effective.Inherited(Option::Video1, name)) UpdateVideoControls(app_.report, shown, view, true);
     ShowComboItems(ComboOf(Option::Video5), view.video5Items);
     ShowComboItems(ComboOf(Option::Character1), app_.player.controls.modelItems);
     ShowComboItems(ComboOf(Option::Character2), app_.player.controls.skinItems);
     if (!view.video5Hint.empty()) widgets_[static_cast<int>(Option::Video5)]->setToolTip(ToQString(view.video5Hint));
     for (int index = 0; index < kOptionCount; ++index) {
         const Option option = static_cast<Option>(index);
-        const QString text = ToQString(app_.player.Text(option));
-        if (auto* check = qobject_cast<QCheckBox*>(widgets_[index])) check->setChecked(app_.player.Flag(option));
+        const QString text = ToQString(shown.Text(option));
+        if (auto* check = qobject_cast<QCheckBox*>(widgets_[index])) check->setChecked(shown.Flag(option));
         if (auto* edit = qobject_cast<QLineEdit*>(widgets_[index]); edit && edit->text() != text) edit->setText(text);
         if (auto* combo = qobject_cast<QComboBox*>(widgets_[index]); combo && combo->currentText() != text) {
             combo->setCurrentIndex(-1);
@@ -166,7 +185,48 @@ void OptionsTab::SyncFromCore() {
         widgets_[index]->setVisible(view.Visible(option));
         if (labels_[index]) labels_[index]->setVisible(view.Visible(option));
     }
+    ShowUnchosen(shown);
+    ShowInheritance(effective);
     syncing_ = false;
+}
+
+// A list still waiting for a choice shows no value but asks for one, in the colour of a warning,
+// so that the prompt is not taken for a choice.
+void OptionsTab::ShowUnchosen(const PlayerCfg& shown) {
+    const std::vector<Option> unchosen = UnchosenOptions(app_.report, app_.paths, shown);
+    for (const OptionRow& row : OptionRows()) {
+        if (row.kind != ControlKind::ComboBox) continue;
+        QComboBox& combo = ComboOf(row.option);
+        QLineEdit* edit = combo.lineEdit();
+        QPalette palette = QApplication::palette(edit);
+        const bool waits = std::find(unchosen.begin(), unchosen.end(), row.option) != unchosen.end();
+        if (waits) {
+            edit->setPlaceholderText(ToQString(shown.Text(row.option)) + QStringLiteral(": choose a value"));
+            palette.setColor(QPalette::PlaceholderText, QColor(0xb0, 0x20, 0x00));
+            combo.setEditText(QString());
+        } else {
+            edit->setPlaceholderText(ToQString(row.prompt));
+        }
+        edit->setPalette(palette);
+    }
+}
+
+void OptionsTab::ShowInheritance(const EffectiveOptions& shown) {
+    const std::string& name = app_.currentPlayerName;
+    for (int index = 0; index < kOptionCount; ++index) {
+        const bool inherited = shown.Inherited(static_cast<Option>(index), name);
+        widgets_[index]->setEnabled(!inherited);
+        if (labels_[index]) labels_[index]->setEnabled(!inherited);
+    }
+    // The field of view sits in the General box but comes with the Server options, so a box
+    // names the Player-CFG that supplies the options it takes over itself.
+    for (const OptionRow& row : OptionRows()) {
+        if (InheritedGroup(row.option) != row.group) continue;
+        const std::string& source = shown.sources[static_cast<int>(row.option)];
+        std::string caption = GroupCaption(row.group);
+        if (source != name) caption += " (from " + source + ")";
+        groups_[static_cast<int>(row.group)]->setTitle(ToQString(caption));
+    }
 }
 
 }  // namespace korvex

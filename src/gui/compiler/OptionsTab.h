@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QScrollArea;
 
@@ -17,6 +18,7 @@ namespace korvex {
 
 struct Korvex;
 struct OptionRow;
+struct EffectiveOptions;
 
 class OptionsTab : public QWidget {
     Q_OBJECT
@@ -26,6 +28,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The Special tab may have changed what is inherited meanwhile.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* AddControl(const OptionRow& row);
@@ -36,12 +40,15 @@ private:
     void FlagClicked(Option option, bool checked);
     void ComboActivated(Option option);
     QComboBox& ComboOf(Option option) const;
+    void ShowUnchosen(const PlayerCfg& shown);
+    void ShowInheritance(const EffectiveOptions& shown);
 
     Korvex& app_;
     QScrollArea* scroll_;
     bool syncing_ = false;
     std::array<QWidget*, kOptionCount> widgets_{};
     std::array<QWidget*, kOptionCount> labels_{};
+    std::array<QGroupBox*, kInheritPartCount> groups_{};
 };
 
 }  // namespace korvex

@@ -11,6 +11,7 @@
 #include "app/Korvex.h"
 #include "app/TextCodec.h"
 #include "bindings/BindingOverview.h"
+#include "bindings/IncludedMacroKeys.h"
 #include "bindings/KeyboardMapDialog.h"
 #include "bindings/MacroInclusion.h"
 #include "macros/MacroCatalogue.h"
@@ -113,7 +114,10 @@ void MacroBindingsWidget::SyncFromCore() {
     // The prompt "Choose a macro category" is no item: it shows while no index is current.
     MacroCat->setCurrentIndex(MacroCat->findText(ToQString(lists.categoryText)));
     ShowItems(*AvailMacros, lists.availMacros, lists.availSelected);
-    ShowItems(*IncludedMacros, app_.player.includedMacros, lists.includedSelected);
+    std::vector<std::string> included;
+    for (const MacroKeys& macro : IncludedMacroKeys(app_.macroCatalogue, app_.player, app_.currentPlayerDir))
+        included.push_back(IncludedMacroItemText(macro));
+    ShowItems(*IncludedMacros, included, lists.includedSelected);
     syncing_ = false;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Korvex.h"
+#include "bindings/IncludedMacroKeys.h"
 #include "bindings/MacroInclusion.h"
 #include "macros/MacroCatalogue.h"
 #include "macros/MacroDialog.h"
@@ -119,6 +120,33 @@ TEST_F(InclusionTest, AddingKeysToAnIncludedMacro) {
     Keys({"F7"});
     Add({"Fire"});
     EXPECT_EQ(Out("FIRE.MAC"), JoinLines({"Tests", "0", "+shoot", "Shoot", "F7", "BIND F7 \"+shoot\""}));
+}
+
+// The key request dialog learns which keys the other included macros bind, to name them while
+// one is pressed; the included-macros list shows each macro's keys.
+TEST_F(InclusionTest, TheKeysOfTheOtherIncludedMacrosAreNamed) {
+    Keys({"F1", "a|SHIFT", "F1"});
+    Add({"Fire", "Move"});
+    // Move's keys were asked for with Fire included before it.
+    ASSERT_EQ(host.boundKeys.size(), 1u);
+    EXPECT_EQ(host.boundKeys[0].description, "Fire");
+    EXPECT_EQ(host.boundKeys[0].keys, std::vector<std::string>{"F1"});
+
+    const std::vector<MacroKeys> included = IncludedMacroKeys(app.macroCatalogue, app.player, app.currentPlayerDir);
+    ASSERT_EQ(included.size(), 2u);
+    EXPECT_EQ(IncludedMacroItemText(included[0]), "Fire: F1");
+    EXPECT_EQ(IncludedMacroItemText(included[1]), "Move: a with SHIFT pressed, F1");
+    EXPECT_EQ(KeyBoundByText(included, "f1"), "f1 is bound by Fire, Move");
+    EXPECT_EQ(KeyBoundByText(included, "a|SHIFT"), "a with SHIFT pressed is bound by Move");
+    EXPECT_EQ(KeyBoundByText(included, "MOUSE1"), "");
+    EXPECT_EQ(KeyBoundByText(included, ""), "");
+
+    // Keys added to an included macro: the others are named, not the macro itself.
+    host.includedChoices = {IncludedMacroChoice::AddKeyBinding};
+    Keys({"F2"});
+    Add({"Fire"});
+    ASSERT_EQ(host.boundKeys.size(), 1u);
+    EXPECT_EQ(host.boundKeys[0].description, "Move");
 }
 
 TEST_F(InclusionTest, OverwriteRunsTheMacroAgainFromScratch) {

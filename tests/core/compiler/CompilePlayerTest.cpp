@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "compiler/ConfigCompiler.h"
+#include "compiler/EffectiveOptions.h"
 #include "compiler/InheritanceResolution.h"
 #include "macros/MacroCatalogue.h"
 #include "players/PlayerCfgFiles.h"
@@ -78,6 +79,47 @@ TEST_F(CompilePlayer, InheritedPartsComeAlongTheChain) {
         ASSERT_TRUE(Compile("P")) << testing::PrintToString(host.BoxTexts());
         EXPECT_EQ(HasLine(c.script, c.line), c.present) << c.fromB << " " << c.fromA << " " << c.line;
     }
+}
+
+// What the Options tab and korvex-cli show: each value with the Player-CFG it comes from, found
+// as the compile finds it; a broken chain shows nothing and, when asked quietly, says nothing.
+TEST_F(CompilePlayer, EffectiveOptionsNameWhereEachValueComesFrom) {
+    WritePlayer(dir, "B", {}, WithOption(CompleteOptionLines(), Option::Video2, "1600x1200"));
+    Lines near = WithOption(CompleteOptionLines(), Option::Video2, "800x600");
+    WritePlayer(dir, "A", {kTalk}, WithOption(near, Option::General5, "120"), Inheriting("B", "0010000"));
+    WritePlayer(dir, "P", {}, WithOption(CompleteOptionLines(), Option::Character8, "Me"), Inheriting("A", "1010001"));
+    PlayerCfg player = DefaultPlayerCfg();
+    ASSERT_TRUE(ReadStoredPlayerCfg(app.report, app.paths, dir.Path("players/P"), player));
+    player.SetText(Option::Sound1, "shown, not stored");
+
+    const auto effective = ResolveEffectiveOptions(app.report, app.paths, "P", player, false);
+    ASSERT_TRUE(effective);
+    EXPECT_EQ(effective->values[static_cast<int>(Option::Video2)], "1600x1200");
+    EXPECT_EQ(effective->sources[static_cast<int>(Option::Video2)], "B");
+    EXPECT_EQ(effective->values[static_cast<int>(Option::General5)], "120");
+    EXPECT_EQ(effective->sources[static_cast<int>(Option::Server1)], "A");
+    EXPECT_EQ(effective->values[static_cast<int>(Option::Character8)], "Me");
+    EXPECT_EQ(effective->values[static_cast<int>(Option::Sound1)], "shown, not stored");
+    EXPECT_FALSE(effective->Inherited(Option::Sound1, "P"));
+    EXPECT_TRUE(effective->Inherited(Option::General5, "P"));
+    EXPECT_EQ(player.Text(Option::Video2), CompleteOptionLines()[static_cast<int>(Option::Video2)]);
+    EXPECT_TRUE(host.boxes.empty());
+
+    dir.Remove("players/B/options.dat");
+    EXPECT_FALSE(ResolveEffectiveOptions(app.report, app.paths, "P", player, true));
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_FALSE(app.report.shuttingDown);
+}
+
+// A list still waiting for a choice stops the compile before anything is written, with one
+// message that names the Player-CFG an inherited one comes from.
+TEST_F(CompilePlayer, AValueStillToChooseIsNamedWithThePlayerCfgItComesFrom) {
+    WritePlayer(dir, "A", {}, WithOption(CompleteOptionLines(), Option::Character2, "Skin"));
+    WritePlayer(dir, "P", {kFire}, CompleteOptionLines(), Inheriting("A", "0000010"));
+    EXPECT_FALSE(Compile("P"));
+    EXPECT_EQ(host.BoxTexts(), (Lines{"Invalid input. (choose a value for \"Skin\" on the Options tab of A)"}));
+    EXPECT_FALSE(dir.Exists("../quake2/korvex/main.cfg"));
+    EXPECT_FALSE(dir.Exists("temp/addcomm.tmp"));
 }
 
 TEST_F(CompilePlayer, AncestorMacroTwiceOrSharingAKey) {

@@ -6,10 +6,13 @@
 #include "app/CfgBackup.h"
 #include "app/Korvex.h"
 #include "app/StartUp.h"
+#include "compiler/ConfigCompiler.h"
+#include "compiler/OptionsView.h"
 #include "mods/LaunchFiles.h"
 #include "mods/Launcher.h"
 #include "mods/ModCatalogue.h"
 #include "platform/FileSystem.h"
+#include "players/CharacterLists.h"
 #include "support/ProgramDirTest.h"
 
 namespace korvex {
@@ -91,6 +94,33 @@ TEST_F(Launch, RunsTheCompiledPlayerCfgAndPutsEveryFileBack) {
     EXPECT_EQ(ReadWholeFile(dir.root() + "/home/.yq2/ctf/config.cfg"), "per-user\r\n");
     EXPECT_FALSE(dir.Exists("backup"));
     EXPECT_EQ(app.launch.commandLine.find(dir.quakeDir() + "/QUAKE2.EXE +set game ctf"), 0u);
+}
+
+// A list left at its prompt by another model or driver is one message naming where to choose,
+// before anything is written; with the sight improvement on, the texture quality is not needed.
+TEST_F(Launch, AValueStillToChooseIsOneMessageAndNothingIsWritten) {
+    app.player.SetText(Option::Character1, "Model: female");
+    Character1Change(app.report, app.player);
+    EXPECT_FALSE(LaunchPlayer(app, "Capture The Flag (CTF)", "Player"));
+    EXPECT_EQ(host.BoxTexts(), Lines{"Invalid input. (choose a value for \"Skin\" on the Options tab)"});
+    EXPECT_FALSE(fs::exists(Quake("korvex/main.cfg")));
+    EXPECT_FALSE(fs::exists(Quake("ctf/autoexec.cfg")));
+    EXPECT_FALSE(fs::exists(Quake("quake2-stub.log")));
+    EXPECT_FALSE(dir.Exists("temp/addcomm.tmp"));
+
+    host.boxes.clear();
+    app.player.SetText(Option::Character2, "Skin: athena");
+    app.player.SetText(Option::Video1, "software");
+    Video1Change(app.report, app.player, app.optionsView);
+    app.player.SetFlag(Option::Video10, false);
+    EXPECT_FALSE(CompilePlayerConfig(app, "Player", Quake("korvex"), false));
+    EXPECT_EQ(host.BoxTexts(), Lines{"Invalid input. (choose a value for \"GL Texture quality\" on the Options tab)"});
+    EXPECT_FALSE(fs::exists(Quake("korvex/main.cfg")));
+
+    host.boxes.clear();
+    app.player.SetFlag(Option::Video10, true);
+    EXPECT_TRUE(CompilePlayerConfig(app, "Player", Quake("korvex"), false));
+    EXPECT_EQ(host.BoxTexts(), Lines{});
 }
 
 // Quotes in the Quake II path are no syntax, a long path leaves the game every parameter,

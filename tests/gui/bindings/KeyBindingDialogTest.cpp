@@ -47,6 +47,26 @@ protected:
     KeyBindingDialog dialog;
 };
 
+// A key another included macro binds is named while it is held; the next capture starts afresh.
+TEST_F(KeyDialogTest, AKeyOfAnotherMacroIsNamedWhileItIsHeld) {
+    dialog.SetBoundKeys({{"Jump", {"F1", "a|SHIFT"}}, {"Fire", {"MOUSE1"}}});
+    const auto boundBy = [this] { return FindNamed<QLabel>(dialog, "BoundByLabel")->text(); };
+    Press(Qt::Key_F1);
+    EXPECT_EQ(boundBy(), QStringLiteral("F1 is bound by Jump"));
+    Release(Qt::Key_F1);
+    EXPECT_EQ(Closed(), "F1");
+
+    Reopen();
+    EXPECT_EQ(boundBy(), QString());
+    Press(Qt::Key_Shift);
+    EXPECT_EQ(boundBy(), QString());
+    Press(Qt::Key_A, Qt::ShiftModifier);
+    EXPECT_EQ(boundBy(), QStringLiteral("a with SHIFT pressed is bound by Jump"));
+    Release(Qt::Key_A, Qt::ShiftModifier);
+    Release(Qt::Key_Shift);
+    EXPECT_EQ(Closed(), "a|SHIFT");
+}
+
 TEST_F(KeyDialogTest, KeysChordsRepeatAndKeysWithoutAName) {
     EXPECT_EQ(FindNamed<QLabel>(dialog, "PromptLabel")->text(), QStringLiteral("Fire"));
     Press(Qt::Key_A);

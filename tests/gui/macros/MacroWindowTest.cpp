@@ -70,6 +70,8 @@ TEST_F(MacroBindingsWidgetTest, ACategoryListsItsMacrosInFileOrderAndInformation
     QTest::mouseClick(Child<QPushButton>("BitBtn13"), Qt::LeftButton);
     dir.host().RunPosted();
     EXPECT_EQ(dir.app().player.includedMacros.size(), 2u);
+    // The included macros show their keys.
+    EXPECT_TRUE(Items(Child<QListWidget>("IncludedMacros")).contains(QStringLiteral("Move back: F5")));
 
     // A cancelled "Change Player-CFG" still shows the prompt again and empties the macros.
     dir.host().playerListAnswers.push_back({});
