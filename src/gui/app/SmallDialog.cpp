@@ -45,7 +45,10 @@ void CentreOnScreen(QDialog& dialog) {
 }
 
 void MoveToScreenCentre(QWidget& window) {
-    window.move(QApplication::primaryScreen()->availableGeometry().center() - window.rect().center());
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    const QSize frame(8, 32);
+    window.resize(window.size().boundedTo(screen.size() - frame));
+    window.move(screen.center() - window.rect().center());
 }
 
 // A window the system has not yet exposed ignores every repaint.

@@ -18,7 +18,8 @@ void SetUpDialog(QDialog& dialog, const std::string& caption);
 void SelectFirstEntry(QListWidget& list);
 // Fixes the dialog at the size its contents ask for and centres it on the screen.
 void CentreOnScreen(QDialog& dialog);
-// Centres a window on the screen at the size it has.
+// Centres a window on the screen at the size it has, made smaller where the screen is smaller
+// (room is left for the window's frame).
 void MoveToScreenCentre(QWidget& window);
 // Status windows show what runs without returning to the event loop, so a window must be on
 // the screen before the work starts; waits at most two seconds for that.

@@ -107,10 +107,11 @@ void KeyboardMapDialog::FillTable() {
             table_->setItem(row, column, item);
         }
     }
-    table_->resizeColumnToContents(0);
-    table_->resizeColumnToContents(1);
     table_->setSortingEnabled(true);
     table_->sortByColumn(0, Qt::AscendingOrder);
+    // After the sort, so that the heading's width counts its sort mark.
+    table_->resizeColumnToContents(0);
+    table_->resizeColumnToContents(1);
 }
 
 void KeyboardMapDialog::ShowHovered(const QString& name) {

@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 
 #include "app/Korvex.h"
+#include "app/SmallDialog.h"
+#include "bindings/KeyNames.h"
 #include "bindings/KeyboardLayout.h"
 #include "bindings/KeyboardMapDialog.h"
 #include "bindings/KeyboardWidget.h"
-#include "bindings/KeyNames.h"
 #include "support/FakeHost.h"
 #include "support/gui/FindWidget.h"
 
@@ -101,6 +104,15 @@ TEST_F(KeyboardMapDialogTest, ClickingAKeySelectsItsMacrosAndAModifierListsItsCh
     EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("z"));
     table->selectRow(3);
     EXPECT_EQ(app.macroLists.includedSelected, (std::vector<bool>{false, true, true, false}));
+}
+
+// The map asks for more room than a small screen has: a window larger than the screen is made
+// to fit it.
+TEST(MoveToScreenCentre, MakesAWindowLargerThanTheScreenFitIt) {
+    QWidget window;
+    window.resize(5000, 5000);
+    MoveToScreenCentre(window);
+    EXPECT_TRUE(QApplication::primaryScreen()->availableGeometry().contains(window.geometry()));
 }
 
 }  // namespace
