@@ -80,6 +80,9 @@ answer_key_request F6
 wait_until 20 exists "$program/players/Player/C_TWOSAY.MAC.out" || fail "the macro was not included"
 page_shows Player
 picture macro-included
+open_dialog 482 441 '^Keyboard map - Player$'
+picture keyboard-map "$dialog"
+close_dialog Escape
 
 # Two server options: a host name and at most 12 players.
 click 125 48                                              # the Options tab
@@ -112,6 +115,8 @@ click 37 79                                               # Inherit Bindings/Opt
 choose 517 134 60 151                                     # Player
 click 49 285                                              # not the Character Options
 picture special-tab
+click 125 48                                              # the Options tab: inherited groups greyed
+picture options-inherited
 click 56 48                                               # the Bindings tab
 choose 120 80 81 123                                      # Movement
 click 60 144                                              # Jump
