@@ -61,7 +61,7 @@ TEST_F(CliMacros, AddKeysListAndRemove) {
 }
 
 // Typed values reach the game as typed, or are refused with nothing written; only Quake II
-// keys enter a Player-CFG, from the command line as from a hand-edited output file.
+// keys enter a Player-CFG from the command line.
 TEST_F(CliMacros, TypedValuesAndKeysAreCheckedBeforeAnythingIsWritten) {
     const ProgramRun typed = Succeeds("run-macro C_TWOSAY.MAC --input '1=Tom & Jerry 50% http://x' --key a --key b");
     EXPECT_TRUE(Holds(typed.output, "BIND a \"say Tom & Jerry 50% http://x\""));
@@ -70,25 +70,13 @@ TEST_F(CliMacros, TypedValuesAndKeysAreCheckedBeforeAnythingIsWritten) {
     Fails("add-macro Player C_TWOSAY.MAC --input '1=gg; kill' --key a --key b",
           "The field \"First text\" cannot hold a semicolon (;)");
     Fails("add-macro Player R_BASIC.MAC --key 'x \"quit\" y'", "Only Quake II key names can be bound. (x \"quit\" y)");
-    EXPECT_EQ(Run("add-macro Player R_BASIC.MAC --key 'a|a'").exitStatus, 1);
-    EXPECT_EQ(Run("run-macro R_BASIC.MAC --key SHIF").exitStatus, 1);
     EXPECT_EQ(dir.Read("players/Player/bindings.dat"), bindings);
     EXPECT_FALSE(dir.Exists("players/Player/C_TWOSAY.MAC.out"));
     EXPECT_FALSE(dir.Exists("players/Player/R_BASIC.MAC.out"));
 
     Succeeds("add-macro Player R_BASIC.MAC --key 'a|SHIFT'");
     EXPECT_EQ(Run("set-keys Player R_BASIC.MAC 1 'F1\xC2\xB0SHIF'").exitStatus, 1);
-    const std::string out = dir.Read("players/Player/R_BASIC.MAC.out");
-    EXPECT_TRUE(Holds(out, "BIND a|SHIFT \"+rjump\""));
-    std::string edited = out;
-    edited.replace(edited.find("a|SHIFT"), 7, "x \"quit\" y");
-    dir.Write("players/Player/R_BASIC.MAC.out", edited);
-    Fails("compile Player " + dir.Path("compiled"), "Only Quake II key names can be bound. (x \"quit\" y in ");
-    EXPECT_EQ(Run("bindings Player").exitStatus, 1);
-    // Setting the function's keys anew mends the file.
-    Succeeds("set-keys Player R_BASIC.MAC 1 F2");
-    Succeeds("compile Player " + dir.Path("compiled"));
-
+    EXPECT_TRUE(Holds(dir.Read("players/Player/R_BASIC.MAC.out"), "BIND a|SHIFT \"+rjump\""));
     // A degree sign typed into a command is text, not the key separator.
     Succeeds("add-macro Player C_SAY.MAC --input '1=It is 20\xC2\xB0" "C' --key F9");
     Succeeds("compile Player " + dir.Path("compiled"));

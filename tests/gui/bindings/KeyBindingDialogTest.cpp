@@ -48,10 +48,13 @@ protected:
 };
 
 // A key another included macro binds is named while it is held; the next capture starts afresh.
-TEST_F(KeyDialogTest, AKeyOfAnotherMacroIsNamedWhileItIsHeld) {
+TEST_F(KeyDialogTest, KeysChordsRepeatAndKeysWithoutAName) {
     dialog.SetBoundKeys({{"Jump", {"F1", "a|SHIFT"}}, {"Fire", {"MOUSE1"}}});
     const auto boundBy = [this] { return FindNamed<QLabel>(dialog, "BoundByLabel")->text(); };
+    EXPECT_EQ(FindNamed<QLabel>(dialog, "PromptLabel")->text(), QStringLiteral("Fire"));
     Press(Qt::Key_F1);
+    Send(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier, true);  // auto-repeat adds nothing
+    EXPECT_EQ(Label(), QStringLiteral("F1"));
     EXPECT_EQ(boundBy(), QStringLiteral("F1 is bound by Jump"));
     Release(Qt::Key_F1);
     EXPECT_EQ(Closed(), "F1");
@@ -62,22 +65,6 @@ TEST_F(KeyDialogTest, AKeyOfAnotherMacroIsNamedWhileItIsHeld) {
     EXPECT_EQ(boundBy(), QString());
     Press(Qt::Key_A, Qt::ShiftModifier);
     EXPECT_EQ(boundBy(), QStringLiteral("a with SHIFT pressed is bound by Jump"));
-    Release(Qt::Key_A, Qt::ShiftModifier);
-    Release(Qt::Key_Shift);
-    EXPECT_EQ(Closed(), "a|SHIFT");
-}
-
-TEST_F(KeyDialogTest, KeysChordsRepeatAndKeysWithoutAName) {
-    EXPECT_EQ(FindNamed<QLabel>(dialog, "PromptLabel")->text(), QStringLiteral("Fire"));
-    Press(Qt::Key_A);
-    Send(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, true);  // auto-repeat adds nothing
-    EXPECT_EQ(Label(), QStringLiteral("a"));
-    Release(Qt::Key_A);
-    EXPECT_EQ(Closed(), "a");
-
-    Reopen();
-    Press(Qt::Key_Shift);
-    Press(Qt::Key_A, Qt::ShiftModifier);
     Release(Qt::Key_A, Qt::ShiftModifier);
     EXPECT_EQ(Label(), QStringLiteral("a with SHIFT pressed"));
     EXPECT_EQ(Closed(), "");  // SHIFT is still held
@@ -99,15 +86,6 @@ TEST_F(KeyDialogTest, KeysChordsRepeatAndKeysWithoutAName) {
     EXPECT_TRUE(dialog.isVisible());
     Tap(Qt::Key_Tab);
     EXPECT_EQ(Closed(), "TAB");
-
-    // A key held before the dialog opened is released without effect.
-    Reopen();
-    Release(Qt::Key_Control);
-    EXPECT_TRUE(dialog.isVisible());
-    Press(Qt::Key_Alt, Qt::AltModifier);
-    Tap(Qt::Key_F1, Qt::AltModifier);
-    Release(Qt::Key_Alt);
-    EXPECT_EQ(Closed(), "F1|ALT");
 }
 
 TEST_F(KeyDialogTest, KeypadArrowsAndEnter) {
@@ -121,6 +99,7 @@ TEST_F(KeyDialogTest, KeypadArrowsAndEnter) {
         {Qt::Key_Up, Qt::NoModifier, "UPARROW"},         {Qt::Key_Y, Qt::NoModifier, "y"},
         {Qt::Key_Z, Qt::NoModifier, "z"},                {Qt::Key_QuoteLeft, Qt::NoModifier, "~"},
         {Qt::Key_Minus, Qt::NoModifier, "-"},            {Qt::Key_Minus, Qt::KeypadModifier, "KP_MINUS"},
+        {Qt::Key_Alt, Qt::AltModifier, "ALT"},
     };
     for (const auto& c : cases) {
         Reopen();
@@ -132,13 +111,6 @@ TEST_F(KeyDialogTest, KeypadArrowsAndEnter) {
 TEST_F(KeyDialogTest, MouseButtonsAndTheWheel) {
     Wheel(120);
     EXPECT_EQ(Closed(), "MWHEELUP");
-
-    Reopen();
-    Press(Qt::Key_Shift);
-    Wheel(-120);
-    EXPECT_TRUE(dialog.isVisible());
-    Release(Qt::Key_Shift);
-    EXPECT_EQ(Closed(), "MWHEELDOWN|SHIFT");
 
     Reopen();
     QTest::mousePress(&dialog, Qt::RightButton);
