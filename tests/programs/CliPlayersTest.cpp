@@ -40,7 +40,6 @@ TEST_F(CliPlayers, NewSetOptionsCopyRenameAndDelete) {
     dir.WriteLines("mods/ctf", {"Capture The Flag (CTF)", "2", "Alice", "Player", "TRUE", "FALSE", "", "", "0"});
     ProgramRun run = Succeeds("new-player Alice");
     EXPECT_EQ(Run("new-player alice").exitStatus, 1);  // taken, in any letter case
-    EXPECT_EQ(Run("new-player '  '").exitStatus, 1);
     Succeeds("new-player Bob --inherit Alice");
     EXPECT_EQ(ReadWholeFile(dir.Path("players/Bob/special.dat")).substr(0, 13), "TRUE\r\nAlice\r\n");
 
@@ -81,14 +80,12 @@ TEST_F(CliPlayers, NewSetOptionsCopyRenameAndDelete) {
     Succeeds("rename-player Alice Dora");
     EXPECT_EQ(OptionOf("Dora", "Playername"), "Quick Alice");
     EXPECT_EQ(dir.Read("players/lastplayer.dat"), "Dora\r\n");
-    EXPECT_EQ(Run("rename-player Dora Carol").exitStatus, 1);
 
     Fails("delete-player Dora Carol", "Cannot delete current player. (Dora)");  // the current one stays
     EXPECT_FALSE(dir.Exists("players/Carol"));
     Succeeds("use Player");
     Succeeds("delete-player Dora");
     EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "1", "Player", "TRUE", "FALSE", "", "", "0"}));
-    EXPECT_EQ(Run("delete-player Nobody").exitStatus, 1);
     EXPECT_EQ(Run("players").output, "  Bob\n* Player\n");
 }
 

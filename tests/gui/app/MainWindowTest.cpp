@@ -38,7 +38,20 @@ protected:
     MainWindow window;
 };
 
-// While a macro asks for input, every navigation button only says so.
+// A text is shown whole when its widget is at least as large as the text needs.
+void ExpectWholeTextsIn(const QWidget& area) {
+    for (const auto* label : area.findChildren<QLabel*>()) {
+        if (label->wordWrap())
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+        else
+            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+    }
+    for (const auto* button : area.findChildren<QAbstractButton*>())
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+}
+
+// Every page shows its whole texts. While a macro asks for input, every navigation button only
+// says so.
 TEST_F(MainWindowTest, ButtonsSwitchPagesAndCaptionsUnlessAMacroDialogIsOpen) {
     StartUp(dir.app());
     window.show();
@@ -57,6 +70,14 @@ TEST_F(MainWindowTest, ButtonsSwitchPagesAndCaptionsUnlessAMacroDialogIsOpen) {
     auto* demos = window.findChild<QLabel*>(QStringLiteral("DemoLauncherText"));
     ASSERT_TRUE(demos);
     EXPECT_TRUE(demos->text().startsWith(QStringLiteral("This page is to play back recorded Quake II demos")));
+    // The frame, its pages and its buttons show their whole texts.
+    for (Page shown : {Page::Options, Page::AboutAndCredits}) {
+        ShowMainPage(dir.app(), shown);
+        QApplication::processEvents();
+        ExpectWholeTextsIn(*window.findChild<QStackedWidget*>()->currentWidget());
+    }
+    for (auto* button : window.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
 
     dir.app().view.macroDialogDescription = "Zoom";
     ShowMainPage(dir.app(), Page::MacroDialog);
@@ -88,30 +109,6 @@ TEST_F(MainWindowTest, OptionCheckBoxesFollowTheSettingsAndHintsSwitchOffAtOnce)
     EXPECT_TRUE(window.eventFilter(quit, &tip));
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), quit->toolTip());
-}
-
-// A text is shown whole when its widget is at least as large as the text needs.
-void ExpectWholeTextsIn(const QWidget& area) {
-    for (const auto* label : area.findChildren<QLabel*>()) {
-        if (label->wordWrap())
-            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
-        else
-            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
-    }
-    for (const auto* button : area.findChildren<QAbstractButton*>())
-        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
-}
-
-TEST_F(MainWindowTest, TheFramePagesAndButtonsShowTheirWholeTexts) {
-    StartUp(dir.app());
-    window.show();
-    for (Page page : {Page::Options, Page::AboutAndCredits}) {
-        ShowMainPage(dir.app(), page);
-        QApplication::processEvents();
-        ExpectWholeTextsIn(*window.findChild<QStackedWidget*>()->currentWidget());
-    }
-    for (auto* button : window.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
-        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
 }
 
 // The handbook opens in Korvex's own viewer, with the pictures beside it and its contents' links.

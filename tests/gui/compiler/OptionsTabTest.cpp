@@ -42,7 +42,7 @@ protected:
     OptionsTab tab{dir.app()};
 };
 
-TEST_F(OptionsTabTest, ShowsEveryControlWithItsDefaults) {
+TEST_F(OptionsTabTest, ShowsEveryControlWithItsDefaultsAndTheWheelScrollsPastThem) {
     EXPECT_EQ(tab.findChildren<QCheckBox*>().size() + tab.findChildren<QComboBox*>().size() +
                   tab.findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^(General3|Character8|Server1|Server2)$")))
                       .size(),
@@ -51,6 +51,19 @@ TEST_F(OptionsTabTest, ShowsEveryControlWithItsDefaults) {
     EXPECT_EQ(Find<QComboBox>("Video2")->count(), 10);
     EXPECT_EQ(Find<QLineEdit>("Server2")->text(), QStringLiteral("24"));
     EXPECT_TRUE(Find<QCheckBox>("Video10")->isChecked());
+
+    // The wheel scrolls the page without changing the options under it.
+    tab.resize(400, 300);
+    tab.show();
+    auto* mode = Find<QComboBox>("Video2");
+    QScrollBar* bar = tab.findChild<QScrollArea*>()->verticalScrollBar();
+    ASSERT_EQ(bar->value(), 0);
+    QWheelEvent wheel(QPointF(5, 5), mode->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(mode, &wheel);
+    EXPECT_EQ(dir.app().player.Text(Option::Video2), "Video mode");
+    EXPECT_EQ(Shown(mode), QStringLiteral("Video mode: choose a value"));
+    EXPECT_GT(bar->value(), 0);
 }
 
 TEST_F(OptionsTabTest, ChoicesReachTheCoreAndTheVideoControlsFollowTheDriver) {
@@ -104,20 +117,6 @@ TEST_F(OptionsTabTest, TypedDriverIsCheckedWhenTheTypingEndsNotWhenTheFieldIsLef
     EXPECT_EQ(dir.app().player.Text(Option::Video1), "Video driver");
     EXPECT_EQ(Shown(Find<QComboBox>("Video1")), QStringLiteral("Video driver: choose a value"));
     EXPECT_FALSE(Find<QComboBox>("Video5")->isVisible());
-}
-
-TEST_F(OptionsTabTest, TheWheelScrollsThePageWithoutChangingTheOptionsUnderIt) {
-    tab.resize(400, 300);
-    tab.show();
-    auto* mode = Find<QComboBox>("Video2");
-    QScrollBar* bar = tab.findChild<QScrollArea*>()->verticalScrollBar();
-    ASSERT_EQ(bar->value(), 0);
-    QWheelEvent wheel(QPointF(5, 5), mode->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(mode, &wheel);
-    EXPECT_EQ(dir.app().player.Text(Option::Video2), "Video mode");
-    EXPECT_EQ(Shown(mode), QStringLiteral("Video mode: choose a value"));
-    EXPECT_GT(bar->value(), 0);
 }
 
 // An inherited group shows what the game gets from the ancestor, and the own values stay what is saved.
