@@ -85,6 +85,7 @@ TEST_F(CliPlayers, NewSetOptionsCopyRenameAndDelete) {
     EXPECT_FALSE(dir.Exists("players/Carol"));
     Succeeds("use Player");
     Succeeds("delete-player Dora");
+    // The command reads the MOD catalogue, which followed the rename and the deletion.
     EXPECT_EQ(dir.Read("mods/ctf"), JoinLines({"Capture The Flag (CTF)", "1", "Player", "TRUE", "FALSE", "", "", "0"}));
     EXPECT_EQ(Run("players").output, "  Bob\n* Player\n");
 }
