@@ -19,7 +19,7 @@ MacroRun MacroRunOf(Korvex& app) {
     };
     window.showPage = [&app](Page page) { ShowMainPage(app, page); };
     window.resumedRunEnded = [&app] { DeselectFirstAvailMacro(app.macroLists); };
-    window.captureKeys = [&app] { CaptureNextKey(app); };
+    window.captureKeys = [&app] { StartKeyCapture(app); };
     return {app.report, app.interpreter, app.macroResults, std::move(window)};
 }
 

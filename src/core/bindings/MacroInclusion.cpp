@@ -190,12 +190,17 @@ void CancelMacroDialog(Korvex& app) {
     AbandonMacroAddition(app.report, app.inclusion, app.interpreter, app.macroResults);
 }
 
+void StartKeyCapture(Korvex& app) {
+    // The included macros stay as they are while the keys are captured: their keys are read once.
+    app.host.SetBoundKeys(IncludedMacroKeys(app.macroCatalogue, app.player, app.currentPlayerDir));
+    CaptureNextKey(app);
+}
+
 void CaptureNextKey(Korvex& app) {
     if (app.report.shuttingDown) return;
     TMacroResults& results = app.macroResults;
     const int i = ++app.interpreter.CurrentKeyIndex;
     if (i <= results.LastKey) {
-        app.host.SetBoundKeys(IncludedMacroKeys(app.macroCatalogue, app.player, app.currentPlayerDir));
         const std::string key = app.host.AskForKey();
         if (key.empty()) {
             app.host.HideKeyDialog();

@@ -38,8 +38,10 @@ bool RemoveIncludedMacro(Korvex& app, std::size_t index);
 // Appends the paths of the catalogue's macros with this description to PendingMacros.
 void QueueMacroFiles(MacroCatalogue& macroCatalogue, MacroInclusion& inclusion, const std::string& description);
 // The posted steps: start the next queued macro once the previous one is stored; capture
-// the next key of the finished run, or store its results.
+// the next key of the finished run, or store its results. The capture starts by telling the key
+// request dialog the keys of the included macros.
 void RunNextPendingMacro(Korvex& app);
+void StartKeyCapture(Korvex& app);
 void CaptureNextKey(Korvex& app);
 // The player cancelled the macro being added (its dialog or a key request): nothing of it is
 // stored, the macros still waiting are dropped, and a message says so.
