@@ -46,10 +46,10 @@ bool QuakeSearchWindow::ShowProgress(const QuakeSearchProgress& progress) {
         CentreOnScreen(*this);
         show();
         WaitUntilExposed(*this);
-    } else if (shown_.isValid() && shown_.elapsed() < 50) {
+    } else if (pace_.TooSoon()) {
         return !cancelled_;
     }
-    shown_.start();
+    pace_.Drawn();
     folder_->setText(folder_->fontMetrics().elidedText(ToQString(progress.folder), Qt::ElideMiddle, folder_->width()));
     found_->setText(FoundText(progress.found));
     // The player's Cancel, Escape or close arrives here.

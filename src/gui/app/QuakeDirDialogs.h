@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QDialog>
-#include <QElapsedTimer>
 
 #include "app/QuakeDirRequests.h"
+#include "app/SmallDialog.h"
 
 class QLabel;
 class QListWidget;
@@ -26,7 +26,7 @@ public:
 private:
     QLabel* folder_;
     QLabel* found_;
-    QElapsedTimer shown_;
+    DrawingPace pace_;
     bool cancelled_ = false;
 };
 

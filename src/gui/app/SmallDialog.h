@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <string>
 
 class QBoxLayout;
@@ -24,6 +25,18 @@ void MoveToScreenCentre(QWidget& window);
 // Status windows show what runs without returning to the event loop, so a window must be on
 // the screen before the work starts; waits at most two seconds for that.
 void WaitUntilExposed(QWidget& window);
+// Paces the drawing of a window that shows progress: at most twenty times a second, so that
+// drawing does not slow the work down.
+class DrawingPace {
+public:
+    bool TooSoon() const { return last_.isValid() && last_.elapsed() < kMilliseconds; }
+    void Drawn() { last_.start(); }
+
+private:
+    static constexpr qint64 kMilliseconds = 50;
+    QElapsedTimer last_;
+};
+
 // A push button with a name for tests and a hint for the player.
 QPushButton* AddButton(QBoxLayout& layout, const QString& caption, const char* name, const QString& hint);
 

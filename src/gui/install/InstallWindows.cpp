@@ -58,13 +58,12 @@ InstallProgressWindow::InstallProgressWindow(InstallWindow window, QWidget* pare
     }
 }
 
-// The bar follows the bytes where there are any. Thousands of files update it at most twenty
-// times a second, so that drawing does not slow the work down.
+// The bar follows the bytes where there are any; thousands of files update it at its pace.
 void InstallProgressWindow::ShowProgress(const QString& detail, const InstallProgress& progress) {
     const bool counted = progress.files > 0;
     const bool last = progress.filesDone == progress.files;
-    if (isVisible() && counted && !last && shown_.isValid() && shown_.elapsed() < 50) return;
-    shown_.start();
+    if (isVisible() && counted && !last && pace_.TooSoon()) return;
+    pace_.Drawn();
     detail_->setText(detail_->fontMetrics().elidedText(detail, Qt::ElideMiddle, detail_->width()));
     counts_->setVisible(counted);
     progress_->setVisible(counted);

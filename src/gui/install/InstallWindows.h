@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <functional>
 
+#include "app/SmallDialog.h"
 #include "install/InstallDialogRequests.h"
 
 class QLabel;
@@ -28,7 +28,7 @@ private:
     QLabel* detail_;
     QLabel* counts_;
     QProgressBar* progress_;
-    QElapsedTimer shown_;
+    DrawingPace pace_;
     bool cancelled_ = false;
 };
 
